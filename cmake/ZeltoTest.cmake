@@ -1,0 +1,15 @@
+# zelto_add_test(NAME <tst_x> SOURCES ... LIBS ... [LABELS ...] [TIMEOUT s])
+# One QtTest program per module, registered with CTest, run offscreen.
+function(zelto_add_test)
+  cmake_parse_arguments(T "" "NAME;TIMEOUT" "SOURCES;LIBS;LABELS" ${ARGN})
+  if(NOT T_TIMEOUT)
+    set(T_TIMEOUT 300)
+  endif()
+  add_executable(${T_NAME} ${T_SOURCES})
+  target_link_libraries(${T_NAME} PRIVATE Qt5::Test ${T_LIBS})
+  add_test(NAME ${T_NAME} COMMAND ${T_NAME})
+  set_tests_properties(${T_NAME} PROPERTIES
+    TIMEOUT ${T_TIMEOUT}
+    LABELS "${T_LABELS}"
+    ENVIRONMENT "QT_QPA_PLATFORM=offscreen;ZELTO_BUILD_DIR=${CMAKE_BINARY_DIR};ZELTO_SOURCE_DIR=${CMAKE_SOURCE_DIR}")
+endfunction()

@@ -1,0 +1,216 @@
+#include "log.h"
+
+#include "key-value-file.h"
+
+#include <cerrno>
+#include <cstdarg>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <ctime>
+#include <functional>
+#include <map>
+#include <memory>
+#include <mutex>
+#include <string>
+#include <string_view>
+
+#include <pthread.h>
+#include <sys/stat.h>
+#include <syslog.h>
+
+namespace {
+
+constexpr int kDefaultThreshold = 4;
+constexpr long kRotateSize = 5242880;
+
+struct FileCloser {
+    void operator()(FILE *f) const { (void)fclose(f); }
+};
+using OwnedFile = std::unique_ptr<FILE, FileCloser>;
+
+struct LogState {
+    bool enabled = true;
+    int mode = LOG_MODE_STDERR;
+    std::string logPath;
+    std::string switchPath;
+    int keepCount = 0;
+    int lockLevel = 0;
+
+    // The stream is either the owned log file or a standard stream.
+    OwnedFile file;
+    FILE *stream = stderr;
+    std::string activePath;
+    int32_t size = 0;
+    std::unique_ptr<std::mutex> mutex;
+
+    std::map<std::string, int, std::less<>> thresholds;
+};
+
+LogState &state()
+{
+    static LogState s;
+    return s;
+}
+
+int thresholdOf(const LogState &s, std::string_view component)
+{
+    auto it = s.thresholds.find(component);
+    return it == s.thresholds.end() ? kDefaultThreshold : it->second;
+}
+
+int toThreshold(const std::string &value)
+{
+    // strtol reads an optional sign and digits and stops at the first other
+    // byte; no leading number gives 0, which silences the component.
+    return static_cast<int>(strtol(value.c_str(), nullptr, 10));
+}
+
+int32_t fileSize(LogState &s, const std::string &path)
+{
+    struct stat st;
+    if (stat(path.c_str(), &st) != 0) {
+        int err = errno;
+        if (s.stream) {
+            fprintf(s.stream, "stat(%s): %s (%d)\n", path.c_str(), strerror(err), err);
+            fflush(s.stream);
+        }
+        return 0;
+    }
+    return static_cast<int32_t>(st.st_size);
+}
+
+int timestampedWrite(LogState &s, const char *format, va_list args)
+{
+    if (!s.stream)
+        return 0;
+    char stamp[512];
+    time_t now = time(nullptr);
+    struct tm local;
+    localtime_r(&now, &local);
+    size_t len = strftime(stamp, sizeof stamp, "%Y-%m-%dT%H:%M:%S ", &local);
+    stamp[len] = '\0';
+    int a = fputs(stamp, s.stream) >= 0 ? static_cast<int>(len) : -1;
+    int b = vfprintf(s.stream, format, args);
+    fflush(s.stream);
+    if (a < 0 || b < 0)
+        return -1;
+    return a + b;
+}
+
+std::string rotatedName(const std::string &path, int k)
+{
+    return path + "_" + std::to_string(k);
+}
+
+void rotate(LogState &s)
+{
+    const int n = s.keepCount;
+    for (int k = n - 2; k >= 0; --k)
+        (void)rename(rotatedName(s.logPath, k).c_str(), rotatedName(s.logPath, k + 1).c_str());
+    (void)remove(rotatedName(s.logPath, n - 1).c_str());
+
+    s.file.reset();
+    s.stream = nullptr;
+    if (rename(s.logPath.c_str(), rotatedName(s.logPath, 0).c_str()) != 0)
+        return;
+    s.file.reset(fopen(s.logPath.c_str(), "ae"));
+    s.stream = s.file.get();
+}
+
+} // namespace
+
+int LogThreadNumber()
+{
+    return static_cast<int>(static_cast<unsigned long>(pthread_self()) % 100000UL);
+}
+
+bool LogIsEnabled(int level, const char *component)
+{
+    const LogState &s = state();
+    return s.enabled && level <= thresholdOf(s, component);
+}
+
+void LogWrite(int level, const char *component, const char *format, ...)
+{
+    LogState &s = state();
+    if (!s.enabled)
+        return;
+    if (s.mode != LOG_MODE_SYSLOG && !s.stream)
+        return;
+    if (level > thresholdOf(s, component))
+        return;
+
+    std::unique_lock<std::mutex> lock;
+    if (s.mutex)
+        lock = std::unique_lock<std::mutex>(*s.mutex);
+
+    va_list args;
+    va_start(args, format);
+    int written = 0;
+    if (s.mode == LOG_MODE_SYSLOG)
+        vsyslog(LOG_ERR, format, args);
+    else
+        written = timestampedWrite(s, format, args);
+    va_end(args);
+
+    if (s.mode == LOG_MODE_FILE && written >= 0) {
+        s.size += written;
+        if (s.size > kRotateSize) {
+            rotate(s);
+            s.size = 0;
+        }
+    }
+}
+
+int LogConfigure(int mode, const char *logPath, const char *switchPath,
+                 int keepCount, int lockLevel)
+{
+    LogState &s = state();
+
+    s.enabled = false;
+    s.file.reset();
+    s.stream = nullptr;
+    s.activePath.clear();
+    s.size = 0;
+    s.mutex.reset();
+
+    s.mode = mode;
+    s.logPath = logPath ? logPath : "";
+    s.switchPath = switchPath ? switchPath : "";
+    s.keepCount = keepCount;
+    s.lockLevel = mode == LOG_MODE_FILE ? lockLevel : 0;
+    s.activePath = s.logPath;
+    if (s.lockLevel != 0)
+        s.mutex = std::make_unique<std::mutex>();
+
+    s.thresholds["default_component"] = kDefaultThreshold;
+    if (!s.switchPath.empty()) {
+        KeyValueFile switches;
+        (void)switches.load(s.switchPath);
+        for (const auto &entry : switches.entries())
+            s.thresholds[entry.first] = toThreshold(entry.second);
+    }
+
+    switch (mode) {
+    case LOG_MODE_SYSLOG:
+    case LOG_MODE_STDOUT:
+    case LOG_MODE_STDERR:
+        s.stream = mode == LOG_MODE_STDOUT ? stdout : mode == LOG_MODE_STDERR ? stderr : nullptr;
+        s.activePath.clear();
+        s.enabled = true;
+        return 0;
+    default:
+        break;
+    }
+
+    if (s.logPath.empty())
+        return -1;
+    s.file.reset(fopen(s.logPath.c_str(), "ae"));
+    if (!s.file)
+        return -1;
+    s.stream = s.file.get();
+    s.size = fileSize(s, s.logPath);
+    s.enabled = true;
+    return 0;
+}

@@ -1,0 +1,30 @@
+// Strict reader of key=value text files (the client's pid file, the debug
+// switch file). One malformed line drops the whole file.
+#pragma once
+
+#include <map>
+#include <string>
+
+class KeyValueFile
+{
+public:
+    using Entries = std::map<std::string, std::string>;
+
+    // 0 when the file was read to its end; -1 for an empty path, a file
+    // that cannot be opened, or a line with bad syntax (the map is then
+    // emptied). Adds to the entries already held.
+    int load(const std::string &path);
+
+    // The value of `key`; an absent key is added with an empty value.
+    const std::string &value(const std::string &key);
+
+    const Entries &entries() const { return m_entries; }
+    void clear() { m_entries.clear(); }
+
+    enum Verdict { Entry = 0, Skip = 1, BadSyntax = 2 };
+    // Parses one line (up to its first NUL); exposed for the tests.
+    static Verdict parseLine(const char *line, std::string *key, std::string *value);
+
+private:
+    Entries m_entries;
+};
