@@ -1,0 +1,79 @@
+// The installation service: keeps the per-user copy of the client (the
+// application folder) current from the package that ships beside the
+// launcher, with a backup of the previous copy for rollback.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+// The four version texts of an INFO file (INI, group "Version"); empty
+// until read.
+struct VersionInfo {
+    std::string major_version;
+    std::string minor_version;
+    std::string build_version;
+    std::string icon_overlay_version;
+};
+
+class Service
+{
+public:
+    Service();
+    virtual ~Service();
+
+    Service(const Service &) = delete;
+    Service &operator=(const Service &) = delete;
+
+    // Platform steps.
+    virtual void terminateUI() = 0;
+    virtual int32_t upgrade() = 0;
+    virtual void startUI() = 0;
+    virtual void readVersions() = 0;
+    virtual bool needUpgrade() = 0;
+
+    // Unpacks the package archive into the application folder: 0 or -1.
+    virtual int32_t extractPackage();
+    // Copies the package folder onto the application folder: 0 or -1.
+    virtual int32_t copyPackage();
+    virtual void readSourceVersion();
+    virtual void readTargetVersion();
+    // Backs up the installed copy, puts the package in place, then removes
+    // the backups or rolls back: 0 or -1.
+    virtual int32_t installPackage();
+    // Moves the legacy folder's data into the per-user folder.
+    virtual void migrateLegacyFolder();
+
+    // Copies a file or a folder tree; existing files are overwritten,
+    // extra files in the destination are kept. 0 or -1.
+    int32_t FSCopyPath(const std::string &source, const std::string &destination);
+    // Removes the application folder of the legacy per-user folder.
+    void removeAgedAppFolder();
+
+    // True when an earlier installation did not finish: its journal file
+    // is still beside the application folder, or a backup name is taken.
+    // Such a run must install again whatever the versions say.
+    bool installationPending() const;
+
+    const std::string &applicationPath() const { return appPath; }
+    const VersionInfo &packageVersion() const { return targetVersion; }
+    const VersionInfo &installedVersion() const { return sourceVersion; }
+
+    // The journal file of an installation in progress, beside the
+    // application folder.
+    static std::string journalPath(const std::string &appPath);
+
+protected:
+    std::string appPath;
+    VersionInfo targetVersion;
+    VersionInfo sourceVersion;
+
+private:
+    int32_t recoverInterruptedInstallation();
+};
+
+// base + "_tmp" for attempt 0, base + "_tmp" + attempt otherwise.
+std::string backupName(const std::string &base, int32_t attempt);
+
+// Leading decimal integer of a text (white space, optional sign, digits up
+// to the first other byte), clamped to 32 bits; 0 when there are no digits.
+int32_t LeadingInteger(const std::string &text);
