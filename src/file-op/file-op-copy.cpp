@@ -1,0 +1,264 @@
+// File copy, move with the copy-and-delete fallback across file systems,
+// recursive removal and flush.
+#include "file-op.h"
+#include "file-op-private.h"
+
+#include <cstdlib>
+#include <memory>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+
+using namespace fileop;
+
+namespace {
+
+constexpr size_t kCopyBufferSize = 8192;
+
+struct FreeDeleter {
+    void operator()(char *p) const { free(p); }
+};
+
+int32_t SpaceOrFailure(int err)
+{
+    return (err == ENOSPC || err == EDQUOT) ? -2 : -1;
+}
+
+// fsync on a FIFO, a terminal or a pseudo file answers EINVAL: nothing there
+// can be made durable, and nothing was lost.
+bool SyncFailed(int fd, int &err)
+{
+    if (fsync(fd) == 0)
+        return false;
+    err = errno;
+    return err != EINVAL;
+}
+
+// Once the source goes away, the only copy is the destination: its name must
+// be on disk too, not only its data.
+int SyncParentDirectory(const std::string &path, std::string &dirPath)
+{
+    dirPath = path.find('/') == std::string::npos ? std::string(".") : FSDirName(path);
+    UniqueFd dir(open(dirPath.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (!dir.valid())
+        return errno;
+    int err = 0;
+    if (SyncFailed(dir.get(), err))
+        return err;
+    return 0;
+}
+
+// Writes all of buf, continuing a partial write where it stopped. 0 or the
+// error number of the failed write (EIO when it wrote nothing without one).
+int WriteAll(int fd, const char *buf, size_t len)
+{
+    while (len > 0) {
+        ssize_t n = write(fd, buf, len);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            return n < 0 ? errno : EIO;
+        buf += n;
+        len -= static_cast<size_t>(n);
+    }
+    return 0;
+}
+
+std::string Join(const std::string &dir, const std::string &name)
+{
+    return dir + "/" + name;
+}
+
+// A trailing "/" makes the system resolve a final symbolic link; removal
+// must see the link itself.
+std::string WithoutTrailingSlashes(const std::string &path)
+{
+    size_t end = path.find_last_not_of('/');
+    if (end == std::string::npos)
+        return path.substr(0, 1);
+    return path.substr(0, end + 1);
+}
+
+} // namespace
+
+int32_t CopyFile(const std::string &source, const std::string &destination,
+                 bool removeSource, bool keepMode)
+{
+    // O_NONBLOCK: a FIFO in a tree must never stall the copy waiting for a
+    // writer; on regular files the flag has no effect.
+    UniqueFd in(open(source.c_str(), O_RDONLY | O_NOCTTY | O_NONBLOCK | O_CLOEXEC));
+    if (!in.valid()) {
+        int err = errno;
+        LOG_ERROR("CopyFile: open(%s): %s (%d)\n", source.c_str(), ErrorText(err).c_str(), err);
+        return -1;
+    }
+
+    mode_t mode = 0644;
+    if (keepMode) {
+        FileInfo info;
+        // A source that vanished since the open has no mode to keep.
+        if (FSStat(source, info) != 0 || !info.exists) {
+            LOG_ERROR("FSStat: check state (%s) failed\n", source.c_str());
+            return -1;
+        }
+        mode = info.mode & 07777;
+    }
+
+    UniqueFd out(open(destination.c_str(),
+                      O_WRONLY | O_CREAT | O_TRUNC | O_NOCTTY | O_NONBLOCK | O_CLOEXEC, mode));
+    if (!out.valid()) {
+        int err = errno;
+        LOG_ERROR("CopyFile: open(%s): %s (%d)\n", destination.c_str(), ErrorText(err).c_str(),
+                  err);
+        return -1;
+    }
+
+    std::unique_ptr<char, FreeDeleter> buffer(static_cast<char *>(malloc(kCopyBufferSize)));
+    if (!buffer) {
+        int err = errno;
+        LOG_ERROR("FSCopy: malloc(%d): %s (%d)\n", static_cast<int>(kCopyBufferSize),
+                  ErrorText(err).c_str(), err);
+        return -1;
+    }
+
+    int32_t result = 0;
+    for (;;) {
+        ssize_t n = read(in.get(), buffer.get(), kCopyBufferSize);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0) {
+            int err = errno;
+            LOG_ERROR("CopyFile: read: %s (%d)\n", ErrorText(err).c_str(), err);
+            result = -1;
+            break;
+        }
+        if (n == 0)
+            break;
+        int err = WriteAll(out.get(), buffer.get(), static_cast<size_t>(n));
+        if (err != 0) {
+            LOG_ERROR("CopyFile: write: %s (%d)\n", ErrorText(err).c_str(), err);
+            result = SpaceOrFailure(err);
+            break;
+        }
+    }
+    in.reset();
+    buffer.reset();
+
+    // The data may still be refused when it reaches the disk: a copy only
+    // counts once flush and close of the destination both succeeded.
+    int syncErr = 0;
+    bool syncFailed = SyncFailed(out.get(), syncErr);
+    int closeErr = out.close();
+    if (result != 0)
+        return result;
+    if (syncFailed) {
+        LOG_ERROR("CopyFile: fsync(%s): %s (%d)\n", destination.c_str(),
+                  ErrorText(syncErr).c_str(), syncErr);
+        return SpaceOrFailure(syncErr);
+    }
+    if (closeErr != 0) {
+        LOG_ERROR("CopyFile: close(%s): %s (%d)\n", destination.c_str(),
+                  ErrorText(closeErr).c_str(), closeErr);
+        return SpaceOrFailure(closeErr);
+    }
+
+    if (removeSource) {
+        std::string dirPath;
+        int err = SyncParentDirectory(destination, dirPath);
+        if (err != 0) {
+            LOG_ERROR("CopyFile: fsync(%s): %s (%d)\n", dirPath.c_str(), ErrorText(err).c_str(),
+                      err);
+            return SpaceOrFailure(err);
+        }
+        if (unlink(source.c_str()) != 0)
+            return -1;
+    }
+    return 0;
+}
+
+int32_t FSMovePath(const std::string &source, const std::string &destination)
+{
+    if (source.empty() || destination.empty())
+        return -1;
+
+    FileInfo info;
+    if (FSStat(source, info) != 0 || !info.exists)
+        return -2;
+
+    if (rename(source.c_str(), destination.c_str()) == 0)
+        return 0;
+    int err = errno;
+    if (err == ENAMETOOLONG)
+        return -100;
+    if (err != EXDEV)
+        return -3;
+
+    if (info.type == FS_TYPE_FILE)
+        return CopyFile(source, destination, true, false) < 0 ? -3 : 0;
+    if (info.type != FS_TYPE_DIRECTORY)
+        return -3;
+
+    if (FSMKDir(destination, true) != 0)
+        return -3;
+    std::vector<std::string> names;
+    if (ListDirectory(source, names) != 0)
+        return -3;
+    for (const std::string &name : names) {
+        if (FSMovePath(Join(source, name), Join(destination, name)) != 0)
+            return -3;
+    }
+    return rmdir(source.c_str()) == 0 ? 0 : -3;
+}
+
+int32_t FSRemovePath(const std::string &given)
+{
+    if (given.empty())
+        return -1;
+    const std::string path = WithoutTrailingSlashes(given);
+    // Emptying the whole system is never what a caller meant.
+    if (path == "/")
+        return -3;
+
+    FileInfo info;
+    if (FSStat(path, info) != 0)
+        return -1;
+    if (!info.exists)
+        return 0;
+
+    if (info.type == FS_TYPE_DIRECTORY) {
+        // The names are read first and the directory closed before the
+        // recursion, so a deep tree never runs out of descriptors.
+        std::vector<std::string> names;
+        int err = ListDirectory(path, names);
+        if (err == ENOENT)
+            return 0;
+        if (err != 0)
+            return -3;
+        for (const std::string &name : names) {
+            if (FSRemovePath(Join(path, name)) != 0)
+                return -3;
+        }
+        return rmdir(path.c_str()) == 0 ? 0 : -3;
+    }
+
+    // A symbolic link is removed, never its target.
+    return unlink(path.c_str()) == 0 ? 0 : -3;
+}
+
+int32_t FSFsync(const std::string &path)
+{
+    UniqueFd fd(open(path.c_str(), O_RDONLY | O_NOCTTY | O_NONBLOCK | O_CLOEXEC));
+    if (!fd.valid()) {
+        int err = errno;
+        if (err == ENOENT)
+            return 1;
+        LOG_ERROR("FSFsync: open(%s): %s (%d)\n", path.c_str(), ErrorText(err).c_str(), err);
+        return -1;
+    }
+    if (fsync(fd.get()) != 0) {
+        int err = errno;
+        LOG_ERROR("FSFsync: fsync(%s): %s (%d)\n", path.c_str(), ErrorText(err).c_str(), err);
+        return -1;
+    }
+    return 0;
+}
