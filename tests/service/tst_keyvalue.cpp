@@ -1,0 +1,187 @@
+// The strict key/value reader against real files: every verdict of the line
+// grammar, the 8192-byte pieces, and what a failed load leaves in the map.
+#include "key-value-file.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <map>
+#include <string>
+
+using Entries = std::map<std::string, std::string>;
+Q_DECLARE_METATYPE(Entries)
+
+namespace {
+
+QByteArray bytes(const char *s, int n) { return QByteArray(s, n); }
+
+} // namespace
+
+class TestKeyValue : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void load_data();
+    void load();
+    void loadAddsToEarlierEntries();
+    void badLineEmptiesEarlierLoads();
+    void unreadableLeavesMapAlone_data();
+    void unreadableLeavesMapAlone();
+    void valueOfAbsentKeyInsertsIt();
+    void readErrorGivesNothing();
+
+private:
+    QTemporaryDir m_dir;
+};
+
+void TestKeyValue::load_data()
+{
+    QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<int>("result");
+    QTest::addColumn<Entries>("entries");
+
+    const Entries none;
+    const Entries pid{{"pid", "1234"}};
+
+    QTest::newRow("empty file") << QByteArray() << 0 << none;
+    QTest::newRow("blank and comment lines") << QByteArray("\n   \n# note\n\t# indented\n") << 0 << none;
+    QTest::newRow("plain") << QByteArray("pid=1234\n") << 0 << pid;
+    QTest::newRow("no final line feed") << QByteArray("pid=1234") << 0 << pid;
+    QTest::newRow("blanks and comment") << QByteArray("  pid  =  1234   # the client\n") << 0 << pid;
+    QTest::newRow("CRLF") << QByteArray("pid=1234\r\n") << 0 << pid;
+    QTest::newRow("double quotes") << QByteArray("name=\"a b 'c'\"\n") << 0 << Entries{{"name", "a b 'c'"}};
+    QTest::newRow("single quotes") << QByteArray("name='a \"b\"'\n") << 0 << Entries{{"name", "a \"b\""}};
+    QTest::newRow("empty quoted value") << QByteArray("k=\"\"\n") << 0 << Entries{{"k", ""}};
+    QTest::newRow("unquoted keeps # = and quotes") << QByteArray("k=a#b=c'd\n") << 0 << Entries{{"k", "a#b=c'd"}};
+    QTest::newRow("key chars") << QByteArray("a-b_c.9=x\n") << 0 << Entries{{"a-b_c.9", "x"}};
+    QTest::newRow("empty key") << QByteArray("=v\n") << 0 << Entries{{"", "v"}};
+    QTest::newRow("hash right after key") << QByteArray("key#x\n") << 0 << none;
+    QTest::newRow("later value wins") << QByteArray("k=1\nk=2\n") << 0 << Entries{{"k", "2"}};
+    QTest::newRow("high bytes in value") << QByteArray("k=\xc3\xa9t\xc3\xa9\xff\n") << 0 << Entries{{"k", "\xc3\xa9t\xc3\xa9\xff"}};
+    QTest::newRow("NUL ends the line") << bytes("k=v\0garbage here\n", 17) << 0 << Entries{{"k", "v"}};
+    QTest::newRow("NUL right after =") << bytes("k=\0v\n", 5) << -1 << none;
+    QTest::newRow("entries in key order") << QByteArray("b=2\na=1\nB=3\n") << 0 << Entries{{"B", "3"}, {"a", "1"}, {"b", "2"}};
+
+    QTest::newRow("blank inside unquoted") << QByteArray("pid=12 34\n") << -1 << none;
+    QTest::newRow("key without =") << QByteArray("service_debug\n") << -1 << none;
+    QTest::newRow("key and = only") << QByteArray("pid=\n") << -1 << none;
+    QTest::newRow("key and = at EOF") << QByteArray("pid=") << -1 << none;
+    QTest::newRow("key = and blanks") << QByteArray("pid=   \r\n") << -1 << none;
+    QTest::newRow("unclosed quote") << QByteArray("k=\"abc\n") << -1 << none;
+    QTest::newRow("tab in quoted value") << QByteArray("k=\"a\tb\"\n") << -1 << none;
+    QTest::newRow("DEL in value") << QByteArray("k=a\x7f\n") << -1 << none;
+    QTest::newRow("control byte in value") << QByteArray("k=a\x01\n") << -1 << none;
+    QTest::newRow("text after quoted value") << QByteArray("k='a'b\n") << -1 << none;
+    QTest::newRow("section header") << QByteArray("[Version]\n") << -1 << none;
+    QTest::newRow("high byte in key") << QByteArray("k\xc3\xa9=1\n") << -1 << none;
+    QTest::newRow("blank inside key") << QByteArray("a b=1\n") << -1 << none;
+    QTest::newRow("good then bad") << QByteArray("a=1\nb=2\nservice_debug\n") << -1 << none;
+    QTest::newRow("bad then good") << QByteArray("oops\na=1\n") << -1 << none;
+
+    // fgets hands over at most 8191 bytes; the rest of a longer line is a
+    // line of its own.
+    const QByteArray longValue(9000, 'a');
+    QTest::newRow("long line, tail is a bare key") << QByteArray("k=" + longValue + "\n") << -1 << none;
+    QTest::newRow("long comment, tail has =") << QByteArray("#" + QByteArray(8190, 'c') + "x=1\n") << 0 << Entries{{"x", "1"}};
+    QTest::newRow("8191 bytes exactly") << QByteArray("k=" + QByteArray(8188, 'v') + "\n") << 0
+                                        << Entries{{"k", std::string(8188, 'v')}};
+    QTest::newRow("value cut at piece end") << QByteArray("k=" + QByteArray(8189, 'v') + "\n") << 0
+                                            << Entries{{"k", std::string(8189, 'v')}};
+    QTest::newRow("long line, tail blank") << QByteArray("k=" + QByteArray(8189, 'v') + "   \n") << 0
+                                           << Entries{{"k", std::string(8189, 'v')}};
+}
+
+void TestKeyValue::load()
+{
+    QFETCH(QByteArray, content);
+    QFETCH(int, result);
+    QFETCH(Entries, entries);
+
+    QVERIFY(m_dir.isValid());
+    const QString path = m_dir.filePath(QString::fromLatin1(QTest::currentDataTag()).replace(' ', '_'));
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    QCOMPARE(f.write(content), qint64(content.size()));
+    f.close();
+
+    KeyValueFile kv;
+    QCOMPARE(kv.load(QFile::encodeName(path).toStdString()), result);
+    QCOMPARE(kv.entries(), entries);
+}
+
+void TestKeyValue::loadAddsToEarlierEntries()
+{
+    const QString a = m_dir.filePath("add-a"), b = m_dir.filePath("add-b");
+    QFile fa(a), fb(b);
+    QVERIFY(fa.open(QIODevice::WriteOnly) && fa.write("x=1\ny=1\n") > 0);
+    QVERIFY(fb.open(QIODevice::WriteOnly) && fb.write("y=2\nz=2\n") > 0);
+    fa.close();
+    fb.close();
+
+    KeyValueFile kv;
+    QCOMPARE(kv.load(a.toStdString()), 0);
+    QCOMPARE(kv.load(b.toStdString()), 0);
+    QCOMPARE(kv.entries(), (Entries{{"x", "1"}, {"y", "2"}, {"z", "2"}}));
+}
+
+void TestKeyValue::badLineEmptiesEarlierLoads()
+{
+    const QString good = m_dir.filePath("earlier-good"), bad = m_dir.filePath("earlier-bad");
+    QFile fg(good), fbad(bad);
+    QVERIFY(fg.open(QIODevice::WriteOnly) && fg.write("pid=1\n") > 0);
+    QVERIFY(fbad.open(QIODevice::WriteOnly) && fbad.write("q=2\nbroken line\n") > 0);
+    fg.close();
+    fbad.close();
+
+    KeyValueFile kv;
+    QCOMPARE(kv.load(good.toStdString()), 0);
+    QCOMPARE(kv.load(bad.toStdString()), -1);
+    QVERIFY(kv.entries().empty());
+}
+
+void TestKeyValue::unreadableLeavesMapAlone_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::newRow("empty path") << QString();
+    QTest::newRow("missing file") << QStringLiteral("no-such-file");
+    QTest::newRow("folder") << QStringLiteral(".");
+}
+
+void TestKeyValue::unreadableLeavesMapAlone()
+{
+    QFETCH(QString, name);
+    const QString good = m_dir.filePath("alone-good");
+    QFile fg(good);
+    QVERIFY(fg.open(QIODevice::WriteOnly) && fg.write("pid=7\n") > 0);
+    fg.close();
+
+    KeyValueFile kv;
+    QCOMPARE(kv.load(good.toStdString()), 0);
+    const std::string path = name.isEmpty() ? std::string() : m_dir.filePath(name).toStdString();
+    QCOMPARE(kv.load(path), -1);
+    QCOMPARE(kv.entries(), (Entries{{"pid", "7"}}));
+}
+
+void TestKeyValue::valueOfAbsentKeyInsertsIt()
+{
+    KeyValueFile kv;
+    QCOMPARE(kv.value("pid"), std::string());
+    QCOMPARE(kv.entries(), (Entries{{"pid", ""}}));
+    kv.clear();
+    QVERIFY(kv.entries().empty());
+}
+
+void TestKeyValue::readErrorGivesNothing()
+{
+    // /proc/self/mem opens but every read at offset 0 fails with EIO.
+    KeyValueFile kv;
+    if (!QFile::exists("/proc/self/mem"))
+        QSKIP("no /proc/self/mem to produce a read error");
+    QCOMPARE(kv.load("/proc/self/mem"), -1);
+    QVERIFY(kv.entries().empty());
+}
+
+QTEST_GUILESS_MAIN(TestKeyValue)
+#include "tst_keyvalue.moc"
