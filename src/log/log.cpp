@@ -6,6 +6,7 @@
 #include <cstdarg>
 #include <cstdio>
 #include <cstdlib>
+#include <climits>
 #include <cstring>
 #include <ctime>
 #include <functional>
@@ -49,21 +50,39 @@ struct LogState {
 
 LogState &state()
 {
-    static LogState s;
-    return s;
+    // Never destroyed: a line written from a static destructor or an atexit
+    // handler must still find the log.
+    static LogState *s = new LogState;
+    return *s;
 }
 
-int thresholdOf(const LogState &s, std::string_view component)
+int thresholdOf(const LogState &s, const char *component)
 {
-    auto it = s.thresholds.find(component);
+    auto it = s.thresholds.find(std::string_view(component ? component : ""));
     return it == s.thresholds.end() ? kDefaultThreshold : it->second;
 }
 
+// A decimal integer from the start of the value: optional sign, then digits
+// up to the first other byte. No leading number gives 0, which silences the
+// component. Out-of-range numbers saturate instead of wrapping, so a huge
+// threshold never turns into a negative one.
 int toThreshold(const std::string &value)
 {
-    // strtol reads an optional sign and digits and stops at the first other
-    // byte; no leading number gives 0, which silences the component.
-    return static_cast<int>(strtol(value.c_str(), nullptr, 10));
+    size_t i = 0;
+    bool negative = false;
+    if (i < value.size() && (value[i] == '+' || value[i] == '-'))
+        negative = value[i++] == '-';
+    long long n = 0;
+    for (; i < value.size() && value[i] >= '0' && value[i] <= '9'; ++i) {
+        n = n * 10 + (value[i] - '0');
+        if (n > static_cast<long long>(INT_MAX) + 1)
+            n = static_cast<long long>(INT_MAX) + 1;
+    }
+    if (negative)
+        n = -n;
+    if (n > INT_MAX)
+        n = INT_MAX;
+    return static_cast<int>(n);
 }
 
 int32_t fileSize(LogState &s, const std::string &path)
@@ -77,6 +96,11 @@ int32_t fileSize(LogState &s, const std::string &path)
         }
         return 0;
     }
+    // A file beyond the counter's range is over the rotation size anyway;
+    // clamping keeps it from wrapping to a negative count that would put
+    // rotation off for gigabytes.
+    if (st.st_size > INT32_MAX)
+        return INT32_MAX;
     return static_cast<int32_t>(st.st_size);
 }
 
@@ -108,7 +132,8 @@ void rotate(LogState &s)
     const int n = s.keepCount;
     for (int k = n - 2; k >= 0; --k)
         (void)rename(rotatedName(s.logPath, k).c_str(), rotatedName(s.logPath, k + 1).c_str());
-    (void)remove(rotatedName(s.logPath, n - 1).c_str());
+    if (n >= 1)
+        (void)remove(rotatedName(s.logPath, n - 1).c_str());
 
     s.file.reset();
     s.stream = nullptr;
@@ -136,14 +161,16 @@ void LogWrite(int level, const char *component, const char *format, ...)
     LogState &s = state();
     if (!s.enabled)
         return;
-    if (s.mode != LOG_MODE_SYSLOG && !s.stream)
-        return;
     if (level > thresholdOf(s, component))
         return;
 
     std::unique_lock<std::mutex> lock;
     if (s.mutex)
         lock = std::unique_lock<std::mutex>(*s.mutex);
+    // The stream is looked at under the lock: a rotation on another thread
+    // replaces it.
+    if (s.mode != LOG_MODE_SYSLOG && !s.stream)
+        return;
 
     va_list args;
     va_start(args, format);
@@ -155,7 +182,7 @@ void LogWrite(int level, const char *component, const char *format, ...)
     va_end(args);
 
     if (s.mode == LOG_MODE_FILE && written >= 0) {
-        s.size += written;
+        s.size = written > INT32_MAX - s.size ? INT32_MAX : s.size + written;
         if (s.size > kRotateSize) {
             rotate(s);
             s.size = 0;
@@ -200,8 +227,11 @@ int LogConfigure(int mode, const char *logPath, const char *switchPath,
         s.activePath.clear();
         s.enabled = true;
         return 0;
-    default:
+    case LOG_MODE_FILE:
         break;
+    default:
+        // No such sink: the log stays disabled rather than guess one.
+        return -1;
     }
 
     if (s.logPath.empty())

@@ -3,6 +3,8 @@
 #include <cstdio>
 #include <memory>
 
+#include <sys/stat.h>
+
 namespace {
 
 constexpr int kLineBuffer = 8192;
@@ -79,6 +81,11 @@ int KeyValueFile::load(const std::string &path)
     std::unique_ptr<FILE, FileCloser> file(fopen(path.c_str(), "re"));
     if (!file)
         return -1;
+    // fopen() accepts a folder and only the first read fails; a folder is
+    // a file that cannot be read, and leaves the map as it was.
+    struct stat st;
+    if (fstat(fileno(file.get()), &st) != 0 || S_ISDIR(st.st_mode))
+        return -1;
 
     // A line longer than the buffer arrives in pieces; each piece is parsed
     // as a line of its own.
@@ -95,6 +102,12 @@ int KeyValueFile::load(const std::string &path)
             m_entries.clear();
             return -1;
         }
+    }
+    // A read error means the file was not read to its end: the caller gets
+    // none of it rather than a part.
+    if (ferror(file.get())) {
+        m_entries.clear();
+        return -1;
     }
     return 0;
 }
