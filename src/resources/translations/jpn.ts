@@ -1,0 +1,3827 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1">
+<context>
+    <name>global</name>
+    <message>
+        <source>The quota of destination shared folder has reached the system limit. Please change the quota limit on the server or contact the system administrator.</source>
+        <translation type="unfinished">The quota of destination shared folder has reached the system limit. Please change the quota limit on the server or contact the system administrator.</translation>
+    </message>
+    <message>
+        <source>Modified</source>
+        <translation type="unfinished">Modified</translation>
+    </message>
+    <message>
+        <source>Forgot your password?</source>
+        <translation type="unfinished">Forgot your password?</translation>
+    </message>
+    <message>
+        <source>Field cannot exceed %1 numbers.</source>
+        <translation type="unfinished">Field cannot exceed %1 numbers.</translation>
+    </message>
+    <message>
+        <source>Show or hide the password</source>
+        <translation type="unfinished">Show or hide the password</translation>
+    </message>
+    <message>
+        <source>&amp;Ignore</source>
+        <translation type="unfinished">&amp;Ignore</translation>
+    </message>
+    <message>
+        <source>Verifying files...</source>
+        <translation type="unfinished">Verifying files...</translation>
+    </message>
+    <message>
+        <source>Dismiss notification</source>
+        <translation type="unfinished">Dismiss notification</translation>
+    </message>
+    <message>
+        <source>Take Snapshot</source>
+        <translation type="unfinished">Take Snapshot</translation>
+    </message>
+    <message>
+        <source>Details</source>
+        <translation type="unfinished">Details</translation>
+    </message>
+    <message>
+        <source>Upload queue</source>
+        <translation type="unfinished">Upload queue</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation type="unfinished">About</translation>
+    </message>
+    <message>
+        <source>Sync Task</source>
+        <translation type="unfinished">Sync Task</translation>
+    </message>
+    <message>
+        <source>Starting services</source>
+        <translation type="unfinished">Starting services</translation>
+    </message>
+    <message>
+        <source>Continue Anyway</source>
+        <translation type="unfinished">Continue Anyway</translation>
+    </message>
+    <message>
+        <source>%1 was not synced because it matches a filter rule.</source>
+        <translation type="unfinished">%1 was not synced because it matches a filter rule.</translation>
+    </message>
+    <message>
+        <source>Resume All</source>
+        <translation type="unfinished">Resume All</translation>
+    </message>
+    <message>
+        <source>Local network only</source>
+        <translation type="unfinished">Local network only</translation>
+    </message>
+    <message>
+        <source>A relay connection can be slower than a direct connection.</source>
+        <translation type="unfinished">A relay connection can be slower than a direct connection.</translation>
+    </message>
+    <message>
+        <source>Encryption key</source>
+        <translation type="unfinished">Encryption key</translation>
+    </message>
+    <message>
+        <source>Back up only when I start it manually</source>
+        <translation type="unfinished">Back up only when I start it manually</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation type="unfinished">Error</translation>
+    </message>
+    <message>
+        <source>Server: %1</source>
+        <translation type="unfinished">Server: %1</translation>
+    </message>
+    <message>
+        <source>Can view</source>
+        <translation type="unfinished">Can view</translation>
+    </message>
+    <message>
+        <source>[ProductName] setup was interrupted. Your system has not been modified. To install this program at a later time, please run the installation again.</source>
+        <translation type="unfinished">[ProductName] setup was interrupted. Your system has not been modified. To install this program at a later time, please run the installation again.</translation>
+    </message>
+    <message>
+        <source>Connect to a server</source>
+        <translation type="unfinished">Connect to a server</translation>
+    </message>
+    <message>
+        <source>General</source>
+        <translation type="unfinished">General</translation>
+    </message>
+    <message>
+        <source>Proxy server requires a password</source>
+        <translation type="unfinished">Proxy server requires a password</translation>
+    </message>
+    <message>
+        <source>Field cannot exceed %1 characters.</source>
+        <translation type="unfinished">Field cannot exceed %1 characters.</translation>
+    </message>
+    <message>
+        <source>I &amp;accept the terms in the License Agreement</source>
+        <translation type="unfinished">I &amp;accept the terms in the License Agreement</translation>
+    </message>
+    <message>
+        <source>Only the checked folders are synced to this computer.</source>
+        <translation type="unfinished">Only the checked folders are synced to this computer.</translation>
+    </message>
+    <message>
+        <source>The backup failed.</source>
+        <translation type="unfinished">The backup failed.</translation>
+    </message>
+    <message>
+        <source>Upgrading...</source>
+        <translation type="unfinished">Upgrading...</translation>
+    </message>
+    <message>
+        <source>Pause syncing on metered connections</source>
+        <translation type="unfinished">Pause syncing on metered connections</translation>
+    </message>
+    <message>
+        <source>Get Started</source>
+        <translation type="unfinished">Get Started</translation>
+    </message>
+    <message>
+        <source>Restore this version? The current version will be saved as a previous version.</source>
+        <translation type="unfinished">Restore this version? The current version will be saved as a previous version.</translation>
+    </message>
+    <message>
+        <source>Updating %1...</source>
+        <translation type="unfinished">Updating %1...</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation type="unfinished">Search</translation>
+    </message>
+    <message>
+        <source>Folders on a network drive cannot be synced.</source>
+        <translation type="unfinished">Folders on a network drive cannot be synced.</translation>
+    </message>
+    <message>
+        <source>Restore Down</source>
+        <translation type="unfinished">Restore Down</translation>
+    </message>
+    <message>
+        <source>List View</source>
+        <translation type="unfinished">List View</translation>
+    </message>
+    <message>
+        <source>Find servers on the local network</source>
+        <translation type="unfinished">Find servers on the local network</translation>
+    </message>
+    <message>
+        <source>There are no previous versions of this file.</source>
+        <translation type="unfinished">There are no previous versions of this file.</translation>
+    </message>
+    <message>
+        <source>Backup cancelled</source>
+        <translation type="unfinished">Backup cancelled</translation>
+    </message>
+    <message>
+        <source>Do not show this again</source>
+        <translation type="unfinished">Do not show this again</translation>
+    </message>
+    <message>
+        <source>Enter the encryption key to open this shared folder.</source>
+        <translation type="unfinished">Enter the encryption key to open this shared folder.</translation>
+    </message>
+    <message>
+        <source>Theme</source>
+        <translation type="unfinished">Theme</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation type="unfinished">Apply</translation>
+    </message>
+    <message>
+        <source>File names</source>
+        <translation type="unfinished">File names</translation>
+    </message>
+    <message>
+        <source>Do not sync files larger than</source>
+        <translation type="unfinished">Do not sync files larger than</translation>
+    </message>
+    <message>
+        <source>Write</source>
+        <translation type="unfinished">Write</translation>
+    </message>
+    <message>
+        <source>Open File</source>
+        <translation type="unfinished">Open File</translation>
+    </message>
+    <message>
+        <source>Difference</source>
+        <translation type="unfinished">Difference</translation>
+    </message>
+    <message>
+        <source>Restore Files</source>
+        <translation type="unfinished">Restore Files</translation>
+    </message>
+    <message>
+        <source>Files deleted on this computer are moved to the recycle bin of the shared folder on the server.</source>
+        <translation type="unfinished">Files deleted on this computer are moved to the recycle bin of the shared folder on the server.</translation>
+    </message>
+    <message>
+        <source>&amp;Install</source>
+        <translation type="unfinished">&amp;Install</translation>
+    </message>
+    <message>
+        <source>%1 files were skipped because they were in use.</source>
+        <translation type="unfinished">%1 files were skipped because they were in use.</translation>
+    </message>
+    <message>
+        <source>The drive uses the FAT file system, which does not support files larger than 4 GB. Files over this size will not be synced.</source>
+        <translation type="unfinished">The drive uses the FAT file system, which does not support files larger than 4 GB. Files over this size will not be synced.</translation>
+    </message>
+    <message>
+        <source>%1 files were deleted on the server.</source>
+        <translation type="unfinished">%1 files were deleted on the server.</translation>
+    </message>
+    <message>
+        <source>Privacy</source>
+        <translation type="unfinished">Privacy</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation type="unfinished">Yes</translation>
+    </message>
+    <message>
+        <source>Connected through the relay service</source>
+        <translation type="unfinished">Connected through the relay service</translation>
+    </message>
+    <message>
+        <source>Connecting through the relay service...</source>
+        <translation type="unfinished">Connecting through the relay service...</translation>
+    </message>
+    <message>
+        <source>Install [ProductName] to:</source>
+        <translation type="unfinished">Install [ProductName] to:</translation>
+    </message>
+    <message>
+        <source>Email Notifications</source>
+        <translation type="unfinished">Email Notifications</translation>
+    </message>
+    <message>
+        <source>Battery is low. Syncing has been paused.</source>
+        <translation type="unfinished">Battery is low. Syncing has been paused.</translation>
+    </message>
+    <message>
+        <source>Client ID</source>
+        <translation type="unfinished">Client ID</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation type="unfinished">OK</translation>
+    </message>
+    <message>
+        <source>A task with this name already exists.</source>
+        <translation type="unfinished">A task with this name already exists.</translation>
+    </message>
+    <message>
+        <source>[ProductName] Setup Wizard ended prematurely</source>
+        <translation type="unfinished">[ProductName] Setup Wizard ended prematurely</translation>
+    </message>
+    <message>
+        <source>This computer</source>
+        <translation type="unfinished">This computer</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation type="unfinished">No</translation>
+    </message>
+    <message>
+        <source>Failed</source>
+        <translation type="unfinished">Failed</translation>
+    </message>
+    <message>
+        <source>Connection status</source>
+        <translation type="unfinished">Connection status</translation>
+    </message>
+    <message>
+        <source>The sync service could not be started.</source>
+        <translation type="unfinished">The sync service could not be started.</translation>
+    </message>
+    <message>
+        <source>Rolling back action:</source>
+        <translation type="unfinished">Rolling back action:</translation>
+    </message>
+    <message>
+        <source>Connecting to %1...</source>
+        <translation type="unfinished">Connecting to %1...</translation>
+    </message>
+    <message>
+        <source>Domain user</source>
+        <translation type="unfinished">Domain user</translation>
+    </message>
+    <message>
+        <source>Hide Details</source>
+        <translation type="unfinished">Hide Details</translation>
+    </message>
+    <message>
+        <source>About Quenmark Zelto Client</source>
+        <translation type="unfinished">About Quenmark Zelto Client</translation>
+    </message>
+    <message>
+        <source>Up to date</source>
+        <translation type="unfinished">Up to date</translation>
+    </message>
+    <message>
+        <source>Notify me about conflicts</source>
+        <translation type="unfinished">Notify me about conflicts</translation>
+    </message>
+    <message>
+        <source>Quenmark Zelto Client</source>
+        <translation type="unfinished">Quenmark Zelto Client</translation>
+    </message>
+    <message>
+        <source>Remove saved account</source>
+        <translation type="unfinished">Remove saved account</translation>
+    </message>
+    <message>
+        <source>Restore to</source>
+        <translation type="unfinished">Restore to</translation>
+    </message>
+    <message>
+        <source>&amp;Update</source>
+        <translation type="unfinished">&amp;Update</translation>
+    </message>
+    <message>
+        <source>Computer name</source>
+        <translation type="unfinished">Computer name</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation type="unfinished">Close</translation>
+    </message>
+    <message>
+        <source>The path of the folder is too long.</source>
+        <translation type="unfinished">The path of the folder is too long.</translation>
+    </message>
+    <message>
+        <source>Remind Me Later</source>
+        <translation type="unfinished">Remind Me Later</translation>
+    </message>
+    <message>
+        <source>TB</source>
+        <translation type="unfinished">TB</translation>
+    </message>
+    <message>
+        <source>This account has expired. Contact your system administrator.</source>
+        <translation type="unfinished">This account has expired. Contact your system administrator.</translation>
+    </message>
+    <message>
+        <source>Encryption</source>
+        <translation type="unfinished">Encryption</translation>
+    </message>
+    <message>
+        <source>Clear Cache</source>
+        <translation type="unfinished">Clear Cache</translation>
+    </message>
+    <message>
+        <source>Release Notes</source>
+        <translation type="unfinished">Release Notes</translation>
+    </message>
+    <message>
+        <source>The installation failed. Please reinstall Quenmark Zelto Client.</source>
+        <translation type="unfinished">The installation failed. Please reinstall Quenmark Zelto Client.</translation>
+    </message>
+    <message>
+        <source>No access</source>
+        <translation type="unfinished">No access</translation>
+    </message>
+    <message>
+        <source>Local path</source>
+        <translation type="unfinished">Local path</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation type="unfinished">Name</translation>
+    </message>
+    <message>
+        <source>Save Report...</source>
+        <translation type="unfinished">Save Report...</translation>
+    </message>
+    <message>
+        <source>Server</source>
+        <translation type="unfinished">Server</translation>
+    </message>
+    <message>
+        <source>Connect with HTTPS (recommended)</source>
+        <translation type="unfinished">Connect with HTTPS (recommended)</translation>
+    </message>
+    <message>
+        <source>Unable to install the update.</source>
+        <translation type="unfinished">Unable to install the update.</translation>
+    </message>
+    <message>
+        <source>Username</source>
+        <translation type="unfinished">Username</translation>
+    </message>
+    <message>
+        <source>The Setup Wizard will update the installed [ProductName] on your computer. Click Next to continue or Cancel to exit the Setup Wizard.</source>
+        <translation type="unfinished">The Setup Wizard will update the installed [ProductName] on your computer. Click Next to continue or Cancel to exit the Setup Wizard.</translation>
+    </message>
+    <message>
+        <source>Conflict</source>
+        <translation type="unfinished">Conflict</translation>
+    </message>
+    <message>
+        <source>Folder on server</source>
+        <translation type="unfinished">Folder on server</translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation type="unfinished">All</translation>
+    </message>
+    <message>
+        <source>Search file names</source>
+        <translation type="unfinished">Search file names</translation>
+    </message>
+    <message>
+        <source>Restart File Manager</source>
+        <translation type="unfinished">Restart File Manager</translation>
+    </message>
+    <message>
+        <source>Verify Backup</source>
+        <translation type="unfinished">Verify Backup</translation>
+    </message>
+    <message>
+        <source>New name</source>
+        <translation type="unfinished">New name</translation>
+    </message>
+    <message>
+        <source>Advanced</source>
+        <translation type="unfinished">Advanced</translation>
+    </message>
+    <message>
+        <source>Download speed</source>
+        <translation type="unfinished">Download speed</translation>
+    </message>
+    <message>
+        <source>Issued by</source>
+        <translation type="unfinished">Issued by</translation>
+    </message>
+    <message>
+        <source>Click Remove to remove [ProductName] from your computer. Click Back to review or change any of your installation settings. Click Cancel to exit the wizard.</source>
+        <translation type="unfinished">Click Remove to remove [ProductName] from your computer. Click Back to review or change any of your installation settings. Click Cancel to exit the wizard.</translation>
+    </message>
+    <message>
+        <source>Show all server files on this computer and download them only when you open them, saving local disk space.</source>
+        <translation type="unfinished">Show all server files on this computer and download them only when you open them, saving local disk space.</translation>
+    </message>
+    <message>
+        <source>Destination folder on server</source>
+        <translation type="unfinished">Destination folder on server</translation>
+    </message>
+    <message>
+        <source>Offline</source>
+        <translation type="unfinished">Offline</translation>
+    </message>
+    <message>
+        <source>There is not enough free space on the server.</source>
+        <translation type="unfinished">There is not enough free space on the server.</translation>
+    </message>
+    <message>
+        <source>You need administrator privileges to install [ProductName]. Sign in as an administrator and run the setup again.</source>
+        <translation type="unfinished">You need administrator privileges to install [ProductName]. Sign in as an administrator and run the setup again.</translation>
+    </message>
+    <message>
+        <source>A test email has been sent.</source>
+        <translation type="unfinished">A test email has been sent.</translation>
+    </message>
+    <message>
+        <source>Enter a name for the task.</source>
+        <translation type="unfinished">Enter a name for the task.</translation>
+    </message>
+    <message>
+        <source>Syncing %1 of %2 files</source>
+        <translation type="unfinished">Syncing %1 of %2 files</translation>
+    </message>
+    <message>
+        <source>Add Rule</source>
+        <translation type="unfinished">Add Rule</translation>
+    </message>
+    <message>
+        <source>Password field</source>
+        <translation type="unfinished">Password field</translation>
+    </message>
+    <message>
+        <source>File Conflict</source>
+        <translation type="unfinished">File Conflict</translation>
+    </message>
+    <message>
+        <source>Moving your settings to the new version...</source>
+        <translation type="unfinished">Moving your settings to the new version...</translation>
+    </message>
+    <message>
+        <source>Folders on a removable drive cannot be synced.</source>
+        <translation type="unfinished">Folders on a removable drive cannot be synced.</translation>
+    </message>
+    <message>
+        <source>Backup Task</source>
+        <translation type="unfinished">Backup Task</translation>
+    </message>
+    <message>
+        <source>Open Log Folder</source>
+        <translation type="unfinished">Open Log Folder</translation>
+    </message>
+    <message>
+        <source>Cancelled</source>
+        <translation type="unfinished">Cancelled</translation>
+    </message>
+    <message>
+        <source>Compress data during transfer</source>
+        <translation type="unfinished">Compress data during transfer</translation>
+    </message>
+    <message>
+        <source>Backups run automatically at the times you choose. A running backup is not interrupted when its time slot ends.</source>
+        <translation type="unfinished">Backups run automatically at the times you choose. A running backup is not interrupted when its time slot ends.</translation>
+    </message>
+    <message>
+        <source>Export Settings...</source>
+        <translation type="unfinished">Export Settings...</translation>
+    </message>
+    <message>
+        <source>A conflict was found in %1. Both versions have been kept.</source>
+        <translation type="unfinished">A conflict was found in %1. Both versions have been kept.</translation>
+    </message>
+    <message>
+        <source>Start Quenmark Zelto Client when I sign in</source>
+        <translation type="unfinished">Start Quenmark Zelto Client when I sign in</translation>
+    </message>
+    <message>
+        <source>Copying new files</source>
+        <translation type="unfinished">Copying new files</translation>
+    </message>
+    <message>
+        <source>Contact your system administrator.</source>
+        <translation type="unfinished">Contact your system administrator.</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation type="unfinished">Settings</translation>
+    </message>
+    <message>
+        <source>Create Sharing Link</source>
+        <translation type="unfinished">Create Sharing Link</translation>
+    </message>
+    <message>
+        <source>The sync service stopped unexpectedly.</source>
+        <translation type="unfinished">The sync service stopped unexpectedly.</translation>
+    </message>
+    <message>
+        <source>The background service is running.</source>
+        <translation type="unfinished">The background service is running.</translation>
+    </message>
+    <message>
+        <source>Folders you uncheck will be removed from this computer but stay on the server.</source>
+        <translation type="unfinished">Folders you uncheck will be removed from this computer but stay on the server.</translation>
+    </message>
+    <message>
+        <source>Location</source>
+        <translation type="unfinished">Location</translation>
+    </message>
+    <message>
+        <source>Always trust this certificate</source>
+        <translation type="unfinished">Always trust this certificate</translation>
+    </message>
+    <message>
+        <source>Files are synced into this folder. You can pick an empty folder or a folder that already holds files.</source>
+        <translation type="unfinished">Files are synced into this folder. You can pick an empty folder or a folder that already holds files.</translation>
+    </message>
+    <message>
+        <source>Never</source>
+        <translation type="unfinished">Never</translation>
+    </message>
+    <message>
+        <source>The task has been removed.</source>
+        <translation type="unfinished">The task has been removed.</translation>
+    </message>
+    <message>
+        <source>Local folder path field</source>
+        <translation type="unfinished">Local folder path field</translation>
+    </message>
+    <message>
+        <source>Quenmark Zelto Client %1 is available. You have version %2.</source>
+        <translation type="unfinished">Quenmark Zelto Client %1 is available. You have version %2.</translation>
+    </message>
+    <message>
+        <source>Original location</source>
+        <translation type="unfinished">Original location</translation>
+    </message>
+    <message>
+        <source>Space needed: %1</source>
+        <translation type="unfinished">Space needed: %1</translation>
+    </message>
+    <message>
+        <source>Every hour</source>
+        <translation type="unfinished">Every hour</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation type="unfinished">Remove</translation>
+    </message>
+    <message>
+        <source>Modified by</source>
+        <translation type="unfinished">Modified by</translation>
+    </message>
+    <message>
+        <source>bytes</source>
+        <translation type="unfinished">bytes</translation>
+    </message>
+    <message>
+        <source>%1 was added.</source>
+        <translation type="unfinished">%1 was added.</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation type="unfinished">Version %1</translation>
+    </message>
+    <message>
+        <source>Drag files here to upload them.</source>
+        <translation type="unfinished">Drag files here to upload them.</translation>
+    </message>
+    <message>
+        <source>Smart retention</source>
+        <translation type="unfinished">Smart retention</translation>
+    </message>
+    <message>
+        <source>Start time</source>
+        <translation type="unfinished">Start time</translation>
+    </message>
+    <message>
+        <source>Your password has expired. Change it on the server, then sign in again.</source>
+        <translation type="unfinished">Your password has expired. Change it on the server, then sign in again.</translation>
+    </message>
+    <message>
+        <source>The proxy server requires authentication.</source>
+        <translation type="unfinished">The proxy server requires authentication.</translation>
+    </message>
+    <message>
+        <source>Prefer IPv6</source>
+        <translation type="unfinished">Prefer IPv6</translation>
+    </message>
+    <message>
+        <source>Select Folders...</source>
+        <translation type="unfinished">Select Folders...</translation>
+    </message>
+    <message>
+        <source>The logs have been saved to %1.</source>
+        <translation type="unfinished">The logs have been saved to %1.</translation>
+    </message>
+    <message>
+        <source>Connected through the local network</source>
+        <translation type="unfinished">Connected through the local network</translation>
+    </message>
+    <message>
+        <source>Refresh</source>
+        <translation type="unfinished">Refresh</translation>
+    </message>
+    <message>
+        <source>A new version of Quenmark Zelto Client is available.</source>
+        <translation type="unfinished">A new version of Quenmark Zelto Client is available.</translation>
+    </message>
+    <message>
+        <source>No recent changes</source>
+        <translation type="unfinished">No recent changes</translation>
+    </message>
+    <message>
+        <source>Syncing is paused</source>
+        <translation type="unfinished">Syncing is paused</translation>
+    </message>
+    <message>
+        <source>Keep Files</source>
+        <translation type="unfinished">Keep Files</translation>
+    </message>
+    <message>
+        <source>Manage Tasks</source>
+        <translation type="unfinished">Manage Tasks</translation>
+    </message>
+    <message>
+        <source>Free Up Space</source>
+        <translation type="unfinished">Free Up Space</translation>
+    </message>
+    <message>
+        <source>Desktop shortcut</source>
+        <translation type="unfinished">Desktop shortcut</translation>
+    </message>
+    <message>
+        <source>[ProductName] cannot be installed on this version of the operating system.</source>
+        <translation type="unfinished">[ProductName] cannot be installed on this version of the operating system.</translation>
+    </message>
+    <message>
+        <source>No entries match your search.</source>
+        <translation type="unfinished">No entries match your search.</translation>
+    </message>
+    <message>
+        <source>Show tips at startup</source>
+        <translation type="unfinished">Show tips at startup</translation>
+    </message>
+    <message>
+        <source>Last backup failed %1</source>
+        <translation type="unfinished">Last backup failed %1</translation>
+    </message>
+    <message>
+        <source>You must restart your system for the configuration changes made to [ProductName] to take effect. Click Yes to restart now or No if you plan to restart later.</source>
+        <translation type="unfinished">You must restart your system for the configuration changes made to [ProductName] to take effect. Click Yes to restart now or No if you plan to restart later.</translation>
+    </message>
+    <message>
+        <source>&amp;Close the applications and attempt to restart them.</source>
+        <translation type="unfinished">&amp;Close the applications and attempt to restart them.</translation>
+    </message>
+    <message>
+        <source>An unknown error occurred. Please try again later.</source>
+        <translation type="unfinished">An unknown error occurred. Please try again later.</translation>
+    </message>
+    <message>
+        <source>Tell us what went wrong or what you would like to see improved.</source>
+        <translation type="unfinished">Tell us what went wrong or what you would like to see improved.</translation>
+    </message>
+    <message>
+        <source>Default port</source>
+        <translation type="unfinished">Default port</translation>
+    </message>
+    <message>
+        <source>Create a new folder</source>
+        <translation type="unfinished">Create a new folder</translation>
+    </message>
+    <message>
+        <source>This folder is empty.</source>
+        <translation type="unfinished">This folder is empty.</translation>
+    </message>
+    <message>
+        <source>Copied to the clipboard</source>
+        <translation type="unfinished">Copied to the clipboard</translation>
+    </message>
+    <message>
+        <source>Change, repair, or remove installation</source>
+        <translation type="unfinished">Change, repair, or remove installation</translation>
+    </message>
+    <message>
+        <source>Unable to open the local database.</source>
+        <translation type="unfinished">Unable to open the local database.</translation>
+    </message>
+    <message>
+        <source>Back Up This Folder</source>
+        <translation type="unfinished">Back Up This Folder</translation>
+    </message>
+    <message>
+        <source>Add Account...</source>
+        <translation type="unfinished">Add Account...</translation>
+    </message>
+    <message>
+        <source>Do this for all conflicts</source>
+        <translation type="unfinished">Do this for all conflicts</translation>
+    </message>
+    <message>
+        <source>View Issues</source>
+        <translation type="unfinished">View Issues</translation>
+    </message>
+    <message>
+        <source>The highlighted volumes do not have enough disk space available for the currently selected features. You can remove some files from the highlighted volumes, or cancel the installation.</source>
+        <translation type="unfinished">The highlighted volumes do not have enough disk space available for the currently selected features. You can remove some files from the highlighted volumes, or cancel the installation.</translation>
+    </message>
+    <message>
+        <source>Fine-tune what is synced. You can change these options later in Settings.</source>
+        <translation type="unfinished">Fine-tune what is synced. You can change these options later in Settings.</translation>
+    </message>
+    <message>
+        <source>Devices</source>
+        <translation type="unfinished">Devices</translation>
+    </message>
+    <message>
+        <source>Do you want to sign out? All sync tasks of this account will stop.</source>
+        <translation type="unfinished">Do you want to sign out? All sync tasks of this account will stop.</translation>
+    </message>
+    <message>
+        <source>Notify me when others change shared files</source>
+        <translation type="unfinished">Notify me when others change shared files</translation>
+    </message>
+    <message>
+        <source>Click Next to install to the default folder or click Change to choose another.</source>
+        <translation type="unfinished">Click Next to install to the default folder or click Change to choose another.</translation>
+    </message>
+    <message>
+        <source>Previous Versions</source>
+        <translation type="unfinished">Previous Versions</translation>
+    </message>
+    <message>
+        <source>I lost my authentication device</source>
+        <translation type="unfinished">I lost my authentication device</translation>
+    </message>
+    <message>
+        <source>Enter the address of the server you want to sync with.</source>
+        <translation type="unfinished">Enter the address of the server you want to sync with.</translation>
+    </message>
+    <message>
+        <source>Check file consistency after sync</source>
+        <translation type="unfinished">Check file consistency after sync</translation>
+    </message>
+    <message>
+        <source>The identity of the server has changed. If you did not expect this, someone may be intercepting your connection.</source>
+        <translation type="unfinished">The identity of the server has changed. If you did not expect this, someone may be intercepting your connection.</translation>
+    </message>
+    <message>
+        <source>Clear History</source>
+        <translation type="unfinished">Clear History</translation>
+    </message>
+    <message>
+        <source>Quit Quenmark Zelto Client</source>
+        <translation type="unfinished">Quit Quenmark Zelto Client</translation>
+    </message>
+    <message>
+        <source>Server folder path field</source>
+        <translation type="unfinished">Server folder path field</translation>
+    </message>
+    <message>
+        <source>Remove Folder</source>
+        <translation type="unfinished">Remove Folder</translation>
+    </message>
+    <message>
+        <source>Opened %1 times</source>
+        <translation type="unfinished">Opened %1 times</translation>
+    </message>
+    <message>
+        <source>%1 files backed up, %2 skipped</source>
+        <translation type="unfinished">%1 files backed up, %2 skipped</translation>
+    </message>
+    <message>
+        <source>Proxy</source>
+        <translation type="unfinished">Proxy</translation>
+    </message>
+    <message>
+        <source>Backing up...</source>
+        <translation type="unfinished">Backing up...</translation>
+    </message>
+    <message>
+        <source>Do you want to disconnect this computer from %1?</source>
+        <translation type="unfinished">Do you want to disconnect this computer from %1?</translation>
+    </message>
+    <message>
+        <source>Show</source>
+        <translation type="unfinished">Show</translation>
+    </message>
+    <message>
+        <source>Show the sync folder in the file manager sidebar</source>
+        <translation type="unfinished">Show the sync folder in the file manager sidebar</translation>
+    </message>
+    <message>
+        <source>Run Diagnostics</source>
+        <translation type="unfinished">Run Diagnostics</translation>
+    </message>
+    <message>
+        <source>Notify me about errors</source>
+        <translation type="unfinished">Notify me about errors</translation>
+    </message>
+    <message>
+        <source>&amp;Change...</source>
+        <translation type="unfinished">&amp;Change...</translation>
+    </message>
+    <message>
+        <source>Separate extensions with commas, for example tmp, bak</source>
+        <translation type="unfinished">Separate extensions with commas, for example tmp, bak</translation>
+    </message>
+    <message>
+        <source>Idle</source>
+        <translation type="unfinished">Idle</translation>
+    </message>
+    <message>
+        <source>Scanning files on the server...</source>
+        <translation type="unfinished">Scanning files on the server...</translation>
+    </message>
+    <message>
+        <source>Keep history for %1 days</source>
+        <translation type="unfinished">Keep history for %1 days</translation>
+    </message>
+    <message>
+        <source>Read</source>
+        <translation type="unfinished">Read</translation>
+    </message>
+    <message>
+        <source>Go back</source>
+        <translation type="unfinished">Go back</translation>
+    </message>
+    <message>
+        <source>The operation failed.</source>
+        <translation type="unfinished">The operation failed.</translation>
+    </message>
+    <message>
+        <source>&amp;Browse...</source>
+        <translation type="unfinished">&amp;Browse...</translation>
+    </message>
+    <message>
+        <source>Restart Now</source>
+        <translation type="unfinished">Restart Now</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation type="unfinished">Status</translation>
+    </message>
+    <message>
+        <source>Unable to connect through the proxy server.</source>
+        <translation type="unfinished">Unable to connect through the proxy server.</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation type="unfinished">Type</translation>
+    </message>
+    <message>
+        <source>Downloading %1</source>
+        <translation type="unfinished">Downloading %1</translation>
+    </message>
+    <message>
+        <source>Delete Files</source>
+        <translation type="unfinished">Delete Files</translation>
+    </message>
+    <message>
+        <source>Sun</source>
+        <translation type="unfinished">Sun</translation>
+    </message>
+    <message>
+        <source>Access from your IP address has been denied by the server. Contact the system administrator.</source>
+        <translation type="unfinished">Access from your IP address has been denied by the server. Contact the system administrator.</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation type="unfinished">E&amp;xit</translation>
+    </message>
+    <message>
+        <source>Import Settings...</source>
+        <translation type="unfinished">Import Settings...</translation>
+    </message>
+    <message>
+        <source>There is not enough memory to complete the operation.</source>
+        <translation type="unfinished">There is not enough memory to complete the operation.</translation>
+    </message>
+    <message>
+        <source>Unable to load the settings. Default settings will be used.</source>
+        <translation type="unfinished">Unable to load the settings. Default settings will be used.</translation>
+    </message>
+    <message>
+        <source>The server is busy. Please try again later.</source>
+        <translation type="unfinished">The server is busy. Please try again later.</translation>
+    </message>
+    <message>
+        <source>Bandwidth</source>
+        <translation type="unfinished">Bandwidth</translation>
+    </message>
+    <message>
+        <source>Low disk space</source>
+        <translation type="unfinished">Low disk space</translation>
+    </message>
+    <message>
+        <source>Verifying backup...</source>
+        <translation type="unfinished">Verifying backup...</translation>
+    </message>
+    <message>
+        <source>Running diagnostics...</source>
+        <translation type="unfinished">Running diagnostics...</translation>
+    </message>
+    <message>
+        <source>Browse...</source>
+        <translation type="unfinished">Browse...</translation>
+    </message>
+    <message>
+        <source>Skip existing files</source>
+        <translation type="unfinished">Skip existing files</translation>
+    </message>
+    <message>
+        <source>File name</source>
+        <translation type="unfinished">File name</translation>
+    </message>
+    <message>
+        <source>The selected folder is not empty. Files already in it will be merged with the files on the server.</source>
+        <translation type="unfinished">The selected folder is not empty. Files already in it will be merged with the files on the server.</translation>
+    </message>
+    <message>
+        <source>SOCKS5</source>
+        <translation type="unfinished">SOCKS5</translation>
+    </message>
+    <message>
+        <source>Too many failed sign-in attempts. Your IP address has been blocked for %1 minutes.</source>
+        <translation type="unfinished">Too many failed sign-in attempts. Your IP address has been blocked for %1 minutes.</translation>
+    </message>
+    <message>
+        <source>Limit to</source>
+        <translation type="unfinished">Limit to</translation>
+    </message>
+    <message>
+        <source>Show a pop-up message</source>
+        <translation type="unfinished">Show a pop-up message</translation>
+    </message>
+    <message>
+        <source>Disconnected</source>
+        <translation type="unfinished">Disconnected</translation>
+    </message>
+    <message>
+        <source>Two-step verification</source>
+        <translation type="unfinished">Two-step verification</translation>
+    </message>
+    <message>
+        <source>Ready to repair [ProductName]</source>
+        <translation type="unfinished">Ready to repair [ProductName]</translation>
+    </message>
+    <message>
+        <source>The source folder %1 could not be found. Connect the drive or remove the folder from the backup.</source>
+        <translation type="unfinished">The source folder %1 could not be found. Connect the drive or remove the folder from the backup.</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation type="unfinished">Port</translation>
+    </message>
+    <message>
+        <source>The end time must be later than the start time.</source>
+        <translation type="unfinished">The end time must be later than the start time.</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation type="unfinished">Time</translation>
+    </message>
+    <message>
+        <source>Available</source>
+        <translation type="unfinished">Available</translation>
+    </message>
+    <message>
+        <source>Enable debug logging</source>
+        <translation type="unfinished">Enable debug logging</translation>
+    </message>
+    <message>
+        <source>Send anonymous usage statistics to help improve the product</source>
+        <translation type="unfinished">Send anonymous usage statistics to help improve the product</translation>
+    </message>
+    <message>
+        <source>Clear search</source>
+        <translation type="unfinished">Clear search</translation>
+    </message>
+    <message>
+        <source>Show password</source>
+        <translation type="unfinished">Show password</translation>
+    </message>
+    <message>
+        <source>The link was created.</source>
+        <translation type="unfinished">The link was created.</translation>
+    </message>
+    <message>
+        <source>This server has no shared folder you can access. Ask the administrator for permission.</source>
+        <translation type="unfinished">This server has no shared folder you can access. Ask the administrator for permission.</translation>
+    </message>
+    <message>
+        <source>The background service is not running.</source>
+        <translation type="unfinished">The background service is not running.</translation>
+    </message>
+    <message>
+        <source>Restore files as they were on</source>
+        <translation type="unfinished">Restore files as they were on</translation>
+    </message>
+    <message>
+        <source>Resume</source>
+        <translation type="unfinished">Resume</translation>
+    </message>
+    <message>
+        <source>Please wait while the Setup Wizard installs [ProductName].</source>
+        <translation type="unfinished">Please wait while the Setup Wizard installs [ProductName].</translation>
+    </message>
+    <message>
+        <source>Syncing is paused on a metered connection.</source>
+        <translation type="unfinished">Syncing is paused on a metered connection.</translation>
+    </message>
+    <message>
+        <source>Unknown</source>
+        <translation type="unfinished">Unknown</translation>
+    </message>
+    <message>
+        <source>This rule already exists.</source>
+        <translation type="unfinished">This rule already exists.</translation>
+    </message>
+    <message>
+        <source>List of recent file changes</source>
+        <translation type="unfinished">List of recent file changes</translation>
+    </message>
+    <message>
+        <source>Team Folders</source>
+        <translation type="unfinished">Team Folders</translation>
+    </message>
+    <message>
+        <source>Remove the selected task</source>
+        <translation type="unfinished">Remove the selected task</translation>
+    </message>
+    <message>
+        <source>Current password</source>
+        <translation type="unfinished">Current password</translation>
+    </message>
+    <message>
+        <source>Same as the system</source>
+        <translation type="unfinished">Same as the system</translation>
+    </message>
+    <message>
+        <source>Review the settings below, then click Done to start syncing.</source>
+        <translation type="unfinished">Review the settings below, then click Done to start syncing.</translation>
+    </message>
+    <message>
+        <source>Diagnostics</source>
+        <translation type="unfinished">Diagnostics</translation>
+    </message>
+    <message>
+        <source>Unable to read %1.</source>
+        <translation type="unfinished">Unable to read %1.</translation>
+    </message>
+    <message>
+        <source>Sync complete</source>
+        <translation type="unfinished">Sync complete</translation>
+    </message>
+    <message>
+        <source>Account</source>
+        <translation type="unfinished">Account</translation>
+    </message>
+    <message>
+        <source>Start minimized to the notification area</source>
+        <translation type="unfinished">Start minimized to the notification area</translation>
+    </message>
+    <message>
+        <source>This wizard helps you connect this computer to your server and choose which folders to keep in sync.</source>
+        <translation type="unfinished">This wizard helps you connect this computer to your server and choose which folders to keep in sync.</translation>
+    </message>
+    <message>
+        <source>You are using the latest version.</source>
+        <translation type="unfinished">You are using the latest version.</translation>
+    </message>
+    <message>
+        <source>Your storage quota on the server has been reached.</source>
+        <translation type="unfinished">Your storage quota on the server has been reached.</translation>
+    </message>
+    <message>
+        <source>Show Toolbar</source>
+        <translation type="unfinished">Show Toolbar</translation>
+    </message>
+    <message>
+        <source>%1 changes are waiting to be synced.</source>
+        <translation type="unfinished">%1 changes are waiting to be synced.</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation type="unfinished">Pause</translation>
+    </message>
+    <message>
+        <source>Do you want to remove Quenmark Zelto Client and all of its components?</source>
+        <translation type="unfinished">Do you want to remove Quenmark Zelto Client and all of its components?</translation>
+    </message>
+    <message>
+        <source>I accept the terms of the license agreement</source>
+        <translation type="unfinished">I accept the terms of the license agreement</translation>
+    </message>
+    <message>
+        <source>System folders cannot be synced. Choose another folder.</source>
+        <translation type="unfinished">System folders cannot be synced. Choose another folder.</translation>
+    </message>
+    <message>
+        <source>Launch at startup</source>
+        <translation type="unfinished">Launch at startup</translation>
+    </message>
+    <message>
+        <source>Two-step verification is required for this account.</source>
+        <translation type="unfinished">Two-step verification is required for this account.</translation>
+    </message>
+    <message>
+        <source>HTTP</source>
+        <translation type="unfinished">HTTP</translation>
+    </message>
+    <message>
+        <source>Rebuild Database</source>
+        <translation type="unfinished">Rebuild Database</translation>
+    </message>
+    <message>
+        <source>Sign in</source>
+        <translation type="unfinished">Sign in</translation>
+    </message>
+    <message>
+        <source>Saturday</source>
+        <translation type="unfinished">Saturday</translation>
+    </message>
+    <message>
+        <source>The connection to the server timed out.</source>
+        <translation type="unfinished">The connection to the server timed out.</translation>
+    </message>
+    <message>
+        <source>Internet access</source>
+        <translation type="unfinished">Internet access</translation>
+    </message>
+    <message>
+        <source>Show Quenmark Zelto Client items in the file manager context menu</source>
+        <translation type="unfinished">Show Quenmark Zelto Client items in the file manager context menu</translation>
+    </message>
+    <message>
+        <source>&amp;Repair</source>
+        <translation type="unfinished">&amp;Repair</translation>
+    </message>
+    <message>
+        <source>Select the files and folders to restore.</source>
+        <translation type="unfinished">Select the files and folders to restore.</translation>
+    </message>
+    <message>
+        <source>Cache</source>
+        <translation type="unfinished">Cache</translation>
+    </message>
+    <message>
+        <source>%1 is a reserved name and cannot be used.</source>
+        <translation type="unfinished">%1 is a reserved name and cannot be used.</translation>
+    </message>
+    <message>
+        <source>%1 was updated.</source>
+        <translation type="unfinished">%1 was updated.</translation>
+    </message>
+    <message>
+        <source>SMTP server</source>
+        <translation type="unfinished">SMTP server</translation>
+    </message>
+    <message>
+        <source>No file has been synced yet.</source>
+        <translation type="unfinished">No file has been synced yet.</translation>
+    </message>
+    <message>
+        <source>Open Web Portal</source>
+        <translation type="unfinished">Open Web Portal</translation>
+    </message>
+    <message>
+        <source>Background service</source>
+        <translation type="unfinished">Background service</translation>
+    </message>
+    <message>
+        <source>Retry</source>
+        <translation type="unfinished">Retry</translation>
+    </message>
+    <message>
+        <source>View Certificate</source>
+        <translation type="unfinished">View Certificate</translation>
+    </message>
+    <message>
+        <source>minutes</source>
+        <translation type="unfinished">minutes</translation>
+    </message>
+    <message>
+        <source>Not synced</source>
+        <translation type="unfinished">Not synced</translation>
+    </message>
+    <message>
+        <source>Online Help</source>
+        <translation type="unfinished">Online Help</translation>
+    </message>
+    <message>
+        <source>The server name could not be resolved.</source>
+        <translation type="unfinished">The server name could not be resolved.</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation type="unfinished">Warning</translation>
+    </message>
+    <message>
+        <source>The link could not be copied.</source>
+        <translation type="unfinished">The link could not be copied.</translation>
+    </message>
+    <message>
+        <source>Run a missed backup when the computer starts</source>
+        <translation type="unfinished">Run a missed backup when the computer starts</translation>
+    </message>
+    <message>
+        <source>Every %1 hours</source>
+        <translation type="unfinished">Every %1 hours</translation>
+    </message>
+    <message>
+        <source>Out of Disk Space</source>
+        <translation type="unfinished">Out of Disk Space</translation>
+    </message>
+    <message>
+        <source>The link has been copied to the clipboard.</source>
+        <translation type="unfinished">The link has been copied to the clipboard.</translation>
+    </message>
+    <message>
+        <source>Open settings</source>
+        <translation type="unfinished">Open settings</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to cancel [ProductName] installation?</source>
+        <translation type="unfinished">Are you sure you want to cancel [ProductName] installation?</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation type="unfinished">Edit</translation>
+    </message>
+    <message>
+        <source>Enter a port number between 1 and 65535.</source>
+        <translation type="unfinished">Enter a port number between 1 and 65535.</translation>
+    </message>
+    <message>
+        <source>Filters</source>
+        <translation type="unfinished">Filters</translation>
+    </message>
+    <message>
+        <source>Disk Size</source>
+        <translation type="unfinished">Disk Size</translation>
+    </message>
+    <message>
+        <source>This version of the file is no longer available.</source>
+        <translation type="unfinished">This version of the file is no longer available.</translation>
+    </message>
+    <message>
+        <source>Hide Window</source>
+        <translation type="unfinished">Hide Window</translation>
+    </message>
+    <message>
+        <source>Remove Rule</source>
+        <translation type="unfinished">Remove Rule</translation>
+    </message>
+    <message>
+        <source>Your session has expired. Please sign in again.</source>
+        <translation type="unfinished">Your session has expired. Please sign in again.</translation>
+    </message>
+    <message>
+        <source>Domain</source>
+        <translation type="unfinished">Domain</translation>
+    </message>
+    <message>
+        <source>Symbolic links are not synced.</source>
+        <translation type="unfinished">Symbolic links are not synced.</translation>
+    </message>
+    <message>
+        <source>Create Backup Task</source>
+        <translation type="unfinished">Create Backup Task</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation type="unfinished">Copy</translation>
+    </message>
+    <message>
+        <source>Overwrite existing files</source>
+        <translation type="unfinished">Overwrite existing files</translation>
+    </message>
+    <message>
+        <source>Unpacking %1...</source>
+        <translation type="unfinished">Unpacking %1...</translation>
+    </message>
+    <message>
+        <source>Keep the files in a folder on this computer and a folder on the server identical. Changes on either side are applied to the other.</source>
+        <translation type="unfinished">Keep the files in a folder on this computer and a folder on the server identical. Changes on either side are applied to the other.</translation>
+    </message>
+    <message>
+        <source>Select the type of task you want to create. You can add more tasks later.</source>
+        <translation type="unfinished">Select the type of task you want to create. You can add more tasks later.</translation>
+    </message>
+    <message>
+        <source>Rename Task</source>
+        <translation type="unfinished">Rename Task</translation>
+    </message>
+    <message>
+        <source>Change Password...</source>
+        <translation type="unfinished">Change Password...</translation>
+    </message>
+    <message>
+        <source>Syncing is paused to save battery power.</source>
+        <translation type="unfinished">Syncing is paused to save battery power.</translation>
+    </message>
+    <message>
+        <source>The Setup Wizard will install [ProductName] on your computer. Click Next to continue or Cancel to exit the Setup Wizard.</source>
+        <translation type="unfinished">The Setup Wizard will install [ProductName] on your computer. Click Next to continue or Cancel to exit the Setup Wizard.</translation>
+    </message>
+    <message>
+        <source>Permissions</source>
+        <translation type="unfinished">Permissions</translation>
+    </message>
+    <message>
+        <source>Show in Folder</source>
+        <translation type="unfinished">Show in Folder</translation>
+    </message>
+    <message>
+        <source>Keep file versions</source>
+        <translation type="unfinished">Keep file versions</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation type="unfinished">Delete</translation>
+    </message>
+    <message>
+        <source>The connection to the server was lost. Syncing will resume when the connection is restored.</source>
+        <translation type="unfinished">The connection to the server was lost. Syncing will resume when the connection is restored.</translation>
+    </message>
+    <message>
+        <source>The shared folder is encrypted and has not been mounted on the server.</source>
+        <translation type="unfinished">The shared folder is encrypted and has not been mounted on the server.</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation type="unfinished">&amp;Close</translation>
+    </message>
+    <message>
+        <source>Quenmark Zelto Client - %1</source>
+        <translation type="unfinished">Quenmark Zelto Client - %1</translation>
+    </message>
+    <message>
+        <source>The version of the server is too old. Update the server to version %1 or later.</source>
+        <translation type="unfinished">The version of the server is too old. Update the server to version %1 or later.</translation>
+    </message>
+    <message>
+        <source>Add Folder...</source>
+        <translation type="unfinished">Add Folder...</translation>
+    </message>
+    <message>
+        <source>Restored</source>
+        <translation type="unfinished">Restored</translation>
+    </message>
+    <message>
+        <source>Reconnecting in %1 seconds...</source>
+        <translation type="unfinished">Reconnecting in %1 seconds...</translation>
+    </message>
+    <message>
+        <source>Unable to connect through the proxy server %1.</source>
+        <translation type="unfinished">Unable to connect through the proxy server %1.</translation>
+    </message>
+    <message>
+        <source>Protect with a password</source>
+        <translation type="unfinished">Protect with a password</translation>
+    </message>
+    <message>
+        <source>Enter a rate between 1 and 1048576 KB/s.</source>
+        <translation type="unfinished">Enter a rate between 1 and 1048576 KB/s.</translation>
+    </message>
+    <message>
+        <source>Software Update</source>
+        <translation type="unfinished">Software Update</translation>
+    </message>
+    <message>
+        <source>Please wait while the installer finishes determining your disk space requirements.</source>
+        <translation type="unfinished">Please wait while the installer finishes determining your disk space requirements.</translation>
+    </message>
+    <message>
+        <source>Mon</source>
+        <translation type="unfinished">Mon</translation>
+    </message>
+    <message>
+        <source>The rule %1 is not valid.</source>
+        <translation type="unfinished">The rule %1 is not valid.</translation>
+    </message>
+    <message>
+        <source>Deleted files can be restored from the recycle bin of the shared folder.</source>
+        <translation type="unfinished">Deleted files can be restored from the recycle bin of the shared folder.</translation>
+    </message>
+    <message>
+        <source>Unlimited</source>
+        <translation type="unfinished">Unlimited</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation type="unfinished">Stop</translation>
+    </message>
+    <message>
+        <source>%1 is initializing...</source>
+        <translation type="unfinished">%1 is initializing...</translation>
+    </message>
+    <message>
+        <source>Quenmark Zelto Client main window</source>
+        <translation type="unfinished">Quenmark Zelto Client main window</translation>
+    </message>
+    <message>
+        <source>Rename</source>
+        <translation type="unfinished">Rename</translation>
+    </message>
+    <message>
+        <source>Unable to write %1.</source>
+        <translation type="unfinished">Unable to write %1.</translation>
+    </message>
+    <message>
+        <source>Log level</source>
+        <translation type="unfinished">Log level</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation type="unfinished">Password</translation>
+    </message>
+    <message>
+        <source>days</source>
+        <translation type="unfinished">days</translation>
+    </message>
+    <message>
+        <source>Upload</source>
+        <translation type="unfinished">Upload</translation>
+    </message>
+    <message>
+        <source>Guest</source>
+        <translation type="unfinished">Guest</translation>
+    </message>
+    <message>
+        <source>GB</source>
+        <translation type="unfinished">GB</translation>
+    </message>
+    <message>
+        <source>Pause All</source>
+        <translation type="unfinished">Pause All</translation>
+    </message>
+    <message>
+        <source>Monthly</source>
+        <translation type="unfinished">Monthly</translation>
+    </message>
+    <message>
+        <source>Prevent the computer from sleeping while syncing</source>
+        <translation type="unfinished">Prevent the computer from sleeping while syncing</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation type="unfinished">Size</translation>
+    </message>
+    <message>
+        <source>History</source>
+        <translation type="unfinished">History</translation>
+    </message>
+    <message>
+        <source>Server address</source>
+        <translation type="unfinished">Server address</translation>
+    </message>
+    <message>
+        <source>Browse to the destination folder</source>
+        <translation type="unfinished">Browse to the destination folder</translation>
+    </message>
+    <message>
+        <source>Do you want to clear the history? This does not affect your files.</source>
+        <translation type="unfinished">Do you want to clear the history? This does not affect your files.</translation>
+    </message>
+    <message>
+        <source>Remove old data</source>
+        <translation type="unfinished">Remove old data</translation>
+    </message>
+    <message>
+        <source>Remember me</source>
+        <translation type="unfinished">Remember me</translation>
+    </message>
+    <message>
+        <source>Weekly</source>
+        <translation type="unfinished">Weekly</translation>
+    </message>
+    <message>
+        <source>Queued</source>
+        <translation type="unfinished">Queued</translation>
+    </message>
+    <message>
+        <source>Update Now</source>
+        <translation type="unfinished">Update Now</translation>
+    </message>
+    <message>
+        <source>Thursday</source>
+        <translation type="unfinished">Thursday</translation>
+    </message>
+    <message>
+        <source>The selected file does not contain valid settings.</source>
+        <translation type="unfinished">The selected file does not contain valid settings.</translation>
+    </message>
+    <message>
+        <source>The password is too weak.</source>
+        <translation type="unfinished">The password is too weak.</translation>
+    </message>
+    <message>
+        <source>Select Folder</source>
+        <translation type="unfinished">Select Folder</translation>
+    </message>
+    <message>
+        <source>Please wait while the Setup Wizard repairs [ProductName].</source>
+        <translation type="unfinished">Please wait while the Setup Wizard repairs [ProductName].</translation>
+    </message>
+    <message>
+        <source>For example: tmp, log, iso</source>
+        <translation type="unfinished">For example: tmp, log, iso</translation>
+    </message>
+    <message>
+        <source>Sign Out</source>
+        <translation type="unfinished">Sign Out</translation>
+    </message>
+    <message>
+        <source>A secure connection to the server could not be established.</source>
+        <translation type="unfinished">A secure connection to the server could not be established.</translation>
+    </message>
+    <message>
+        <source>Pause the selected task</source>
+        <translation type="unfinished">Pause the selected task</translation>
+    </message>
+    <message>
+        <source>Operating system</source>
+        <translation type="unfinished">Operating system</translation>
+    </message>
+    <message>
+        <source>Do you want to remove the task %1? The files in the folders will not be deleted.</source>
+        <translation type="unfinished">Do you want to remove the task %1? The files in the folders will not be deleted.</translation>
+    </message>
+    <message>
+        <source>[ProductName] Setup</source>
+        <translation type="unfinished">[ProductName] Setup</translation>
+    </message>
+    <message>
+        <source>This account has been disabled. Contact your system administrator.</source>
+        <translation type="unfinished">This account has been disabled. Contact your system administrator.</translation>
+    </message>
+    <message>
+        <source>Today</source>
+        <translation type="unfinished">Today</translation>
+    </message>
+    <message>
+        <source>Email address</source>
+        <translation type="unfinished">Email address</translation>
+    </message>
+    <message>
+        <source>The verification code is incorrect or has expired.</source>
+        <translation type="unfinished">The verification code is incorrect or has expired.</translation>
+    </message>
+    <message>
+        <source>Logs</source>
+        <translation type="unfinished">Logs</translation>
+    </message>
+    <message>
+        <source>List of sync and backup tasks</source>
+        <translation type="unfinished">List of sync and backup tasks</translation>
+    </message>
+    <message>
+        <source>Keep up to %1 versions of each file</source>
+        <translation type="unfinished">Keep up to %1 versions of each file</translation>
+    </message>
+    <message>
+        <source>%1 will be synced with %2.</source>
+        <translation type="unfinished">%1 will be synced with %2.</translation>
+    </message>
+    <message>
+        <source>Select All</source>
+        <translation type="unfinished">Select All</translation>
+    </message>
+    <message>
+        <source>Syncing %1</source>
+        <translation type="unfinished">Syncing %1</translation>
+    </message>
+    <message>
+        <source>Free space</source>
+        <translation type="unfinished">Free space</translation>
+    </message>
+    <message>
+        <source>Your feedback could not be sent. Please try again later.</source>
+        <translation type="unfinished">Your feedback could not be sent. Please try again later.</translation>
+    </message>
+    <message>
+        <source>File manager integration</source>
+        <translation type="unfinished">File manager integration</translation>
+    </message>
+    <message>
+        <source>New password</source>
+        <translation type="unfinished">New password</translation>
+    </message>
+    <message>
+        <source>Sign In with SSO</source>
+        <translation type="unfinished">Sign In with SSO</translation>
+    </message>
+    <message>
+        <source>My Files</source>
+        <translation type="unfinished">My Files</translation>
+    </message>
+    <message>
+        <source>Sync new folders automatically</source>
+        <translation type="unfinished">Sync new folders automatically</translation>
+    </message>
+    <message>
+        <source>Check for Updates</source>
+        <translation type="unfinished">Check for Updates</translation>
+    </message>
+    <message>
+        <source>Enter the 6-digit code from your authenticator app.</source>
+        <translation type="unfinished">Enter the 6-digit code from your authenticator app.</translation>
+    </message>
+    <message>
+        <source>Right-click a file for more options.</source>
+        <translation type="unfinished">Right-click a file for more options.</translation>
+    </message>
+    <message>
+        <source>Server version</source>
+        <translation type="unfinished">Server version</translation>
+    </message>
+    <message>
+        <source>Quenmark Zelto Client was removed from your computer.</source>
+        <translation type="unfinished">Quenmark Zelto Client was removed from your computer.</translation>
+    </message>
+    <message>
+        <source>Folder name</source>
+        <translation type="unfinished">Folder name</translation>
+    </message>
+    <message>
+        <source>You have no tasks yet. Click Create Task to sync or back up a folder.</source>
+        <translation type="unfinished">You have no tasks yet. Click Create Task to sync or back up a folder.</translation>
+    </message>
+    <message>
+        <source>Indexing files...</source>
+        <translation type="unfinished">Indexing files...</translation>
+    </message>
+    <message>
+        <source>Verification code field</source>
+        <translation type="unfinished">Verification code field</translation>
+    </message>
+    <message>
+        <source>Disk full</source>
+        <translation type="unfinished">Disk full</translation>
+    </message>
+    <message>
+        <source>Backup started</source>
+        <translation type="unfinished">Backup started</translation>
+    </message>
+    <message>
+        <source>The sync folder %1 was moved or deleted. Syncing has stopped for this task.</source>
+        <translation type="unfinished">The sync folder %1 was moved or deleted. Syncing has stopped for this task.</translation>
+    </message>
+    <message>
+        <source>The file was damaged during transfer and will be downloaded again.</source>
+        <translation type="unfinished">The file was damaged during transfer and will be downloaded again.</translation>
+    </message>
+    <message>
+        <source>You have reached the maximum number of tasks (%1).</source>
+        <translation type="unfinished">You have reached the maximum number of tasks (%1).</translation>
+    </message>
+    <message>
+        <source>hours</source>
+        <translation type="unfinished">hours</translation>
+    </message>
+    <message>
+        <source>MB</source>
+        <translation type="unfinished">MB</translation>
+    </message>
+    <message>
+        <source>Icon View</source>
+        <translation type="unfinished">Icon View</translation>
+    </message>
+    <message>
+        <source>Backup finished</source>
+        <translation type="unfinished">Backup finished</translation>
+    </message>
+    <message>
+        <source>Starting %1 for the first time. This may take a minute.</source>
+        <translation type="unfinished">Starting %1 for the first time. This may take a minute.</translation>
+    </message>
+    <message>
+        <source>Server path</source>
+        <translation type="unfinished">Server path</translation>
+    </message>
+    <message>
+        <source>Change Password</source>
+        <translation type="unfinished">Change Password</translation>
+    </message>
+    <message>
+        <source>IP address</source>
+        <translation type="unfinished">IP address</translation>
+    </message>
+    <message>
+        <source>Sync file permissions and timestamps</source>
+        <translation type="unfinished">Sync file permissions and timestamps</translation>
+    </message>
+    <message>
+        <source>Syncing will stop when you quit. Quit Quenmark Zelto Client anyway?</source>
+        <translation type="unfinished">Syncing will stop when you quit. Quit Quenmark Zelto Client anyway?</translation>
+    </message>
+    <message>
+        <source>Hidden files</source>
+        <translation type="unfinished">Hidden files</translation>
+    </message>
+    <message>
+        <source>The folder cannot be inside or contain a folder that is already synced.</source>
+        <translation type="unfinished">The folder cannot be inside or contain a folder that is already synced.</translation>
+    </message>
+    <message>
+        <source>Your storage quota on the server has been reached. The backup cannot continue until space is freed.</source>
+        <translation type="unfinished">Your storage quota on the server has been reached. The backup cannot continue until space is freed.</translation>
+    </message>
+    <message>
+        <source>Download queue</source>
+        <translation type="unfinished">Download queue</translation>
+    </message>
+    <message>
+        <source>This computer is registered with the server.</source>
+        <translation type="unfinished">This computer is registered with the server.</translation>
+    </message>
+    <message>
+        <source>Recycle Bin</source>
+        <translation type="unfinished">Recycle Bin</translation>
+    </message>
+    <message>
+        <source>Back up changes continuously</source>
+        <translation type="unfinished">Back up changes continuously</translation>
+    </message>
+    <message>
+        <source>Source folders</source>
+        <translation type="unfinished">Source folders</translation>
+    </message>
+    <message>
+        <source>License Agreement</source>
+        <translation type="unfinished">License Agreement</translation>
+    </message>
+    <message>
+        <source>Sync options</source>
+        <translation type="unfinished">Sync options</translation>
+    </message>
+    <message>
+        <source>All set!</source>
+        <translation type="unfinished">All set!</translation>
+    </message>
+    <message>
+        <source>Skip</source>
+        <translation type="unfinished">Skip</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation type="unfinished">Language</translation>
+    </message>
+    <message>
+        <source>New Folder</source>
+        <translation type="unfinished">New Folder</translation>
+    </message>
+    <message>
+        <source>Add to the &amp;Start menu</source>
+        <translation type="unfinished">Add to the &amp;Start menu</translation>
+    </message>
+    <message>
+        <source>Signing in...</source>
+        <translation type="unfinished">Signing in...</translation>
+    </message>
+    <message>
+        <source>Click Install to begin the installation. Click Back to review or change any of your installation settings. Click Cancel to exit the wizard.</source>
+        <translation type="unfinished">Click Install to begin the installation. Click Back to review or change any of your installation settings. Click Cancel to exit the wizard.</translation>
+    </message>
+    <message>
+        <source>Quenmark Zelto Client cannot write to %1. Check the folder permissions.</source>
+        <translation type="unfinished">Quenmark Zelto Client cannot write to %1. Check the folder permissions.</translation>
+    </message>
+    <message>
+        <source>Skip This Version</source>
+        <translation type="unfinished">Skip This Version</translation>
+    </message>
+    <message>
+        <source>Visit our website</source>
+        <translation type="unfinished">Visit our website</translation>
+    </message>
+    <message>
+        <source>Open Local Folder</source>
+        <translation type="unfinished">Open Local Folder</translation>
+    </message>
+    <message>
+        <source>Removing [ProductName]</source>
+        <translation type="unfinished">Removing [ProductName]</translation>
+    </message>
+    <message>
+        <source>Open Folder</source>
+        <translation type="unfinished">Open Folder</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation type="unfinished">Add</translation>
+    </message>
+    <message>
+        <source>Copyright (c) Quenmark. All rights reserved.</source>
+        <translation type="unfinished">Copyright (c) Quenmark. All rights reserved.</translation>
+    </message>
+    <message>
+        <source>Remove Device</source>
+        <translation type="unfinished">Remove Device</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished">Cancel</translation>
+    </message>
+    <message>
+        <source>The session is locked.</source>
+        <translation type="unfinished">The session is locked.</translation>
+    </message>
+    <message>
+        <source>Downloading on demand...</source>
+        <translation type="unfinished">Downloading on demand...</translation>
+    </message>
+    <message>
+        <source>Sign-in required</source>
+        <translation type="unfinished">Sign-in required</translation>
+    </message>
+    <message>
+        <source>Unable to copy %1.</source>
+        <translation type="unfinished">Unable to copy %1.</translation>
+    </message>
+    <message>
+        <source>List of filter rules</source>
+        <translation type="unfinished">List of filter rules</translation>
+    </message>
+    <message>
+        <source>Snapshots</source>
+        <translation type="unfinished">Snapshots</translation>
+    </message>
+    <message>
+        <source>Stopped</source>
+        <translation type="unfinished">Stopped</translation>
+    </message>
+    <message>
+        <source>Volume</source>
+        <translation type="unfinished">Volume</translation>
+    </message>
+    <message>
+        <source>Change destination folder</source>
+        <translation type="unfinished">Change destination folder</translation>
+    </message>
+    <message>
+        <source>Syncing...</source>
+        <translation type="unfinished">Syncing...</translation>
+    </message>
+    <message>
+        <source>Back up only when the computer is plugged in</source>
+        <translation type="unfinished">Back up only when the computer is plugged in</translation>
+    </message>
+    <message>
+        <source>Resume Syncing</source>
+        <translation type="unfinished">Resume Syncing</translation>
+    </message>
+    <message>
+        <source>A new version is available.</source>
+        <translation type="unfinished">A new version is available.</translation>
+    </message>
+    <message>
+        <source>Frequently Asked Questions</source>
+        <translation type="unfinished">Frequently Asked Questions</translation>
+    </message>
+    <message>
+        <source>View</source>
+        <translation type="unfinished">View</translation>
+    </message>
+    <message>
+        <source>Run on</source>
+        <translation type="unfinished">Run on</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation type="unfinished">Quit</translation>
+    </message>
+    <message>
+        <source>Unable to download the update.</source>
+        <translation type="unfinished">Unable to download the update.</translation>
+    </message>
+    <message>
+        <source>Test Connection</source>
+        <translation type="unfinished">Test Connection</translation>
+    </message>
+    <message>
+        <source>You have been signed out.</source>
+        <translation type="unfinished">You have been signed out.</translation>
+    </message>
+    <message>
+        <source>Sync</source>
+        <translation type="unfinished">Sync</translation>
+    </message>
+    <message>
+        <source>Last backup completed %1</source>
+        <translation type="unfinished">Last backup completed %1</translation>
+    </message>
+    <message>
+        <source>Pause Syncing</source>
+        <translation type="unfinished">Pause Syncing</translation>
+    </message>
+    <message>
+        <source>Limit automatically</source>
+        <translation type="unfinished">Limit automatically</translation>
+    </message>
+    <message>
+        <source>Keep the version on the server</source>
+        <translation type="unfinished">Keep the version on the server</translation>
+    </message>
+    <message>
+        <source>Open menu</source>
+        <translation type="unfinished">Open menu</translation>
+    </message>
+    <message>
+        <source>The file is larger than the limit allowed by the server.</source>
+        <translation type="unfinished">The file is larger than the limit allowed by the server.</translation>
+    </message>
+    <message>
+        <source>Your data was moved successfully.</source>
+        <translation type="unfinished">Your data was moved successfully.</translation>
+    </message>
+    <message>
+        <source>Ready to install [ProductName]</source>
+        <translation type="unfinished">Ready to install [ProductName]</translation>
+    </message>
+    <message>
+        <source>The file %1 does not exist.</source>
+        <translation type="unfinished">The file %1 does not exist.</translation>
+    </message>
+    <message>
+        <source>Export Logs...</source>
+        <translation type="unfinished">Export Logs...</translation>
+    </message>
+    <message>
+        <source>Syncing has resumed</source>
+        <translation type="unfinished">Syncing has resumed</translation>
+    </message>
+    <message>
+        <source>[ProductName] Setup Wizard ended prematurely because of an error. Your system has not been modified. To install this program at a later time, run the Setup Wizard again.</source>
+        <translation type="unfinished">[ProductName] Setup Wizard ended prematurely because of an error. Your system has not been modified. To install this program at a later time, run the Setup Wizard again.</translation>
+    </message>
+    <message>
+        <source>Select the server folder to sync with this computer.</source>
+        <translation type="unfinished">Select the server folder to sync with this computer.</translation>
+    </message>
+    <message>
+        <source>Upload changes to the server only</source>
+        <translation type="unfinished">Upload changes to the server only</translation>
+    </message>
+    <message>
+        <source>Time remaining unknown</source>
+        <translation type="unfinished">Time remaining unknown</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation type="unfinished">Help</translation>
+    </message>
+    <message>
+        <source>%1 files were skipped. See the history for details.</source>
+        <translation type="unfinished">%1 files were skipped. See the history for details.</translation>
+    </message>
+    <message>
+        <source>Keep all versions</source>
+        <translation type="unfinished">Keep all versions</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation type="unfinished">Export</translation>
+    </message>
+    <message>
+        <source>Sync progress</source>
+        <translation type="unfinished">Sync progress</translation>
+    </message>
+    <message>
+        <source>The new language will be used after Quenmark Zelto Client restarts.</source>
+        <translation type="unfinished">The new language will be used after Quenmark Zelto Client restarts.</translation>
+    </message>
+    <message>
+        <source>Created</source>
+        <translation type="unfinished">Created</translation>
+    </message>
+    <message>
+        <source>%1 used of %2</source>
+        <translation type="unfinished">%1 used of %2</translation>
+    </message>
+    <message>
+        <source>Version Retention</source>
+        <translation type="unfinished">Version Retention</translation>
+    </message>
+    <message>
+        <source>End time</source>
+        <translation type="unfinished">End time</translation>
+    </message>
+    <message>
+        <source>Proxy type</source>
+        <translation type="unfinished">Proxy type</translation>
+    </message>
+    <message>
+        <source>Sort by Name</source>
+        <translation type="unfinished">Sort by Name</translation>
+    </message>
+    <message>
+        <source>On-demand sync is not supported on this file system.</source>
+        <translation type="unfinished">On-demand sync is not supported on this file system.</translation>
+    </message>
+    <message>
+        <source>Connected through the Internet</source>
+        <translation type="unfinished">Connected through the Internet</translation>
+    </message>
+    <message>
+        <source>&amp;Retry</source>
+        <translation type="unfinished">&amp;Retry</translation>
+    </message>
+    <message>
+        <source>Authentication required</source>
+        <translation type="unfinished">Authentication required</translation>
+    </message>
+    <message>
+        <source>Access Denied</source>
+        <translation type="unfinished">Access Denied</translation>
+    </message>
+    <message>
+        <source>Upload rate</source>
+        <translation type="unfinished">Upload rate</translation>
+    </message>
+    <message>
+        <source>The system limit on watched folders has been reached. Some changes may be detected late.</source>
+        <translation type="unfinished">The system limit on watched folders has been reached. Some changes may be detected late.</translation>
+    </message>
+    <message>
+        <source>Moved</source>
+        <translation type="unfinished">Moved</translation>
+    </message>
+    <message>
+        <source>Dismiss</source>
+        <translation type="unfinished">Dismiss</translation>
+    </message>
+    <message>
+        <source>Sort by Date</source>
+        <translation type="unfinished">Sort by Date</translation>
+    </message>
+    <message>
+        <source>Do not sync hidden files</source>
+        <translation type="unfinished">Do not sync hidden files</translation>
+    </message>
+    <message>
+        <source>Sync This Folder</source>
+        <translation type="unfinished">Sync This Folder</translation>
+    </message>
+    <message>
+        <source>%1 is very large. Uploading it may take a long time.</source>
+        <translation type="unfinished">%1 is very large. Uploading it may take a long time.</translation>
+    </message>
+    <message>
+        <source>Access control lists are not supported on this file system and will not be synced.</source>
+        <translation type="unfinished">Access control lists are not supported on this file system and will not be synced.</translation>
+    </message>
+    <message>
+        <source>Enter the verification code</source>
+        <translation type="unfinished">Enter the verification code</translation>
+    </message>
+    <message>
+        <source>The passwords do not match.</source>
+        <translation type="unfinished">The passwords do not match.</translation>
+    </message>
+    <message>
+        <source>The security certificate of %1 is not trusted. Your connection may not be secure.</source>
+        <translation type="unfinished">The security certificate of %1 is not trusted. Your connection may not be secure.</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation type="unfinished">Done</translation>
+    </message>
+    <message>
+        <source>Report</source>
+        <translation type="unfinished">Report</translation>
+    </message>
+    <message>
+        <source>%1, %2 o'clock</source>
+        <translation type="unfinished">%1, %2 o'clock</translation>
+    </message>
+    <message>
+        <source>The Setup Wizard allows you to repair the installation of [ProductName] or remove it from your computer. Click Next to continue or Cancel to exit the Setup Wizard.</source>
+        <translation type="unfinished">The Setup Wizard allows you to repair the installation of [ProductName] or remove it from your computer. Click Next to continue or Cancel to exit the Setup Wizard.</translation>
+    </message>
+    <message>
+        <source>Read and write</source>
+        <translation type="unfinished">Read and write</translation>
+    </message>
+    <message>
+        <source>Pause for 8 hours</source>
+        <translation type="unfinished">Pause for 8 hours</translation>
+    </message>
+    <message>
+        <source>Backup</source>
+        <translation type="unfinished">Backup</translation>
+    </message>
+    <message>
+        <source>Paused</source>
+        <translation type="unfinished">Paused</translation>
+    </message>
+    <message>
+        <source>Edit the selected task</source>
+        <translation type="unfinished">Edit the selected task</translation>
+    </message>
+    <message>
+        <source>Welcome</source>
+        <translation type="unfinished">Welcome</translation>
+    </message>
+    <message>
+        <source>Open in Browser</source>
+        <translation type="unfinished">Open in Browser</translation>
+    </message>
+    <message>
+        <source>Task %1, status %2</source>
+        <translation type="unfinished">Task %1, status %2</translation>
+    </message>
+    <message>
+        <source>Click the Finish button to exit the Setup Wizard.</source>
+        <translation type="unfinished">Click the Finish button to exit the Setup Wizard.</translation>
+    </message>
+    <message>
+        <source>Relay ID</source>
+        <translation type="unfinished">Relay ID</translation>
+    </message>
+    <message>
+        <source>Sign In</source>
+        <translation type="unfinished">Sign In</translation>
+    </message>
+    <message>
+        <source>Do not limit</source>
+        <translation type="unfinished">Do not limit</translation>
+    </message>
+    <message>
+        <source>Download changes from the server only</source>
+        <translation type="unfinished">Download changes from the server only</translation>
+    </message>
+    <message>
+        <source>Unable to move %1 to %2.</source>
+        <translation type="unfinished">Unable to move %1 to %2.</translation>
+    </message>
+    <message>
+        <source>Add a task</source>
+        <translation type="unfinished">Add a task</translation>
+    </message>
+    <message>
+        <source>Your storage space on %1 is almost full.</source>
+        <translation type="unfinished">Your storage space on %1 is almost full.</translation>
+    </message>
+    <message>
+        <source>Install updates automatically</source>
+        <translation type="unfinished">Install updates automatically</translation>
+    </message>
+    <message>
+        <source>Recent Changes</source>
+        <translation type="unfinished">Recent Changes</translation>
+    </message>
+    <message>
+        <source>Display name</source>
+        <translation type="unfinished">Display name</translation>
+    </message>
+    <message>
+        <source>Connecting...</source>
+        <translation type="unfinished">Connecting...</translation>
+    </message>
+    <message>
+        <source>Alerts</source>
+        <translation type="unfinished">Alerts</translation>
+    </message>
+    <message>
+        <source>Preparing to sync...</source>
+        <translation type="unfinished">Preparing to sync...</translation>
+    </message>
+    <message>
+        <source>Single Sign-On</source>
+        <translation type="unfinished">Single Sign-On</translation>
+    </message>
+    <message>
+        <source>Ready to sync</source>
+        <translation type="unfinished">Ready to sync</translation>
+    </message>
+    <message>
+        <source>Advanced Filters...</source>
+        <translation type="unfinished">Advanced Filters...</translation>
+    </message>
+    <message>
+        <source>Show desktop notifications</source>
+        <translation type="unfinished">Show desktop notifications</translation>
+    </message>
+    <message>
+        <source>Minimize</source>
+        <translation type="unfinished">Minimize</translation>
+    </message>
+    <message>
+        <source>Checking for updates...</source>
+        <translation type="unfinished">Checking for updates...</translation>
+    </message>
+    <message>
+        <source>Downloaded</source>
+        <translation type="unfinished">Downloaded</translation>
+    </message>
+    <message>
+        <source>Choose a folder on the server</source>
+        <translation type="unfinished">Choose a folder on the server</translation>
+    </message>
+    <message>
+        <source>Excluded from sync</source>
+        <translation type="unfinished">Excluded from sync</translation>
+    </message>
+    <message>
+        <source>Syncing %1 files</source>
+        <translation type="unfinished">Syncing %1 files</translation>
+    </message>
+    <message>
+        <source>Loading folders...</source>
+        <translation type="unfinished">Loading folders...</translation>
+    </message>
+    <message>
+        <source>This version of Quenmark Zelto Client is no longer supported by the server. Please update the client.</source>
+        <translation type="unfinished">This version of Quenmark Zelto Client is no longer supported by the server. Please update the client.</translation>
+    </message>
+    <message>
+        <source>Shared</source>
+        <translation type="unfinished">Shared</translation>
+    </message>
+    <message>
+        <source>seconds</source>
+        <translation type="unfinished">seconds</translation>
+    </message>
+    <message>
+        <source>Repairing [ProductName]</source>
+        <translation type="unfinished">Repairing [ProductName]</translation>
+    </message>
+    <message>
+        <source>Upload speed</source>
+        <translation type="unfinished">Upload speed</translation>
+    </message>
+    <message>
+        <source>Open on Server</source>
+        <translation type="unfinished">Open on Server</translation>
+    </message>
+    <message>
+        <source>&amp;Finish</source>
+        <translation type="unfinished">&amp;Finish</translation>
+    </message>
+    <message>
+        <source>Your settings have been saved.</source>
+        <translation type="unfinished">Your settings have been saved.</translation>
+    </message>
+    <message>
+        <source>Disabled</source>
+        <translation type="unfinished">Disabled</translation>
+    </message>
+    <message>
+        <source>Create Sync Task</source>
+        <translation type="unfinished">Create Sync Task</translation>
+    </message>
+    <message>
+        <source>Back Up Now</source>
+        <translation type="unfinished">Back Up Now</translation>
+    </message>
+    <message>
+        <source>The upgrade is complete.</source>
+        <translation type="unfinished">The upgrade is complete.</translation>
+    </message>
+    <message>
+        <source>Version %1 (build %2)</source>
+        <translation type="unfinished">Version %1 (build %2)</translation>
+    </message>
+    <message>
+        <source>Launch [ProductName] now</source>
+        <translation type="unfinished">Launch [ProductName] now</translation>
+    </message>
+    <message>
+        <source>Send Feedback</source>
+        <translation type="unfinished">Send Feedback</translation>
+    </message>
+    <message>
+        <source>No results found.</source>
+        <translation type="unfinished">No results found.</translation>
+    </message>
+    <message>
+        <source>Copy Sharing Link</source>
+        <translation type="unfinished">Copy Sharing Link</translation>
+    </message>
+    <message>
+        <source>The task no longer exists.</source>
+        <translation type="unfinished">The task no longer exists.</translation>
+    </message>
+    <message>
+        <source>&amp;Do not close applications. A reboot will be required.</source>
+        <translation type="unfinished">&amp;Do not close applications. A reboot will be required.</translation>
+    </message>
+    <message>
+        <source>Task</source>
+        <translation type="unfinished">Task</translation>
+    </message>
+    <message>
+        <source>Fri</source>
+        <translation type="unfinished">Fri</translation>
+    </message>
+    <message>
+        <source>Deleting %1</source>
+        <translation type="unfinished">Deleting %1</translation>
+    </message>
+    <message>
+        <source>Enter at least %1 characters.</source>
+        <translation type="unfinished">Enter at least %1 characters.</translation>
+    </message>
+    <message>
+        <source>Unable to restore the selected files.</source>
+        <translation type="unfinished">Unable to restore the selected files.</translation>
+    </message>
+    <message>
+        <source>On-demand Sync</source>
+        <translation type="unfinished">On-demand Sync</translation>
+    </message>
+    <message>
+        <source>Checking the environment...</source>
+        <translation type="unfinished">Checking the environment...</translation>
+    </message>
+    <message>
+        <source>Two-way sync</source>
+        <translation type="unfinished">Two-way sync</translation>
+    </message>
+    <message>
+        <source>Valid until</source>
+        <translation type="unfinished">Valid until</translation>
+    </message>
+    <message>
+        <source>The history was exported to %1.</source>
+        <translation type="unfinished">The history was exported to %1.</translation>
+    </message>
+    <message>
+        <source>Files and folders that match these rules are not synced.</source>
+        <translation type="unfinished">Files and folders that match these rules are not synced.</translation>
+    </message>
+    <message>
+        <source>Available offline</source>
+        <translation type="unfinished">Available offline</translation>
+    </message>
+    <message>
+        <source>The files have been restored.</source>
+        <translation type="unfinished">The files have been restored.</translation>
+    </message>
+    <message>
+        <source>Device name</source>
+        <translation type="unfinished">Device name</translation>
+    </message>
+    <message>
+        <source>Renaming %1</source>
+        <translation type="unfinished">Renaming %1</translation>
+    </message>
+    <message>
+        <source>Some files could not be synced</source>
+        <translation type="unfinished">Some files could not be synced</translation>
+    </message>
+    <message>
+        <source>Network</source>
+        <translation type="unfinished">Network</translation>
+    </message>
+    <message>
+        <source>Task name</source>
+        <translation type="unfinished">Task name</translation>
+    </message>
+    <message>
+        <source>Repairs errors in the most recent installation by fixing missing and corrupt files, shortcuts, and registry entries.</source>
+        <translation type="unfinished">Repairs errors in the most recent installation by fixing missing and corrupt files, shortcuts, and registry entries.</translation>
+    </message>
+    <message>
+        <source>Loading...</source>
+        <translation type="unfinished">Loading...</translation>
+    </message>
+    <message>
+        <source>Pause until I resume</source>
+        <translation type="unfinished">Pause until I resume</translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <translation type="unfinished">Next</translation>
+    </message>
+    <message>
+        <source>No server was found on your local network. Enter the address manually.</source>
+        <translation type="unfinished">No server was found on your local network. Enter the address manually.</translation>
+    </message>
+    <message>
+        <source>Removes [ProductName] from your computer.</source>
+        <translation type="unfinished">Removes [ProductName] from your computer.</translation>
+    </message>
+    <message>
+        <source>Local folder</source>
+        <translation type="unfinished">Local folder</translation>
+    </message>
+    <message>
+        <source>The quota of the shared folder has been reached.</source>
+        <translation type="unfinished">The quota of the shared folder has been reached.</translation>
+    </message>
+    <message>
+        <source>End-User License Agreement</source>
+        <translation type="unfinished">End-User License Agreement</translation>
+    </message>
+    <message>
+        <source>&amp;Yes</source>
+        <translation type="unfinished">&amp;Yes</translation>
+    </message>
+    <message>
+        <source>Online only</source>
+        <translation type="unfinished">Online only</translation>
+    </message>
+    <message>
+        <source>Up one level</source>
+        <translation type="unfinished">Up one level</translation>
+    </message>
+    <message>
+        <source>Upload: %1/s  Download: %2/s</source>
+        <translation type="unfinished">Upload: %1/s  Download: %2/s</translation>
+    </message>
+    <message>
+        <source>Dark</source>
+        <translation type="unfinished">Dark</translation>
+    </message>
+    <message>
+        <source>Daily</source>
+        <translation type="unfinished">Daily</translation>
+    </message>
+    <message>
+        <source>The local version was renamed to %1.</source>
+        <translation type="unfinished">The local version was renamed to %1.</translation>
+    </message>
+    <message>
+        <source>%1 is in use by another application and will be synced when it is closed.</source>
+        <translation type="unfinished">%1 is in use by another application and will be synced when it is closed.</translation>
+    </message>
+    <message>
+        <source>Paused until %1</source>
+        <translation type="unfinished">Paused until %1</translation>
+    </message>
+    <message>
+        <source>View History</source>
+        <translation type="unfinished">View History</translation>
+    </message>
+    <message>
+        <source>Confirm new password</source>
+        <translation type="unfinished">Confirm new password</translation>
+    </message>
+    <message>
+        <source>Connection timeout</source>
+        <translation type="unfinished">Connection timeout</translation>
+    </message>
+    <message>
+        <source>Proxy server</source>
+        <translation type="unfinished">Proxy server</translation>
+    </message>
+    <message>
+        <source>User</source>
+        <translation type="unfinished">User</translation>
+    </message>
+    <message>
+        <source>Downloading the update... %1%</source>
+        <translation type="unfinished">Downloading the update... %1%</translation>
+    </message>
+    <message>
+        <source>Renamed</source>
+        <translation type="unfinished">Renamed</translation>
+    </message>
+    <message>
+        <source>Use dark theme</source>
+        <translation type="unfinished">Use dark theme</translation>
+    </message>
+    <message>
+        <source>Tuesday</source>
+        <translation type="unfinished">Tuesday</translation>
+    </message>
+    <message>
+        <source>KB/s</source>
+        <translation type="unfinished">KB/s</translation>
+    </message>
+    <message>
+        <source>Please read the following license agreement carefully</source>
+        <translation type="unfinished">Please read the following license agreement carefully</translation>
+    </message>
+    <message>
+        <source>Send Test Email</source>
+        <translation type="unfinished">Send Test Email</translation>
+    </message>
+    <message>
+        <source>Sync direction</source>
+        <translation type="unfinished">Sync direction</translation>
+    </message>
+    <message>
+        <source>Rebuilding the local database...</source>
+        <translation type="unfinished">Rebuilding the local database...</translation>
+    </message>
+    <message>
+        <source>Switch Account</source>
+        <translation type="unfinished">Switch Account</translation>
+    </message>
+    <message>
+        <source>Ready</source>
+        <translation type="unfinished">Ready</translation>
+    </message>
+    <message>
+        <source>Folder tree</source>
+        <translation type="unfinished">Folder tree</translation>
+    </message>
+    <message>
+        <source>Restore This Version</source>
+        <translation type="unfinished">Restore This Version</translation>
+    </message>
+    <message>
+        <source>The destination shared folder could not be found on the server. Select another destination.</source>
+        <translation type="unfinished">The destination shared folder could not be found on the server. Select another destination.</translation>
+    </message>
+    <message>
+        <source>The security certificate of the server has expired.</source>
+        <translation type="unfinished">The security certificate of the server has expired.</translation>
+    </message>
+    <message>
+        <source>Restart Quenmark Zelto Client to apply the changes.</source>
+        <translation type="unfinished">Restart Quenmark Zelto Client to apply the changes.</translation>
+    </message>
+    <message>
+        <source>Quenmark Zelto Client status icon</source>
+        <translation type="unfinished">Quenmark Zelto Client status icon</translation>
+    </message>
+    <message>
+        <source>Power</source>
+        <translation type="unfinished">Power</translation>
+    </message>
+    <message>
+        <source>%1 percent complete</source>
+        <translation type="unfinished">%1 percent complete</translation>
+    </message>
+    <message>
+        <source>Sat</source>
+        <translation type="unfinished">Sat</translation>
+    </message>
+    <message>
+        <source>Storage</source>
+        <translation type="unfinished">Storage</translation>
+    </message>
+    <message>
+        <source>Pause syncing when running on battery power</source>
+        <translation type="unfinished">Pause syncing when running on battery power</translation>
+    </message>
+    <message>
+        <source>Enter your server address, username and password.</source>
+        <translation type="unfinished">Enter your server address, username and password.</translation>
+    </message>
+    <message>
+        <source>Every %1 minutes</source>
+        <translation type="unfinished">Every %1 minutes</translation>
+    </message>
+    <message>
+        <source>Do you want to delete the selected items?</source>
+        <translation type="unfinished">Do you want to delete the selected items?</translation>
+    </message>
+    <message>
+        <source>Show sync status icons in the file manager</source>
+        <translation type="unfinished">Show sync status icons in the file manager</translation>
+    </message>
+    <message>
+        <source>I &amp;do not accept the terms in the License Agreement</source>
+        <translation type="unfinished">I &amp;do not accept the terms in the License Agreement</translation>
+    </message>
+    <message>
+        <source>Learn more</source>
+        <translation type="unfinished">Learn more</translation>
+    </message>
+    <message>
+        <source>Server address field</source>
+        <translation type="unfinished">Server address field</translation>
+    </message>
+    <message>
+        <source>Frequency</source>
+        <translation type="unfinished">Frequency</translation>
+    </message>
+    <message>
+        <source>Play a sound</source>
+        <translation type="unfinished">Play a sound</translation>
+    </message>
+    <message>
+        <source>Locate Folder</source>
+        <translation type="unfinished">Locate Folder</translation>
+    </message>
+    <message>
+        <source>Destination Folder</source>
+        <translation type="unfinished">Destination Folder</translation>
+    </message>
+    <message>
+        <source>Load More</source>
+        <translation type="unfinished">Load More</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation type="unfinished">Save</translation>
+    </message>
+    <message>
+        <source>Unable to rename %1 to %2.</source>
+        <translation type="unfinished">Unable to rename %1 to %2.</translation>
+    </message>
+    <message>
+        <source>If your network requires a proxy server to reach the Internet, enter its settings here.</source>
+        <translation type="unfinished">If your network requires a proxy server to reach the Internet, enter its settings here.</translation>
+    </message>
+    <message>
+        <source>Remove the local copies of the selected files? They remain on the server and are downloaded again when you open them.</source>
+        <translation type="unfinished">Remove the local copies of the selected files? They remain on the server and are downloaded again when you open them.</translation>
+    </message>
+    <message>
+        <source>Install Now</source>
+        <translation type="unfinished">Install Now</translation>
+    </message>
+    <message>
+        <source>Thu</source>
+        <translation type="unfinished">Thu</translation>
+    </message>
+    <message>
+        <source>Display scaling</source>
+        <translation type="unfinished">Display scaling</translation>
+    </message>
+    <message>
+        <source>Restoring %1 of %2 files...</source>
+        <translation type="unfinished">Restoring %1 of %2 files...</translation>
+    </message>
+    <message>
+        <source>File extensions</source>
+        <translation type="unfinished">File extensions</translation>
+    </message>
+    <message>
+        <source>The update package is damaged or has an invalid signature.</source>
+        <translation type="unfinished">The update package is damaged or has an invalid signature.</translation>
+    </message>
+    <message>
+        <source>Disk Space Requirements</source>
+        <translation type="unfinished">Disk Space Requirements</translation>
+    </message>
+    <message>
+        <source>Upgrade</source>
+        <translation type="unfinished">Upgrade</translation>
+    </message>
+    <message>
+        <source>Tasks</source>
+        <translation type="unfinished">Tasks</translation>
+    </message>
+    <message>
+        <source>Account: %1</source>
+        <translation type="unfinished">Account: %1</translation>
+    </message>
+    <message>
+        <source>The security certificate of the server is not trusted.</source>
+        <translation type="unfinished">The security certificate of the server is not trusted.</translation>
+    </message>
+    <message>
+        <source>Select None</source>
+        <translation type="unfinished">Select None</translation>
+    </message>
+    <message>
+        <source>An invalid parameter was given.</source>
+        <translation type="unfinished">An invalid parameter was given.</translation>
+    </message>
+    <message>
+        <source>Ask before deleting many files on the server</source>
+        <translation type="unfinished">Ask before deleting many files on the server</translation>
+    </message>
+    <message>
+        <source>&amp;Look in:</source>
+        <translation type="unfinished">&amp;Look in:</translation>
+    </message>
+    <message>
+        <source>Your IP address has been blocked by the server.</source>
+        <translation type="unfinished">Your IP address has been blocked by the server.</translation>
+    </message>
+    <message>
+        <source>Debug logging records detailed information and may slow down syncing. Turn it off when you are done.</source>
+        <translation type="unfinished">Debug logging records detailed information and may slow down syncing. Turn it off when you are done.</translation>
+    </message>
+    <message>
+        <source>Destination</source>
+        <translation type="unfinished">Destination</translation>
+    </message>
+    <message>
+        <source>Manual proxy configuration</source>
+        <translation type="unfinished">Manual proxy configuration</translation>
+    </message>
+    <message>
+        <source>Day of the month</source>
+        <translation type="unfinished">Day of the month</translation>
+    </message>
+    <message>
+        <source>The local database is damaged. Quenmark Zelto Client will rebuild it.</source>
+        <translation type="unfinished">The local database is damaged. Quenmark Zelto Client will rebuild it.</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to quit the setup? No task will be created.</source>
+        <translation type="unfinished">Are you sure you want to quit the setup? No task will be created.</translation>
+    </message>
+    <message>
+        <source>Never synced</source>
+        <translation type="unfinished">Never synced</translation>
+    </message>
+    <message>
+        <source>The shared folder no longer exists on the server.</source>
+        <translation type="unfinished">The shared folder no longer exists on the server.</translation>
+    </message>
+    <message>
+        <source>Tue</source>
+        <translation type="unfinished">Tue</translation>
+    </message>
+    <message>
+        <source>Use SSL/TLS</source>
+        <translation type="unfinished">Use SSL/TLS</translation>
+    </message>
+    <message>
+        <source>Sync mode</source>
+        <translation type="unfinished">Sync mode</translation>
+    </message>
+    <message>
+        <source>The update has been downloaded and will be installed when you quit Quenmark Zelto Client.</source>
+        <translation type="unfinished">The update has been downloaded and will be installed when you quit Quenmark Zelto Client.</translation>
+    </message>
+    <message>
+        <source>The server is under maintenance. Syncing will resume automatically.</source>
+        <translation type="unfinished">The server is under maintenance. Syncing will resume automatically.</translation>
+    </message>
+    <message>
+        <source>Quenmark Zelto Client Setup</source>
+        <translation type="unfinished">Quenmark Zelto Client Setup</translation>
+    </message>
+    <message>
+        <source>Maximize</source>
+        <translation type="unfinished">Maximize</translation>
+    </message>
+    <message>
+        <source>Enable backup schedule</source>
+        <translation type="unfinished">Enable backup schedule</translation>
+    </message>
+    <message>
+        <source>The first sync may take a while, depending on the number and size of your files.</source>
+        <translation type="unfinished">The first sync may take a while, depending on the number and size of your files.</translation>
+    </message>
+    <message>
+        <source>Sign in with the account you use on %1.</source>
+        <translation type="unfinished">Sign in with the account you use on %1.</translation>
+    </message>
+    <message>
+        <source>Backup Schedule</source>
+        <translation type="unfinished">Backup Schedule</translation>
+    </message>
+    <message>
+        <source>The file name is too long.</source>
+        <translation type="unfinished">The file name is too long.</translation>
+    </message>
+    <message>
+        <source>The file manager will be restarted to unload the extension.</source>
+        <translation type="unfinished">The file manager will be restarted to unload the extension.</translation>
+    </message>
+    <message>
+        <source>Keep both versions</source>
+        <translation type="unfinished">Keep both versions</translation>
+    </message>
+    <message>
+        <source>Available when online</source>
+        <translation type="unfinished">Available when online</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation type="unfinished">Back</translation>
+    </message>
+    <message>
+        <source>Deselect All</source>
+        <translation type="unfinished">Deselect All</translation>
+    </message>
+    <message>
+        <source>Total size</source>
+        <translation type="unfinished">Total size</translation>
+    </message>
+    <message>
+        <source>Open source licenses</source>
+        <translation type="unfinished">Open source licenses</translation>
+    </message>
+    <message>
+        <source>No backup is scheduled.</source>
+        <translation type="unfinished">No backup is scheduled.</translation>
+    </message>
+    <message>
+        <source>Syncing was paused while the computer was asleep.</source>
+        <translation type="unfinished">Syncing was paused while the computer was asleep.</translation>
+    </message>
+    <message>
+        <source>Team Folder</source>
+        <translation type="unfinished">Team Folder</translation>
+    </message>
+    <message>
+        <source>Overall progress</source>
+        <translation type="unfinished">Overall progress</translation>
+    </message>
+    <message>
+        <source>Checking the connection to %1...</source>
+        <translation type="unfinished">Checking the connection to %1...</translation>
+    </message>
+    <message>
+        <source>%1 is ready.</source>
+        <translation type="unfinished">%1 is ready.</translation>
+    </message>
+    <message>
+        <source>When a conflict occurs</source>
+        <translation type="unfinished">When a conflict occurs</translation>
+    </message>
+    <message>
+        <source>The security certificate was issued to %1, not to %2.</source>
+        <translation type="unfinished">The security certificate was issued to %1, not to %2.</translation>
+    </message>
+    <message>
+        <source>Trust this computer</source>
+        <translation type="unfinished">Trust this computer</translation>
+    </message>
+    <message>
+        <source>Select the operation you wish to perform.</source>
+        <translation type="unfinished">Select the operation you wish to perform.</translation>
+    </message>
+    <message>
+        <source>Enabled</source>
+        <translation type="unfinished">Enabled</translation>
+    </message>
+    <message>
+        <source>File size limit</source>
+        <translation type="unfinished">File size limit</translation>
+    </message>
+    <message>
+        <source>Unable to create the task.</source>
+        <translation type="unfinished">Unable to create the task.</translation>
+    </message>
+    <message>
+        <source>Create Task</source>
+        <translation type="unfinished">Create Task</translation>
+    </message>
+    <message>
+        <source>KB</source>
+        <translation type="unfinished">KB</translation>
+    </message>
+    <message>
+        <source>Some files that need to be updated are currently in use.</source>
+        <translation type="unfinished">Some files that need to be updated are currently in use.</translation>
+    </message>
+    <message>
+        <source>Please wait...</source>
+        <translation type="unfinished">Please wait...</translation>
+    </message>
+    <message>
+        <source>Searching for servers on your local network...</source>
+        <translation type="unfinished">Searching for servers on your local network...</translation>
+    </message>
+    <message>
+        <source>Disk space required for the installation exceeds available disk space.</source>
+        <translation type="unfinished">Disk space required for the installation exceeds available disk space.</translation>
+    </message>
+    <message>
+        <source>The following applications are using files that need to be updated by this setup. Close these applications and then click &amp;Retry to continue the installation or Cancel to exit it.</source>
+        <translation type="unfinished">The following applications are using files that need to be updated by this setup. Close these applications and then click &amp;Retry to continue the installation or Cancel to exit it.</translation>
+    </message>
+    <message>
+        <source>The folder %1 does not exist.</source>
+        <translation type="unfinished">The folder %1 does not exist.</translation>
+    </message>
+    <message>
+        <source>Owner</source>
+        <translation type="unfinished">Owner</translation>
+    </message>
+    <message>
+        <source>Play sounds</source>
+        <translation type="unfinished">Play sounds</translation>
+    </message>
+    <message>
+        <source>Synced</source>
+        <translation type="unfinished">Synced</translation>
+    </message>
+    <message>
+        <source>Last day of the month</source>
+        <translation type="unfinished">Last day of the month</translation>
+    </message>
+    <message>
+        <source>Keep the version on this computer</source>
+        <translation type="unfinished">Keep the version on this computer</translation>
+    </message>
+    <message>
+        <source>Resume the selected task</source>
+        <translation type="unfinished">Resume the selected task</translation>
+    </message>
+    <message>
+        <source>Support</source>
+        <translation type="unfinished">Support</translation>
+    </message>
+    <message>
+        <source>Sort by Size</source>
+        <translation type="unfinished">Sort by Size</translation>
+    </message>
+    <message>
+        <source>Storage Details</source>
+        <translation type="unfinished">Storage Details</translation>
+    </message>
+    <message>
+        <source>Apply limits only during these hours</source>
+        <translation type="unfinished">Apply limits only during these hours</translation>
+    </message>
+    <message>
+        <source>Group</source>
+        <translation type="unfinished">Group</translation>
+    </message>
+    <message>
+        <source>Welcome to Quenmark Zelto Client</source>
+        <translation type="unfinished">Welcome to Quenmark Zelto Client</translation>
+    </message>
+    <message>
+        <source>Action</source>
+        <translation type="unfinished">Action</translation>
+    </message>
+    <message>
+        <source>Connected</source>
+        <translation type="unfinished">Connected</translation>
+    </message>
+    <message>
+        <source>Data from an earlier version was found on this computer.</source>
+        <translation type="unfinished">Data from an earlier version was found on this computer.</translation>
+    </message>
+    <message>
+        <source>Email</source>
+        <translation type="unfinished">Email</translation>
+    </message>
+    <message>
+        <source>Pause for 30 minutes</source>
+        <translation type="unfinished">Pause for 30 minutes</translation>
+    </message>
+    <message>
+        <source>Open in File Manager</source>
+        <translation type="unfinished">Open in File Manager</translation>
+    </message>
+    <message>
+        <source>Completed the [ProductName] Setup Wizard</source>
+        <translation type="unfinished">Completed the [ProductName] Setup Wizard</translation>
+    </message>
+    <message>
+        <source>Last synced %1</source>
+        <translation type="unfinished">Last synced %1</translation>
+    </message>
+    <message>
+        <source>Step %1 of %2</source>
+        <translation type="unfinished">Step %1 of %2</translation>
+    </message>
+    <message>
+        <source>Retry Now</source>
+        <translation type="unfinished">Retry Now</translation>
+    </message>
+    <message>
+        <source>%1 of %2 used</source>
+        <translation type="unfinished">%1 of %2 used</translation>
+    </message>
+    <message>
+        <source>Skipped</source>
+        <translation type="unfinished">Skipped</translation>
+    </message>
+    <message>
+        <source>You have used %1 of your storage quota.</source>
+        <translation type="unfinished">You have used %1 of your storage quota.</translation>
+    </message>
+    <message>
+        <source>A newer version of [ProductName] is already installed. Setup will now exit.</source>
+        <translation type="unfinished">A newer version of [ProductName] is already installed. Setup will now exit.</translation>
+    </message>
+    <message>
+        <source>No problem was found.</source>
+        <translation type="unfinished">No problem was found.</translation>
+    </message>
+    <message>
+        <source>Keep files on the server that were deleted on this computer</source>
+        <translation type="unfinished">Keep files on the server that were deleted on this computer</translation>
+    </message>
+    <message>
+        <source>Scanning for changes...</source>
+        <translation type="unfinished">Scanning for changes...</translation>
+    </message>
+    <message>
+        <source>Registering product</source>
+        <translation type="unfinished">Registering product</translation>
+    </message>
+    <message>
+        <source>Interface language</source>
+        <translation type="unfinished">Interface language</translation>
+    </message>
+    <message>
+        <source>You are not running the setup as an administrator. Some features may not be installed correctly. Continue anyway?</source>
+        <translation type="unfinished">You are not running the setup as an administrator. Some features may not be installed correctly. Continue anyway?</translation>
+    </message>
+    <message>
+        <source>There is not enough free space on %1. At least %2 is needed.</source>
+        <translation type="unfinished">There is not enough free space on %1. At least %2 is needed.</translation>
+    </message>
+    <message>
+        <source>Contact Support</source>
+        <translation type="unfinished">Contact Support</translation>
+    </message>
+    <message>
+        <source>Task Details</source>
+        <translation type="unfinished">Task Details</translation>
+    </message>
+    <message>
+        <source>Back up only when the computer is idle</source>
+        <translation type="unfinished">Back up only when the computer is idle</translation>
+    </message>
+    <message>
+        <source>Open the folder on the server in a web browser</source>
+        <translation type="unfinished">Open the folder on the server in a web browser</translation>
+    </message>
+    <message>
+        <source>Administrator permission is required.</source>
+        <translation type="unfinished">Administrator permission is required.</translation>
+    </message>
+    <message>
+        <source>Creating shortcuts</source>
+        <translation type="unfinished">Creating shortcuts</translation>
+    </message>
+    <message>
+        <source>Your email address (optional)</source>
+        <translation type="unfinished">Your email address (optional)</translation>
+    </message>
+    <message>
+        <source>Progress</source>
+        <translation type="unfinished">Progress</translation>
+    </message>
+    <message>
+        <source>Free space on this drive: %1</source>
+        <translation type="unfinished">Free space on this drive: %1</translation>
+    </message>
+    <message>
+        <source>The proxy connection works.</source>
+        <translation type="unfinished">The proxy connection works.</translation>
+    </message>
+    <message>
+        <source>Privacy statement</source>
+        <translation type="unfinished">Privacy statement</translation>
+    </message>
+    <message>
+        <source>Install the file manager extension (status icons and context menu)</source>
+        <translation type="unfinished">Install the file manager extension (status icons and context menu)</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation type="unfinished">Import</translation>
+    </message>
+    <message>
+        <source>Select Folders</source>
+        <translation type="unfinished">Select Folders</translation>
+    </message>
+    <message>
+        <source>The file is locked by another application.</source>
+        <translation type="unfinished">The file is locked by another application.</translation>
+    </message>
+    <message>
+        <source>Status:</source>
+        <translation type="unfinished">Status:</translation>
+    </message>
+    <message>
+        <source>Thank you! Your feedback has been sent.</source>
+        <translation type="unfinished">Thank you! Your feedback has been sent.</translation>
+    </message>
+    <message>
+        <source>Sync directly with computers on the same network when possible</source>
+        <translation type="unfinished">Sync directly with computers on the same network when possible</translation>
+    </message>
+    <message>
+        <source>Download rate</source>
+        <translation type="unfinished">Download rate</translation>
+    </message>
+    <message>
+        <source>&amp;Folder name:</source>
+        <translation type="unfinished">&amp;Folder name:</translation>
+    </message>
+    <message>
+        <source>%1 files, %2</source>
+        <translation type="unfinished">%1 files, %2</translation>
+    </message>
+    <message>
+        <source>Version on this computer</source>
+        <translation type="unfinished">Version on this computer</translation>
+    </message>
+    <message>
+        <source>The file name contains characters that are not allowed: %1</source>
+        <translation type="unfinished">The file name contains characters that are not allowed: %1</translation>
+    </message>
+    <message>
+        <source>&amp;Next &gt;</source>
+        <translation type="unfinished">&amp;Next &gt;</translation>
+    </message>
+    <message>
+        <source>Needs attention</source>
+        <translation type="unfinished">Needs attention</translation>
+    </message>
+    <message>
+        <source>Required</source>
+        <translation type="unfinished">Required</translation>
+    </message>
+    <message>
+        <source>Your settings and sync tasks are being moved to the new version of Quenmark Zelto Client. Do not turn off the computer.</source>
+        <translation type="unfinished">Your settings and sync tasks are being moved to the new version of Quenmark Zelto Client. Do not turn off the computer.</translation>
+    </message>
+    <message>
+        <source>User Guide</source>
+        <translation type="unfinished">User Guide</translation>
+    </message>
+    <message>
+        <source>Expiration date</source>
+        <translation type="unfinished">Expiration date</translation>
+    </message>
+    <message>
+        <source>The disk where your sync folder is located is almost full.</source>
+        <translation type="unfinished">The disk where your sync folder is located is almost full.</translation>
+    </message>
+    <message>
+        <source>The server %1 could not be found. Check the address and try again.</source>
+        <translation type="unfinished">The server %1 could not be found. Check the address and try again.</translation>
+    </message>
+    <message>
+        <source>This field is required.</source>
+        <translation type="unfinished">This field is required.</translation>
+    </message>
+    <message>
+        <source>You have read-only access to this shared folder.</source>
+        <translation type="unfinished">You have read-only access to this shared folder.</translation>
+    </message>
+    <message>
+        <source>Copy Link</source>
+        <translation type="unfinished">Copy Link</translation>
+    </message>
+    <message>
+        <source>&lt; &amp;Back</source>
+        <translation type="unfinished">&lt; &amp;Back</translation>
+    </message>
+    <message>
+        <source>View Previous Versions</source>
+        <translation type="unfinished">View Previous Versions</translation>
+    </message>
+    <message>
+        <source>Complete the sign-in in your web browser.</source>
+        <translation type="unfinished">Complete the sign-in in your web browser.</translation>
+    </message>
+    <message>
+        <source>Directory user</source>
+        <translation type="unfinished">Directory user</translation>
+    </message>
+    <message>
+        <source>Information</source>
+        <translation type="unfinished">Information</translation>
+    </message>
+    <message>
+        <source>Compare</source>
+        <translation type="unfinished">Compare</translation>
+    </message>
+    <message>
+        <source>Always Keep on This Device</source>
+        <translation type="unfinished">Always Keep on This Device</translation>
+    </message>
+    <message>
+        <source>You do not have write permission for the destination shared folder.</source>
+        <translation type="unfinished">You do not have write permission for the destination shared folder.</translation>
+    </message>
+    <message>
+        <source>Open Quenmark Zelto Client</source>
+        <translation type="unfinished">Open Quenmark Zelto Client</translation>
+    </message>
+    <message>
+        <source>Light</source>
+        <translation type="unfinished">Light</translation>
+    </message>
+    <message>
+        <source>Notification</source>
+        <translation type="unfinished">Notification</translation>
+    </message>
+    <message>
+        <source>Download</source>
+        <translation type="unfinished">Download</translation>
+    </message>
+    <message>
+        <source>Model</source>
+        <translation type="unfinished">Model</translation>
+    </message>
+    <message>
+        <source>&amp;Abort</source>
+        <translation type="unfinished">&amp;Abort</translation>
+    </message>
+    <message>
+        <source>&amp;No</source>
+        <translation type="unfinished">&amp;No</translation>
+    </message>
+    <message>
+        <source>The folder is already used by another sync task.</source>
+        <translation type="unfinished">The folder is already used by another sync task.</translation>
+    </message>
+    <message>
+        <source>This link has expired.</source>
+        <translation type="unfinished">This link has expired.</translation>
+    </message>
+    <message>
+        <source>Installing [ProductName]</source>
+        <translation type="unfinished">Installing [ProductName]</translation>
+    </message>
+    <message>
+        <source>Rename the server file</source>
+        <translation type="unfinished">Rename the server file</translation>
+    </message>
+    <message>
+        <source>Your files are now being synced. You can follow the progress from the icon in the notification area.</source>
+        <translation type="unfinished">Your files are now being synced. You can follow the progress from the icon in the notification area.</translation>
+    </message>
+    <message>
+        <source>&amp;Disk Usage</source>
+        <translation type="unfinished">&amp;Disk Usage</translation>
+    </message>
+    <message>
+        <source>Syncing</source>
+        <translation type="unfinished">Syncing</translation>
+    </message>
+    <message>
+        <source>Quenmark Zelto Client is running. Quit it and click Retry, or click Cancel to stop the setup.</source>
+        <translation type="unfinished">Quenmark Zelto Client is running. Quit it and click Retry, or click Cancel to stop the setup.</translation>
+    </message>
+    <message>
+        <source>Share with users on the server</source>
+        <translation type="unfinished">Share with users on the server</translation>
+    </message>
+    <message>
+        <source>Can edit</source>
+        <translation type="unfinished">Can edit</translation>
+    </message>
+    <message>
+        <source>Wednesday</source>
+        <translation type="unfinished">Wednesday</translation>
+    </message>
+    <message>
+        <source>Looking for changed files...</source>
+        <translation type="unfinished">Looking for changed files...</translation>
+    </message>
+    <message>
+        <source>Copy folders on this computer to the server on a schedule. Files deleted on this computer are kept on the server.</source>
+        <translation type="unfinished">Copy folders on this computer to the server on a schedule. Files deleted on this computer are kept on the server.</translation>
+    </message>
+    <message>
+        <source>Some settings could not be moved. Please check your sync tasks.</source>
+        <translation type="unfinished">Some settings could not be moved. Please check your sync tasks.</translation>
+    </message>
+    <message>
+        <source>Sync Now</source>
+        <translation type="unfinished">Sync Now</translation>
+    </message>
+    <message>
+        <source>On-demand</source>
+        <translation type="unfinished">On-demand</translation>
+    </message>
+    <message>
+        <source>Saved accounts</source>
+        <translation type="unfinished">Saved accounts</translation>
+    </message>
+    <message>
+        <source>Restore...</source>
+        <translation type="unfinished">Restore...</translation>
+    </message>
+    <message>
+        <source>Attach diagnostic logs</source>
+        <translation type="unfinished">Attach diagnostic logs</translation>
+    </message>
+    <message>
+        <source>%1 results</source>
+        <translation type="unfinished">%1 results</translation>
+    </message>
+    <message>
+        <source>Open Sync Folder</source>
+        <translation type="unfinished">Open Sync Folder</translation>
+    </message>
+    <message>
+        <source>%1 could not be updated. The installed version will be started.</source>
+        <translation type="unfinished">%1 could not be updated. The installed version will be started.</translation>
+    </message>
+    <message>
+        <source>%1 was not synced because it is larger than the maximum file size.</source>
+        <translation type="unfinished">%1 was not synced because it is larger than the maximum file size.</translation>
+    </message>
+    <message>
+        <source>View on Web Portal</source>
+        <translation type="unfinished">View on Web Portal</translation>
+    </message>
+    <message>
+        <source>Open the local folder</source>
+        <translation type="unfinished">Open the local folder</translation>
+    </message>
+    <message>
+        <source>Permission</source>
+        <translation type="unfinished">Permission</translation>
+    </message>
+    <message>
+        <source>Deleted</source>
+        <translation type="unfinished">Deleted</translation>
+    </message>
+    <message>
+        <source>Please wait while the Setup Wizard removes [ProductName].</source>
+        <translation type="unfinished">Please wait while the Setup Wizard removes [ProductName].</translation>
+    </message>
+    <message>
+        <source>Moving Your Data</source>
+        <translation type="unfinished">Moving Your Data</translation>
+    </message>
+    <message>
+        <source>Ask when more than %1 files are deleted at once</source>
+        <translation type="unfinished">Ask when more than %1 files are deleted at once</translation>
+    </message>
+    <message>
+        <source>Uploaded</source>
+        <translation type="unfinished">Uploaded</translation>
+    </message>
+    <message>
+        <source>Server name</source>
+        <translation type="unfinished">Server name</translation>
+    </message>
+    <message>
+        <source>&amp;Print</source>
+        <translation type="unfinished">&amp;Print</translation>
+    </message>
+    <message>
+        <source>Signed in as %1</source>
+        <translation type="unfinished">Signed in as %1</translation>
+    </message>
+    <message>
+        <source>The recycle bin is not enabled for this shared folder. Deleted files cannot be restored.</source>
+        <translation type="unfinished">The recycle bin is not enabled for this shared folder. Deleted files cannot be restored.</translation>
+    </message>
+    <message>
+        <source>Uploading %1</source>
+        <translation type="unfinished">Uploading %1</translation>
+    </message>
+    <message>
+        <source>Click Repair to repair the installation of [ProductName]. Click Back to review or change any of your installation settings. Click Cancel to exit the wizard.</source>
+        <translation type="unfinished">Click Repair to repair the installation of [ProductName]. Click Back to review or change any of your installation settings. Click Cancel to exit the wizard.</translation>
+    </message>
+    <message>
+        <source>Running</source>
+        <translation type="unfinished">Running</translation>
+    </message>
+    <message>
+        <source>Just now</source>
+        <translation type="unfinished">Just now</translation>
+    </message>
+    <message>
+        <source>Always on top</source>
+        <translation type="unfinished">Always on top</translation>
+    </message>
+    <message>
+        <source>Verification code</source>
+        <translation type="unfinished">Verification code</translation>
+    </message>
+    <message>
+        <source>Yesterday</source>
+        <translation type="unfinished">Yesterday</translation>
+    </message>
+    <message>
+        <source>Use the default folder (%1)</source>
+        <translation type="unfinished">Use the default folder (%1)</translation>
+    </message>
+    <message>
+        <source>Drop files here</source>
+        <translation type="unfinished">Drop files here</translation>
+    </message>
+    <message>
+        <source>Friday</source>
+        <translation type="unfinished">Friday</translation>
+    </message>
+    <message>
+        <source>Username field</source>
+        <translation type="unfinished">Username field</translation>
+    </message>
+    <message>
+        <source>Encrypt data during transfer</source>
+        <translation type="unfinished">Encrypt data during transfer</translation>
+    </message>
+    <message>
+        <source>%1 files were changed.</source>
+        <translation type="unfinished">%1 files were changed.</translation>
+    </message>
+    <message>
+        <source>Sign In...</source>
+        <translation type="unfinished">Sign In...</translation>
+    </message>
+    <message>
+        <source>You do not have permission to perform this operation.</source>
+        <translation type="unfinished">You do not have permission to perform this operation.</translation>
+    </message>
+    <message>
+        <source>Settings pages</source>
+        <translation type="unfinished">Settings pages</translation>
+    </message>
+    <message>
+        <source>Use system proxy settings</source>
+        <translation type="unfinished">Use system proxy settings</translation>
+    </message>
+    <message>
+        <source>Waiting</source>
+        <translation type="unfinished">Waiting</translation>
+    </message>
+    <message>
+        <source>The folder is read-only. Files cannot be written to it.</source>
+        <translation type="unfinished">The folder is read-only. Files cannot be written to it.</translation>
+    </message>
+    <message>
+        <source>Next backup: %1</source>
+        <translation type="unfinished">Next backup: %1</translation>
+    </message>
+    <message>
+        <source>The disk space required for the installation of the selected features.</source>
+        <translation type="unfinished">The disk space required for the installation of the selected features.</translation>
+    </message>
+    <message>
+        <source>Temporary files</source>
+        <translation type="unfinished">Temporary files</translation>
+    </message>
+    <message>
+        <source>Issued to</source>
+        <translation type="unfinished">Issued to</translation>
+    </message>
+    <message>
+        <source>More actions</source>
+        <translation type="unfinished">More actions</translation>
+    </message>
+    <message>
+        <source>Download This Version</source>
+        <translation type="unfinished">Download This Version</translation>
+    </message>
+    <message>
+        <source>Include in Sync</source>
+        <translation type="unfinished">Include in Sync</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation type="unfinished">%1, %2</translation>
+    </message>
+    <message>
+        <source>Notify me when a backup finishes</source>
+        <translation type="unfinished">Notify me when a backup finishes</translation>
+    </message>
+    <message>
+        <source>Monday</source>
+        <translation type="unfinished">Monday</translation>
+    </message>
+    <message>
+        <source>Unable to delete %1.</source>
+        <translation type="unfinished">Unable to delete %1.</translation>
+    </message>
+    <message>
+        <source>Open the sync folder</source>
+        <translation type="unfinished">Open the sync folder</translation>
+    </message>
+    <message>
+        <source>Create a shortcut on the &amp;desktop</source>
+        <translation type="unfinished">Create a shortcut on the &amp;desktop</translation>
+    </message>
+    <message>
+        <source>Unable to save the settings.</source>
+        <translation type="unfinished">Unable to save the settings.</translation>
+    </message>
+    <message>
+        <source>Email the report after each backup</source>
+        <translation type="unfinished">Email the report after each backup</translation>
+    </message>
+    <message>
+        <source>Cache location</source>
+        <translation type="unfinished">Cache location</translation>
+    </message>
+    <message>
+        <source>Include folder %1</source>
+        <translation type="unfinished">Include folder %1</translation>
+    </message>
+    <message>
+        <source>Font size</source>
+        <translation type="unfinished">Font size</translation>
+    </message>
+    <message>
+        <source>Unable to create %1.</source>
+        <translation type="unfinished">Unable to create %1.</translation>
+    </message>
+    <message>
+        <source>Scanning local files...</source>
+        <translation type="unfinished">Scanning local files...</translation>
+    </message>
+    <message>
+        <source>Back up on a schedule</source>
+        <translation type="unfinished">Back up on a schedule</translation>
+    </message>
+    <message>
+        <source>&amp;Keep my settings and sync tasks</source>
+        <translation type="unfinished">&amp;Keep my settings and sync tasks</translation>
+    </message>
+    <message>
+        <source>Restore Defaults</source>
+        <translation type="unfinished">Restore Defaults</translation>
+    </message>
+    <message>
+        <source>Notifications</source>
+        <translation type="unfinished">Notifications</translation>
+    </message>
+    <message>
+        <source>Cache size</source>
+        <translation type="unfinished">Cache size</translation>
+    </message>
+    <message>
+        <source>Never expires</source>
+        <translation type="unfinished">Never expires</translation>
+    </message>
+    <message>
+        <source>Select a server from the list or enter its address.</source>
+        <translation type="unfinished">Select a server from the list or enter its address.</translation>
+    </message>
+    <message>
+        <source>Wed</source>
+        <translation type="unfinished">Wed</translation>
+    </message>
+    <message>
+        <source>%1 was deleted.</source>
+        <translation type="unfinished">%1 was deleted.</translation>
+    </message>
+    <message>
+        <source>The server is offline.</source>
+        <translation type="unfinished">The server is offline.</translation>
+    </message>
+    <message>
+        <source>Open Recycle Bin</source>
+        <translation type="unfinished">Open Recycle Bin</translation>
+    </message>
+    <message>
+        <source>Exclude from Sync</source>
+        <translation type="unfinished">Exclude from Sync</translation>
+    </message>
+    <message>
+        <source>Send</source>
+        <translation type="unfinished">Send</translation>
+    </message>
+    <message>
+        <source>Version on the server</source>
+        <translation type="unfinished">Version on the server</translation>
+    </message>
+    <message>
+        <source>Calculating time remaining...</source>
+        <translation type="unfinished">Calculating time remaining...</translation>
+    </message>
+    <message>
+        <source>SMTP port</source>
+        <translation type="unfinished">SMTP port</translation>
+    </message>
+    <message>
+        <source>No proxy</source>
+        <translation type="unfinished">No proxy</translation>
+    </message>
+    <message>
+        <source>Pause for 1 hour</source>
+        <translation type="unfinished">Pause for 1 hour</translation>
+    </message>
+    <message>
+        <source>Confirm</source>
+        <translation type="unfinished">Confirm</translation>
+    </message>
+    <message>
+        <source>Rename the local file</source>
+        <translation type="unfinished">Rename the local file</translation>
+    </message>
+    <message>
+        <source>Show Previous Versions</source>
+        <translation type="unfinished">Show Previous Versions</translation>
+    </message>
+    <message>
+        <source>Notify me when a sync finishes</source>
+        <translation type="unfinished">Notify me when a sync finishes</translation>
+    </message>
+    <message>
+        <source>Export...</source>
+        <translation type="unfinished">Export...</translation>
+    </message>
+    <message>
+        <source>Current status</source>
+        <translation type="unfinished">Current status</translation>
+    </message>
+    <message>
+        <source>Stop Backup</source>
+        <translation type="unfinished">Stop Backup</translation>
+    </message>
+    <message>
+        <source>Files in Use</source>
+        <translation type="unfinished">Files in Use</translation>
+    </message>
+    <message>
+        <source>Do not sync temporary files</source>
+        <translation type="unfinished">Do not sync temporary files</translation>
+    </message>
+    <message>
+        <source>Unable to unpack the installation package.</source>
+        <translation type="unfinished">Unable to unpack the installation package.</translation>
+    </message>
+    <message>
+        <source>The backup could not start because the server is offline.</source>
+        <translation type="unfinished">The backup could not start because the server is offline.</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation type="unfinished">File</translation>
+    </message>
+    <message>
+        <source>Enter a valid IP address.</source>
+        <translation type="unfinished">Enter a valid IP address.</translation>
+    </message>
+    <message>
+        <source>IP address, domain name or relay ID</source>
+        <translation type="unfinished">IP address, domain name or relay ID</translation>
+    </message>
+    <message>
+        <source>Sunday</source>
+        <translation type="unfinished">Sunday</translation>
+    </message>
+    <message>
+        <source>You do not have permission to use this service. Contact your system administrator.</source>
+        <translation type="unfinished">You do not have permission to use this service. Contact your system administrator.</translation>
+    </message>
+    <message>
+        <source>&amp;Remove</source>
+        <translation type="unfinished">&amp;Remove</translation>
+    </message>
+    <message>
+        <source>The backup is intact.</source>
+        <translation type="unfinished">The backup is intact.</translation>
+    </message>
+    <message>
+        <source>Select at least one day.</source>
+        <translation type="unfinished">Select at least one day.</translation>
+    </message>
+    <message>
+        <source>%1 files were deleted from the sync folder. Do you also want to delete them from the server?</source>
+        <translation type="unfinished">%1 files were deleted from the sync folder. Do you also want to delete them from the server?</translation>
+    </message>
+    <message>
+        <source>Certificate Warning</source>
+        <translation type="unfinished">Certificate Warning</translation>
+    </message>
+    <message>
+        <source>Remember my password</source>
+        <translation type="unfinished">Remember my password</translation>
+    </message>
+    <message>
+        <source>Weekly schedule grid</source>
+        <translation type="unfinished">Weekly schedule grid</translation>
+    </message>
+    <message>
+        <source>Enter a number between %1 and %2.</source>
+        <translation type="unfinished">Enter a number between %1 and %2.</translation>
+    </message>
+    <message>
+        <source>The username or password you entered is incorrect.</source>
+        <translation type="unfinished">The username or password you entered is incorrect.</translation>
+    </message>
+    <message>
+        <source>Share</source>
+        <translation type="unfinished">Share</translation>
+    </message>
+    <message>
+        <source>Show Window</source>
+        <translation type="unfinished">Show Window</translation>
+    </message>
+    <message>
+        <source>Backing up %1 of %2 files</source>
+        <translation type="unfinished">Backing up %1 of %2 files</translation>
+    </message>
+    <message>
+        <source>Keep only the latest versions</source>
+        <translation type="unfinished">Keep only the latest versions</translation>
+    </message>
+    <message>
+        <source>There is not enough free space on the local disk.</source>
+        <translation type="unfinished">There is not enough free space on the local disk.</translation>
+    </message>
+    <message>
+        <source>The file was changed both on this computer and on the server since the last sync.</source>
+        <translation type="unfinished">The file was changed both on this computer and on the server since the last sync.</translation>
+    </message>
+    <message>
+        <source>Everything is up to date</source>
+        <translation type="unfinished">Everything is up to date</translation>
+    </message>
+    <message>
+        <source>Tip</source>
+        <translation type="unfinished">Tip</translation>
+    </message>
+    <message>
+        <source>Scan complete</source>
+        <translation type="unfinished">Scan complete</translation>
+    </message>
+    <message>
+        <source>Welcome to the [ProductName] Setup Wizard</source>
+        <translation type="unfinished">Welcome to the [ProductName] Setup Wizard</translation>
+    </message>
+    <message>
+        <source>Choose how to sync</source>
+        <translation type="unfinished">Choose how to sync</translation>
+    </message>
+    <message>
+        <source>Use * to match any characters and ? to match one character.</source>
+        <translation type="unfinished">Use * to match any characters and ? to match one character.</translation>
+    </message>
+    <message>
+        <source>Ready to remove [ProductName]</source>
+        <translation type="unfinished">Ready to remove [ProductName]</translation>
+    </message>
+    <message>
+        <source>Last run time</source>
+        <translation type="unfinished">Last run time</translation>
+    </message>
+    <message>
+        <source>Backup finished with errors</source>
+        <translation type="unfinished">Backup finished with errors</translation>
+    </message>
+    <message>
+        <source>Choose a folder on this computer</source>
+        <translation type="unfinished">Choose a folder on this computer</translation>
+    </message>
+    <message>
+        <source>File name pattern</source>
+        <translation type="unfinished">File name pattern</translation>
+    </message>
+    <message>
+        <source>%1 servers found on your local network.</source>
+        <translation type="unfinished">%1 servers found on your local network.</translation>
+    </message>
+    <message>
+        <source>Restart Later</source>
+        <translation type="unfinished">Restart Later</translation>
+    </message>
+    <message>
+        <source>Last sync</source>
+        <translation type="unfinished">Last sync</translation>
+    </message>
+    <message>
+        <source>Stop Sharing</source>
+        <translation type="unfinished">Stop Sharing</translation>
+    </message>
+    <message>
+        <source>Unable to connect to the server. Check your network connection and the server address.</source>
+        <translation type="unfinished">Unable to connect to the server. Check your network connection and the server address.</translation>
+    </message>
+</context>
+</TS>
