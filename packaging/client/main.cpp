@@ -1,0 +1,152 @@
+// cloud-zelto-ui: the sample client's user interface program.
+//
+// It stands in for the real client so that the launcher's whole road can be
+// seen working: it registers its process id under key `pid` in the per-user
+// pid file the launcher reads before an upgrade, shows which build runs, and
+// ends cleanly on the termination signal the launcher sends, removing its pid
+// file on the way out.
+
+#include "client-window.h"
+#include "pid-file.h"
+#include "stop-signal-notifier.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QLockFile>
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+
+#include <unistd.h>
+
+#ifndef ZELTO_SAMPLE_VERSION
+#define ZELTO_SAMPLE_VERSION "0.0"
+#endif
+#ifndef ZELTO_SAMPLE_BUILD
+#define ZELTO_SAMPLE_BUILD "0"
+#endif
+
+namespace {
+
+struct Options
+{
+    QString pidFile;
+    bool detach = false;
+    bool printPidFile = false;
+    bool printVersion = false;
+};
+
+void usage(FILE *to)
+{
+    std::fprintf(to,
+                 "usage: cloud-zelto-ui [--pid-file PATH] [--detach]\n"
+                 "       cloud-zelto-ui --print-pid-file | --version\n");
+}
+
+// Returns 0, or the exit code for a bad command line.
+int parseOptions(int argc, char **argv, Options *options)
+{
+    for (int i = 1; i < argc; ++i) {
+        const char *arg = argv[i];
+        if (std::strcmp(arg, "--pid-file") == 0 && i + 1 < argc) {
+            options->pidFile = QString::fromUtf8(argv[++i]);
+        } else if (std::strcmp(arg, "--detach") == 0) {
+            options->detach = true;
+        } else if (std::strcmp(arg, "--print-pid-file") == 0) {
+            options->printPidFile = true;
+        } else if (std::strcmp(arg, "--version") == 0) {
+            options->printVersion = true;
+        } else if (std::strcmp(arg, "--help") == 0) {
+            usage(stdout);
+            std::exit(0);
+        } else if (arg[0] == '-' && std::strncmp(arg, "-platform", 9) != 0) {
+            // Qt's own options (-platform, -display ...) go on to QApplication.
+            std::fprintf(stderr, "unknown option '%s'\n", arg);
+            usage(stderr);
+            return 2;
+        }
+    }
+    if (options->pidFile.isEmpty())
+        options->pidFile = DefaultPidFilePath();
+    options->pidFile = QDir::cleanPath(QFileInfo(options->pidFile).absoluteFilePath());
+    return 0;
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    Options options;
+    if (const int rc = parseOptions(argc, argv, &options))
+        return rc;
+    if (options.printVersion) {
+        std::printf("%s (build %s)\n", ZELTO_SAMPLE_VERSION, ZELTO_SAMPLE_BUILD);
+        return 0;
+    }
+    if (options.printPidFile) {
+        std::printf("%s\n", qUtf8Printable(options.pidFile));
+        return 0;
+    }
+    if (options.detach && setsid() < 0 && errno != EPERM) {
+        // EPERM: already a session leader, which is detached enough.
+        const int err = errno;
+        std::fprintf(stderr, "setsid: %s (%d)\n", std::strerror(err), err);
+    }
+
+    // One client per user: the lock lives as long as the process, and only a
+    // dead holder makes it stale, never its age.
+    const QString folder = QFileInfo(options.pidFile).absolutePath();
+    if (!QDir().mkpath(folder)) {
+        std::fprintf(stderr, "cannot create folder '%s'\n", qUtf8Printable(folder));
+        return 1;
+    }
+    QLockFile instanceLock(options.pidFile + QStringLiteral(".lock"));
+    instanceLock.setStaleLockTime(0);
+    if (!instanceLock.tryLock(0)) {
+        if (instanceLock.error() == QLockFile::LockFailedError) {
+            qint64 holder = 0;
+            QString host, app;
+            instanceLock.getLockInfo(&holder, &host, &app);
+            std::printf("cloud-zelto-ui already runs (pid %lld)\n", static_cast<long long>(holder));
+            return 0;
+        }
+        std::fprintf(stderr, "cannot lock '%s.lock'\n", qUtf8Printable(options.pidFile));
+        return 1;
+    }
+
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("cloud-zelto-ui"));
+    QApplication::setApplicationVersion(QStringLiteral(ZELTO_SAMPLE_VERSION "." ZELTO_SAMPLE_BUILD));
+
+    StopSignalNotifier stopSignals;
+    if (stopSignals.install() != 0)
+        return 1;
+    int stopSignal = 0;
+    QObject::connect(&stopSignals, &StopSignalNotifier::sigStopRequested, &app, [&](int s) {
+        stopSignal = s;
+        QApplication::quit();
+    });
+
+    const pid_t self = getpid();
+    if (WritePidFile(options.pidFile, self) != 0)
+        return 1;
+
+    ClientWindow window(QStringLiteral(ZELTO_SAMPLE_VERSION), QStringLiteral(ZELTO_SAMPLE_BUILD),
+                        options.pidFile);
+    window.show();
+    std::printf("cloud-zelto-ui %s (build %s) started, pid %d, pid file '%s', platform %s\n",
+                ZELTO_SAMPLE_VERSION, ZELTO_SAMPLE_BUILD, int(self), qUtf8Printable(options.pidFile),
+                qUtf8Printable(QApplication::platformName()));
+    std::fflush(stdout);
+
+    const int rc = app.exec();
+
+    RemovePidFileIfOwn(options.pidFile, self);
+    if (stopSignal != 0)
+        std::printf("cloud-zelto-ui (pid %d) ends on signal %d\n", int(self), stopSignal);
+    else
+        std::printf("cloud-zelto-ui (pid %d) ends\n", int(self));
+    return rc;
+}
