@@ -1,0 +1,498 @@
+// The debug log on real files and real standard streams. The log is
+// process-wide and keeps threshold entries across configurations, so every
+// case that configures it runs in a forked child; the parent reads what the
+// child left on disk.
+#define LOG_COMPONENT "file_op_debug"
+#define LOG_MODULE "file-op.cpp"
+#include "log.h"
+
+#include <QFile>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <functional>
+#include <thread>
+
+namespace {
+
+constexpr qint64 kRotateSize = 5242880;
+
+// Runs `body` in a child process; its return value is the child's exit
+// status, which the caller compares with 0.
+int inChild(const std::function<int()> &body)
+{
+    fflush(stdout);
+    fflush(stderr);
+    const pid_t pid = fork();
+    if (pid < 0)
+        return -1;
+    if (pid == 0)
+        _exit(body());
+    int status = 0;
+    if (waitpid(pid, &status, 0) != pid)
+        return -1;
+    return WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+}
+
+// Points a standard stream of the child at a file.
+bool redirect(int fd, const QString &path)
+{
+    const int to = open(QFile::encodeName(path).constData(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600);
+    if (to < 0)
+        return false;
+    const bool ok = dup2(to, fd) == fd;
+    close(to);
+    return ok;
+}
+
+QByteArray readAll(const QString &path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+bool writeFile(const QString &path, const QByteArray &content)
+{
+    QFile f(path);
+    return f.open(QIODevice::WriteOnly | QIODevice::Truncate) && f.write(content) == content.size();
+}
+
+QList<QByteArray> lines(const QByteArray &text)
+{
+    QList<QByteArray> out = text.split('\n');
+    if (!out.isEmpty() && out.last().isEmpty())
+        out.removeLast();
+    return out;
+}
+
+// One line per level for the component, the message naming the level.
+void writeEveryLevel(const char *component)
+{
+    ZLOG(LOG_LEVEL_ERROR, "ERROR", component, "extractor.cpp", "level 3\n");
+    ZLOG(LOG_LEVEL_WARNING, "WARNING", component, "extractor.cpp", "level 4\n");
+    ZLOG(LOG_LEVEL_NOTE, "NOTE", component, "extractor.cpp", "level 5\n");
+    ZLOG(LOG_LEVEL_INFO, "INFO", component, "extractor.cpp", "level 6\n");
+    ZLOG(LOG_LEVEL_DEBUG, "DEBUG", component, "extractor.cpp", "level 7\n");
+}
+
+// The levels found in a log, as a string such as "34".
+QString levelsIn(const QByteArray &log)
+{
+    QString out;
+    static const QRegularExpression re(QStringLiteral("level (\\d)$"));
+    for (const QByteArray &line : lines(log)) {
+        const QRegularExpressionMatch m = re.match(QString::fromUtf8(line));
+        if (m.hasMatch())
+            out += m.captured(1);
+    }
+    return out;
+}
+
+// Lines whose source line number the tests check; the number is the line
+// of the call, two below the constant.
+constexpr int kFormatInfoLine = __LINE__ + 2;
+void writeFormatLines() {
+    LOG_INFO("hello %s %d\n", "w\xc3\xb6rld", 42);
+    LOG_ERROR("second\n");
+}
+
+constexpr int kStreamWarningLine = __LINE__ + 2;
+void writeStreamLines() {
+    LOG_WARNING("to the stream\n");
+    LOG_INFO("filtered\n");
+}
+
+const QString kLinePattern = QStringLiteral(
+    "^\\d{4}-\\d{2}-\\d{2}T\\d{2}:\\d{2}:\\d{2} \\(([ \\d]{5,}):([ \\d]{5})\\) \\[(\\w+)\\] ([\\w/.-]+)\\((\\d+)\\): (.*)$");
+
+} // namespace
+
+class TestLog : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void lineFormat();
+    void thresholds_data();
+    void thresholds();
+    void earlierEntriesStay();
+    void beforeConfigurationGoesToStderr();
+    void standardStreams_data();
+    void standardStreams();
+    void unopenableFileDisablesLog_data();
+    void unopenableFileDisablesLog();
+    void rotationAtFiveMiB();
+    void rotationKeepsCount();
+    void rotationShiftsFullSet();
+    void failedRotationStopsLog();
+    void threadsDoNotInterleave();
+
+private:
+    QTemporaryDir m_dir;
+    QString path(const QString &name) const { return m_dir.filePath(name); }
+};
+
+void TestLog::lineFormat()
+{
+    const QString log = path("format.log"), sw = path("format.debug");
+    QVERIFY(writeFile(sw, "file_op_debug=7\n"));
+    const int rc = inChild([&] {
+        if (LogConfigure(LOG_MODE_FILE, log.toUtf8().constData(), sw.toUtf8().constData(), 50, 1) != 0)
+            return 1;
+        writeFormatLines();
+        return 0;
+    });
+    QCOMPARE(rc, 0);
+
+    const QList<QByteArray> got = lines(readAll(log));
+    QCOMPARE(got.size(), 2);
+    const QRegularExpression re(kLinePattern);
+    const QRegularExpressionMatch m = re.match(QString::fromUtf8(got[0]));
+    QVERIFY2(m.hasMatch(), got[0].constData());
+    // The child's pid is unknown here; it is a number right-aligned in five.
+    QVERIFY(m.captured(1).trimmed().toInt() > 0);
+    QCOMPARE(m.captured(3), QStringLiteral("INFO"));
+    QCOMPARE(m.captured(4), QStringLiteral("file-op.cpp"));
+    QCOMPARE(m.captured(5).toInt(), kFormatInfoLine);
+    QCOMPARE(m.captured(6), QStringLiteral("hello w\u00f6rld 42"));
+
+    const QRegularExpressionMatch m2 = re.match(QString::fromUtf8(got[1]));
+    QVERIFY2(m2.hasMatch(), got[1].constData());
+    QCOMPARE(m2.captured(3), QStringLiteral("ERROR"));
+    QCOMPARE(m2.captured(1), m.captured(1));
+    QCOMPARE(m2.captured(2), m.captured(2));
+}
+
+void TestLog::thresholds_data()
+{
+    QTest::addColumn<QByteArray>("switchFile"); // "-" for none
+    QTest::addColumn<QString>("component");
+    QTest::addColumn<QString>("levels");
+
+    QTest::newRow("no switch file") << QByteArray("-") << "file_op_debug" << "34";
+    QTest::newRow("empty switch file") << QByteArray("") << "service_debug" << "34";
+    QTest::newRow("extractor 7") << QByteArray("extractor_debug=7\n") << "extractor_debug" << "34567";
+    QTest::newRow("extractor 7, other stays 4") << QByteArray("extractor_debug=7\n") << "service_debug" << "34";
+    QTest::newRow("default_component 7") << QByteArray("default_component=7\n") << "launcher_debug" << "34";
+    QTest::newRow("default_component itself") << QByteArray("default_component=7\n") << "default_component" << "34567";
+    QTest::newRow("non-numeric silences") << QByteArray("file_op_debug=abc\n") << "file_op_debug" << "";
+    QTest::newRow("zero silences") << QByteArray("file_op_debug=0\n") << "file_op_debug" << "";
+    QTest::newRow("negative silences") << QByteArray("file_op_debug=-3\n") << "file_op_debug" << "";
+    QTest::newRow("leading number") << QByteArray("file_op_debug=5abc\n") << "file_op_debug" << "345";
+    QTest::newRow("plus sign") << QByteArray("file_op_debug=+6\n") << "file_op_debug" << "3456";
+    QTest::newRow("quoted, blank first") << QByteArray("file_op_debug=\" 7\"\n") << "file_op_debug" << "";
+    QTest::newRow("huge saturates") << QByteArray("file_op_debug=99999999999999\n") << "file_op_debug" << "34567";
+    QTest::newRow("huge negative") << QByteArray("file_op_debug=-99999999999999\n") << "file_op_debug" << "";
+    QTest::newRow("level 3 only") << QByteArray("file_op_debug=3\n") << "file_op_debug" << "3";
+    QTest::newRow("comments and blanks") << QByteArray("# levels\n\n service_debug = 6 # more\n") << "service_debug" << "3456";
+    QTest::newRow("case-sensitive component") << QByteArray("SERVICE_DEBUG=7\n") << "service_debug" << "34";
+    QTest::newRow("bad line drops file") << QByteArray("service_debug=7\nservice_debug\n") << "service_debug" << "34";
+    QTest::newRow("empty value drops file") << QByteArray("service_debug=7\nfile_op_debug=\n") << "service_debug" << "34";
+    QTest::newRow("section drops file") << QByteArray("[log]\nextractor_debug=7\n") << "extractor_debug" << "34";
+    QTest::newRow("last line wins") << QByteArray("service_debug=7\nservice_debug=3\n") << "service_debug" << "3";
+}
+
+void TestLog::thresholds()
+{
+    QFETCH(QByteArray, switchFile);
+    QFETCH(QString, component);
+    QFETCH(QString, levels);
+
+    const QString tag = QString::fromLatin1(QTest::currentDataTag()).replace(' ', '_').replace(',', '_');
+    const QString log = path(tag + ".log");
+    const QString sw = switchFile == "-" ? path(tag + ".missing") : path(tag + ".debug");
+    if (switchFile != "-")
+        QVERIFY(writeFile(sw, switchFile));
+
+    const QByteArray comp = component.toUtf8();
+    const int rc = inChild([&] {
+        if (LogConfigure(LOG_MODE_FILE, log.toUtf8().constData(), sw.toUtf8().constData(), 50, 1) != 0)
+            return 1;
+        writeEveryLevel(comp.constData());
+        return 0;
+    });
+    QCOMPARE(rc, 0);
+    QCOMPARE(levelsIn(readAll(log)), levels);
+}
+
+void TestLog::earlierEntriesStay()
+{
+    const QString log = path("stay.log"), a = path("stay-a.debug"), b = path("stay-b.debug");
+    QVERIFY(writeFile(a, "extractor_debug=7\nservice_debug=7\n"));
+    QVERIFY(writeFile(b, "service_debug=3\n"));
+    const int rc = inChild([&] {
+        LogConfigure(LOG_MODE_FILE, log.toUtf8().constData(), a.toUtf8().constData(), 50, 1);
+        if (LogConfigure(LOG_MODE_FILE, log.toUtf8().constData(), b.toUtf8().constData(), 50, 1) != 0)
+            return 1;
+        writeEveryLevel("extractor_debug");
+        writeEveryLevel("service_debug");
+        return 0;
+    });
+    QCOMPARE(rc, 0);
+    QCOMPARE(levelsIn(readAll(log)), QStringLiteral("345673"));
+}
+
+void TestLog::beforeConfigurationGoesToStderr()
+{
+    const QString err = path("initial.stderr");
+    const int rc = inChild([&] {
+        if (!redirect(STDERR_FILENO, err))
+            return 1;
+        LOG_ERROR("before configuration\n");
+        LOG_NOTE("not shown\n");
+        return 0;
+    });
+    QCOMPARE(rc, 0);
+    const QList<QByteArray> got = lines(readAll(err));
+    QCOMPARE(got.size(), 1);
+    const QRegularExpressionMatch m = QRegularExpression(kLinePattern).match(QString::fromUtf8(got[0]));
+    QVERIFY2(m.hasMatch(), got[0].constData());
+    QCOMPARE(m.captured(6), QStringLiteral("before configuration"));
+}
+
+void TestLog::standardStreams_data()
+{
+    QTest::addColumn<int>("mode");
+    QTest::addColumn<int>("fd");
+    QTest::newRow("stdout") << int(LOG_MODE_STDOUT) << STDOUT_FILENO;
+    QTest::newRow("stderr") << int(LOG_MODE_STDERR) << STDERR_FILENO;
+}
+
+void TestLog::standardStreams()
+{
+    QFETCH(int, mode);
+    QFETCH(int, fd);
+    const QString out = path(QStringLiteral("stream-%1.out").arg(mode));
+    const QString unused = path(QStringLiteral("stream-%1.log").arg(mode));
+    const int rc = inChild([&] {
+        if (!redirect(fd, out))
+            return 1;
+        // The log path is ignored outside the file mode.
+        if (LogConfigure(mode, unused.toUtf8().constData(), "", 50, 1) != 0)
+            return 2;
+        writeStreamLines();
+        fflush(nullptr);
+        return 0;
+    });
+    QCOMPARE(rc, 0);
+    const QList<QByteArray> got = lines(readAll(out));
+    QCOMPARE(got.size(), 1);
+    QVERIFY(QRegularExpression(kLinePattern).match(QString::fromUtf8(got[0])).hasMatch());
+    QVERIFY(got[0].endsWith("[WARNING] file-op.cpp(" + QByteArray::number(kStreamWarningLine) + "): to the stream"));
+    QVERIFY(!QFile::exists(unused));
+}
+
+void TestLog::unopenableFileDisablesLog_data()
+{
+    QTest::addColumn<int>("mode");
+    QTest::addColumn<QString>("logName");
+    QTest::newRow("missing folder") << int(LOG_MODE_FILE) << "no-such-folder/x.log";
+    QTest::newRow("empty path") << int(LOG_MODE_FILE) << "";
+    QTest::newRow("path is a folder") << int(LOG_MODE_FILE) << ".";
+    QTest::newRow("unknown mode") << 7 << "unknown-mode.log";
+}
+
+void TestLog::unopenableFileDisablesLog()
+{
+    QFETCH(int, mode);
+    QFETCH(QString, logName);
+    const QString err = path(QStringLiteral("disabled-%1.stderr").arg(QTest::currentDataTag()).replace(' ', '_'));
+    const QByteArray log = logName.isEmpty() ? QByteArray() : path(logName).toUtf8();
+    const int rc = inChild([&] {
+        if (!redirect(STDERR_FILENO, err))
+            return 1;
+        if (LogConfigure(mode, log.constData(), "", 50, 1) != -1)
+            return 2;
+        if (LogIsEnabled(LOG_LEVEL_ERROR, LOG_COMPONENT))
+            return 3;
+        LogWrite(LOG_LEVEL_ERROR, LOG_COMPONENT, "(%5d:%5d) [ERROR] file-op.cpp(%d): lost\n", 1, 2, 3);
+        return 0;
+    });
+    QCOMPARE(rc, 0);
+    QCOMPARE(readAll(err), QByteArray());
+    if (mode != LOG_MODE_FILE)
+        QVERIFY(!QFile::exists(QString::fromUtf8(log)));
+}
+
+void TestLog::rotationAtFiveMiB()
+{
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    const QString log = dir.filePath("launcher.log");
+    const int rc = inChild([&] {
+        if (LogConfigure(LOG_MODE_FILE, log.toUtf8().constData(), "", 3, 1) != 0)
+            return 1;
+        const std::string pad(1000, 'x');
+        // Line n is numbered so the one that crossed the limit can be found.
+        for (int n = 0; n < 6000; ++n) {
+            LOG_ERROR("line %d %s\n", n, pad.c_str());
+            struct stat st;
+            if (stat(log.toUtf8().constData(), &st) != 0)
+                return 2;
+            if (QFile::exists(log + "_0")) {
+                // The crossing line n went to the old file; one more line
+                // starts the fresh live file.
+                LOG_ERROR("line %d %s\n", n + 1, pad.c_str());
+                return 0;
+            }
+        }
+        return 3;
+    });
+    QCOMPARE(rc, 0);
+
+    const QList<QByteArray> old = lines(readAll(log + "_0"));
+    const QList<QByteArray> live = lines(readAll(log));
+    QVERIFY(!old.isEmpty());
+    QCOMPARE(live.size(), 1);
+    QVERIFY(QFileInfo(log + "_0").size() > kRotateSize);
+    // Without the last line the old file was still within the limit.
+    QVERIFY(QFileInfo(log + "_0").size() - old.last().size() - 1 <= kRotateSize);
+    const QRegularExpression number(QStringLiteral(": line (\\d+) "));
+    const int lastOld = number.match(QString::fromUtf8(old.last())).captured(1).toInt();
+    const int firstLive = number.match(QString::fromUtf8(live.first())).captured(1).toInt();
+    QCOMPARE(firstLive, lastOld + 1);
+    QCOMPARE(number.match(QString::fromUtf8(old.first())).captured(1).toInt(), 0);
+    QVERIFY(!QFile::exists(log + "_1"));
+}
+
+void TestLog::rotationKeepsCount()
+{
+    // Keep count 3: the live file and rotated files 0 and 1, never 2.
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    const QString log = dir.filePath("keep.log");
+    const int rc = inChild([&] {
+        if (LogConfigure(LOG_MODE_FILE, log.toUtf8().constData(), "", 3, 1) != 0)
+            return 1;
+        const std::string pad(4000, 'k');
+        int rotations = 0;
+        qint64 lastSize = 0;
+        for (int n = 0; rotations < 4 && n < 100000; ++n) {
+            LOG_ERROR("rotation %d %s\n", rotations, pad.c_str());
+            const qint64 size = QFileInfo(log).size();
+            if (size < lastSize)
+                ++rotations;
+            lastSize = size;
+        }
+        return rotations == 4 ? 0 : 2;
+    });
+    QCOMPARE(rc, 0);
+    QVERIFY(QFile::exists(log));
+    QVERIFY(QFile::exists(log + "_0"));
+    QVERIFY(QFile::exists(log + "_1"));
+    QVERIFY(!QFile::exists(log + "_2"));
+    // File 0 holds the newest old content.
+    QVERIFY(lines(readAll(log + "_0")).last().contains(": rotation 3 "));
+    QVERIFY(lines(readAll(log + "_1")).last().contains(": rotation 2 "));
+}
+
+void TestLog::rotationShiftsFullSet()
+{
+    // Keep count 50 with all fifty rotated names present: one rotation moves
+    // 0..48 up by one, drops the oldest, and no file 49 is left.
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    const QString log = dir.filePath("launcher.log");
+    for (int k = 0; k < 50; ++k)
+        QVERIFY(writeFile(log + "_" + QString::number(k), "old " + QByteArray::number(k) + "\n"));
+    // A live file one byte short of the limit: the next line crosses it.
+    {
+        QFile f(log);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        QVERIFY(f.resize(kRotateSize - 1));
+    }
+    const int rc = inChild([&] {
+        if (LogConfigure(LOG_MODE_FILE, log.toUtf8().constData(), "", 50, 1) != 0)
+            return 1;
+        LOG_ERROR("crossing\n");
+        LOG_ERROR("fresh\n");
+        return 0;
+    });
+    QCOMPARE(rc, 0);
+    QVERIFY(!QFile::exists(log + "_49"));
+    QVERIFY(readAll(log + "_0").endsWith(": crossing\n"));
+    for (int k = 1; k <= 48; ++k)
+        QCOMPARE(readAll(log + "_" + QString::number(k)), "old " + QByteArray::number(k - 1) + "\n");
+    QCOMPARE(lines(readAll(log)).size(), 1);
+    QVERIFY(readAll(log).endsWith(": fresh\n"));
+}
+
+void TestLog::failedRotationStopsLog()
+{
+    // With keep count 1 the live file is renamed straight to file 0; a
+    // non-empty folder of that name makes the rename fail, and the log
+    // then writes nothing until it is configured again.
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    const QString log = dir.filePath("stuck.log");
+    QVERIFY(QDir().mkpath(log + "_0/inside"));
+    {
+        QFile f(log);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        QVERIFY(f.resize(kRotateSize - 1));
+    }
+    const int rc = inChild([&] {
+        if (LogConfigure(LOG_MODE_FILE, log.toUtf8().constData(), "", 1, 1) != 0)
+            return 1;
+        LOG_ERROR("crossing\n");
+        LOG_ERROR("lost\n");
+        if (LogConfigure(LOG_MODE_FILE, log.toUtf8().constData(), "", 1, 1) != 0)
+            return 2;
+        LOG_ERROR("after reconfiguration\n");
+        return 0;
+    });
+    QCOMPARE(rc, 0);
+    const QByteArray content = readAll(log);
+    QVERIFY(content.contains(": crossing\n"));
+    QVERIFY(!content.contains(": lost\n"));
+    QVERIFY(content.endsWith(": after reconfiguration\n"));
+    QVERIFY(QFileInfo(log + "_0").isDir());
+}
+
+void TestLog::threadsDoNotInterleave()
+{
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    const QString log = dir.filePath("threads.log");
+    constexpr int kLines = 2000;
+    const int rc = inChild([&] {
+        if (LogConfigure(LOG_MODE_FILE, log.toUtf8().constData(), "", 5, 1) != 0)
+            return 1;
+        const std::string pad(600, 't');
+        auto writer = [&](char tag) {
+            for (int n = 0; n < kLines; ++n)
+                LOG_ERROR("%c %d %s\n", tag, n, pad.c_str());
+        };
+        std::thread a(writer, 'a'), b(writer, 'b');
+        a.join();
+        b.join();
+        return 0;
+    });
+    QCOMPARE(rc, 0);
+    // 2 x 2000 lines of ~650 bytes stay below the rotation size.
+    QVERIFY(!QFile::exists(log + "_0"));
+    const QRegularExpression re(kLinePattern);
+    const QRegularExpression whole(QStringLiteral("^[ab] \\d+ t{600}$"));
+    int a = 0, b = 0;
+    for (const QByteArray &line : lines(readAll(log))) {
+        const QRegularExpressionMatch m = re.match(QString::fromUtf8(line));
+        QVERIFY2(m.hasMatch(), line.left(80).constData());
+        const QString msg = m.captured(6);
+        QVERIFY2(whole.match(msg).hasMatch(), line.left(80).constData());
+        if (msg.startsWith('a'))
+            ++a;
+        else if (msg.startsWith('b'))
+            ++b;
+    }
+    QCOMPARE(a, kLines);
+    QCOMPARE(b, kLines);
+}
+
+QTEST_GUILESS_MAIN(TestLog)
+#include "tst_log.moc"
