@@ -1,0 +1,969 @@
+#include "extractor.h"
+#include "log.h"
+#include "notify-adapter.h"
+#include "ui-text.h"
+
+#include <archive.h>
+#include <archive_entry.h>
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QDirIterator>
+#include <QFile>
+#include <QRegularExpression>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QThread>
+#include <QVector>
+#include <QtTest>
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <memory>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include <dirent.h>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+enum class Kind { File, Dir, Symlink, Hardlink };
+
+struct Entry {
+    Kind kind;
+    QByteArray name;
+    QByteArray data;  // a file's content, or a link's target
+};
+using Entries = QVector<Entry>;
+
+Entry file(const QByteArray &name, const QByteArray &data) { return {Kind::File, name, data}; }
+Entry dir(const QByteArray &name) { return {Kind::Dir, name, QByteArray()}; }
+Entry symbolicLink(const QByteArray &name, const QByteArray &target) { return {Kind::Symlink, name, target}; }
+Entry hardLink(const QByteArray &name, const QByteArray &target) { return {Kind::Hardlink, name, target}; }
+
+struct ArchiveWriterFree {
+    void operator()(struct archive *a) const { (void)archive_write_free(a); }
+};
+struct ArchiveReaderFree {
+    void operator()(struct archive *a) const { (void)archive_read_free(a); }
+};
+struct EntryFree {
+    void operator()(struct archive_entry *e) const { archive_entry_free(e); }
+};
+
+constexpr time_t kArchivedTime = 1000000000;
+
+// Writes `entries` with libarchive's own writer as "tar", "tar.gz" or "zip".
+bool writeArchive(const QString &path, const QString &format, const Entries &entries, int perm = 0644)
+{
+    std::unique_ptr<struct archive, ArchiveWriterFree> a(archive_write_new());
+    if (!a)
+        return false;
+    if (format == QLatin1String("zip")) {
+        (void)archive_write_set_format_zip(a.get());
+    } else {
+        (void)archive_write_set_format_pax_restricted(a.get());
+        if (format == QLatin1String("tar.gz"))
+            (void)archive_write_add_filter_gzip(a.get());
+    }
+    if (archive_write_open_filename(a.get(), QFile::encodeName(path).constData()) != ARCHIVE_OK)
+        return false;
+    for (const Entry &e : entries) {
+        std::unique_ptr<struct archive_entry, EntryFree> entry(archive_entry_new());
+        archive_entry_set_pathname(entry.get(), e.name.constData());
+        archive_entry_set_mtime(entry.get(), kArchivedTime, 0);
+        switch (e.kind) {
+        case Kind::File:
+            archive_entry_set_filetype(entry.get(), AE_IFREG);
+            archive_entry_set_perm(entry.get(), perm);
+            archive_entry_set_size(entry.get(), e.data.size());
+            break;
+        case Kind::Dir:
+            archive_entry_set_filetype(entry.get(), AE_IFDIR);
+            archive_entry_set_perm(entry.get(), 0755);
+            archive_entry_set_size(entry.get(), 0);
+            break;
+        case Kind::Symlink:
+            archive_entry_set_filetype(entry.get(), AE_IFLNK);
+            archive_entry_set_perm(entry.get(), 0777);
+            archive_entry_set_symlink(entry.get(), e.data.constData());
+            archive_entry_set_size(entry.get(), 0);
+            break;
+        case Kind::Hardlink:
+            archive_entry_set_filetype(entry.get(), AE_IFREG);
+            archive_entry_set_perm(entry.get(), perm);
+            archive_entry_set_hardlink(entry.get(), e.data.constData());
+            archive_entry_set_size(entry.get(), 0);
+            break;
+        }
+        if (archive_write_header(a.get(), entry.get()) != ARCHIVE_OK)
+            return false;
+        if (e.kind == Kind::File && !e.data.isEmpty()
+            && archive_write_data(a.get(), e.data.constData(), e.data.size()) != e.data.size())
+            return false;
+    }
+    return archive_write_close(a.get()) == ARCHIVE_OK;
+}
+
+bool writeBytes(const QString &path, const QByteArray &bytes)
+{
+    QFile f(path);
+    return f.open(QIODevice::WriteOnly | QIODevice::Truncate) && f.write(bytes) == bytes.size();
+}
+
+QByteArray readBytes(const QString &path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+// lstat that never follows the last component; 0 for a missing path.
+mode_t typeOf(const QString &path)
+{
+    struct stat st;
+    if (lstat(QFile::encodeName(path).constData(), &st) != 0)
+        return 0;
+    return st.st_mode & S_IFMT;
+}
+
+struct LogLine {
+    QString level;
+    QString message;
+};
+
+// The extractor's own lines: "<time> (pid:tid) [LEVEL] extractor.cpp(N): message".
+QVector<LogLine> extractorLines(const QString &logPath)
+{
+    static const QRegularExpression line(
+        QStringLiteral("^\\S+ \\(\\s*\\d+:\\s*\\d+\\) \\[([A-Z]+)\\] extractor\\.cpp\\(\\d+\\): (.*)$"));
+    QVector<LogLine> lines;
+    const QList<QByteArray> raw = readBytes(logPath).split('\n');
+    for (const QByteArray &r : raw) {
+        QRegularExpressionMatch m = line.match(QString::fromUtf8(r));
+        if (m.hasMatch())
+            lines.push_back({m.captured(1), m.captured(2)});
+    }
+    return lines;
+}
+
+// What a receiver living on the main thread saw, in arrival order.
+struct Delivery {
+    int total = -1;
+    int current = -1;
+    QString text;
+    bool onMainThread = false;
+    bool isText() const { return total < 0; }
+};
+
+QString preparingText()
+{
+    return QStringLiteral("Quenmark Zelto Client is initializing...");
+}
+
+// Snapshot of everything in `root` except the destination and the log: path,
+// type, size, link count and inode, taken without following any link. Two
+// equal snapshots mean nothing was created, replaced or linked outside.
+QStringList outsideState(const QString &root)
+{
+    QStringList state;
+    QDirIterator it(root, QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
+                    QDirIterator::Subdirectories);
+    const QDir base(root);
+    while (it.hasNext()) {
+        const QString path = it.next();
+        const QString rel = base.relativeFilePath(path);
+        if (rel == QLatin1String("dest") || rel.startsWith(QLatin1String("dest/"))
+            || rel == QLatin1String("t.log"))
+            continue;
+        struct stat st;
+        if (lstat(QFile::encodeName(path).constData(), &st) != 0)
+            continue;
+        state << QStringLiteral("%1 %2 %3 %4 %5")
+                     .arg(rel)
+                     .arg(st.st_mode & S_IFMT)
+                     .arg(qint64(st.st_size))
+                     .arg(qulonglong(st.st_nlink))
+                     .arg(qulonglong(st.st_ino));
+    }
+    state.sort();
+    return state;
+}
+
+// QTemporaryDir removes by full path names, which fails beyond PATH_MAX;
+// descriptor-relative removal has no such limit.
+void removeTreeAt(int parent, const char *name)
+{
+    int fd = openat(parent, name, O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+    if (fd < 0) {
+        (void)unlinkat(parent, name, 0);
+        return;
+    }
+    std::unique_ptr<DIR, int (*)(DIR *)> d(fdopendir(fd), &closedir);
+    if (!d) {
+        (void)close(fd);
+        return;
+    }
+    std::vector<std::string> names;
+    while (struct dirent *e = readdir(d.get())) {
+        if (strcmp(e->d_name, ".") != 0 && strcmp(e->d_name, "..") != 0)
+            names.emplace_back(e->d_name);
+    }
+    for (const std::string &n : names)
+        removeTreeAt(dirfd(d.get()), n.c_str());
+    d.reset();
+    (void)unlinkat(parent, name, AT_REMOVEDIR);
+}
+
+} // namespace
+
+class Receiver : public QObject
+{
+    Q_OBJECT
+
+public:
+    QVector<Delivery> deliveries;
+
+    QVector<QPair<int, int>> progress() const
+    {
+        QVector<QPair<int, int>> p;
+        for (const Delivery &d : deliveries)
+            if (!d.isText())
+                p.push_back({d.total, d.current});
+        return p;
+    }
+    QStringList texts() const
+    {
+        QStringList t;
+        for (const Delivery &d : deliveries)
+            if (d.isText())
+                t << d.text;
+        return t;
+    }
+
+public slots:
+    void onProgress(int total, int current) { deliveries.push_back({total, current, QString(), onMain()}); }
+    void onText(QString text) { deliveries.push_back({-1, -1, text, onMain()}); }
+
+private:
+    static bool onMain() { return QThread::currentThread() == QCoreApplication::instance()->thread(); }
+};
+
+using Progress = QVector<QPair<int, int>>;
+Q_DECLARE_METATYPE(Entry)
+
+class tst_Extractor : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+    void countEntries_data();
+    void countEntries();
+    void extractWithProgress_data();
+    void extractWithProgress();
+    void damagedThirdHeader();
+    void escapes_data();
+    void escapes();
+    void hardLinksLandInDestination();
+    void replacesExistingEntries();
+    void destinationThroughLink_data();
+    void destinationThroughLink();
+    void umaskAndTimes();
+    void dialogText_data();
+    void dialogText();
+    void badInput_data();
+    void badInput();
+    void listEntries_data();
+    void listEntries();
+    void copyArchiveData();
+    void manyEntries();
+
+private:
+    QString path(const QString &rel) const { return QDir(m_dir->path()).filePath(rel); }
+    QString destPath(const QString &rel) const { return QDir(path(QStringLiteral("dest"))).filePath(rel); }
+    ExtractRequest request(const QString &archive) const;
+    // Runs ExtractArchive on a thread of its own, as the installation worker
+    // does, and then delivers what it queued for the receiver.
+    int extractOnWorker(const ExtractRequest &request);
+    QVector<LogLine> log() const { return extractorLines(path(QStringLiteral("t.log"))); }
+    bool logged(const QString &level, const QString &message) const;
+    bool loggedPrefix(const QString &level, const QString &prefix) const;
+    QStringList errors() const;
+
+    std::unique_ptr<QTemporaryDir> m_dir;
+    std::unique_ptr<Receiver> m_receiver;
+};
+
+void tst_Extractor::initTestCase()
+{
+    InitUITextTable();
+    // The relay belongs to the thread of its first use, as in the launcher.
+    QCOMPARE(Notify_Adapter::getInstance()->thread(), QThread::currentThread());
+}
+
+void tst_Extractor::init()
+{
+    m_dir = std::make_unique<QTemporaryDir>();
+    QVERIFY(m_dir->isValid());
+    QVERIFY(QDir().mkpath(path(QStringLiteral("dest"))));
+    QVERIFY(QDir().mkpath(path(QStringLiteral("outside"))));
+    QVERIFY(writeBytes(path(QStringLiteral("outside/secret.txt")), "secret"));
+    QVERIFY(writeBytes(path(QStringLiteral("switch")), "extractor_debug=7\n"));
+    QCOMPARE(LogConfigure(LOG_MODE_FILE, QFile::encodeName(path(QStringLiteral("t.log"))).constData(),
+                          QFile::encodeName(path(QStringLiteral("switch"))).constData(), 50, 1),
+             0);
+
+    m_receiver = std::make_unique<Receiver>();
+    Notify_Adapter *relay = Notify_Adapter::getInstance();
+    QVERIFY(connect(relay, SIGNAL(sigUpdateProgress(int, int)), m_receiver.get(), SLOT(onProgress(int, int))));
+    QVERIFY(connect(relay, SIGNAL(sigUpdateDialogText(QString)), m_receiver.get(), SLOT(onText(QString))));
+}
+
+void tst_Extractor::cleanup()
+{
+    m_receiver.reset();
+    (void)LogConfigure(LOG_MODE_STDERR, nullptr, nullptr, 0, 0);
+    if (m_dir)
+        removeTreeAt(AT_FDCWD, QFile::encodeName(m_dir->path()).constData());
+    m_dir.reset();
+}
+
+ExtractRequest tst_Extractor::request(const QString &archive) const
+{
+    ExtractRequest r;
+    r.destination = QFile::encodeName(path(QStringLiteral("dest"))).toStdString();
+    r.archive = QFile::encodeName(archive).toStdString();
+    return r;
+}
+
+int tst_Extractor::extractOnWorker(const ExtractRequest &request)
+{
+    int result = 1;
+    std::thread worker([&result, &request] { result = ExtractArchive(request); });
+    worker.join();
+    QCoreApplication::sendPostedEvents();
+    return result;
+}
+
+bool tst_Extractor::logged(const QString &level, const QString &message) const
+{
+    for (const LogLine &l : log())
+        if (l.level == level && l.message == message)
+            return true;
+    return false;
+}
+
+bool tst_Extractor::loggedPrefix(const QString &level, const QString &prefix) const
+{
+    for (const LogLine &l : log())
+        if (l.level == level && l.message.startsWith(prefix))
+            return true;
+    return false;
+}
+
+QStringList tst_Extractor::errors() const
+{
+    QStringList e;
+    for (const LogLine &l : log())
+        if (l.level == QLatin1String("ERROR"))
+            e << l.message;
+    return e;
+}
+
+void tst_Extractor::countEntries_data()
+{
+    QTest::addColumn<QString>("format");
+    QTest::addColumn<Entries>("entries");
+
+    const Entries mixed{dir("docs"), file("docs/a.txt", "alpha"), file("b.txt", "beta"),
+                        symbolicLink("docs/link", "a.txt"), file("empty", "")};
+    for (const char *format : {"tar", "tar.gz", "zip"}) {
+        QTest::addRow("%s one file", format) << format << Entries{file("only.txt", "x")};
+        QTest::addRow("%s mixed", format) << format << mixed;
+        QTest::addRow("%s no entries", format) << format << Entries{};
+    }
+}
+
+void tst_Extractor::countEntries()
+{
+    QFETCH(QString, format);
+    QFETCH(Entries, entries);
+    const QString archive = path(QStringLiteral("a.") + format);
+    QVERIFY(writeArchive(archive, format, entries));
+
+    QCOMPARE(CountArchiveEntries(request(archive)), entries.size());
+    QCOMPARE(errors(), QStringList());
+
+    // Only the archive is read, but both fields must be given.
+    ExtractRequest noDestination = request(archive);
+    noDestination.destination.clear();
+    QCOMPARE(CountArchiveEntries(noDestination), -1);
+    QCOMPARE(errors(), QStringList{QStringLiteral("Invalid argument")});
+}
+
+void tst_Extractor::extractWithProgress_data()
+{
+    QTest::addColumn<QString>("format");
+    for (const char *format : {"tar", "tar.gz", "zip"})
+        QTest::newRow(format) << format;
+}
+
+void tst_Extractor::extractWithProgress()
+{
+    QFETCH(QString, format);
+    QByteArray big(70000, '\0');
+    for (int i = 0; i < big.size(); ++i)
+        big[i] = char(i * 7 + i / 251);
+    const Entries entries{dir("docs"), file("docs/a.txt", "alpha"), file("bin/run", big),
+                          file("deep/x/y/c.txt", "gamma"), symbolicLink("docs/link", "a.txt")};
+    const QString archive = path(QStringLiteral("a.") + format);
+    QVERIFY(writeArchive(archive, format, entries));
+    const QStringList before = outsideState(m_dir->path());
+
+    QCOMPARE(extractOnWorker(request(archive)), 0);
+
+    QCOMPARE(readBytes(destPath(QStringLiteral("docs/a.txt"))), QByteArray("alpha"));
+    QCOMPARE(readBytes(destPath(QStringLiteral("bin/run"))), big);
+    QCOMPARE(readBytes(destPath(QStringLiteral("deep/x/y/c.txt"))), QByteArray("gamma"));
+    QCOMPARE(typeOf(destPath(QStringLiteral("docs/link"))), mode_t(S_IFLNK));
+    QCOMPARE(QFile::symLinkTarget(destPath(QStringLiteral("docs/link"))), destPath(QStringLiteral("docs/a.txt")));
+    QCOMPARE(outsideState(m_dir->path()), before);
+
+    // The label first, then one report per entry, all delivered on this thread.
+    const QVector<Delivery> &d = m_receiver->deliveries;
+    QCOMPARE(d.size(), 1 + entries.size());
+    QVERIFY(d.front().isText());
+    QCOMPARE(d.front().text, preparingText());
+    QCOMPARE(d.front().text, LookupUIText(UITEXT_ENV_PREPARING).arg(LookupUIText(UITEXT_APP_NAME)));
+    Progress expected;
+    for (int i = 1; i <= entries.size(); ++i)
+        expected.push_back({entries.size(), i});
+    QCOMPARE(m_receiver->progress(), expected);
+    for (const Delivery &one : d)
+        QVERIFY(one.onMainThread);
+
+    QVERIFY(logged(QStringLiteral("DEBUG"), QStringLiteral("decompress from '%1' to '%2'")
+                                                .arg(archive, path(QStringLiteral("dest")))));
+    QCOMPARE(errors(), QStringList());
+}
+
+// The checksum of the third header no longer matches: the first two entries
+// are written and reported, then the header read fails.
+void tst_Extractor::damagedThirdHeader()
+{
+    const QString archive = path(QStringLiteral("a.tar"));
+    QVERIFY(writeArchive(archive, QStringLiteral("tar"),
+                         {file("one.txt", "1"), file("two.txt", QByteArray(600, '2')), file("three.txt", "3")}));
+    QByteArray bytes = readBytes(archive);
+    int header = -1;
+    for (int at = 0; at + 512 <= bytes.size(); at += 512) {
+        if (bytes.mid(at, 10) == QByteArray("three.txt", 10)) {
+            header = at;
+            break;
+        }
+    }
+    QVERIFY(header > 0);
+    bytes[header] = 'T';
+    QVERIFY(writeBytes(archive, bytes));
+
+    QCOMPARE(CountArchiveEntries(request(archive)), 2);
+    QCOMPARE(extractOnWorker(request(archive)), -1);
+
+    QCOMPARE(m_receiver->texts(), QStringList{preparingText()});
+    QCOMPARE(m_receiver->progress(), (Progress{{2, 1}, {2, 2}}));
+    QCOMPARE(readBytes(destPath(QStringLiteral("one.txt"))), QByteArray("1"));
+    QCOMPARE(readBytes(destPath(QStringLiteral("two.txt"))), QByteArray(600, '2'));
+    QCOMPARE(typeOf(destPath(QStringLiteral("three.txt"))), mode_t(0));
+    QCOMPARE(typeOf(destPath(QStringLiteral("Three.txt"))), mode_t(0));
+    const QStringList e = errors();
+    QCOMPARE(e.size(), 1);
+    QVERIFY2(e.front().startsWith(QLatin1String("archive_read_next_header failed: '")), qPrintable(e.front()));
+}
+
+// "@OUT@" in names and targets stands for the absolute path of the folder
+// beside the destination, "@DEST@" for the destination itself.
+void tst_Extractor::escapes_data()
+{
+    QTest::addColumn<Entries>("entries");
+    QTest::addColumn<int>("result");
+    QTest::addColumn<QString>("error");        // prefix of the one ERROR line, or empty
+    QTest::addColumn<QStringList>("absent");   // relative to the case folder
+    QTest::addColumn<QStringList>("present");  // relative to the case folder
+
+    const QString extract2 = QStringLiteral("archive_read_extract2 failed: '");
+    QTest::newRow("dot-dot name")
+        << Entries{file("../outside/evil.txt", "x")} << -1 << extract2
+        << QStringList{"outside/evil.txt"} << QStringList{};
+    QTest::newRow("dot-dot inside a name")
+        << Entries{file("a/../../evil.txt", "x")} << -1 << extract2
+        << QStringList{"evil.txt", "dest/a"} << QStringList{};
+    QTest::newRow("dot-dot after a good entry")
+        << Entries{file("ok.txt", "ok"), file("sub/../../../evil.txt", "x")} << -1 << extract2
+        << QStringList{"evil.txt"} << QStringList{"dest/ok.txt"};
+    QTest::newRow("absolute name lands below the destination")
+        << Entries{file("@OUT@/abs.txt", "x")} << 0 << QString()
+        << QStringList{"outside/abs.txt"} << QStringList{"dest/@OUT@/abs.txt"};
+    QTest::newRow("link out, then an entry through it")
+        << Entries{symbolicLink("link", "@OUT@"), file("link/evil.txt", "x")} << 0 << QString()
+        << QStringList{"outside/evil.txt"} << QStringList{"dest/link/evil.txt"};
+    QTest::newRow("relative link out, then an entry through it")
+        << Entries{symbolicLink("link", "../outside"), file("link/evil.txt", "x")} << 0 << QString()
+        << QStringList{"outside/evil.txt"} << QStringList{"dest/link/evil.txt"};
+    QTest::newRow("deeper link out, then a deeper entry through it")
+        << Entries{dir("d"), symbolicLink("d/link", "../../outside"), file("d/link/sub/evil.txt", "x")} << 0 << QString()
+        << QStringList{"outside/sub"} << QStringList{"dest/d/link/sub/evil.txt"};
+    QTest::newRow("chain of links out")
+        << Entries{symbolicLink("b", "@OUT@"), symbolicLink("a", "b"), file("a/evil.txt", "x")} << 0 << QString()
+        << QStringList{"outside/evil.txt"} << QStringList{"dest/a/evil.txt", "dest/b"};
+    QTest::newRow("link to an outside file, then a file of its name")
+        << Entries{symbolicLink("link", "@OUT@/secret.txt"), file("link", "x")} << 0 << QString()
+        << QStringList{} << QStringList{"dest/link"};
+    QTest::newRow("hard link to an absolute outside file")
+        << Entries{hardLink("h", "@OUT@/secret.txt")} << -1 << extract2
+        << QStringList{"dest/h"} << QStringList{};
+    QTest::newRow("hard link with dot-dot")
+        << Entries{hardLink("h", "../outside/secret.txt")} << -1 << extract2
+        << QStringList{"dest/h"} << QStringList{};
+    QTest::newRow("hard link through a link out")
+        << Entries{symbolicLink("link", "@OUT@"), hardLink("h", "link/secret.txt")} << -1 << extract2
+        << QStringList{"dest/h"} << QStringList{};
+    QTest::newRow("name component too long")
+        << Entries{file(QByteArray(300, 'n'), "x")} << -1 << extract2
+        << QStringList{} << QStringList{};
+    QByteArray deep;
+    for (int i = 0; i < 30; ++i)
+        deep += QByteArray(200, char('a' + i % 26)) + '/';
+    QTest::newRow("path longer than PATH_MAX")
+        << Entries{file(deep + "leaf", "x")} << 0 << QString()
+        << QStringList{} << QStringList{};
+}
+
+void tst_Extractor::escapes()
+{
+    QFETCH(Entries, entries);
+    QFETCH(int, result);
+    QFETCH(QString, error);
+    QFETCH(QStringList, absent);
+    QFETCH(QStringList, present);
+
+    const QByteArray out = QFile::encodeName(path(QStringLiteral("outside")));
+    auto expand = [&](QString s) {
+        return QDir::cleanPath(s.replace(QLatin1String("@OUT@"), QString::fromUtf8(out).mid(1)));
+    };
+    for (Entry &e : entries) {
+        e.name.replace("@OUT@", out);
+        e.data.replace("@OUT@", out);
+    }
+    const QString archive = path(QStringLiteral("a.tar"));
+    QVERIFY(writeArchive(archive, QStringLiteral("tar"), entries));
+    const QStringList before = outsideState(m_dir->path());
+
+    QCOMPARE(extractOnWorker(request(archive)), result);
+
+    QCOMPARE(outsideState(m_dir->path()), before);
+    for (const QString &rel : absent) {
+        struct stat st;
+        const QByteArray p = QFile::encodeName(path(expand(rel)));
+        QVERIFY2(lstat(p.constData(), &st) != 0 && errno == ENOENT, p.constData());
+    }
+    for (const QString &rel : present)
+        QVERIFY2(typeOf(path(expand(rel))) != 0, qPrintable(rel));
+    QCOMPARE(readBytes(path(QStringLiteral("outside/secret.txt"))), QByteArray("secret"));
+
+    const QStringList e = errors();
+    if (error.isEmpty()) {
+        QCOMPARE(e, QStringList());
+    } else {
+        QCOMPARE(e.size(), 1);
+        QVERIFY2(e.front().startsWith(error) && e.front().size() > error.size() + 1, qPrintable(e.front()));
+    }
+}
+
+// Hard links name other entries of the same archive; they must join them
+// below the destination, not resolve against the working folder.
+void tst_Extractor::hardLinksLandInDestination()
+{
+    const QString archive = path(QStringLiteral("a.tar"));
+    QVERIFY(writeArchive(archive, QStringLiteral("tar"),
+                         {file("sub/a.txt", "shared"), hardLink("b.txt", "sub/a.txt"), hardLink("sub/c.txt", "b.txt")}));
+
+    QCOMPARE(extractOnWorker(request(archive)), 0);
+
+    struct stat a, b, c;
+    QCOMPARE(lstat(QFile::encodeName(destPath(QStringLiteral("sub/a.txt"))).constData(), &a), 0);
+    QCOMPARE(lstat(QFile::encodeName(destPath(QStringLiteral("b.txt"))).constData(), &b), 0);
+    QCOMPARE(lstat(QFile::encodeName(destPath(QStringLiteral("sub/c.txt"))).constData(), &c), 0);
+    QCOMPARE(a.st_ino, b.st_ino);
+    QCOMPARE(a.st_ino, c.st_ino);
+    QCOMPARE(qulonglong(a.st_nlink), 3ULL);
+    QCOMPARE(readBytes(destPath(QStringLiteral("sub/c.txt"))), QByteArray("shared"));
+    QCOMPARE(m_receiver->progress(), (Progress{{3, 1}, {3, 2}, {3, 3}}));
+    QCOMPARE(errors(), QStringList());
+}
+
+// An existing file is unlinked and replaced, never written into: a second
+// name of the old file keeps the old content. A link at the entry's place
+// is replaced, not followed.
+void tst_Extractor::replacesExistingEntries()
+{
+    QVERIFY(writeBytes(destPath(QStringLiteral("a.txt")), "old content, longer than the new"));
+    QCOMPARE(link(QFile::encodeName(destPath(QStringLiteral("a.txt"))).constData(),
+                  QFile::encodeName(path(QStringLiteral("outside/a-second-name"))).constData()),
+             0);
+    QVERIFY(QFile::link(path(QStringLiteral("outside/secret.txt")), destPath(QStringLiteral("b.txt"))));
+    const QString archive = path(QStringLiteral("a.tar"));
+    QVERIFY(writeArchive(archive, QStringLiteral("tar"), {file("a.txt", "new"), file("b.txt", "bee")}));
+
+    QCOMPARE(extractOnWorker(request(archive)), 0);
+
+    QCOMPARE(readBytes(destPath(QStringLiteral("a.txt"))), QByteArray("new"));
+    QCOMPARE(readBytes(path(QStringLiteral("outside/a-second-name"))), QByteArray("old content, longer than the new"));
+    QCOMPARE(typeOf(destPath(QStringLiteral("b.txt"))), mode_t(S_IFREG));
+    QCOMPARE(readBytes(destPath(QStringLiteral("b.txt"))), QByteArray("bee"));
+    QCOMPARE(readBytes(path(QStringLiteral("outside/secret.txt"))), QByteArray("secret"));
+    QCOMPARE(errors(), QStringList());
+}
+
+void tst_Extractor::destinationThroughLink_data()
+{
+    QTest::addColumn<QString>("destination");  // as given, relative to the case folder
+    QTest::addColumn<QString>("lands");        // where the file must end up
+    QTest::addColumn<QStringList>("links");    // links that must survive
+
+    QTest::newRow("parent folder is a link")
+        << "via/app" << "real/app/f.txt" << QStringList{"via"};
+    QTest::newRow("destination itself is a link")
+        << "applink" << "real/app/f.txt" << QStringList{"applink"};
+    QTest::newRow("missing folders below a link")
+        << "via/new/deeper" << "real/new/deeper/f.txt" << QStringList{"via"};
+    QTest::newRow("trailing slash")
+        << "dest/" << "dest/f.txt" << QStringList{};
+    QTest::newRow("link and trailing slash")
+        << "via/app/" << "real/app/f.txt" << QStringList{"via"};
+}
+
+// A user's folder reached through a link is where the user keeps it: the
+// link must be used, not removed as an attack.
+void tst_Extractor::destinationThroughLink()
+{
+    QFETCH(QString, destination);
+    QFETCH(QString, lands);
+    QFETCH(QStringList, links);
+    QVERIFY(QDir().mkpath(path(QStringLiteral("real/app"))));
+    QVERIFY(QFile::link(path(QStringLiteral("real")), path(QStringLiteral("via"))));
+    QVERIFY(QFile::link(path(QStringLiteral("real/app")), path(QStringLiteral("applink"))));
+    const QString archive = path(QStringLiteral("a.tar"));
+    QVERIFY(writeArchive(archive, QStringLiteral("tar"), {file("f.txt", "payload")}));
+
+    ExtractRequest r = request(archive);
+    r.destination = QFile::encodeName(path(destination)).toStdString();
+    if (destination.endsWith(QLatin1Char('/')))
+        r.destination += '/';
+    QCOMPARE(extractOnWorker(r), 0);
+
+    QCOMPARE(readBytes(path(lands)), QByteArray("payload"));
+    for (const QString &l : links)
+        QCOMPARE(typeOf(path(l)), mode_t(S_IFLNK));
+    QCOMPARE(errors(), QStringList());
+}
+
+void tst_Extractor::umaskAndTimes()
+{
+    const QString archive = path(QStringLiteral("a.tar"));
+    QVERIFY(writeArchive(archive, QStringLiteral("tar"), {file("bin/run", "#!/bin/sh\n")}, 0777));
+    const mode_t old = umask(027);
+    const int result = ExtractArchive(request(archive));
+    umask(old);
+    QCOMPARE(result, 0);
+
+    struct stat st;
+    QCOMPARE(lstat(QFile::encodeName(destPath(QStringLiteral("bin/run"))).constData(), &st), 0);
+    QCOMPARE(st.st_mode & 07777, mode_t(0750));
+    QVERIFY(st.st_mtime != kArchivedTime);
+}
+
+void tst_Extractor::dialogText_data()
+{
+    QTest::addColumn<QString>("archiveName");  // empty: an empty archive path
+    QTest::addColumn<bool>("emptyDestination");
+    QTest::addColumn<bool>("textEmitted");
+    QTest::addColumn<QStringList>("errorPrefixes");
+
+    QTest::newRow("empty archive path")
+        << QString() << false << false << QStringList{"Invalid Argument"};
+    QTest::newRow("empty destination")
+        << "a.tar" << true << false << QStringList{"Invalid Argument"};
+    QTest::newRow("missing archive")
+        << "missing.tar" << false << true
+        << QStringList{"archive_read_open_filename failed: '", "Failed to calculate total file numbers, ret: -1"};
+    QTest::newRow("archive without entries")
+        << "empty.tar" << false << true
+        << QStringList{"Failed to calculate total file numbers, ret: 0"};
+}
+
+void tst_Extractor::dialogText()
+{
+    QFETCH(QString, archiveName);
+    QFETCH(bool, emptyDestination);
+    QFETCH(bool, textEmitted);
+    QFETCH(QStringList, errorPrefixes);
+    QVERIFY(writeArchive(path(QStringLiteral("a.tar")), QStringLiteral("tar"), {file("x", "x")}));
+    QVERIFY(writeArchive(path(QStringLiteral("empty.tar")), QStringLiteral("tar"), {}));
+
+    ExtractRequest r = request(path(archiveName));
+    if (archiveName.isEmpty())
+        r.archive.clear();
+    if (emptyDestination)
+        r.destination.clear();
+    QCOMPARE(extractOnWorker(r), -1);
+
+    QCOMPARE(m_receiver->texts(), textEmitted ? QStringList{preparingText()} : QStringList());
+    QCOMPARE(m_receiver->progress(), Progress());
+    QCOMPARE(QDir(path(QStringLiteral("dest"))).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
+             QStringList());
+    const QStringList e = errors();
+    QCOMPARE(e.size(), errorPrefixes.size());
+    for (int i = 0; i < e.size(); ++i)
+        QVERIFY2(e.at(i).startsWith(errorPrefixes.at(i)), qPrintable(e.at(i)));
+    QCOMPARE(loggedPrefix(QStringLiteral("DEBUG"), QStringLiteral("decompress from")), textEmitted);
+}
+
+void tst_Extractor::badInput_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<int>("count");
+    QTest::addColumn<Progress>("progress");
+    QTest::addColumn<QStringList>("errorPrefixes");
+
+    QTemporaryDir scratch;
+    QVERIFY(scratch.isValid());
+    auto build = [&scratch](const QString &format, const Entries &entries) {
+        const QString p = QDir(scratch.path()).filePath(QStringLiteral("b"));
+        if (!writeArchive(p, format, entries))
+            return QByteArray();
+        return readBytes(p);
+    };
+    // Incompressible content, so that a cut or a damage in a compressed
+    // archive falls where its offset says.
+    auto noise = [](int seed, int size) {
+        QByteArray b(size, '\0');
+        quint32 x = 2463534242u + quint32(seed);
+        for (char &c : b) {
+            x ^= x << 13;
+            x ^= x >> 17;
+            x ^= x << 5;
+            c = char(x);
+        }
+        return b;
+    };
+    const Entries three{file("one", noise(1, 3000)), file("two", noise(2, 3000)), file("three", noise(3, 3000))};
+    // The gzip reader decompresses ahead by more than 64 KiB already while
+    // the archive is opened; these entries leave room for that.
+    const Entries threeLarge{file("one", noise(1, 100000)), file("two", noise(2, 100000)),
+                             file("three", noise(3, 100000))};
+    const QByteArray tar = build(QStringLiteral("tar"), three);
+    const QByteArray tgz = build(QStringLiteral("tar.gz"), threeLarge);
+    const QByteArray zip = build(QStringLiteral("zip"), three);
+    QVERIFY(!tar.isEmpty() && !tgz.isEmpty() && !zip.isEmpty());
+    const QString calc = QStringLiteral("Failed to calculate total file numbers, ret: %1");
+    const QString extract2 = QStringLiteral("archive_read_extract2 failed: '");
+    const QString openFailed = QStringLiteral("archive_read_open_filename failed: '");
+
+    QTest::newRow("zero bytes") << QByteArray() << 0 << Progress() << QStringList{calc.arg(0)};
+    QTest::newRow("tar without entries") << build(QStringLiteral("tar"), {}) << 0 << Progress()
+                                         << QStringList{calc.arg(0)};
+    QTest::newRow("zip without entries") << build(QStringLiteral("zip"), {}) << 0 << Progress()
+                                         << QStringList{calc.arg(0)};
+    QTest::newRow("not an archive") << QByteArray("just some text, nothing else\n").repeated(40) << -1 << Progress()
+                                    << QStringList{openFailed, calc.arg(-1)};
+    // Cut inside the third entry's data: its header reads, its data does not.
+    QTest::newRow("tar cut in the last entry") << tar.left(3 * 512 + 2 * 3072 + 1000) << 3
+                                               << Progress{{3, 1}, {3, 2}} << QStringList{extract2};
+    QTest::newRow("tar cut in the second header") << tar.left(512 + 3072 + 100) << 1
+                                                  << Progress{{1, 1}}
+                                                  << QStringList{"archive_read_next_header failed: '"};
+    QTest::newRow("gzip cut in half") << tgz.left(tgz.size() / 2) << 2 << Progress{{2, 1}}
+                                      << QStringList{extract2};
+    QTest::newRow("gzip cut short") << tgz.left(tgz.size() / 20) << -1 << Progress()
+                                    << QStringList{openFailed, calc.arg(-1)};
+    QByteArray badDeflate = tgz;
+    for (int i = 20; i < badDeflate.size() - 20; ++i)
+        badDeflate[i] = char(0xff);
+    QTest::newRow("gzip with a damaged stream") << badDeflate << -1 << Progress()
+                                                << QStringList{openFailed, calc.arg(-1)};
+    QTest::newRow("zip cut before its directory") << zip.left(zip.size() - 200) << 3
+                                                  << Progress{{3, 1}, {3, 2}, {3, 3}} << QStringList{};
+    // Inside the second entry's data: its header is intact, its data not.
+    QByteArray badZip = zip;
+    for (int i = zip.size() / 2 - 20; i < zip.size() / 2 + 20; ++i)
+        badZip[i] = char(0xa5);
+    QTest::newRow("zip with damaged data") << badZip << 3 << Progress{{3, 1}} << QStringList{extract2};
+}
+
+void tst_Extractor::badInput()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(int, count);
+    QFETCH(Progress, progress);
+    QFETCH(QStringList, errorPrefixes);
+    const QString archive = path(QStringLiteral("bad"));
+    QVERIFY(writeBytes(archive, bytes));
+    const QStringList before = outsideState(m_dir->path());
+
+    QCOMPARE(CountArchiveEntries(request(archive)), count);
+    const int result = extractOnWorker(request(archive));
+
+    QCOMPARE(result, errorPrefixes.isEmpty() ? 0 : -1);
+    QCOMPARE(m_receiver->texts(), QStringList{preparingText()});
+    QCOMPARE(m_receiver->progress(), progress);
+    QCOMPARE(outsideState(m_dir->path()), before);
+    QStringList e = errors();
+    // The counting pass above logged its own failures once already.
+    if (count < 0)
+        e.removeFirst();
+    QCOMPARE(e.size(), errorPrefixes.size());
+    for (int i = 0; i < e.size(); ++i)
+        QVERIFY2(e.at(i).startsWith(errorPrefixes.at(i)), qPrintable(e.at(i)));
+}
+
+void tst_Extractor::listEntries_data()
+{
+    QTest::addColumn<QString>("archiveName");
+    QTest::addColumn<bool>("emptyDestination");
+    QTest::addColumn<int>("result");
+    QTest::addColumn<QByteArray>("output");
+    QTest::addColumn<QStringList>("errorPrefixes");
+
+    QTest::newRow("tar") << "a.tar" << false << 0 << QByteArray("d/\nd/a.txt\nb.txt\n") << QStringList{};
+    QTest::newRow("empty destination") << "a.tar" << true << -1 << QByteArray() << QStringList{"Invalid argument"};
+    QTest::newRow("missing") << "missing.tar" << false << -1 << QByteArray()
+                             << QStringList{"archive_read_open_filename failed: '"};
+    QTest::newRow("not an archive") << "switch" << false << -1 << QByteArray()
+                                    << QStringList{"archive_read_open_filename failed: '"};
+}
+
+void tst_Extractor::listEntries()
+{
+    QFETCH(QString, archiveName);
+    QFETCH(bool, emptyDestination);
+    QFETCH(int, result);
+    QFETCH(QByteArray, output);
+    QFETCH(QStringList, errorPrefixes);
+    QVERIFY(writeArchive(path(QStringLiteral("a.tar")), QStringLiteral("tar"),
+                         {dir("d"), file("d/a.txt", "a"), file("b.txt", "b")}));
+    ExtractRequest r = request(path(archiveName));
+    if (emptyDestination)
+        r.destination.clear();
+
+    // Standard output goes to a file for the duration of the call.
+    const QByteArray outPath = QFile::encodeName(path(QStringLiteral("stdout")));
+    fflush(stdout);
+    const int saved = fcntl(STDOUT_FILENO, F_DUPFD_CLOEXEC, 0);
+    QVERIFY(saved >= 0);
+    const int fd = open(outPath.constData(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600);
+    QVERIFY(fd >= 0);
+    QVERIFY(dup2(fd, STDOUT_FILENO) == STDOUT_FILENO);
+    close(fd);
+    const int got = ListArchiveEntries(r);
+    fflush(stdout);
+    QVERIFY(dup2(saved, STDOUT_FILENO) == STDOUT_FILENO);
+    close(saved);
+
+    QCOMPARE(got, result);
+    QCOMPARE(readBytes(QFile::decodeName(outPath)), output);
+    const QStringList e = errors();
+    QCOMPARE(e.size(), errorPrefixes.size());
+    for (int i = 0; i < e.size(); ++i)
+        QVERIFY2(e.at(i).startsWith(errorPrefixes.at(i)), qPrintable(e.at(i)));
+}
+
+void tst_Extractor::copyArchiveData()
+{
+    QCOMPARE(CopyArchiveData(nullptr, nullptr), -1);
+    QCOMPARE(errors(), QStringList{QStringLiteral("Invalid Argument")});
+
+    QByteArray payload(50000, '\0');
+    for (int i = 0; i < payload.size(); ++i)
+        payload[i] = char(i % 253);
+    const QString archive = path(QStringLiteral("a.tar"));
+    QVERIFY(writeArchive(archive, QStringLiteral("tar"), {file("data.bin", payload), file("second", "2")}));
+    const QByteArray bytes = readBytes(archive);
+
+    std::unique_ptr<struct archive, ArchiveReaderFree> reader(archive_read_new());
+    std::unique_ptr<struct archive, ArchiveWriterFree> writer(archive_write_disk_new());
+    QVERIFY(reader && writer);
+    QCOMPARE(CopyArchiveData(reader.get(), nullptr), -1);
+    QCOMPARE(CopyArchiveData(nullptr, writer.get()), -1);
+    QCOMPARE(errors().size(), 3);
+
+    (void)archive_read_support_format_all(reader.get());
+    QCOMPARE(archive_read_open_filename(reader.get(), QFile::encodeName(archive).constData(), 10240), ARCHIVE_OK);
+    struct archive_entry *entry = nullptr;
+    QCOMPARE(archive_read_next_header(reader.get(), &entry), ARCHIVE_OK);
+    archive_entry_set_pathname(entry, QFile::encodeName(destPath(QStringLiteral("data.bin"))).constData());
+    QCOMPARE(archive_write_header(writer.get(), entry), ARCHIVE_OK);
+    QCOMPARE(CopyArchiveData(reader.get(), writer.get()), 0);
+    QCOMPARE(archive_write_finish_entry(writer.get()), ARCHIVE_OK);
+    QCOMPARE(readBytes(destPath(QStringLiteral("data.bin"))), payload);
+
+    // A writer that was given no header refuses data.
+    QCOMPARE(archive_read_next_header(reader.get(), &entry), ARCHIVE_OK);
+    QCOMPARE(CopyArchiveData(reader.get(), writer.get()), -1);
+    QVERIFY(loggedPrefix(QStringLiteral("ERROR"), QStringLiteral("archive_write_data_block failed: '")));
+
+    // Data cut short by the end of the file.
+    QVERIFY(writeBytes(archive, bytes.left(512 + 20000)));
+    std::unique_ptr<struct archive, ArchiveReaderFree> cut(archive_read_new());
+    std::unique_ptr<struct archive, ArchiveWriterFree> sink(archive_write_disk_new());
+    (void)archive_read_support_format_all(cut.get());
+    QCOMPARE(archive_read_open_filename(cut.get(), QFile::encodeName(archive).constData(), 10240), ARCHIVE_OK);
+    QCOMPARE(archive_read_next_header(cut.get(), &entry), ARCHIVE_OK);
+    archive_entry_set_pathname(entry, QFile::encodeName(destPath(QStringLiteral("cut.bin"))).constData());
+    QCOMPARE(archive_write_header(sink.get(), entry), ARCHIVE_OK);
+    QCOMPARE(CopyArchiveData(cut.get(), sink.get()), -1);
+    QVERIFY(loggedPrefix(QStringLiteral("ERROR"), QStringLiteral("archive_read_data_block failed: '")));
+}
+
+// Tiny entries keep this about the count, not the bytes.
+void tst_Extractor::manyEntries()
+{
+    constexpr int kEntries = 100000;
+    Entries entries;
+    entries.reserve(kEntries);
+    for (int i = 0; i < kEntries; ++i)
+        entries.push_back(file(QStringLiteral("d%1/f%2").arg(i % 100, 2, 10, QLatin1Char('0')).arg(i).toUtf8(), ""));
+    const QString archive = path(QStringLiteral("a.tar.gz"));
+    QVERIFY(writeArchive(archive, QStringLiteral("tar.gz"), entries));
+    entries.clear();
+    m_receiver.reset();
+
+    QCOMPARE(CountArchiveEntries(request(archive)), kEntries);
+    QSignalSpy progress(Notify_Adapter::getInstance(), &Notify_Adapter::sigUpdateProgress);
+    QCOMPARE(ExtractArchive(request(archive)), 0);
+
+    QCOMPARE(progress.count(), kEntries);
+    QCOMPARE(progress.first().at(0).toInt(), kEntries);
+    QCOMPARE(progress.first().at(1).toInt(), 1);
+    QCOMPARE(progress.last().at(0).toInt(), kEntries);
+    QCOMPARE(progress.last().at(1).toInt(), kEntries);
+    int files = 0;
+    QDirIterator it(path(QStringLiteral("dest")), QDir::Files, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        it.next();
+        ++files;
+    }
+    QCOMPARE(files, kEntries);
+    QCOMPARE(typeOf(destPath(QStringLiteral("d99/f99999"))), mode_t(S_IFREG));
+    QCOMPARE(errors(), QStringList());
+}
+
+QTEST_GUILESS_MAIN(tst_Extractor)
+#include "tst_extractor.moc"
