@@ -1,0 +1,350 @@
+// The support-library stand-in: one launcher per user across real
+// processes, the path registry, display scaling and the language code.
+#include "dpiinfo.h"
+#include "qtsingleapplication.h"
+#include "tavilocale.h"
+#include "uipathmanager.h"
+
+#include <QGuiApplication>
+#include <QProcess>
+#include <QScreen>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <signal.h>
+#include <sys/stat.h>
+
+#include <memory>
+#include <thread>
+#include <vector>
+
+namespace {
+
+struct Instance {
+    std::unique_ptr<QProcess> process;
+    bool running = false;
+    QString lock;
+};
+
+// Starts one helper; the process keeps running while it holds the lock.
+std::unique_ptr<QProcess> startHelper(const QProcessEnvironment &env)
+{
+    auto p = std::make_unique<QProcess>();
+    p->setProcessEnvironment(env);
+    p->setProgram(QStringLiteral(INSTANCE_HELPER));
+    p->start();
+    return p;
+}
+
+// Reads the helper's report line.
+bool readReport(Instance &in)
+{
+    QProcess &p = *in.process;
+    while (!p.canReadLine()) {
+        if (!p.waitForReadyRead(30000))
+            return false;
+    }
+    const QString line = QString::fromLocal8Bit(p.readLine()).trimmed();
+    if (!line.startsWith(QLatin1String("running=")))
+        return false;
+    in.running = line.startsWith(QLatin1String("running=1"));
+    in.lock = line.section(QStringLiteral(" lock="), 1);
+    return true;
+}
+
+Instance launch(const QProcessEnvironment &env)
+{
+    Instance in;
+    in.process = startHelper(env);
+    if (!in.process->waitForStarted(30000) || !readReport(in))
+        in.process.reset();
+    return in;
+}
+
+// Lets a holding helper exit normally.
+bool release(Instance &in)
+{
+    in.process->closeWriteChannel();
+    return in.process->waitForFinished(30000) && in.process->exitCode() == 0;
+}
+
+} // namespace
+
+class TestPvkQt : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void secondInstanceIsRefused();
+    void killedHolderDoesNotBlock();
+    void simultaneousStartLeavesOne();
+    void homeFolderWithoutRuntimeDir_data();
+    void homeFolderWithoutRuntimeDir();
+    void pathRegistry();
+    void pathRegistryFromThreads();
+    void scaleStyleSheet_data();
+    void scaleStyleSheet();
+    void scaledStyleSheetUsesScreen();
+    void defaultLanguage_data();
+    void defaultLanguage();
+
+private:
+    std::unique_ptr<QTemporaryDir> m_dir;
+    QProcessEnvironment m_env;
+};
+
+void TestPvkQt::init()
+{
+    m_dir = std::make_unique<QTemporaryDir>();
+    QVERIFY(m_dir->isValid());
+    QDir().mkpath(m_dir->filePath("runtime"));
+    QFile::setPermissions(m_dir->filePath("runtime"), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    m_env = QProcessEnvironment::systemEnvironment();
+    m_env.insert("XDG_RUNTIME_DIR", m_dir->filePath("runtime"));
+    m_env.insert("HOME", m_dir->filePath("home"));
+    m_env.insert("QT_QPA_PLATFORM", "offscreen");
+}
+
+void TestPvkQt::secondInstanceIsRefused()
+{
+    Instance first = launch(m_env);
+    QVERIFY(first.process);
+    QVERIFY(!first.running);
+    QVERIFY(first.lock.startsWith(m_dir->filePath("runtime") + "/"));
+    QVERIFY(QFile::exists(first.lock));
+
+    Instance second = launch(m_env);
+    QVERIFY(second.process);
+    QVERIFY(second.running);
+    QVERIFY(second.process->waitForFinished(30000));
+    QCOMPARE(second.process->exitCode(), 1);
+    // The refused instance leaves the holder's lock in place.
+    QVERIFY(QFile::exists(first.lock));
+
+    QVERIFY(release(first));
+    QVERIFY(!QFile::exists(first.lock));
+    Instance third = launch(m_env);
+    QVERIFY(third.process);
+    QVERIFY(!third.running);
+    QVERIFY(release(third));
+}
+
+void TestPvkQt::killedHolderDoesNotBlock()
+{
+    Instance holder = launch(m_env);
+    QVERIFY(holder.process);
+    QVERIFY(!holder.running);
+    ::kill(pid_t(holder.process->processId()), SIGKILL);
+    QVERIFY(holder.process->waitForFinished(30000));
+    // The dead holder's lock file is still there; only the holder's death
+    // makes it stale.
+    QVERIFY(QFile::exists(holder.lock));
+
+    Instance next = launch(m_env);
+    QVERIFY(next.process);
+    QVERIFY(!next.running);
+    Instance after = launch(m_env);
+    QVERIFY(after.process);
+    QVERIFY(after.running);
+    QVERIFY(after.process->waitForFinished(30000));
+    QVERIFY(release(next));
+}
+
+void TestPvkQt::simultaneousStartLeavesOne()
+{
+    for (int round = 0; round < 5; ++round) {
+        std::vector<Instance> all(4);
+        for (Instance &in : all)
+            in.process = startHelper(m_env);
+        int alone = 0;
+        for (Instance &in : all) {
+            QVERIFY(in.process->waitForStarted(30000));
+            QVERIFY(readReport(in));
+            if (!in.running)
+                ++alone;
+        }
+        QCOMPARE(alone, 1);
+        for (Instance &in : all) {
+            in.process->closeWriteChannel();
+            QVERIFY(in.process->waitForFinished(30000));
+        }
+    }
+}
+
+void TestPvkQt::homeFolderWithoutRuntimeDir_data()
+{
+    QTest::addColumn<QString>("runtime"); // "-" unsets the variable
+    QTest::newRow("unset") << "-";
+    QTest::newRow("empty") << "";
+    QTest::newRow("relative") << "runtime";
+    QTest::newRow("missing folder") << "/nonexistent/runtime";
+}
+
+void TestPvkQt::homeFolderWithoutRuntimeDir()
+{
+    QFETCH(QString, runtime);
+    QProcessEnvironment env = m_env;
+    if (runtime == "-")
+        env.remove("XDG_RUNTIME_DIR");
+    else
+        env.insert("XDG_RUNTIME_DIR", runtime);
+
+    Instance first = launch(env);
+    QVERIFY(first.process);
+    QVERIFY(!first.running);
+    const QString home = m_dir->filePath("home");
+    QCOMPARE(QFileInfo(first.lock).path(), home + "/.pvk-qt");
+    // Private to the user: nobody else may plant or remove the lock.
+    struct stat st;
+    QCOMPARE(stat(QFile::encodeName(home + "/.pvk-qt").constData(), &st), 0);
+    QCOMPARE(st.st_mode & 07777, mode_t(0700));
+
+    Instance second = launch(env);
+    QVERIFY(second.process);
+    QVERIFY(second.running);
+    QVERIFY(second.process->waitForFinished(30000));
+    QVERIFY(release(first));
+}
+
+void TestPvkQt::pathRegistry()
+{
+    UIPathManager *paths = UIPathManager::getInstance();
+    QCOMPARE(UIPathManager::getInstance(), paths);
+    QCOMPARE(paths->getPath("never_registered"), QString());
+    QVERIFY(paths->getPath("never_registered").isEmpty());
+    paths->setPath("k1", "/a/b");
+    paths->setPath("k2", QString::fromUtf8("/h\xc3\xa9/x"));
+    QCOMPARE(paths->getPath("k1"), QStringLiteral("/a/b"));
+    QCOMPARE(paths->getPath("k2"), QString::fromUtf8("/h\xc3\xa9/x"));
+    QCOMPARE(paths->getPath("K1"), QString());
+}
+
+void TestPvkQt::pathRegistryFromThreads()
+{
+    UIPathManager *paths = UIPathManager::getInstance();
+    for (int i = 0; i < 50; ++i)
+        paths->setPath(QStringLiteral("thread_%1").arg(i), QStringLiteral("/p/%1").arg(i));
+    std::atomic<int> wrong{0};
+    std::vector<std::thread> readers;
+    for (int t = 0; t < 4; ++t) {
+        readers.emplace_back([&, t] {
+            for (int n = 0; n < 2000; ++n) {
+                const int i = (n + t) % 50;
+                if (UIPathManager::getInstance()->getPath(QStringLiteral("thread_%1").arg(i)) != QStringLiteral("/p/%1").arg(i))
+                    ++wrong;
+            }
+        });
+    }
+    // A writer of other keys at the same time.
+    for (int n = 0; n < 500; ++n)
+        paths->setPath(QStringLiteral("other_%1").arg(n), QStringLiteral("/o"));
+    for (std::thread &t : readers)
+        t.join();
+    QCOMPARE(wrong.load(), 0);
+}
+
+void TestPvkQt::scaleStyleSheet_data()
+{
+    QTest::addColumn<QString>("sheet");
+    QTest::addColumn<double>("factor");
+    QTest::addColumn<QString>("expected");
+
+    QTest::newRow("unit factor") << "QLabel { font-size: 12px; }" << 1.0 << "QLabel { font-size: 12px; }";
+    QTest::newRow("1.5") << "width: 10px; height: 3px;" << 1.5 << "width: 15px; height: 5px;";
+    QTest::newRow("rounded down") << "margin: 3px" << 1.25 << "margin: 4px";
+    QTest::newRow("rounded half up") << "margin: 2px" << 1.25 << "margin: 3px";
+    QTest::newRow("double") << "border: 1px solid #102030; padding: 0px 4px" << 2.0
+                            << "border: 2px solid #102030; padding: 0px 8px";
+    QTest::newRow("fraction") << "width: 1.5px" << 2.0 << "width: 3px";
+    QTest::newRow("other units stay") << "font-size: 9pt; width: 50%; line-height: 2em" << 2.0
+                                      << "font-size: 9pt; width: 50%; line-height: 2em";
+    QTest::newRow("name is not a length") << "#box10px { width: 10px }" << 2.0 << "#box10px { width: 20px }";
+    QTest::newRow("negative keeps sign") << "margin-left: -4px" << 1.5 << "margin-left: -6px";
+    QTest::newRow("no lengths") << "color: red" << 3.0 << "color: red";
+    QTest::newRow("empty") << "" << 2.0 << "";
+}
+
+void TestPvkQt::scaleStyleSheet()
+{
+    QFETCH(QString, sheet);
+    QFETCH(double, factor);
+    QFETCH(QString, expected);
+    QCOMPARE(DPIinfo::scaleStyleSheet(sheet, factor), expected);
+}
+
+void TestPvkQt::scaledStyleSheetUsesScreen()
+{
+    QScreen *screen = QGuiApplication::primaryScreen();
+    QVERIFY(screen);
+    const double factor = screen->logicalDotsPerInch() / 96.0;
+    QCOMPARE(DPIinfo::getInstance()->getDPI(), factor);
+    QCOMPARE(DPIinfo::getInstance()->getScaledStyleSheet("width: 400px"),
+             QStringLiteral("width: %1px").arg(qRound(400 * factor)));
+}
+
+void TestPvkQt::defaultLanguage_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QString>("lcAll");
+    QTest::addColumn<QString>("lcMessages");
+    QTest::addColumn<QString>("lang");
+    QTest::addColumn<QString>("code");
+
+    const struct {
+        const char *locale;
+        const char *code;
+    } table[] = {
+        {"zh_CN.UTF-8", "chs"}, {"zh_SG", "chs"}, {"zh_TW.UTF-8", "cht"}, {"zh_HK", "cht"},
+        {"cs_CZ.UTF-8", "csy"}, {"da_DK", "dan"}, {"en_US.UTF-8", "enu"}, {"en_GB", "enu"},
+        {"fr_FR.UTF-8", "fre"}, {"fr_CA", "fre"}, {"de_DE.UTF-8", "ger"}, {"de_AT", "ger"},
+        {"hu_HU", "hun"}, {"it_IT", "ita"}, {"ja_JP.UTF-8", "jpn"}, {"ko_KR.UTF-8", "krn"},
+        {"nl_NL", "nld"}, {"nl_BE", "nld"}, {"nb_NO.UTF-8", "nor"}, {"nn_NO", "nor"}, {"no_NO", "nor"},
+        {"pl_PL", "plk"}, {"pt_BR.UTF-8", "ptb"}, {"pt_PT", "ptg"}, {"ru_RU.UTF-8", "rus"},
+        {"es_ES", "spn"}, {"es_MX", "spn"}, {"sv_SE", "sve"}, {"th_TH.UTF-8", "tha"}, {"tr_TR", "trk"},
+        {"fi_FI", "enu"}, {"el_GR.UTF-8", "enu"}, {"C", "enu"}, {"POSIX", "enu"}, {"C.UTF-8", "enu"},
+        {"", "enu"}, {"xx_YY", "enu"},
+    };
+    for (const auto &row : table)
+        QTest::addRow("LANG=%s", row.locale) << "" << "" << "" << row.locale << row.code;
+
+    QTest::newRow("LANGUAGE first entry") << "fr:de" << "" << "" << "ja_JP.UTF-8" << "fre";
+    QTest::newRow("LANGUAGE bare code") << "th" << "" << "" << "" << "tha";
+    QTest::newRow("LC_ALL over LANG") << "" << "ru_RU.UTF-8" << "" << "ja_JP.UTF-8" << "rus";
+    QTest::newRow("LC_MESSAGES over LANG") << "" << "" << "sv_SE.UTF-8" << "ja_JP.UTF-8" << "sve";
+    QTest::newRow("LC_ALL over LC_MESSAGES") << "" << "pl_PL" << "sv_SE" << "" << "plk";
+    QTest::newRow("nothing set") << "" << "" << "" << "" << "enu";
+}
+
+void TestPvkQt::defaultLanguage()
+{
+    QFETCH(QString, language);
+    QFETCH(QString, lcAll);
+    QFETCH(QString, lcMessages);
+    QFETCH(QString, lang);
+    QFETCH(QString, code);
+
+    const char *names[] = {"LANGUAGE", "LC_ALL", "LC_MESSAGES", "LANG"};
+    const QString values[] = {language, lcAll, lcMessages, lang};
+    QByteArray saved[4];
+    bool had[4];
+    for (int i = 0; i < 4; ++i) {
+        had[i] = qEnvironmentVariableIsSet(names[i]);
+        saved[i] = qgetenv(names[i]);
+        if (values[i].isEmpty())
+            qunsetenv(names[i]);
+        else
+            qputenv(names[i], values[i].toLatin1());
+    }
+    const QString got = TaviLocale::getInstance()->getDefaultLanguage();
+    for (int i = 0; i < 4; ++i) {
+        if (had[i])
+            qputenv(names[i], saved[i]);
+        else
+            qunsetenv(names[i]);
+    }
+    QCOMPARE(got, code);
+}
+
+QTEST_MAIN(TestPvkQt)
+#include "tst_pvkqt.moc"
