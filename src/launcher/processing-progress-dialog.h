@@ -1,0 +1,27 @@
+// The launcher's only window: a progress dialog without a cancel button that
+// shows the installation's percentage and one line of text.
+#pragma once
+
+#include <QProgressDialog>
+
+class QCloseEvent;
+
+class ProcessingProgressDialog : public QProgressDialog
+{
+    Q_OBJECT
+
+public:
+    // Needs the path table, the UI text table and the application font,
+    // so it is built on the main thread after start-up.
+    ProcessingProgressDialog();
+
+public slots:
+    // The worker thread may still be copying the client: leaving the dialog
+    // (Escape) must not end the run, so there is nothing to reject.
+    void reject() override;
+
+protected:
+    // A close request from the window manager is refused for the same
+    // reason; the launcher hides the dialog itself when the run ends.
+    void closeEvent(QCloseEvent *event) override;
+};

@@ -1,0 +1,537 @@
+// The launch controller with a scripted service: which operations run in
+// which order on which thread, what the dialog shows at each step, how the
+// run ends; and the dialog's own set-up.
+
+#include "cloud-service.h"
+#include "dpiinfo.h"
+#include "launcher.h"
+#include "log.h"
+#include "notify-adapter.h"
+#include "processing-progress-dialog.h"
+#include "ui-text.h"
+#include "uipathmanager.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDir>
+#include <QFile>
+#include <QImage>
+#include <QMutex>
+#include <QMutexLocker>
+#include <QProcess>
+#include <QPushButton>
+#include <QSemaphore>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QtTest>
+
+#include <cstdio>
+
+namespace {
+
+const char kAppName[] = "Quenmark Zelto Client";
+const char kPreparing[] = "Quenmark Zelto Client is initializing...";
+const char kReady[] = "Quenmark Zelto Client is ready.";
+
+ProcessingProgressDialog *findDialog()
+{
+    ProcessingProgressDialog *found = nullptr;
+    const auto widgets = QApplication::topLevelWidgets();
+    for (QWidget *w : widgets) {
+        if (auto *d = qobject_cast<ProcessingProgressDialog *>(w)) {
+            if (found)
+                return nullptr; // more than one: the test cannot tell them apart
+            found = d;
+        }
+    }
+    return found;
+}
+
+// What the dialog showed when the service reached a step. Taken on the main
+// thread, after every request queued before it has been applied.
+QString describe(const ProcessingProgressDialog *d)
+{
+    if (!d)
+        return QStringLiteral("no dialog");
+    return QStringLiteral("%1 %2 \"%3\"")
+        .arg(d->isVisible() ? QStringLiteral("shown") : QStringLiteral("hidden"))
+        .arg(d->value())
+        .arg(d->labelText());
+}
+
+class Probe : public QObject
+{
+    Q_OBJECT
+
+public:
+    QStringList seen;
+
+public slots:
+    void snapshot(const char *step) { seen << QLatin1String(step) + QLatin1String(": ") + describe(findDialog()); }
+};
+
+// Counts Show events: a dialog that showed itself and hid again would pass
+// a visibility check at the end.
+class ShowCounter : public QObject
+{
+public:
+    int shows = 0;
+
+protected:
+    bool eventFilter(QObject *, QEvent *e) override
+    {
+        if (e->type() == QEvent::Show)
+            ++shows;
+        return false;
+    }
+};
+
+// The sequence as the service sees it. Runs on the handler thread; each
+// step asks the main thread for a picture of the dialog and waits for it.
+class ScriptedService : public Service
+{
+public:
+    ScriptedService(bool upgradeNeeded, int upgradeResult, Probe *probe,
+                    QStringList *calls, Qt::HANDLE *thread, QString agedApp,
+                    unsigned long startDelayMs = 0)
+        : m_upgradeNeeded(upgradeNeeded), m_upgradeResult(upgradeResult), m_probe(probe),
+          m_calls(calls), m_thread(thread), m_agedApp(std::move(agedApp)),
+          m_startDelayMs(startDelayMs)
+    {
+    }
+
+    ~ScriptedService() override { m_calls->append(QStringLiteral("~Service")); }
+
+    void terminateUI() override { record("terminateUI"); }
+    int32_t upgrade() override
+    {
+        record("upgrade");
+        // The extractor's path: reports through the relay on this thread,
+        // mixed with the worker's own.
+        Notify_Adapter::getInstance()->UpdateProgress(4, 1);
+        Notify_Adapter::getInstance()->UpdateDialogText(QStringLiteral("relay text"));
+        return m_upgradeResult;
+    }
+    void startUI() override
+    {
+        // removeAgedAppFolder() is not virtual; its effect tells that it ran
+        // before this step.
+        record(QFileInfo::exists(m_agedApp) ? "startUI (aged app present)" : "startUI");
+        if (m_startDelayMs)
+            QThread::msleep(m_startDelayMs);
+    }
+    void readVersions() override
+    {
+        *m_thread = QThread::currentThreadId();
+        record("readVersions");
+    }
+    bool needUpgrade() override
+    {
+        record("needUpgrade");
+        return m_upgradeNeeded;
+    }
+
+private:
+    void record(const char *step)
+    {
+        m_calls->append(QLatin1String(step));
+        // Only a pointer to a literal crosses: the blocking call's hand-off
+        // happens inside Qt, where a thread checker cannot follow it.
+        if (m_probe)
+            QMetaObject::invokeMethod(m_probe, "snapshot", Qt::BlockingQueuedConnection,
+                                      Q_ARG(const char *, step));
+    }
+
+    bool m_upgradeNeeded;
+    int m_upgradeResult;
+    Probe *m_probe;
+    QStringList *m_calls;
+    Qt::HANDLE *m_thread;
+    QString m_agedApp;
+    unsigned long m_startDelayMs;
+};
+
+QString readAll(const QString &path)
+{
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly))
+        return QString();
+    return QString::fromUtf8(f.readAll());
+}
+
+} // namespace
+
+class TstLauncher : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+    void dialogSetUp();
+    void dialogWidth_data();
+    void dialogWidth();
+    void dialogIcon_data();
+    void dialogIcon();
+    void closeRequestIgnored();
+
+    void updateProgress_data();
+    void updateProgress();
+    void relayReachesDialog();
+
+    void run_data();
+    void run();
+    void notShownByItself();
+
+private:
+    void registerPaths(const QString &root);
+    Service *idleService()
+    {
+        return new ScriptedService(false, 0, nullptr, &m_idleCalls, &m_idleThread, QString());
+    }
+    int runLauncher(Launcher &launcher);
+
+    QTemporaryDir *m_dir = nullptr;
+    QStringList m_idleCalls;
+    Qt::HANDLE m_idleThread = nullptr;
+};
+
+void TstLauncher::initTestCase()
+{
+    InitUITextTable();
+}
+
+void TstLauncher::init()
+{
+    m_dir = new QTemporaryDir;
+    QVERIFY(m_dir->isValid());
+    registerPaths(m_dir->path());
+}
+
+void TstLauncher::cleanup()
+{
+    delete m_dir;
+    m_dir = nullptr;
+    // The path table is process-wide: point it at nothing that exists.
+    registerPaths(QStringLiteral("/nonexistent-zelto-test"));
+}
+
+void TstLauncher::registerPaths(const QString &root)
+{
+    UIPathManager *paths = UIPathManager::getInstance();
+    const QString home = root + QStringLiteral("/home");
+    paths->setPath(QStringLiteral("user_quenmark_zelto_path"), home + QStringLiteral("/.QuenmarkZelto"));
+    paths->setPath(QStringLiteral("user_quenmark_zelto_app_path"), home + QStringLiteral("/.QuenmarkZelto/QuenmarkZelto.app"));
+    paths->setPath(QStringLiteral("user_quenmark_zelto_resource_path"), home + QStringLiteral("/.QuenmarkZelto/QuenmarkZelto.app"));
+    paths->setPath(QStringLiteral("user_orvilex_path"), home + QStringLiteral("/.Orvilex"));
+    paths->setPath(QStringLiteral("root_resource_path"), root + QStringLiteral("/root"));
+}
+
+// Runs the event loop the way main does, until LaunchDone quits it.
+int TstLauncher::runLauncher(Launcher &launcher)
+{
+    launcher.StartWorkerThread();
+    launcher.StartService();
+    // Only a hung run reaches this; it turns a hang into a failure message.
+    QTimer watchdog;
+    watchdog.setSingleShot(true);
+    QObject::connect(&watchdog, &QTimer::timeout, [] { QCoreApplication::exit(99); });
+    watchdog.start(60000);
+    return QCoreApplication::exec();
+}
+
+void TstLauncher::dialogSetUp()
+{
+    Launcher launcher(idleService());
+    ProcessingProgressDialog *d = findDialog();
+    QVERIFY(d);
+
+    QCOMPARE(d->parent(), nullptr);
+    QCOMPARE(d->windowTitle(), QString::fromLatin1(kAppName));
+    QCOMPARE(d->labelText(), QString::fromLatin1(kPreparing));
+    QCOMPARE(d->minimum(), 0);
+    QCOMPARE(d->maximum(), 100);
+    QCOMPARE(d->value(), 0);
+    QCOMPARE(d->font().toString(), QApplication::font().toString());
+
+    const Qt::WindowFlags hints = d->windowFlags() & ~Qt::WindowType_Mask;
+    QVERIFY(hints & Qt::WindowTitleHint);
+    QVERIFY(hints & Qt::WindowSystemMenuHint);
+    QVERIFY(!(hints & (Qt::WindowMinMaxButtonsHint | Qt::WindowContextHelpButtonHint)));
+    QVERIFY(d->isWindow());
+
+    // The offscreen screen reports 96 dpi: a multiplier of exactly 1.0.
+    QCOMPARE(DPIinfo::getInstance()->getDPI(), 1.0);
+    QCOMPARE(d->minimumWidth(), 400);
+    QCOMPARE(d->maximumWidth(), 400);
+    QCOMPARE(d->styleSheet(),
+             QStringLiteral("QProgressDialog { background-color: WhiteSmoke; vertical-align: middle; }"));
+
+    // The launcher's additions.
+    QVERIFY(!d->isModal());
+    QCOMPARE(d->windowModality(), Qt::NonModal);
+    QVERIFY(!d->autoReset());
+    QVERIFY(d->findChildren<QPushButton *>().isEmpty());
+    QVERIFY(!d->isVisible());
+}
+
+// The multiplier is fixed when the application starts, so each row runs
+// this program again with the screen's dpi given through the environment.
+void TstLauncher::dialogWidth_data()
+{
+    QTest::addColumn<QString>("dpi");
+    QTest::addColumn<int>("width");
+    QTest::newRow("1.0") << "96" << 400;
+    QTest::newRow("1.25") << "120" << 500;
+    QTest::newRow("1.5") << "144" << 600;
+    QTest::newRow("1.3333 truncated") << "128" << 533;
+}
+
+void TstLauncher::dialogWidth()
+{
+    QFETCH(QString, dpi);
+    QFETCH(int, width);
+
+    QProcess child;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("QT_FONT_DPI"), dpi);
+    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    child.setProcessEnvironment(env);
+    child.start(QCoreApplication::applicationFilePath(), {QStringLiteral("--dialog-width")});
+    QVERIFY(child.waitForFinished(60000));
+    QCOMPARE(child.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(child.exitCode(), 0);
+    QCOMPARE(QString::fromLatin1(child.readAllStandardOutput()).trimmed(), QString::number(width));
+}
+
+void TstLauncher::dialogIcon_data()
+{
+    QTest::addColumn<bool>("iconOnDisk");
+    QTest::newRow("icon file present") << true;
+    QTest::newRow("icon file missing") << false;
+}
+
+void TstLauncher::dialogIcon()
+{
+    QFETCH(bool, iconOnDisk);
+    const QString images = m_dir->path() + QStringLiteral("/root/images");
+    if (iconOnDisk) {
+        QVERIFY(QDir().mkpath(images));
+        QImage icon(72, 72, QImage::Format_ARGB32);
+        icon.fill(Qt::darkCyan);
+        QVERIFY(icon.save(images + QStringLiteral("/ico_72_orvilex.png")));
+    }
+
+    ProcessingProgressDialog dialog;
+    // A missing file leaves an icon without a picture: nothing to show.
+    QCOMPARE(dialog.windowIcon().pixmap(72, 72).isNull(), !iconOnDisk);
+    if (iconOnDisk)
+        QCOMPARE(dialog.windowIcon().pixmap(72, 72).toImage().pixelColor(36, 36), QColor(Qt::darkCyan));
+}
+
+void TstLauncher::closeRequestIgnored()
+{
+    Launcher launcher(idleService());
+    ProcessingProgressDialog *d = findDialog();
+    QVERIFY(d);
+    d->show();
+    QVERIFY(QTest::qWaitForWindowExposed(d));
+    QSignalSpy canceled(d, &QProgressDialog::canceled);
+
+    // What the window manager's close button sends.
+    QCloseEvent close;
+    QCoreApplication::sendEvent(d, &close);
+    QVERIFY(!close.isAccepted());
+    QVERIFY(!d->close());
+    QTest::keyClick(d, Qt::Key_Escape);
+    QCoreApplication::processEvents();
+
+    QVERIFY(d->isVisible());
+    QCOMPARE(canceled.count(), 0);
+    QVERIFY(!d->wasCanceled());
+    QCOMPARE(d->value(), 0);
+}
+
+void TstLauncher::updateProgress_data()
+{
+    QTest::addColumn<int>("total");
+    QTest::addColumn<int>("steps");
+    QTest::addColumn<int>("value");
+
+    QTest::newRow("3,1") << 3 << 1 << 33;
+    QTest::newRow("3,2") << 3 << 2 << 66;
+    QTest::newRow("100,100") << 100 << 100 << 100;
+    QTest::newRow("7,0") << 7 << 0 << 0;
+    // The value before the request was 50.
+    QTest::newRow("total 0 ignored") << 0 << 1 << 50;
+    QTest::newRow("negative total ignored") << -3 << 1 << 50;
+    QTest::newRow("large counts") << 30000000 << 15000000 << 50;
+}
+
+void TstLauncher::updateProgress()
+{
+    QFETCH(int, total);
+    QFETCH(int, steps);
+    QFETCH(int, value);
+
+    Launcher launcher(idleService());
+    ProcessingProgressDialog *d = findDialog();
+    QVERIFY(d);
+    QVERIFY(QMetaObject::invokeMethod(&launcher, "UpdateProgress", Q_ARG(int, 2), Q_ARG(int, 1)));
+    QCOMPARE(d->value(), 50);
+    QVERIFY(QMetaObject::invokeMethod(&launcher, "UpdateProgress", Q_ARG(int, total), Q_ARG(int, steps)));
+    QCOMPARE(d->value(), value);
+    // Reaching the maximum does not reset or hide the dialog.
+    QVERIFY(!d->isVisible());
+}
+
+void TstLauncher::relayReachesDialog()
+{
+    Launcher launcher(idleService());
+    ProcessingProgressDialog *d = findDialog();
+    QVERIFY(d);
+    Notify_Adapter::getInstance()->UpdateProgress(3, 2);
+    Notify_Adapter::getInstance()->UpdateDialogText(QStringLiteral("unpacking"));
+    QCOMPARE(d->value(), 66);
+    QCOMPARE(d->labelText(), QStringLiteral("unpacking"));
+}
+
+void TstLauncher::run_data()
+{
+    QTest::addColumn<bool>("upgradeNeeded");
+    QTest::addColumn<int>("upgradeResult");
+    QTest::addColumn<QStringList>("calls");
+    QTest::addColumn<QStringList>("seen");
+    QTest::addColumn<QStringList>("logLines");
+    QTest::addColumn<int>("shows");
+
+    const QString hidden0 = QStringLiteral("hidden 0 \"%1\"").arg(kPreparing);
+    const QString shown0 = QStringLiteral("shown 0 \"%1\"").arg(kPreparing);
+
+    QTest::newRow("upgrade succeeds")
+        << true << 0
+        << QStringList{"readVersions", "needUpgrade", "upgrade", "startUI", "~Service"}
+        << QStringList{"readVersions: " + hidden0, "needUpgrade: " + hidden0, "upgrade: " + shown0,
+                       QStringLiteral("startUI: shown 100 \"%1\"").arg(kReady)}
+        << QStringList{"[DEBUG] launcher.cpp", "running", "done"}
+        << 1;
+    QTest::newRow("upgrade fails")
+        << true << -1
+        << QStringList{"readVersions", "needUpgrade", "upgrade", "startUI", "~Service"}
+        // The relay's reports stay; the worker reports nothing more.
+        << QStringList{"readVersions: " + hidden0, "needUpgrade: " + hidden0, "upgrade: " + shown0,
+                       QStringLiteral("startUI: shown 25 \"relay text\"")}
+        << QStringList{"running", "[ERROR] launcher.cpp", "Failed to upgrade package", "done"}
+        << 1;
+    QTest::newRow("no upgrade needed")
+        << false << 0
+        << QStringList{"readVersions", "needUpgrade", "startUI", "~Service"}
+        << QStringList{"readVersions: " + hidden0, "needUpgrade: " + hidden0, "startUI: " + hidden0}
+        << QStringList{"running", "no need to upgrade", "done"}
+        << 0;
+}
+
+void TstLauncher::run()
+{
+    QFETCH(bool, upgradeNeeded);
+    QFETCH(int, upgradeResult);
+    QFETCH(QStringList, calls);
+    QFETCH(QStringList, seen);
+    QFETCH(QStringList, logLines);
+    QFETCH(int, shows);
+
+    const QString logPath = m_dir->filePath(QStringLiteral("t.log"));
+    const QString switchPath = m_dir->filePath(QStringLiteral("switch"));
+    {
+        QFile sw(switchPath);
+        QVERIFY(sw.open(QIODevice::WriteOnly));
+        sw.write("launcher_debug=7\n");
+    }
+    QCOMPARE(LogConfigure(LOG_MODE_FILE, logPath.toUtf8().constData(),
+                          switchPath.toUtf8().constData(), 50, 1), 0);
+
+    const QString agedApp = m_dir->path() + QStringLiteral("/home/.Orvilex/app");
+    QVERIFY(QDir().mkpath(agedApp));
+
+    Probe probe;
+    QStringList recorded;
+    Qt::HANDLE serviceThread = nullptr;
+    ShowCounter counter;
+    int result = -1;
+    {
+        Launcher launcher(new ScriptedService(upgradeNeeded, upgradeResult, &probe, &recorded,
+                                              &serviceThread, agedApp));
+        ProcessingProgressDialog *d = findDialog();
+        QVERIFY(d);
+        d->installEventFilter(&counter);
+
+        result = runLauncher(launcher);
+
+        QCOMPARE(result, 0);
+        QVERIFY(!d->isVisible());
+        QCOMPARE(d->value(), 100);
+        d->removeEventFilter(&counter);
+    }
+    LogConfigure(LOG_MODE_STDERR, "", "", 50, 1);
+
+    QCOMPARE(recorded, calls);
+    QCOMPARE(probe.seen, seen);
+    QCOMPARE(counter.shows, shows);
+    QVERIFY(serviceThread != nullptr);
+    QVERIFY(serviceThread != QThread::currentThreadId());
+    QVERIFY(!QFileInfo::exists(agedApp));
+    // Nothing of the launcher remains once it is deleted.
+    QVERIFY(!findDialog());
+
+    const QString log = readAll(logPath);
+    int at = 0;
+    for (const QString &line : logLines) {
+        const int found = log.indexOf(line, at);
+        QVERIFY2(found >= 0, qPrintable(QStringLiteral("'%1' missing or out of order in:\n%2").arg(line, log)));
+        at = found + line.size();
+    }
+    QCOMPARE(log.contains(QLatin1String("Failed to upgrade package")), upgradeResult != 0 && upgradeNeeded);
+    QCOMPARE(log.contains(QLatin1String("no need to upgrade")), !upgradeNeeded);
+}
+
+// QProgressDialog shows itself after its minimum duration (4 s) unless told
+// otherwise. A run that needs no upgrade but whose client start takes a
+// while must still never show the dialog.
+void TstLauncher::notShownByItself()
+{
+    Probe probe;
+    QStringList recorded;
+    Qt::HANDLE serviceThread = nullptr;
+    ShowCounter counter;
+    Launcher launcher(new ScriptedService(false, 0, &probe, &recorded, &serviceThread,
+                                          m_dir->path() + QStringLiteral("/none"), 5000));
+    ProcessingProgressDialog *d = findDialog();
+    QVERIFY(d);
+    d->installEventFilter(&counter);
+    QCOMPARE(runLauncher(launcher), 0);
+    QCOMPARE(counter.shows, 0);
+    d->removeEventFilter(&counter);
+}
+
+int main(int argc, char **argv)
+{
+    // The offscreen screen reports 100 dpi of its own; 96 makes the
+    // display multiplier exactly 1.0.
+    if (qEnvironmentVariableIsEmpty("QT_FONT_DPI"))
+        qputenv("QT_FONT_DPI", "96");
+    QApplication app(argc, argv);
+
+    if (argc > 1 && qstrcmp(argv[1], "--dialog-width") == 0) {
+        InitUITextTable();
+        ProcessingProgressDialog dialog;
+        printf("%d\n", dialog.width());
+        return dialog.minimumWidth() == dialog.maximumWidth() ? 0 : 1;
+    }
+
+    TstLauncher test;
+    QTEST_SET_MAIN_SOURCE_PATH
+    return QTest::qExec(&test, argc, argv);
+}
+#include "tst_launcher.moc"
