@@ -1,0 +1,79 @@
+// Helper process of tst_service.
+//   client term|ignore|rename <ready-file>
+//       plays the client's user interface: ends on SIGTERM (term), ignores
+//       it (ignore), or ends on it after renaming its command (rename);
+//       creates <ready-file> once its signal disposition is set.
+//   install <base> <root>
+//       registers the path table below <base> and <root> and runs one
+//       installation; the exit code is its result (0 or 1).
+//       With ZELTO_TEST_STALL_AT set, the installation stops for good when
+//       a directory walk meets an entry of that name, after creating the
+//       file named by ZELTO_TEST_STALLED: the test kills it there.
+#include "linux-service.h"
+#include "service-paths.h"
+
+#include <QCoreApplication>
+
+#include <csignal>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+
+#include <dirent.h>
+#include <dlfcn.h>
+#include <fcntl.h>
+#include <sys/prctl.h>
+#include <unistd.h>
+
+extern "C" struct dirent *readdir(DIR *dir)
+{
+    using Real = struct dirent *(*)(DIR *);
+    static const Real real = reinterpret_cast<Real>(dlsym(RTLD_NEXT, "readdir"));
+    static const char *const stallAt = getenv("ZELTO_TEST_STALL_AT");
+    static const char *const stalled = getenv("ZELTO_TEST_STALLED");
+    struct dirent *entry = real(dir);
+    if (entry && stallAt && stalled && strcmp(entry->d_name, stallAt) == 0) {
+        int fd = open(stalled, O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+        if (fd >= 0)
+            close(fd);
+        for (;;)
+            pause();
+    }
+    return entry;
+}
+
+namespace {
+
+int runClient(const char *mode, const char *readyFile)
+{
+    if (strcmp(mode, "ignore") == 0)
+        signal(SIGTERM, SIG_IGN);
+    else
+        signal(SIGTERM, SIG_DFL);
+    if (strcmp(mode, "rename") == 0)
+        prctl(PR_SET_NAME, "renamed", 0, 0, 0);
+    int fd = open(readyFile, O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+    if (fd < 0)
+        return 2;
+    close(fd);
+    // Never outlive a test that lost track of us.
+    for (int i = 0; i < 120; ++i)
+        sleep(1);
+    return 0;
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    if (argc == 4 && strcmp(argv[1], "client") == 0)
+        return runClient(argv[2], argv[3]);
+    if (argc == 4 && strcmp(argv[1], "install") == 0) {
+        QCoreApplication app(argc, argv);
+        RegisterTestPaths(QString::fromUtf8(argv[2]), QString::fromUtf8(argv[3]));
+        LinuxService service;
+        return service.installPackage() == 0 ? 0 : 1;
+    }
+    fprintf(stderr, "usage: %s client term|ignore|rename <ready> | install <base> <root>\n", argv[0]);
+    return 2;
+}
