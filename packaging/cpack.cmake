@@ -19,8 +19,9 @@ install(CODE "
 ")
 
 set(ZELTO_DESKTOP_PREFIX ${ZELTO_DEB_PREFIX})
-configure_file(quenmark-zelto.desktop.in ${CMAKE_CURRENT_BINARY_DIR}/menu/${ZELTO_DESKTOP_FILE} @ONLY)
-install(FILES ${CMAKE_CURRENT_BINARY_DIR}/menu/${ZELTO_DESKTOP_FILE}
+set(ZELTO_MENU_ENTRY ${CMAKE_CURRENT_BINARY_DIR}/menu/${ZELTO_DESKTOP_FILE})
+configure_file(quenmark-zelto.desktop.in ${ZELTO_MENU_ENTRY} @ONLY)
+install(FILES ${ZELTO_MENU_ENTRY}
   DESTINATION /usr/share/applications
   COMPONENT menu EXCLUDE_FROM_ALL)
 

@@ -10,6 +10,7 @@ ZELTO_DEPS=(
   xvfb xauth x11-apps x11-utils imagemagick
   clang libclang-rt-14-dev
   rsync gnuplot-nox util-linux procps file fonts-dejavu-core
+  desktop-file-utils dpkg-dev
 )
 
 zelto_install_deps() {

@@ -178,6 +178,7 @@ private slots:
     void stopSparesUnrelatedProcess();
     void archiveHoldsPackageFolder();
     void infoFilesCarryTheBuild();
+    void menuEntryStartsTheInstalledLauncher();
 };
 
 void TestSamplePackage::initTestCase()
@@ -478,6 +479,31 @@ void TestSamplePackage::infoFilesCarryTheBuild()
     QVERIFY(client.waitForFinished(kWaitMs));
     QCOMPARE(client.exitCode(), 0);
     QVERIFY(client.readAllStandardOutput().contains("(build " ZELTO_SAMPLE_BUILD ")"));
+}
+
+void TestSamplePackage::menuEntryStartsTheInstalledLauncher()
+{
+    const QString entry = QStringLiteral(ZELTO_MENU_ENTRY);
+    QFile file(entry);
+    QVERIFY(file.open(QIODevice::ReadOnly | QIODevice::Text));
+    QMap<QByteArray, QByteArray> keys;
+    for (const QByteArray &line : file.readAll().split('\n')) {
+        const int eq = line.indexOf('=');
+        if (eq > 0)
+            keys.insert(line.left(eq), line.mid(eq + 1));
+    }
+    QCOMPARE(keys.value("Type"), QByteArray("Application"));
+    QCOMPARE(keys.value("Exec"), QByteArray("\"/opt/quenmark-zelto/bin/zelto-launcher\""));
+    QCOMPARE(keys.value("Icon"), QByteArray("/opt/quenmark-zelto/images/ico_72_orvilex.png"));
+
+    const QString validate = QStandardPaths::findExecutable(QStringLiteral("desktop-file-validate"));
+    if (validate.isEmpty())
+        QSKIP("desktop-file-validate is not installed (package desktop-file-utils)");
+    QProcess check;
+    check.setProcessChannelMode(QProcess::MergedChannels);
+    check.start(validate, {entry});
+    QVERIFY(check.waitForFinished(kWaitMs));
+    QVERIFY2(check.exitCode() == 0 && check.readAll().trimmed().isEmpty(), qPrintable(entry));
 }
 
 QTEST_GUILESS_MAIN(TestSamplePackage)
