@@ -161,10 +161,13 @@ int32_t FSMakeTempFile(const std::string &dir, std::string &path)
     char name[kTempTemplateSize];
     // A longer text is cut to fit; mkstemp then refuses the template.
     (void)snprintf(name, sizeof name, "%s/XXXXXX", dir.c_str());
+    // mkstemp leaves its last try in the buffer when it fails; the line
+    // names the template.
+    const std::string pattern = name;
     UniqueFd fd(mkostemp(name, O_CLOEXEC));
     if (!fd.valid()) {
         int err = errno;
-        LOG_ERROR("mkstemp(%s): %s\n", name, ErrorText(err).c_str());
+        LOG_ERROR("mkstemp(%s): %s\n", pattern.c_str(), ErrorText(err).c_str());
         return -1;
     }
     // Through the descriptor: the name cannot have been swapped meanwhile.

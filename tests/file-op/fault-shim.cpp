@@ -1,0 +1,101 @@
+// Flush and close failures cannot be provoked with real file-system means on
+// a local disk (a full tmpfs refuses the write, never the flush). The test
+// program therefore carries its own fsync and close, which the library's
+// calls bind to; they fail only for the one armed path and pass everything
+// else straight to the kernel.
+#include "tst_fileop.h"
+
+#include <atomic>
+#include <cerrno>
+#include <climits>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+
+#include <sys/syscall.h>
+#include <unistd.h>
+
+namespace {
+
+std::atomic<bool> g_armed{false};
+std::string g_path;
+std::string g_source;
+int g_fsyncErrno = 0;
+int g_closeErrno = 0;
+int g_fsyncCalls = 0;
+bool g_sourcePresent = false;
+
+bool RefersToArmedPath(int fd)
+{
+    char link[64];
+    snprintf(link, sizeof link, "/proc/self/fd/%d", fd);
+    char target[PATH_MAX];
+    ssize_t n = readlink(link, target, sizeof target);
+    return n > 0 && std::string(target, static_cast<size_t>(n)) == g_path;
+}
+
+std::string Canonical(const std::string &path)
+{
+    // The destination may not exist yet: resolve its folder.
+    size_t slash = path.rfind('/');
+    char *dir = realpath(path.substr(0, slash).c_str(), nullptr);
+    if (!dir)
+        return path;
+    std::string result = std::string(dir) + path.substr(slash);
+    free(dir);
+    return result;
+}
+
+} // namespace
+
+InjectedFault::InjectedFault(const std::string &path, int fsyncErrno, int closeErrno,
+                             const std::string &watchedSource)
+{
+    g_path = Canonical(path);
+    g_source = watchedSource;
+    g_fsyncErrno = fsyncErrno;
+    g_closeErrno = closeErrno;
+    g_fsyncCalls = 0;
+    g_sourcePresent = false;
+    g_armed = true;
+}
+
+InjectedFault::~InjectedFault()
+{
+    g_armed = false;
+}
+
+int InjectedFault::fsyncCalls()
+{
+    return g_fsyncCalls;
+}
+
+bool InjectedFault::sourcePresentAtSync()
+{
+    return g_sourcePresent;
+}
+
+extern "C" int fsync(int fd)
+{
+    if (g_armed && RefersToArmedPath(fd)) {
+        ++g_fsyncCalls;
+        g_sourcePresent = !g_source.empty() && access(g_source.c_str(), F_OK) == 0;
+        if (g_fsyncErrno != 0) {
+            errno = g_fsyncErrno;
+            return -1;
+        }
+    }
+    return static_cast<int>(syscall(SYS_fsync, fd));
+}
+
+extern "C" int close(int fd)
+{
+    if (g_armed && g_closeErrno != 0 && RefersToArmedPath(fd)) {
+        // As on a network file system: the descriptor is gone, the error
+        // is reported anyway.
+        (void)syscall(SYS_close, fd);
+        errno = g_closeErrno;
+        return -1;
+    }
+    return static_cast<int>(syscall(SYS_close, fd));
+}

@@ -1,0 +1,679 @@
+// The fixture, the shared helpers, and the cases of file information,
+// directory creation, the directory walk and the path strings.
+#include "tst_fileop.h"
+
+#include "file-op.h"
+#include "log.h"
+
+#include <QFile>
+#include <QRegularExpression>
+#include <QtTest>
+
+#include <cerrno>
+#include <cstring>
+#include <fstream>
+#include <map>
+#include <sstream>
+
+#include <fcntl.h>
+#include <ftw.h>
+#include <grp.h>
+#include <sys/mount.h>
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/un.h>
+#include <sys/wait.h>
+#include <unistd.h>
+#include <utime.h>
+
+// ---------------------------------------------------------------- helpers
+
+void WriteBytes(const std::string &path, const std::string &bytes)
+{
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    QVERIFY2(out.good(), path.c_str());
+}
+
+std::string ReadBytes(const std::string &path)
+{
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream all;
+    all << in.rdbuf();
+    return all.str();
+}
+
+std::string PatternBytes(size_t size)
+{
+    // Not periodic in 8192, so a chunk written twice or skipped shows.
+    std::string bytes(size, '\0');
+    uint32_t x = 12345;
+    for (size_t i = 0; i < size; ++i) {
+        x = x * 1103515245u + 12345u;
+        bytes[i] = static_cast<char>(x >> 24);
+    }
+    return bytes;
+}
+
+mode_t ModeOf(const std::string &path)
+{
+    struct stat st;
+    if (lstat(path.c_str(), &st) != 0)
+        return static_cast<mode_t>(-1);
+    return st.st_mode & 07777;
+}
+
+bool ExistsAsName(const std::string &path)
+{
+    struct stat st;
+    return lstat(path.c_str(), &st) == 0;
+}
+
+void MakeFifo(const std::string &path)
+{
+    QVERIFY2(mkfifo(path.c_str(), 0644) == 0, strerror(errno));
+}
+
+void MakeSocket(const std::string &path)
+{
+    int fd = socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    QVERIFY(fd >= 0);
+    struct sockaddr_un addr = {};
+    addr.sun_family = AF_UNIX;
+    QVERIFY(path.size() < sizeof addr.sun_path);
+    memcpy(addr.sun_path, path.c_str(), path.size());
+    int rc = bind(fd, reinterpret_cast<struct sockaddr *>(&addr), sizeof addr);
+    int err = errno;
+    ::close(fd);
+    QVERIFY2(rc == 0, strerror(err));
+}
+
+static int WaitChild(pid_t pid)
+{
+    int status = 0;
+    while (waitpid(pid, &status, 0) < 0) {
+        if (errno != EINTR)
+            return 198;
+    }
+    if (WIFEXITED(status))
+        return WEXITSTATUS(status);
+    return 200 + (WIFSIGNALED(status) ? WTERMSIG(status) : 0);
+}
+
+int RunInChild(const std::function<int()> &body)
+{
+    pid_t pid = fork();
+    if (pid < 0)
+        return 197;
+    if (pid == 0)
+        _exit(body());
+    return WaitChild(pid);
+}
+
+int RunAsNobody(const std::function<int()> &body)
+{
+    return RunInChild([&body] {
+        const gid_t nogroup = 65534;
+        const uid_t nobody = 65534;
+        if (setgroups(0, nullptr) != 0 || setresgid(nogroup, nogroup, nogroup) != 0
+            || setresuid(nobody, nobody, nobody) != 0)
+            return 199;
+        return body();
+    });
+}
+
+TmpfsMount::TmpfsMount(const std::string &dir, const std::string &options) : m_dir(dir)
+{
+    if (::mkdir(dir.c_str(), 0755) != 0 && errno != EEXIST) {
+        m_why = std::string("mkdir: ") + strerror(errno);
+        return;
+    }
+    if (mount("tmpfs", dir.c_str(), "tmpfs", MS_NOSUID | MS_NODEV, options.c_str()) != 0) {
+        m_why = std::string("cannot mount a tmpfs here: ") + strerror(errno);
+        return;
+    }
+    m_mounted = true;
+}
+
+TmpfsMount::~TmpfsMount()
+{
+    if (m_mounted)
+        (void)umount2(m_dir.c_str(), MNT_DETACH);
+}
+
+// ---------------------------------------------------------------- fixture
+
+std::string TestFileOp::at(const std::string &rel) const
+{
+    return rel.empty() ? m_root : m_root + "/" + rel;
+}
+
+std::vector<std::string> TestFileOp::logLines() const
+{
+    QFile file(QString::fromStdString(m_logPath));
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    const QByteArray all = file.readAll();
+    // Latin-1 keeps every byte as one character, so paths of any bytes
+    // survive the round trip.
+    static const QRegularExpression prefix(QStringLiteral(
+        "^\\d{4}-\\d\\d-\\d\\dT\\d\\d:\\d\\d:\\d\\d \\( *(\\d+): *(\\d+)\\) "
+        "\\[(ERROR|WARNING|NOTE|INFO|DEBUG)\\] file-op\\.cpp\\((\\d+)\\): (.*)$"));
+    QList<QByteArray> raws = all.split('\n');
+    if (!raws.isEmpty() && raws.constLast().isEmpty())
+        raws.removeLast();
+    std::vector<std::string> lines;
+    for (const QByteArray &raw : raws) {
+        const QString line = QString::fromLatin1(raw);
+        auto m = prefix.match(line);
+        if (m.hasMatch()) {
+            lines.push_back(m.captured(3).toStdString() + " "
+                            + m.captured(5).toLatin1().toStdString());
+        } else if (!lines.empty()) {
+            // A message that carries a line feed of its own (a name).
+            lines.back() += "\n" + raw.toStdString();
+        } else {
+            lines.push_back("MALFORMED " + raw.toStdString());
+        }
+    }
+    return lines;
+}
+
+
+static int RemoveOne(const char *path, const struct stat *, int kind, struct FTW *)
+{
+    if (kind == FTW_DNR) {
+        (void)chmod(path, 0700);
+        return 0;
+    }
+    (void)::remove(path);
+    return 0;
+}
+
+void TestFileOp::initTestCase()
+{
+    // A umask that leaves a visible trace: 0644 becomes 0640, 0777 0750.
+    m_savedUmask = umask(027);
+}
+
+void TestFileOp::cleanupTestCase()
+{
+    umask(m_savedUmask);
+    (void)LogConfigure(LOG_MODE_STDERR, nullptr, nullptr, 0, 0);
+}
+
+void TestFileOp::init()
+{
+    const QString pattern = QDir::tempPath() + QStringLiteral("/tst_fileop-XXXXXX");
+    m_dir.reset(new QTemporaryDir(pattern));
+    m_logDir.reset(new QTemporaryDir(pattern));
+    QVERIFY(m_dir->isValid());
+    QVERIFY(m_logDir->isValid());
+    m_root = m_dir->path().toStdString();
+    m_logPath = m_logDir->filePath("t.log").toStdString();
+    const std::string switchPath = m_logDir->filePath("switch").toStdString();
+    WriteBytes(switchPath, "file_op_debug=7\n");
+    QCOMPARE(LogConfigure(LOG_MODE_FILE, m_logPath.c_str(), switchPath.c_str(), 50, 1), 0);
+}
+
+void TestFileOp::cleanup()
+{
+    (void)LogConfigure(LOG_MODE_STDERR, nullptr, nullptr, 0, 0);
+    // Qt cannot name files whose names are not UTF-8, so the folder is
+    // emptied here, without following links and whatever the modes.
+    if (m_dir) {
+        (void)chmod(m_root.c_str(), 0700);
+        (void)nftw(m_root.c_str(), RemoveOne, 64, FTW_DEPTH | FTW_PHYS | FTW_MOUNT);
+    }
+    m_dir.reset();
+    m_logDir.reset();
+}
+
+// ---------------------------------------------------------------- FileInfo
+
+void TestFileOp::fileInfoEquality()
+{
+    const FileInfo fresh;
+    QVERIFY(fresh.path.empty() && fresh.name.empty());
+    QCOMPARE(fresh.type, 0u);
+    QCOMPARE(fresh.mtime, 0u);
+    QCOMPARE(fresh.size, uint64_t(0));
+    QCOMPARE(fresh.exists, false);
+    QCOMPARE(fresh.uid + fresh.gid + fresh.mode, 0u);
+    QCOMPARE(fresh.device, uint64_t(0));
+
+    FileInfo a;
+    a.path = "/x/y";
+    a.name = "y";
+    a.type = FS_TYPE_FILE;
+    a.mtime = 7;
+    a.size = 9;
+    a.exists = true;
+
+    FileInfo b = a;
+    b.uid = 1;
+    b.gid = 2;
+    b.mode = 0100644;
+    b.device = 3;
+    QVERIFY(a == b);
+    QVERIFY(!(a != b));
+
+    const std::vector<std::function<void(FileInfo &)>> changes = {
+        [](FileInfo &f) { f.path = "/x/z"; },  [](FileInfo &f) { f.name = "z"; },
+        [](FileInfo &f) { f.type = FS_TYPE_DIRECTORY; }, [](FileInfo &f) { f.mtime = 8; },
+        [](FileInfo &f) { f.size = 10; },      [](FileInfo &f) { f.exists = false; },
+    };
+    for (const auto &change : changes) {
+        FileInfo c = a;
+        change(c);
+        QVERIFY(a != c);
+        QVERIFY(!(a == c));
+    }
+}
+
+// ---------------------------------------------------------------- FSStat
+
+static void MakeKind(const std::string &root, const std::string &kind)
+{
+    const std::string p = root + "/p";
+    if (kind == "file") {
+        WriteBytes(p, "hello");
+        struct utimbuf t = {1600000000, 1600000000};
+        QCOMPARE(utime(p.c_str(), &t), 0);
+    } else if (kind == "dir") {
+        QCOMPARE(::mkdir(p.c_str(), 0755), 0);
+    } else if (kind == "linkToDir") {
+        QCOMPARE(::mkdir((root + "/target").c_str(), 0755), 0);
+        QCOMPARE(symlink("target", p.c_str()), 0);
+    } else if (kind == "dangling") {
+        QCOMPARE(symlink("nowhere", p.c_str()), 0);
+    } else if (kind == "fifo") {
+        MakeFifo(p);
+    } else if (kind == "socket") {
+        MakeSocket(p);
+    } else if (kind == "fileParent") {
+        WriteBytes(p, "x");
+    }
+}
+
+void TestFileOp::stat_data()
+{
+    QTest::addColumn<std::string>("kind");
+    QTest::addColumn<std::string>("rel");   // below the case folder, or absolute
+    QTest::addColumn<int>("result");
+    QTest::addColumn<bool>("exists");
+    QTest::addColumn<uint>("type");
+    QTest::addColumn<std::string>("name");
+
+    QTest::newRow("missing") << std::string() << std::string("none") << 0 << false << 0u << std::string("none");
+    QTest::newRow("regular file") << std::string("file") << std::string("p") << 0 << true << 1u << std::string("p");
+    QTest::newRow("directory") << std::string("dir") << std::string("p") << 0 << true << 2u << std::string("p");
+    QTest::newRow("directory, trailing slash") << std::string("dir") << std::string("p/") << 0 << true << 2u << std::string();
+    QTest::newRow("link to a directory") << std::string("linkToDir") << std::string("p") << 0 << true << 3u << std::string("p");
+    QTest::newRow("dangling link") << std::string("dangling") << std::string("p") << 0 << true << 3u << std::string("p");
+    QTest::newRow("fifo") << std::string("fifo") << std::string("p") << 0 << true << 6u << std::string("p");
+    QTest::newRow("socket") << std::string("socket") << std::string("p") << 0 << true << 7u << std::string("p");
+    QTest::newRow("device") << std::string() << std::string("/dev/null") << 0 << true << 5u << std::string("null");
+    QTest::newRow("below a file") << std::string("fileParent") << std::string("p/x") << -2 << false << 0u << std::string();
+    QTest::newRow("5000 bytes") << std::string() << std::string(5000, 'n') << -2 << false << 0u << std::string();
+}
+
+void TestFileOp::stat()
+{
+    QFETCH(std::string, kind);
+    QFETCH(std::string, rel);
+    QFETCH(int, result);
+    QFETCH(bool, exists);
+    QFETCH(uint, type);
+    QFETCH(std::string, name);
+
+    MakeKind(m_root, kind);
+    const std::string path = rel[0] == '/' ? rel : at(rel);
+
+    FileInfo info;
+    info.path = "untouched";
+    QCOMPARE(FSStat(path, info), result);
+    QCOMPARE(FSExists(path), exists);
+    if (result != 0) {
+        QCOMPARE(info.path, std::string("untouched"));
+        COMPARE_LOG(Lines{});
+        return;
+    }
+    QCOMPARE(info.path, path);
+    QCOMPARE(info.name, name);
+    QCOMPARE(info.exists, exists);
+    QCOMPARE(info.type, type);
+
+    struct stat st;
+    if (!exists) {
+        QCOMPARE(info.size + info.mtime + info.uid + info.gid + info.mode + info.device, uint64_t(0));
+    } else {
+        QCOMPARE(lstat(path.c_str(), &st), 0);
+        QCOMPARE(info.mode, uint32_t(st.st_mode));
+        QCOMPARE(info.size, uint64_t(st.st_size));
+        QCOMPARE(info.mtime, uint32_t(st.st_mtime));
+        QCOMPARE(info.uid, uint32_t(st.st_uid));
+        QCOMPARE(info.gid, uint32_t(st.st_gid));
+        QCOMPARE(info.device, uint64_t(st.st_dev));
+    }
+    if (kind == "file") {
+        QCOMPARE(info.size, uint64_t(5));
+        QCOMPARE(info.mtime, 1600000000u);
+    }
+    COMPARE_LOG(Lines{});
+}
+
+// ---------------------------------------------------------------- FSMKDir
+
+void TestFileOp::mkdir_data()
+{
+    QTest::addColumn<std::string>("setup");   // ';'-separated: d:x dir, f:x file, l:x=t link
+    QTest::addColumn<std::string>("rel");
+    QTest::addColumn<bool>("recursive");
+    QTest::addColumn<int>("result");
+    QTest::addColumn<int>("error");           // errno after -2
+    QTest::addColumn<std::string>("created"); // a folder that must exist afterwards
+    QTest::addColumn<Lines>("log");
+
+    const std::string notDir = "ERROR FSMKDir: Create a folder but local file system is not directory '%R/";
+    QTest::newRow("existing directory") << std::string("d:d") << std::string("d") << false << 0 << 0 << std::string("d") << Lines{};
+    QTest::newRow("existing directory, recursive") << std::string("d:d") << std::string("d") << true << 0 << 0 << std::string("d") << Lines{};
+    QTest::newRow("existing file") << std::string("f:f") << std::string("f") << false << -1 << 0 << std::string() << Lines{notDir + "f' (1)"};
+    QTest::newRow("existing file, recursive") << std::string("f:f") << std::string("f") << true << -1 << 0 << std::string() << Lines{notDir + "f' (1)"};
+    QTest::newRow("link to a directory") << std::string("d:d;l:l=d") << std::string("l") << false << -1 << 0 << std::string() << Lines{notDir + "l' (3)"};
+    QTest::newRow("link to a directory, recursive") << std::string("d:d;l:l=d") << std::string("l") << true << -1 << 0 << std::string() << Lines{notDir + "l' (3)"};
+    QTest::newRow("dangling link") << std::string("l:l=none") << std::string("l") << false << -1 << 0 << std::string() << Lines{notDir + "l' (3)"};
+    QTest::newRow("new") << std::string() << std::string("n") << false << 0 << 0 << std::string("n") << Lines{};
+    QTest::newRow("recursive below a present folder") << std::string("d:a") << std::string("a/b/c") << true << 0 << 0 << std::string("a/b/c") << Lines{};
+    QTest::newRow("recursive, trailing slash") << std::string("d:a") << std::string("a/b/c/") << true << 0 << 0 << std::string("a/b/c") << Lines{};
+    QTest::newRow("recursive below a file") << std::string("d:a;f:a/b") << std::string("a/b/c") << true << -1 << 0 << std::string()
+        << Lines{"ERROR FSMKDir: Failed to to file info '%R/a/b/c'"};
+    QTest::newRow("missing parent") << std::string() << std::string("x/y") << false << -2 << ENOENT << std::string()
+        << Lines{"ERROR path = %R/x/y errno : No such file or directory"};
+    QTest::newRow("recursive through a link to a folder") << std::string("d:a;l:l=a") << std::string("l/n/m") << true << 0 << 0 << std::string("a/n/m")
+        << Lines{"INFO FSMKDirP: path: %R/l is symbolic link pointed to folder"};
+    QTest::newRow("recursive through a dangling link") << std::string("l:l=none") << std::string("l/x") << true << -2 << EEXIST << std::string()
+        << Lines{"ERROR path = %R/l/x errno : File exists"};
+    QTest::newRow("names with blanks, a line feed and high bytes") << std::string() << std::string("a b/\xc3\xa9\xff/n\nl") << true << 0 << 0
+        << std::string("a b/\xc3\xa9\xff/n\nl") << Lines{};
+}
+
+static void Build(const std::string &root, const std::string &setup)
+{
+    std::stringstream items(setup);
+    std::string item;
+    while (std::getline(items, item, ';')) {
+        const std::string what = item.substr(2);
+        if (item[0] == 'd') {
+            QCOMPARE(::mkdir((root + "/" + what).c_str(), 0755), 0);
+        } else if (item[0] == 'f') {
+            WriteBytes(root + "/" + what, "data");
+        } else if (item[0] == 'l') {
+            size_t eq = what.find('=');
+            QCOMPARE(symlink(what.substr(eq + 1).c_str(), (root + "/" + what.substr(0, eq)).c_str()), 0);
+        }
+    }
+}
+
+void TestFileOp::mkdir()
+{
+    QFETCH(std::string, setup);
+    QFETCH(std::string, rel);
+    QFETCH(bool, recursive);
+    QFETCH(int, result);
+    QFETCH(int, error);
+    QFETCH(std::string, created);
+    QFETCH(Lines, log);
+
+    Build(m_root, setup);
+    errno = 0;
+    const int got = FSMKDir(at(rel), recursive);
+    const int err = errno;
+    QCOMPARE(got, result);
+    if (result == -2)
+        QCOMPARE(err, error);
+    if (!created.empty()) {
+        struct stat st;
+        QCOMPARE(::stat(at(created).c_str(), &st), 0);
+        QVERIFY(S_ISDIR(st.st_mode));
+        if (setup.empty())
+            QCOMPARE(st.st_mode & 07777, mode_t(0750));
+    }
+    // A dangling link's target is never created through it.
+    QVERIFY(!ExistsAsName(at("none")));
+    COMPARE_LOG(log);
+}
+
+void TestFileOp::mkdirPLastPrefixIsFile()
+{
+    WriteBytes(at("f"), "data");
+    errno = 0;
+    QCOMPARE(FSMKDirP(at("f")), -1);
+    QCOMPARE(errno, EEXIST);
+    COMPARE_LOG(Lines{"INFO FSMKDirP: path: %R/f is existing file or symbolic link pointed to file"});
+
+    // An earlier prefix that is a file is passed over; the next one fails.
+    errno = 0;
+    QCOMPARE(FSMKDirP(at("f/x/y")), -1);
+    QCOMPARE(errno, ENOTDIR);
+    QCOMPARE(ReadBytes(at("f")), std::string("data"));
+}
+
+// ---------------------------------------------------------------- FSMKDirFromRoot
+
+void TestFileOp::mkdirFromRoot_data()
+{
+    QTest::addColumn<std::string>("target");
+    QTest::addColumn<std::string>("root");
+    QTest::addColumn<int>("result");
+    QTest::addColumn<Lines>("created");
+    QTest::addColumn<Lines>("log");
+
+    QTest::newRow("two levels") << std::string("r/x/y") << std::string("r") << 0 << Lines{"r/x", "r/x/y"}
+        << Lines{"DEBUG FSMKDirFromRoot: create /x", "DEBUG FSMKDirFromRoot: create /x/y"};
+    QTest::newRow("existing level") << std::string("r/e/y") << std::string("r") << 0 << Lines{"r/e/y"}
+        << Lines{"DEBUG FSMKDirFromRoot: create /e", "DEBUG FSMKDirFromRoot: create /e/y"};
+    QTest::newRow("root with a slash") << std::string("r/x/y") << std::string("r/") << -1 << Lines{}
+        << Lines{"ERROR root '%R/r/' is not a parent folder of target '%R/r/x/y'"};
+    QTest::newRow("same prefix, other folder") << std::string("rx/y") << std::string("r") << -1 << Lines{}
+        << Lines{"ERROR root '%R/r' is not a parent folder of target '%R/rx/y'"};
+    QTest::newRow("target is root") << std::string("r") << std::string("r") << 0 << Lines{} << Lines{};
+    QTest::newRow("root longer than target") << std::string("r") << std::string("r/x/y") << -1 << Lines{}
+        << Lines{"ERROR Giving a root '%R/r/x/y' whose length is larger then target's '%R/r'."};
+    QTest::newRow("a file on the way") << std::string("r/f/y") << std::string("r") << -1 << Lines{}
+        << Lines{"DEBUG FSMKDirFromRoot: create /f",
+                 "ERROR FSMKDir: Create a folder but local file system is not directory '%R/r/f' (1)"};
+}
+
+void TestFileOp::mkdirFromRoot()
+{
+    QFETCH(std::string, target);
+    QFETCH(std::string, root);
+    QFETCH(int, result);
+    QFETCH(Lines, created);
+    QFETCH(Lines, log);
+
+    Build(m_root, "d:r;d:r/e;f:r/f");
+    QCOMPARE(FSMKDirFromRoot(at(target), at(root)), result);
+    for (const std::string &c : created) {
+        struct stat st;
+        QVERIFY2(::stat(at(c).c_str(), &st) == 0 && S_ISDIR(st.st_mode), c.c_str());
+    }
+    if (result != 0) {
+        QVERIFY(!ExistsAsName(at("r/x")));
+        QVERIFY(!ExistsAsName(at("rx")));
+    }
+    COMPARE_LOG(log);
+}
+
+// ---------------------------------------------------------------- FSIsParentPath
+
+void TestFileOp::isParentPath_data()
+{
+    QTest::addColumn<std::string>("parent");
+    QTest::addColumn<std::string>("path");
+    QTest::addColumn<bool>("result");
+
+    QTest::newRow("itself") << std::string("/a") << std::string("/a") << true;
+    QTest::newRow("child") << std::string("/a") << std::string("/a/b") << true;
+    QTest::newRow("grandchild") << std::string("/a") << std::string("/a/b/c") << true;
+    QTest::newRow("sibling with the prefix") << std::string("/a") << std::string("/ab") << false;
+    QTest::newRow("shorter path") << std::string("/a/b") << std::string("/a") << false;
+    QTest::newRow("parent with a slash") << std::string("/a/") << std::string("/a/b") << false;
+    QTest::newRow("other") << std::string("/b") << std::string("/a/b") << false;
+    QTest::newRow("empty parent") << std::string() << std::string("/a") << true;
+    QTest::newRow("relative") << std::string("a") << std::string("a/b") << true;
+}
+
+void TestFileOp::isParentPath()
+{
+    QFETCH(std::string, parent);
+    QFETCH(std::string, path);
+    QFETCH(bool, result);
+    QCOMPARE(FSIsParentPath(parent, path), result);
+}
+
+// ---------------------------------------------------------------- directory walk
+
+void TestFileOp::dirWalk_data()
+{
+    QTest::addColumn<int>("options");
+    QTest::newRow("names and kinds") << 0;
+    QTest::newRow("with times and sizes") << int(FS_DIR_WITH_STAT);
+}
+
+void TestFileOp::dirWalk()
+{
+    QFETCH(int, options);
+
+    const std::string d = at("w");
+    QCOMPARE(::mkdir(d.c_str(), 0755), 0);
+    WriteBytes(d + "/file", "hello");
+    struct utimbuf t = {1600000000, 1600000000};
+    QCOMPARE(utime((d + "/file").c_str(), &t), 0);
+    QCOMPARE(::mkdir((d + "/sub").c_str(), 0755), 0);
+    QCOMPARE(symlink("file", (d + "/link").c_str()), 0);
+    MakeFifo(d + "/fifo");
+    MakeSocket(d + "/sock");
+    WriteBytes(d + "/a b\n\xff", "");
+
+    DirHandle handle;
+    QCOMPARE(FSOpenDir(d, options, handle), 0);
+    QCOMPARE(handle.path, d);
+    QCOMPARE(handle.options, options);
+    QVERIFY(handle.stream != nullptr);
+
+    std::map<std::string, DirEntry> seen;
+    DirEntry entry;
+    int rc;
+    while ((rc = FSReadDir(handle, entry)) == 1) {
+        QVERIFY2(seen.count(entry.name) == 0, entry.name.c_str());
+        seen[entry.name] = entry;
+    }
+    QCOMPARE(rc, 0);
+    QCOMPARE(FSReadDir(handle, entry), 0);
+    FSCloseDir(handle);
+    QVERIFY(handle.stream == nullptr);
+    QVERIFY(handle.path.empty());
+    QCOMPARE(FSReadDir(handle, entry), 0);
+    FSCloseDir(handle);
+
+    const std::map<std::string, uint32_t> kinds = {
+        {".", 2}, {"..", 2}, {"file", 1}, {"sub", 2}, {"link", 3}, {"fifo", 6}, {"sock", 7},
+        {"a b\n\xff", 1}};
+    QCOMPARE(seen.size(), kinds.size());
+    for (const auto &k : kinds) {
+        QVERIFY2(seen.count(k.first) == 1, k.first.c_str());
+        const DirEntry &e = seen[k.first];
+        // A file system that does not report kinds gives 0 for all.
+        QVERIFY2(e.type == k.second || e.type == 0, k.first.c_str());
+        if (options & FS_DIR_WITH_STAT) {
+            struct stat st;
+            QCOMPARE(lstat((d + "/" + k.first).c_str(), &st), 0);
+            QCOMPARE(e.mtime, uint32_t(st.st_mtime));
+            QCOMPARE(e.size, uint64_t(st.st_size));
+        } else {
+            QCOMPARE(e.mtime, 0u);
+            QCOMPARE(e.size, uint64_t(0));
+        }
+    }
+    if (options & FS_DIR_WITH_STAT) {
+        QCOMPARE(seen["file"].mtime, 1600000000u);
+        QCOMPARE(seen["file"].size, uint64_t(5));
+        QCOMPARE(seen["link"].size, uint64_t(4)); // the link itself
+    }
+    COMPARE_LOG(Lines{});
+}
+
+void TestFileOp::dirWalkFailures()
+{
+    DirHandle handle;
+    handle.path = "kept";
+    handle.options = 5;
+    QCOMPARE(FSOpenDir(at("none"), 1, handle), -1);
+    WriteBytes(at("f"), "x");
+    QCOMPARE(FSOpenDir(at("f"), 1, handle), -1);
+    QCOMPARE(handle.path, std::string("kept"));
+    QCOMPARE(handle.options, 5);
+    QVERIFY(handle.stream == nullptr);
+    COMPARE_LOG((Lines{"ERROR FSOpenDir: Failed to open directory '%R/none'. No such file or directory",
+                       "ERROR FSOpenDir: Failed to open directory '%R/f'. Not a directory"}));
+
+    REQUIRE_ROOT();
+    // A folder that may be listed but whose entries may not be looked at.
+    QCOMPARE(chmod(m_root.c_str(), 0755), 0);
+    const std::string d = at("r");
+    QCOMPARE(::mkdir(d.c_str(), 0), 0);
+    QCOMPARE(chmod(d.c_str(), 0744), 0);
+    WriteBytes(d + "/only", "x");
+    const int status = RunAsNobody([&d] {
+        DirHandle h;
+        DirEntry e;
+        if (FSOpenDir(d, FS_DIR_WITH_STAT, h) != 0)
+            return 1;
+        if (FSReadDir(h, e) != -1)
+            return 2;
+        DirHandle plain;
+        if (FSOpenDir(d, 0, plain) != 0)
+            return 3;
+        int n = 0, rc;
+        while ((rc = FSReadDir(plain, e)) == 1)
+            ++n;
+        return rc == 0 && n == 3 ? 0 : 4;
+    });
+    QCOMPARE(status, 0);
+    const Lines lines = logLines();
+    QCOMPARE(lines.size(), size_t(3));
+    const std::string want = "ERROR FSOpenDir: Failed to get info for '" + d + "/";
+    QVERIFY2(lines[2].compare(0, want.size(), want) == 0, lines[2].c_str());
+}
+
+// ---------------------------------------------------------------- path strings
+
+void TestFileOp::pathStrings_data()
+{
+    QTest::addColumn<std::string>("path");
+    QTest::addColumn<std::string>("dir");
+    QTest::addColumn<std::string>("base");
+
+    QTest::newRow("absolute") << std::string("/a/b") << std::string("/a") << std::string("b");
+    QTest::newRow("top level") << std::string("/a") << std::string("/") << std::string("a");
+    QTest::newRow("no slash") << std::string("a") << std::string("/") << std::string("a");
+    QTest::newRow("relative") << std::string("a/b") << std::string("a") << std::string("b");
+    QTest::newRow("trailing slash") << std::string("a/b/") << std::string("a/b") << std::string();
+    QTest::newRow("root") << std::string("/") << std::string("/") << std::string();
+    QTest::newRow("empty") << std::string() << std::string("/") << std::string();
+    QTest::newRow("double slash") << std::string("a//b") << std::string("a/") << std::string("b");
+    QTest::newRow("high bytes") << std::string("/\xc3\xa9/\xff x") << std::string("/\xc3\xa9") << std::string("\xff x");
+}
+
+void TestFileOp::pathStrings()
+{
+    QFETCH(std::string, path);
+    QFETCH(std::string, dir);
+    QFETCH(std::string, base);
+    QCOMPARE(FSDirName(path), dir);
+    QCOMPARE(FSBaseName(path), base);
+}
+
+QTEST_APPLESS_MAIN(TestFileOp)

@@ -1,0 +1,171 @@
+// Tests of the file operations library. Every case works on real files in a
+// private temporary folder and reads back the lines the library logged.
+#pragma once
+
+#include <QObject>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include <sys/types.h>
+
+class TestFileOp : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void cleanupTestCase();
+    void init();
+    void cleanup();
+
+    // Paths and directories
+    void fileInfoEquality();
+    void stat_data();
+    void stat();
+    void mkdir_data();
+    void mkdir();
+    void mkdirPLastPrefixIsFile();
+    void mkdirFromRoot_data();
+    void mkdirFromRoot();
+    void isParentPath_data();
+    void isParentPath();
+    void dirWalk_data();
+    void dirWalk();
+    void dirWalkFailures();
+    void pathStrings_data();
+    void pathStrings();
+
+    // Copy, move and removal
+    void copySizes_data();
+    void copySizes();
+    void copyTruncatesLongerDestination();
+    void copyModes_data();
+    void copyModes();
+    void copyFailures_data();
+    void copyFailures();
+    void copyIntoReadOnlyFolder();
+    void copyFullFileSystem();
+    void copyFlushAndCloseFailures_data();
+    void copyFlushAndCloseFailures();
+    void copyRemovesSourceLast();
+    void move_data();
+    void move();
+    void moveAcrossFileSystems();
+    void moveAcrossFileSystemsStopsAtLink();
+    void moveAcrossFileSystemsFull();
+    void remove_data();
+    void remove();
+    void removeNeverFollowsLinks();
+    void removeUnreadableDirectory();
+    void removeDeepTree();
+    void fsync_data();
+    void fsync();
+
+    // Links, modes and file-system checks
+    void symbolicLinks_data();
+    void symbolicLinks();
+    void ownerModeTime();
+    void permissionTests();
+    void tempFile();
+    void tempNameAlphabetAndUniqueness();
+    void tempNameFromManyThreads();
+    void fullPath();
+    void fileSystemChecks();
+
+private:
+    // Absolute path below the case's folder (byte string, any bytes).
+    std::string at(const std::string &rel) const;
+    // The log lines written since init(), each as "LEVEL message" without
+    // the final line feed; a line whose prefix is malformed fails the case.
+    std::vector<std::string> logLines() const;
+
+    std::unique_ptr<QTemporaryDir> m_dir;
+    std::unique_ptr<QTemporaryDir> m_logDir;
+    std::string m_root;
+    std::string m_logPath;
+    mode_t m_savedUmask = 022;
+};
+
+// Byte strings print as Latin-1, one character per byte.
+namespace QTest {
+template <>
+inline char *toString(const std::string &s)
+{
+    return QTest::toString(QString::fromLatin1(s.c_str(), int(s.size())));
+}
+} // namespace QTest
+
+// ---- helpers shared by the test files ----
+
+void WriteBytes(const std::string &path, const std::string &bytes);
+std::string ReadBytes(const std::string &path);
+std::string PatternBytes(size_t size);
+mode_t ModeOf(const std::string &path);
+bool ExistsAsName(const std::string &path);
+void MakeFifo(const std::string &path);
+void MakeSocket(const std::string &path);
+
+// Runs body in a forked child that dropped to uid/gid 65534 and reports its
+// result as the exit status: 0 passed, any other value names the failed
+// check. Returns the status, or 200 + the signal when the child was killed,
+// 199 when the privileges could not be dropped.
+int RunAsNobody(const std::function<int()> &body);
+// The same in a forked child that keeps its privileges.
+int RunInChild(const std::function<int()> &body);
+
+// A small tmpfs mounted on a fresh folder, unmounted when it goes away.
+class TmpfsMount {
+public:
+    TmpfsMount(const std::string &dir, const std::string &options);
+    ~TmpfsMount();
+    TmpfsMount(const TmpfsMount &) = delete;
+    TmpfsMount &operator=(const TmpfsMount &) = delete;
+    bool mounted() const { return m_mounted; }
+    const std::string &why() const { return m_why; }
+
+private:
+    std::string m_dir;
+    bool m_mounted = false;
+    std::string m_why;
+};
+
+// Fault injection for the flush and close of one path (see fault-shim.cpp).
+struct InjectedFault {
+    InjectedFault(const std::string &path, int fsyncErrno, int closeErrno,
+                  const std::string &watchedSource = std::string());
+    ~InjectedFault();
+    static int fsyncCalls();
+    // Whether watchedSource still existed when path was flushed.
+    static bool sourcePresentAtSync();
+};
+
+// Skips the calling test with a reason (not from a helper: QSKIP returns).
+#define REQUIRE_ROOT()                                                         \
+    do {                                                                       \
+        if (geteuid() != 0)                                                    \
+            QSKIP("needs root: mounts a tmpfs or drops to uid 65534");        \
+    } while (0)
+
+// Compares logged lines with the expected ones; "%R" stands for the case's
+// folder.
+#define COMPARE_LOG(...)                                                       \
+    do {                                                                       \
+        QStringList want_;                                                     \
+        for (std::string e_ : std::vector<std::string>(__VA_ARGS__)) {         \
+            for (size_t p_; (p_ = e_.find("%R")) != std::string::npos;)        \
+                e_.replace(p_, 2, m_root);                                     \
+            want_ << QString::fromLatin1(e_.c_str(), int(e_.size()));          \
+        }                                                                      \
+        QStringList got_;                                                      \
+        for (const std::string &g_ : logLines())                               \
+            got_ << QString::fromLatin1(g_.c_str(), int(g_.size()));           \
+        QCOMPARE(got_, want_);                                                 \
+    } while (0)
+
+using Lines = std::vector<std::string>;
+Q_DECLARE_METATYPE(std::string)
+Q_DECLARE_METATYPE(Lines)

@@ -1,0 +1,699 @@
+// Cases of file copy, move, recursive removal and flush.
+#include "tst_fileop.h"
+
+#include "file-op.h"
+
+#include <QtTest>
+
+#include <cerrno>
+#include <cstring>
+#include <map>
+#include <set>
+#include <sstream>
+
+#include <dirent.h>
+#include <fcntl.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+// Sets a umask for one case and gives the fixture's back afterwards.
+class UmaskScope {
+public:
+    explicit UmaskScope(mode_t mask) : m_old(umask(mask)) {}
+    ~UmaskScope() { umask(m_old); }
+
+private:
+    mode_t m_old;
+};
+
+// Names in the order the directory hands them out, "." and ".." left out.
+std::vector<std::string> DirectoryOrder(const std::string &path)
+{
+    std::vector<std::string> names;
+    DIR *dir = opendir(path.c_str());
+    if (!dir)
+        return names;
+    while (struct dirent *d = readdir(dir)) {
+        if (strcmp(d->d_name, ".") != 0 && strcmp(d->d_name, "..") != 0)
+            names.emplace_back(d->d_name);
+    }
+    closedir(dir);
+    return names;
+}
+
+// A chain of `depth` folders named "d" below root/name, built through
+// descriptors so that it may go deeper than a path can name.
+bool MakeDeepChain(const std::string &root, const std::string &name, int depth)
+{
+    int fd = open(root.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    const char *next = name.c_str();
+    for (int level = 0; fd >= 0 && level < depth; ++level) {
+        if (mkdirat(fd, next, 0755) != 0) {
+            close(fd);
+            return false;
+        }
+        int child = openat(fd, next, O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+        close(fd);
+        fd = child;
+        next = "d";
+    }
+    if (fd < 0)
+        return false;
+    close(fd);
+    return true;
+}
+
+// Removes such a chain from the bottom up, again through descriptors.
+void RemoveDeepChain(const std::string &root, const std::string &name)
+{
+    std::vector<int> fds;
+    fds.push_back(open(root.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    const char *next = name.c_str();
+    while (fds.back() >= 0) {
+        fds.push_back(openat(fds.back(), next, O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
+        next = "d";
+    }
+    fds.pop_back();
+    for (size_t i = fds.size() - 1; i > 0; --i) {
+        close(fds[i]);
+        (void)unlinkat(fds[i - 1], i == 1 ? name.c_str() : "d", AT_REMOVEDIR);
+    }
+    close(fds[0]);
+}
+
+// Every file below root as relative name -> content ("<dir>" for folders).
+void Snapshot(const std::string &root, const std::string &rel,
+              std::map<std::string, std::string> &out)
+{
+    for (const std::string &name : DirectoryOrder(root + (rel.empty() ? "" : "/" + rel))) {
+        const std::string r = rel.empty() ? name : rel + "/" + name;
+        struct stat st;
+        if (lstat((root + "/" + r).c_str(), &st) != 0)
+            continue;
+        if (S_ISDIR(st.st_mode)) {
+            out[r] = "<dir>";
+            Snapshot(root, r, out);
+        } else {
+            out[r] = ReadBytes(root + "/" + r);
+        }
+    }
+}
+
+} // namespace
+
+// ---------------------------------------------------------------- CopyFile
+
+void TestFileOp::copySizes_data()
+{
+    QTest::addColumn<int>("size");
+    for (int size : {0, 1, 8191, 8192, 8193, 20000})
+        QTest::newRow(std::to_string(size).c_str()) << size;
+}
+
+void TestFileOp::copySizes()
+{
+    QFETCH(int, size);
+    const std::string bytes = PatternBytes(size_t(size));
+    WriteBytes(at("src"), bytes);
+
+    QCOMPARE(CopyFile(at("src"), at("dst"), false, false), 0);
+    QCOMPARE(ReadBytes(at("dst")), bytes);
+    QCOMPARE(ReadBytes(at("src")), bytes);
+    QCOMPARE(ModeOf(at("dst")), mode_t(0640));
+    COMPARE_LOG(Lines{});
+}
+
+void TestFileOp::copyTruncatesLongerDestination()
+{
+    const std::string bytes = PatternBytes(20000);
+    WriteBytes(at("src"), bytes);
+    WriteBytes(at("dst"), std::string(30000, 'L'));
+    QCOMPARE(chmod(at("dst").c_str(), 0600), 0);
+
+    QCOMPARE(CopyFile(at("src"), at("dst"), false, true), 0);
+    QCOMPARE(ReadBytes(at("dst")), bytes);
+    // An existing destination keeps its own mode, keepMode or not.
+    QCOMPARE(ModeOf(at("dst")), mode_t(0600));
+    COMPARE_LOG(Lines{});
+}
+
+void TestFileOp::copyModes_data()
+{
+    QTest::addColumn<uint>("mask");
+    QTest::addColumn<uint>("sourceMode");
+    QTest::addColumn<bool>("keepMode");
+    QTest::addColumn<uint>("expected");
+
+    QTest::newRow("0755 kept, umask 027") << 027u << 0755u << true << 0750u;
+    QTest::newRow("0755 not kept, umask 027") << 027u << 0755u << false << 0640u;
+    QTest::newRow("0600 kept, umask 027") << 027u << 0600u << true << 0600u;
+    QTest::newRow("0777 kept, umask 0") << 0u << 0777u << true << 0777u;
+    QTest::newRow("0700 not kept, umask 0") << 0u << 0700u << false << 0644u;
+    QTest::newRow("0755 kept, umask 022") << 022u << 0755u << true << 0755u;
+}
+
+void TestFileOp::copyModes()
+{
+    QFETCH(uint, mask);
+    QFETCH(uint, sourceMode);
+    QFETCH(bool, keepMode);
+    QFETCH(uint, expected);
+
+    UmaskScope scope(mask);
+    WriteBytes(at("src"), "#!/bin/sh\n");
+    QCOMPARE(chmod(at("src").c_str(), sourceMode), 0);
+    QCOMPARE(CopyFile(at("src"), at("dst"), false, keepMode), 0);
+    QCOMPARE(uint(ModeOf(at("dst"))), expected);
+    QCOMPARE(uint(ModeOf(at("src"))), sourceMode);
+    COMPARE_LOG(Lines{});
+}
+
+void TestFileOp::copyFailures_data()
+{
+    QTest::addColumn<std::string>("setup");
+    QTest::addColumn<std::string>("source");
+    QTest::addColumn<std::string>("destination"); // relative, or absolute
+    QTest::addColumn<int>("result");
+    QTest::addColumn<std::string>("leftAt");      // what the destination holds afterwards
+    QTest::addColumn<Lines>("log");
+
+    QTest::newRow("missing source") << std::string() << std::string("none") << std::string("dst") << -1
+        << std::string("<absent>") << Lines{"ERROR CopyFile: open(%R/none): No such file or directory (2)"};
+    QTest::newRow("missing destination folder") << std::string("f:src") << std::string("src") << std::string("no/dst") << -1
+        << std::string("<absent>") << Lines{"ERROR CopyFile: open(%R/no/dst): No such file or directory (2)"};
+    QTest::newRow("destination is a folder") << std::string("f:src;d:dst") << std::string("src") << std::string("dst") << -1
+        << std::string("<dir>") << Lines{"ERROR CopyFile: open(%R/dst): Is a directory (21)"};
+    QTest::newRow("source is a folder") << std::string("d:src") << std::string("src") << std::string("dst") << -1
+        << std::string() << Lines{"ERROR CopyFile: read: Is a directory (21)"};
+    QTest::newRow("source name of 5000 bytes") << std::string() << std::string(5000, 's') << std::string("dst") << -1
+        << std::string("<absent>") << Lines{"ERROR CopyFile: open(%R/" + std::string(5000, 's') + "): File name too long (36)"};
+    QTest::newRow("FIFO source without writer") << std::string("p:src") << std::string("src") << std::string("dst") << 0
+        << std::string() << Lines{};
+    QTest::newRow("FIFO destination without reader") << std::string("f:src;p:dst") << std::string("src") << std::string("dst") << -1
+        << std::string("<fifo>") << Lines{"ERROR CopyFile: open(%R/dst): No such device or address (6)"};
+    QTest::newRow("device that is always full") << std::string("f:src") << std::string("src") << std::string("/dev/full") << -2
+        << std::string("<device>") << Lines{"ERROR CopyFile: write: No space left on device (28)"};
+}
+
+void TestFileOp::copyFailures()
+{
+    QFETCH(std::string, setup);
+    QFETCH(std::string, source);
+    QFETCH(std::string, destination);
+    QFETCH(int, result);
+    QFETCH(std::string, leftAt);
+    QFETCH(Lines, log);
+
+    std::stringstream items(setup);
+    std::string item;
+    while (std::getline(items, item, ';')) {
+        const std::string p = at(item.substr(2));
+        if (item[0] == 'f')
+            WriteBytes(p, "data");
+        else if (item[0] == 'd')
+            QCOMPARE(::mkdir(p.c_str(), 0755), 0);
+        else if (item[0] == 'p')
+            MakeFifo(p);
+    }
+    const std::string dst = destination[0] == '/' ? destination : at(destination);
+
+    // removeSource: a failed copy never costs the source.
+    QCOMPARE(CopyFile(at(source), dst, true, false), result);
+    if (result != 0 && setup.find("f:src") != std::string::npos)
+        QCOMPARE(ReadBytes(at("src")), std::string("data"));
+    if (result != 0 && setup.find("d:src") != std::string::npos)
+        QVERIFY(ExistsAsName(at("src")));
+
+    struct stat st;
+    if (leftAt == "<absent>") {
+        QVERIFY(!ExistsAsName(dst));
+    } else if (leftAt == "<dir>") {
+        QVERIFY(::stat(dst.c_str(), &st) == 0 && S_ISDIR(st.st_mode));
+    } else if (leftAt == "<fifo>") {
+        QVERIFY(lstat(dst.c_str(), &st) == 0 && S_ISFIFO(st.st_mode));
+    } else if (leftAt != "<device>") {
+        QCOMPARE(ReadBytes(dst), leftAt);
+    }
+    COMPARE_LOG(log);
+}
+
+void TestFileOp::copyIntoReadOnlyFolder()
+{
+    REQUIRE_ROOT();
+    QCOMPARE(chmod(m_root.c_str(), 0755), 0);
+    QCOMPARE(::mkdir(at("ro").c_str(), 0), 0);
+    QCOMPARE(chmod(at("ro").c_str(), 0555), 0);
+    WriteBytes(at("src"), "data");
+    QCOMPARE(chmod(at("src").c_str(), 0644), 0);
+    WriteBytes(at("secret"), "data");
+    QCOMPARE(chmod(at("secret").c_str(), 0600), 0);
+    QCOMPARE(::mkdir(at("rw").c_str(), 0), 0);
+    QCOMPARE(chmod(at("rw").c_str(), 0777), 0);
+
+    const std::string root = m_root;
+    const int status = RunAsNobody([root] {
+        if (CopyFile(root + "/src", root + "/ro/dst", false, false) != -1)
+            return 1;
+        if (CopyFile(root + "/secret", root + "/rw/dst", false, false) != -1)
+            return 2;
+        return 0;
+    });
+    QCOMPARE(status, 0);
+    QVERIFY(!ExistsAsName(at("ro/dst")));
+    QVERIFY(!ExistsAsName(at("rw/dst")));
+    COMPARE_LOG(Lines{"ERROR CopyFile: open(%R/ro/dst): Permission denied (13)",
+                      "ERROR CopyFile: open(%R/secret): Permission denied (13)"});
+}
+
+void TestFileOp::copyFullFileSystem()
+{
+    REQUIRE_ROOT();
+    TmpfsMount mount(at("mnt"), "size=64k,mode=0755");
+    if (!mount.mounted())
+        QSKIP(mount.why().c_str());
+
+    const std::string bytes = PatternBytes(200000);
+    WriteBytes(at("src"), bytes);
+    QCOMPARE(CopyFile(at("src"), at("mnt/dst"), true, false), -2);
+
+    // The source stays whole; the destination keeps what fitted.
+    QCOMPARE(ReadBytes(at("src")), bytes);
+    const std::string partial = ReadBytes(at("mnt/dst"));
+    QVERIFY(!partial.empty());
+    QVERIFY(partial.size() < bytes.size());
+    QCOMPARE(partial, bytes.substr(0, partial.size()));
+    COMPARE_LOG(Lines{"ERROR CopyFile: write: No space left on device (28)"});
+}
+
+void TestFileOp::copyFlushAndCloseFailures_data()
+{
+    QTest::addColumn<int>("fsyncErrno");
+    QTest::addColumn<int>("closeErrno");
+    QTest::addColumn<int>("result");
+    QTest::addColumn<Lines>("log");
+
+    QTest::newRow("flush: no space") << ENOSPC << 0 << -2
+        << Lines{"ERROR CopyFile: fsync(%R/dst): No space left on device (28)"};
+    QTest::newRow("flush: quota") << EDQUOT << 0 << -2
+        << Lines{"ERROR CopyFile: fsync(%R/dst): Disk quota exceeded (122)"};
+    QTest::newRow("flush: I/O error") << EIO << 0 << -1
+        << Lines{"ERROR CopyFile: fsync(%R/dst): Input/output error (5)"};
+    QTest::newRow("close: no space") << 0 << ENOSPC << -2
+        << Lines{"ERROR CopyFile: close(%R/dst): No space left on device (28)"};
+    QTest::newRow("close: I/O error") << 0 << EIO << -1
+        << Lines{"ERROR CopyFile: close(%R/dst): Input/output error (5)"};
+    QTest::newRow("flush not supported by the file") << EINVAL << 0 << 0 << Lines{};
+}
+
+void TestFileOp::copyFlushAndCloseFailures()
+{
+    QFETCH(int, fsyncErrno);
+    QFETCH(int, closeErrno);
+    QFETCH(int, result);
+    QFETCH(Lines, log);
+
+    const std::string bytes = PatternBytes(10000);
+    WriteBytes(at("src"), bytes);
+    {
+        InjectedFault fault(at("dst"), fsyncErrno, closeErrno);
+        QCOMPARE(CopyFile(at("src"), at("dst"), true, false), result);
+        QCOMPARE(InjectedFault::fsyncCalls(), 1);
+    }
+    if (result != 0)
+        QCOMPARE(ReadBytes(at("src")), bytes);
+    else
+        QVERIFY(!ExistsAsName(at("src")));
+    QCOMPARE(ReadBytes(at("dst")), bytes);
+    COMPARE_LOG(log);
+}
+
+void TestFileOp::copyRemovesSourceLast()
+{
+    const std::string bytes = PatternBytes(8193);
+    WriteBytes(at("src"), bytes);
+    {
+        InjectedFault watch(at("dst"), 0, 0, at("src"));
+        QCOMPARE(CopyFile(at("src"), at("dst"), true, false), 0);
+        QCOMPARE(InjectedFault::fsyncCalls(), 1);
+        QVERIFY2(InjectedFault::sourcePresentAtSync(), "source removed before the copy was flushed");
+    }
+    QVERIFY(!ExistsAsName(at("src")));
+    QCOMPARE(ReadBytes(at("dst")), bytes);
+    COMPARE_LOG(Lines{});
+}
+
+// ---------------------------------------------------------------- FSMovePath
+
+void TestFileOp::move_data()
+{
+    QTest::addColumn<std::string>("kind");        // of the source
+    QTest::addColumn<std::string>("destination"); // "", "empty", "full", "file" or "long"
+    QTest::addColumn<int>("result");
+
+    QTest::newRow("file") << std::string("file") << std::string() << 0;
+    QTest::newRow("folder") << std::string("dir") << std::string() << 0;
+    QTest::newRow("symbolic link") << std::string("link") << std::string() << 0;
+    QTest::newRow("FIFO") << std::string("fifo") << std::string() << 0;
+    QTest::newRow("socket") << std::string("socket") << std::string() << 0;
+    QTest::newRow("folder onto an empty folder") << std::string("dir") << std::string("empty") << 0;
+    QTest::newRow("folder onto a full folder") << std::string("dir") << std::string("full") << -3;
+    QTest::newRow("file onto a file") << std::string("file") << std::string("file") << 0;
+    QTest::newRow("missing source") << std::string("missing") << std::string("file") << -2;
+    QTest::newRow("empty source") << std::string("emptyArg") << std::string() << -1;
+    QTest::newRow("empty destination") << std::string("file") << std::string("emptyArg") << -1;
+    QTest::newRow("name too long") << std::string("file") << std::string("long") << -100;
+}
+
+void TestFileOp::move()
+{
+    QFETCH(std::string, kind);
+    QFETCH(std::string, destination);
+    QFETCH(int, result);
+
+    std::string src = at("src");
+    std::string dst = at("dst");
+    if (kind == "file") {
+        WriteBytes(src, "moved");
+    } else if (kind == "dir") {
+        QCOMPARE(::mkdir(src.c_str(), 0755), 0);
+        WriteBytes(src + "/inner", "moved");
+    } else if (kind == "link") {
+        QCOMPARE(symlink("nowhere", src.c_str()), 0);
+    } else if (kind == "fifo") {
+        MakeFifo(src);
+    } else if (kind == "socket") {
+        MakeSocket(src);
+    } else if (kind == "emptyArg") {
+        src.clear();
+    }
+    if (destination == "empty" || destination == "full")
+        QCOMPARE(::mkdir(dst.c_str(), 0755), 0);
+    if (destination == "full")
+        WriteBytes(dst + "/occupant", "stays");
+    if (destination == "file")
+        WriteBytes(dst, "old");
+    if (destination == "emptyArg")
+        dst.clear();
+    if (destination == "long")
+        dst = at(std::string(300, 'n'));
+
+    struct stat before = {};
+    (void)lstat(src.c_str(), &before);
+
+    QCOMPARE(FSMovePath(src, dst), result);
+
+    if (result == 0) {
+        QVERIFY(!ExistsAsName(src));
+        struct stat after;
+        QCOMPARE(lstat(dst.c_str(), &after), 0);
+        // A rename keeps the very same file.
+        QCOMPARE(after.st_ino, before.st_ino);
+        if (kind == "file")
+            QCOMPARE(ReadBytes(dst), std::string("moved"));
+        if (kind == "dir")
+            QCOMPARE(ReadBytes(dst + "/inner"), std::string("moved"));
+    } else {
+        if (kind != "missing" && kind != "emptyArg")
+            QVERIFY(ExistsAsName(src));
+        if (destination == "file")
+            QCOMPARE(ReadBytes(dst), std::string("old"));
+        if (destination == "full")
+            QCOMPARE(ReadBytes(dst + "/occupant"), std::string("stays"));
+    }
+    COMPARE_LOG(Lines{});
+}
+
+void TestFileOp::moveAcrossFileSystems()
+{
+    REQUIRE_ROOT();
+    TmpfsMount mount(at("mnt"), "size=1m,mode=0755");
+    if (!mount.mounted())
+        QSKIP(mount.why().c_str());
+    struct stat here, there;
+    QCOMPARE(::stat(m_root.c_str(), &here), 0);
+    QCOMPARE(::stat(at("mnt").c_str(), &there), 0);
+    QVERIFY(here.st_dev != there.st_dev);
+
+    // A single file: copied, then the source removed; the mode is not kept.
+    const std::string bytes = PatternBytes(20000);
+    WriteBytes(at("file"), bytes);
+    QCOMPARE(chmod(at("file").c_str(), 0755), 0);
+    QCOMPARE(FSMovePath(at("file"), at("mnt/file")), 0);
+    QVERIFY(!ExistsAsName(at("file")));
+    QCOMPARE(ReadBytes(at("mnt/file")), bytes);
+    QCOMPARE(ModeOf(at("mnt/file")), mode_t(0640));
+
+    // A tree.
+    QCOMPARE(::mkdir(at("t").c_str(), 0755), 0);
+    QCOMPARE(::mkdir(at("t/sub").c_str(), 0755), 0);
+    QCOMPARE(::mkdir(at("t/sub/deep").c_str(), 0755), 0);
+    QCOMPARE(::mkdir(at("t/empty").c_str(), 0755), 0);
+    WriteBytes(at("t/a.txt"), PatternBytes(3000));
+    WriteBytes(at("t/sub/b"), PatternBytes(9000));
+    WriteBytes(at("t/sub/deep/c"), "");
+    WriteBytes(at("t/a b\n\xc3\xa9\xff"), "odd");
+    std::map<std::string, std::string> original;
+    Snapshot(at("t"), "", original);
+    QCOMPARE(original.size(), size_t(7));
+
+    QCOMPARE(FSMovePath(at("t"), at("mnt/t")), 0);
+    QVERIFY(!ExistsAsName(at("t")));
+    std::map<std::string, std::string> moved;
+    Snapshot(at("mnt/t"), "", moved);
+    QCOMPARE(moved == original, true);
+    QCOMPARE(ModeOf(at("mnt/t/sub")), mode_t(0750));
+
+    // Links and special files are not carried across.
+    QCOMPARE(symlink("file", at("link").c_str()), 0);
+    QCOMPARE(FSMovePath(at("link"), at("mnt/link")), -3);
+    QVERIFY(ExistsAsName(at("link")));
+    MakeFifo(at("fifo"));
+    QCOMPARE(FSMovePath(at("fifo"), at("mnt/fifo")), -3);
+    QVERIFY(ExistsAsName(at("fifo")));
+    QVERIFY(!ExistsAsName(at("mnt/link")) && !ExistsAsName(at("mnt/fifo")));
+    COMPARE_LOG(Lines{});
+}
+
+void TestFileOp::moveAcrossFileSystemsStopsAtLink()
+{
+    REQUIRE_ROOT();
+    TmpfsMount mount(at("mnt"), "size=1m,mode=0755");
+    if (!mount.mounted())
+        QSKIP(mount.why().c_str());
+
+    QCOMPARE(::mkdir(at("t").c_str(), 0755), 0);
+    for (const char *name : {"e1", "e2", "e3", "e4", "e5", "e6"})
+        WriteBytes(at("t/") + name, name);
+    QCOMPARE(symlink("e1", at("t/link").c_str()), 0);
+    const std::vector<std::string> order = DirectoryOrder(at("t"));
+    QCOMPARE(order.size(), size_t(7));
+
+    QCOMPARE(FSMovePath(at("t"), at("mnt/t")), -3);
+
+    bool beforeLink = true;
+    for (const std::string &name : order) {
+        if (name == "link")
+            beforeLink = false;
+        QVERIFY2(ExistsAsName(at("t/" + name)) != beforeLink, name.c_str());
+        QVERIFY2(ExistsAsName(at("mnt/t/" + name)) == beforeLink, name.c_str());
+        if (name != "link")
+            QCOMPARE(ReadBytes(at(beforeLink ? "mnt/t/" + name : "t/" + name)), name);
+    }
+    COMPARE_LOG(Lines{});
+}
+
+void TestFileOp::moveAcrossFileSystemsFull()
+{
+    REQUIRE_ROOT();
+    TmpfsMount mount(at("mnt"), "size=64k,mode=0755");
+    if (!mount.mounted())
+        QSKIP(mount.why().c_str());
+
+    const std::string bytes = PatternBytes(200000);
+    WriteBytes(at("big"), bytes);
+    QCOMPARE(FSMovePath(at("big"), at("mnt/big")), -3);
+    QCOMPARE(ReadBytes(at("big")), bytes);
+    COMPARE_LOG(Lines{"ERROR CopyFile: write: No space left on device (28)"});
+}
+
+// ---------------------------------------------------------------- FSRemovePath
+
+void TestFileOp::remove_data()
+{
+    QTest::addColumn<std::string>("kind");
+    QTest::addColumn<std::string>("rel");
+    QTest::addColumn<int>("result");
+
+    QTest::newRow("missing") << std::string() << std::string("none") << 0;
+    QTest::newRow("empty path") << std::string() << std::string() << -1;
+    QTest::newRow("file") << std::string("file") << std::string("t") << 0;
+    QTest::newRow("empty folder") << std::string("emptyDir") << std::string("t") << 0;
+    QTest::newRow("tree") << std::string("tree") << std::string("t") << 0;
+    QTest::newRow("tree, trailing slashes") << std::string("tree") << std::string("t//") << 0;
+    QTest::newRow("dangling link") << std::string("dangling") << std::string("t") << 0;
+    QTest::newRow("FIFO") << std::string("fifo") << std::string("t") << 0;
+    QTest::newRow("name of 5000 bytes") << std::string() << std::string(5000, 'x') << -1;
+    QTest::newRow("below a file") << std::string("file") << std::string("t/x") << -1;
+}
+
+void TestFileOp::remove()
+{
+    QFETCH(std::string, kind);
+    QFETCH(std::string, rel);
+    QFETCH(int, result);
+
+    const std::string t = at("t");
+    if (kind == "file") {
+        WriteBytes(t, "x");
+    } else if (kind == "emptyDir") {
+        QCOMPARE(::mkdir(t.c_str(), 0755), 0);
+    } else if (kind == "tree") {
+        QCOMPARE(::mkdir(t.c_str(), 0755), 0);
+        QCOMPARE(::mkdir((t + "/a").c_str(), 0755), 0);
+        QCOMPARE(::mkdir((t + "/a/b").c_str(), 0700), 0);
+        WriteBytes(t + "/a/b/file", "x");
+        WriteBytes(t + "/a b\n\xc3\xa9\xff", "x");
+        MakeFifo(t + "/a/fifo");
+        MakeSocket(t + "/a/sock");
+        QCOMPARE(symlink("nowhere", (t + "/a/dangling").c_str()), 0);
+        // Read-only entries go too: removal needs the folder's permission.
+        QCOMPARE(chmod((t + "/a/b/file").c_str(), 0), 0);
+    } else if (kind == "dangling") {
+        QCOMPARE(symlink("nowhere", t.c_str()), 0);
+    } else if (kind == "fifo") {
+        MakeFifo(t);
+    }
+    WriteBytes(at("neighbour"), "stays");
+
+    QCOMPARE(FSRemovePath(rel.empty() ? rel : at(rel)), result);
+    if (result == 0)
+        QVERIFY(!ExistsAsName(t));
+    else if (!kind.empty())
+        QVERIFY(ExistsAsName(t));
+    QCOMPARE(ReadBytes(at("neighbour")), std::string("stays"));
+    COMPARE_LOG(Lines{});
+}
+
+void TestFileOp::removeNeverFollowsLinks()
+{
+    QCOMPARE(::mkdir(at("outside").c_str(), 0755), 0);
+    QCOMPARE(::mkdir(at("outside/sub").c_str(), 0755), 0);
+    WriteBytes(at("outside/keep"), "keep");
+    WriteBytes(at("outside/sub/keep"), "keep");
+
+    QCOMPARE(::mkdir(at("t").c_str(), 0755), 0);
+    QCOMPARE(symlink("../outside", at("t/toDir").c_str()), 0);
+    QCOMPARE(symlink(at("outside/keep").c_str(), at("t/toFile").c_str()), 0);
+    QCOMPARE(symlink(at("outside/sub").c_str(), at("t/toSub").c_str()), 0);
+    QCOMPARE(FSRemovePath(at("t")), 0);
+    QVERIFY(!ExistsAsName(at("t")));
+
+    // A link named with a trailing slash is still the link, not its target.
+    QCOMPARE(symlink("outside", at("l").c_str()), 0);
+    QCOMPARE(FSRemovePath(at("l/")), 0);
+    QVERIFY(!ExistsAsName(at("l")));
+    QCOMPARE(symlink("outside", at("l").c_str()), 0);
+    QCOMPARE(FSRemovePath(at("l")), 0);
+    QVERIFY(!ExistsAsName(at("l")));
+
+    QCOMPARE(ReadBytes(at("outside/keep")), std::string("keep"));
+    QCOMPARE(ReadBytes(at("outside/sub/keep")), std::string("keep"));
+    COMPARE_LOG(Lines{});
+}
+
+void TestFileOp::removeUnreadableDirectory()
+{
+    REQUIRE_ROOT();
+    QCOMPARE(chmod(m_root.c_str(), 0755), 0);
+    QCOMPARE(::mkdir(at("locked").c_str(), 0755), 0);
+    WriteBytes(at("locked/file"), "x");
+    QCOMPARE(chmod(at("locked").c_str(), 0), 0);
+
+    // Owned by the unprivileged user, holding a folder it cannot open.
+    QCOMPARE(::mkdir(at("outer").c_str(), 0755), 0);
+    QCOMPARE(::mkdir(at("outer/locked").c_str(), 0), 0);
+    WriteBytes(at("outer/file"), "x");
+    QCOMPARE(chown(at("outer").c_str(), 65534, 65534), 0);
+    QCOMPARE(chown(at("outer/file").c_str(), 65534, 65534), 0);
+
+    const std::string root = m_root;
+    const int status = RunAsNobody([root] {
+        if (FSRemovePath(root + "/locked") != -3)
+            return 1;
+        if (FSRemovePath(root + "/outer") != -3)
+            return 2;
+        return 0;
+    });
+    QCOMPARE(status, 0);
+    QCOMPARE(ReadBytes(at("locked/file")), std::string("x"));
+    QVERIFY(ExistsAsName(at("outer/locked")));
+    COMPARE_LOG(Lines{});
+}
+
+void TestFileOp::removeDeepTree()
+{
+    // Within the path limit: removed completely.
+    QVERIFY(MakeDeepChain(m_root, "deep", 1500));
+    QCOMPARE(FSRemovePath(at("deep")), 0);
+    QVERIFY(!ExistsAsName(at("deep")));
+
+    // With few descriptors: one open folder at a time suffices.
+    QVERIFY(MakeDeepChain(m_root, "narrow", 400));
+    const std::string narrow = at("narrow");
+    const int status = RunInChild([narrow] {
+        struct rlimit limit = {32, 32};
+        if (setrlimit(RLIMIT_NOFILE, &limit) != 0)
+            return 1;
+        return FSRemovePath(narrow) == 0 ? 0 : 2;
+    });
+    QCOMPARE(status, 0);
+    QVERIFY(!ExistsAsName(at("narrow")));
+
+    // Deeper than a path can name: a failure, not a crash.
+    QVERIFY(MakeDeepChain(m_root, "abyss", 2500));
+    const int result = FSRemovePath(at("abyss"));
+    RemoveDeepChain(m_root, "abyss");
+    QCOMPARE(result, -3);
+    QVERIFY(!ExistsAsName(at("abyss")));
+    COMPARE_LOG(Lines{});
+}
+
+// ---------------------------------------------------------------- FSFsync
+
+void TestFileOp::fsync_data()
+{
+    QTest::addColumn<std::string>("kind");
+    QTest::addColumn<std::string>("rel");
+    QTest::addColumn<int>("result");
+    QTest::addColumn<Lines>("log");
+
+    QTest::newRow("missing") << std::string() << std::string("none") << 1 << Lines{};
+    QTest::newRow("file") << std::string("file") << std::string("p") << 0 << Lines{};
+    QTest::newRow("folder") << std::string("dir") << std::string("p") << 0 << Lines{};
+    QTest::newRow("FIFO without writer") << std::string("fifo") << std::string("p") << -1
+        << Lines{"ERROR FSFsync: fsync(%R/p): Invalid argument (22)"};
+    QTest::newRow("name of 5000 bytes") << std::string() << std::string(5000, 'f') << -1
+        << Lines{"ERROR FSFsync: open(%R/" + std::string(5000, 'f') + "): File name too long (36)"};
+    QTest::newRow("below a file") << std::string("file") << std::string("p/x") << -1
+        << Lines{"ERROR FSFsync: open(%R/p/x): Not a directory (20)"};
+}
+
+void TestFileOp::fsync()
+{
+    QFETCH(std::string, kind);
+    QFETCH(std::string, rel);
+    QFETCH(int, result);
+    QFETCH(Lines, log);
+
+    if (kind == "file")
+        WriteBytes(at("p"), "x");
+    else if (kind == "dir")
+        QCOMPARE(::mkdir(at("p").c_str(), 0755), 0);
+    else if (kind == "fifo")
+        MakeFifo(at("p"));
+    QCOMPARE(FSFsync(at(rel)), result);
+    COMPARE_LOG(log);
+}
