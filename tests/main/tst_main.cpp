@@ -1,0 +1,387 @@
+// Start-up: the path table under the desktop and XDG_DATA_HOME rules
+// in-process, then the launcher executable as a real process in a staged
+// tree (bin/, lib/plugins/, log/ switch file) with a private home.
+#include "log.h"
+#include "startup.h"
+#include "uipathmanager.h"
+
+#include <QApplication>
+#include <QFont>
+#include <QLockFile>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QtTest>
+
+namespace {
+
+const char *const kTableKeys[] = {
+    "user_quenmark_zelto_path",          "user_quenmark_zelto_app_path",
+    "user_quenmark_zelto_resource_path", "user_quenmark_zelto_data_path",
+    "user_quenmark_zelto_working_dir_path", "user_quenmark_zelto_ui_path",
+    "user_orvilex_path",                 "user_orvilex_resource_path",
+};
+const char *const kTableTails[] = {
+    "/.QuenmarkZelto",
+    "/.QuenmarkZelto/QuenmarkZelto.app",
+    "/.QuenmarkZelto/QuenmarkZelto.app",
+    "/.QuenmarkZelto/data",
+    "/.QuenmarkZelto/QuenmarkZelto.app/bin",
+    "/.QuenmarkZelto/QuenmarkZelto.app/bin/cloud-zelto-ui",
+    "/.Orvilex",
+    "/.Orvilex/Orvilex.app",
+};
+
+// Sets or (for a null string) unsets an environment variable for the
+// scope, restoring the old state afterwards.
+class ScopedEnv
+{
+public:
+    ScopedEnv(const char *name, const QString &value)
+        : m_name(name), m_had(qEnvironmentVariableIsSet(name)), m_old(qgetenv(name))
+    {
+        if (value.isNull())
+            qunsetenv(name);
+        else
+            qputenv(name, value.toUtf8());
+    }
+    ~ScopedEnv()
+    {
+        if (m_had)
+            qputenv(m_name, m_old);
+        else
+            qunsetenv(m_name);
+    }
+
+private:
+    const char *m_name;
+    bool m_had;
+    QByteArray m_old;
+};
+
+QByteArray readAll(const QString &path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+bool writeFile(const QString &path, const QByteArray &content)
+{
+    QFile f(path);
+    return f.open(QIODevice::WriteOnly | QIODevice::Truncate) && f.write(content) == content.size();
+}
+
+// The messages of a log's lines, after the prefix, for one level word.
+QStringList messages(const QByteArray &log, const QString &word)
+{
+    static const QRegularExpression re(QStringLiteral(
+        "^\\d{4}-\\d{2}-\\d{2}T\\d{2}:\\d{2}:\\d{2} \\([ \\d]{5,}:[ \\d]{5}\\) \\[(\\w+)\\] ([\\w/.-]+)\\(\\d+\\): (.*)$"));
+    QStringList out;
+    for (const QByteArray &line : log.split('\n')) {
+        const QRegularExpressionMatch m = re.match(QString::fromUtf8(line));
+        if (m.hasMatch() && m.captured(1) == word)
+            out << m.captured(2) + QLatin1Char('|') + m.captured(3);
+    }
+    return out;
+}
+
+struct Run {
+    int exitCode = -1;
+    QByteArray out;
+    QByteArray err;
+};
+
+} // namespace
+
+class TestMain : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void pathTable_data();
+    void pathTable();
+    void fontFollowsLanguage_data();
+    void fontFollowsLanguage();
+    void startUpLogsPaths();
+    void pathTableInLaunchedProcess_data();
+    void pathTableInLaunchedProcess();
+    void bareNameGivesRelativePluginPath();
+    void secondLauncherIsRefused();
+    void blockedLogFolder();
+    void noSwitchFileNoInfoLines();
+
+private:
+    // A tree that looks installed: root/bin/zelto-launcher,
+    // root/lib/plugins/platforms/libqoffscreen.so, root/log/.
+    bool stage(const QByteArray &switchFile);
+    Run launch(const QProcessEnvironment &extra = QProcessEnvironment());
+
+    std::unique_ptr<QTemporaryDir> m_dir;
+    QString m_root, m_home, m_runtime;
+};
+
+void TestMain::init()
+{
+    m_dir = std::make_unique<QTemporaryDir>();
+    QVERIFY(m_dir->isValid());
+    m_root = m_dir->filePath("root");
+    m_home = m_dir->filePath("home");
+    m_runtime = m_dir->filePath("runtime");
+    QVERIFY(QDir().mkpath(m_home));
+    QVERIFY(QDir().mkpath(m_runtime));
+}
+
+bool TestMain::stage(const QByteArray &switchFile)
+{
+    if (!QDir().mkpath(m_root + "/bin") || !QDir().mkpath(m_root + "/lib/plugins/platforms")
+        || !QDir().mkpath(m_root + "/log"))
+        return false;
+    if (!QFile::copy(QStringLiteral(LAUNCHER_EXE), m_root + "/bin/zelto-launcher"))
+        return false;
+    if (!QFile::link(QStringLiteral(OFFSCREEN_PLUGIN), m_root + "/lib/plugins/platforms/libqoffscreen.so"))
+        return false;
+    return switchFile.isNull() || writeFile(m_root + "/log/launcher.debug", switchFile);
+}
+
+Run TestMain::launch(const QProcessEnvironment &extra)
+{
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("HOME", m_home);
+    env.insert("XDG_RUNTIME_DIR", m_runtime);
+    env.insert("QT_QPA_PLATFORM", "offscreen");
+    env.remove("XDG_CURRENT_DESKTOP");
+    env.remove("XDG_DATA_HOME");
+    for (const QString &key : extra.keys()) {
+        if (extra.value(key) == QLatin1String("<unset>"))
+            env.remove(key);
+        else
+            env.insert(key, extra.value(key));
+    }
+    QProcess p;
+    p.setProcessEnvironment(env);
+    p.setWorkingDirectory(m_dir->path());
+    p.start(m_root + "/bin/zelto-launcher", QStringList());
+    Run run;
+    if (!p.waitForFinished(60000)) {
+        p.kill();
+        p.waitForFinished();
+        return run;
+    }
+    run.exitCode = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
+    run.out = p.readAllStandardOutput();
+    run.err = p.readAllStandardError();
+    return run;
+}
+
+void TestMain::pathTable_data()
+{
+    QTest::addColumn<QString>("desktop"); // null: unset
+    QTest::addColumn<QString>("dataHome"); // null: unset
+    QTest::addColumn<QString>("base"); // "~" for the home folder
+    QTest::addColumn<int>("installPathLines");
+
+    const QString share = QStringLiteral("/home/u/.local/share");
+    QTest::newRow("desktop unset") << QString() << share << "~" << 0;
+    QTest::newRow("GNOME") << "ubuntu:GNOME" << share << "~" << 0;
+    QTest::newRow("Deepin with data home") << "Deepin" << share << share << 8;
+    QTest::newRow("Deepin, trailing slash") << "Deepin" << share + "/" << share << 8;
+    QTest::newRow("Deepin, doubled separators") << "Deepin" << "/home//u/./.local/x/../share" << share << 8;
+    QTest::newRow("Deepin, data home unset") << "Deepin" << QString() << "~" << 8;
+    QTest::newRow("Deepin, data home empty") << "Deepin" << "" << "~" << 8;
+    QTest::newRow("Deepin in a list") << "Deepin:GNOME" << share << "~" << 0;
+    QTest::newRow("deepin lower case") << "deepin" << share << "~" << 0;
+    QTest::newRow("desktop empty") << "" << share << "~" << 0;
+}
+
+void TestMain::pathTable()
+{
+    QFETCH(QString, desktop);
+    QFETCH(QString, dataHome);
+    QFETCH(QString, base);
+    QFETCH(int, installPathLines);
+
+    ScopedEnv home("HOME", m_home);
+    ScopedEnv d("XDG_CURRENT_DESKTOP", desktop);
+    ScopedEnv h("XDG_DATA_HOME", dataHome);
+
+    // The DEBUG lines of the base rule, captured through a configured log.
+    const QString log = m_dir->filePath("table.log"), sw = m_dir->filePath("table.debug");
+    QVERIFY(writeFile(sw, "service_debug=7\n"));
+    QCOMPARE(LogConfigure(LOG_MODE_FILE, log.toUtf8().constData(), sw.toUtf8().constData(), 50, 1), 0);
+    RegisterPathTable();
+    LogConfigure(LOG_MODE_STDERR, "", "", 50, 0);
+
+    const QString expectedBase = base == "~" ? QDir::cleanPath(m_home) : base;
+    UIPathManager *paths = UIPathManager::getInstance();
+    for (size_t i = 0; i < sizeof kTableKeys / sizeof *kTableKeys; ++i)
+        QCOMPARE(paths->getPath(kTableKeys[i]), expectedBase + kTableTails[i]);
+    QCOMPARE(paths->getPath("user_quenmark_zelto_app_path"), paths->getPath("user_quenmark_zelto_resource_path"));
+    QCOMPARE(paths->getPath("root_resource_path"), QDir::cleanPath(QCoreApplication::applicationDirPath() + "/.."));
+    for (const char *key : kTableKeys)
+        QVERIFY(!paths->getPath(key).endsWith('/'));
+
+    const QStringList debug = messages(readAll(log), "DEBUG");
+    const QString shown = desktop.isNull() ? QStringLiteral("ubuntu:GNOME") : desktop;
+    QCOMPARE(debug.filter("Current Desktop is").size(), 8);
+    QCOMPARE(debug.first(), "cloud-service.cpp|Current Desktop is " + shown);
+    QCOMPARE(debug.filter("user install path is").size(), installPathLines);
+    if (installPathLines)
+        QCOMPARE(debug.at(1), "cloud-service.cpp|user install path is " + (dataHome.isNull() ? QString() : dataHome));
+}
+
+void TestMain::fontFollowsLanguage_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QString>("family");
+    QTest::newRow("Thai") << "th_TH.UTF-8" << "Microsoft Sans Serif";
+    QTest::newRow("German") << "de_DE.UTF-8" << "Arial";
+    QTest::newRow("unknown language") << "fi_FI" << "Arial";
+    QTest::newRow("C") << "C" << "Arial";
+}
+
+void TestMain::fontFollowsLanguage()
+{
+    QFETCH(QString, language);
+    QFETCH(QString, family);
+    ScopedEnv a("LANGUAGE", QString());
+    ScopedEnv b("LC_ALL", language);
+    SetupTranslatorAndFont();
+    const QFont font = QApplication::font();
+    QCOMPARE(font.family(), family);
+    QCOMPARE(font.pointSize(), 9);
+    QVERIFY(!font.bold());
+    QVERIFY(!font.italic());
+}
+
+void TestMain::startUpLogsPaths()
+{
+    QVERIFY(stage("launcher_debug=7\n"));
+    const Run run = launch();
+    QCOMPARE(run.exitCode, 0);
+    const QString root = QDir::cleanPath(m_root);
+    QCOMPARE(run.out.split('\n').first(), "lib path = '" + (root + "/lib/plugins").toUtf8() + "'");
+
+    const QString log = m_home + "/.QuenmarkZelto/log/launcher.log";
+    QVERIFY(QFile::exists(log));
+    const QStringList info = messages(readAll(log), "INFO");
+    QVERIFY2(info.size() >= 7, qPrintable(info.join('\n')));
+    const QStringList expected = {
+        "main.cpp|>>> user_orvilex_path = " + m_home + "/.Orvilex",
+        "main.cpp|>>> user_orvilex_app_path = ",
+        "main.cpp|>>> user_orvilex_resource_path = " + m_home + "/.Orvilex/Orvilex.app",
+        "main.cpp|>>> user_orvilex_data_path = ",
+        "main.cpp|>>> user_orvilex_working_dir_path = ",
+        "main.cpp|>>> user_orvilex_zelto_ui_path = ",
+        "main.cpp|>>> root_resource_path = " + root,
+    };
+    QCOMPARE(info.mid(0, 7), expected);
+    QVERIFY(!messages(readAll(log), "DEBUG").contains("main.cpp|app has already launched, return"));
+}
+
+void TestMain::pathTableInLaunchedProcess_data()
+{
+    QTest::addColumn<QString>("desktop");
+    QTest::addColumn<QString>("dataHome");
+    QTest::addColumn<bool>("underDataHome");
+    QTest::newRow("Deepin") << "Deepin" << "data" << true;
+    QTest::newRow("Deepin, trailing slash") << "Deepin" << "data/" << true;
+    QTest::newRow("Deepin, empty data home") << "Deepin" << "" << false;
+    QTest::newRow("desktop unset") << "<unset>" << "data" << false;
+    QTest::newRow("KDE") << "KDE" << "data" << false;
+}
+
+void TestMain::pathTableInLaunchedProcess()
+{
+    QFETCH(QString, desktop);
+    QFETCH(QString, dataHome);
+    QFETCH(bool, underDataHome);
+    QVERIFY(stage("launcher_debug=6\n"));
+    const QString data = m_dir->filePath("data");
+    QProcessEnvironment extra;
+    extra.insert("XDG_CURRENT_DESKTOP", desktop);
+    extra.insert("XDG_DATA_HOME", dataHome.isEmpty() ? QString() : m_dir->filePath(dataHome));
+    const Run run = launch(extra);
+    QCOMPARE(run.exitCode, 0);
+
+    const QString base = underDataHome ? data : m_home;
+    const QString other = underDataHome ? m_home : data;
+    const QString log = base + "/.QuenmarkZelto/log/launcher.log";
+    QVERIFY(QFile::exists(log));
+    QVERIFY(!QFile::exists(other + "/.QuenmarkZelto"));
+    QCOMPARE(messages(readAll(log), "INFO").value(0), "main.cpp|>>> user_orvilex_path = " + base + "/.Orvilex");
+}
+
+void TestMain::bareNameGivesRelativePluginPath()
+{
+    QVERIFY(stage(QByteArray()));
+    // argv[0] exactly "zelto-launcher", started from its own folder: the
+    // plug-in path is relative to the working folder, and still found.
+    QProcess p;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("HOME", m_home);
+    env.insert("XDG_RUNTIME_DIR", m_runtime);
+    env.insert("QT_QPA_PLATFORM", "offscreen");
+    p.setProcessEnvironment(env);
+    p.setWorkingDirectory(m_root + "/bin");
+    p.start("bash", {"-c", "exec -a zelto-launcher ./zelto-launcher"});
+    QVERIFY(p.waitForFinished(60000));
+    QCOMPARE(p.exitCode(), 0);
+    QCOMPARE(p.readAllStandardOutput().split('\n').first(), QByteArray("lib path = '../lib/plugins'"));
+}
+
+void TestMain::secondLauncherIsRefused()
+{
+    QVERIFY(stage("launcher_debug=7\n"));
+    // This process stands in for a launcher that is already running: it
+    // holds the instance lock of the same user.
+    QLockFile running(m_runtime + "/zelto-launcher.lock");
+    QVERIFY(running.tryLock(0));
+
+    const Run run = launch();
+    QCOMPARE(run.exitCode, 0);
+    // Nothing after the lib path line: no translator, no launch.
+    QCOMPARE(run.out, "lib path = '" + QDir::cleanPath(m_root + "/lib/plugins").toUtf8() + "'\n");
+
+    // The refused launcher configured the log before it gave up.
+    const QByteArray log = readAll(m_home + "/.QuenmarkZelto/log/launcher.log");
+    QCOMPARE(messages(log, "INFO").size(), 7);
+    QCOMPARE(messages(log, "DEBUG"), QStringList{"main.cpp|app has already launched, return"});
+    QVERIFY(running.isLocked());
+
+    // Once the holder is gone, the next launcher runs.
+    running.unlock();
+    const Run next = launch();
+    QCOMPARE(next.exitCode, 0);
+    QCOMPARE(messages(readAll(m_home + "/.QuenmarkZelto/log/launcher.log"), "DEBUG"),
+             QStringList{"main.cpp|app has already launched, return"});
+}
+
+void TestMain::blockedLogFolder()
+{
+    QVERIFY(stage("launcher_debug=7\n"));
+    QVERIFY(QDir().mkpath(m_home + "/.QuenmarkZelto"));
+    QVERIFY(writeFile(m_home + "/.QuenmarkZelto/log", "not a folder\n"));
+
+    const Run run = launch();
+    QCOMPARE(run.exitCode, 0);
+    QVERIFY(run.out.startsWith("lib path = '"));
+    QCOMPARE(readAll(m_home + "/.QuenmarkZelto/log"), QByteArray("not a folder\n"));
+    QVERIFY(QFileInfo(m_home + "/.QuenmarkZelto/log").isFile());
+    // The log kept its initial state: nothing below WARNING anywhere.
+    QVERIFY(!run.err.contains("[INFO]"));
+    QVERIFY(!run.err.contains("[DEBUG]"));
+}
+
+void TestMain::noSwitchFileNoInfoLines()
+{
+    QVERIFY(stage(QByteArray()));
+    const Run run = launch();
+    QCOMPARE(run.exitCode, 0);
+    const QString log = m_home + "/.QuenmarkZelto/log/launcher.log";
+    QVERIFY(QFileInfo(log).isFile());
+    QCOMPARE(messages(readAll(log), "INFO"), QStringList());
+}
+
+QTEST_MAIN(TestMain)
+#include "tst_main.moc"
