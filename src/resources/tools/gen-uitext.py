@@ -5,7 +5,8 @@ Inputs (this folder):
   ui-texts.txt             one entry a line, "key|English text"; '#' starts a
                            comment line. Order is free; positions are assigned
                            here.
-  translations/<code>.txt  "English text|translation" lines of one language.
+  translations/<code>.txt  "source|translation" lines of one language; the
+                           source is a key of the table or its English text.
 
 Outputs:
   ../ui-text-table.cpp     the two parallel constant arrays, texts marked with
@@ -152,7 +153,7 @@ def placeholders(s):
     return sorted(set(PLACEHOLDER_RE.findall(s)))
 
 
-def read_translations(code, distinct):
+def read_translations(code, distinct, text_of_key):
     path = os.path.join(HERE, "translations", code + ".txt")
     result = {}
     if not os.path.exists(path):
@@ -167,9 +168,11 @@ def read_translations(code, distinct):
             src, tr = line.split("|", 1)
             src, tr = src.strip(), tr.strip()
             if src not in distinct:
+                src = text_of_key.get(src.lower(), src)
+            if src not in distinct:
                 fail("%s:%d: not a table text: %r" % (path, n, src))
-            if src in result:
-                fail("%s:%d: translated twice: %r" % (path, n, src))
+            if src in result and result[src] != tr:
+                fail("%s:%d: translated twice, differently: %r" % (path, n, src))
             if not tr:
                 fail("%s:%d: empty translation" % (path, n))
             if placeholders(src) != placeholders(tr):
@@ -224,8 +227,9 @@ def main():
             seen.add(text)
             order.append(text)
     counts = {}
+    text_of_key = {k.lower(): t for k, t in table}
     for code in LANGUAGES:
-        tr = {} if code == "enu" else read_translations(code, seen)
+        tr = {} if code == "enu" else read_translations(code, seen, text_of_key)
         write_catalogue(code, order, tr)
         counts[code] = len(order) if code == "enu" else len(tr)
     for code in LANGUAGES:

@@ -5,11 +5,11 @@
     <name>global</name>
     <message>
         <source>The quota of destination shared folder has reached the system limit. Please change the quota limit on the server or contact the system administrator.</source>
-        <translation type="unfinished">The quota of destination shared folder has reached the system limit. Please change the quota limit on the server or contact the system administrator.</translation>
+        <translation>Das Kontingent des freigegebenen Zielordners hat das Systemlimit erreicht. Ändern Sie das Kontingent auf dem Server oder wenden Sie sich an den Systemadministrator.</translation>
     </message>
     <message>
         <source>Modified</source>
-        <translation type="unfinished">Modified</translation>
+        <translation>Geändert</translation>
     </message>
     <message>
         <source>Forgot your password?</source>
@@ -17,7 +17,7 @@
     </message>
     <message>
         <source>Field cannot exceed %1 numbers.</source>
-        <translation type="unfinished">Field cannot exceed %1 numbers.</translation>
+        <translation>Das Feld darf höchstens %1 Ziffern enthalten.</translation>
     </message>
     <message>
         <source>Show or hide the password</source>
@@ -41,7 +41,7 @@
     </message>
     <message>
         <source>Details</source>
-        <translation type="unfinished">Details</translation>
+        <translation>Details</translation>
     </message>
     <message>
         <source>Upload queue</source>
@@ -49,7 +49,7 @@
     </message>
     <message>
         <source>About</source>
-        <translation type="unfinished">About</translation>
+        <translation>Info</translation>
     </message>
     <message>
         <source>Sync Task</source>
@@ -89,7 +89,7 @@
     </message>
     <message>
         <source>Error</source>
-        <translation type="unfinished">Error</translation>
+        <translation>Fehler</translation>
     </message>
     <message>
         <source>Server: %1</source>
@@ -109,7 +109,7 @@
     </message>
     <message>
         <source>General</source>
-        <translation type="unfinished">General</translation>
+        <translation>Allgemein</translation>
     </message>
     <message>
         <source>Proxy server requires a password</source>
@@ -117,7 +117,7 @@
     </message>
     <message>
         <source>Field cannot exceed %1 characters.</source>
-        <translation type="unfinished">Field cannot exceed %1 characters.</translation>
+        <translation>Das Feld darf höchstens %1 Zeichen enthalten.</translation>
     </message>
     <message>
         <source>I &amp;accept the terms in the License Agreement</source>
@@ -129,7 +129,7 @@
     </message>
     <message>
         <source>The backup failed.</source>
-        <translation type="unfinished">The backup failed.</translation>
+        <translation>Die Sicherung ist fehlgeschlagen.</translation>
     </message>
     <message>
         <source>Upgrading...</source>
@@ -141,7 +141,7 @@
     </message>
     <message>
         <source>Get Started</source>
-        <translation type="unfinished">Get Started</translation>
+        <translation>Los geht's</translation>
     </message>
     <message>
         <source>Restore this version? The current version will be saved as a previous version.</source>
@@ -149,7 +149,7 @@
     </message>
     <message>
         <source>Updating %1...</source>
-        <translation type="unfinished">Updating %1...</translation>
+        <translation>%1 wird aktualisiert...</translation>
     </message>
     <message>
         <source>Search</source>
@@ -181,7 +181,7 @@
     </message>
     <message>
         <source>Do not show this again</source>
-        <translation type="unfinished">Do not show this again</translation>
+        <translation>Nicht mehr anzeigen</translation>
     </message>
     <message>
         <source>Enter the encryption key to open this shared folder.</source>
@@ -193,7 +193,7 @@
     </message>
     <message>
         <source>Apply</source>
-        <translation type="unfinished">Apply</translation>
+        <translation>Übernehmen</translation>
     </message>
     <message>
         <source>File names</source>
@@ -245,7 +245,7 @@
     </message>
     <message>
         <source>Yes</source>
-        <translation type="unfinished">Yes</translation>
+        <translation>Ja</translation>
     </message>
     <message>
         <source>Connected through the relay service</source>
@@ -273,7 +273,7 @@
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished">OK</translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>A task with this name already exists.</source>
@@ -289,7 +289,7 @@
     </message>
     <message>
         <source>No</source>
-        <translation type="unfinished">No</translation>
+        <translation>Nein</translation>
     </message>
     <message>
         <source>Failed</source>
@@ -301,7 +301,7 @@
     </message>
     <message>
         <source>The sync service could not be started.</source>
-        <translation type="unfinished">The sync service could not be started.</translation>
+        <translation>Der Synchronisierungsdienst konnte nicht gestartet werden.</translation>
     </message>
     <message>
         <source>Rolling back action:</source>
@@ -309,7 +309,7 @@
     </message>
     <message>
         <source>Connecting to %1...</source>
-        <translation type="unfinished">Connecting to %1...</translation>
+        <translation>Verbindung mit %1 wird hergestellt...</translation>
     </message>
     <message>
         <source>Domain user</source>
@@ -317,15 +317,15 @@
     </message>
     <message>
         <source>Hide Details</source>
-        <translation type="unfinished">Hide Details</translation>
+        <translation>Details ausblenden</translation>
     </message>
     <message>
         <source>About Quenmark Zelto Client</source>
-        <translation type="unfinished">About Quenmark Zelto Client</translation>
+        <translation>Über Quenmark Zelto Client</translation>
     </message>
     <message>
         <source>Up to date</source>
-        <translation type="unfinished">Up to date</translation>
+        <translation>Auf dem neuesten Stand</translation>
     </message>
     <message>
         <source>Notify me about conflicts</source>
@@ -333,7 +333,7 @@
     </message>
     <message>
         <source>Quenmark Zelto Client</source>
-        <translation type="unfinished">Quenmark Zelto Client</translation>
+        <translation>Quenmark Zelto Client</translation>
     </message>
     <message>
         <source>Remove saved account</source>
@@ -353,7 +353,7 @@
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished">Close</translation>
+        <translation>Schließen</translation>
     </message>
     <message>
         <source>The path of the folder is too long.</source>
@@ -361,7 +361,7 @@
     </message>
     <message>
         <source>Remind Me Later</source>
-        <translation type="unfinished">Remind Me Later</translation>
+        <translation>Später erinnern</translation>
     </message>
     <message>
         <source>TB</source>
@@ -385,7 +385,7 @@
     </message>
     <message>
         <source>The installation failed. Please reinstall Quenmark Zelto Client.</source>
-        <translation type="unfinished">The installation failed. Please reinstall Quenmark Zelto Client.</translation>
+        <translation>Die Installation ist fehlgeschlagen. Bitte installieren Sie Quenmark Zelto Client erneut.</translation>
     </message>
     <message>
         <source>No access</source>
@@ -397,7 +397,7 @@
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished">Name</translation>
+        <translation>Name</translation>
     </message>
     <message>
         <source>Save Report...</source>
@@ -413,11 +413,11 @@
     </message>
     <message>
         <source>Unable to install the update.</source>
-        <translation type="unfinished">Unable to install the update.</translation>
+        <translation>Das Update kann nicht installiert werden.</translation>
     </message>
     <message>
         <source>Username</source>
-        <translation type="unfinished">Username</translation>
+        <translation>Benutzername</translation>
     </message>
     <message>
         <source>The Setup Wizard will update the installed [ProductName] on your computer. Click Next to continue or Cancel to exit the Setup Wizard.</source>
@@ -477,11 +477,11 @@
     </message>
     <message>
         <source>Offline</source>
-        <translation type="unfinished">Offline</translation>
+        <translation>Offline</translation>
     </message>
     <message>
         <source>There is not enough free space on the server.</source>
-        <translation type="unfinished">There is not enough free space on the server.</translation>
+        <translation>Auf dem Server ist nicht genügend Speicherplatz frei.</translation>
     </message>
     <message>
         <source>You need administrator privileges to install [ProductName]. Sign in as an administrator and run the setup again.</source>
@@ -497,7 +497,7 @@
     </message>
     <message>
         <source>Syncing %1 of %2 files</source>
-        <translation type="unfinished">Syncing %1 of %2 files</translation>
+        <translation>%1 von %2 Dateien werden synchronisiert</translation>
     </message>
     <message>
         <source>Add Rule</source>
@@ -513,7 +513,7 @@
     </message>
     <message>
         <source>Moving your settings to the new version...</source>
-        <translation type="unfinished">Moving your settings to the new version...</translation>
+        <translation>Ihre Einstellungen werden in die neue Version übernommen...</translation>
     </message>
     <message>
         <source>Folders on a removable drive cannot be synced.</source>
@@ -545,11 +545,11 @@
     </message>
     <message>
         <source>A conflict was found in %1. Both versions have been kept.</source>
-        <translation type="unfinished">A conflict was found in %1. Both versions have been kept.</translation>
+        <translation>In %1 wurde ein Konflikt gefunden. Beide Versionen wurden beibehalten.</translation>
     </message>
     <message>
         <source>Start Quenmark Zelto Client when I sign in</source>
-        <translation type="unfinished">Start Quenmark Zelto Client when I sign in</translation>
+        <translation>Quenmark Zelto Client beim Anmelden starten</translation>
     </message>
     <message>
         <source>Copying new files</source>
@@ -561,7 +561,7 @@
     </message>
     <message>
         <source>Settings</source>
-        <translation type="unfinished">Settings</translation>
+        <translation>Einstellungen</translation>
     </message>
     <message>
         <source>Create Sharing Link</source>
@@ -569,7 +569,7 @@
     </message>
     <message>
         <source>The sync service stopped unexpectedly.</source>
-        <translation type="unfinished">The sync service stopped unexpectedly.</translation>
+        <translation>Der Synchronisierungsdienst wurde unerwartet beendet.</translation>
     </message>
     <message>
         <source>The background service is running.</source>
@@ -605,7 +605,7 @@
     </message>
     <message>
         <source>Quenmark Zelto Client %1 is available. You have version %2.</source>
-        <translation type="unfinished">Quenmark Zelto Client %1 is available. You have version %2.</translation>
+        <translation>Quenmark Zelto Client %1 ist verfügbar. Sie haben Version %2.</translation>
     </message>
     <message>
         <source>Original location</source>
@@ -621,7 +621,7 @@
     </message>
     <message>
         <source>Remove</source>
-        <translation type="unfinished">Remove</translation>
+        <translation>Entfernen</translation>
     </message>
     <message>
         <source>Modified by</source>
@@ -633,11 +633,11 @@
     </message>
     <message>
         <source>%1 was added.</source>
-        <translation type="unfinished">%1 was added.</translation>
+        <translation>%1 wurde hinzugefügt.</translation>
     </message>
     <message>
         <source>Version %1</source>
-        <translation type="unfinished">Version %1</translation>
+        <translation>Version %1</translation>
     </message>
     <message>
         <source>Drag files here to upload them.</source>
@@ -653,7 +653,7 @@
     </message>
     <message>
         <source>Your password has expired. Change it on the server, then sign in again.</source>
-        <translation type="unfinished">Your password has expired. Change it on the server, then sign in again.</translation>
+        <translation>Ihr Kennwort ist abgelaufen. Ändern Sie es auf dem Server und melden Sie sich erneut an.</translation>
     </message>
     <message>
         <source>The proxy server requires authentication.</source>
@@ -681,23 +681,23 @@
     </message>
     <message>
         <source>A new version of Quenmark Zelto Client is available.</source>
-        <translation type="unfinished">A new version of Quenmark Zelto Client is available.</translation>
+        <translation>Eine neue Version von Quenmark Zelto Client ist verfügbar.</translation>
     </message>
     <message>
         <source>No recent changes</source>
-        <translation type="unfinished">No recent changes</translation>
+        <translation>Keine Änderungen in letzter Zeit</translation>
     </message>
     <message>
         <source>Syncing is paused</source>
-        <translation type="unfinished">Syncing is paused</translation>
+        <translation>Die Synchronisierung ist angehalten</translation>
     </message>
     <message>
         <source>Keep Files</source>
-        <translation type="unfinished">Keep Files</translation>
+        <translation>Dateien behalten</translation>
     </message>
     <message>
         <source>Manage Tasks</source>
-        <translation type="unfinished">Manage Tasks</translation>
+        <translation>Aufgaben verwalten</translation>
     </message>
     <message>
         <source>Free Up Space</source>
@@ -733,7 +733,7 @@
     </message>
     <message>
         <source>An unknown error occurred. Please try again later.</source>
-        <translation type="unfinished">An unknown error occurred. Please try again later.</translation>
+        <translation>Ein unbekannter Fehler ist aufgetreten. Bitte versuchen Sie es später erneut.</translation>
     </message>
     <message>
         <source>Tell us what went wrong or what you would like to see improved.</source>
@@ -777,7 +777,7 @@
     </message>
     <message>
         <source>View Issues</source>
-        <translation type="unfinished">View Issues</translation>
+        <translation>Probleme anzeigen</translation>
     </message>
     <message>
         <source>The highlighted volumes do not have enough disk space available for the currently selected features. You can remove some files from the highlighted volumes, or cancel the installation.</source>
@@ -793,7 +793,7 @@
     </message>
     <message>
         <source>Do you want to sign out? All sync tasks of this account will stop.</source>
-        <translation type="unfinished">Do you want to sign out? All sync tasks of this account will stop.</translation>
+        <translation>Möchten Sie sich abmelden? Alle Synchronisierungsaufgaben dieses Kontos werden gestoppt.</translation>
     </message>
     <message>
         <source>Notify me when others change shared files</source>
@@ -849,11 +849,11 @@
     </message>
     <message>
         <source>Proxy</source>
-        <translation type="unfinished">Proxy</translation>
+        <translation>Proxy</translation>
     </message>
     <message>
         <source>Backing up...</source>
-        <translation type="unfinished">Backing up...</translation>
+        <translation>Sicherung läuft...</translation>
     </message>
     <message>
         <source>Do you want to disconnect this computer from %1?</source>
@@ -905,7 +905,7 @@
     </message>
     <message>
         <source>The operation failed.</source>
-        <translation type="unfinished">The operation failed.</translation>
+        <translation>Der Vorgang ist fehlgeschlagen.</translation>
     </message>
     <message>
         <source>&amp;Browse...</source>
@@ -917,7 +917,7 @@
     </message>
     <message>
         <source>Status</source>
-        <translation type="unfinished">Status</translation>
+        <translation>Status</translation>
     </message>
     <message>
         <source>Unable to connect through the proxy server.</source>
@@ -929,11 +929,11 @@
     </message>
     <message>
         <source>Downloading %1</source>
-        <translation type="unfinished">Downloading %1</translation>
+        <translation>%1 wird heruntergeladen</translation>
     </message>
     <message>
         <source>Delete Files</source>
-        <translation type="unfinished">Delete Files</translation>
+        <translation>Dateien löschen</translation>
     </message>
     <message>
         <source>Sun</source>
@@ -953,7 +953,7 @@
     </message>
     <message>
         <source>There is not enough memory to complete the operation.</source>
-        <translation type="unfinished">There is not enough memory to complete the operation.</translation>
+        <translation>Nicht genügend Arbeitsspeicher, um den Vorgang abzuschließen.</translation>
     </message>
     <message>
         <source>Unable to load the settings. Default settings will be used.</source>
@@ -961,11 +961,11 @@
     </message>
     <message>
         <source>The server is busy. Please try again later.</source>
-        <translation type="unfinished">The server is busy. Please try again later.</translation>
+        <translation>Der Server ist ausgelastet. Bitte versuchen Sie es später erneut.</translation>
     </message>
     <message>
         <source>Bandwidth</source>
-        <translation type="unfinished">Bandwidth</translation>
+        <translation>Bandbreite</translation>
     </message>
     <message>
         <source>Low disk space</source>
@@ -981,7 +981,7 @@
     </message>
     <message>
         <source>Browse...</source>
-        <translation type="unfinished">Browse...</translation>
+        <translation>Durchsuchen...</translation>
     </message>
     <message>
         <source>Skip existing files</source>
@@ -1013,7 +1013,7 @@
     </message>
     <message>
         <source>Disconnected</source>
-        <translation type="unfinished">Disconnected</translation>
+        <translation>Getrennt</translation>
     </message>
     <message>
         <source>Two-step verification</source>
@@ -1077,7 +1077,7 @@
     </message>
     <message>
         <source>Resume</source>
-        <translation type="unfinished">Resume</translation>
+        <translation>Fortsetzen</translation>
     </message>
     <message>
         <source>Please wait while the Setup Wizard installs [ProductName].</source>
@@ -1089,7 +1089,7 @@
     </message>
     <message>
         <source>Unknown</source>
-        <translation type="unfinished">Unknown</translation>
+        <translation>Unbekannt</translation>
     </message>
     <message>
         <source>This rule already exists.</source>
@@ -1125,15 +1125,15 @@
     </message>
     <message>
         <source>Unable to read %1.</source>
-        <translation type="unfinished">Unable to read %1.</translation>
+        <translation>%1 kann nicht gelesen werden.</translation>
     </message>
     <message>
         <source>Sync complete</source>
-        <translation type="unfinished">Sync complete</translation>
+        <translation>Synchronisierung abgeschlossen</translation>
     </message>
     <message>
         <source>Account</source>
-        <translation type="unfinished">Account</translation>
+        <translation>Konto</translation>
     </message>
     <message>
         <source>Start minimized to the notification area</source>
@@ -1145,11 +1145,11 @@
     </message>
     <message>
         <source>You are using the latest version.</source>
-        <translation type="unfinished">You are using the latest version.</translation>
+        <translation>Sie verwenden die neueste Version.</translation>
     </message>
     <message>
         <source>Your storage quota on the server has been reached.</source>
-        <translation type="unfinished">Your storage quota on the server has been reached.</translation>
+        <translation>Ihr Speicherkontingent auf dem Server ist ausgeschöpft.</translation>
     </message>
     <message>
         <source>Show Toolbar</source>
@@ -1161,7 +1161,7 @@
     </message>
     <message>
         <source>Pause</source>
-        <translation type="unfinished">Pause</translation>
+        <translation>Anhalten</translation>
     </message>
     <message>
         <source>Do you want to remove Quenmark Zelto Client and all of its components?</source>
@@ -1193,7 +1193,7 @@
     </message>
     <message>
         <source>Sign in</source>
-        <translation type="unfinished">Sign in</translation>
+        <translation>Anmelden</translation>
     </message>
     <message>
         <source>Saturday</source>
@@ -1201,7 +1201,7 @@
     </message>
     <message>
         <source>The connection to the server timed out.</source>
-        <translation type="unfinished">The connection to the server timed out.</translation>
+        <translation>Zeitüberschreitung bei der Verbindung zum Server.</translation>
     </message>
     <message>
         <source>Internet access</source>
@@ -1229,7 +1229,7 @@
     </message>
     <message>
         <source>%1 was updated.</source>
-        <translation type="unfinished">%1 was updated.</translation>
+        <translation>%1 wurde aktualisiert.</translation>
     </message>
     <message>
         <source>SMTP server</source>
@@ -1241,7 +1241,7 @@
     </message>
     <message>
         <source>Open Web Portal</source>
-        <translation type="unfinished">Open Web Portal</translation>
+        <translation>Webportal öffnen</translation>
     </message>
     <message>
         <source>Background service</source>
@@ -1249,7 +1249,7 @@
     </message>
     <message>
         <source>Retry</source>
-        <translation type="unfinished">Retry</translation>
+        <translation>Wiederholen</translation>
     </message>
     <message>
         <source>View Certificate</source>
@@ -1273,7 +1273,7 @@
     </message>
     <message>
         <source>Warning</source>
-        <translation type="unfinished">Warning</translation>
+        <translation>Warnung</translation>
     </message>
     <message>
         <source>The link could not be copied.</source>
@@ -1293,7 +1293,7 @@
     </message>
     <message>
         <source>The link has been copied to the clipboard.</source>
-        <translation type="unfinished">The link has been copied to the clipboard.</translation>
+        <translation>Der Link wurde in die Zwischenablage kopiert.</translation>
     </message>
     <message>
         <source>Open settings</source>
@@ -1305,7 +1305,7 @@
     </message>
     <message>
         <source>Edit</source>
-        <translation type="unfinished">Edit</translation>
+        <translation>Bearbeiten</translation>
     </message>
     <message>
         <source>Enter a port number between 1 and 65535.</source>
@@ -1333,7 +1333,7 @@
     </message>
     <message>
         <source>Your session has expired. Please sign in again.</source>
-        <translation type="unfinished">Your session has expired. Please sign in again.</translation>
+        <translation>Ihre Sitzung ist abgelaufen. Bitte melden Sie sich erneut an.</translation>
     </message>
     <message>
         <source>Domain</source>
@@ -1349,7 +1349,7 @@
     </message>
     <message>
         <source>Copy</source>
-        <translation type="unfinished">Copy</translation>
+        <translation>Kopieren</translation>
     </message>
     <message>
         <source>Overwrite existing files</source>
@@ -1357,7 +1357,7 @@
     </message>
     <message>
         <source>Unpacking %1...</source>
-        <translation type="unfinished">Unpacking %1...</translation>
+        <translation>%1 wird entpackt...</translation>
     </message>
     <message>
         <source>Keep the files in a folder on this computer and a folder on the server identical. Changes on either side are applied to the other.</source>
@@ -1397,11 +1397,11 @@
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished">Delete</translation>
+        <translation>Löschen</translation>
     </message>
     <message>
         <source>The connection to the server was lost. Syncing will resume when the connection is restored.</source>
-        <translation type="unfinished">The connection to the server was lost. Syncing will resume when the connection is restored.</translation>
+        <translation>Die Verbindung zum Server wurde unterbrochen. Die Synchronisierung wird fortgesetzt, sobald die Verbindung wiederhergestellt ist.</translation>
     </message>
     <message>
         <source>The shared folder is encrypted and has not been mounted on the server.</source>
@@ -1413,7 +1413,7 @@
     </message>
     <message>
         <source>Quenmark Zelto Client - %1</source>
-        <translation type="unfinished">Quenmark Zelto Client - %1</translation>
+        <translation>Quenmark Zelto Client - %1</translation>
     </message>
     <message>
         <source>The version of the server is too old. Update the server to version %1 or later.</source>
@@ -1429,7 +1429,7 @@
     </message>
     <message>
         <source>Reconnecting in %1 seconds...</source>
-        <translation type="unfinished">Reconnecting in %1 seconds...</translation>
+        <translation>Erneuter Verbindungsversuch in %1 Sekunden...</translation>
     </message>
     <message>
         <source>Unable to connect through the proxy server %1.</source>
@@ -1473,7 +1473,7 @@
     </message>
     <message>
         <source>%1 is initializing...</source>
-        <translation type="unfinished">%1 is initializing...</translation>
+        <translation>%1 wird initialisiert...</translation>
     </message>
     <message>
         <source>Quenmark Zelto Client main window</source>
@@ -1485,7 +1485,7 @@
     </message>
     <message>
         <source>Unable to write %1.</source>
-        <translation type="unfinished">Unable to write %1.</translation>
+        <translation>%1 kann nicht geschrieben werden.</translation>
     </message>
     <message>
         <source>Log level</source>
@@ -1493,7 +1493,7 @@
     </message>
     <message>
         <source>Password</source>
-        <translation type="unfinished">Password</translation>
+        <translation>Kennwort</translation>
     </message>
     <message>
         <source>days</source>
@@ -1525,15 +1525,15 @@
     </message>
     <message>
         <source>Size</source>
-        <translation type="unfinished">Size</translation>
+        <translation>Größe</translation>
     </message>
     <message>
         <source>History</source>
-        <translation type="unfinished">History</translation>
+        <translation>Verlauf</translation>
     </message>
     <message>
         <source>Server address</source>
-        <translation type="unfinished">Server address</translation>
+        <translation>Serveradresse</translation>
     </message>
     <message>
         <source>Browse to the destination folder</source>
@@ -1561,7 +1561,7 @@
     </message>
     <message>
         <source>Update Now</source>
-        <translation type="unfinished">Update Now</translation>
+        <translation>Jetzt aktualisieren</translation>
     </message>
     <message>
         <source>Thursday</source>
@@ -1589,7 +1589,7 @@
     </message>
     <message>
         <source>Sign Out</source>
-        <translation type="unfinished">Sign Out</translation>
+        <translation>Abmelden</translation>
     </message>
     <message>
         <source>A secure connection to the server could not be established.</source>
@@ -1605,7 +1605,7 @@
     </message>
     <message>
         <source>Do you want to remove the task %1? The files in the folders will not be deleted.</source>
-        <translation type="unfinished">Do you want to remove the task %1? The files in the folders will not be deleted.</translation>
+        <translation>Möchten Sie die Aufgabe %1 entfernen? Die Dateien in den Ordnern werden nicht gelöscht.</translation>
     </message>
     <message>
         <source>[ProductName] Setup</source>
@@ -1613,7 +1613,7 @@
     </message>
     <message>
         <source>This account has been disabled. Contact your system administrator.</source>
-        <translation type="unfinished">This account has been disabled. Contact your system administrator.</translation>
+        <translation>Dieses Konto wurde deaktiviert. Wenden Sie sich an Ihren Systemadministrator.</translation>
     </message>
     <message>
         <source>Today</source>
@@ -1625,7 +1625,7 @@
     </message>
     <message>
         <source>The verification code is incorrect or has expired.</source>
-        <translation type="unfinished">The verification code is incorrect or has expired.</translation>
+        <translation>Der Bestätigungscode ist falsch oder abgelaufen.</translation>
     </message>
     <message>
         <source>Logs</source>
@@ -1649,7 +1649,7 @@
     </message>
     <message>
         <source>Syncing %1</source>
-        <translation type="unfinished">Syncing %1</translation>
+        <translation>%1 wird synchronisiert</translation>
     </message>
     <message>
         <source>Free space</source>
@@ -1681,7 +1681,7 @@
     </message>
     <message>
         <source>Check for Updates</source>
-        <translation type="unfinished">Check for Updates</translation>
+        <translation>Nach Updates suchen</translation>
     </message>
     <message>
         <source>Enter the 6-digit code from your authenticator app.</source>
@@ -1717,11 +1717,11 @@
     </message>
     <message>
         <source>Disk full</source>
-        <translation type="unfinished">Disk full</translation>
+        <translation>Datenträger voll</translation>
     </message>
     <message>
         <source>Backup started</source>
-        <translation type="unfinished">Backup started</translation>
+        <translation>Sicherung gestartet</translation>
     </message>
     <message>
         <source>The sync folder %1 was moved or deleted. Syncing has stopped for this task.</source>
@@ -1749,11 +1749,11 @@
     </message>
     <message>
         <source>Backup finished</source>
-        <translation type="unfinished">Backup finished</translation>
+        <translation>Sicherung abgeschlossen</translation>
     </message>
     <message>
         <source>Starting %1 for the first time. This may take a minute.</source>
-        <translation type="unfinished">Starting %1 for the first time. This may take a minute.</translation>
+        <translation>%1 wird zum ersten Mal gestartet. Dies kann einen Moment dauern.</translation>
     </message>
     <message>
         <source>Server path</source>
@@ -1773,7 +1773,7 @@
     </message>
     <message>
         <source>Syncing will stop when you quit. Quit Quenmark Zelto Client anyway?</source>
-        <translation type="unfinished">Syncing will stop when you quit. Quit Quenmark Zelto Client anyway?</translation>
+        <translation>Beim Beenden wird die Synchronisierung gestoppt. Quenmark Zelto Client trotzdem beenden?</translation>
     </message>
     <message>
         <source>Hidden files</source>
@@ -1817,15 +1817,15 @@
     </message>
     <message>
         <source>All set!</source>
-        <translation type="unfinished">All set!</translation>
+        <translation>Alles bereit!</translation>
     </message>
     <message>
         <source>Skip</source>
-        <translation type="unfinished">Skip</translation>
+        <translation>Überspringen</translation>
     </message>
     <message>
         <source>Language</source>
-        <translation type="unfinished">Language</translation>
+        <translation>Sprache</translation>
     </message>
     <message>
         <source>New Folder</source>
@@ -1837,7 +1837,7 @@
     </message>
     <message>
         <source>Signing in...</source>
-        <translation type="unfinished">Signing in...</translation>
+        <translation>Anmeldung läuft...</translation>
     </message>
     <message>
         <source>Click Install to begin the installation. Click Back to review or change any of your installation settings. Click Cancel to exit the wizard.</source>
@@ -1845,7 +1845,7 @@
     </message>
     <message>
         <source>Quenmark Zelto Client cannot write to %1. Check the folder permissions.</source>
-        <translation type="unfinished">Quenmark Zelto Client cannot write to %1. Check the folder permissions.</translation>
+        <translation>Quenmark Zelto Client kann nicht in %1 schreiben. Überprüfen Sie die Ordnerberechtigungen.</translation>
     </message>
     <message>
         <source>Skip This Version</source>
@@ -1857,7 +1857,7 @@
     </message>
     <message>
         <source>Open Local Folder</source>
-        <translation type="unfinished">Open Local Folder</translation>
+        <translation>Lokalen Ordner öffnen</translation>
     </message>
     <message>
         <source>Removing [ProductName]</source>
@@ -1869,7 +1869,7 @@
     </message>
     <message>
         <source>Add</source>
-        <translation type="unfinished">Add</translation>
+        <translation>Hinzufügen</translation>
     </message>
     <message>
         <source>Copyright (c) Quenmark. All rights reserved.</source>
@@ -1881,7 +1881,7 @@
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished">Cancel</translation>
+        <translation>Abbrechen</translation>
     </message>
     <message>
         <source>The session is locked.</source>
@@ -1893,7 +1893,7 @@
     </message>
     <message>
         <source>Sign-in required</source>
-        <translation type="unfinished">Sign-in required</translation>
+        <translation>Anmeldung erforderlich</translation>
     </message>
     <message>
         <source>Unable to copy %1.</source>
@@ -1909,7 +1909,7 @@
     </message>
     <message>
         <source>Stopped</source>
-        <translation type="unfinished">Stopped</translation>
+        <translation>Gestoppt</translation>
     </message>
     <message>
         <source>Volume</source>
@@ -1921,7 +1921,7 @@
     </message>
     <message>
         <source>Syncing...</source>
-        <translation type="unfinished">Syncing...</translation>
+        <translation>Wird synchronisiert...</translation>
     </message>
     <message>
         <source>Back up only when the computer is plugged in</source>
@@ -1929,7 +1929,7 @@
     </message>
     <message>
         <source>Resume Syncing</source>
-        <translation type="unfinished">Resume Syncing</translation>
+        <translation>Synchronisierung fortsetzen</translation>
     </message>
     <message>
         <source>A new version is available.</source>
@@ -1949,11 +1949,11 @@
     </message>
     <message>
         <source>Quit</source>
-        <translation type="unfinished">Quit</translation>
+        <translation>Beenden</translation>
     </message>
     <message>
         <source>Unable to download the update.</source>
-        <translation type="unfinished">Unable to download the update.</translation>
+        <translation>Das Update kann nicht heruntergeladen werden.</translation>
     </message>
     <message>
         <source>Test Connection</source>
@@ -1973,7 +1973,7 @@
     </message>
     <message>
         <source>Pause Syncing</source>
-        <translation type="unfinished">Pause Syncing</translation>
+        <translation>Synchronisierung anhalten</translation>
     </message>
     <message>
         <source>Limit automatically</source>
@@ -1989,7 +1989,7 @@
     </message>
     <message>
         <source>The file is larger than the limit allowed by the server.</source>
-        <translation type="unfinished">The file is larger than the limit allowed by the server.</translation>
+        <translation>Die Datei überschreitet die vom Server erlaubte Größe.</translation>
     </message>
     <message>
         <source>Your data was moved successfully.</source>
@@ -2001,7 +2001,7 @@
     </message>
     <message>
         <source>The file %1 does not exist.</source>
-        <translation type="unfinished">The file %1 does not exist.</translation>
+        <translation>Die Datei %1 ist nicht vorhanden.</translation>
     </message>
     <message>
         <source>Export Logs...</source>
@@ -2009,7 +2009,7 @@
     </message>
     <message>
         <source>Syncing has resumed</source>
-        <translation type="unfinished">Syncing has resumed</translation>
+        <translation>Die Synchronisierung wurde fortgesetzt</translation>
     </message>
     <message>
         <source>[ProductName] Setup Wizard ended prematurely because of an error. Your system has not been modified. To install this program at a later time, run the Setup Wizard again.</source>
@@ -2029,11 +2029,11 @@
     </message>
     <message>
         <source>Help</source>
-        <translation type="unfinished">Help</translation>
+        <translation>Hilfe</translation>
     </message>
     <message>
         <source>%1 files were skipped. See the history for details.</source>
-        <translation type="unfinished">%1 files were skipped. See the history for details.</translation>
+        <translation>%1 Dateien wurden übersprungen. Details finden Sie im Verlauf.</translation>
     </message>
     <message>
         <source>Keep all versions</source>
@@ -2145,7 +2145,7 @@
     </message>
     <message>
         <source>Done</source>
-        <translation type="unfinished">Done</translation>
+        <translation>Fertig</translation>
     </message>
     <message>
         <source>Report</source>
@@ -2165,7 +2165,7 @@
     </message>
     <message>
         <source>Pause for 8 hours</source>
-        <translation type="unfinished">Pause for 8 hours</translation>
+        <translation>8 Stunden anhalten</translation>
     </message>
     <message>
         <source>Backup</source>
@@ -2173,7 +2173,7 @@
     </message>
     <message>
         <source>Paused</source>
-        <translation type="unfinished">Paused</translation>
+        <translation>Angehalten</translation>
     </message>
     <message>
         <source>Edit the selected task</source>
@@ -2201,7 +2201,7 @@
     </message>
     <message>
         <source>Sign In</source>
-        <translation type="unfinished">Sign In</translation>
+        <translation>Anmelden</translation>
     </message>
     <message>
         <source>Do not limit</source>
@@ -2213,7 +2213,7 @@
     </message>
     <message>
         <source>Unable to move %1 to %2.</source>
-        <translation type="unfinished">Unable to move %1 to %2.</translation>
+        <translation>%1 kann nicht nach %2 verschoben werden.</translation>
     </message>
     <message>
         <source>Add a task</source>
@@ -2229,7 +2229,7 @@
     </message>
     <message>
         <source>Recent Changes</source>
-        <translation type="unfinished">Recent Changes</translation>
+        <translation>Letzte Änderungen</translation>
     </message>
     <message>
         <source>Display name</source>
@@ -2237,7 +2237,7 @@
     </message>
     <message>
         <source>Connecting...</source>
-        <translation type="unfinished">Connecting...</translation>
+        <translation>Verbindung wird hergestellt...</translation>
     </message>
     <message>
         <source>Alerts</source>
@@ -2245,7 +2245,7 @@
     </message>
     <message>
         <source>Preparing to sync...</source>
-        <translation type="unfinished">Preparing to sync...</translation>
+        <translation>Synchronisierung wird vorbereitet...</translation>
     </message>
     <message>
         <source>Single Sign-On</source>
@@ -2261,7 +2261,7 @@
     </message>
     <message>
         <source>Show desktop notifications</source>
-        <translation type="unfinished">Show desktop notifications</translation>
+        <translation>Desktopbenachrichtigungen anzeigen</translation>
     </message>
     <message>
         <source>Minimize</source>
@@ -2269,7 +2269,7 @@
     </message>
     <message>
         <source>Checking for updates...</source>
-        <translation type="unfinished">Checking for updates...</translation>
+        <translation>Es wird nach Updates gesucht...</translation>
     </message>
     <message>
         <source>Downloaded</source>
@@ -2285,7 +2285,7 @@
     </message>
     <message>
         <source>Syncing %1 files</source>
-        <translation type="unfinished">Syncing %1 files</translation>
+        <translation>%1 Dateien werden synchronisiert</translation>
     </message>
     <message>
         <source>Loading folders...</source>
@@ -2321,11 +2321,11 @@
     </message>
     <message>
         <source>Your settings have been saved.</source>
-        <translation type="unfinished">Your settings have been saved.</translation>
+        <translation>Ihre Einstellungen wurden gespeichert.</translation>
     </message>
     <message>
         <source>Disabled</source>
-        <translation type="unfinished">Disabled</translation>
+        <translation>Deaktiviert</translation>
     </message>
     <message>
         <source>Create Sync Task</source>
@@ -2333,7 +2333,7 @@
     </message>
     <message>
         <source>Back Up Now</source>
-        <translation type="unfinished">Back Up Now</translation>
+        <translation>Jetzt sichern</translation>
     </message>
     <message>
         <source>The upgrade is complete.</source>
@@ -2349,7 +2349,7 @@
     </message>
     <message>
         <source>Send Feedback</source>
-        <translation type="unfinished">Send Feedback</translation>
+        <translation>Feedback senden</translation>
     </message>
     <message>
         <source>No results found.</source>
@@ -2377,15 +2377,15 @@
     </message>
     <message>
         <source>Deleting %1</source>
-        <translation type="unfinished">Deleting %1</translation>
+        <translation>%1 wird gelöscht</translation>
     </message>
     <message>
         <source>Enter at least %1 characters.</source>
-        <translation type="unfinished">Enter at least %1 characters.</translation>
+        <translation>Geben Sie mindestens %1 Zeichen ein.</translation>
     </message>
     <message>
         <source>Unable to restore the selected files.</source>
-        <translation type="unfinished">Unable to restore the selected files.</translation>
+        <translation>Die ausgewählten Dateien können nicht wiederhergestellt werden.</translation>
     </message>
     <message>
         <source>On-demand Sync</source>
@@ -2425,15 +2425,15 @@
     </message>
     <message>
         <source>Renaming %1</source>
-        <translation type="unfinished">Renaming %1</translation>
+        <translation>%1 wird umbenannt</translation>
     </message>
     <message>
         <source>Some files could not be synced</source>
-        <translation type="unfinished">Some files could not be synced</translation>
+        <translation>Einige Dateien konnten nicht synchronisiert werden</translation>
     </message>
     <message>
         <source>Network</source>
-        <translation type="unfinished">Network</translation>
+        <translation>Netzwerk</translation>
     </message>
     <message>
         <source>Task name</source>
@@ -2445,15 +2445,15 @@
     </message>
     <message>
         <source>Loading...</source>
-        <translation type="unfinished">Loading...</translation>
+        <translation>Wird geladen...</translation>
     </message>
     <message>
         <source>Pause until I resume</source>
-        <translation type="unfinished">Pause until I resume</translation>
+        <translation>Anhalten, bis ich fortsetze</translation>
     </message>
     <message>
         <source>Next</source>
-        <translation type="unfinished">Next</translation>
+        <translation>Weiter</translation>
     </message>
     <message>
         <source>No server was found on your local network. Enter the address manually.</source>
@@ -2469,7 +2469,7 @@
     </message>
     <message>
         <source>The quota of the shared folder has been reached.</source>
-        <translation type="unfinished">The quota of the shared folder has been reached.</translation>
+        <translation>Das Kontingent des freigegebenen Ordners ist ausgeschöpft.</translation>
     </message>
     <message>
         <source>End-User License Agreement</source>
@@ -2489,7 +2489,7 @@
     </message>
     <message>
         <source>Upload: %1/s  Download: %2/s</source>
-        <translation type="unfinished">Upload: %1/s  Download: %2/s</translation>
+        <translation>Upload: %1/s  Download: %2/s</translation>
     </message>
     <message>
         <source>Dark</source>
@@ -2501,19 +2501,19 @@
     </message>
     <message>
         <source>The local version was renamed to %1.</source>
-        <translation type="unfinished">The local version was renamed to %1.</translation>
+        <translation>Die lokale Version wurde in %1 umbenannt.</translation>
     </message>
     <message>
         <source>%1 is in use by another application and will be synced when it is closed.</source>
-        <translation type="unfinished">%1 is in use by another application and will be synced when it is closed.</translation>
+        <translation>%1 wird von einer anderen Anwendung verwendet und wird synchronisiert, sobald sie geschlossen ist.</translation>
     </message>
     <message>
         <source>Paused until %1</source>
-        <translation type="unfinished">Paused until %1</translation>
+        <translation>Angehalten bis %1</translation>
     </message>
     <message>
         <source>View History</source>
-        <translation type="unfinished">View History</translation>
+        <translation>Verlauf anzeigen</translation>
     </message>
     <message>
         <source>Confirm new password</source>
@@ -2533,7 +2533,7 @@
     </message>
     <message>
         <source>Downloading the update... %1%</source>
-        <translation type="unfinished">Downloading the update... %1%</translation>
+        <translation>Update wird heruntergeladen... %1%</translation>
     </message>
     <message>
         <source>Renamed</source>
@@ -2573,7 +2573,7 @@
     </message>
     <message>
         <source>Ready</source>
-        <translation type="unfinished">Ready</translation>
+        <translation>Bereit</translation>
     </message>
     <message>
         <source>Folder tree</source>
@@ -2589,11 +2589,11 @@
     </message>
     <message>
         <source>The security certificate of the server has expired.</source>
-        <translation type="unfinished">The security certificate of the server has expired.</translation>
+        <translation>Das Sicherheitszertifikat des Servers ist abgelaufen.</translation>
     </message>
     <message>
         <source>Restart Quenmark Zelto Client to apply the changes.</source>
-        <translation type="unfinished">Restart Quenmark Zelto Client to apply the changes.</translation>
+        <translation>Starten Sie Quenmark Zelto Client neu, um die Änderungen zu übernehmen.</translation>
     </message>
     <message>
         <source>Quenmark Zelto Client status icon</source>
@@ -2641,7 +2641,7 @@
     </message>
     <message>
         <source>Learn more</source>
-        <translation type="unfinished">Learn more</translation>
+        <translation>Weitere Informationen</translation>
     </message>
     <message>
         <source>Server address field</source>
@@ -2669,11 +2669,11 @@
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished">Save</translation>
+        <translation>Speichern</translation>
     </message>
     <message>
         <source>Unable to rename %1 to %2.</source>
-        <translation type="unfinished">Unable to rename %1 to %2.</translation>
+        <translation>%1 kann nicht in %2 umbenannt werden.</translation>
     </message>
     <message>
         <source>If your network requires a proxy server to reach the Internet, enter its settings here.</source>
@@ -2717,7 +2717,7 @@
     </message>
     <message>
         <source>Tasks</source>
-        <translation type="unfinished">Tasks</translation>
+        <translation>Aufgaben</translation>
     </message>
     <message>
         <source>Account: %1</source>
@@ -2725,7 +2725,7 @@
     </message>
     <message>
         <source>The security certificate of the server is not trusted.</source>
-        <translation type="unfinished">The security certificate of the server is not trusted.</translation>
+        <translation>Das Sicherheitszertifikat des Servers ist nicht vertrauenswürdig.</translation>
     </message>
     <message>
         <source>Select None</source>
@@ -2773,7 +2773,7 @@
     </message>
     <message>
         <source>Never synced</source>
-        <translation type="unfinished">Never synced</translation>
+        <translation>Noch nie synchronisiert</translation>
     </message>
     <message>
         <source>The shared folder no longer exists on the server.</source>
@@ -2793,15 +2793,15 @@
     </message>
     <message>
         <source>The update has been downloaded and will be installed when you quit Quenmark Zelto Client.</source>
-        <translation type="unfinished">The update has been downloaded and will be installed when you quit Quenmark Zelto Client.</translation>
+        <translation>Das Update wurde heruntergeladen und wird installiert, wenn Sie Quenmark Zelto Client beenden.</translation>
     </message>
     <message>
         <source>The server is under maintenance. Syncing will resume automatically.</source>
-        <translation type="unfinished">The server is under maintenance. Syncing will resume automatically.</translation>
+        <translation>Der Server wird gewartet. Die Synchronisierung wird automatisch fortgesetzt.</translation>
     </message>
     <message>
         <source>Quenmark Zelto Client Setup</source>
-        <translation type="unfinished">Quenmark Zelto Client Setup</translation>
+        <translation>Einrichtung von Quenmark Zelto Client</translation>
     </message>
     <message>
         <source>Maximize</source>
@@ -2841,7 +2841,7 @@
     </message>
     <message>
         <source>Back</source>
-        <translation type="unfinished">Back</translation>
+        <translation>Zurück</translation>
     </message>
     <message>
         <source>Deselect All</source>
@@ -2877,7 +2877,7 @@
     </message>
     <message>
         <source>%1 is ready.</source>
-        <translation type="unfinished">%1 is ready.</translation>
+        <translation>%1 ist bereit.</translation>
     </message>
     <message>
         <source>When a conflict occurs</source>
@@ -2897,7 +2897,7 @@
     </message>
     <message>
         <source>Enabled</source>
-        <translation type="unfinished">Enabled</translation>
+        <translation>Aktiviert</translation>
     </message>
     <message>
         <source>File size limit</source>
@@ -2909,7 +2909,7 @@
     </message>
     <message>
         <source>Create Task</source>
-        <translation type="unfinished">Create Task</translation>
+        <translation>Aufgabe erstellen</translation>
     </message>
     <message>
         <source>KB</source>
@@ -2921,7 +2921,7 @@
     </message>
     <message>
         <source>Please wait...</source>
-        <translation type="unfinished">Please wait...</translation>
+        <translation>Bitte warten...</translation>
     </message>
     <message>
         <source>Searching for servers on your local network...</source>
@@ -2937,7 +2937,7 @@
     </message>
     <message>
         <source>The folder %1 does not exist.</source>
-        <translation type="unfinished">The folder %1 does not exist.</translation>
+        <translation>Der Ordner %1 ist nicht vorhanden.</translation>
     </message>
     <message>
         <source>Owner</source>
@@ -2985,7 +2985,7 @@
     </message>
     <message>
         <source>Welcome to Quenmark Zelto Client</source>
-        <translation type="unfinished">Welcome to Quenmark Zelto Client</translation>
+        <translation>Willkommen bei Quenmark Zelto Client</translation>
     </message>
     <message>
         <source>Action</source>
@@ -2993,7 +2993,7 @@
     </message>
     <message>
         <source>Connected</source>
-        <translation type="unfinished">Connected</translation>
+        <translation>Verbunden</translation>
     </message>
     <message>
         <source>Data from an earlier version was found on this computer.</source>
@@ -3005,7 +3005,7 @@
     </message>
     <message>
         <source>Pause for 30 minutes</source>
-        <translation type="unfinished">Pause for 30 minutes</translation>
+        <translation>30 Minuten anhalten</translation>
     </message>
     <message>
         <source>Open in File Manager</source>
@@ -3017,11 +3017,11 @@
     </message>
     <message>
         <source>Last synced %1</source>
-        <translation type="unfinished">Last synced %1</translation>
+        <translation>Zuletzt synchronisiert: %1</translation>
     </message>
     <message>
         <source>Step %1 of %2</source>
-        <translation type="unfinished">Step %1 of %2</translation>
+        <translation>Schritt %1 von %2</translation>
     </message>
     <message>
         <source>Retry Now</source>
@@ -3053,7 +3053,7 @@
     </message>
     <message>
         <source>Scanning for changes...</source>
-        <translation type="unfinished">Scanning for changes...</translation>
+        <translation>Nach Änderungen wird gesucht...</translation>
     </message>
     <message>
         <source>Registering product</source>
@@ -3069,7 +3069,7 @@
     </message>
     <message>
         <source>There is not enough free space on %1. At least %2 is needed.</source>
-        <translation type="unfinished">There is not enough free space on %1. At least %2 is needed.</translation>
+        <translation>Auf %1 ist nicht genügend Speicherplatz frei. Benötigt werden mindestens %2.</translation>
     </message>
     <message>
         <source>Contact Support</source>
@@ -3129,7 +3129,7 @@
     </message>
     <message>
         <source>The file is locked by another application.</source>
-        <translation type="unfinished">The file is locked by another application.</translation>
+        <translation>Die Datei ist von einer anderen Anwendung gesperrt.</translation>
     </message>
     <message>
         <source>Status:</source>
@@ -3161,7 +3161,7 @@
     </message>
     <message>
         <source>The file name contains characters that are not allowed: %1</source>
-        <translation type="unfinished">The file name contains characters that are not allowed: %1</translation>
+        <translation>Der Dateiname enthält unzulässige Zeichen: %1</translation>
     </message>
     <message>
         <source>&amp;Next &gt;</source>
@@ -3169,7 +3169,7 @@
     </message>
     <message>
         <source>Needs attention</source>
-        <translation type="unfinished">Needs attention</translation>
+        <translation>Aktion erforderlich</translation>
     </message>
     <message>
         <source>Required</source>
@@ -3189,15 +3189,15 @@
     </message>
     <message>
         <source>The disk where your sync folder is located is almost full.</source>
-        <translation type="unfinished">The disk where your sync folder is located is almost full.</translation>
+        <translation>Der Datenträger Ihres Synchronisierungsordners ist fast voll.</translation>
     </message>
     <message>
         <source>The server %1 could not be found. Check the address and try again.</source>
-        <translation type="unfinished">The server %1 could not be found. Check the address and try again.</translation>
+        <translation>Der Server %1 wurde nicht gefunden. Überprüfen Sie die Adresse und versuchen Sie es erneut.</translation>
     </message>
     <message>
         <source>This field is required.</source>
-        <translation type="unfinished">This field is required.</translation>
+        <translation>Dieses Feld ist erforderlich.</translation>
     </message>
     <message>
         <source>You have read-only access to this shared folder.</source>
@@ -3225,7 +3225,7 @@
     </message>
     <message>
         <source>Information</source>
-        <translation type="unfinished">Information</translation>
+        <translation>Information</translation>
     </message>
     <message>
         <source>Compare</source>
@@ -3241,7 +3241,7 @@
     </message>
     <message>
         <source>Open Quenmark Zelto Client</source>
-        <translation type="unfinished">Open Quenmark Zelto Client</translation>
+        <translation>Quenmark Zelto Client öffnen</translation>
     </message>
     <message>
         <source>Light</source>
@@ -3269,7 +3269,7 @@
     </message>
     <message>
         <source>The folder is already used by another sync task.</source>
-        <translation type="unfinished">The folder is already used by another sync task.</translation>
+        <translation>Der Ordner wird bereits von einer anderen Synchronisierungsaufgabe verwendet.</translation>
     </message>
     <message>
         <source>This link has expired.</source>
@@ -3293,7 +3293,7 @@
     </message>
     <message>
         <source>Syncing</source>
-        <translation type="unfinished">Syncing</translation>
+        <translation>Wird synchronisiert</translation>
     </message>
     <message>
         <source>Quenmark Zelto Client is running. Quit it and click Retry, or click Cancel to stop the setup.</source>
@@ -3325,7 +3325,7 @@
     </message>
     <message>
         <source>Sync Now</source>
-        <translation type="unfinished">Sync Now</translation>
+        <translation>Jetzt synchronisieren</translation>
     </message>
     <message>
         <source>On-demand</source>
@@ -3349,11 +3349,11 @@
     </message>
     <message>
         <source>Open Sync Folder</source>
-        <translation type="unfinished">Open Sync Folder</translation>
+        <translation>Synchronisierungsordner öffnen</translation>
     </message>
     <message>
         <source>%1 could not be updated. The installed version will be started.</source>
-        <translation type="unfinished">%1 could not be updated. The installed version will be started.</translation>
+        <translation>%1 konnte nicht aktualisiert werden. Die installierte Version wird gestartet.</translation>
     </message>
     <message>
         <source>%1 was not synced because it is larger than the maximum file size.</source>
@@ -3409,7 +3409,7 @@
     </message>
     <message>
         <source>Uploading %1</source>
-        <translation type="unfinished">Uploading %1</translation>
+        <translation>%1 wird hochgeladen</translation>
     </message>
     <message>
         <source>Click Repair to repair the installation of [ProductName]. Click Back to review or change any of your installation settings. Click Cancel to exit the wizard.</source>
@@ -3457,15 +3457,15 @@
     </message>
     <message>
         <source>%1 files were changed.</source>
-        <translation type="unfinished">%1 files were changed.</translation>
+        <translation>%1 Dateien wurden geändert.</translation>
     </message>
     <message>
         <source>Sign In...</source>
-        <translation type="unfinished">Sign In...</translation>
+        <translation>Anmelden...</translation>
     </message>
     <message>
         <source>You do not have permission to perform this operation.</source>
-        <translation type="unfinished">You do not have permission to perform this operation.</translation>
+        <translation>Sie haben keine Berechtigung für diesen Vorgang.</translation>
     </message>
     <message>
         <source>Settings pages</source>
@@ -3477,11 +3477,11 @@
     </message>
     <message>
         <source>Waiting</source>
-        <translation type="unfinished">Waiting</translation>
+        <translation>Wartet</translation>
     </message>
     <message>
         <source>The folder is read-only. Files cannot be written to it.</source>
-        <translation type="unfinished">The folder is read-only. Files cannot be written to it.</translation>
+        <translation>Der Ordner ist schreibgeschützt. Es können keine Dateien darin gespeichert werden.</translation>
     </message>
     <message>
         <source>Next backup: %1</source>
@@ -3525,11 +3525,11 @@
     </message>
     <message>
         <source>Unable to delete %1.</source>
-        <translation type="unfinished">Unable to delete %1.</translation>
+        <translation>%1 kann nicht gelöscht werden.</translation>
     </message>
     <message>
         <source>Open the sync folder</source>
-        <translation type="unfinished">Open the sync folder</translation>
+        <translation>Synchronisierungsordner öffnen</translation>
     </message>
     <message>
         <source>Create a shortcut on the &amp;desktop</source>
@@ -3597,7 +3597,7 @@
     </message>
     <message>
         <source>%1 was deleted.</source>
-        <translation type="unfinished">%1 was deleted.</translation>
+        <translation>%1 wurde gelöscht.</translation>
     </message>
     <message>
         <source>The server is offline.</source>
@@ -3633,11 +3633,11 @@
     </message>
     <message>
         <source>Pause for 1 hour</source>
-        <translation type="unfinished">Pause for 1 hour</translation>
+        <translation>1 Stunde anhalten</translation>
     </message>
     <message>
         <source>Confirm</source>
-        <translation type="unfinished">Confirm</translation>
+        <translation>Bestätigen</translation>
     </message>
     <message>
         <source>Rename the local file</source>
@@ -3661,7 +3661,7 @@
     </message>
     <message>
         <source>Stop Backup</source>
-        <translation type="unfinished">Stop Backup</translation>
+        <translation>Sicherung beenden</translation>
     </message>
     <message>
         <source>Files in Use</source>
@@ -3673,7 +3673,7 @@
     </message>
     <message>
         <source>Unable to unpack the installation package.</source>
-        <translation type="unfinished">Unable to unpack the installation package.</translation>
+        <translation>Das Installationspaket kann nicht entpackt werden.</translation>
     </message>
     <message>
         <source>The backup could not start because the server is offline.</source>
@@ -3713,7 +3713,7 @@
     </message>
     <message>
         <source>%1 files were deleted from the sync folder. Do you also want to delete them from the server?</source>
-        <translation type="unfinished">%1 files were deleted from the sync folder. Do you also want to delete them from the server?</translation>
+        <translation>%1 Dateien wurden aus dem Synchronisierungsordner gelöscht. Möchten Sie sie auch auf dem Server löschen?</translation>
     </message>
     <message>
         <source>Certificate Warning</source>
@@ -3721,7 +3721,7 @@
     </message>
     <message>
         <source>Remember my password</source>
-        <translation type="unfinished">Remember my password</translation>
+        <translation>Kennwort speichern</translation>
     </message>
     <message>
         <source>Weekly schedule grid</source>
@@ -3729,11 +3729,11 @@
     </message>
     <message>
         <source>Enter a number between %1 and %2.</source>
-        <translation type="unfinished">Enter a number between %1 and %2.</translation>
+        <translation>Geben Sie eine Zahl zwischen %1 und %2 ein.</translation>
     </message>
     <message>
         <source>The username or password you entered is incorrect.</source>
-        <translation type="unfinished">The username or password you entered is incorrect.</translation>
+        <translation>Benutzername oder Kennwort ist falsch.</translation>
     </message>
     <message>
         <source>Share</source>
@@ -3753,7 +3753,7 @@
     </message>
     <message>
         <source>There is not enough free space on the local disk.</source>
-        <translation type="unfinished">There is not enough free space on the local disk.</translation>
+        <translation>Auf dem lokalen Datenträger ist nicht genügend Speicherplatz frei.</translation>
     </message>
     <message>
         <source>The file was changed both on this computer and on the server since the last sync.</source>
@@ -3761,7 +3761,7 @@
     </message>
     <message>
         <source>Everything is up to date</source>
-        <translation type="unfinished">Everything is up to date</translation>
+        <translation>Alles ist auf dem neuesten Stand</translation>
     </message>
     <message>
         <source>Tip</source>
@@ -3793,7 +3793,7 @@
     </message>
     <message>
         <source>Backup finished with errors</source>
-        <translation type="unfinished">Backup finished with errors</translation>
+        <translation>Sicherung mit Fehlern abgeschlossen</translation>
     </message>
     <message>
         <source>Choose a folder on this computer</source>
@@ -3821,7 +3821,7 @@
     </message>
     <message>
         <source>Unable to connect to the server. Check your network connection and the server address.</source>
-        <translation type="unfinished">Unable to connect to the server. Check your network connection and the server address.</translation>
+        <translation>Keine Verbindung zum Server möglich. Überprüfen Sie Ihre Netzwerkverbindung und die Serveradresse.</translation>
     </message>
 </context>
 </TS>

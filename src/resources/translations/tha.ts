@@ -5,11 +5,11 @@
     <name>global</name>
     <message>
         <source>The quota of destination shared folder has reached the system limit. Please change the quota limit on the server or contact the system administrator.</source>
-        <translation type="unfinished">The quota of destination shared folder has reached the system limit. Please change the quota limit on the server or contact the system administrator.</translation>
+        <translation>โควตาของโฟลเดอร์ที่แชร์ปลายทางถึงขีดจำกัดของระบบแล้ว โปรดเปลี่ยนขีดจำกัดโควตาบนเซิร์ฟเวอร์หรือติดต่อผู้ดูแลระบบ</translation>
     </message>
     <message>
         <source>Modified</source>
-        <translation type="unfinished">Modified</translation>
+        <translation>วันที่แก้ไข</translation>
     </message>
     <message>
         <source>Forgot your password?</source>
@@ -17,7 +17,7 @@
     </message>
     <message>
         <source>Field cannot exceed %1 numbers.</source>
-        <translation type="unfinished">Field cannot exceed %1 numbers.</translation>
+        <translation>ช่องนี้ต้องมีตัวเลขไม่เกิน %1 หลัก</translation>
     </message>
     <message>
         <source>Show or hide the password</source>
@@ -41,7 +41,7 @@
     </message>
     <message>
         <source>Details</source>
-        <translation type="unfinished">Details</translation>
+        <translation>รายละเอียด</translation>
     </message>
     <message>
         <source>Upload queue</source>
@@ -49,7 +49,7 @@
     </message>
     <message>
         <source>About</source>
-        <translation type="unfinished">About</translation>
+        <translation>เกี่ยวกับ</translation>
     </message>
     <message>
         <source>Sync Task</source>
@@ -89,7 +89,7 @@
     </message>
     <message>
         <source>Error</source>
-        <translation type="unfinished">Error</translation>
+        <translation>ข้อผิดพลาด</translation>
     </message>
     <message>
         <source>Server: %1</source>
@@ -109,7 +109,7 @@
     </message>
     <message>
         <source>General</source>
-        <translation type="unfinished">General</translation>
+        <translation>ทั่วไป</translation>
     </message>
     <message>
         <source>Proxy server requires a password</source>
@@ -117,7 +117,7 @@
     </message>
     <message>
         <source>Field cannot exceed %1 characters.</source>
-        <translation type="unfinished">Field cannot exceed %1 characters.</translation>
+        <translation>ช่องนี้ต้องมีอักขระไม่เกิน %1 ตัว</translation>
     </message>
     <message>
         <source>I &amp;accept the terms in the License Agreement</source>
@@ -129,7 +129,7 @@
     </message>
     <message>
         <source>The backup failed.</source>
-        <translation type="unfinished">The backup failed.</translation>
+        <translation>การสำรองข้อมูลล้มเหลว</translation>
     </message>
     <message>
         <source>Upgrading...</source>
@@ -141,7 +141,7 @@
     </message>
     <message>
         <source>Get Started</source>
-        <translation type="unfinished">Get Started</translation>
+        <translation>เริ่มต้นใช้งาน</translation>
     </message>
     <message>
         <source>Restore this version? The current version will be saved as a previous version.</source>
@@ -149,7 +149,7 @@
     </message>
     <message>
         <source>Updating %1...</source>
-        <translation type="unfinished">Updating %1...</translation>
+        <translation>กำลังอัปเดต %1...</translation>
     </message>
     <message>
         <source>Search</source>
@@ -181,7 +181,7 @@
     </message>
     <message>
         <source>Do not show this again</source>
-        <translation type="unfinished">Do not show this again</translation>
+        <translation>ไม่ต้องแสดงอีก</translation>
     </message>
     <message>
         <source>Enter the encryption key to open this shared folder.</source>
@@ -193,7 +193,7 @@
     </message>
     <message>
         <source>Apply</source>
-        <translation type="unfinished">Apply</translation>
+        <translation>นำไปใช้</translation>
     </message>
     <message>
         <source>File names</source>
@@ -245,7 +245,7 @@
     </message>
     <message>
         <source>Yes</source>
-        <translation type="unfinished">Yes</translation>
+        <translation>ใช่</translation>
     </message>
     <message>
         <source>Connected through the relay service</source>
@@ -273,7 +273,7 @@
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished">OK</translation>
+        <translation>ตกลง</translation>
     </message>
     <message>
         <source>A task with this name already exists.</source>
@@ -289,7 +289,7 @@
     </message>
     <message>
         <source>No</source>
-        <translation type="unfinished">No</translation>
+        <translation>ไม่ใช่</translation>
     </message>
     <message>
         <source>Failed</source>
@@ -301,7 +301,7 @@
     </message>
     <message>
         <source>The sync service could not be started.</source>
-        <translation type="unfinished">The sync service could not be started.</translation>
+        <translation>ไม่สามารถเริ่มบริการซิงค์ได้</translation>
     </message>
     <message>
         <source>Rolling back action:</source>
@@ -309,7 +309,7 @@
     </message>
     <message>
         <source>Connecting to %1...</source>
-        <translation type="unfinished">Connecting to %1...</translation>
+        <translation>กำลังเชื่อมต่อกับ %1...</translation>
     </message>
     <message>
         <source>Domain user</source>
@@ -317,15 +317,15 @@
     </message>
     <message>
         <source>Hide Details</source>
-        <translation type="unfinished">Hide Details</translation>
+        <translation>ซ่อนรายละเอียด</translation>
     </message>
     <message>
         <source>About Quenmark Zelto Client</source>
-        <translation type="unfinished">About Quenmark Zelto Client</translation>
+        <translation>เกี่ยวกับ Quenmark Zelto Client</translation>
     </message>
     <message>
         <source>Up to date</source>
-        <translation type="unfinished">Up to date</translation>
+        <translation>เป็นปัจจุบันแล้ว</translation>
     </message>
     <message>
         <source>Notify me about conflicts</source>
@@ -333,7 +333,7 @@
     </message>
     <message>
         <source>Quenmark Zelto Client</source>
-        <translation type="unfinished">Quenmark Zelto Client</translation>
+        <translation>Quenmark Zelto Client</translation>
     </message>
     <message>
         <source>Remove saved account</source>
@@ -353,7 +353,7 @@
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished">Close</translation>
+        <translation>ปิด</translation>
     </message>
     <message>
         <source>The path of the folder is too long.</source>
@@ -361,7 +361,7 @@
     </message>
     <message>
         <source>Remind Me Later</source>
-        <translation type="unfinished">Remind Me Later</translation>
+        <translation>เตือนฉันภายหลัง</translation>
     </message>
     <message>
         <source>TB</source>
@@ -385,7 +385,7 @@
     </message>
     <message>
         <source>The installation failed. Please reinstall Quenmark Zelto Client.</source>
-        <translation type="unfinished">The installation failed. Please reinstall Quenmark Zelto Client.</translation>
+        <translation>การติดตั้งล้มเหลว โปรดติดตั้ง Quenmark Zelto Client ใหม่</translation>
     </message>
     <message>
         <source>No access</source>
@@ -397,7 +397,7 @@
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished">Name</translation>
+        <translation>ชื่อ</translation>
     </message>
     <message>
         <source>Save Report...</source>
@@ -413,11 +413,11 @@
     </message>
     <message>
         <source>Unable to install the update.</source>
-        <translation type="unfinished">Unable to install the update.</translation>
+        <translation>ไม่สามารถติดตั้งการอัปเดตได้</translation>
     </message>
     <message>
         <source>Username</source>
-        <translation type="unfinished">Username</translation>
+        <translation>ชื่อผู้ใช้</translation>
     </message>
     <message>
         <source>The Setup Wizard will update the installed [ProductName] on your computer. Click Next to continue or Cancel to exit the Setup Wizard.</source>
@@ -477,11 +477,11 @@
     </message>
     <message>
         <source>Offline</source>
-        <translation type="unfinished">Offline</translation>
+        <translation>ออฟไลน์</translation>
     </message>
     <message>
         <source>There is not enough free space on the server.</source>
-        <translation type="unfinished">There is not enough free space on the server.</translation>
+        <translation>พื้นที่ว่างบนเซิร์ฟเวอร์ไม่เพียงพอ</translation>
     </message>
     <message>
         <source>You need administrator privileges to install [ProductName]. Sign in as an administrator and run the setup again.</source>
@@ -497,7 +497,7 @@
     </message>
     <message>
         <source>Syncing %1 of %2 files</source>
-        <translation type="unfinished">Syncing %1 of %2 files</translation>
+        <translation>กำลังซิงค์ไฟล์ %1 จาก %2 ไฟล์</translation>
     </message>
     <message>
         <source>Add Rule</source>
@@ -513,7 +513,7 @@
     </message>
     <message>
         <source>Moving your settings to the new version...</source>
-        <translation type="unfinished">Moving your settings to the new version...</translation>
+        <translation>กำลังย้ายการตั้งค่าของคุณไปยังเวอร์ชันใหม่...</translation>
     </message>
     <message>
         <source>Folders on a removable drive cannot be synced.</source>
@@ -545,11 +545,11 @@
     </message>
     <message>
         <source>A conflict was found in %1. Both versions have been kept.</source>
-        <translation type="unfinished">A conflict was found in %1. Both versions have been kept.</translation>
+        <translation>พบข้อขัดแย้งใน %1 เก็บไว้ทั้งสองเวอร์ชันแล้ว</translation>
     </message>
     <message>
         <source>Start Quenmark Zelto Client when I sign in</source>
-        <translation type="unfinished">Start Quenmark Zelto Client when I sign in</translation>
+        <translation>เริ่ม Quenmark Zelto Client เมื่อฉันลงชื่อเข้าใช้</translation>
     </message>
     <message>
         <source>Copying new files</source>
@@ -561,7 +561,7 @@
     </message>
     <message>
         <source>Settings</source>
-        <translation type="unfinished">Settings</translation>
+        <translation>การตั้งค่า</translation>
     </message>
     <message>
         <source>Create Sharing Link</source>
@@ -569,7 +569,7 @@
     </message>
     <message>
         <source>The sync service stopped unexpectedly.</source>
-        <translation type="unfinished">The sync service stopped unexpectedly.</translation>
+        <translation>บริการซิงค์หยุดทำงานโดยไม่คาดคิด</translation>
     </message>
     <message>
         <source>The background service is running.</source>
@@ -605,7 +605,7 @@
     </message>
     <message>
         <source>Quenmark Zelto Client %1 is available. You have version %2.</source>
-        <translation type="unfinished">Quenmark Zelto Client %1 is available. You have version %2.</translation>
+        <translation>Quenmark Zelto Client %1 พร้อมให้ใช้งานแล้ว คุณใช้เวอร์ชัน %2</translation>
     </message>
     <message>
         <source>Original location</source>
@@ -621,7 +621,7 @@
     </message>
     <message>
         <source>Remove</source>
-        <translation type="unfinished">Remove</translation>
+        <translation>นำออก</translation>
     </message>
     <message>
         <source>Modified by</source>
@@ -633,11 +633,11 @@
     </message>
     <message>
         <source>%1 was added.</source>
-        <translation type="unfinished">%1 was added.</translation>
+        <translation>เพิ่ม %1 แล้ว</translation>
     </message>
     <message>
         <source>Version %1</source>
-        <translation type="unfinished">Version %1</translation>
+        <translation>เวอร์ชัน %1</translation>
     </message>
     <message>
         <source>Drag files here to upload them.</source>
@@ -653,7 +653,7 @@
     </message>
     <message>
         <source>Your password has expired. Change it on the server, then sign in again.</source>
-        <translation type="unfinished">Your password has expired. Change it on the server, then sign in again.</translation>
+        <translation>รหัสผ่านของคุณหมดอายุแล้ว โปรดเปลี่ยนรหัสผ่านบนเซิร์ฟเวอร์แล้วลงชื่อเข้าใช้อีกครั้ง</translation>
     </message>
     <message>
         <source>The proxy server requires authentication.</source>
@@ -681,23 +681,23 @@
     </message>
     <message>
         <source>A new version of Quenmark Zelto Client is available.</source>
-        <translation type="unfinished">A new version of Quenmark Zelto Client is available.</translation>
+        <translation>มี Quenmark Zelto Client เวอร์ชันใหม่</translation>
     </message>
     <message>
         <source>No recent changes</source>
-        <translation type="unfinished">No recent changes</translation>
+        <translation>ไม่มีการเปลี่ยนแปลงล่าสุด</translation>
     </message>
     <message>
         <source>Syncing is paused</source>
-        <translation type="unfinished">Syncing is paused</translation>
+        <translation>การซิงค์หยุดชั่วคราว</translation>
     </message>
     <message>
         <source>Keep Files</source>
-        <translation type="unfinished">Keep Files</translation>
+        <translation>เก็บไฟล์ไว้</translation>
     </message>
     <message>
         <source>Manage Tasks</source>
-        <translation type="unfinished">Manage Tasks</translation>
+        <translation>จัดการงาน</translation>
     </message>
     <message>
         <source>Free Up Space</source>
@@ -733,7 +733,7 @@
     </message>
     <message>
         <source>An unknown error occurred. Please try again later.</source>
-        <translation type="unfinished">An unknown error occurred. Please try again later.</translation>
+        <translation>เกิดข้อผิดพลาดที่ไม่ทราบสาเหตุ โปรดลองอีกครั้งในภายหลัง</translation>
     </message>
     <message>
         <source>Tell us what went wrong or what you would like to see improved.</source>
@@ -777,7 +777,7 @@
     </message>
     <message>
         <source>View Issues</source>
-        <translation type="unfinished">View Issues</translation>
+        <translation>ดูปัญหา</translation>
     </message>
     <message>
         <source>The highlighted volumes do not have enough disk space available for the currently selected features. You can remove some files from the highlighted volumes, or cancel the installation.</source>
@@ -793,7 +793,7 @@
     </message>
     <message>
         <source>Do you want to sign out? All sync tasks of this account will stop.</source>
-        <translation type="unfinished">Do you want to sign out? All sync tasks of this account will stop.</translation>
+        <translation>คุณต้องการออกจากระบบหรือไม่ งานซิงค์ทั้งหมดของบัญชีนี้จะหยุดทำงาน</translation>
     </message>
     <message>
         <source>Notify me when others change shared files</source>
@@ -849,11 +849,11 @@
     </message>
     <message>
         <source>Proxy</source>
-        <translation type="unfinished">Proxy</translation>
+        <translation>พร็อกซี</translation>
     </message>
     <message>
         <source>Backing up...</source>
-        <translation type="unfinished">Backing up...</translation>
+        <translation>กำลังสำรองข้อมูล...</translation>
     </message>
     <message>
         <source>Do you want to disconnect this computer from %1?</source>
@@ -905,7 +905,7 @@
     </message>
     <message>
         <source>The operation failed.</source>
-        <translation type="unfinished">The operation failed.</translation>
+        <translation>การดำเนินการล้มเหลว</translation>
     </message>
     <message>
         <source>&amp;Browse...</source>
@@ -917,7 +917,7 @@
     </message>
     <message>
         <source>Status</source>
-        <translation type="unfinished">Status</translation>
+        <translation>สถานะ</translation>
     </message>
     <message>
         <source>Unable to connect through the proxy server.</source>
@@ -929,11 +929,11 @@
     </message>
     <message>
         <source>Downloading %1</source>
-        <translation type="unfinished">Downloading %1</translation>
+        <translation>กำลังดาวน์โหลด %1</translation>
     </message>
     <message>
         <source>Delete Files</source>
-        <translation type="unfinished">Delete Files</translation>
+        <translation>ลบไฟล์</translation>
     </message>
     <message>
         <source>Sun</source>
@@ -953,7 +953,7 @@
     </message>
     <message>
         <source>There is not enough memory to complete the operation.</source>
-        <translation type="unfinished">There is not enough memory to complete the operation.</translation>
+        <translation>หน่วยความจำไม่เพียงพอที่จะดำเนินการให้เสร็จ</translation>
     </message>
     <message>
         <source>Unable to load the settings. Default settings will be used.</source>
@@ -961,11 +961,11 @@
     </message>
     <message>
         <source>The server is busy. Please try again later.</source>
-        <translation type="unfinished">The server is busy. Please try again later.</translation>
+        <translation>เซิร์ฟเวอร์ไม่ว่าง โปรดลองอีกครั้งในภายหลัง</translation>
     </message>
     <message>
         <source>Bandwidth</source>
-        <translation type="unfinished">Bandwidth</translation>
+        <translation>แบนด์วิดท์</translation>
     </message>
     <message>
         <source>Low disk space</source>
@@ -981,7 +981,7 @@
     </message>
     <message>
         <source>Browse...</source>
-        <translation type="unfinished">Browse...</translation>
+        <translation>เรียกดู...</translation>
     </message>
     <message>
         <source>Skip existing files</source>
@@ -1013,7 +1013,7 @@
     </message>
     <message>
         <source>Disconnected</source>
-        <translation type="unfinished">Disconnected</translation>
+        <translation>ตัดการเชื่อมต่อแล้ว</translation>
     </message>
     <message>
         <source>Two-step verification</source>
@@ -1077,7 +1077,7 @@
     </message>
     <message>
         <source>Resume</source>
-        <translation type="unfinished">Resume</translation>
+        <translation>ดำเนินการต่อ</translation>
     </message>
     <message>
         <source>Please wait while the Setup Wizard installs [ProductName].</source>
@@ -1089,7 +1089,7 @@
     </message>
     <message>
         <source>Unknown</source>
-        <translation type="unfinished">Unknown</translation>
+        <translation>ไม่ทราบ</translation>
     </message>
     <message>
         <source>This rule already exists.</source>
@@ -1125,15 +1125,15 @@
     </message>
     <message>
         <source>Unable to read %1.</source>
-        <translation type="unfinished">Unable to read %1.</translation>
+        <translation>ไม่สามารถอ่าน %1 ได้</translation>
     </message>
     <message>
         <source>Sync complete</source>
-        <translation type="unfinished">Sync complete</translation>
+        <translation>ซิงค์เสร็จสมบูรณ์</translation>
     </message>
     <message>
         <source>Account</source>
-        <translation type="unfinished">Account</translation>
+        <translation>บัญชี</translation>
     </message>
     <message>
         <source>Start minimized to the notification area</source>
@@ -1145,11 +1145,11 @@
     </message>
     <message>
         <source>You are using the latest version.</source>
-        <translation type="unfinished">You are using the latest version.</translation>
+        <translation>คุณกำลังใช้เวอร์ชันล่าสุด</translation>
     </message>
     <message>
         <source>Your storage quota on the server has been reached.</source>
-        <translation type="unfinished">Your storage quota on the server has been reached.</translation>
+        <translation>คุณใช้โควตาพื้นที่จัดเก็บบนเซิร์ฟเวอร์ครบแล้ว</translation>
     </message>
     <message>
         <source>Show Toolbar</source>
@@ -1161,7 +1161,7 @@
     </message>
     <message>
         <source>Pause</source>
-        <translation type="unfinished">Pause</translation>
+        <translation>หยุดชั่วคราว</translation>
     </message>
     <message>
         <source>Do you want to remove Quenmark Zelto Client and all of its components?</source>
@@ -1193,7 +1193,7 @@
     </message>
     <message>
         <source>Sign in</source>
-        <translation type="unfinished">Sign in</translation>
+        <translation>ลงชื่อเข้าใช้</translation>
     </message>
     <message>
         <source>Saturday</source>
@@ -1201,7 +1201,7 @@
     </message>
     <message>
         <source>The connection to the server timed out.</source>
-        <translation type="unfinished">The connection to the server timed out.</translation>
+        <translation>การเชื่อมต่อกับเซิร์ฟเวอร์หมดเวลา</translation>
     </message>
     <message>
         <source>Internet access</source>
@@ -1229,7 +1229,7 @@
     </message>
     <message>
         <source>%1 was updated.</source>
-        <translation type="unfinished">%1 was updated.</translation>
+        <translation>อัปเดต %1 แล้ว</translation>
     </message>
     <message>
         <source>SMTP server</source>
@@ -1241,7 +1241,7 @@
     </message>
     <message>
         <source>Open Web Portal</source>
-        <translation type="unfinished">Open Web Portal</translation>
+        <translation>เปิดเว็บพอร์ทัล</translation>
     </message>
     <message>
         <source>Background service</source>
@@ -1249,7 +1249,7 @@
     </message>
     <message>
         <source>Retry</source>
-        <translation type="unfinished">Retry</translation>
+        <translation>ลองใหม่</translation>
     </message>
     <message>
         <source>View Certificate</source>
@@ -1273,7 +1273,7 @@
     </message>
     <message>
         <source>Warning</source>
-        <translation type="unfinished">Warning</translation>
+        <translation>คำเตือน</translation>
     </message>
     <message>
         <source>The link could not be copied.</source>
@@ -1293,7 +1293,7 @@
     </message>
     <message>
         <source>The link has been copied to the clipboard.</source>
-        <translation type="unfinished">The link has been copied to the clipboard.</translation>
+        <translation>คัดลอกลิงก์ไปยังคลิปบอร์ดแล้ว</translation>
     </message>
     <message>
         <source>Open settings</source>
@@ -1305,7 +1305,7 @@
     </message>
     <message>
         <source>Edit</source>
-        <translation type="unfinished">Edit</translation>
+        <translation>แก้ไข</translation>
     </message>
     <message>
         <source>Enter a port number between 1 and 65535.</source>
@@ -1333,7 +1333,7 @@
     </message>
     <message>
         <source>Your session has expired. Please sign in again.</source>
-        <translation type="unfinished">Your session has expired. Please sign in again.</translation>
+        <translation>เซสชันของคุณหมดอายุแล้ว โปรดลงชื่อเข้าใช้อีกครั้ง</translation>
     </message>
     <message>
         <source>Domain</source>
@@ -1349,7 +1349,7 @@
     </message>
     <message>
         <source>Copy</source>
-        <translation type="unfinished">Copy</translation>
+        <translation>คัดลอก</translation>
     </message>
     <message>
         <source>Overwrite existing files</source>
@@ -1357,7 +1357,7 @@
     </message>
     <message>
         <source>Unpacking %1...</source>
-        <translation type="unfinished">Unpacking %1...</translation>
+        <translation>กำลังแตกไฟล์ %1...</translation>
     </message>
     <message>
         <source>Keep the files in a folder on this computer and a folder on the server identical. Changes on either side are applied to the other.</source>
@@ -1397,11 +1397,11 @@
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished">Delete</translation>
+        <translation>ลบ</translation>
     </message>
     <message>
         <source>The connection to the server was lost. Syncing will resume when the connection is restored.</source>
-        <translation type="unfinished">The connection to the server was lost. Syncing will resume when the connection is restored.</translation>
+        <translation>การเชื่อมต่อกับเซิร์ฟเวอร์ขาดหาย การซิงค์จะดำเนินต่อเมื่อการเชื่อมต่อกลับมา</translation>
     </message>
     <message>
         <source>The shared folder is encrypted and has not been mounted on the server.</source>
@@ -1413,7 +1413,7 @@
     </message>
     <message>
         <source>Quenmark Zelto Client - %1</source>
-        <translation type="unfinished">Quenmark Zelto Client - %1</translation>
+        <translation>Quenmark Zelto Client - %1</translation>
     </message>
     <message>
         <source>The version of the server is too old. Update the server to version %1 or later.</source>
@@ -1429,7 +1429,7 @@
     </message>
     <message>
         <source>Reconnecting in %1 seconds...</source>
-        <translation type="unfinished">Reconnecting in %1 seconds...</translation>
+        <translation>จะเชื่อมต่อใหม่ใน %1 วินาที...</translation>
     </message>
     <message>
         <source>Unable to connect through the proxy server %1.</source>
@@ -1473,7 +1473,7 @@
     </message>
     <message>
         <source>%1 is initializing...</source>
-        <translation type="unfinished">%1 is initializing...</translation>
+        <translation>กำลังเริ่มต้น %1...</translation>
     </message>
     <message>
         <source>Quenmark Zelto Client main window</source>
@@ -1485,7 +1485,7 @@
     </message>
     <message>
         <source>Unable to write %1.</source>
-        <translation type="unfinished">Unable to write %1.</translation>
+        <translation>ไม่สามารถเขียน %1 ได้</translation>
     </message>
     <message>
         <source>Log level</source>
@@ -1493,7 +1493,7 @@
     </message>
     <message>
         <source>Password</source>
-        <translation type="unfinished">Password</translation>
+        <translation>รหัสผ่าน</translation>
     </message>
     <message>
         <source>days</source>
@@ -1525,15 +1525,15 @@
     </message>
     <message>
         <source>Size</source>
-        <translation type="unfinished">Size</translation>
+        <translation>ขนาด</translation>
     </message>
     <message>
         <source>History</source>
-        <translation type="unfinished">History</translation>
+        <translation>ประวัติ</translation>
     </message>
     <message>
         <source>Server address</source>
-        <translation type="unfinished">Server address</translation>
+        <translation>ที่อยู่เซิร์ฟเวอร์</translation>
     </message>
     <message>
         <source>Browse to the destination folder</source>
@@ -1561,7 +1561,7 @@
     </message>
     <message>
         <source>Update Now</source>
-        <translation type="unfinished">Update Now</translation>
+        <translation>อัปเดตเดี๋ยวนี้</translation>
     </message>
     <message>
         <source>Thursday</source>
@@ -1589,7 +1589,7 @@
     </message>
     <message>
         <source>Sign Out</source>
-        <translation type="unfinished">Sign Out</translation>
+        <translation>ออกจากระบบ</translation>
     </message>
     <message>
         <source>A secure connection to the server could not be established.</source>
@@ -1605,7 +1605,7 @@
     </message>
     <message>
         <source>Do you want to remove the task %1? The files in the folders will not be deleted.</source>
-        <translation type="unfinished">Do you want to remove the task %1? The files in the folders will not be deleted.</translation>
+        <translation>คุณต้องการนำงาน %1 ออกหรือไม่ ไฟล์ในโฟลเดอร์จะไม่ถูกลบ</translation>
     </message>
     <message>
         <source>[ProductName] Setup</source>
@@ -1613,7 +1613,7 @@
     </message>
     <message>
         <source>This account has been disabled. Contact your system administrator.</source>
-        <translation type="unfinished">This account has been disabled. Contact your system administrator.</translation>
+        <translation>บัญชีนี้ถูกปิดใช้งาน โปรดติดต่อผู้ดูแลระบบ</translation>
     </message>
     <message>
         <source>Today</source>
@@ -1625,7 +1625,7 @@
     </message>
     <message>
         <source>The verification code is incorrect or has expired.</source>
-        <translation type="unfinished">The verification code is incorrect or has expired.</translation>
+        <translation>รหัสยืนยันไม่ถูกต้องหรือหมดอายุแล้ว</translation>
     </message>
     <message>
         <source>Logs</source>
@@ -1649,7 +1649,7 @@
     </message>
     <message>
         <source>Syncing %1</source>
-        <translation type="unfinished">Syncing %1</translation>
+        <translation>กำลังซิงค์ %1</translation>
     </message>
     <message>
         <source>Free space</source>
@@ -1681,7 +1681,7 @@
     </message>
     <message>
         <source>Check for Updates</source>
-        <translation type="unfinished">Check for Updates</translation>
+        <translation>ตรวจหาการอัปเดต</translation>
     </message>
     <message>
         <source>Enter the 6-digit code from your authenticator app.</source>
@@ -1717,11 +1717,11 @@
     </message>
     <message>
         <source>Disk full</source>
-        <translation type="unfinished">Disk full</translation>
+        <translation>ดิสก์เต็ม</translation>
     </message>
     <message>
         <source>Backup started</source>
-        <translation type="unfinished">Backup started</translation>
+        <translation>เริ่มการสำรองข้อมูลแล้ว</translation>
     </message>
     <message>
         <source>The sync folder %1 was moved or deleted. Syncing has stopped for this task.</source>
@@ -1749,11 +1749,11 @@
     </message>
     <message>
         <source>Backup finished</source>
-        <translation type="unfinished">Backup finished</translation>
+        <translation>สำรองข้อมูลเสร็จสิ้น</translation>
     </message>
     <message>
         <source>Starting %1 for the first time. This may take a minute.</source>
-        <translation type="unfinished">Starting %1 for the first time. This may take a minute.</translation>
+        <translation>กำลังเริ่ม %1 เป็นครั้งแรก อาจใช้เวลาประมาณหนึ่งนาที</translation>
     </message>
     <message>
         <source>Server path</source>
@@ -1773,7 +1773,7 @@
     </message>
     <message>
         <source>Syncing will stop when you quit. Quit Quenmark Zelto Client anyway?</source>
-        <translation type="unfinished">Syncing will stop when you quit. Quit Quenmark Zelto Client anyway?</translation>
+        <translation>การซิงค์จะหยุดเมื่อคุณออก ต้องการออกจาก Quenmark Zelto Client หรือไม่</translation>
     </message>
     <message>
         <source>Hidden files</source>
@@ -1817,15 +1817,15 @@
     </message>
     <message>
         <source>All set!</source>
-        <translation type="unfinished">All set!</translation>
+        <translation>เรียบร้อยแล้ว!</translation>
     </message>
     <message>
         <source>Skip</source>
-        <translation type="unfinished">Skip</translation>
+        <translation>ข้าม</translation>
     </message>
     <message>
         <source>Language</source>
-        <translation type="unfinished">Language</translation>
+        <translation>ภาษา</translation>
     </message>
     <message>
         <source>New Folder</source>
@@ -1837,7 +1837,7 @@
     </message>
     <message>
         <source>Signing in...</source>
-        <translation type="unfinished">Signing in...</translation>
+        <translation>กำลังลงชื่อเข้าใช้...</translation>
     </message>
     <message>
         <source>Click Install to begin the installation. Click Back to review or change any of your installation settings. Click Cancel to exit the wizard.</source>
@@ -1845,7 +1845,7 @@
     </message>
     <message>
         <source>Quenmark Zelto Client cannot write to %1. Check the folder permissions.</source>
-        <translation type="unfinished">Quenmark Zelto Client cannot write to %1. Check the folder permissions.</translation>
+        <translation>Quenmark Zelto Client ไม่สามารถเขียนลงใน %1 ได้ โปรดตรวจสอบสิทธิ์ของโฟลเดอร์</translation>
     </message>
     <message>
         <source>Skip This Version</source>
@@ -1857,7 +1857,7 @@
     </message>
     <message>
         <source>Open Local Folder</source>
-        <translation type="unfinished">Open Local Folder</translation>
+        <translation>เปิดโฟลเดอร์ในเครื่อง</translation>
     </message>
     <message>
         <source>Removing [ProductName]</source>
@@ -1869,7 +1869,7 @@
     </message>
     <message>
         <source>Add</source>
-        <translation type="unfinished">Add</translation>
+        <translation>เพิ่ม</translation>
     </message>
     <message>
         <source>Copyright (c) Quenmark. All rights reserved.</source>
@@ -1881,7 +1881,7 @@
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished">Cancel</translation>
+        <translation>ยกเลิก</translation>
     </message>
     <message>
         <source>The session is locked.</source>
@@ -1893,7 +1893,7 @@
     </message>
     <message>
         <source>Sign-in required</source>
-        <translation type="unfinished">Sign-in required</translation>
+        <translation>ต้องลงชื่อเข้าใช้</translation>
     </message>
     <message>
         <source>Unable to copy %1.</source>
@@ -1909,7 +1909,7 @@
     </message>
     <message>
         <source>Stopped</source>
-        <translation type="unfinished">Stopped</translation>
+        <translation>หยุดแล้ว</translation>
     </message>
     <message>
         <source>Volume</source>
@@ -1921,7 +1921,7 @@
     </message>
     <message>
         <source>Syncing...</source>
-        <translation type="unfinished">Syncing...</translation>
+        <translation>กำลังซิงค์...</translation>
     </message>
     <message>
         <source>Back up only when the computer is plugged in</source>
@@ -1929,7 +1929,7 @@
     </message>
     <message>
         <source>Resume Syncing</source>
-        <translation type="unfinished">Resume Syncing</translation>
+        <translation>ซิงค์ต่อ</translation>
     </message>
     <message>
         <source>A new version is available.</source>
@@ -1949,11 +1949,11 @@
     </message>
     <message>
         <source>Quit</source>
-        <translation type="unfinished">Quit</translation>
+        <translation>ออก</translation>
     </message>
     <message>
         <source>Unable to download the update.</source>
-        <translation type="unfinished">Unable to download the update.</translation>
+        <translation>ไม่สามารถดาวน์โหลดการอัปเดตได้</translation>
     </message>
     <message>
         <source>Test Connection</source>
@@ -1973,7 +1973,7 @@
     </message>
     <message>
         <source>Pause Syncing</source>
-        <translation type="unfinished">Pause Syncing</translation>
+        <translation>หยุดการซิงค์ชั่วคราว</translation>
     </message>
     <message>
         <source>Limit automatically</source>
@@ -1989,7 +1989,7 @@
     </message>
     <message>
         <source>The file is larger than the limit allowed by the server.</source>
-        <translation type="unfinished">The file is larger than the limit allowed by the server.</translation>
+        <translation>ไฟล์มีขนาดเกินกว่าที่เซิร์ฟเวอร์อนุญาต</translation>
     </message>
     <message>
         <source>Your data was moved successfully.</source>
@@ -2001,7 +2001,7 @@
     </message>
     <message>
         <source>The file %1 does not exist.</source>
-        <translation type="unfinished">The file %1 does not exist.</translation>
+        <translation>ไม่มีไฟล์ %1</translation>
     </message>
     <message>
         <source>Export Logs...</source>
@@ -2009,7 +2009,7 @@
     </message>
     <message>
         <source>Syncing has resumed</source>
-        <translation type="unfinished">Syncing has resumed</translation>
+        <translation>การซิงค์ดำเนินต่อแล้ว</translation>
     </message>
     <message>
         <source>[ProductName] Setup Wizard ended prematurely because of an error. Your system has not been modified. To install this program at a later time, run the Setup Wizard again.</source>
@@ -2029,11 +2029,11 @@
     </message>
     <message>
         <source>Help</source>
-        <translation type="unfinished">Help</translation>
+        <translation>วิธีใช้</translation>
     </message>
     <message>
         <source>%1 files were skipped. See the history for details.</source>
-        <translation type="unfinished">%1 files were skipped. See the history for details.</translation>
+        <translation>ข้ามไฟล์ %1 ไฟล์ ดูรายละเอียดได้ในประวัติ</translation>
     </message>
     <message>
         <source>Keep all versions</source>
@@ -2145,7 +2145,7 @@
     </message>
     <message>
         <source>Done</source>
-        <translation type="unfinished">Done</translation>
+        <translation>เสร็จสิ้น</translation>
     </message>
     <message>
         <source>Report</source>
@@ -2165,7 +2165,7 @@
     </message>
     <message>
         <source>Pause for 8 hours</source>
-        <translation type="unfinished">Pause for 8 hours</translation>
+        <translation>หยุดชั่วคราว 8 ชั่วโมง</translation>
     </message>
     <message>
         <source>Backup</source>
@@ -2173,7 +2173,7 @@
     </message>
     <message>
         <source>Paused</source>
-        <translation type="unfinished">Paused</translation>
+        <translation>หยุดชั่วคราว</translation>
     </message>
     <message>
         <source>Edit the selected task</source>
@@ -2201,7 +2201,7 @@
     </message>
     <message>
         <source>Sign In</source>
-        <translation type="unfinished">Sign In</translation>
+        <translation>ลงชื่อเข้าใช้</translation>
     </message>
     <message>
         <source>Do not limit</source>
@@ -2213,7 +2213,7 @@
     </message>
     <message>
         <source>Unable to move %1 to %2.</source>
-        <translation type="unfinished">Unable to move %1 to %2.</translation>
+        <translation>ไม่สามารถย้าย %1 ไปยัง %2 ได้</translation>
     </message>
     <message>
         <source>Add a task</source>
@@ -2229,7 +2229,7 @@
     </message>
     <message>
         <source>Recent Changes</source>
-        <translation type="unfinished">Recent Changes</translation>
+        <translation>การเปลี่ยนแปลงล่าสุด</translation>
     </message>
     <message>
         <source>Display name</source>
@@ -2237,7 +2237,7 @@
     </message>
     <message>
         <source>Connecting...</source>
-        <translation type="unfinished">Connecting...</translation>
+        <translation>กำลังเชื่อมต่อ...</translation>
     </message>
     <message>
         <source>Alerts</source>
@@ -2245,7 +2245,7 @@
     </message>
     <message>
         <source>Preparing to sync...</source>
-        <translation type="unfinished">Preparing to sync...</translation>
+        <translation>กำลังเตรียมการซิงค์...</translation>
     </message>
     <message>
         <source>Single Sign-On</source>
@@ -2261,7 +2261,7 @@
     </message>
     <message>
         <source>Show desktop notifications</source>
-        <translation type="unfinished">Show desktop notifications</translation>
+        <translation>แสดงการแจ้งเตือนบนเดสก์ท็อป</translation>
     </message>
     <message>
         <source>Minimize</source>
@@ -2269,7 +2269,7 @@
     </message>
     <message>
         <source>Checking for updates...</source>
-        <translation type="unfinished">Checking for updates...</translation>
+        <translation>กำลังตรวจหาการอัปเดต...</translation>
     </message>
     <message>
         <source>Downloaded</source>
@@ -2285,7 +2285,7 @@
     </message>
     <message>
         <source>Syncing %1 files</source>
-        <translation type="unfinished">Syncing %1 files</translation>
+        <translation>กำลังซิงค์ %1 ไฟล์</translation>
     </message>
     <message>
         <source>Loading folders...</source>
@@ -2321,11 +2321,11 @@
     </message>
     <message>
         <source>Your settings have been saved.</source>
-        <translation type="unfinished">Your settings have been saved.</translation>
+        <translation>บันทึกการตั้งค่าของคุณแล้ว</translation>
     </message>
     <message>
         <source>Disabled</source>
-        <translation type="unfinished">Disabled</translation>
+        <translation>ปิดใช้งาน</translation>
     </message>
     <message>
         <source>Create Sync Task</source>
@@ -2333,7 +2333,7 @@
     </message>
     <message>
         <source>Back Up Now</source>
-        <translation type="unfinished">Back Up Now</translation>
+        <translation>สำรองข้อมูลเดี๋ยวนี้</translation>
     </message>
     <message>
         <source>The upgrade is complete.</source>
@@ -2349,7 +2349,7 @@
     </message>
     <message>
         <source>Send Feedback</source>
-        <translation type="unfinished">Send Feedback</translation>
+        <translation>ส่งความคิดเห็น</translation>
     </message>
     <message>
         <source>No results found.</source>
@@ -2377,15 +2377,15 @@
     </message>
     <message>
         <source>Deleting %1</source>
-        <translation type="unfinished">Deleting %1</translation>
+        <translation>กำลังลบ %1</translation>
     </message>
     <message>
         <source>Enter at least %1 characters.</source>
-        <translation type="unfinished">Enter at least %1 characters.</translation>
+        <translation>ป้อนอักขระอย่างน้อย %1 ตัว</translation>
     </message>
     <message>
         <source>Unable to restore the selected files.</source>
-        <translation type="unfinished">Unable to restore the selected files.</translation>
+        <translation>ไม่สามารถกู้คืนไฟล์ที่เลือกได้</translation>
     </message>
     <message>
         <source>On-demand Sync</source>
@@ -2425,15 +2425,15 @@
     </message>
     <message>
         <source>Renaming %1</source>
-        <translation type="unfinished">Renaming %1</translation>
+        <translation>กำลังเปลี่ยนชื่อ %1</translation>
     </message>
     <message>
         <source>Some files could not be synced</source>
-        <translation type="unfinished">Some files could not be synced</translation>
+        <translation>ไม่สามารถซิงค์ไฟล์บางไฟล์ได้</translation>
     </message>
     <message>
         <source>Network</source>
-        <translation type="unfinished">Network</translation>
+        <translation>เครือข่าย</translation>
     </message>
     <message>
         <source>Task name</source>
@@ -2445,15 +2445,15 @@
     </message>
     <message>
         <source>Loading...</source>
-        <translation type="unfinished">Loading...</translation>
+        <translation>กำลังโหลด...</translation>
     </message>
     <message>
         <source>Pause until I resume</source>
-        <translation type="unfinished">Pause until I resume</translation>
+        <translation>หยุดชั่วคราวจนกว่าจะสั่งให้ทำต่อ</translation>
     </message>
     <message>
         <source>Next</source>
-        <translation type="unfinished">Next</translation>
+        <translation>ถัดไป</translation>
     </message>
     <message>
         <source>No server was found on your local network. Enter the address manually.</source>
@@ -2469,7 +2469,7 @@
     </message>
     <message>
         <source>The quota of the shared folder has been reached.</source>
-        <translation type="unfinished">The quota of the shared folder has been reached.</translation>
+        <translation>โฟลเดอร์ที่แชร์ใช้โควตาครบแล้ว</translation>
     </message>
     <message>
         <source>End-User License Agreement</source>
@@ -2489,7 +2489,7 @@
     </message>
     <message>
         <source>Upload: %1/s  Download: %2/s</source>
-        <translation type="unfinished">Upload: %1/s  Download: %2/s</translation>
+        <translation>อัปโหลด: %1/s  ดาวน์โหลด: %2/s</translation>
     </message>
     <message>
         <source>Dark</source>
@@ -2501,19 +2501,19 @@
     </message>
     <message>
         <source>The local version was renamed to %1.</source>
-        <translation type="unfinished">The local version was renamed to %1.</translation>
+        <translation>เปลี่ยนชื่อเวอร์ชันในเครื่องเป็น %1 แล้ว</translation>
     </message>
     <message>
         <source>%1 is in use by another application and will be synced when it is closed.</source>
-        <translation type="unfinished">%1 is in use by another application and will be synced when it is closed.</translation>
+        <translation>%1 กำลังถูกใช้โดยแอปพลิเคชันอื่น และจะถูกซิงค์เมื่อแอปพลิเคชันนั้นปิด</translation>
     </message>
     <message>
         <source>Paused until %1</source>
-        <translation type="unfinished">Paused until %1</translation>
+        <translation>หยุดชั่วคราวจนถึง %1</translation>
     </message>
     <message>
         <source>View History</source>
-        <translation type="unfinished">View History</translation>
+        <translation>ดูประวัติ</translation>
     </message>
     <message>
         <source>Confirm new password</source>
@@ -2533,7 +2533,7 @@
     </message>
     <message>
         <source>Downloading the update... %1%</source>
-        <translation type="unfinished">Downloading the update... %1%</translation>
+        <translation>กำลังดาวน์โหลดการอัปเดต... %1%</translation>
     </message>
     <message>
         <source>Renamed</source>
@@ -2573,7 +2573,7 @@
     </message>
     <message>
         <source>Ready</source>
-        <translation type="unfinished">Ready</translation>
+        <translation>พร้อม</translation>
     </message>
     <message>
         <source>Folder tree</source>
@@ -2589,11 +2589,11 @@
     </message>
     <message>
         <source>The security certificate of the server has expired.</source>
-        <translation type="unfinished">The security certificate of the server has expired.</translation>
+        <translation>ใบรับรองความปลอดภัยของเซิร์ฟเวอร์หมดอายุแล้ว</translation>
     </message>
     <message>
         <source>Restart Quenmark Zelto Client to apply the changes.</source>
-        <translation type="unfinished">Restart Quenmark Zelto Client to apply the changes.</translation>
+        <translation>รีสตาร์ต Quenmark Zelto Client เพื่อให้การเปลี่ยนแปลงมีผล</translation>
     </message>
     <message>
         <source>Quenmark Zelto Client status icon</source>
@@ -2641,7 +2641,7 @@
     </message>
     <message>
         <source>Learn more</source>
-        <translation type="unfinished">Learn more</translation>
+        <translation>เรียนรู้เพิ่มเติม</translation>
     </message>
     <message>
         <source>Server address field</source>
@@ -2669,11 +2669,11 @@
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished">Save</translation>
+        <translation>บันทึก</translation>
     </message>
     <message>
         <source>Unable to rename %1 to %2.</source>
-        <translation type="unfinished">Unable to rename %1 to %2.</translation>
+        <translation>ไม่สามารถเปลี่ยนชื่อ %1 เป็น %2 ได้</translation>
     </message>
     <message>
         <source>If your network requires a proxy server to reach the Internet, enter its settings here.</source>
@@ -2717,7 +2717,7 @@
     </message>
     <message>
         <source>Tasks</source>
-        <translation type="unfinished">Tasks</translation>
+        <translation>งาน</translation>
     </message>
     <message>
         <source>Account: %1</source>
@@ -2725,7 +2725,7 @@
     </message>
     <message>
         <source>The security certificate of the server is not trusted.</source>
-        <translation type="unfinished">The security certificate of the server is not trusted.</translation>
+        <translation>ใบรับรองความปลอดภัยของเซิร์ฟเวอร์ไม่น่าเชื่อถือ</translation>
     </message>
     <message>
         <source>Select None</source>
@@ -2773,7 +2773,7 @@
     </message>
     <message>
         <source>Never synced</source>
-        <translation type="unfinished">Never synced</translation>
+        <translation>ยังไม่เคยซิงค์</translation>
     </message>
     <message>
         <source>The shared folder no longer exists on the server.</source>
@@ -2793,15 +2793,15 @@
     </message>
     <message>
         <source>The update has been downloaded and will be installed when you quit Quenmark Zelto Client.</source>
-        <translation type="unfinished">The update has been downloaded and will be installed when you quit Quenmark Zelto Client.</translation>
+        <translation>ดาวน์โหลดการอัปเดตแล้ว และจะติดตั้งเมื่อคุณออกจาก Quenmark Zelto Client</translation>
     </message>
     <message>
         <source>The server is under maintenance. Syncing will resume automatically.</source>
-        <translation type="unfinished">The server is under maintenance. Syncing will resume automatically.</translation>
+        <translation>เซิร์ฟเวอร์อยู่ระหว่างการบำรุงรักษา การซิงค์จะดำเนินต่อโดยอัตโนมัติ</translation>
     </message>
     <message>
         <source>Quenmark Zelto Client Setup</source>
-        <translation type="unfinished">Quenmark Zelto Client Setup</translation>
+        <translation>การตั้งค่า Quenmark Zelto Client</translation>
     </message>
     <message>
         <source>Maximize</source>
@@ -2841,7 +2841,7 @@
     </message>
     <message>
         <source>Back</source>
-        <translation type="unfinished">Back</translation>
+        <translation>ย้อนกลับ</translation>
     </message>
     <message>
         <source>Deselect All</source>
@@ -2877,7 +2877,7 @@
     </message>
     <message>
         <source>%1 is ready.</source>
-        <translation type="unfinished">%1 is ready.</translation>
+        <translation>%1 พร้อมใช้งานแล้ว</translation>
     </message>
     <message>
         <source>When a conflict occurs</source>
@@ -2897,7 +2897,7 @@
     </message>
     <message>
         <source>Enabled</source>
-        <translation type="unfinished">Enabled</translation>
+        <translation>เปิดใช้งาน</translation>
     </message>
     <message>
         <source>File size limit</source>
@@ -2909,7 +2909,7 @@
     </message>
     <message>
         <source>Create Task</source>
-        <translation type="unfinished">Create Task</translation>
+        <translation>สร้างงาน</translation>
     </message>
     <message>
         <source>KB</source>
@@ -2921,7 +2921,7 @@
     </message>
     <message>
         <source>Please wait...</source>
-        <translation type="unfinished">Please wait...</translation>
+        <translation>โปรดรอสักครู่...</translation>
     </message>
     <message>
         <source>Searching for servers on your local network...</source>
@@ -2937,7 +2937,7 @@
     </message>
     <message>
         <source>The folder %1 does not exist.</source>
-        <translation type="unfinished">The folder %1 does not exist.</translation>
+        <translation>ไม่มีโฟลเดอร์ %1</translation>
     </message>
     <message>
         <source>Owner</source>
@@ -2985,7 +2985,7 @@
     </message>
     <message>
         <source>Welcome to Quenmark Zelto Client</source>
-        <translation type="unfinished">Welcome to Quenmark Zelto Client</translation>
+        <translation>ยินดีต้อนรับสู่ Quenmark Zelto Client</translation>
     </message>
     <message>
         <source>Action</source>
@@ -2993,7 +2993,7 @@
     </message>
     <message>
         <source>Connected</source>
-        <translation type="unfinished">Connected</translation>
+        <translation>เชื่อมต่อแล้ว</translation>
     </message>
     <message>
         <source>Data from an earlier version was found on this computer.</source>
@@ -3005,7 +3005,7 @@
     </message>
     <message>
         <source>Pause for 30 minutes</source>
-        <translation type="unfinished">Pause for 30 minutes</translation>
+        <translation>หยุดชั่วคราว 30 นาที</translation>
     </message>
     <message>
         <source>Open in File Manager</source>
@@ -3017,11 +3017,11 @@
     </message>
     <message>
         <source>Last synced %1</source>
-        <translation type="unfinished">Last synced %1</translation>
+        <translation>ซิงค์ล่าสุด: %1</translation>
     </message>
     <message>
         <source>Step %1 of %2</source>
-        <translation type="unfinished">Step %1 of %2</translation>
+        <translation>ขั้นตอนที่ %1 จาก %2</translation>
     </message>
     <message>
         <source>Retry Now</source>
@@ -3053,7 +3053,7 @@
     </message>
     <message>
         <source>Scanning for changes...</source>
-        <translation type="unfinished">Scanning for changes...</translation>
+        <translation>กำลังตรวจหาการเปลี่ยนแปลง...</translation>
     </message>
     <message>
         <source>Registering product</source>
@@ -3069,7 +3069,7 @@
     </message>
     <message>
         <source>There is not enough free space on %1. At least %2 is needed.</source>
-        <translation type="unfinished">There is not enough free space on %1. At least %2 is needed.</translation>
+        <translation>พื้นที่ว่างบน %1 ไม่เพียงพอ ต้องใช้อย่างน้อย %2</translation>
     </message>
     <message>
         <source>Contact Support</source>
@@ -3129,7 +3129,7 @@
     </message>
     <message>
         <source>The file is locked by another application.</source>
-        <translation type="unfinished">The file is locked by another application.</translation>
+        <translation>ไฟล์ถูกล็อกโดยแอปพลิเคชันอื่น</translation>
     </message>
     <message>
         <source>Status:</source>
@@ -3161,7 +3161,7 @@
     </message>
     <message>
         <source>The file name contains characters that are not allowed: %1</source>
-        <translation type="unfinished">The file name contains characters that are not allowed: %1</translation>
+        <translation>ชื่อไฟล์มีอักขระที่ไม่อนุญาต: %1</translation>
     </message>
     <message>
         <source>&amp;Next &gt;</source>
@@ -3169,7 +3169,7 @@
     </message>
     <message>
         <source>Needs attention</source>
-        <translation type="unfinished">Needs attention</translation>
+        <translation>ต้องดำเนินการ</translation>
     </message>
     <message>
         <source>Required</source>
@@ -3189,15 +3189,15 @@
     </message>
     <message>
         <source>The disk where your sync folder is located is almost full.</source>
-        <translation type="unfinished">The disk where your sync folder is located is almost full.</translation>
+        <translation>ดิสก์ที่เก็บโฟลเดอร์ซิงค์ของคุณใกล้เต็มแล้ว</translation>
     </message>
     <message>
         <source>The server %1 could not be found. Check the address and try again.</source>
-        <translation type="unfinished">The server %1 could not be found. Check the address and try again.</translation>
+        <translation>ไม่พบเซิร์ฟเวอร์ %1 โปรดตรวจสอบที่อยู่แล้วลองอีกครั้ง</translation>
     </message>
     <message>
         <source>This field is required.</source>
-        <translation type="unfinished">This field is required.</translation>
+        <translation>ต้องกรอกช่องนี้</translation>
     </message>
     <message>
         <source>You have read-only access to this shared folder.</source>
@@ -3225,7 +3225,7 @@
     </message>
     <message>
         <source>Information</source>
-        <translation type="unfinished">Information</translation>
+        <translation>ข้อมูล</translation>
     </message>
     <message>
         <source>Compare</source>
@@ -3241,7 +3241,7 @@
     </message>
     <message>
         <source>Open Quenmark Zelto Client</source>
-        <translation type="unfinished">Open Quenmark Zelto Client</translation>
+        <translation>เปิด Quenmark Zelto Client</translation>
     </message>
     <message>
         <source>Light</source>
@@ -3269,7 +3269,7 @@
     </message>
     <message>
         <source>The folder is already used by another sync task.</source>
-        <translation type="unfinished">The folder is already used by another sync task.</translation>
+        <translation>โฟลเดอร์นี้ถูกใช้โดยงานซิงค์อื่นอยู่แล้ว</translation>
     </message>
     <message>
         <source>This link has expired.</source>
@@ -3293,7 +3293,7 @@
     </message>
     <message>
         <source>Syncing</source>
-        <translation type="unfinished">Syncing</translation>
+        <translation>กำลังซิงค์</translation>
     </message>
     <message>
         <source>Quenmark Zelto Client is running. Quit it and click Retry, or click Cancel to stop the setup.</source>
@@ -3325,7 +3325,7 @@
     </message>
     <message>
         <source>Sync Now</source>
-        <translation type="unfinished">Sync Now</translation>
+        <translation>ซิงค์เดี๋ยวนี้</translation>
     </message>
     <message>
         <source>On-demand</source>
@@ -3349,11 +3349,11 @@
     </message>
     <message>
         <source>Open Sync Folder</source>
-        <translation type="unfinished">Open Sync Folder</translation>
+        <translation>เปิดโฟลเดอร์ซิงค์</translation>
     </message>
     <message>
         <source>%1 could not be updated. The installed version will be started.</source>
-        <translation type="unfinished">%1 could not be updated. The installed version will be started.</translation>
+        <translation>ไม่สามารถอัปเดต %1 ได้ จะเริ่มเวอร์ชันที่ติดตั้งไว้แทน</translation>
     </message>
     <message>
         <source>%1 was not synced because it is larger than the maximum file size.</source>
@@ -3409,7 +3409,7 @@
     </message>
     <message>
         <source>Uploading %1</source>
-        <translation type="unfinished">Uploading %1</translation>
+        <translation>กำลังอัปโหลด %1</translation>
     </message>
     <message>
         <source>Click Repair to repair the installation of [ProductName]. Click Back to review or change any of your installation settings. Click Cancel to exit the wizard.</source>
@@ -3457,15 +3457,15 @@
     </message>
     <message>
         <source>%1 files were changed.</source>
-        <translation type="unfinished">%1 files were changed.</translation>
+        <translation>มีการเปลี่ยนแปลงไฟล์ %1 ไฟล์</translation>
     </message>
     <message>
         <source>Sign In...</source>
-        <translation type="unfinished">Sign In...</translation>
+        <translation>ลงชื่อเข้าใช้...</translation>
     </message>
     <message>
         <source>You do not have permission to perform this operation.</source>
-        <translation type="unfinished">You do not have permission to perform this operation.</translation>
+        <translation>คุณไม่มีสิทธิ์ดำเนินการนี้</translation>
     </message>
     <message>
         <source>Settings pages</source>
@@ -3477,11 +3477,11 @@
     </message>
     <message>
         <source>Waiting</source>
-        <translation type="unfinished">Waiting</translation>
+        <translation>กำลังรอ</translation>
     </message>
     <message>
         <source>The folder is read-only. Files cannot be written to it.</source>
-        <translation type="unfinished">The folder is read-only. Files cannot be written to it.</translation>
+        <translation>โฟลเดอร์นี้เป็นแบบอ่านอย่างเดียว ไม่สามารถเขียนไฟล์ลงไปได้</translation>
     </message>
     <message>
         <source>Next backup: %1</source>
@@ -3525,11 +3525,11 @@
     </message>
     <message>
         <source>Unable to delete %1.</source>
-        <translation type="unfinished">Unable to delete %1.</translation>
+        <translation>ไม่สามารถลบ %1 ได้</translation>
     </message>
     <message>
         <source>Open the sync folder</source>
-        <translation type="unfinished">Open the sync folder</translation>
+        <translation>เปิดโฟลเดอร์ซิงค์</translation>
     </message>
     <message>
         <source>Create a shortcut on the &amp;desktop</source>
@@ -3597,7 +3597,7 @@
     </message>
     <message>
         <source>%1 was deleted.</source>
-        <translation type="unfinished">%1 was deleted.</translation>
+        <translation>ลบ %1 แล้ว</translation>
     </message>
     <message>
         <source>The server is offline.</source>
@@ -3633,11 +3633,11 @@
     </message>
     <message>
         <source>Pause for 1 hour</source>
-        <translation type="unfinished">Pause for 1 hour</translation>
+        <translation>หยุดชั่วคราว 1 ชั่วโมง</translation>
     </message>
     <message>
         <source>Confirm</source>
-        <translation type="unfinished">Confirm</translation>
+        <translation>ยืนยัน</translation>
     </message>
     <message>
         <source>Rename the local file</source>
@@ -3661,7 +3661,7 @@
     </message>
     <message>
         <source>Stop Backup</source>
-        <translation type="unfinished">Stop Backup</translation>
+        <translation>หยุดการสำรองข้อมูล</translation>
     </message>
     <message>
         <source>Files in Use</source>
@@ -3673,7 +3673,7 @@
     </message>
     <message>
         <source>Unable to unpack the installation package.</source>
-        <translation type="unfinished">Unable to unpack the installation package.</translation>
+        <translation>ไม่สามารถแตกแพ็กเกจการติดตั้งได้</translation>
     </message>
     <message>
         <source>The backup could not start because the server is offline.</source>
@@ -3713,7 +3713,7 @@
     </message>
     <message>
         <source>%1 files were deleted from the sync folder. Do you also want to delete them from the server?</source>
-        <translation type="unfinished">%1 files were deleted from the sync folder. Do you also want to delete them from the server?</translation>
+        <translation>มีการลบไฟล์ %1 ไฟล์ออกจากโฟลเดอร์ซิงค์ คุณต้องการลบไฟล์เหล่านี้ออกจากเซิร์ฟเวอร์ด้วยหรือไม่</translation>
     </message>
     <message>
         <source>Certificate Warning</source>
@@ -3721,7 +3721,7 @@
     </message>
     <message>
         <source>Remember my password</source>
-        <translation type="unfinished">Remember my password</translation>
+        <translation>จดจำรหัสผ่านของฉัน</translation>
     </message>
     <message>
         <source>Weekly schedule grid</source>
@@ -3729,11 +3729,11 @@
     </message>
     <message>
         <source>Enter a number between %1 and %2.</source>
-        <translation type="unfinished">Enter a number between %1 and %2.</translation>
+        <translation>ป้อนตัวเลขระหว่าง %1 ถึง %2</translation>
     </message>
     <message>
         <source>The username or password you entered is incorrect.</source>
-        <translation type="unfinished">The username or password you entered is incorrect.</translation>
+        <translation>ชื่อผู้ใช้หรือรหัสผ่านไม่ถูกต้อง</translation>
     </message>
     <message>
         <source>Share</source>
@@ -3753,7 +3753,7 @@
     </message>
     <message>
         <source>There is not enough free space on the local disk.</source>
-        <translation type="unfinished">There is not enough free space on the local disk.</translation>
+        <translation>พื้นที่ว่างบนดิสก์ภายในเครื่องไม่เพียงพอ</translation>
     </message>
     <message>
         <source>The file was changed both on this computer and on the server since the last sync.</source>
@@ -3761,7 +3761,7 @@
     </message>
     <message>
         <source>Everything is up to date</source>
-        <translation type="unfinished">Everything is up to date</translation>
+        <translation>ทุกอย่างเป็นปัจจุบันแล้ว</translation>
     </message>
     <message>
         <source>Tip</source>
@@ -3793,7 +3793,7 @@
     </message>
     <message>
         <source>Backup finished with errors</source>
-        <translation type="unfinished">Backup finished with errors</translation>
+        <translation>สำรองข้อมูลเสร็จสิ้นแต่มีข้อผิดพลาด</translation>
     </message>
     <message>
         <source>Choose a folder on this computer</source>
@@ -3821,7 +3821,7 @@
     </message>
     <message>
         <source>Unable to connect to the server. Check your network connection and the server address.</source>
-        <translation type="unfinished">Unable to connect to the server. Check your network connection and the server address.</translation>
+        <translation>ไม่สามารถเชื่อมต่อกับเซิร์ฟเวอร์ได้ โปรดตรวจสอบการเชื่อมต่อเครือข่ายและที่อยู่เซิร์ฟเวอร์</translation>
     </message>
 </context>
 </TS>
