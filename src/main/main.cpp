@@ -2,21 +2,22 @@
 #define LOG_MODULE "main.cpp"
 #include "log.h"
 
+#include "launcher.h"
 #include "qtsingleapplication.h"
 #include "startup.h"
 
-#include <cstdio>
-
-// Steps after start-up: create the launch controller, start its handler
-// thread, emit the start request, run the event loop, delete the controller
-// and return the loop's result. The controller is not part of this build
-// yet, so start-up ends here with success.
+// The run itself: the controller installs on its handler thread while the
+// event loop runs; LaunchDone quits the loop once that thread has finished,
+// so deleting the controller afterwards waits for nothing.
 static int RunLaunch(QApplication &app)
 {
     (void)app;
-    printf("Start-up done; the launch controller is not built yet.\n");
-    fflush(stdout);
-    return 0;
+    Launcher *launcher = new Launcher;
+    launcher->StartWorkerThread();
+    launcher->StartService();
+    const int result = QApplication::exec();
+    delete launcher;
+    return result;
 }
 
 int main(int argc, char **argv)
