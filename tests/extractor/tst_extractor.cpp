@@ -10,6 +10,7 @@
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
+#include <QProcess>
 #include <QRegularExpression>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -285,6 +286,8 @@ private slots:
     void listEntries();
     void copyArchiveData();
     void manyEntries();
+    void commandLineTool_data();
+    void commandLineTool();
 
 private:
     QString path(const QString &rel) const { return QDir(m_dir->path()).filePath(rel); }
@@ -963,6 +966,51 @@ void tst_Extractor::manyEntries()
     QCOMPARE(files, kEntries);
     QCOMPARE(typeOf(destPath(QStringLiteral("d99/f99999"))), mode_t(S_IFREG));
     QCOMPARE(errors(), QStringList());
+}
+
+void tst_Extractor::commandLineTool_data()
+{
+    QTest::addColumn<QStringList>("arguments");  // "@A@" the archive, "@D@" the destination
+    QTest::addColumn<int>("exitCode");
+    QTest::addColumn<QStringList>("stderrHas");
+
+    QTest::newRow("extracts") << QStringList{"@A@", "@D@"} << 0
+                              << QStringList{"[DEBUG] extractor.cpp(", "): decompress from '"};
+    QTest::newRow("missing archive") << QStringList{"@A@.missing", "@D@"} << 1
+                                     << QStringList{"[ERROR] extractor.cpp(",
+                                                    "Failed to calculate total file numbers, ret: -1"};
+    QTest::newRow("escaping archive") << QStringList{"@E@", "@D@"} << 1
+                                      << QStringList{"archive_read_extract2 failed: 'Path contains '..''"};
+    QTest::newRow("one argument") << QStringList{"@A@"} << 1 << QStringList{"usage: "};
+    QTest::newRow("empty destination") << QStringList{"@A@", ""} << 1 << QStringList{"usage: "};
+}
+
+void tst_Extractor::commandLineTool()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(int, exitCode);
+    QFETCH(QStringList, stderrHas);
+    const QString archive = path(QStringLiteral("a.tar.gz"));
+    const QString escaping = path(QStringLiteral("e.tar"));
+    QVERIFY(writeArchive(archive, QStringLiteral("tar.gz"), {file("bin/run", "run"), file("INFO", "info")}));
+    QVERIFY(writeArchive(escaping, QStringLiteral("tar"), {file("../evil", "x")}));
+    for (QString &a : arguments) {
+        a.replace(QLatin1String("@A@"), archive);
+        a.replace(QLatin1String("@E@"), escaping);
+        a.replace(QLatin1String("@D@"), path(QStringLiteral("dest")));
+    }
+
+    QProcess tool;
+    tool.start(QStringLiteral(ZELTO_EXTRACT_PATH), arguments);
+    QVERIFY(tool.waitForFinished(-1));
+    QCOMPARE(tool.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(tool.exitCode(), exitCode);
+    const QString err = QString::fromUtf8(tool.readAllStandardError());
+    for (const QString &part : stderrHas)
+        QVERIFY2(err.contains(part), qPrintable(err));
+    QCOMPARE(tool.readAllStandardOutput(), QByteArray());
+    QCOMPARE(readBytes(destPath(QStringLiteral("bin/run"))), exitCode == 0 ? QByteArray("run") : QByteArray());
+    QCOMPARE(typeOf(path(QStringLiteral("evil"))), mode_t(0));
 }
 
 QTEST_GUILESS_MAIN(tst_Extractor)
