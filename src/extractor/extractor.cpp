@@ -14,7 +14,6 @@
 #include <QString>
 
 #include <cerrno>
-#include <climits>
 #include <cstdio>
 #include <cstdlib>
 #include <memory>
@@ -211,6 +210,7 @@ int ExtractArchive(const ExtractRequest &request)
         return -1;
     }
     (void)archive_write_disk_set_options(writer.get(), kWriteOptions);
+    // The same as the deprecated archive_read_support_compression_all.
     (void)archive_read_support_filter_all(reader.get());
     (void)archive_read_support_format_all(reader.get());
 
