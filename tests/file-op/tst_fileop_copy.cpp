@@ -44,9 +44,10 @@ std::vector<std::string> DirectoryOrder(const std::string &path)
     return names;
 }
 
-// A chain of `depth` folders named "d" below root/name, built through
-// descriptors so that it may go deeper than a path can name.
-bool MakeDeepChain(const std::string &root, const std::string &name, int depth)
+// A chain of `depth` folders below root/name, each named `link`, built
+// through descriptors so that it may go deeper than a path can name.
+bool MakeDeepChain(const std::string &root, const std::string &name, int depth,
+                   const std::string &link = "d")
 {
     int fd = open(root.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     const char *next = name.c_str();
@@ -58,7 +59,7 @@ bool MakeDeepChain(const std::string &root, const std::string &name, int depth)
         int child = openat(fd, next, O_RDONLY | O_DIRECTORY | O_CLOEXEC);
         close(fd);
         fd = child;
-        next = "d";
+        next = link.c_str();
     }
     if (fd < 0)
         return false;
@@ -67,19 +68,19 @@ bool MakeDeepChain(const std::string &root, const std::string &name, int depth)
 }
 
 // Removes such a chain from the bottom up, again through descriptors.
-void RemoveDeepChain(const std::string &root, const std::string &name)
+void RemoveDeepChain(const std::string &root, const std::string &name, const std::string &link)
 {
     std::vector<int> fds;
     fds.push_back(open(root.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
     const char *next = name.c_str();
     while (fds.back() >= 0) {
         fds.push_back(openat(fds.back(), next, O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
-        next = "d";
+        next = link.c_str();
     }
     fds.pop_back();
     for (size_t i = fds.size() - 1; i > 0; --i) {
         close(fds[i]);
-        (void)unlinkat(fds[i - 1], i == 1 ? name.c_str() : "d", AT_REMOVEDIR);
+        (void)unlinkat(fds[i - 1], i == 1 ? name.c_str() : link.c_str(), AT_REMOVEDIR);
     }
     close(fds[0]);
 }
@@ -636,12 +637,12 @@ void TestFileOp::removeUnreadableDirectory()
 void TestFileOp::removeDeepTree()
 {
     // Within the path limit: removed completely.
-    QVERIFY(MakeDeepChain(m_root, "deep", 1500));
+    QVERIFY(MakeDeepChain(m_root, "deep", 800));
     QCOMPARE(FSRemovePath(at("deep")), 0);
     QVERIFY(!ExistsAsName(at("deep")));
 
     // With few descriptors: one open folder at a time suffices.
-    QVERIFY(MakeDeepChain(m_root, "narrow", 400));
+    QVERIFY(MakeDeepChain(m_root, "narrow", 200));
     const std::string narrow = at("narrow");
     const int status = RunInChild([narrow] {
         struct rlimit limit = {32, 32};
@@ -653,9 +654,10 @@ void TestFileOp::removeDeepTree()
     QVERIFY(!ExistsAsName(at("narrow")));
 
     // Deeper than a path can name: a failure, not a crash.
-    QVERIFY(MakeDeepChain(m_root, "abyss", 2500));
+    const std::string level(20, 'a');
+    QVERIFY(MakeDeepChain(m_root, "abyss", 300, level));
     const int result = FSRemovePath(at("abyss"));
-    RemoveDeepChain(m_root, "abyss");
+    RemoveDeepChain(m_root, "abyss", level);
     QCOMPARE(result, -3);
     QVERIFY(!ExistsAsName(at("abyss")));
     COMPARE_LOG(Lines{});
