@@ -100,6 +100,10 @@ else
   mkdir -p "$home"
   run_env+=("HOME=$home" "XDG_DATA_HOME=$home/.local/share"
             "XDG_CONFIG_HOME=$home/.config" "XDG_CACHE_HOME=$home/.cache")
+  if [ -z "${XDG_RUNTIME_DIR:-}" ]; then
+    mkdir -p -m 700 "$home/.runtime"
+    run_env+=("XDG_RUNTIME_DIR=$home/.runtime")
+  fi
 fi
 if [ "$offscreen" = 0 ] && { [ -n "${WAYLAND_DISPLAY:-}" ] ||
      { [ -n "${DISPLAY:-}" ] && xdpyinfo >/dev/null 2>&1; }; }; then
