@@ -5,9 +5,7 @@
 #include "startup.h"
 
 #include "tavilocale.h"
-#ifdef ZELTO_HAVE_UITEXT
 #include "ui-text.h"
-#endif
 #include "uipathmanager.h"
 #include "user-base.h"
 
@@ -41,9 +39,7 @@ QByteArray pathUtf8(const char *key)
 QString SetupLibraryPaths(const char *argv0)
 {
     setlocale(LC_ALL, "");
-#ifdef ZELTO_HAVE_UITEXT
     RegisterTranslationResources();
-#endif
 
     // argv[0] names the executable itself, so "/../.." climbs from the file
     // to the folder above bin/. It is deliberately not resolved against the
@@ -113,9 +109,7 @@ void SetupTranslatorAndFont()
         g_translator = translator;
     }
 
-#ifdef ZELTO_HAVE_UITEXT
     InitUITextTable();
-#endif
 
     const QString family = language == QLatin1String("tha") ? QStringLiteral("Microsoft Sans Serif")
                                                             : QStringLiteral("Arial");
