@@ -353,8 +353,9 @@ void TestMain::secondLauncherIsRefused()
     running.unlock();
     const Run next = launch();
     QCOMPARE(next.exitCode, 0);
-    QCOMPARE(messages(readAll(m_home + "/.QuenmarkZelto/log/launcher.log"), "DEBUG"),
-             QStringList{"main.cpp|app has already launched, return"});
+    QCOMPARE(messages(readAll(m_home + "/.QuenmarkZelto/log/launcher.log"), "DEBUG")
+                 .filter("app has already launched").size(),
+             1);
 }
 
 void TestMain::blockedLogFolder()
