@@ -215,8 +215,11 @@ int32_t FSRemovePath(const std::string &given)
     if (given.empty())
         return -1;
     const std::string path = WithoutTrailingSlashes(given);
-    // Emptying the whole system is never what a caller meant.
-    if (path == "/")
+    // Emptying the whole system is never what a caller meant. A final "." or
+    // ".." cannot be removed itself (rmdir refuses it), so its contents are
+    // not emptied either before the certain failure.
+    const std::string last = FSBaseName(path);
+    if (path == "/" || last == "." || last == "..")
         return -3;
 
     FileInfo info;

@@ -129,8 +129,11 @@ int32_t CopyFile(const std::string &source, const std::string &destination,
 // unreadable; -3 failure; -100 a name too long. No log line of its own.
 int32_t FSMovePath(const std::string &source, const std::string &destination);
 
-// Recursive removal that never follows a symbolic link. 0 removed or absent;
-// -1 empty path or status unreadable; -3 failure. No log line of its own.
+// Recursive removal that never follows a symbolic link (a trailing "/" does
+// not make it follow one either). 0 removed or absent; -1 empty path or status
+// unreadable; -3 failure, also for a directory that cannot be opened and for
+// "/" or a path ending in "." or "..", which are left untouched. No log line
+// of its own.
 int32_t FSRemovePath(const std::string &path);
 
 // 0 flushed; 1 the path does not exist; -1 failure.

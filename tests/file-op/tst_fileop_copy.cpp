@@ -538,6 +538,8 @@ void TestFileOp::remove_data()
     QTest::newRow("FIFO") << std::string("fifo") << std::string("t") << 0;
     QTest::newRow("name of 5000 bytes") << std::string() << std::string(5000, 'x') << -1;
     QTest::newRow("below a file") << std::string("file") << std::string("t/x") << -1;
+    QTest::newRow("final dot") << std::string("tree") << std::string("t/.") << -3;
+    QTest::newRow("final dot-dot") << std::string("tree") << std::string("t/a/..") << -3;
 }
 
 void TestFileOp::remove()
@@ -574,6 +576,8 @@ void TestFileOp::remove()
         QVERIFY(!ExistsAsName(t));
     else if (!kind.empty())
         QVERIFY(ExistsAsName(t));
+    if (result != 0 && kind == "tree")
+        QCOMPARE(ReadBytes(t + "/a b\n\xc3\xa9\xff"), std::string("x"));
     QCOMPARE(ReadBytes(at("neighbour")), std::string("stays"));
     COMPARE_LOG(Lines{});
 }
