@@ -65,7 +65,7 @@
     </message>
     <message>
         <source>%1 was not synced because it matches a filter rule.</source>
-        <translation type="unfinished">%1 was not synced because it matches a filter rule.</translation>
+        <translation>A(z) %1 nem szinkronizálódott, mert megfelel egy szűrőszabálynak.</translation>
     </message>
     <message>
         <source>Resume All</source>
@@ -157,7 +157,7 @@
     </message>
     <message>
         <source>Folders on a network drive cannot be synced.</source>
-        <translation type="unfinished">Folders on a network drive cannot be synced.</translation>
+        <translation>A hálózati meghajtón lévő mappák nem szinkronizálhatók.</translation>
     </message>
     <message>
         <source>Restore Down</source>
@@ -209,7 +209,7 @@
     </message>
     <message>
         <source>Open File</source>
-        <translation type="unfinished">Open File</translation>
+        <translation>Fájl megnyitása</translation>
     </message>
     <message>
         <source>Difference</source>
@@ -233,11 +233,11 @@
     </message>
     <message>
         <source>The drive uses the FAT file system, which does not support files larger than 4 GB. Files over this size will not be synced.</source>
-        <translation type="unfinished">The drive uses the FAT file system, which does not support files larger than 4 GB. Files over this size will not be synced.</translation>
+        <translation>A meghajtó FAT fájlrendszert használ, amely nem támogatja a 4 GB-nál nagyobb fájlokat. Az ennél nagyobb fájlok nem szinkronizálódnak.</translation>
     </message>
     <message>
         <source>%1 files were deleted on the server.</source>
-        <translation type="unfinished">%1 files were deleted on the server.</translation>
+        <translation>A kiszolgálón törölt fájlok: %1.</translation>
     </message>
     <message>
         <source>Privacy</source>
@@ -293,7 +293,7 @@
     </message>
     <message>
         <source>Failed</source>
-        <translation type="unfinished">Failed</translation>
+        <translation>Sikertelen</translation>
     </message>
     <message>
         <source>Connection status</source>
@@ -357,7 +357,7 @@
     </message>
     <message>
         <source>The path of the folder is too long.</source>
-        <translation type="unfinished">The path of the folder is too long.</translation>
+        <translation>A mappa elérési útja túl hosszú.</translation>
     </message>
     <message>
         <source>Remind Me Later</source>
@@ -369,7 +369,7 @@
     </message>
     <message>
         <source>This account has expired. Contact your system administrator.</source>
-        <translation type="unfinished">This account has expired. Contact your system administrator.</translation>
+        <translation>Ez a fiók lejárt. Forduljon a rendszergazdához.</translation>
     </message>
     <message>
         <source>Encryption</source>
@@ -425,7 +425,7 @@
     </message>
     <message>
         <source>Conflict</source>
-        <translation type="unfinished">Conflict</translation>
+        <translation>Ütközés</translation>
     </message>
     <message>
         <source>Folder on server</source>
@@ -433,11 +433,11 @@
     </message>
     <message>
         <source>All</source>
-        <translation type="unfinished">All</translation>
+        <translation>Összes</translation>
     </message>
     <message>
         <source>Search file names</source>
-        <translation type="unfinished">Search file names</translation>
+        <translation>Keresés a fájlnevekben</translation>
     </message>
     <message>
         <source>Restart File Manager</source>
@@ -517,7 +517,7 @@
     </message>
     <message>
         <source>Folders on a removable drive cannot be synced.</source>
-        <translation type="unfinished">Folders on a removable drive cannot be synced.</translation>
+        <translation>A cserélhető meghajtón lévő mappák nem szinkronizálhatók.</translation>
     </message>
     <message>
         <source>Backup Task</source>
@@ -581,7 +581,7 @@
     </message>
     <message>
         <source>Location</source>
-        <translation type="unfinished">Location</translation>
+        <translation>Hely</translation>
     </message>
     <message>
         <source>Always trust this certificate</source>
@@ -597,7 +597,7 @@
     </message>
     <message>
         <source>The task has been removed.</source>
-        <translation type="unfinished">The task has been removed.</translation>
+        <translation>A feladat eltávolítva.</translation>
     </message>
     <message>
         <source>Local folder path field</source>
@@ -617,7 +617,7 @@
     </message>
     <message>
         <source>Every hour</source>
-        <translation type="unfinished">Every hour</translation>
+        <translation>Óránként</translation>
     </message>
     <message>
         <source>Remove</source>
@@ -649,7 +649,7 @@
     </message>
     <message>
         <source>Start time</source>
-        <translation type="unfinished">Start time</translation>
+        <translation>Kezdési idő</translation>
     </message>
     <message>
         <source>Your password has expired. Change it on the server, then sign in again.</source>
@@ -657,7 +657,7 @@
     </message>
     <message>
         <source>The proxy server requires authentication.</source>
-        <translation type="unfinished">The proxy server requires authentication.</translation>
+        <translation>A proxykiszolgáló hitelesítést kér.</translation>
     </message>
     <message>
         <source>Prefer IPv6</source>
@@ -713,7 +713,7 @@
     </message>
     <message>
         <source>No entries match your search.</source>
-        <translation type="unfinished">No entries match your search.</translation>
+        <translation>Nincs a keresésnek megfelelő bejegyzés.</translation>
     </message>
     <message>
         <source>Show tips at startup</source>
@@ -761,7 +761,7 @@
     </message>
     <message>
         <source>Unable to open the local database.</source>
-        <translation type="unfinished">Unable to open the local database.</translation>
+        <translation>A helyi adatbázis nem nyitható meg.</translation>
     </message>
     <message>
         <source>Back Up This Folder</source>
@@ -825,7 +825,7 @@
     </message>
     <message>
         <source>Clear History</source>
-        <translation type="unfinished">Clear History</translation>
+        <translation>Előzmények törlése</translation>
     </message>
     <message>
         <source>Quit Quenmark Zelto Client</source>
@@ -857,11 +857,11 @@
     </message>
     <message>
         <source>Do you want to disconnect this computer from %1?</source>
-        <translation type="unfinished">Do you want to disconnect this computer from %1?</translation>
+        <translation>Leválasztja ezt a számítógépet erről: %1?</translation>
     </message>
     <message>
         <source>Show</source>
-        <translation type="unfinished">Show</translation>
+        <translation>Megjelenítés</translation>
     </message>
     <message>
         <source>Show the sync folder in the file manager sidebar</source>
@@ -893,7 +893,7 @@
     </message>
     <message>
         <source>Keep history for %1 days</source>
-        <translation type="unfinished">Keep history for %1 days</translation>
+        <translation>Előzmények megőrzése %1 napig</translation>
     </message>
     <message>
         <source>Read</source>
@@ -937,7 +937,7 @@
     </message>
     <message>
         <source>Sun</source>
-        <translation type="unfinished">Sun</translation>
+        <translation>V</translation>
     </message>
     <message>
         <source>Access from your IP address has been denied by the server. Contact the system administrator.</source>
@@ -957,7 +957,7 @@
     </message>
     <message>
         <source>Unable to load the settings. Default settings will be used.</source>
-        <translation type="unfinished">Unable to load the settings. Default settings will be used.</translation>
+        <translation>A beállítások nem tölthetők be. Az alapértelmezett beállítások lesznek érvényben.</translation>
     </message>
     <message>
         <source>The server is busy. Please try again later.</source>
@@ -1001,7 +1001,7 @@
     </message>
     <message>
         <source>Too many failed sign-in attempts. Your IP address has been blocked for %1 minutes.</source>
-        <translation type="unfinished">Too many failed sign-in attempts. Your IP address has been blocked for %1 minutes.</translation>
+        <translation>Túl sok sikertelen bejelentkezési kísérlet. Az IP-címét %1 percre letiltottuk.</translation>
     </message>
     <message>
         <source>Limit to</source>
@@ -1033,11 +1033,11 @@
     </message>
     <message>
         <source>The end time must be later than the start time.</source>
-        <translation type="unfinished">The end time must be later than the start time.</translation>
+        <translation>A befejezési időnek a kezdési idő utánra kell esnie.</translation>
     </message>
     <message>
         <source>Time</source>
-        <translation type="unfinished">Time</translation>
+        <translation>Idő</translation>
     </message>
     <message>
         <source>Available</source>
@@ -1085,7 +1085,7 @@
     </message>
     <message>
         <source>Syncing is paused on a metered connection.</source>
-        <translation type="unfinished">Syncing is paused on a metered connection.</translation>
+        <translation>Forgalomkorlátos kapcsolaton a szinkronizálás szünetel.</translation>
     </message>
     <message>
         <source>Unknown</source>
@@ -1157,7 +1157,7 @@
     </message>
     <message>
         <source>%1 changes are waiting to be synced.</source>
-        <translation type="unfinished">%1 changes are waiting to be synced.</translation>
+        <translation>Szinkronizálásra váró változások: %1.</translation>
     </message>
     <message>
         <source>Pause</source>
@@ -1173,7 +1173,7 @@
     </message>
     <message>
         <source>System folders cannot be synced. Choose another folder.</source>
-        <translation type="unfinished">System folders cannot be synced. Choose another folder.</translation>
+        <translation>A rendszermappák nem szinkronizálhatók. Válasszon másik mappát.</translation>
     </message>
     <message>
         <source>Launch at startup</source>
@@ -1181,7 +1181,7 @@
     </message>
     <message>
         <source>Two-step verification is required for this account.</source>
-        <translation type="unfinished">Two-step verification is required for this account.</translation>
+        <translation>Ehhez a fiókhoz kétlépéses azonosítás szükséges.</translation>
     </message>
     <message>
         <source>HTTP</source>
@@ -1197,7 +1197,7 @@
     </message>
     <message>
         <source>Saturday</source>
-        <translation type="unfinished">Saturday</translation>
+        <translation>Szombat</translation>
     </message>
     <message>
         <source>The connection to the server timed out.</source>
@@ -1225,7 +1225,7 @@
     </message>
     <message>
         <source>%1 is a reserved name and cannot be used.</source>
-        <translation type="unfinished">%1 is a reserved name and cannot be used.</translation>
+        <translation>A(z) %1 foglalt név, nem használható.</translation>
     </message>
     <message>
         <source>%1 was updated.</source>
@@ -1237,7 +1237,7 @@
     </message>
     <message>
         <source>No file has been synced yet.</source>
-        <translation type="unfinished">No file has been synced yet.</translation>
+        <translation>Még egyetlen fájl sem lett szinkronizálva.</translation>
     </message>
     <message>
         <source>Open Web Portal</source>
@@ -1285,7 +1285,7 @@
     </message>
     <message>
         <source>Every %1 hours</source>
-        <translation type="unfinished">Every %1 hours</translation>
+        <translation>%1 óránként</translation>
     </message>
     <message>
         <source>Out of Disk Space</source>
@@ -1321,7 +1321,7 @@
     </message>
     <message>
         <source>This version of the file is no longer available.</source>
-        <translation type="unfinished">This version of the file is no longer available.</translation>
+        <translation>A fájl ezen verziója már nem érhető el.</translation>
     </message>
     <message>
         <source>Hide Window</source>
@@ -1377,7 +1377,7 @@
     </message>
     <message>
         <source>Syncing is paused to save battery power.</source>
-        <translation type="unfinished">Syncing is paused to save battery power.</translation>
+        <translation>Az akkumulátor kímélése érdekében a szinkronizálás szünetel.</translation>
     </message>
     <message>
         <source>The Setup Wizard will install [ProductName] on your computer. Click Next to continue or Cancel to exit the Setup Wizard.</source>
@@ -1389,7 +1389,7 @@
     </message>
     <message>
         <source>Show in Folder</source>
-        <translation type="unfinished">Show in Folder</translation>
+        <translation>Megjelenítés a mappában</translation>
     </message>
     <message>
         <source>Keep file versions</source>
@@ -1405,7 +1405,7 @@
     </message>
     <message>
         <source>The shared folder is encrypted and has not been mounted on the server.</source>
-        <translation type="unfinished">The shared folder is encrypted and has not been mounted on the server.</translation>
+        <translation>A megosztott mappa titkosított, és nincs csatlakoztatva a kiszolgálón.</translation>
     </message>
     <message>
         <source>&amp;Close</source>
@@ -1417,7 +1417,7 @@
     </message>
     <message>
         <source>The version of the server is too old. Update the server to version %1 or later.</source>
-        <translation type="unfinished">The version of the server is too old. Update the server to version %1 or later.</translation>
+        <translation>A kiszolgáló verziója túl régi. Frissítse a kiszolgálót legalább a(z) %1 verzióra.</translation>
     </message>
     <message>
         <source>Add Folder...</source>
@@ -1425,7 +1425,7 @@
     </message>
     <message>
         <source>Restored</source>
-        <translation type="unfinished">Restored</translation>
+        <translation>Visszaállítva</translation>
     </message>
     <message>
         <source>Reconnecting in %1 seconds...</source>
@@ -1433,7 +1433,7 @@
     </message>
     <message>
         <source>Unable to connect through the proxy server %1.</source>
-        <translation type="unfinished">Unable to connect through the proxy server %1.</translation>
+        <translation>Nem lehet csatlakozni a(z) %1 proxykiszolgálón keresztül.</translation>
     </message>
     <message>
         <source>Protect with a password</source>
@@ -1453,7 +1453,7 @@
     </message>
     <message>
         <source>Mon</source>
-        <translation type="unfinished">Mon</translation>
+        <translation>H</translation>
     </message>
     <message>
         <source>The rule %1 is not valid.</source>
@@ -1461,7 +1461,7 @@
     </message>
     <message>
         <source>Deleted files can be restored from the recycle bin of the shared folder.</source>
-        <translation type="unfinished">Deleted files can be restored from the recycle bin of the shared folder.</translation>
+        <translation>A törölt fájlok visszaállíthatók a megosztott mappa lomtárából.</translation>
     </message>
     <message>
         <source>Unlimited</source>
@@ -1517,7 +1517,7 @@
     </message>
     <message>
         <source>Monthly</source>
-        <translation type="unfinished">Monthly</translation>
+        <translation>Havonta</translation>
     </message>
     <message>
         <source>Prevent the computer from sleeping while syncing</source>
@@ -1541,7 +1541,7 @@
     </message>
     <message>
         <source>Do you want to clear the history? This does not affect your files.</source>
-        <translation type="unfinished">Do you want to clear the history? This does not affect your files.</translation>
+        <translation>Törli az előzményeket? A fájljait ez nem érinti.</translation>
     </message>
     <message>
         <source>Remove old data</source>
@@ -1553,7 +1553,7 @@
     </message>
     <message>
         <source>Weekly</source>
-        <translation type="unfinished">Weekly</translation>
+        <translation>Hetente</translation>
     </message>
     <message>
         <source>Queued</source>
@@ -1565,7 +1565,7 @@
     </message>
     <message>
         <source>Thursday</source>
-        <translation type="unfinished">Thursday</translation>
+        <translation>Csütörtök</translation>
     </message>
     <message>
         <source>The selected file does not contain valid settings.</source>
@@ -1593,7 +1593,7 @@
     </message>
     <message>
         <source>A secure connection to the server could not be established.</source>
-        <translation type="unfinished">A secure connection to the server could not be established.</translation>
+        <translation>Nem sikerült biztonságos kapcsolatot létesíteni a kiszolgálóval.</translation>
     </message>
     <message>
         <source>Pause the selected task</source>
@@ -1617,7 +1617,7 @@
     </message>
     <message>
         <source>Today</source>
-        <translation type="unfinished">Today</translation>
+        <translation>Ma</translation>
     </message>
     <message>
         <source>Email address</source>
@@ -1725,15 +1725,15 @@
     </message>
     <message>
         <source>The sync folder %1 was moved or deleted. Syncing has stopped for this task.</source>
-        <translation type="unfinished">The sync folder %1 was moved or deleted. Syncing has stopped for this task.</translation>
+        <translation>A(z) %1 szinkronizált mappát áthelyezték vagy törölték. A feladat szinkronizálása leállt.</translation>
     </message>
     <message>
         <source>The file was damaged during transfer and will be downloaded again.</source>
-        <translation type="unfinished">The file was damaged during transfer and will be downloaded again.</translation>
+        <translation>A fájl az átvitel során megsérült, ezért újra letöltődik.</translation>
     </message>
     <message>
         <source>You have reached the maximum number of tasks (%1).</source>
-        <translation type="unfinished">You have reached the maximum number of tasks (%1).</translation>
+        <translation>Elérte a feladatok maximális számát (%1).</translation>
     </message>
     <message>
         <source>hours</source>
@@ -1781,7 +1781,7 @@
     </message>
     <message>
         <source>The folder cannot be inside or contain a folder that is already synced.</source>
-        <translation type="unfinished">The folder cannot be inside or contain a folder that is already synced.</translation>
+        <translation>A mappa nem lehet egy már szinkronizált mappán belül, és nem is tartalmazhat ilyet.</translation>
     </message>
     <message>
         <source>Your storage quota on the server has been reached. The backup cannot continue until space is freed.</source>
@@ -1897,7 +1897,7 @@
     </message>
     <message>
         <source>Unable to copy %1.</source>
-        <translation type="unfinished">Unable to copy %1.</translation>
+        <translation>Nem másolható: %1.</translation>
     </message>
     <message>
         <source>List of filter rules</source>
@@ -2053,7 +2053,7 @@
     </message>
     <message>
         <source>Created</source>
-        <translation type="unfinished">Created</translation>
+        <translation>Létrehozva</translation>
     </message>
     <message>
         <source>%1 used of %2</source>
@@ -2065,7 +2065,7 @@
     </message>
     <message>
         <source>End time</source>
-        <translation type="unfinished">End time</translation>
+        <translation>Befejezési idő</translation>
     </message>
     <message>
         <source>Proxy type</source>
@@ -2105,7 +2105,7 @@
     </message>
     <message>
         <source>Moved</source>
-        <translation type="unfinished">Moved</translation>
+        <translation>Áthelyezve</translation>
     </message>
     <message>
         <source>Dismiss</source>
@@ -2125,7 +2125,7 @@
     </message>
     <message>
         <source>%1 is very large. Uploading it may take a long time.</source>
-        <translation type="unfinished">%1 is very large. Uploading it may take a long time.</translation>
+        <translation>A(z) %1 nagyon nagy. A feltöltése sokáig tarthat.</translation>
     </message>
     <message>
         <source>Access control lists are not supported on this file system and will not be synced.</source>
@@ -2273,7 +2273,7 @@
     </message>
     <message>
         <source>Downloaded</source>
-        <translation type="unfinished">Downloaded</translation>
+        <translation>Letöltve</translation>
     </message>
     <message>
         <source>Choose a folder on the server</source>
@@ -2293,7 +2293,7 @@
     </message>
     <message>
         <source>This version of Quenmark Zelto Client is no longer supported by the server. Please update the client.</source>
-        <translation type="unfinished">This version of Quenmark Zelto Client is no longer supported by the server. Please update the client.</translation>
+        <translation>A kiszolgáló már nem támogatja a Quenmark Zelto Client ezen verzióját. Frissítse a klienst.</translation>
     </message>
     <message>
         <source>Shared</source>
@@ -2361,7 +2361,7 @@
     </message>
     <message>
         <source>The task no longer exists.</source>
-        <translation type="unfinished">The task no longer exists.</translation>
+        <translation>A feladat már nem létezik.</translation>
     </message>
     <message>
         <source>&amp;Do not close applications. A reboot will be required.</source>
@@ -2369,11 +2369,11 @@
     </message>
     <message>
         <source>Task</source>
-        <translation type="unfinished">Task</translation>
+        <translation>Feladat</translation>
     </message>
     <message>
         <source>Fri</source>
-        <translation type="unfinished">Fri</translation>
+        <translation>P</translation>
     </message>
     <message>
         <source>Deleting %1</source>
@@ -2405,7 +2405,7 @@
     </message>
     <message>
         <source>The history was exported to %1.</source>
-        <translation type="unfinished">The history was exported to %1.</translation>
+        <translation>Az előzmények exportálva ide: %1.</translation>
     </message>
     <message>
         <source>Files and folders that match these rules are not synced.</source>
@@ -2417,7 +2417,7 @@
     </message>
     <message>
         <source>The files have been restored.</source>
-        <translation type="unfinished">The files have been restored.</translation>
+        <translation>A fájlok visszaállítása megtörtént.</translation>
     </message>
     <message>
         <source>Device name</source>
@@ -2497,7 +2497,7 @@
     </message>
     <message>
         <source>Daily</source>
-        <translation type="unfinished">Daily</translation>
+        <translation>Naponta</translation>
     </message>
     <message>
         <source>The local version was renamed to %1.</source>
@@ -2537,7 +2537,7 @@
     </message>
     <message>
         <source>Renamed</source>
-        <translation type="unfinished">Renamed</translation>
+        <translation>Átnevezve</translation>
     </message>
     <message>
         <source>Use dark theme</source>
@@ -2545,7 +2545,7 @@
     </message>
     <message>
         <source>Tuesday</source>
-        <translation type="unfinished">Tuesday</translation>
+        <translation>Kedd</translation>
     </message>
     <message>
         <source>KB/s</source>
@@ -2609,7 +2609,7 @@
     </message>
     <message>
         <source>Sat</source>
-        <translation type="unfinished">Sat</translation>
+        <translation>Szo</translation>
     </message>
     <message>
         <source>Storage</source>
@@ -2625,7 +2625,7 @@
     </message>
     <message>
         <source>Every %1 minutes</source>
-        <translation type="unfinished">Every %1 minutes</translation>
+        <translation>%1 percenként</translation>
     </message>
     <message>
         <source>Do you want to delete the selected items?</source>
@@ -2657,7 +2657,7 @@
     </message>
     <message>
         <source>Locate Folder</source>
-        <translation type="unfinished">Locate Folder</translation>
+        <translation>Mappa megkeresése</translation>
     </message>
     <message>
         <source>Destination Folder</source>
@@ -2665,7 +2665,7 @@
     </message>
     <message>
         <source>Load More</source>
-        <translation type="unfinished">Load More</translation>
+        <translation>Továbbiak betöltése</translation>
     </message>
     <message>
         <source>Save</source>
@@ -2689,7 +2689,7 @@
     </message>
     <message>
         <source>Thu</source>
-        <translation type="unfinished">Thu</translation>
+        <translation>Cs</translation>
     </message>
     <message>
         <source>Display scaling</source>
@@ -2705,7 +2705,7 @@
     </message>
     <message>
         <source>The update package is damaged or has an invalid signature.</source>
-        <translation type="unfinished">The update package is damaged or has an invalid signature.</translation>
+        <translation>A frissítőcsomag sérült, vagy érvénytelen az aláírása.</translation>
     </message>
     <message>
         <source>Disk Space Requirements</source>
@@ -2733,7 +2733,7 @@
     </message>
     <message>
         <source>An invalid parameter was given.</source>
-        <translation type="unfinished">An invalid parameter was given.</translation>
+        <translation>Érvénytelen paramétert adott meg.</translation>
     </message>
     <message>
         <source>Ask before deleting many files on the server</source>
@@ -2745,7 +2745,7 @@
     </message>
     <message>
         <source>Your IP address has been blocked by the server.</source>
-        <translation type="unfinished">Your IP address has been blocked by the server.</translation>
+        <translation>A kiszolgáló letiltotta az IP-címét.</translation>
     </message>
     <message>
         <source>Debug logging records detailed information and may slow down syncing. Turn it off when you are done.</source>
@@ -2765,7 +2765,7 @@
     </message>
     <message>
         <source>The local database is damaged. Quenmark Zelto Client will rebuild it.</source>
-        <translation type="unfinished">The local database is damaged. Quenmark Zelto Client will rebuild it.</translation>
+        <translation>A helyi adatbázis sérült. A Quenmark Zelto Client újraépíti.</translation>
     </message>
     <message>
         <source>Are you sure you want to quit the setup? No task will be created.</source>
@@ -2777,11 +2777,11 @@
     </message>
     <message>
         <source>The shared folder no longer exists on the server.</source>
-        <translation type="unfinished">The shared folder no longer exists on the server.</translation>
+        <translation>A megosztott mappa már nem létezik a kiszolgálón.</translation>
     </message>
     <message>
         <source>Tue</source>
-        <translation type="unfinished">Tue</translation>
+        <translation>K</translation>
     </message>
     <message>
         <source>Use SSL/TLS</source>
@@ -2809,11 +2809,11 @@
     </message>
     <message>
         <source>Enable backup schedule</source>
-        <translation type="unfinished">Enable backup schedule</translation>
+        <translation>Ütemezett biztonsági mentés engedélyezése</translation>
     </message>
     <message>
         <source>The first sync may take a while, depending on the number and size of your files.</source>
-        <translation type="unfinished">The first sync may take a while, depending on the number and size of your files.</translation>
+        <translation>Az első szinkronizálás a fájlok számától és méretétől függően eltarthat egy ideig.</translation>
     </message>
     <message>
         <source>Sign in with the account you use on %1.</source>
@@ -2821,11 +2821,11 @@
     </message>
     <message>
         <source>Backup Schedule</source>
-        <translation type="unfinished">Backup Schedule</translation>
+        <translation>Biztonsági mentés ütemezése</translation>
     </message>
     <message>
         <source>The file name is too long.</source>
-        <translation type="unfinished">The file name is too long.</translation>
+        <translation>A fájlnév túl hosszú.</translation>
     </message>
     <message>
         <source>The file manager will be restarted to unload the extension.</source>
@@ -2857,11 +2857,11 @@
     </message>
     <message>
         <source>No backup is scheduled.</source>
-        <translation type="unfinished">No backup is scheduled.</translation>
+        <translation>Nincs ütemezett biztonsági mentés.</translation>
     </message>
     <message>
         <source>Syncing was paused while the computer was asleep.</source>
-        <translation type="unfinished">Syncing was paused while the computer was asleep.</translation>
+        <translation>A szinkronizálás szünetelt, amíg a számítógép alvó állapotban volt.</translation>
     </message>
     <message>
         <source>Team Folder</source>
@@ -2885,7 +2885,7 @@
     </message>
     <message>
         <source>The security certificate was issued to %1, not to %2.</source>
-        <translation type="unfinished">The security certificate was issued to %1, not to %2.</translation>
+        <translation>A biztonsági tanúsítványt nem ennek adták ki: %2, hanem ennek: %1.</translation>
     </message>
     <message>
         <source>Trust this computer</source>
@@ -2905,7 +2905,7 @@
     </message>
     <message>
         <source>Unable to create the task.</source>
-        <translation type="unfinished">Unable to create the task.</translation>
+        <translation>A feladat nem hozható létre.</translation>
     </message>
     <message>
         <source>Create Task</source>
@@ -2989,7 +2989,7 @@
     </message>
     <message>
         <source>Action</source>
-        <translation type="unfinished">Action</translation>
+        <translation>Művelet</translation>
     </message>
     <message>
         <source>Connected</source>
@@ -3033,7 +3033,7 @@
     </message>
     <message>
         <source>Skipped</source>
-        <translation type="unfinished">Skipped</translation>
+        <translation>Kihagyva</translation>
     </message>
     <message>
         <source>You have used %1 of your storage quota.</source>
@@ -3201,7 +3201,7 @@
     </message>
     <message>
         <source>You have read-only access to this shared folder.</source>
-        <translation type="unfinished">You have read-only access to this shared folder.</translation>
+        <translation>Ehhez a megosztott mappához csak olvasási hozzáférése van.</translation>
     </message>
     <message>
         <source>Copy Link</source>
@@ -3309,7 +3309,7 @@
     </message>
     <message>
         <source>Wednesday</source>
-        <translation type="unfinished">Wednesday</translation>
+        <translation>Szerda</translation>
     </message>
     <message>
         <source>Looking for changed files...</source>
@@ -3357,7 +3357,7 @@
     </message>
     <message>
         <source>%1 was not synced because it is larger than the maximum file size.</source>
-        <translation type="unfinished">%1 was not synced because it is larger than the maximum file size.</translation>
+        <translation>A(z) %1 nem szinkronizálódott, mert nagyobb a megengedett legnagyobb fájlméretnél.</translation>
     </message>
     <message>
         <source>View on Web Portal</source>
@@ -3373,7 +3373,7 @@
     </message>
     <message>
         <source>Deleted</source>
-        <translation type="unfinished">Deleted</translation>
+        <translation>Törölve</translation>
     </message>
     <message>
         <source>Please wait while the Setup Wizard removes [ProductName].</source>
@@ -3389,7 +3389,7 @@
     </message>
     <message>
         <source>Uploaded</source>
-        <translation type="unfinished">Uploaded</translation>
+        <translation>Feltöltve</translation>
     </message>
     <message>
         <source>Server name</source>
@@ -3433,7 +3433,7 @@
     </message>
     <message>
         <source>Yesterday</source>
-        <translation type="unfinished">Yesterday</translation>
+        <translation>Tegnap</translation>
     </message>
     <message>
         <source>Use the default folder (%1)</source>
@@ -3445,7 +3445,7 @@
     </message>
     <message>
         <source>Friday</source>
-        <translation type="unfinished">Friday</translation>
+        <translation>Péntek</translation>
     </message>
     <message>
         <source>Username field</source>
@@ -3485,7 +3485,7 @@
     </message>
     <message>
         <source>Next backup: %1</source>
-        <translation type="unfinished">Next backup: %1</translation>
+        <translation>Következő biztonsági mentés: %1</translation>
     </message>
     <message>
         <source>The disk space required for the installation of the selected features.</source>
@@ -3521,7 +3521,7 @@
     </message>
     <message>
         <source>Monday</source>
-        <translation type="unfinished">Monday</translation>
+        <translation>Hétfő</translation>
     </message>
     <message>
         <source>Unable to delete %1.</source>
@@ -3537,7 +3537,7 @@
     </message>
     <message>
         <source>Unable to save the settings.</source>
-        <translation type="unfinished">Unable to save the settings.</translation>
+        <translation>A beállítások nem menthetők.</translation>
     </message>
     <message>
         <source>Email the report after each backup</source>
@@ -3557,7 +3557,7 @@
     </message>
     <message>
         <source>Unable to create %1.</source>
-        <translation type="unfinished">Unable to create %1.</translation>
+        <translation>Nem hozható létre: %1.</translation>
     </message>
     <message>
         <source>Scanning local files...</source>
@@ -3593,7 +3593,7 @@
     </message>
     <message>
         <source>Wed</source>
-        <translation type="unfinished">Wed</translation>
+        <translation>Sze</translation>
     </message>
     <message>
         <source>%1 was deleted.</source>
@@ -3645,7 +3645,7 @@
     </message>
     <message>
         <source>Show Previous Versions</source>
-        <translation type="unfinished">Show Previous Versions</translation>
+        <translation>Korábbi verziók megjelenítése</translation>
     </message>
     <message>
         <source>Notify me when a sync finishes</source>
@@ -3653,7 +3653,7 @@
     </message>
     <message>
         <source>Export...</source>
-        <translation type="unfinished">Export...</translation>
+        <translation>Exportálás...</translation>
     </message>
     <message>
         <source>Current status</source>
@@ -3693,11 +3693,11 @@
     </message>
     <message>
         <source>Sunday</source>
-        <translation type="unfinished">Sunday</translation>
+        <translation>Vasárnap</translation>
     </message>
     <message>
         <source>You do not have permission to use this service. Contact your system administrator.</source>
-        <translation type="unfinished">You do not have permission to use this service. Contact your system administrator.</translation>
+        <translation>Nincs jogosultsága a szolgáltatás használatához. Forduljon a rendszergazdához.</translation>
     </message>
     <message>
         <source>&amp;Remove</source>
@@ -3709,7 +3709,7 @@
     </message>
     <message>
         <source>Select at least one day.</source>
-        <translation type="unfinished">Select at least one day.</translation>
+        <translation>Válasszon ki legalább egy napot.</translation>
     </message>
     <message>
         <source>%1 files were deleted from the sync folder. Do you also want to delete them from the server?</source>

@@ -65,7 +65,7 @@
     </message>
     <message>
         <source>%1 was not synced because it matches a filter rule.</source>
-        <translation type="unfinished">%1 was not synced because it matches a filter rule.</translation>
+        <translation>%1 ble ikke synkronisert fordi den samsvarer med en filterregel.</translation>
     </message>
     <message>
         <source>Resume All</source>
@@ -157,7 +157,7 @@
     </message>
     <message>
         <source>Folders on a network drive cannot be synced.</source>
-        <translation type="unfinished">Folders on a network drive cannot be synced.</translation>
+        <translation>Mapper på en nettverksstasjon kan ikke synkroniseres.</translation>
     </message>
     <message>
         <source>Restore Down</source>
@@ -209,7 +209,7 @@
     </message>
     <message>
         <source>Open File</source>
-        <translation type="unfinished">Open File</translation>
+        <translation>Åpne filen</translation>
     </message>
     <message>
         <source>Difference</source>
@@ -233,11 +233,11 @@
     </message>
     <message>
         <source>The drive uses the FAT file system, which does not support files larger than 4 GB. Files over this size will not be synced.</source>
-        <translation type="unfinished">The drive uses the FAT file system, which does not support files larger than 4 GB. Files over this size will not be synced.</translation>
+        <translation>Stasjonen bruker filsystemet FAT, som ikke støtter filer over 4 GB. Større filer blir ikke synkronisert.</translation>
     </message>
     <message>
         <source>%1 files were deleted on the server.</source>
-        <translation type="unfinished">%1 files were deleted on the server.</translation>
+        <translation>%1 filer ble slettet på serveren.</translation>
     </message>
     <message>
         <source>Privacy</source>
@@ -293,7 +293,7 @@
     </message>
     <message>
         <source>Failed</source>
-        <translation type="unfinished">Failed</translation>
+        <translation>Mislyktes</translation>
     </message>
     <message>
         <source>Connection status</source>
@@ -357,7 +357,7 @@
     </message>
     <message>
         <source>The path of the folder is too long.</source>
-        <translation type="unfinished">The path of the folder is too long.</translation>
+        <translation>Banen til mappen er for lang.</translation>
     </message>
     <message>
         <source>Remind Me Later</source>
@@ -369,7 +369,7 @@
     </message>
     <message>
         <source>This account has expired. Contact your system administrator.</source>
-        <translation type="unfinished">This account has expired. Contact your system administrator.</translation>
+        <translation>Denne kontoen er utløpt. Kontakt systemadministratoren.</translation>
     </message>
     <message>
         <source>Encryption</source>
@@ -425,7 +425,7 @@
     </message>
     <message>
         <source>Conflict</source>
-        <translation type="unfinished">Conflict</translation>
+        <translation>Konflikt</translation>
     </message>
     <message>
         <source>Folder on server</source>
@@ -433,11 +433,11 @@
     </message>
     <message>
         <source>All</source>
-        <translation type="unfinished">All</translation>
+        <translation>Alle</translation>
     </message>
     <message>
         <source>Search file names</source>
-        <translation type="unfinished">Search file names</translation>
+        <translation>Søk etter filnavn</translation>
     </message>
     <message>
         <source>Restart File Manager</source>
@@ -517,7 +517,7 @@
     </message>
     <message>
         <source>Folders on a removable drive cannot be synced.</source>
-        <translation type="unfinished">Folders on a removable drive cannot be synced.</translation>
+        <translation>Mapper på en flyttbar stasjon kan ikke synkroniseres.</translation>
     </message>
     <message>
         <source>Backup Task</source>
@@ -581,7 +581,7 @@
     </message>
     <message>
         <source>Location</source>
-        <translation type="unfinished">Location</translation>
+        <translation>Plassering</translation>
     </message>
     <message>
         <source>Always trust this certificate</source>
@@ -597,7 +597,7 @@
     </message>
     <message>
         <source>The task has been removed.</source>
-        <translation type="unfinished">The task has been removed.</translation>
+        <translation>Oppgaven er fjernet.</translation>
     </message>
     <message>
         <source>Local folder path field</source>
@@ -617,7 +617,7 @@
     </message>
     <message>
         <source>Every hour</source>
-        <translation type="unfinished">Every hour</translation>
+        <translation>Hver time</translation>
     </message>
     <message>
         <source>Remove</source>
@@ -649,7 +649,7 @@
     </message>
     <message>
         <source>Start time</source>
-        <translation type="unfinished">Start time</translation>
+        <translation>Starttidspunkt</translation>
     </message>
     <message>
         <source>Your password has expired. Change it on the server, then sign in again.</source>
@@ -657,7 +657,7 @@
     </message>
     <message>
         <source>The proxy server requires authentication.</source>
-        <translation type="unfinished">The proxy server requires authentication.</translation>
+        <translation>Proxyserveren krever godkjenning.</translation>
     </message>
     <message>
         <source>Prefer IPv6</source>
@@ -713,7 +713,7 @@
     </message>
     <message>
         <source>No entries match your search.</source>
-        <translation type="unfinished">No entries match your search.</translation>
+        <translation>Ingen oppføringer samsvarer med søket.</translation>
     </message>
     <message>
         <source>Show tips at startup</source>
@@ -761,7 +761,7 @@
     </message>
     <message>
         <source>Unable to open the local database.</source>
-        <translation type="unfinished">Unable to open the local database.</translation>
+        <translation>Kan ikke åpne den lokale databasen.</translation>
     </message>
     <message>
         <source>Back Up This Folder</source>
@@ -825,7 +825,7 @@
     </message>
     <message>
         <source>Clear History</source>
-        <translation type="unfinished">Clear History</translation>
+        <translation>Tøm historikken</translation>
     </message>
     <message>
         <source>Quit Quenmark Zelto Client</source>
@@ -857,11 +857,11 @@
     </message>
     <message>
         <source>Do you want to disconnect this computer from %1?</source>
-        <translation type="unfinished">Do you want to disconnect this computer from %1?</translation>
+        <translation>Vil du koble denne datamaskinen fra %1?</translation>
     </message>
     <message>
         <source>Show</source>
-        <translation type="unfinished">Show</translation>
+        <translation>Vis</translation>
     </message>
     <message>
         <source>Show the sync folder in the file manager sidebar</source>
@@ -893,7 +893,7 @@
     </message>
     <message>
         <source>Keep history for %1 days</source>
-        <translation type="unfinished">Keep history for %1 days</translation>
+        <translation>Behold historikken i %1 dager</translation>
     </message>
     <message>
         <source>Read</source>
@@ -937,7 +937,7 @@
     </message>
     <message>
         <source>Sun</source>
-        <translation type="unfinished">Sun</translation>
+        <translation>Søn</translation>
     </message>
     <message>
         <source>Access from your IP address has been denied by the server. Contact the system administrator.</source>
@@ -957,7 +957,7 @@
     </message>
     <message>
         <source>Unable to load the settings. Default settings will be used.</source>
-        <translation type="unfinished">Unable to load the settings. Default settings will be used.</translation>
+        <translation>Kan ikke laste inn innstillingene. Standardinnstillingene brukes.</translation>
     </message>
     <message>
         <source>The server is busy. Please try again later.</source>
@@ -1001,7 +1001,7 @@
     </message>
     <message>
         <source>Too many failed sign-in attempts. Your IP address has been blocked for %1 minutes.</source>
-        <translation type="unfinished">Too many failed sign-in attempts. Your IP address has been blocked for %1 minutes.</translation>
+        <translation>For mange mislykkede påloggingsforsøk. IP-adressen din er blokkert i %1 minutter.</translation>
     </message>
     <message>
         <source>Limit to</source>
@@ -1033,11 +1033,11 @@
     </message>
     <message>
         <source>The end time must be later than the start time.</source>
-        <translation type="unfinished">The end time must be later than the start time.</translation>
+        <translation>Sluttidspunktet må være senere enn starttidspunktet.</translation>
     </message>
     <message>
         <source>Time</source>
-        <translation type="unfinished">Time</translation>
+        <translation>Tidspunkt</translation>
     </message>
     <message>
         <source>Available</source>
@@ -1085,7 +1085,7 @@
     </message>
     <message>
         <source>Syncing is paused on a metered connection.</source>
-        <translation type="unfinished">Syncing is paused on a metered connection.</translation>
+        <translation>Synkroniseringen er satt på pause på en forbruksmålt tilkobling.</translation>
     </message>
     <message>
         <source>Unknown</source>
@@ -1157,7 +1157,7 @@
     </message>
     <message>
         <source>%1 changes are waiting to be synced.</source>
-        <translation type="unfinished">%1 changes are waiting to be synced.</translation>
+        <translation>%1 endringer venter på å bli synkronisert.</translation>
     </message>
     <message>
         <source>Pause</source>
@@ -1173,7 +1173,7 @@
     </message>
     <message>
         <source>System folders cannot be synced. Choose another folder.</source>
-        <translation type="unfinished">System folders cannot be synced. Choose another folder.</translation>
+        <translation>Systemmapper kan ikke synkroniseres. Velg en annen mappe.</translation>
     </message>
     <message>
         <source>Launch at startup</source>
@@ -1181,7 +1181,7 @@
     </message>
     <message>
         <source>Two-step verification is required for this account.</source>
-        <translation type="unfinished">Two-step verification is required for this account.</translation>
+        <translation>Denne kontoen krever totrinnsbekreftelse.</translation>
     </message>
     <message>
         <source>HTTP</source>
@@ -1197,7 +1197,7 @@
     </message>
     <message>
         <source>Saturday</source>
-        <translation type="unfinished">Saturday</translation>
+        <translation>Lørdag</translation>
     </message>
     <message>
         <source>The connection to the server timed out.</source>
@@ -1225,7 +1225,7 @@
     </message>
     <message>
         <source>%1 is a reserved name and cannot be used.</source>
-        <translation type="unfinished">%1 is a reserved name and cannot be used.</translation>
+        <translation>%1 er et reservert navn og kan ikke brukes.</translation>
     </message>
     <message>
         <source>%1 was updated.</source>
@@ -1237,7 +1237,7 @@
     </message>
     <message>
         <source>No file has been synced yet.</source>
-        <translation type="unfinished">No file has been synced yet.</translation>
+        <translation>Ingen filer er synkronisert ennå.</translation>
     </message>
     <message>
         <source>Open Web Portal</source>
@@ -1285,7 +1285,7 @@
     </message>
     <message>
         <source>Every %1 hours</source>
-        <translation type="unfinished">Every %1 hours</translation>
+        <translation>Hver %1. time</translation>
     </message>
     <message>
         <source>Out of Disk Space</source>
@@ -1321,7 +1321,7 @@
     </message>
     <message>
         <source>This version of the file is no longer available.</source>
-        <translation type="unfinished">This version of the file is no longer available.</translation>
+        <translation>Denne versjonen av filen er ikke lenger tilgjengelig.</translation>
     </message>
     <message>
         <source>Hide Window</source>
@@ -1377,7 +1377,7 @@
     </message>
     <message>
         <source>Syncing is paused to save battery power.</source>
-        <translation type="unfinished">Syncing is paused to save battery power.</translation>
+        <translation>Synkroniseringen er satt på pause for å spare batteri.</translation>
     </message>
     <message>
         <source>The Setup Wizard will install [ProductName] on your computer. Click Next to continue or Cancel to exit the Setup Wizard.</source>
@@ -1389,7 +1389,7 @@
     </message>
     <message>
         <source>Show in Folder</source>
-        <translation type="unfinished">Show in Folder</translation>
+        <translation>Vis i mappe</translation>
     </message>
     <message>
         <source>Keep file versions</source>
@@ -1405,7 +1405,7 @@
     </message>
     <message>
         <source>The shared folder is encrypted and has not been mounted on the server.</source>
-        <translation type="unfinished">The shared folder is encrypted and has not been mounted on the server.</translation>
+        <translation>Den delte mappen er kryptert og er ikke montert på serveren.</translation>
     </message>
     <message>
         <source>&amp;Close</source>
@@ -1417,7 +1417,7 @@
     </message>
     <message>
         <source>The version of the server is too old. Update the server to version %1 or later.</source>
-        <translation type="unfinished">The version of the server is too old. Update the server to version %1 or later.</translation>
+        <translation>Serverversjonen er for gammel. Oppdater serveren til versjon %1 eller nyere.</translation>
     </message>
     <message>
         <source>Add Folder...</source>
@@ -1425,7 +1425,7 @@
     </message>
     <message>
         <source>Restored</source>
-        <translation type="unfinished">Restored</translation>
+        <translation>Gjenopprettet</translation>
     </message>
     <message>
         <source>Reconnecting in %1 seconds...</source>
@@ -1433,7 +1433,7 @@
     </message>
     <message>
         <source>Unable to connect through the proxy server %1.</source>
-        <translation type="unfinished">Unable to connect through the proxy server %1.</translation>
+        <translation>Kan ikke koble til via proxyserveren %1.</translation>
     </message>
     <message>
         <source>Protect with a password</source>
@@ -1453,7 +1453,7 @@
     </message>
     <message>
         <source>Mon</source>
-        <translation type="unfinished">Mon</translation>
+        <translation>Man</translation>
     </message>
     <message>
         <source>The rule %1 is not valid.</source>
@@ -1461,7 +1461,7 @@
     </message>
     <message>
         <source>Deleted files can be restored from the recycle bin of the shared folder.</source>
-        <translation type="unfinished">Deleted files can be restored from the recycle bin of the shared folder.</translation>
+        <translation>Slettede filer kan gjenopprettes fra papirkurven til den delte mappen.</translation>
     </message>
     <message>
         <source>Unlimited</source>
@@ -1517,7 +1517,7 @@
     </message>
     <message>
         <source>Monthly</source>
-        <translation type="unfinished">Monthly</translation>
+        <translation>Månedlig</translation>
     </message>
     <message>
         <source>Prevent the computer from sleeping while syncing</source>
@@ -1541,7 +1541,7 @@
     </message>
     <message>
         <source>Do you want to clear the history? This does not affect your files.</source>
-        <translation type="unfinished">Do you want to clear the history? This does not affect your files.</translation>
+        <translation>Vil du tømme historikken? Filene dine påvirkes ikke.</translation>
     </message>
     <message>
         <source>Remove old data</source>
@@ -1553,7 +1553,7 @@
     </message>
     <message>
         <source>Weekly</source>
-        <translation type="unfinished">Weekly</translation>
+        <translation>Ukentlig</translation>
     </message>
     <message>
         <source>Queued</source>
@@ -1565,7 +1565,7 @@
     </message>
     <message>
         <source>Thursday</source>
-        <translation type="unfinished">Thursday</translation>
+        <translation>Torsdag</translation>
     </message>
     <message>
         <source>The selected file does not contain valid settings.</source>
@@ -1593,7 +1593,7 @@
     </message>
     <message>
         <source>A secure connection to the server could not be established.</source>
-        <translation type="unfinished">A secure connection to the server could not be established.</translation>
+        <translation>Kunne ikke opprette en sikker tilkobling til serveren.</translation>
     </message>
     <message>
         <source>Pause the selected task</source>
@@ -1617,7 +1617,7 @@
     </message>
     <message>
         <source>Today</source>
-        <translation type="unfinished">Today</translation>
+        <translation>I dag</translation>
     </message>
     <message>
         <source>Email address</source>
@@ -1725,15 +1725,15 @@
     </message>
     <message>
         <source>The sync folder %1 was moved or deleted. Syncing has stopped for this task.</source>
-        <translation type="unfinished">The sync folder %1 was moved or deleted. Syncing has stopped for this task.</translation>
+        <translation>Synkroniseringsmappen %1 ble flyttet eller slettet. Synkroniseringen av denne oppgaven er stoppet.</translation>
     </message>
     <message>
         <source>The file was damaged during transfer and will be downloaded again.</source>
-        <translation type="unfinished">The file was damaged during transfer and will be downloaded again.</translation>
+        <translation>Filen ble skadet under overføringen og lastes ned på nytt.</translation>
     </message>
     <message>
         <source>You have reached the maximum number of tasks (%1).</source>
-        <translation type="unfinished">You have reached the maximum number of tasks (%1).</translation>
+        <translation>Du har nådd maksimalt antall oppgaver (%1).</translation>
     </message>
     <message>
         <source>hours</source>
@@ -1781,7 +1781,7 @@
     </message>
     <message>
         <source>The folder cannot be inside or contain a folder that is already synced.</source>
-        <translation type="unfinished">The folder cannot be inside or contain a folder that is already synced.</translation>
+        <translation>Mappen kan ikke ligge i eller inneholde en mappe som allerede synkroniseres.</translation>
     </message>
     <message>
         <source>Your storage quota on the server has been reached. The backup cannot continue until space is freed.</source>
@@ -1897,7 +1897,7 @@
     </message>
     <message>
         <source>Unable to copy %1.</source>
-        <translation type="unfinished">Unable to copy %1.</translation>
+        <translation>Kan ikke kopiere %1.</translation>
     </message>
     <message>
         <source>List of filter rules</source>
@@ -2053,7 +2053,7 @@
     </message>
     <message>
         <source>Created</source>
-        <translation type="unfinished">Created</translation>
+        <translation>Opprettet</translation>
     </message>
     <message>
         <source>%1 used of %2</source>
@@ -2065,7 +2065,7 @@
     </message>
     <message>
         <source>End time</source>
-        <translation type="unfinished">End time</translation>
+        <translation>Sluttidspunkt</translation>
     </message>
     <message>
         <source>Proxy type</source>
@@ -2105,7 +2105,7 @@
     </message>
     <message>
         <source>Moved</source>
-        <translation type="unfinished">Moved</translation>
+        <translation>Flyttet</translation>
     </message>
     <message>
         <source>Dismiss</source>
@@ -2125,7 +2125,7 @@
     </message>
     <message>
         <source>%1 is very large. Uploading it may take a long time.</source>
-        <translation type="unfinished">%1 is very large. Uploading it may take a long time.</translation>
+        <translation>%1 er svært stor. Det kan ta lang tid å laste den opp.</translation>
     </message>
     <message>
         <source>Access control lists are not supported on this file system and will not be synced.</source>
@@ -2273,7 +2273,7 @@
     </message>
     <message>
         <source>Downloaded</source>
-        <translation type="unfinished">Downloaded</translation>
+        <translation>Lastet ned</translation>
     </message>
     <message>
         <source>Choose a folder on the server</source>
@@ -2293,7 +2293,7 @@
     </message>
     <message>
         <source>This version of Quenmark Zelto Client is no longer supported by the server. Please update the client.</source>
-        <translation type="unfinished">This version of Quenmark Zelto Client is no longer supported by the server. Please update the client.</translation>
+        <translation>Denne versjonen av Quenmark Zelto Client støttes ikke lenger av serveren. Oppdater klienten.</translation>
     </message>
     <message>
         <source>Shared</source>
@@ -2361,7 +2361,7 @@
     </message>
     <message>
         <source>The task no longer exists.</source>
-        <translation type="unfinished">The task no longer exists.</translation>
+        <translation>Oppgaven finnes ikke lenger.</translation>
     </message>
     <message>
         <source>&amp;Do not close applications. A reboot will be required.</source>
@@ -2369,11 +2369,11 @@
     </message>
     <message>
         <source>Task</source>
-        <translation type="unfinished">Task</translation>
+        <translation>Oppgave</translation>
     </message>
     <message>
         <source>Fri</source>
-        <translation type="unfinished">Fri</translation>
+        <translation>Fre</translation>
     </message>
     <message>
         <source>Deleting %1</source>
@@ -2405,7 +2405,7 @@
     </message>
     <message>
         <source>The history was exported to %1.</source>
-        <translation type="unfinished">The history was exported to %1.</translation>
+        <translation>Historikken ble eksportert til %1.</translation>
     </message>
     <message>
         <source>Files and folders that match these rules are not synced.</source>
@@ -2417,7 +2417,7 @@
     </message>
     <message>
         <source>The files have been restored.</source>
-        <translation type="unfinished">The files have been restored.</translation>
+        <translation>Filene er gjenopprettet.</translation>
     </message>
     <message>
         <source>Device name</source>
@@ -2497,7 +2497,7 @@
     </message>
     <message>
         <source>Daily</source>
-        <translation type="unfinished">Daily</translation>
+        <translation>Daglig</translation>
     </message>
     <message>
         <source>The local version was renamed to %1.</source>
@@ -2537,7 +2537,7 @@
     </message>
     <message>
         <source>Renamed</source>
-        <translation type="unfinished">Renamed</translation>
+        <translation>Nytt navn</translation>
     </message>
     <message>
         <source>Use dark theme</source>
@@ -2545,7 +2545,7 @@
     </message>
     <message>
         <source>Tuesday</source>
-        <translation type="unfinished">Tuesday</translation>
+        <translation>Tirsdag</translation>
     </message>
     <message>
         <source>KB/s</source>
@@ -2609,7 +2609,7 @@
     </message>
     <message>
         <source>Sat</source>
-        <translation type="unfinished">Sat</translation>
+        <translation>Lør</translation>
     </message>
     <message>
         <source>Storage</source>
@@ -2625,7 +2625,7 @@
     </message>
     <message>
         <source>Every %1 minutes</source>
-        <translation type="unfinished">Every %1 minutes</translation>
+        <translation>Hvert %1. minutt</translation>
     </message>
     <message>
         <source>Do you want to delete the selected items?</source>
@@ -2657,7 +2657,7 @@
     </message>
     <message>
         <source>Locate Folder</source>
-        <translation type="unfinished">Locate Folder</translation>
+        <translation>Finn mappen</translation>
     </message>
     <message>
         <source>Destination Folder</source>
@@ -2665,7 +2665,7 @@
     </message>
     <message>
         <source>Load More</source>
-        <translation type="unfinished">Load More</translation>
+        <translation>Last inn flere</translation>
     </message>
     <message>
         <source>Save</source>
@@ -2689,7 +2689,7 @@
     </message>
     <message>
         <source>Thu</source>
-        <translation type="unfinished">Thu</translation>
+        <translation>Tor</translation>
     </message>
     <message>
         <source>Display scaling</source>
@@ -2705,7 +2705,7 @@
     </message>
     <message>
         <source>The update package is damaged or has an invalid signature.</source>
-        <translation type="unfinished">The update package is damaged or has an invalid signature.</translation>
+        <translation>Oppdateringspakken er skadet eller har en ugyldig signatur.</translation>
     </message>
     <message>
         <source>Disk Space Requirements</source>
@@ -2733,7 +2733,7 @@
     </message>
     <message>
         <source>An invalid parameter was given.</source>
-        <translation type="unfinished">An invalid parameter was given.</translation>
+        <translation>En ugyldig parameter ble oppgitt.</translation>
     </message>
     <message>
         <source>Ask before deleting many files on the server</source>
@@ -2745,7 +2745,7 @@
     </message>
     <message>
         <source>Your IP address has been blocked by the server.</source>
-        <translation type="unfinished">Your IP address has been blocked by the server.</translation>
+        <translation>IP-adressen din er blokkert av serveren.</translation>
     </message>
     <message>
         <source>Debug logging records detailed information and may slow down syncing. Turn it off when you are done.</source>
@@ -2765,7 +2765,7 @@
     </message>
     <message>
         <source>The local database is damaged. Quenmark Zelto Client will rebuild it.</source>
-        <translation type="unfinished">The local database is damaged. Quenmark Zelto Client will rebuild it.</translation>
+        <translation>Den lokale databasen er skadet. Quenmark Zelto Client bygger den opp på nytt.</translation>
     </message>
     <message>
         <source>Are you sure you want to quit the setup? No task will be created.</source>
@@ -2777,11 +2777,11 @@
     </message>
     <message>
         <source>The shared folder no longer exists on the server.</source>
-        <translation type="unfinished">The shared folder no longer exists on the server.</translation>
+        <translation>Den delte mappen finnes ikke lenger på serveren.</translation>
     </message>
     <message>
         <source>Tue</source>
-        <translation type="unfinished">Tue</translation>
+        <translation>Tir</translation>
     </message>
     <message>
         <source>Use SSL/TLS</source>
@@ -2809,11 +2809,11 @@
     </message>
     <message>
         <source>Enable backup schedule</source>
-        <translation type="unfinished">Enable backup schedule</translation>
+        <translation>Aktiver planlagt sikkerhetskopiering</translation>
     </message>
     <message>
         <source>The first sync may take a while, depending on the number and size of your files.</source>
-        <translation type="unfinished">The first sync may take a while, depending on the number and size of your files.</translation>
+        <translation>Den første synkroniseringen kan ta litt tid, avhengig av antallet og størrelsen på filene dine.</translation>
     </message>
     <message>
         <source>Sign in with the account you use on %1.</source>
@@ -2821,11 +2821,11 @@
     </message>
     <message>
         <source>Backup Schedule</source>
-        <translation type="unfinished">Backup Schedule</translation>
+        <translation>Tidsplan for sikkerhetskopiering</translation>
     </message>
     <message>
         <source>The file name is too long.</source>
-        <translation type="unfinished">The file name is too long.</translation>
+        <translation>Filnavnet er for langt.</translation>
     </message>
     <message>
         <source>The file manager will be restarted to unload the extension.</source>
@@ -2857,11 +2857,11 @@
     </message>
     <message>
         <source>No backup is scheduled.</source>
-        <translation type="unfinished">No backup is scheduled.</translation>
+        <translation>Ingen sikkerhetskopiering er planlagt.</translation>
     </message>
     <message>
         <source>Syncing was paused while the computer was asleep.</source>
-        <translation type="unfinished">Syncing was paused while the computer was asleep.</translation>
+        <translation>Synkroniseringen ble satt på pause mens datamaskinen var i hvilemodus.</translation>
     </message>
     <message>
         <source>Team Folder</source>
@@ -2885,7 +2885,7 @@
     </message>
     <message>
         <source>The security certificate was issued to %1, not to %2.</source>
-        <translation type="unfinished">The security certificate was issued to %1, not to %2.</translation>
+        <translation>Sikkerhetssertifikatet er utstedt til %1, ikke til %2.</translation>
     </message>
     <message>
         <source>Trust this computer</source>
@@ -2905,7 +2905,7 @@
     </message>
     <message>
         <source>Unable to create the task.</source>
-        <translation type="unfinished">Unable to create the task.</translation>
+        <translation>Kan ikke opprette oppgaven.</translation>
     </message>
     <message>
         <source>Create Task</source>
@@ -2989,7 +2989,7 @@
     </message>
     <message>
         <source>Action</source>
-        <translation type="unfinished">Action</translation>
+        <translation>Handling</translation>
     </message>
     <message>
         <source>Connected</source>
@@ -3033,7 +3033,7 @@
     </message>
     <message>
         <source>Skipped</source>
-        <translation type="unfinished">Skipped</translation>
+        <translation>Hoppet over</translation>
     </message>
     <message>
         <source>You have used %1 of your storage quota.</source>
@@ -3201,7 +3201,7 @@
     </message>
     <message>
         <source>You have read-only access to this shared folder.</source>
-        <translation type="unfinished">You have read-only access to this shared folder.</translation>
+        <translation>Du har bare lesetilgang til denne delte mappen.</translation>
     </message>
     <message>
         <source>Copy Link</source>
@@ -3309,7 +3309,7 @@
     </message>
     <message>
         <source>Wednesday</source>
-        <translation type="unfinished">Wednesday</translation>
+        <translation>Onsdag</translation>
     </message>
     <message>
         <source>Looking for changed files...</source>
@@ -3357,7 +3357,7 @@
     </message>
     <message>
         <source>%1 was not synced because it is larger than the maximum file size.</source>
-        <translation type="unfinished">%1 was not synced because it is larger than the maximum file size.</translation>
+        <translation>%1 ble ikke synkronisert fordi den er større enn maksimal filstørrelse.</translation>
     </message>
     <message>
         <source>View on Web Portal</source>
@@ -3373,7 +3373,7 @@
     </message>
     <message>
         <source>Deleted</source>
-        <translation type="unfinished">Deleted</translation>
+        <translation>Slettet</translation>
     </message>
     <message>
         <source>Please wait while the Setup Wizard removes [ProductName].</source>
@@ -3389,7 +3389,7 @@
     </message>
     <message>
         <source>Uploaded</source>
-        <translation type="unfinished">Uploaded</translation>
+        <translation>Lastet opp</translation>
     </message>
     <message>
         <source>Server name</source>
@@ -3433,7 +3433,7 @@
     </message>
     <message>
         <source>Yesterday</source>
-        <translation type="unfinished">Yesterday</translation>
+        <translation>I går</translation>
     </message>
     <message>
         <source>Use the default folder (%1)</source>
@@ -3445,7 +3445,7 @@
     </message>
     <message>
         <source>Friday</source>
-        <translation type="unfinished">Friday</translation>
+        <translation>Fredag</translation>
     </message>
     <message>
         <source>Username field</source>
@@ -3485,7 +3485,7 @@
     </message>
     <message>
         <source>Next backup: %1</source>
-        <translation type="unfinished">Next backup: %1</translation>
+        <translation>Neste sikkerhetskopiering: %1</translation>
     </message>
     <message>
         <source>The disk space required for the installation of the selected features.</source>
@@ -3521,7 +3521,7 @@
     </message>
     <message>
         <source>Monday</source>
-        <translation type="unfinished">Monday</translation>
+        <translation>Mandag</translation>
     </message>
     <message>
         <source>Unable to delete %1.</source>
@@ -3537,7 +3537,7 @@
     </message>
     <message>
         <source>Unable to save the settings.</source>
-        <translation type="unfinished">Unable to save the settings.</translation>
+        <translation>Kan ikke lagre innstillingene.</translation>
     </message>
     <message>
         <source>Email the report after each backup</source>
@@ -3557,7 +3557,7 @@
     </message>
     <message>
         <source>Unable to create %1.</source>
-        <translation type="unfinished">Unable to create %1.</translation>
+        <translation>Kan ikke opprette %1.</translation>
     </message>
     <message>
         <source>Scanning local files...</source>
@@ -3593,7 +3593,7 @@
     </message>
     <message>
         <source>Wed</source>
-        <translation type="unfinished">Wed</translation>
+        <translation>Ons</translation>
     </message>
     <message>
         <source>%1 was deleted.</source>
@@ -3645,7 +3645,7 @@
     </message>
     <message>
         <source>Show Previous Versions</source>
-        <translation type="unfinished">Show Previous Versions</translation>
+        <translation>Vis tidligere versjoner</translation>
     </message>
     <message>
         <source>Notify me when a sync finishes</source>
@@ -3653,7 +3653,7 @@
     </message>
     <message>
         <source>Export...</source>
-        <translation type="unfinished">Export...</translation>
+        <translation>Eksporter...</translation>
     </message>
     <message>
         <source>Current status</source>
@@ -3693,11 +3693,11 @@
     </message>
     <message>
         <source>Sunday</source>
-        <translation type="unfinished">Sunday</translation>
+        <translation>Søndag</translation>
     </message>
     <message>
         <source>You do not have permission to use this service. Contact your system administrator.</source>
-        <translation type="unfinished">You do not have permission to use this service. Contact your system administrator.</translation>
+        <translation>Du har ikke tillatelse til å bruke denne tjenesten. Kontakt systemadministratoren.</translation>
     </message>
     <message>
         <source>&amp;Remove</source>
@@ -3709,7 +3709,7 @@
     </message>
     <message>
         <source>Select at least one day.</source>
-        <translation type="unfinished">Select at least one day.</translation>
+        <translation>Velg minst én dag.</translation>
     </message>
     <message>
         <source>%1 files were deleted from the sync folder. Do you also want to delete them from the server?</source>
