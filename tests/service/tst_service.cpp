@@ -7,6 +7,9 @@
 #include "log.h"
 #include "service-paths.h"
 
+#include <archive.h>
+#include <archive_entry.h>
+
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
@@ -328,6 +331,31 @@ bool walkedAfter(const QString &dir, const QString &name, const QStringList &aft
     return true;
 }
 
+// A gzip-compressed tar archive holding `files` (name, content).
+bool writeArchive(const QString &path, const QList<QPair<QByteArray, QByteArray>> &files)
+{
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    struct archive *a = archive_write_new();
+    archive_write_set_format_pax_restricted(a);
+    archive_write_add_filter_gzip(a);
+    bool ok = archive_write_open_filename(a, QFile::encodeName(path).constData()) == ARCHIVE_OK;
+    for (const auto &file : files) {
+        if (!ok)
+            break;
+        struct archive_entry *entry = archive_entry_new();
+        archive_entry_set_pathname(entry, file.first.constData());
+        archive_entry_set_size(entry, file.second.size());
+        archive_entry_set_filetype(entry, AE_IFREG);
+        archive_entry_set_perm(entry, 0644);
+        ok = archive_write_header(a, entry) == ARCHIVE_OK
+            && archive_write_data(a, file.second.constData(), file.second.size()) == file.second.size();
+        archive_entry_free(entry);
+    }
+    ok = archive_write_close(a) == ARCHIVE_OK && ok;
+    archive_write_free(a);
+    return ok;
+}
+
 // A tmpfs mounted for one case, detached again on every path.
 class TmpfsMount
 {
@@ -372,6 +400,8 @@ private slots:
     void typelessDirectoryEntries();
     void unreadableSubfolderIsSkipped();
     void upgradeWithoutClientInstalled();
+    void extractPackage_data();
+    void extractPackage();
 
     void interruptedInstallation_data();
     void interruptedInstallation();
@@ -671,6 +701,44 @@ void TestService::upgradeWithoutClientInstalled()
     QCOMPARE(f.countContaining("ui.pid"), 0);
 }
 
+void TestService::extractPackage_data()
+{
+    QTest::addColumn<QString>("setup"); // archive, missing, blocked
+    QTest::addColumn<int>("result");
+    QTest::addColumn<QString>("line"); // LEVEL|message; %APP% %QPK%
+
+    QTest::newRow("archive unpacked") << "archive" << 0 << "INFO|extract package: '%QPK%' -> '%APP%'";
+    QTest::newRow("missing archive") << "missing" << -1 << "INFO|extract package: '%QPK%' -> '%APP%'";
+    QTest::newRow("app folder blocked by a file") << "blocked" << -1 << "ERROR|failed to create folder: '%APP%'";
+}
+
+void TestService::extractPackage()
+{
+    QFETCH(QString, setup);
+    QFETCH(int, result);
+    QFETCH(QString, line);
+
+    Fixture f;
+    const QString qpk = f.root + "/package/orvilex.qpk";
+    if (setup == "archive")
+        QVERIFY(writeArchive(qpk, {{"INFO", info("9")}, {"bin/cloud-zelto-ui", "ui"}}));
+    if (setup == "blocked")
+        QVERIFY(writeFile(f.app, "a file"));
+
+    LinuxService service;
+    QCOMPARE(service.extractPackage(), result);
+
+    line.replace("%APP%", f.app).replace("%QPK%", qpk);
+    QCOMPARE(f.count(line.section('|', 0, 0), line.section('|', 1)), 1);
+    if (setup == "archive") {
+        QCOMPARE(readAll(f.app + "/INFO"), info("9"));
+        QCOMPARE(readAll(f.app + "/bin/cloud-zelto-ui"), QByteArray("ui"));
+    } else if (setup == "blocked") {
+        QCOMPARE(readAll(f.app), QByteArray("a file"));
+        QCOMPARE(f.countContaining("extract package:"), 0);
+    }
+}
+
 void TestService::interruptedInstallation_data()
 {
     QTest::addColumn<bool>("old");
@@ -838,27 +906,32 @@ void TestService::terminateUI_data()
     QTest::addColumn<QByteArray>("pidFile"); // null: none; "%PID%" is the helper's
     QTest::addColumn<QString>("line"); // LEVEL|message; %FILE% %PID%
     QTest::addColumn<int>("endedBy"); // signal that ended the helper; 0: still running
+    QTest::addColumn<bool>("asNobody"); // terminateUI runs as an unprivileged user
 
     QTest::newRow("no pid file") << "" << QByteArray() << "DEBUG|pid file '%FILE%' does not exist, no need to terminate"
-                                 << 0;
+                                 << 0 << false;
     QTest::newRow("bad syntax") << "" << QByteArray("pid 1234\n") << "NOTE|Failed to read pid file '%FILE%', not exist ?"
-                                << 0;
+                                << 0 << false;
     QTest::newRow("no pid key") << "" << QByteArray("other=5\n")
-                                << "NOTE|pid file '%FILE%' holds no usable process id ''" << 0;
+                                << "NOTE|pid file '%FILE%' holds no usable process id ''" << 0 << false;
     QTest::newRow("empty pid") << "" << QByteArray("pid=''\n") << "NOTE|pid file '%FILE%' holds no usable process id ''"
-                               << 0;
+                               << 0 << false;
     QTest::newRow("letters") << "" << QByteArray("pid=abc\n")
-                             << "NOTE|pid file '%FILE%' holds no usable process id 'abc'" << 0;
-    QTest::newRow("zero") << "" << QByteArray("pid=0\n") << "NOTE|pid file '%FILE%' holds no usable process id '0'" << 0;
+                             << "NOTE|pid file '%FILE%' holds no usable process id 'abc'" << 0 << false;
+    QTest::newRow("zero") << "" << QByteArray("pid=0\n") << "NOTE|pid file '%FILE%' holds no usable process id '0'" << 0 << false;
     QTest::newRow("negative") << "" << QByteArray("pid=-7\n")
-                              << "NOTE|pid file '%FILE%' holds no usable process id '-7'" << 0;
-    QTest::newRow("client ends on TERM") << "term" << QByteArray("pid=%PID%\n") << "" << SIGTERM;
-    QTest::newRow("client ignores TERM") << "ignore" << QByteArray("pid = %PID% # ui\n") << "" << SIGKILL;
-    QTest::newRow("client renamed itself") << "rename" << QByteArray("pid=%PID%\n") << "" << SIGTERM;
-    QTest::newRow("client program deleted") << "deleted" << QByteArray("pid=%PID%\n") << "" << SIGTERM;
-    QTest::newRow("client exited already") << "exited" << QByteArray("pid=%PID%\n") << "" << SIGTERM;
+                              << "NOTE|pid file '%FILE%' holds no usable process id '-7'" << 0 << false;
+    QTest::newRow("client ends on TERM") << "term" << QByteArray("pid=%PID%\n") << "" << SIGTERM << false;
+    QTest::newRow("client ignores TERM") << "ignore" << QByteArray("pid = %PID% # ui\n") << "" << SIGKILL << false;
+    QTest::newRow("client renamed itself") << "rename" << QByteArray("pid=%PID%\n") << "" << SIGTERM << false;
+    QTest::newRow("client program deleted") << "deleted" << QByteArray("pid=%PID%\n") << "" << SIGTERM << false;
+    QTest::newRow("client exited already") << "exited" << QByteArray("pid=%PID%\n") << "" << SIGTERM << false;
     QTest::newRow("unrelated process") << "unrelated" << QByteArray("pid=%PID%\n")
-                                       << "NOTE|process %PID% is not 'cloud-zelto-ui', client taken as not running" << 0;
+                                       << "NOTE|process %PID% is not 'cloud-zelto-ui', client taken as not running" << 0 << false;
+    // The client runs as root; the launcher's user may not signal it: the
+    // probes run their course, the kill fails, the client lives on.
+    QTest::newRow("signal not permitted") << "term" << QByteArray("pid=%PID%\n")
+                                          << QString("ERROR|kill: %1 (%2)").arg(strerror(EPERM)).arg(EPERM) << 0 << true;
 }
 
 void TestService::terminateUI()
@@ -867,7 +940,10 @@ void TestService::terminateUI()
     QFETCH(QByteArray, pidFile);
     QFETCH(QString, line);
     QFETCH(int, endedBy);
+    QFETCH(bool, asNobody);
 
+    if (asNobody && geteuid() != 0)
+        QSKIP("needs root to run the client as another user than the caller");
     Fixture f;
     const QString ui = f.app + "/bin/cloud-zelto-ui";
     QVERIFY(QDir().mkpath(f.app + "/bin"));
@@ -894,10 +970,14 @@ void TestService::terminateUI()
     const QString pidPath = f.user + "/ui.pid";
     if (!pidFile.isNull())
         QVERIFY(writeFile(pidPath, QByteArray(pidFile).replace("%PID%", pid.toUtf8())));
+    if (asNobody)
+        QVERIFY(QFile::setPermissions(f.tmp.path(), kExec));
 
     // A process id of 0 or below would reach a whole process group; the
     // call runs where such a signal cannot reach the test.
-    QVERIFY(inOwnProcessGroup([] {
+    QVERIFY(inOwnProcessGroup([asNobody] {
+        if (asNobody && (setresgid(65534, 65534, 65534) != 0 || setresuid(65534, 65534, 65534) != 0))
+            return 3;
         LinuxService service;
         service.terminateUI();
         return 0;
@@ -907,7 +987,7 @@ void TestService::terminateUI()
         line.replace("%FILE%", pidPath).replace("%PID%", pid);
         QCOMPARE(f.count(line.section('|', 0, 0), line.section('|', 1)), 1);
     }
-    QCOMPARE(f.countContaining("[ERROR]"), 0);
+    QCOMPARE(f.countContaining("[ERROR]"), asNobody ? 1 : 0);
     if (!client)
         return;
     if (endedBy == 0) {
