@@ -3,7 +3,7 @@
 # and runs installations that the tests kill.
 if(TARGET service)
   add_executable(tst_service_helper service-helper.cpp service-paths.h)
-  target_link_libraries(tst_service_helper PRIVATE service Qt5::Core)
+  target_link_libraries(tst_service_helper PRIVATE service Qt5::Core ${CMAKE_DL_LIBS})
 
   zelto_add_test(NAME tst_service
     SOURCES tst_service.cpp service-paths.h
