@@ -13,7 +13,7 @@
     </message>
     <message>
         <source>Forgot your password?</source>
-        <translation type="unfinished">Forgot your password?</translation>
+        <translation>Mot de passe oublié ?</translation>
     </message>
     <message>
         <source>Field cannot exceed %1 numbers.</source>
@@ -53,7 +53,7 @@
     </message>
     <message>
         <source>Sync Task</source>
-        <translation type="unfinished">Sync Task</translation>
+        <translation>Tâche de synchronisation</translation>
     </message>
     <message>
         <source>Starting services</source>
@@ -93,7 +93,7 @@
     </message>
     <message>
         <source>Server: %1</source>
-        <translation type="unfinished">Server: %1</translation>
+        <translation>Serveur : %1</translation>
     </message>
     <message>
         <source>Can view</source>
@@ -105,7 +105,7 @@
     </message>
     <message>
         <source>Connect to a server</source>
-        <translation type="unfinished">Connect to a server</translation>
+        <translation>Se connecter à un serveur</translation>
     </message>
     <message>
         <source>General</source>
@@ -277,7 +277,7 @@
     </message>
     <message>
         <source>A task with this name already exists.</source>
-        <translation type="unfinished">A task with this name already exists.</translation>
+        <translation>Une tâche portant ce nom existe déjà.</translation>
     </message>
     <message>
         <source>[ProductName] Setup Wizard ended prematurely</source>
@@ -393,7 +393,7 @@
     </message>
     <message>
         <source>Local path</source>
-        <translation type="unfinished">Local path</translation>
+        <translation>Chemin local</translation>
     </message>
     <message>
         <source>Name</source>
@@ -405,11 +405,11 @@
     </message>
     <message>
         <source>Server</source>
-        <translation type="unfinished">Server</translation>
+        <translation>Serveur</translation>
     </message>
     <message>
         <source>Connect with HTTPS (recommended)</source>
-        <translation type="unfinished">Connect with HTTPS (recommended)</translation>
+        <translation>Se connecter en HTTPS (recommandé)</translation>
     </message>
     <message>
         <source>Unable to install the update.</source>
@@ -429,7 +429,7 @@
     </message>
     <message>
         <source>Folder on server</source>
-        <translation type="unfinished">Folder on server</translation>
+        <translation>Dossier sur le serveur</translation>
     </message>
     <message>
         <source>All</source>
@@ -453,7 +453,7 @@
     </message>
     <message>
         <source>Advanced</source>
-        <translation type="unfinished">Advanced</translation>
+        <translation>Avancé</translation>
     </message>
     <message>
         <source>Download speed</source>
@@ -469,7 +469,7 @@
     </message>
     <message>
         <source>Show all server files on this computer and download them only when you open them, saving local disk space.</source>
-        <translation type="unfinished">Show all server files on this computer and download them only when you open them, saving local disk space.</translation>
+        <translation>Affiche tous les fichiers du serveur sur cet ordinateur et ne les télécharge qu'à l'ouverture, ce qui économise de l'espace disque local.</translation>
     </message>
     <message>
         <source>Destination folder on server</source>
@@ -493,7 +493,7 @@
     </message>
     <message>
         <source>Enter a name for the task.</source>
-        <translation type="unfinished">Enter a name for the task.</translation>
+        <translation>Saisissez un nom pour la tâche.</translation>
     </message>
     <message>
         <source>Syncing %1 of %2 files</source>
@@ -509,7 +509,7 @@
     </message>
     <message>
         <source>File Conflict</source>
-        <translation type="unfinished">File Conflict</translation>
+        <translation>Conflit de fichiers</translation>
     </message>
     <message>
         <source>Moving your settings to the new version...</source>
@@ -521,7 +521,7 @@
     </message>
     <message>
         <source>Backup Task</source>
-        <translation type="unfinished">Backup Task</translation>
+        <translation>Tâche de sauvegarde</translation>
     </message>
     <message>
         <source>Open Log Folder</source>
@@ -585,11 +585,11 @@
     </message>
     <message>
         <source>Always trust this certificate</source>
-        <translation type="unfinished">Always trust this certificate</translation>
+        <translation>Toujours faire confiance à ce certificat</translation>
     </message>
     <message>
         <source>Files are synced into this folder. You can pick an empty folder or a folder that already holds files.</source>
-        <translation type="unfinished">Files are synced into this folder. You can pick an empty folder or a folder that already holds files.</translation>
+        <translation>Les fichiers sont synchronisés dans ce dossier. Vous pouvez choisir un dossier vide ou un dossier qui contient déjà des fichiers.</translation>
     </message>
     <message>
         <source>Never</source>
@@ -613,7 +613,7 @@
     </message>
     <message>
         <source>Space needed: %1</source>
-        <translation type="unfinished">Space needed: %1</translation>
+        <translation>Espace nécessaire : %1</translation>
     </message>
     <message>
         <source>Every hour</source>
@@ -665,7 +665,7 @@
     </message>
     <message>
         <source>Select Folders...</source>
-        <translation type="unfinished">Select Folders...</translation>
+        <translation>Sélectionner des dossiers...</translation>
     </message>
     <message>
         <source>The logs have been saved to %1.</source>
@@ -677,7 +677,7 @@
     </message>
     <message>
         <source>Refresh</source>
-        <translation type="unfinished">Refresh</translation>
+        <translation>Actualiser</translation>
     </message>
     <message>
         <source>A new version of Quenmark Zelto Client is available.</source>
@@ -773,7 +773,7 @@
     </message>
     <message>
         <source>Do this for all conflicts</source>
-        <translation type="unfinished">Do this for all conflicts</translation>
+        <translation>Appliquer à tous les conflits</translation>
     </message>
     <message>
         <source>View Issues</source>
@@ -785,7 +785,7 @@
     </message>
     <message>
         <source>Fine-tune what is synced. You can change these options later in Settings.</source>
-        <translation type="unfinished">Fine-tune what is synced. You can change these options later in Settings.</translation>
+        <translation>Précisez ce qui est synchronisé. Vous pourrez modifier ces options plus tard dans les paramètres.</translation>
     </message>
     <message>
         <source>Devices</source>
@@ -809,15 +809,15 @@
     </message>
     <message>
         <source>I lost my authentication device</source>
-        <translation type="unfinished">I lost my authentication device</translation>
+        <translation>J'ai perdu mon appareil d'authentification</translation>
     </message>
     <message>
         <source>Enter the address of the server you want to sync with.</source>
-        <translation type="unfinished">Enter the address of the server you want to sync with.</translation>
+        <translation>Saisissez l'adresse du serveur avec lequel vous voulez synchroniser.</translation>
     </message>
     <message>
         <source>Check file consistency after sync</source>
-        <translation type="unfinished">Check file consistency after sync</translation>
+        <translation>Vérifier la cohérence des fichiers après la synchronisation</translation>
     </message>
     <message>
         <source>The identity of the server has changed. If you did not expect this, someone may be intercepting your connection.</source>
@@ -925,7 +925,7 @@
     </message>
     <message>
         <source>Type</source>
-        <translation type="unfinished">Type</translation>
+        <translation>Type</translation>
     </message>
     <message>
         <source>Downloading %1</source>
@@ -993,7 +993,7 @@
     </message>
     <message>
         <source>The selected folder is not empty. Files already in it will be merged with the files on the server.</source>
-        <translation type="unfinished">The selected folder is not empty. Files already in it will be merged with the files on the server.</translation>
+        <translation>Le dossier sélectionné n'est pas vide. Les fichiers qu'il contient seront fusionnés avec ceux du serveur.</translation>
     </message>
     <message>
         <source>SOCKS5</source>
@@ -1017,7 +1017,7 @@
     </message>
     <message>
         <source>Two-step verification</source>
-        <translation type="unfinished">Two-step verification</translation>
+        <translation>Vérification en deux étapes</translation>
     </message>
     <message>
         <source>Ready to repair [ProductName]</source>
@@ -1029,7 +1029,7 @@
     </message>
     <message>
         <source>Port</source>
-        <translation type="unfinished">Port</translation>
+        <translation>Port</translation>
     </message>
     <message>
         <source>The end time must be later than the start time.</source>
@@ -1057,7 +1057,7 @@
     </message>
     <message>
         <source>Show password</source>
-        <translation type="unfinished">Show password</translation>
+        <translation>Afficher le mot de passe</translation>
     </message>
     <message>
         <source>The link was created.</source>
@@ -1065,7 +1065,7 @@
     </message>
     <message>
         <source>This server has no shared folder you can access. Ask the administrator for permission.</source>
-        <translation type="unfinished">This server has no shared folder you can access. Ask the administrator for permission.</translation>
+        <translation>Ce serveur ne contient aucun dossier partagé auquel vous avez accès. Demandez l'autorisation à l'administrateur.</translation>
     </message>
     <message>
         <source>The background service is not running.</source>
@@ -1117,7 +1117,7 @@
     </message>
     <message>
         <source>Review the settings below, then click Done to start syncing.</source>
-        <translation type="unfinished">Review the settings below, then click Done to start syncing.</translation>
+        <translation>Vérifiez les paramètres ci-dessous, puis cliquez sur Terminé pour lancer la synchronisation.</translation>
     </message>
     <message>
         <source>Diagnostics</source>
@@ -1141,7 +1141,7 @@
     </message>
     <message>
         <source>This wizard helps you connect this computer to your server and choose which folders to keep in sync.</source>
-        <translation type="unfinished">This wizard helps you connect this computer to your server and choose which folders to keep in sync.</translation>
+        <translation>Cet assistant vous aide à connecter cet ordinateur à votre serveur et à choisir les dossiers à synchroniser.</translation>
     </message>
     <message>
         <source>You are using the latest version.</source>
@@ -1345,7 +1345,7 @@
     </message>
     <message>
         <source>Create Backup Task</source>
-        <translation type="unfinished">Create Backup Task</translation>
+        <translation>Créer une tâche de sauvegarde</translation>
     </message>
     <message>
         <source>Copy</source>
@@ -1361,15 +1361,15 @@
     </message>
     <message>
         <source>Keep the files in a folder on this computer and a folder on the server identical. Changes on either side are applied to the other.</source>
-        <translation type="unfinished">Keep the files in a folder on this computer and a folder on the server identical. Changes on either side are applied to the other.</translation>
+        <translation>Maintient identiques les fichiers d'un dossier de cet ordinateur et d'un dossier du serveur. Les modifications d'un côté sont appliquées à l'autre.</translation>
     </message>
     <message>
         <source>Select the type of task you want to create. You can add more tasks later.</source>
-        <translation type="unfinished">Select the type of task you want to create. You can add more tasks later.</translation>
+        <translation>Sélectionnez le type de tâche à créer. Vous pourrez ajouter d'autres tâches plus tard.</translation>
     </message>
     <message>
         <source>Rename Task</source>
-        <translation type="unfinished">Rename Task</translation>
+        <translation>Renommer la tâche</translation>
     </message>
     <message>
         <source>Change Password...</source>
@@ -1641,7 +1641,7 @@
     </message>
     <message>
         <source>%1 will be synced with %2.</source>
-        <translation type="unfinished">%1 will be synced with %2.</translation>
+        <translation>%1 sera synchronisé avec %2.</translation>
     </message>
     <message>
         <source>Select All</source>
@@ -1685,7 +1685,7 @@
     </message>
     <message>
         <source>Enter the 6-digit code from your authenticator app.</source>
-        <translation type="unfinished">Enter the 6-digit code from your authenticator app.</translation>
+        <translation>Saisissez le code à 6 chiffres de votre application d'authentification.</translation>
     </message>
     <message>
         <source>Right-click a file for more options.</source>
@@ -1705,7 +1705,7 @@
     </message>
     <message>
         <source>You have no tasks yet. Click Create Task to sync or back up a folder.</source>
-        <translation type="unfinished">You have no tasks yet. Click Create Task to sync or back up a folder.</translation>
+        <translation>Vous n'avez encore aucune tâche. Cliquez sur Créer une tâche pour synchroniser ou sauvegarder un dossier.</translation>
     </message>
     <message>
         <source>Indexing files...</source>
@@ -1757,7 +1757,7 @@
     </message>
     <message>
         <source>Server path</source>
-        <translation type="unfinished">Server path</translation>
+        <translation>Chemin sur le serveur</translation>
     </message>
     <message>
         <source>Change Password</source>
@@ -1769,7 +1769,7 @@
     </message>
     <message>
         <source>Sync file permissions and timestamps</source>
-        <translation type="unfinished">Sync file permissions and timestamps</translation>
+        <translation>Synchroniser les autorisations et les horodatages des fichiers</translation>
     </message>
     <message>
         <source>Syncing will stop when you quit. Quit Quenmark Zelto Client anyway?</source>
@@ -1813,7 +1813,7 @@
     </message>
     <message>
         <source>Sync options</source>
-        <translation type="unfinished">Sync options</translation>
+        <translation>Options de synchronisation</translation>
     </message>
     <message>
         <source>All set!</source>
@@ -1829,7 +1829,7 @@
     </message>
     <message>
         <source>New Folder</source>
-        <translation type="unfinished">New Folder</translation>
+        <translation>Nouveau dossier</translation>
     </message>
     <message>
         <source>Add to the &amp;Start menu</source>
@@ -1965,7 +1965,7 @@
     </message>
     <message>
         <source>Sync</source>
-        <translation type="unfinished">Sync</translation>
+        <translation>Synchronisation</translation>
     </message>
     <message>
         <source>Last backup completed %1</source>
@@ -1981,7 +1981,7 @@
     </message>
     <message>
         <source>Keep the version on the server</source>
-        <translation type="unfinished">Keep the version on the server</translation>
+        <translation>Conserver la version du serveur</translation>
     </message>
     <message>
         <source>Open menu</source>
@@ -2017,11 +2017,11 @@
     </message>
     <message>
         <source>Select the server folder to sync with this computer.</source>
-        <translation type="unfinished">Select the server folder to sync with this computer.</translation>
+        <translation>Sélectionnez le dossier du serveur à synchroniser avec cet ordinateur.</translation>
     </message>
     <message>
         <source>Upload changes to the server only</source>
-        <translation type="unfinished">Upload changes to the server only</translation>
+        <translation>Envoyer uniquement les modifications vers le serveur</translation>
     </message>
     <message>
         <source>Time remaining unknown</source>
@@ -2169,7 +2169,7 @@
     </message>
     <message>
         <source>Backup</source>
-        <translation type="unfinished">Backup</translation>
+        <translation>Sauvegarde</translation>
     </message>
     <message>
         <source>Paused</source>
@@ -2209,7 +2209,7 @@
     </message>
     <message>
         <source>Download changes from the server only</source>
-        <translation type="unfinished">Download changes from the server only</translation>
+        <translation>Télécharger uniquement les modifications du serveur</translation>
     </message>
     <message>
         <source>Unable to move %1 to %2.</source>
@@ -2253,11 +2253,11 @@
     </message>
     <message>
         <source>Ready to sync</source>
-        <translation type="unfinished">Ready to sync</translation>
+        <translation>Prêt pour la synchronisation</translation>
     </message>
     <message>
         <source>Advanced Filters...</source>
-        <translation type="unfinished">Advanced Filters...</translation>
+        <translation>Filtres avancés...</translation>
     </message>
     <message>
         <source>Show desktop notifications</source>
@@ -2277,7 +2277,7 @@
     </message>
     <message>
         <source>Choose a folder on the server</source>
-        <translation type="unfinished">Choose a folder on the server</translation>
+        <translation>Choisir un dossier sur le serveur</translation>
     </message>
     <message>
         <source>Excluded from sync</source>
@@ -2289,7 +2289,7 @@
     </message>
     <message>
         <source>Loading folders...</source>
-        <translation type="unfinished">Loading folders...</translation>
+        <translation>Chargement des dossiers...</translation>
     </message>
     <message>
         <source>This version of Quenmark Zelto Client is no longer supported by the server. Please update the client.</source>
@@ -2313,7 +2313,7 @@
     </message>
     <message>
         <source>Open on Server</source>
-        <translation type="unfinished">Open on Server</translation>
+        <translation>Ouvrir sur le serveur</translation>
     </message>
     <message>
         <source>&amp;Finish</source>
@@ -2329,7 +2329,7 @@
     </message>
     <message>
         <source>Create Sync Task</source>
-        <translation type="unfinished">Create Sync Task</translation>
+        <translation>Créer une tâche de synchronisation</translation>
     </message>
     <message>
         <source>Back Up Now</source>
@@ -2389,7 +2389,7 @@
     </message>
     <message>
         <source>On-demand Sync</source>
-        <translation type="unfinished">On-demand Sync</translation>
+        <translation>Synchronisation à la demande</translation>
     </message>
     <message>
         <source>Checking the environment...</source>
@@ -2397,7 +2397,7 @@
     </message>
     <message>
         <source>Two-way sync</source>
-        <translation type="unfinished">Two-way sync</translation>
+        <translation>Synchronisation bidirectionnelle</translation>
     </message>
     <message>
         <source>Valid until</source>
@@ -2437,7 +2437,7 @@
     </message>
     <message>
         <source>Task name</source>
-        <translation type="unfinished">Task name</translation>
+        <translation>Nom de la tâche</translation>
     </message>
     <message>
         <source>Repairs errors in the most recent installation by fixing missing and corrupt files, shortcuts, and registry entries.</source>
@@ -2457,7 +2457,7 @@
     </message>
     <message>
         <source>No server was found on your local network. Enter the address manually.</source>
-        <translation type="unfinished">No server was found on your local network. Enter the address manually.</translation>
+        <translation>Aucun serveur n'a été trouvé sur votre réseau local. Saisissez l'adresse manuellement.</translation>
     </message>
     <message>
         <source>Removes [ProductName] from your computer.</source>
@@ -2465,7 +2465,7 @@
     </message>
     <message>
         <source>Local folder</source>
-        <translation type="unfinished">Local folder</translation>
+        <translation>Dossier local</translation>
     </message>
     <message>
         <source>The quota of the shared folder has been reached.</source>
@@ -2561,7 +2561,7 @@
     </message>
     <message>
         <source>Sync direction</source>
-        <translation type="unfinished">Sync direction</translation>
+        <translation>Sens de synchronisation</translation>
     </message>
     <message>
         <source>Rebuilding the local database...</source>
@@ -2677,7 +2677,7 @@
     </message>
     <message>
         <source>If your network requires a proxy server to reach the Internet, enter its settings here.</source>
-        <translation type="unfinished">If your network requires a proxy server to reach the Internet, enter its settings here.</translation>
+        <translation>Si votre réseau passe par un serveur proxy pour accéder à Internet, saisissez ses paramètres ici.</translation>
     </message>
     <message>
         <source>Remove the local copies of the selected files? They remain on the server and are downloaded again when you open them.</source>
@@ -2721,7 +2721,7 @@
     </message>
     <message>
         <source>Account: %1</source>
-        <translation type="unfinished">Account: %1</translation>
+        <translation>Compte : %1</translation>
     </message>
     <message>
         <source>The security certificate of the server is not trusted.</source>
@@ -2769,7 +2769,7 @@
     </message>
     <message>
         <source>Are you sure you want to quit the setup? No task will be created.</source>
-        <translation type="unfinished">Are you sure you want to quit the setup? No task will be created.</translation>
+        <translation>Voulez-vous vraiment quitter la configuration ? Aucune tâche ne sera créée.</translation>
     </message>
     <message>
         <source>Never synced</source>
@@ -2817,7 +2817,7 @@
     </message>
     <message>
         <source>Sign in with the account you use on %1.</source>
-        <translation type="unfinished">Sign in with the account you use on %1.</translation>
+        <translation>Connectez-vous avec le compte que vous utilisez sur %1.</translation>
     </message>
     <message>
         <source>Backup Schedule</source>
@@ -2833,7 +2833,7 @@
     </message>
     <message>
         <source>Keep both versions</source>
-        <translation type="unfinished">Keep both versions</translation>
+        <translation>Conserver les deux versions</translation>
     </message>
     <message>
         <source>Available when online</source>
@@ -2873,7 +2873,7 @@
     </message>
     <message>
         <source>Checking the connection to %1...</source>
-        <translation type="unfinished">Checking the connection to %1...</translation>
+        <translation>Vérification de la connexion à %1...</translation>
     </message>
     <message>
         <source>%1 is ready.</source>
@@ -2881,7 +2881,7 @@
     </message>
     <message>
         <source>When a conflict occurs</source>
-        <translation type="unfinished">When a conflict occurs</translation>
+        <translation>En cas de conflit</translation>
     </message>
     <message>
         <source>The security certificate was issued to %1, not to %2.</source>
@@ -2889,7 +2889,7 @@
     </message>
     <message>
         <source>Trust this computer</source>
-        <translation type="unfinished">Trust this computer</translation>
+        <translation>Faire confiance à cet ordinateur</translation>
     </message>
     <message>
         <source>Select the operation you wish to perform.</source>
@@ -2925,7 +2925,7 @@
     </message>
     <message>
         <source>Searching for servers on your local network...</source>
-        <translation type="unfinished">Searching for servers on your local network...</translation>
+        <translation>Recherche de serveurs sur votre réseau local...</translation>
     </message>
     <message>
         <source>Disk space required for the installation exceeds available disk space.</source>
@@ -2957,7 +2957,7 @@
     </message>
     <message>
         <source>Keep the version on this computer</source>
-        <translation type="unfinished">Keep the version on this computer</translation>
+        <translation>Conserver la version de cet ordinateur</translation>
     </message>
     <message>
         <source>Resume the selected task</source>
@@ -3105,7 +3105,7 @@
     </message>
     <message>
         <source>Free space on this drive: %1</source>
-        <translation type="unfinished">Free space on this drive: %1</translation>
+        <translation>Espace libre sur ce lecteur : %1</translation>
     </message>
     <message>
         <source>The proxy connection works.</source>
@@ -3153,11 +3153,11 @@
     </message>
     <message>
         <source>%1 files, %2</source>
-        <translation type="unfinished">%1 files, %2</translation>
+        <translation>%1 fichiers, %2</translation>
     </message>
     <message>
         <source>Version on this computer</source>
-        <translation type="unfinished">Version on this computer</translation>
+        <translation>Version sur cet ordinateur</translation>
     </message>
     <message>
         <source>The file name contains characters that are not allowed: %1</source>
@@ -3281,11 +3281,11 @@
     </message>
     <message>
         <source>Rename the server file</source>
-        <translation type="unfinished">Rename the server file</translation>
+        <translation>Renommer le fichier du serveur</translation>
     </message>
     <message>
         <source>Your files are now being synced. You can follow the progress from the icon in the notification area.</source>
-        <translation type="unfinished">Your files are now being synced. You can follow the progress from the icon in the notification area.</translation>
+        <translation>Vos fichiers sont en cours de synchronisation. Vous pouvez suivre la progression depuis l'icône de la zone de notification.</translation>
     </message>
     <message>
         <source>&amp;Disk Usage</source>
@@ -3317,7 +3317,7 @@
     </message>
     <message>
         <source>Copy folders on this computer to the server on a schedule. Files deleted on this computer are kept on the server.</source>
-        <translation type="unfinished">Copy folders on this computer to the server on a schedule. Files deleted on this computer are kept on the server.</translation>
+        <translation>Copie des dossiers de cet ordinateur sur le serveur selon une planification. Les fichiers supprimés sur cet ordinateur sont conservés sur le serveur.</translation>
     </message>
     <message>
         <source>Some settings could not be moved. Please check your sync tasks.</source>
@@ -3329,7 +3329,7 @@
     </message>
     <message>
         <source>On-demand</source>
-        <translation type="unfinished">On-demand</translation>
+        <translation>À la demande</translation>
     </message>
     <message>
         <source>Saved accounts</source>
@@ -3429,7 +3429,7 @@
     </message>
     <message>
         <source>Verification code</source>
-        <translation type="unfinished">Verification code</translation>
+        <translation>Code de vérification</translation>
     </message>
     <message>
         <source>Yesterday</source>
@@ -3437,7 +3437,7 @@
     </message>
     <message>
         <source>Use the default folder (%1)</source>
-        <translation type="unfinished">Use the default folder (%1)</translation>
+        <translation>Utiliser le dossier par défaut (%1)</translation>
     </message>
     <message>
         <source>Drop files here</source>
@@ -3589,7 +3589,7 @@
     </message>
     <message>
         <source>Select a server from the list or enter its address.</source>
-        <translation type="unfinished">Select a server from the list or enter its address.</translation>
+        <translation>Sélectionnez un serveur dans la liste ou saisissez son adresse.</translation>
     </message>
     <message>
         <source>Wed</source>
@@ -3617,7 +3617,7 @@
     </message>
     <message>
         <source>Version on the server</source>
-        <translation type="unfinished">Version on the server</translation>
+        <translation>Version sur le serveur</translation>
     </message>
     <message>
         <source>Calculating time remaining...</source>
@@ -3641,7 +3641,7 @@
     </message>
     <message>
         <source>Rename the local file</source>
-        <translation type="unfinished">Rename the local file</translation>
+        <translation>Renommer le fichier local</translation>
     </message>
     <message>
         <source>Show Previous Versions</source>
@@ -3689,7 +3689,7 @@
     </message>
     <message>
         <source>IP address, domain name or relay ID</source>
-        <translation type="unfinished">IP address, domain name or relay ID</translation>
+        <translation>Adresse IP, nom de domaine ou ID de relais</translation>
     </message>
     <message>
         <source>Sunday</source>
@@ -3757,7 +3757,7 @@
     </message>
     <message>
         <source>The file was changed both on this computer and on the server since the last sync.</source>
-        <translation type="unfinished">The file was changed both on this computer and on the server since the last sync.</translation>
+        <translation>Le fichier a été modifié à la fois sur cet ordinateur et sur le serveur depuis la dernière synchronisation.</translation>
     </message>
     <message>
         <source>Everything is up to date</source>
@@ -3777,7 +3777,7 @@
     </message>
     <message>
         <source>Choose how to sync</source>
-        <translation type="unfinished">Choose how to sync</translation>
+        <translation>Choisir le mode de synchronisation</translation>
     </message>
     <message>
         <source>Use * to match any characters and ? to match one character.</source>
@@ -3797,7 +3797,7 @@
     </message>
     <message>
         <source>Choose a folder on this computer</source>
-        <translation type="unfinished">Choose a folder on this computer</translation>
+        <translation>Choisir un dossier sur cet ordinateur</translation>
     </message>
     <message>
         <source>File name pattern</source>
@@ -3805,7 +3805,7 @@
     </message>
     <message>
         <source>%1 servers found on your local network.</source>
-        <translation type="unfinished">%1 servers found on your local network.</translation>
+        <translation>%1 serveurs trouvés sur votre réseau local.</translation>
     </message>
     <message>
         <source>Restart Later</source>
@@ -3813,7 +3813,7 @@
     </message>
     <message>
         <source>Last sync</source>
-        <translation type="unfinished">Last sync</translation>
+        <translation>Dernière synchronisation</translation>
     </message>
     <message>
         <source>Stop Sharing</source>

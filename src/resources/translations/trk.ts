@@ -13,7 +13,7 @@
     </message>
     <message>
         <source>Forgot your password?</source>
-        <translation type="unfinished">Forgot your password?</translation>
+        <translation>Parolanızı mı unuttunuz?</translation>
     </message>
     <message>
         <source>Field cannot exceed %1 numbers.</source>
@@ -53,7 +53,7 @@
     </message>
     <message>
         <source>Sync Task</source>
-        <translation type="unfinished">Sync Task</translation>
+        <translation>Eşitleme görevi</translation>
     </message>
     <message>
         <source>Starting services</source>
@@ -93,7 +93,7 @@
     </message>
     <message>
         <source>Server: %1</source>
-        <translation type="unfinished">Server: %1</translation>
+        <translation>Sunucu: %1</translation>
     </message>
     <message>
         <source>Can view</source>
@@ -105,7 +105,7 @@
     </message>
     <message>
         <source>Connect to a server</source>
-        <translation type="unfinished">Connect to a server</translation>
+        <translation>Bir sunucuya bağlanın</translation>
     </message>
     <message>
         <source>General</source>
@@ -277,7 +277,7 @@
     </message>
     <message>
         <source>A task with this name already exists.</source>
-        <translation type="unfinished">A task with this name already exists.</translation>
+        <translation>Bu adda bir görev zaten var.</translation>
     </message>
     <message>
         <source>[ProductName] Setup Wizard ended prematurely</source>
@@ -393,7 +393,7 @@
     </message>
     <message>
         <source>Local path</source>
-        <translation type="unfinished">Local path</translation>
+        <translation>Yerel yol</translation>
     </message>
     <message>
         <source>Name</source>
@@ -405,11 +405,11 @@
     </message>
     <message>
         <source>Server</source>
-        <translation type="unfinished">Server</translation>
+        <translation>Sunucu</translation>
     </message>
     <message>
         <source>Connect with HTTPS (recommended)</source>
-        <translation type="unfinished">Connect with HTTPS (recommended)</translation>
+        <translation>HTTPS ile bağlan (önerilir)</translation>
     </message>
     <message>
         <source>Unable to install the update.</source>
@@ -429,7 +429,7 @@
     </message>
     <message>
         <source>Folder on server</source>
-        <translation type="unfinished">Folder on server</translation>
+        <translation>Sunucudaki klasör</translation>
     </message>
     <message>
         <source>All</source>
@@ -453,7 +453,7 @@
     </message>
     <message>
         <source>Advanced</source>
-        <translation type="unfinished">Advanced</translation>
+        <translation>Gelişmiş</translation>
     </message>
     <message>
         <source>Download speed</source>
@@ -469,7 +469,7 @@
     </message>
     <message>
         <source>Show all server files on this computer and download them only when you open them, saving local disk space.</source>
-        <translation type="unfinished">Show all server files on this computer and download them only when you open them, saving local disk space.</translation>
+        <translation>Sunucudaki tüm dosyaları bu bilgisayarda gösterir ve yalnızca açtığınızda indirir; böylece yerel disk alanından tasarruf edersiniz.</translation>
     </message>
     <message>
         <source>Destination folder on server</source>
@@ -493,7 +493,7 @@
     </message>
     <message>
         <source>Enter a name for the task.</source>
-        <translation type="unfinished">Enter a name for the task.</translation>
+        <translation>Görev için bir ad girin.</translation>
     </message>
     <message>
         <source>Syncing %1 of %2 files</source>
@@ -509,7 +509,7 @@
     </message>
     <message>
         <source>File Conflict</source>
-        <translation type="unfinished">File Conflict</translation>
+        <translation>Dosya çakışması</translation>
     </message>
     <message>
         <source>Moving your settings to the new version...</source>
@@ -521,7 +521,7 @@
     </message>
     <message>
         <source>Backup Task</source>
-        <translation type="unfinished">Backup Task</translation>
+        <translation>Yedekleme görevi</translation>
     </message>
     <message>
         <source>Open Log Folder</source>
@@ -585,11 +585,11 @@
     </message>
     <message>
         <source>Always trust this certificate</source>
-        <translation type="unfinished">Always trust this certificate</translation>
+        <translation>Bu sertifikaya her zaman güven</translation>
     </message>
     <message>
         <source>Files are synced into this folder. You can pick an empty folder or a folder that already holds files.</source>
-        <translation type="unfinished">Files are synced into this folder. You can pick an empty folder or a folder that already holds files.</translation>
+        <translation>Dosyalar bu klasöre eşitlenir. Boş bir klasör veya zaten dosya içeren bir klasör seçebilirsiniz.</translation>
     </message>
     <message>
         <source>Never</source>
@@ -613,7 +613,7 @@
     </message>
     <message>
         <source>Space needed: %1</source>
-        <translation type="unfinished">Space needed: %1</translation>
+        <translation>Gereken alan: %1</translation>
     </message>
     <message>
         <source>Every hour</source>
@@ -665,7 +665,7 @@
     </message>
     <message>
         <source>Select Folders...</source>
-        <translation type="unfinished">Select Folders...</translation>
+        <translation>Klasörleri seç...</translation>
     </message>
     <message>
         <source>The logs have been saved to %1.</source>
@@ -677,7 +677,7 @@
     </message>
     <message>
         <source>Refresh</source>
-        <translation type="unfinished">Refresh</translation>
+        <translation>Yenile</translation>
     </message>
     <message>
         <source>A new version of Quenmark Zelto Client is available.</source>
@@ -773,7 +773,7 @@
     </message>
     <message>
         <source>Do this for all conflicts</source>
-        <translation type="unfinished">Do this for all conflicts</translation>
+        <translation>Tüm çakışmalar için bunu yap</translation>
     </message>
     <message>
         <source>View Issues</source>
@@ -785,7 +785,7 @@
     </message>
     <message>
         <source>Fine-tune what is synced. You can change these options later in Settings.</source>
-        <translation type="unfinished">Fine-tune what is synced. You can change these options later in Settings.</translation>
+        <translation>Nelerin eşitleneceğini ayarlayın. Bu seçenekleri daha sonra Ayarlar'dan değiştirebilirsiniz.</translation>
     </message>
     <message>
         <source>Devices</source>
@@ -809,15 +809,15 @@
     </message>
     <message>
         <source>I lost my authentication device</source>
-        <translation type="unfinished">I lost my authentication device</translation>
+        <translation>Kimlik doğrulama cihazımı kaybettim</translation>
     </message>
     <message>
         <source>Enter the address of the server you want to sync with.</source>
-        <translation type="unfinished">Enter the address of the server you want to sync with.</translation>
+        <translation>Eşitleme yapmak istediğiniz sunucunun adresini girin.</translation>
     </message>
     <message>
         <source>Check file consistency after sync</source>
-        <translation type="unfinished">Check file consistency after sync</translation>
+        <translation>Eşitlemeden sonra dosya tutarlılığını denetle</translation>
     </message>
     <message>
         <source>The identity of the server has changed. If you did not expect this, someone may be intercepting your connection.</source>
@@ -925,7 +925,7 @@
     </message>
     <message>
         <source>Type</source>
-        <translation type="unfinished">Type</translation>
+        <translation>Tür</translation>
     </message>
     <message>
         <source>Downloading %1</source>
@@ -993,7 +993,7 @@
     </message>
     <message>
         <source>The selected folder is not empty. Files already in it will be merged with the files on the server.</source>
-        <translation type="unfinished">The selected folder is not empty. Files already in it will be merged with the files on the server.</translation>
+        <translation>Seçilen klasör boş değil. İçindeki dosyalar sunucudaki dosyalarla birleştirilecek.</translation>
     </message>
     <message>
         <source>SOCKS5</source>
@@ -1017,7 +1017,7 @@
     </message>
     <message>
         <source>Two-step verification</source>
-        <translation type="unfinished">Two-step verification</translation>
+        <translation>İki adımlı doğrulama</translation>
     </message>
     <message>
         <source>Ready to repair [ProductName]</source>
@@ -1029,7 +1029,7 @@
     </message>
     <message>
         <source>Port</source>
-        <translation type="unfinished">Port</translation>
+        <translation>Bağlantı noktası</translation>
     </message>
     <message>
         <source>The end time must be later than the start time.</source>
@@ -1057,7 +1057,7 @@
     </message>
     <message>
         <source>Show password</source>
-        <translation type="unfinished">Show password</translation>
+        <translation>Parolayı göster</translation>
     </message>
     <message>
         <source>The link was created.</source>
@@ -1065,7 +1065,7 @@
     </message>
     <message>
         <source>This server has no shared folder you can access. Ask the administrator for permission.</source>
-        <translation type="unfinished">This server has no shared folder you can access. Ask the administrator for permission.</translation>
+        <translation>Bu sunucuda erişebileceğiniz paylaşılan klasör yok. Yöneticiden izin isteyin.</translation>
     </message>
     <message>
         <source>The background service is not running.</source>
@@ -1117,7 +1117,7 @@
     </message>
     <message>
         <source>Review the settings below, then click Done to start syncing.</source>
-        <translation type="unfinished">Review the settings below, then click Done to start syncing.</translation>
+        <translation>Aşağıdaki ayarları gözden geçirin, ardından eşitlemeyi başlatmak için Bitti'ye tıklayın.</translation>
     </message>
     <message>
         <source>Diagnostics</source>
@@ -1141,7 +1141,7 @@
     </message>
     <message>
         <source>This wizard helps you connect this computer to your server and choose which folders to keep in sync.</source>
-        <translation type="unfinished">This wizard helps you connect this computer to your server and choose which folders to keep in sync.</translation>
+        <translation>Bu sihirbaz, bilgisayarınızı sunucunuza bağlamanıza ve eşitlenecek klasörleri seçmenize yardımcı olur.</translation>
     </message>
     <message>
         <source>You are using the latest version.</source>
@@ -1345,7 +1345,7 @@
     </message>
     <message>
         <source>Create Backup Task</source>
-        <translation type="unfinished">Create Backup Task</translation>
+        <translation>Yedekleme görevi oluştur</translation>
     </message>
     <message>
         <source>Copy</source>
@@ -1361,15 +1361,15 @@
     </message>
     <message>
         <source>Keep the files in a folder on this computer and a folder on the server identical. Changes on either side are applied to the other.</source>
-        <translation type="unfinished">Keep the files in a folder on this computer and a folder on the server identical. Changes on either side are applied to the other.</translation>
+        <translation>Bu bilgisayardaki bir klasörle sunucudaki bir klasördeki dosyaları aynı tutar. Bir taraftaki değişiklikler diğerine uygulanır.</translation>
     </message>
     <message>
         <source>Select the type of task you want to create. You can add more tasks later.</source>
-        <translation type="unfinished">Select the type of task you want to create. You can add more tasks later.</translation>
+        <translation>Oluşturmak istediğiniz görev türünü seçin. Daha sonra başka görevler ekleyebilirsiniz.</translation>
     </message>
     <message>
         <source>Rename Task</source>
-        <translation type="unfinished">Rename Task</translation>
+        <translation>Görevi yeniden adlandır</translation>
     </message>
     <message>
         <source>Change Password...</source>
@@ -1641,7 +1641,7 @@
     </message>
     <message>
         <source>%1 will be synced with %2.</source>
-        <translation type="unfinished">%1 will be synced with %2.</translation>
+        <translation>%1, %2 ile eşitlenecek.</translation>
     </message>
     <message>
         <source>Select All</source>
@@ -1685,7 +1685,7 @@
     </message>
     <message>
         <source>Enter the 6-digit code from your authenticator app.</source>
-        <translation type="unfinished">Enter the 6-digit code from your authenticator app.</translation>
+        <translation>Kimlik doğrulama uygulamanızdaki 6 haneli kodu girin.</translation>
     </message>
     <message>
         <source>Right-click a file for more options.</source>
@@ -1705,7 +1705,7 @@
     </message>
     <message>
         <source>You have no tasks yet. Click Create Task to sync or back up a folder.</source>
-        <translation type="unfinished">You have no tasks yet. Click Create Task to sync or back up a folder.</translation>
+        <translation>Henüz göreviniz yok. Bir klasörü eşitlemek veya yedeklemek için Görev oluştur'a tıklayın.</translation>
     </message>
     <message>
         <source>Indexing files...</source>
@@ -1757,7 +1757,7 @@
     </message>
     <message>
         <source>Server path</source>
-        <translation type="unfinished">Server path</translation>
+        <translation>Sunucu yolu</translation>
     </message>
     <message>
         <source>Change Password</source>
@@ -1769,7 +1769,7 @@
     </message>
     <message>
         <source>Sync file permissions and timestamps</source>
-        <translation type="unfinished">Sync file permissions and timestamps</translation>
+        <translation>Dosya izinlerini ve zaman damgalarını eşitle</translation>
     </message>
     <message>
         <source>Syncing will stop when you quit. Quit Quenmark Zelto Client anyway?</source>
@@ -1813,7 +1813,7 @@
     </message>
     <message>
         <source>Sync options</source>
-        <translation type="unfinished">Sync options</translation>
+        <translation>Eşitleme seçenekleri</translation>
     </message>
     <message>
         <source>All set!</source>
@@ -1829,7 +1829,7 @@
     </message>
     <message>
         <source>New Folder</source>
-        <translation type="unfinished">New Folder</translation>
+        <translation>Yeni klasör</translation>
     </message>
     <message>
         <source>Add to the &amp;Start menu</source>
@@ -1965,7 +1965,7 @@
     </message>
     <message>
         <source>Sync</source>
-        <translation type="unfinished">Sync</translation>
+        <translation>Eşitleme</translation>
     </message>
     <message>
         <source>Last backup completed %1</source>
@@ -1981,7 +1981,7 @@
     </message>
     <message>
         <source>Keep the version on the server</source>
-        <translation type="unfinished">Keep the version on the server</translation>
+        <translation>Sunucudaki sürümü sakla</translation>
     </message>
     <message>
         <source>Open menu</source>
@@ -2017,11 +2017,11 @@
     </message>
     <message>
         <source>Select the server folder to sync with this computer.</source>
-        <translation type="unfinished">Select the server folder to sync with this computer.</translation>
+        <translation>Bu bilgisayarla eşitlenecek sunucu klasörünü seçin.</translation>
     </message>
     <message>
         <source>Upload changes to the server only</source>
-        <translation type="unfinished">Upload changes to the server only</translation>
+        <translation>Yalnızca değişiklikleri sunucuya yükle</translation>
     </message>
     <message>
         <source>Time remaining unknown</source>
@@ -2169,7 +2169,7 @@
     </message>
     <message>
         <source>Backup</source>
-        <translation type="unfinished">Backup</translation>
+        <translation>Yedekleme</translation>
     </message>
     <message>
         <source>Paused</source>
@@ -2209,7 +2209,7 @@
     </message>
     <message>
         <source>Download changes from the server only</source>
-        <translation type="unfinished">Download changes from the server only</translation>
+        <translation>Yalnızca sunucudaki değişiklikleri indir</translation>
     </message>
     <message>
         <source>Unable to move %1 to %2.</source>
@@ -2253,11 +2253,11 @@
     </message>
     <message>
         <source>Ready to sync</source>
-        <translation type="unfinished">Ready to sync</translation>
+        <translation>Eşitlemeye hazır</translation>
     </message>
     <message>
         <source>Advanced Filters...</source>
-        <translation type="unfinished">Advanced Filters...</translation>
+        <translation>Gelişmiş filtreler...</translation>
     </message>
     <message>
         <source>Show desktop notifications</source>
@@ -2277,7 +2277,7 @@
     </message>
     <message>
         <source>Choose a folder on the server</source>
-        <translation type="unfinished">Choose a folder on the server</translation>
+        <translation>Sunucuda bir klasör seçin</translation>
     </message>
     <message>
         <source>Excluded from sync</source>
@@ -2289,7 +2289,7 @@
     </message>
     <message>
         <source>Loading folders...</source>
-        <translation type="unfinished">Loading folders...</translation>
+        <translation>Klasörler yükleniyor...</translation>
     </message>
     <message>
         <source>This version of Quenmark Zelto Client is no longer supported by the server. Please update the client.</source>
@@ -2313,7 +2313,7 @@
     </message>
     <message>
         <source>Open on Server</source>
-        <translation type="unfinished">Open on Server</translation>
+        <translation>Sunucuda aç</translation>
     </message>
     <message>
         <source>&amp;Finish</source>
@@ -2329,7 +2329,7 @@
     </message>
     <message>
         <source>Create Sync Task</source>
-        <translation type="unfinished">Create Sync Task</translation>
+        <translation>Eşitleme görevi oluştur</translation>
     </message>
     <message>
         <source>Back Up Now</source>
@@ -2389,7 +2389,7 @@
     </message>
     <message>
         <source>On-demand Sync</source>
-        <translation type="unfinished">On-demand Sync</translation>
+        <translation>İsteğe bağlı eşitleme</translation>
     </message>
     <message>
         <source>Checking the environment...</source>
@@ -2397,7 +2397,7 @@
     </message>
     <message>
         <source>Two-way sync</source>
-        <translation type="unfinished">Two-way sync</translation>
+        <translation>İki yönlü eşitleme</translation>
     </message>
     <message>
         <source>Valid until</source>
@@ -2437,7 +2437,7 @@
     </message>
     <message>
         <source>Task name</source>
-        <translation type="unfinished">Task name</translation>
+        <translation>Görev adı</translation>
     </message>
     <message>
         <source>Repairs errors in the most recent installation by fixing missing and corrupt files, shortcuts, and registry entries.</source>
@@ -2457,7 +2457,7 @@
     </message>
     <message>
         <source>No server was found on your local network. Enter the address manually.</source>
-        <translation type="unfinished">No server was found on your local network. Enter the address manually.</translation>
+        <translation>Yerel ağınızda sunucu bulunamadı. Adresi elle girin.</translation>
     </message>
     <message>
         <source>Removes [ProductName] from your computer.</source>
@@ -2465,7 +2465,7 @@
     </message>
     <message>
         <source>Local folder</source>
-        <translation type="unfinished">Local folder</translation>
+        <translation>Yerel klasör</translation>
     </message>
     <message>
         <source>The quota of the shared folder has been reached.</source>
@@ -2561,7 +2561,7 @@
     </message>
     <message>
         <source>Sync direction</source>
-        <translation type="unfinished">Sync direction</translation>
+        <translation>Eşitleme yönü</translation>
     </message>
     <message>
         <source>Rebuilding the local database...</source>
@@ -2677,7 +2677,7 @@
     </message>
     <message>
         <source>If your network requires a proxy server to reach the Internet, enter its settings here.</source>
-        <translation type="unfinished">If your network requires a proxy server to reach the Internet, enter its settings here.</translation>
+        <translation>Ağınız İnternet'e erişmek için bir ara sunucu gerektiriyorsa, ayarlarını buraya girin.</translation>
     </message>
     <message>
         <source>Remove the local copies of the selected files? They remain on the server and are downloaded again when you open them.</source>
@@ -2721,7 +2721,7 @@
     </message>
     <message>
         <source>Account: %1</source>
-        <translation type="unfinished">Account: %1</translation>
+        <translation>Hesap: %1</translation>
     </message>
     <message>
         <source>The security certificate of the server is not trusted.</source>
@@ -2769,7 +2769,7 @@
     </message>
     <message>
         <source>Are you sure you want to quit the setup? No task will be created.</source>
-        <translation type="unfinished">Are you sure you want to quit the setup? No task will be created.</translation>
+        <translation>Kurulumdan çıkmak istediğinizden emin misiniz? Hiçbir görev oluşturulmayacak.</translation>
     </message>
     <message>
         <source>Never synced</source>
@@ -2817,7 +2817,7 @@
     </message>
     <message>
         <source>Sign in with the account you use on %1.</source>
-        <translation type="unfinished">Sign in with the account you use on %1.</translation>
+        <translation>%1 üzerinde kullandığınız hesapla oturum açın.</translation>
     </message>
     <message>
         <source>Backup Schedule</source>
@@ -2833,7 +2833,7 @@
     </message>
     <message>
         <source>Keep both versions</source>
-        <translation type="unfinished">Keep both versions</translation>
+        <translation>İki sürümü de sakla</translation>
     </message>
     <message>
         <source>Available when online</source>
@@ -2873,7 +2873,7 @@
     </message>
     <message>
         <source>Checking the connection to %1...</source>
-        <translation type="unfinished">Checking the connection to %1...</translation>
+        <translation>%1 bağlantısı denetleniyor...</translation>
     </message>
     <message>
         <source>%1 is ready.</source>
@@ -2881,7 +2881,7 @@
     </message>
     <message>
         <source>When a conflict occurs</source>
-        <translation type="unfinished">When a conflict occurs</translation>
+        <translation>Çakışma olduğunda</translation>
     </message>
     <message>
         <source>The security certificate was issued to %1, not to %2.</source>
@@ -2889,7 +2889,7 @@
     </message>
     <message>
         <source>Trust this computer</source>
-        <translation type="unfinished">Trust this computer</translation>
+        <translation>Bu bilgisayara güven</translation>
     </message>
     <message>
         <source>Select the operation you wish to perform.</source>
@@ -2925,7 +2925,7 @@
     </message>
     <message>
         <source>Searching for servers on your local network...</source>
-        <translation type="unfinished">Searching for servers on your local network...</translation>
+        <translation>Yerel ağınızda sunucu aranıyor...</translation>
     </message>
     <message>
         <source>Disk space required for the installation exceeds available disk space.</source>
@@ -2957,7 +2957,7 @@
     </message>
     <message>
         <source>Keep the version on this computer</source>
-        <translation type="unfinished">Keep the version on this computer</translation>
+        <translation>Bu bilgisayardaki sürümü sakla</translation>
     </message>
     <message>
         <source>Resume the selected task</source>
@@ -3105,7 +3105,7 @@
     </message>
     <message>
         <source>Free space on this drive: %1</source>
-        <translation type="unfinished">Free space on this drive: %1</translation>
+        <translation>Bu sürücüdeki boş alan: %1</translation>
     </message>
     <message>
         <source>The proxy connection works.</source>
@@ -3153,11 +3153,11 @@
     </message>
     <message>
         <source>%1 files, %2</source>
-        <translation type="unfinished">%1 files, %2</translation>
+        <translation>%1 dosya, %2</translation>
     </message>
     <message>
         <source>Version on this computer</source>
-        <translation type="unfinished">Version on this computer</translation>
+        <translation>Bu bilgisayardaki sürüm</translation>
     </message>
     <message>
         <source>The file name contains characters that are not allowed: %1</source>
@@ -3281,11 +3281,11 @@
     </message>
     <message>
         <source>Rename the server file</source>
-        <translation type="unfinished">Rename the server file</translation>
+        <translation>Sunucudaki dosyayı yeniden adlandır</translation>
     </message>
     <message>
         <source>Your files are now being synced. You can follow the progress from the icon in the notification area.</source>
-        <translation type="unfinished">Your files are now being synced. You can follow the progress from the icon in the notification area.</translation>
+        <translation>Dosyalarınız şimdi eşitleniyor. İlerlemeyi bildirim alanındaki simgeden izleyebilirsiniz.</translation>
     </message>
     <message>
         <source>&amp;Disk Usage</source>
@@ -3317,7 +3317,7 @@
     </message>
     <message>
         <source>Copy folders on this computer to the server on a schedule. Files deleted on this computer are kept on the server.</source>
-        <translation type="unfinished">Copy folders on this computer to the server on a schedule. Files deleted on this computer are kept on the server.</translation>
+        <translation>Bu bilgisayardaki klasörleri bir zamanlamaya göre sunucuya kopyalar. Bu bilgisayarda silinen dosyalar sunucuda saklanır.</translation>
     </message>
     <message>
         <source>Some settings could not be moved. Please check your sync tasks.</source>
@@ -3329,7 +3329,7 @@
     </message>
     <message>
         <source>On-demand</source>
-        <translation type="unfinished">On-demand</translation>
+        <translation>İsteğe bağlı</translation>
     </message>
     <message>
         <source>Saved accounts</source>
@@ -3429,7 +3429,7 @@
     </message>
     <message>
         <source>Verification code</source>
-        <translation type="unfinished">Verification code</translation>
+        <translation>Doğrulama kodu</translation>
     </message>
     <message>
         <source>Yesterday</source>
@@ -3437,7 +3437,7 @@
     </message>
     <message>
         <source>Use the default folder (%1)</source>
-        <translation type="unfinished">Use the default folder (%1)</translation>
+        <translation>Varsayılan klasörü kullan (%1)</translation>
     </message>
     <message>
         <source>Drop files here</source>
@@ -3589,7 +3589,7 @@
     </message>
     <message>
         <source>Select a server from the list or enter its address.</source>
-        <translation type="unfinished">Select a server from the list or enter its address.</translation>
+        <translation>Listeden bir sunucu seçin veya adresini girin.</translation>
     </message>
     <message>
         <source>Wed</source>
@@ -3617,7 +3617,7 @@
     </message>
     <message>
         <source>Version on the server</source>
-        <translation type="unfinished">Version on the server</translation>
+        <translation>Sunucudaki sürüm</translation>
     </message>
     <message>
         <source>Calculating time remaining...</source>
@@ -3641,7 +3641,7 @@
     </message>
     <message>
         <source>Rename the local file</source>
-        <translation type="unfinished">Rename the local file</translation>
+        <translation>Yerel dosyayı yeniden adlandır</translation>
     </message>
     <message>
         <source>Show Previous Versions</source>
@@ -3689,7 +3689,7 @@
     </message>
     <message>
         <source>IP address, domain name or relay ID</source>
-        <translation type="unfinished">IP address, domain name or relay ID</translation>
+        <translation>IP adresi, etki alanı adı veya aktarma kimliği</translation>
     </message>
     <message>
         <source>Sunday</source>
@@ -3757,7 +3757,7 @@
     </message>
     <message>
         <source>The file was changed both on this computer and on the server since the last sync.</source>
-        <translation type="unfinished">The file was changed both on this computer and on the server since the last sync.</translation>
+        <translation>Dosya, son eşitlemeden bu yana hem bu bilgisayarda hem de sunucuda değiştirildi.</translation>
     </message>
     <message>
         <source>Everything is up to date</source>
@@ -3777,7 +3777,7 @@
     </message>
     <message>
         <source>Choose how to sync</source>
-        <translation type="unfinished">Choose how to sync</translation>
+        <translation>Eşitleme yöntemini seçin</translation>
     </message>
     <message>
         <source>Use * to match any characters and ? to match one character.</source>
@@ -3797,7 +3797,7 @@
     </message>
     <message>
         <source>Choose a folder on this computer</source>
-        <translation type="unfinished">Choose a folder on this computer</translation>
+        <translation>Bu bilgisayarda bir klasör seçin</translation>
     </message>
     <message>
         <source>File name pattern</source>
@@ -3805,7 +3805,7 @@
     </message>
     <message>
         <source>%1 servers found on your local network.</source>
-        <translation type="unfinished">%1 servers found on your local network.</translation>
+        <translation>Yerel ağınızda %1 sunucu bulundu.</translation>
     </message>
     <message>
         <source>Restart Later</source>
@@ -3813,7 +3813,7 @@
     </message>
     <message>
         <source>Last sync</source>
-        <translation type="unfinished">Last sync</translation>
+        <translation>Son eşitleme</translation>
     </message>
     <message>
         <source>Stop Sharing</source>
