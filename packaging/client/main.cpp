@@ -148,5 +148,6 @@ int main(int argc, char **argv)
         std::printf("cloud-zelto-ui (pid %d) ends on signal %d\n", int(self), stopSignal);
     else
         std::printf("cloud-zelto-ui (pid %d) ends\n", int(self));
+    std::fflush(stdout);
     return rc;
 }
