@@ -17,12 +17,17 @@
 
 #include <clocale>
 #include <cstdio>
+#include <memory>
 
 namespace {
 
-// Installed once and never removed; a static keeps it reachable for the
-// whole process, after the application object is gone as well.
-QTranslator *g_translator = nullptr;
+// The installed translator is never removed and lives until the process
+// ends; it outlives the application object, which only borrows it.
+std::unique_ptr<QTranslator> &installedTranslator()
+{
+    static std::unique_ptr<QTranslator> translator;
+    return translator;
+}
 
 void registerPath(const QString &key, const QString &value)
 {
@@ -98,15 +103,14 @@ void SetupDebugLog()
 
 void SetupTranslatorAndFont()
 {
-    auto *translator = new QTranslator;
+    auto translator = std::make_unique<QTranslator>();
     const QString language = TaviLocale::getInstance()->getDefaultLanguage();
     (void)translator->load(QStringLiteral(":/") + language + QStringLiteral(".qm"), QString(), QString(), QString());
-    if (translator->isEmpty()) {
-        // No catalogue for the language: the texts stay English.
-        delete translator;
-    } else {
-        QCoreApplication::installTranslator(translator);
-        g_translator = translator;
+    // An empty translator (no catalogue for the language) is dropped here:
+    // the texts stay English.
+    if (!translator->isEmpty()) {
+        QCoreApplication::installTranslator(translator.get());
+        installedTranslator() = std::move(translator);
     }
 
     InitUITextTable();
