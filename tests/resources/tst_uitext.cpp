@@ -388,6 +388,7 @@ void TestUIText::catalogueSources()
 
     const QStringList texts = distinctTexts();
     const QSet<QString> wanted(texts.begin(), texts.end());
+    static const QRegularExpression accelerator("&[^&\\s]");
     QSet<QString> seen;
     for (const TsMessage &m : messages) {
         QVERIFY2(wanted.contains(m.source), qPrintable("not a table text: " + m.source));
@@ -396,6 +397,12 @@ void TestUIText::catalogueSources()
         QVERIFY2(!m.translation.isEmpty(), qPrintable("empty translation: " + m.source));
         QVERIFY2(placeholders(m.translation) == placeholders(m.source),
                  qPrintable("placeholders differ: " + m.source + " -> " + m.translation));
+        // The installer fills in the product name, and a button without its
+        // accelerator loses its keyboard access.
+        QVERIFY2(m.source.contains("[ProductName]") == m.translation.contains("[ProductName]"),
+                 qPrintable(m.source + " -> " + m.translation));
+        QVERIFY2(!accelerator.match(m.source).hasMatch() || accelerator.match(m.translation).hasMatch(),
+                 qPrintable(m.source + " -> " + m.translation));
         if (code == "enu")
             QCOMPARE(m.translation, m.source);
     }

@@ -55,6 +55,7 @@ LANGUAGES = ["chs", "cht", "csy", "dan", "enu", "fre", "ger", "hun", "ita",
 
 KEY_RE = re.compile(r"^[A-Za-z0-9_]+$")
 PLACEHOLDER_RE = re.compile(r"%[0-9]")
+ACCEL_RE = re.compile(r"&[^&\s]")
 
 
 def fail(msg):
@@ -177,6 +178,10 @@ def read_translations(code, distinct, text_of_key):
                 fail("%s:%d: empty translation" % (path, n))
             if placeholders(src) != placeholders(tr):
                 fail("%s:%d: placeholders differ: %r" % (path, n, src))
+            if ("[ProductName]" in src) != ("[ProductName]" in tr):
+                fail("%s:%d: [ProductName] not kept: %r" % (path, n, src))
+            if ACCEL_RE.search(src) and not ACCEL_RE.search(tr):
+                fail("%s:%d: accelerator lost: %r" % (path, n, src))
             result[src] = tr
     return result
 

@@ -25,7 +25,7 @@
     </message>
     <message>
         <source>&amp;Ignore</source>
-        <translation type="unfinished">&amp;Ignore</translation>
+        <translation>忽略(&amp;I)</translation>
     </message>
     <message>
         <source>Verifying files...</source>
@@ -57,7 +57,7 @@
     </message>
     <message>
         <source>Starting services</source>
-        <translation type="unfinished">Starting services</translation>
+        <translation>正在启动服务</translation>
     </message>
     <message>
         <source>Continue Anyway</source>
@@ -101,7 +101,7 @@
     </message>
     <message>
         <source>[ProductName] setup was interrupted. Your system has not been modified. To install this program at a later time, please run the installation again.</source>
-        <translation type="unfinished">[ProductName] setup was interrupted. Your system has not been modified. To install this program at a later time, please run the installation again.</translation>
+        <translation>[ProductName] 的安装已中断。您的系统未被修改。若要以后安装此程序，请重新运行安装。</translation>
     </message>
     <message>
         <source>Connect to a server</source>
@@ -121,7 +121,7 @@
     </message>
     <message>
         <source>I &amp;accept the terms in the License Agreement</source>
-        <translation type="unfinished">I &amp;accept the terms in the License Agreement</translation>
+        <translation>我接受许可协议中的条款(&amp;A)</translation>
     </message>
     <message>
         <source>Only the checked folders are synced to this computer.</source>
@@ -213,7 +213,7 @@
     </message>
     <message>
         <source>Difference</source>
-        <translation type="unfinished">Difference</translation>
+        <translation>差额</translation>
     </message>
     <message>
         <source>Restore Files</source>
@@ -225,7 +225,7 @@
     </message>
     <message>
         <source>&amp;Install</source>
-        <translation type="unfinished">&amp;Install</translation>
+        <translation>安装(&amp;I)</translation>
     </message>
     <message>
         <source>%1 files were skipped because they were in use.</source>
@@ -257,7 +257,7 @@
     </message>
     <message>
         <source>Install [ProductName] to:</source>
-        <translation type="unfinished">Install [ProductName] to:</translation>
+        <translation>将 [ProductName] 安装到：</translation>
     </message>
     <message>
         <source>Email Notifications</source>
@@ -281,7 +281,7 @@
     </message>
     <message>
         <source>[ProductName] Setup Wizard ended prematurely</source>
-        <translation type="unfinished">[ProductName] Setup Wizard ended prematurely</translation>
+        <translation>[ProductName] 安装向导提前结束</translation>
     </message>
     <message>
         <source>This computer</source>
@@ -305,7 +305,7 @@
     </message>
     <message>
         <source>Rolling back action:</source>
-        <translation type="unfinished">Rolling back action:</translation>
+        <translation>正在回滚操作：</translation>
     </message>
     <message>
         <source>Connecting to %1...</source>
@@ -345,7 +345,7 @@
     </message>
     <message>
         <source>&amp;Update</source>
-        <translation type="unfinished">&amp;Update</translation>
+        <translation>更新(&amp;U)</translation>
     </message>
     <message>
         <source>Computer name</source>
@@ -421,7 +421,7 @@
     </message>
     <message>
         <source>The Setup Wizard will update the installed [ProductName] on your computer. Click Next to continue or Cancel to exit the Setup Wizard.</source>
-        <translation type="unfinished">The Setup Wizard will update the installed [ProductName] on your computer. Click Next to continue or Cancel to exit the Setup Wizard.</translation>
+        <translation>安装向导将更新您计算机上已安装的 [ProductName]。单击“下一步”继续，或单击“取消”退出安装向导。</translation>
     </message>
     <message>
         <source>Conflict</source>
@@ -465,7 +465,7 @@
     </message>
     <message>
         <source>Click Remove to remove [ProductName] from your computer. Click Back to review or change any of your installation settings. Click Cancel to exit the wizard.</source>
-        <translation type="unfinished">Click Remove to remove [ProductName] from your computer. Click Back to review or change any of your installation settings. Click Cancel to exit the wizard.</translation>
+        <translation>单击“删除”从您的计算机中删除 [ProductName]。单击“上一步”查看或更改安装设置。单击“取消”退出向导。</translation>
     </message>
     <message>
         <source>Show all server files on this computer and download them only when you open them, saving local disk space.</source>
@@ -485,7 +485,7 @@
     </message>
     <message>
         <source>You need administrator privileges to install [ProductName]. Sign in as an administrator and run the setup again.</source>
-        <translation type="unfinished">You need administrator privileges to install [ProductName]. Sign in as an administrator and run the setup again.</translation>
+        <translation>安装 [ProductName] 需要管理员权限。请以管理员身份登录，然后重新运行安装程序。</translation>
     </message>
     <message>
         <source>A test email has been sent.</source>
@@ -553,7 +553,7 @@
     </message>
     <message>
         <source>Copying new files</source>
-        <translation type="unfinished">Copying new files</translation>
+        <translation>正在复制新文件</translation>
     </message>
     <message>
         <source>Contact your system administrator.</source>
@@ -709,7 +709,7 @@
     </message>
     <message>
         <source>[ProductName] cannot be installed on this version of the operating system.</source>
-        <translation type="unfinished">[ProductName] cannot be installed on this version of the operating system.</translation>
+        <translation>无法在此版本的操作系统上安装 [ProductName]。</translation>
     </message>
     <message>
         <source>No entries match your search.</source>
@@ -725,11 +725,11 @@
     </message>
     <message>
         <source>You must restart your system for the configuration changes made to [ProductName] to take effect. Click Yes to restart now or No if you plan to restart later.</source>
-        <translation type="unfinished">You must restart your system for the configuration changes made to [ProductName] to take effect. Click Yes to restart now or No if you plan to restart later.</translation>
+        <translation>必须重新启动系统，对 [ProductName] 所做的配置更改才能生效。单击“是”立即重新启动，如果打算稍后重新启动，请单击“否”。</translation>
     </message>
     <message>
         <source>&amp;Close the applications and attempt to restart them.</source>
-        <translation type="unfinished">&amp;Close the applications and attempt to restart them.</translation>
+        <translation>关闭应用程序并尝试重新启动它们(&amp;C)。</translation>
     </message>
     <message>
         <source>An unknown error occurred. Please try again later.</source>
@@ -745,7 +745,7 @@
     </message>
     <message>
         <source>Create a new folder</source>
-        <translation type="unfinished">Create a new folder</translation>
+        <translation>新建文件夹</translation>
     </message>
     <message>
         <source>This folder is empty.</source>
@@ -757,7 +757,7 @@
     </message>
     <message>
         <source>Change, repair, or remove installation</source>
-        <translation type="unfinished">Change, repair, or remove installation</translation>
+        <translation>更改、修复或删除安装</translation>
     </message>
     <message>
         <source>Unable to open the local database.</source>
@@ -781,7 +781,7 @@
     </message>
     <message>
         <source>The highlighted volumes do not have enough disk space available for the currently selected features. You can remove some files from the highlighted volumes, or cancel the installation.</source>
-        <translation type="unfinished">The highlighted volumes do not have enough disk space available for the currently selected features. You can remove some files from the highlighted volumes, or cancel the installation.</translation>
+        <translation>突出显示的卷没有足够的磁盘空间来安装当前所选的功能。您可以从突出显示的卷中删除一些文件，或取消安装。</translation>
     </message>
     <message>
         <source>Fine-tune what is synced. You can change these options later in Settings.</source>
@@ -801,7 +801,7 @@
     </message>
     <message>
         <source>Click Next to install to the default folder or click Change to choose another.</source>
-        <translation type="unfinished">Click Next to install to the default folder or click Change to choose another.</translation>
+        <translation>单击“下一步”安装到默认文件夹，或单击“更改”选择其他文件夹。</translation>
     </message>
     <message>
         <source>Previous Versions</source>
@@ -877,7 +877,7 @@
     </message>
     <message>
         <source>&amp;Change...</source>
-        <translation type="unfinished">&amp;Change...</translation>
+        <translation>更改(&amp;C)...</translation>
     </message>
     <message>
         <source>Separate extensions with commas, for example tmp, bak</source>
@@ -909,7 +909,7 @@
     </message>
     <message>
         <source>&amp;Browse...</source>
-        <translation type="unfinished">&amp;Browse...</translation>
+        <translation>浏览(&amp;B)...</translation>
     </message>
     <message>
         <source>Restart Now</source>
@@ -945,7 +945,7 @@
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation type="unfinished">E&amp;xit</translation>
+        <translation>退出(&amp;X)</translation>
     </message>
     <message>
         <source>Import Settings...</source>
@@ -1021,7 +1021,7 @@
     </message>
     <message>
         <source>Ready to repair [ProductName]</source>
-        <translation type="unfinished">Ready to repair [ProductName]</translation>
+        <translation>已准备好修复 [ProductName]</translation>
     </message>
     <message>
         <source>The source folder %1 could not be found. Connect the drive or remove the folder from the backup.</source>
@@ -1041,7 +1041,7 @@
     </message>
     <message>
         <source>Available</source>
-        <translation type="unfinished">Available</translation>
+        <translation>可用</translation>
     </message>
     <message>
         <source>Enable debug logging</source>
@@ -1081,7 +1081,7 @@
     </message>
     <message>
         <source>Please wait while the Setup Wizard installs [ProductName].</source>
-        <translation type="unfinished">Please wait while the Setup Wizard installs [ProductName].</translation>
+        <translation>安装向导正在安装 [ProductName]，请稍候。</translation>
     </message>
     <message>
         <source>Syncing is paused on a metered connection.</source>
@@ -1165,7 +1165,7 @@
     </message>
     <message>
         <source>Do you want to remove Quenmark Zelto Client and all of its components?</source>
-        <translation type="unfinished">Do you want to remove Quenmark Zelto Client and all of its components?</translation>
+        <translation>是否删除 Quenmark Zelto Client 及其所有组件？</translation>
     </message>
     <message>
         <source>I accept the terms of the license agreement</source>
@@ -1213,7 +1213,7 @@
     </message>
     <message>
         <source>&amp;Repair</source>
-        <translation type="unfinished">&amp;Repair</translation>
+        <translation>修复(&amp;R)</translation>
     </message>
     <message>
         <source>Select the files and folders to restore.</source>
@@ -1289,7 +1289,7 @@
     </message>
     <message>
         <source>Out of Disk Space</source>
-        <translation type="unfinished">Out of Disk Space</translation>
+        <translation>磁盘空间不足</translation>
     </message>
     <message>
         <source>The link has been copied to the clipboard.</source>
@@ -1301,7 +1301,7 @@
     </message>
     <message>
         <source>Are you sure you want to cancel [ProductName] installation?</source>
-        <translation type="unfinished">Are you sure you want to cancel [ProductName] installation?</translation>
+        <translation>确定要取消 [ProductName] 的安装吗？</translation>
     </message>
     <message>
         <source>Edit</source>
@@ -1317,7 +1317,7 @@
     </message>
     <message>
         <source>Disk Size</source>
-        <translation type="unfinished">Disk Size</translation>
+        <translation>磁盘大小</translation>
     </message>
     <message>
         <source>This version of the file is no longer available.</source>
@@ -1381,7 +1381,7 @@
     </message>
     <message>
         <source>The Setup Wizard will install [ProductName] on your computer. Click Next to continue or Cancel to exit the Setup Wizard.</source>
-        <translation type="unfinished">The Setup Wizard will install [ProductName] on your computer. Click Next to continue or Cancel to exit the Setup Wizard.</translation>
+        <translation>安装向导将在您的计算机上安装 [ProductName]。单击“下一步”继续，或单击“取消”退出安装向导。</translation>
     </message>
     <message>
         <source>Permissions</source>
@@ -1409,7 +1409,7 @@
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished">&amp;Close</translation>
+        <translation>关闭(&amp;C)</translation>
     </message>
     <message>
         <source>Quenmark Zelto Client - %1</source>
@@ -1449,7 +1449,7 @@
     </message>
     <message>
         <source>Please wait while the installer finishes determining your disk space requirements.</source>
-        <translation type="unfinished">Please wait while the installer finishes determining your disk space requirements.</translation>
+        <translation>安装程序正在计算所需的磁盘空间，请稍候。</translation>
     </message>
     <message>
         <source>Mon</source>
@@ -1537,7 +1537,7 @@
     </message>
     <message>
         <source>Browse to the destination folder</source>
-        <translation type="unfinished">Browse to the destination folder</translation>
+        <translation>浏览到目标文件夹</translation>
     </message>
     <message>
         <source>Do you want to clear the history? This does not affect your files.</source>
@@ -1581,7 +1581,7 @@
     </message>
     <message>
         <source>Please wait while the Setup Wizard repairs [ProductName].</source>
-        <translation type="unfinished">Please wait while the Setup Wizard repairs [ProductName].</translation>
+        <translation>安装向导正在修复 [ProductName]，请稍候。</translation>
     </message>
     <message>
         <source>For example: tmp, log, iso</source>
@@ -1609,7 +1609,7 @@
     </message>
     <message>
         <source>[ProductName] Setup</source>
-        <translation type="unfinished">[ProductName] Setup</translation>
+        <translation>[ProductName] 安装</translation>
     </message>
     <message>
         <source>This account has been disabled. Contact your system administrator.</source>
@@ -1697,7 +1697,7 @@
     </message>
     <message>
         <source>Quenmark Zelto Client was removed from your computer.</source>
-        <translation type="unfinished">Quenmark Zelto Client was removed from your computer.</translation>
+        <translation>已从您的计算机中删除 Quenmark Zelto Client。</translation>
     </message>
     <message>
         <source>Folder name</source>
@@ -1833,7 +1833,7 @@
     </message>
     <message>
         <source>Add to the &amp;Start menu</source>
-        <translation type="unfinished">Add to the &amp;Start menu</translation>
+        <translation>添加到“开始”菜单(&amp;S)</translation>
     </message>
     <message>
         <source>Signing in...</source>
@@ -1841,7 +1841,7 @@
     </message>
     <message>
         <source>Click Install to begin the installation. Click Back to review or change any of your installation settings. Click Cancel to exit the wizard.</source>
-        <translation type="unfinished">Click Install to begin the installation. Click Back to review or change any of your installation settings. Click Cancel to exit the wizard.</translation>
+        <translation>单击“安装”开始安装。单击“上一步”查看或更改安装设置。单击“取消”退出向导。</translation>
     </message>
     <message>
         <source>Quenmark Zelto Client cannot write to %1. Check the folder permissions.</source>
@@ -1861,7 +1861,7 @@
     </message>
     <message>
         <source>Removing [ProductName]</source>
-        <translation type="unfinished">Removing [ProductName]</translation>
+        <translation>正在删除 [ProductName]</translation>
     </message>
     <message>
         <source>Open Folder</source>
@@ -1913,11 +1913,11 @@
     </message>
     <message>
         <source>Volume</source>
-        <translation type="unfinished">Volume</translation>
+        <translation>卷</translation>
     </message>
     <message>
         <source>Change destination folder</source>
-        <translation type="unfinished">Change destination folder</translation>
+        <translation>更改目标文件夹</translation>
     </message>
     <message>
         <source>Syncing...</source>
@@ -1997,7 +1997,7 @@
     </message>
     <message>
         <source>Ready to install [ProductName]</source>
-        <translation type="unfinished">Ready to install [ProductName]</translation>
+        <translation>已准备好安装 [ProductName]</translation>
     </message>
     <message>
         <source>The file %1 does not exist.</source>
@@ -2013,7 +2013,7 @@
     </message>
     <message>
         <source>[ProductName] Setup Wizard ended prematurely because of an error. Your system has not been modified. To install this program at a later time, run the Setup Wizard again.</source>
-        <translation type="unfinished">[ProductName] Setup Wizard ended prematurely because of an error. Your system has not been modified. To install this program at a later time, run the Setup Wizard again.</translation>
+        <translation>[ProductName] 安装向导因出错而提前结束。您的系统未被修改。若要以后安装此程序，请重新运行安装向导。</translation>
     </message>
     <message>
         <source>Select the server folder to sync with this computer.</source>
@@ -2085,7 +2085,7 @@
     </message>
     <message>
         <source>&amp;Retry</source>
-        <translation type="unfinished">&amp;Retry</translation>
+        <translation>重试(&amp;R)</translation>
     </message>
     <message>
         <source>Authentication required</source>
@@ -2157,7 +2157,7 @@
     </message>
     <message>
         <source>The Setup Wizard allows you to repair the installation of [ProductName] or remove it from your computer. Click Next to continue or Cancel to exit the Setup Wizard.</source>
-        <translation type="unfinished">The Setup Wizard allows you to repair the installation of [ProductName] or remove it from your computer. Click Next to continue or Cancel to exit the Setup Wizard.</translation>
+        <translation>安装向导可以修复 [ProductName] 的安装，或将其从您的计算机中删除。单击“下一步”继续，或单击“取消”退出安装向导。</translation>
     </message>
     <message>
         <source>Read and write</source>
@@ -2193,7 +2193,7 @@
     </message>
     <message>
         <source>Click the Finish button to exit the Setup Wizard.</source>
-        <translation type="unfinished">Click the Finish button to exit the Setup Wizard.</translation>
+        <translation>单击“完成”按钮退出安装向导。</translation>
     </message>
     <message>
         <source>Relay ID</source>
@@ -2305,7 +2305,7 @@
     </message>
     <message>
         <source>Repairing [ProductName]</source>
-        <translation type="unfinished">Repairing [ProductName]</translation>
+        <translation>正在修复 [ProductName]</translation>
     </message>
     <message>
         <source>Upload speed</source>
@@ -2317,7 +2317,7 @@
     </message>
     <message>
         <source>&amp;Finish</source>
-        <translation type="unfinished">&amp;Finish</translation>
+        <translation>完成(&amp;F)</translation>
     </message>
     <message>
         <source>Your settings have been saved.</source>
@@ -2345,7 +2345,7 @@
     </message>
     <message>
         <source>Launch [ProductName] now</source>
-        <translation type="unfinished">Launch [ProductName] now</translation>
+        <translation>立即启动 [ProductName]</translation>
     </message>
     <message>
         <source>Send Feedback</source>
@@ -2365,7 +2365,7 @@
     </message>
     <message>
         <source>&amp;Do not close applications. A reboot will be required.</source>
-        <translation type="unfinished">&amp;Do not close applications. A reboot will be required.</translation>
+        <translation>不关闭应用程序(&amp;D)。需要重新启动计算机。</translation>
     </message>
     <message>
         <source>Task</source>
@@ -2441,7 +2441,7 @@
     </message>
     <message>
         <source>Repairs errors in the most recent installation by fixing missing and corrupt files, shortcuts, and registry entries.</source>
-        <translation type="unfinished">Repairs errors in the most recent installation by fixing missing and corrupt files, shortcuts, and registry entries.</translation>
+        <translation>通过修复缺失和损坏的文件、快捷方式及注册表项，修正最近一次安装中的错误。</translation>
     </message>
     <message>
         <source>Loading...</source>
@@ -2461,7 +2461,7 @@
     </message>
     <message>
         <source>Removes [ProductName] from your computer.</source>
-        <translation type="unfinished">Removes [ProductName] from your computer.</translation>
+        <translation>从您的计算机中删除 [ProductName]。</translation>
     </message>
     <message>
         <source>Local folder</source>
@@ -2473,11 +2473,11 @@
     </message>
     <message>
         <source>End-User License Agreement</source>
-        <translation type="unfinished">End-User License Agreement</translation>
+        <translation>最终用户许可协议</translation>
     </message>
     <message>
         <source>&amp;Yes</source>
-        <translation type="unfinished">&amp;Yes</translation>
+        <translation>是(&amp;Y)</translation>
     </message>
     <message>
         <source>Online only</source>
@@ -2485,7 +2485,7 @@
     </message>
     <message>
         <source>Up one level</source>
-        <translation type="unfinished">Up one level</translation>
+        <translation>向上一级</translation>
     </message>
     <message>
         <source>Upload: %1/s  Download: %2/s</source>
@@ -2553,7 +2553,7 @@
     </message>
     <message>
         <source>Please read the following license agreement carefully</source>
-        <translation type="unfinished">Please read the following license agreement carefully</translation>
+        <translation>请仔细阅读以下许可协议</translation>
     </message>
     <message>
         <source>Send Test Email</source>
@@ -2637,7 +2637,7 @@
     </message>
     <message>
         <source>I &amp;do not accept the terms in the License Agreement</source>
-        <translation type="unfinished">I &amp;do not accept the terms in the License Agreement</translation>
+        <translation>我不接受许可协议中的条款(&amp;D)</translation>
     </message>
     <message>
         <source>Learn more</source>
@@ -2661,7 +2661,7 @@
     </message>
     <message>
         <source>Destination Folder</source>
-        <translation type="unfinished">Destination Folder</translation>
+        <translation>目标文件夹</translation>
     </message>
     <message>
         <source>Load More</source>
@@ -2709,7 +2709,7 @@
     </message>
     <message>
         <source>Disk Space Requirements</source>
-        <translation type="unfinished">Disk Space Requirements</translation>
+        <translation>磁盘空间要求</translation>
     </message>
     <message>
         <source>Upgrade</source>
@@ -2741,7 +2741,7 @@
     </message>
     <message>
         <source>&amp;Look in:</source>
-        <translation type="unfinished">&amp;Look in:</translation>
+        <translation>查找范围(&amp;L)：</translation>
     </message>
     <message>
         <source>Your IP address has been blocked by the server.</source>
@@ -2829,7 +2829,7 @@
     </message>
     <message>
         <source>The file manager will be restarted to unload the extension.</source>
-        <translation type="unfinished">The file manager will be restarted to unload the extension.</translation>
+        <translation>将重新启动文件管理器以卸载扩展。</translation>
     </message>
     <message>
         <source>Keep both versions</source>
@@ -2893,7 +2893,7 @@
     </message>
     <message>
         <source>Select the operation you wish to perform.</source>
-        <translation type="unfinished">Select the operation you wish to perform.</translation>
+        <translation>请选择要执行的操作。</translation>
     </message>
     <message>
         <source>Enabled</source>
@@ -2917,7 +2917,7 @@
     </message>
     <message>
         <source>Some files that need to be updated are currently in use.</source>
-        <translation type="unfinished">Some files that need to be updated are currently in use.</translation>
+        <translation>部分需要更新的文件正在使用中。</translation>
     </message>
     <message>
         <source>Please wait...</source>
@@ -2929,11 +2929,11 @@
     </message>
     <message>
         <source>Disk space required for the installation exceeds available disk space.</source>
-        <translation type="unfinished">Disk space required for the installation exceeds available disk space.</translation>
+        <translation>安装所需的磁盘空间超过了可用空间。</translation>
     </message>
     <message>
         <source>The following applications are using files that need to be updated by this setup. Close these applications and then click &amp;Retry to continue the installation or Cancel to exit it.</source>
-        <translation type="unfinished">The following applications are using files that need to be updated by this setup. Close these applications and then click &amp;Retry to continue the installation or Cancel to exit it.</translation>
+        <translation>以下应用程序正在使用本安装程序需要更新的文件。请关闭这些应用程序，然后单击“重试(&amp;R)”继续安装，或单击“取消”退出。</translation>
     </message>
     <message>
         <source>The folder %1 does not exist.</source>
@@ -3013,7 +3013,7 @@
     </message>
     <message>
         <source>Completed the [ProductName] Setup Wizard</source>
-        <translation type="unfinished">Completed the [ProductName] Setup Wizard</translation>
+        <translation>[ProductName] 安装向导已完成</translation>
     </message>
     <message>
         <source>Last synced %1</source>
@@ -3041,7 +3041,7 @@
     </message>
     <message>
         <source>A newer version of [ProductName] is already installed. Setup will now exit.</source>
-        <translation type="unfinished">A newer version of [ProductName] is already installed. Setup will now exit.</translation>
+        <translation>已安装更新版本的 [ProductName]。安装程序将退出。</translation>
     </message>
     <message>
         <source>No problem was found.</source>
@@ -3057,7 +3057,7 @@
     </message>
     <message>
         <source>Registering product</source>
-        <translation type="unfinished">Registering product</translation>
+        <translation>正在注册产品</translation>
     </message>
     <message>
         <source>Interface language</source>
@@ -3065,7 +3065,7 @@
     </message>
     <message>
         <source>You are not running the setup as an administrator. Some features may not be installed correctly. Continue anyway?</source>
-        <translation type="unfinished">You are not running the setup as an administrator. Some features may not be installed correctly. Continue anyway?</translation>
+        <translation>您未以管理员身份运行安装程序。部分功能可能无法正确安装。仍要继续吗？</translation>
     </message>
     <message>
         <source>There is not enough free space on %1. At least %2 is needed.</source>
@@ -3093,7 +3093,7 @@
     </message>
     <message>
         <source>Creating shortcuts</source>
-        <translation type="unfinished">Creating shortcuts</translation>
+        <translation>正在创建快捷方式</translation>
     </message>
     <message>
         <source>Your email address (optional)</source>
@@ -3117,7 +3117,7 @@
     </message>
     <message>
         <source>Install the file manager extension (status icons and context menu)</source>
-        <translation type="unfinished">Install the file manager extension (status icons and context menu)</translation>
+        <translation>安装文件管理器扩展（状态图标和上下文菜单）</translation>
     </message>
     <message>
         <source>Import</source>
@@ -3133,7 +3133,7 @@
     </message>
     <message>
         <source>Status:</source>
-        <translation type="unfinished">Status:</translation>
+        <translation>状态：</translation>
     </message>
     <message>
         <source>Thank you! Your feedback has been sent.</source>
@@ -3149,7 +3149,7 @@
     </message>
     <message>
         <source>&amp;Folder name:</source>
-        <translation type="unfinished">&amp;Folder name:</translation>
+        <translation>文件夹名称(&amp;F)：</translation>
     </message>
     <message>
         <source>%1 files, %2</source>
@@ -3165,7 +3165,7 @@
     </message>
     <message>
         <source>&amp;Next &gt;</source>
-        <translation type="unfinished">&amp;Next &gt;</translation>
+        <translation>下一步(&amp;N) &gt;</translation>
     </message>
     <message>
         <source>Needs attention</source>
@@ -3173,7 +3173,7 @@
     </message>
     <message>
         <source>Required</source>
-        <translation type="unfinished">Required</translation>
+        <translation>所需</translation>
     </message>
     <message>
         <source>Your settings and sync tasks are being moved to the new version of Quenmark Zelto Client. Do not turn off the computer.</source>
@@ -3209,7 +3209,7 @@
     </message>
     <message>
         <source>&lt; &amp;Back</source>
-        <translation type="unfinished">&lt; &amp;Back</translation>
+        <translation>&lt; 上一步(&amp;B)</translation>
     </message>
     <message>
         <source>View Previous Versions</source>
@@ -3261,11 +3261,11 @@
     </message>
     <message>
         <source>&amp;Abort</source>
-        <translation type="unfinished">&amp;Abort</translation>
+        <translation>中止(&amp;A)</translation>
     </message>
     <message>
         <source>&amp;No</source>
-        <translation type="unfinished">&amp;No</translation>
+        <translation>否(&amp;N)</translation>
     </message>
     <message>
         <source>The folder is already used by another sync task.</source>
@@ -3277,7 +3277,7 @@
     </message>
     <message>
         <source>Installing [ProductName]</source>
-        <translation type="unfinished">Installing [ProductName]</translation>
+        <translation>正在安装 [ProductName]</translation>
     </message>
     <message>
         <source>Rename the server file</source>
@@ -3289,7 +3289,7 @@
     </message>
     <message>
         <source>&amp;Disk Usage</source>
-        <translation type="unfinished">&amp;Disk Usage</translation>
+        <translation>磁盘使用情况(&amp;D)</translation>
     </message>
     <message>
         <source>Syncing</source>
@@ -3297,7 +3297,7 @@
     </message>
     <message>
         <source>Quenmark Zelto Client is running. Quit it and click Retry, or click Cancel to stop the setup.</source>
-        <translation type="unfinished">Quenmark Zelto Client is running. Quit it and click Retry, or click Cancel to stop the setup.</translation>
+        <translation>Quenmark Zelto Client 正在运行。请退出该程序后单击“重试”，或单击“取消”停止安装。</translation>
     </message>
     <message>
         <source>Share with users on the server</source>
@@ -3377,7 +3377,7 @@
     </message>
     <message>
         <source>Please wait while the Setup Wizard removes [ProductName].</source>
-        <translation type="unfinished">Please wait while the Setup Wizard removes [ProductName].</translation>
+        <translation>安装向导正在删除 [ProductName]，请稍候。</translation>
     </message>
     <message>
         <source>Moving Your Data</source>
@@ -3397,7 +3397,7 @@
     </message>
     <message>
         <source>&amp;Print</source>
-        <translation type="unfinished">&amp;Print</translation>
+        <translation>打印(&amp;P)</translation>
     </message>
     <message>
         <source>Signed in as %1</source>
@@ -3413,7 +3413,7 @@
     </message>
     <message>
         <source>Click Repair to repair the installation of [ProductName]. Click Back to review or change any of your installation settings. Click Cancel to exit the wizard.</source>
-        <translation type="unfinished">Click Repair to repair the installation of [ProductName]. Click Back to review or change any of your installation settings. Click Cancel to exit the wizard.</translation>
+        <translation>单击“修复”修复 [ProductName] 的安装。单击“上一步”查看或更改安装设置。单击“取消”退出向导。</translation>
     </message>
     <message>
         <source>Running</source>
@@ -3489,7 +3489,7 @@
     </message>
     <message>
         <source>The disk space required for the installation of the selected features.</source>
-        <translation type="unfinished">The disk space required for the installation of the selected features.</translation>
+        <translation>安装所选功能所需的磁盘空间。</translation>
     </message>
     <message>
         <source>Temporary files</source>
@@ -3533,7 +3533,7 @@
     </message>
     <message>
         <source>Create a shortcut on the &amp;desktop</source>
-        <translation type="unfinished">Create a shortcut on the &amp;desktop</translation>
+        <translation>在桌面上创建快捷方式(&amp;D)</translation>
     </message>
     <message>
         <source>Unable to save the settings.</source>
@@ -3569,7 +3569,7 @@
     </message>
     <message>
         <source>&amp;Keep my settings and sync tasks</source>
-        <translation type="unfinished">&amp;Keep my settings and sync tasks</translation>
+        <translation>保留我的设置和同步任务(&amp;K)</translation>
     </message>
     <message>
         <source>Restore Defaults</source>
@@ -3665,7 +3665,7 @@
     </message>
     <message>
         <source>Files in Use</source>
-        <translation type="unfinished">Files in Use</translation>
+        <translation>文件正在使用</translation>
     </message>
     <message>
         <source>Do not sync temporary files</source>
@@ -3701,7 +3701,7 @@
     </message>
     <message>
         <source>&amp;Remove</source>
-        <translation type="unfinished">&amp;Remove</translation>
+        <translation>删除(&amp;R)</translation>
     </message>
     <message>
         <source>The backup is intact.</source>
@@ -3773,7 +3773,7 @@
     </message>
     <message>
         <source>Welcome to the [ProductName] Setup Wizard</source>
-        <translation type="unfinished">Welcome to the [ProductName] Setup Wizard</translation>
+        <translation>欢迎使用 [ProductName] 安装向导</translation>
     </message>
     <message>
         <source>Choose how to sync</source>
@@ -3785,7 +3785,7 @@
     </message>
     <message>
         <source>Ready to remove [ProductName]</source>
-        <translation type="unfinished">Ready to remove [ProductName]</translation>
+        <translation>已准备好删除 [ProductName]</translation>
     </message>
     <message>
         <source>Last run time</source>

@@ -25,7 +25,7 @@
     </message>
     <message>
         <source>&amp;Ignore</source>
-        <translation type="unfinished">&amp;Ignore</translation>
+        <translation>무시(&amp;I)</translation>
     </message>
     <message>
         <source>Verifying files...</source>
@@ -57,7 +57,7 @@
     </message>
     <message>
         <source>Starting services</source>
-        <translation type="unfinished">Starting services</translation>
+        <translation>서비스 시작 중</translation>
     </message>
     <message>
         <source>Continue Anyway</source>
@@ -101,7 +101,7 @@
     </message>
     <message>
         <source>[ProductName] setup was interrupted. Your system has not been modified. To install this program at a later time, please run the installation again.</source>
-        <translation type="unfinished">[ProductName] setup was interrupted. Your system has not been modified. To install this program at a later time, please run the installation again.</translation>
+        <translation>[ProductName] 설치가 중단되었습니다. 시스템은 변경되지 않았습니다. 나중에 이 프로그램을 설치하려면 설치를 다시 실행하십시오.</translation>
     </message>
     <message>
         <source>Connect to a server</source>
@@ -121,7 +121,7 @@
     </message>
     <message>
         <source>I &amp;accept the terms in the License Agreement</source>
-        <translation type="unfinished">I &amp;accept the terms in the License Agreement</translation>
+        <translation>사용권 계약의 조건에 동의함(&amp;A)</translation>
     </message>
     <message>
         <source>Only the checked folders are synced to this computer.</source>
@@ -213,7 +213,7 @@
     </message>
     <message>
         <source>Difference</source>
-        <translation type="unfinished">Difference</translation>
+        <translation>차이</translation>
     </message>
     <message>
         <source>Restore Files</source>
@@ -225,7 +225,7 @@
     </message>
     <message>
         <source>&amp;Install</source>
-        <translation type="unfinished">&amp;Install</translation>
+        <translation>설치(&amp;I)</translation>
     </message>
     <message>
         <source>%1 files were skipped because they were in use.</source>
@@ -257,7 +257,7 @@
     </message>
     <message>
         <source>Install [ProductName] to:</source>
-        <translation type="unfinished">Install [ProductName] to:</translation>
+        <translation>[ProductName] 설치 위치:</translation>
     </message>
     <message>
         <source>Email Notifications</source>
@@ -281,7 +281,7 @@
     </message>
     <message>
         <source>[ProductName] Setup Wizard ended prematurely</source>
-        <translation type="unfinished">[ProductName] Setup Wizard ended prematurely</translation>
+        <translation>[ProductName] 설치 마법사가 중간에 종료됨</translation>
     </message>
     <message>
         <source>This computer</source>
@@ -305,7 +305,7 @@
     </message>
     <message>
         <source>Rolling back action:</source>
-        <translation type="unfinished">Rolling back action:</translation>
+        <translation>작업 롤백 중:</translation>
     </message>
     <message>
         <source>Connecting to %1...</source>
@@ -345,7 +345,7 @@
     </message>
     <message>
         <source>&amp;Update</source>
-        <translation type="unfinished">&amp;Update</translation>
+        <translation>업데이트(&amp;U)</translation>
     </message>
     <message>
         <source>Computer name</source>
@@ -421,7 +421,7 @@
     </message>
     <message>
         <source>The Setup Wizard will update the installed [ProductName] on your computer. Click Next to continue or Cancel to exit the Setup Wizard.</source>
-        <translation type="unfinished">The Setup Wizard will update the installed [ProductName] on your computer. Click Next to continue or Cancel to exit the Setup Wizard.</translation>
+        <translation>설치 마법사가 컴퓨터에 설치된 [ProductName]을(를) 업데이트합니다. 계속하려면 다음을, 설치 마법사를 끝내려면 취소를 클릭하십시오.</translation>
     </message>
     <message>
         <source>Conflict</source>
@@ -465,7 +465,7 @@
     </message>
     <message>
         <source>Click Remove to remove [ProductName] from your computer. Click Back to review or change any of your installation settings. Click Cancel to exit the wizard.</source>
-        <translation type="unfinished">Click Remove to remove [ProductName] from your computer. Click Back to review or change any of your installation settings. Click Cancel to exit the wizard.</translation>
+        <translation>컴퓨터에서 [ProductName]을(를) 제거하려면 제거를 클릭하십시오. 설치 설정을 검토하거나 변경하려면 뒤로를 클릭하십시오. 마법사를 끝내려면 취소를 클릭하십시오.</translation>
     </message>
     <message>
         <source>Show all server files on this computer and download them only when you open them, saving local disk space.</source>
@@ -485,7 +485,7 @@
     </message>
     <message>
         <source>You need administrator privileges to install [ProductName]. Sign in as an administrator and run the setup again.</source>
-        <translation type="unfinished">You need administrator privileges to install [ProductName]. Sign in as an administrator and run the setup again.</translation>
+        <translation>[ProductName]을(를) 설치하려면 관리자 권한이 필요합니다. 관리자로 로그인한 후 설치를 다시 실행하십시오.</translation>
     </message>
     <message>
         <source>A test email has been sent.</source>
@@ -553,7 +553,7 @@
     </message>
     <message>
         <source>Copying new files</source>
-        <translation type="unfinished">Copying new files</translation>
+        <translation>새 파일 복사 중</translation>
     </message>
     <message>
         <source>Contact your system administrator.</source>
@@ -709,7 +709,7 @@
     </message>
     <message>
         <source>[ProductName] cannot be installed on this version of the operating system.</source>
-        <translation type="unfinished">[ProductName] cannot be installed on this version of the operating system.</translation>
+        <translation>이 버전의 운영 체제에는 [ProductName]을(를) 설치할 수 없습니다.</translation>
     </message>
     <message>
         <source>No entries match your search.</source>
@@ -725,11 +725,11 @@
     </message>
     <message>
         <source>You must restart your system for the configuration changes made to [ProductName] to take effect. Click Yes to restart now or No if you plan to restart later.</source>
-        <translation type="unfinished">You must restart your system for the configuration changes made to [ProductName] to take effect. Click Yes to restart now or No if you plan to restart later.</translation>
+        <translation>[ProductName]의 구성 변경 내용을 적용하려면 시스템을 다시 시작해야 합니다. 지금 다시 시작하려면 예를, 나중에 다시 시작하려면 아니요를 클릭하십시오.</translation>
     </message>
     <message>
         <source>&amp;Close the applications and attempt to restart them.</source>
-        <translation type="unfinished">&amp;Close the applications and attempt to restart them.</translation>
+        <translation>응용 프로그램을 닫고 다시 시작 시도(&amp;C).</translation>
     </message>
     <message>
         <source>An unknown error occurred. Please try again later.</source>
@@ -745,7 +745,7 @@
     </message>
     <message>
         <source>Create a new folder</source>
-        <translation type="unfinished">Create a new folder</translation>
+        <translation>새 폴더 만들기</translation>
     </message>
     <message>
         <source>This folder is empty.</source>
@@ -757,7 +757,7 @@
     </message>
     <message>
         <source>Change, repair, or remove installation</source>
-        <translation type="unfinished">Change, repair, or remove installation</translation>
+        <translation>설치 변경, 복구 또는 제거</translation>
     </message>
     <message>
         <source>Unable to open the local database.</source>
@@ -781,7 +781,7 @@
     </message>
     <message>
         <source>The highlighted volumes do not have enough disk space available for the currently selected features. You can remove some files from the highlighted volumes, or cancel the installation.</source>
-        <translation type="unfinished">The highlighted volumes do not have enough disk space available for the currently selected features. You can remove some files from the highlighted volumes, or cancel the installation.</translation>
+        <translation>강조 표시된 볼륨에 현재 선택한 기능을 설치할 공간이 부족합니다. 강조 표시된 볼륨에서 일부 파일을 제거하거나 설치를 취소할 수 있습니다.</translation>
     </message>
     <message>
         <source>Fine-tune what is synced. You can change these options later in Settings.</source>
@@ -801,7 +801,7 @@
     </message>
     <message>
         <source>Click Next to install to the default folder or click Change to choose another.</source>
-        <translation type="unfinished">Click Next to install to the default folder or click Change to choose another.</translation>
+        <translation>기본 폴더에 설치하려면 다음을, 다른 폴더를 선택하려면 변경을 클릭하십시오.</translation>
     </message>
     <message>
         <source>Previous Versions</source>
@@ -877,7 +877,7 @@
     </message>
     <message>
         <source>&amp;Change...</source>
-        <translation type="unfinished">&amp;Change...</translation>
+        <translation>변경(&amp;C)...</translation>
     </message>
     <message>
         <source>Separate extensions with commas, for example tmp, bak</source>
@@ -909,7 +909,7 @@
     </message>
     <message>
         <source>&amp;Browse...</source>
-        <translation type="unfinished">&amp;Browse...</translation>
+        <translation>찾아보기(&amp;B)...</translation>
     </message>
     <message>
         <source>Restart Now</source>
@@ -945,7 +945,7 @@
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation type="unfinished">E&amp;xit</translation>
+        <translation>끝내기(&amp;X)</translation>
     </message>
     <message>
         <source>Import Settings...</source>
@@ -1021,7 +1021,7 @@
     </message>
     <message>
         <source>Ready to repair [ProductName]</source>
-        <translation type="unfinished">Ready to repair [ProductName]</translation>
+        <translation>[ProductName] 복구 준비 완료</translation>
     </message>
     <message>
         <source>The source folder %1 could not be found. Connect the drive or remove the folder from the backup.</source>
@@ -1041,7 +1041,7 @@
     </message>
     <message>
         <source>Available</source>
-        <translation type="unfinished">Available</translation>
+        <translation>사용 가능</translation>
     </message>
     <message>
         <source>Enable debug logging</source>
@@ -1081,7 +1081,7 @@
     </message>
     <message>
         <source>Please wait while the Setup Wizard installs [ProductName].</source>
-        <translation type="unfinished">Please wait while the Setup Wizard installs [ProductName].</translation>
+        <translation>설치 마법사가 [ProductName]을(를) 설치하는 동안 기다려 주십시오.</translation>
     </message>
     <message>
         <source>Syncing is paused on a metered connection.</source>
@@ -1165,7 +1165,7 @@
     </message>
     <message>
         <source>Do you want to remove Quenmark Zelto Client and all of its components?</source>
-        <translation type="unfinished">Do you want to remove Quenmark Zelto Client and all of its components?</translation>
+        <translation>Quenmark Zelto Client와 모든 구성 요소를 제거하시겠습니까?</translation>
     </message>
     <message>
         <source>I accept the terms of the license agreement</source>
@@ -1213,7 +1213,7 @@
     </message>
     <message>
         <source>&amp;Repair</source>
-        <translation type="unfinished">&amp;Repair</translation>
+        <translation>복구(&amp;R)</translation>
     </message>
     <message>
         <source>Select the files and folders to restore.</source>
@@ -1289,7 +1289,7 @@
     </message>
     <message>
         <source>Out of Disk Space</source>
-        <translation type="unfinished">Out of Disk Space</translation>
+        <translation>디스크 공간 부족</translation>
     </message>
     <message>
         <source>The link has been copied to the clipboard.</source>
@@ -1301,7 +1301,7 @@
     </message>
     <message>
         <source>Are you sure you want to cancel [ProductName] installation?</source>
-        <translation type="unfinished">Are you sure you want to cancel [ProductName] installation?</translation>
+        <translation>[ProductName] 설치를 취소하시겠습니까?</translation>
     </message>
     <message>
         <source>Edit</source>
@@ -1317,7 +1317,7 @@
     </message>
     <message>
         <source>Disk Size</source>
-        <translation type="unfinished">Disk Size</translation>
+        <translation>디스크 크기</translation>
     </message>
     <message>
         <source>This version of the file is no longer available.</source>
@@ -1381,7 +1381,7 @@
     </message>
     <message>
         <source>The Setup Wizard will install [ProductName] on your computer. Click Next to continue or Cancel to exit the Setup Wizard.</source>
-        <translation type="unfinished">The Setup Wizard will install [ProductName] on your computer. Click Next to continue or Cancel to exit the Setup Wizard.</translation>
+        <translation>설치 마법사가 컴퓨터에 [ProductName]을(를) 설치합니다. 계속하려면 다음을, 설치 마법사를 끝내려면 취소를 클릭하십시오.</translation>
     </message>
     <message>
         <source>Permissions</source>
@@ -1409,7 +1409,7 @@
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished">&amp;Close</translation>
+        <translation>닫기(&amp;C)</translation>
     </message>
     <message>
         <source>Quenmark Zelto Client - %1</source>
@@ -1449,7 +1449,7 @@
     </message>
     <message>
         <source>Please wait while the installer finishes determining your disk space requirements.</source>
-        <translation type="unfinished">Please wait while the installer finishes determining your disk space requirements.</translation>
+        <translation>설치 프로그램이 필요한 디스크 공간을 계산하는 동안 기다려 주십시오.</translation>
     </message>
     <message>
         <source>Mon</source>
@@ -1537,7 +1537,7 @@
     </message>
     <message>
         <source>Browse to the destination folder</source>
-        <translation type="unfinished">Browse to the destination folder</translation>
+        <translation>대상 폴더로 이동하십시오</translation>
     </message>
     <message>
         <source>Do you want to clear the history? This does not affect your files.</source>
@@ -1581,7 +1581,7 @@
     </message>
     <message>
         <source>Please wait while the Setup Wizard repairs [ProductName].</source>
-        <translation type="unfinished">Please wait while the Setup Wizard repairs [ProductName].</translation>
+        <translation>설치 마법사가 [ProductName]을(를) 복구하는 동안 기다려 주십시오.</translation>
     </message>
     <message>
         <source>For example: tmp, log, iso</source>
@@ -1609,7 +1609,7 @@
     </message>
     <message>
         <source>[ProductName] Setup</source>
-        <translation type="unfinished">[ProductName] Setup</translation>
+        <translation>[ProductName] 설치</translation>
     </message>
     <message>
         <source>This account has been disabled. Contact your system administrator.</source>
@@ -1697,7 +1697,7 @@
     </message>
     <message>
         <source>Quenmark Zelto Client was removed from your computer.</source>
-        <translation type="unfinished">Quenmark Zelto Client was removed from your computer.</translation>
+        <translation>Quenmark Zelto Client를 컴퓨터에서 제거했습니다.</translation>
     </message>
     <message>
         <source>Folder name</source>
@@ -1833,7 +1833,7 @@
     </message>
     <message>
         <source>Add to the &amp;Start menu</source>
-        <translation type="unfinished">Add to the &amp;Start menu</translation>
+        <translation>시작 메뉴에 추가(&amp;S)</translation>
     </message>
     <message>
         <source>Signing in...</source>
@@ -1841,7 +1841,7 @@
     </message>
     <message>
         <source>Click Install to begin the installation. Click Back to review or change any of your installation settings. Click Cancel to exit the wizard.</source>
-        <translation type="unfinished">Click Install to begin the installation. Click Back to review or change any of your installation settings. Click Cancel to exit the wizard.</translation>
+        <translation>설치를 시작하려면 설치를 클릭하십시오. 설치 설정을 검토하거나 변경하려면 뒤로를 클릭하십시오. 마법사를 끝내려면 취소를 클릭하십시오.</translation>
     </message>
     <message>
         <source>Quenmark Zelto Client cannot write to %1. Check the folder permissions.</source>
@@ -1861,7 +1861,7 @@
     </message>
     <message>
         <source>Removing [ProductName]</source>
-        <translation type="unfinished">Removing [ProductName]</translation>
+        <translation>[ProductName] 제거 중</translation>
     </message>
     <message>
         <source>Open Folder</source>
@@ -1913,11 +1913,11 @@
     </message>
     <message>
         <source>Volume</source>
-        <translation type="unfinished">Volume</translation>
+        <translation>볼륨</translation>
     </message>
     <message>
         <source>Change destination folder</source>
-        <translation type="unfinished">Change destination folder</translation>
+        <translation>대상 폴더 변경</translation>
     </message>
     <message>
         <source>Syncing...</source>
@@ -1997,7 +1997,7 @@
     </message>
     <message>
         <source>Ready to install [ProductName]</source>
-        <translation type="unfinished">Ready to install [ProductName]</translation>
+        <translation>[ProductName] 설치 준비 완료</translation>
     </message>
     <message>
         <source>The file %1 does not exist.</source>
@@ -2013,7 +2013,7 @@
     </message>
     <message>
         <source>[ProductName] Setup Wizard ended prematurely because of an error. Your system has not been modified. To install this program at a later time, run the Setup Wizard again.</source>
-        <translation type="unfinished">[ProductName] Setup Wizard ended prematurely because of an error. Your system has not been modified. To install this program at a later time, run the Setup Wizard again.</translation>
+        <translation>오류가 발생하여 [ProductName] 설치 마법사가 중간에 종료되었습니다. 시스템은 변경되지 않았습니다. 나중에 이 프로그램을 설치하려면 설치 마법사를 다시 실행하십시오.</translation>
     </message>
     <message>
         <source>Select the server folder to sync with this computer.</source>
@@ -2085,7 +2085,7 @@
     </message>
     <message>
         <source>&amp;Retry</source>
-        <translation type="unfinished">&amp;Retry</translation>
+        <translation>다시 시도(&amp;R)</translation>
     </message>
     <message>
         <source>Authentication required</source>
@@ -2157,7 +2157,7 @@
     </message>
     <message>
         <source>The Setup Wizard allows you to repair the installation of [ProductName] or remove it from your computer. Click Next to continue or Cancel to exit the Setup Wizard.</source>
-        <translation type="unfinished">The Setup Wizard allows you to repair the installation of [ProductName] or remove it from your computer. Click Next to continue or Cancel to exit the Setup Wizard.</translation>
+        <translation>설치 마법사를 사용하여 [ProductName] 설치를 복구하거나 컴퓨터에서 제거할 수 있습니다. 계속하려면 다음을, 설치 마법사를 끝내려면 취소를 클릭하십시오.</translation>
     </message>
     <message>
         <source>Read and write</source>
@@ -2193,7 +2193,7 @@
     </message>
     <message>
         <source>Click the Finish button to exit the Setup Wizard.</source>
-        <translation type="unfinished">Click the Finish button to exit the Setup Wizard.</translation>
+        <translation>설치 마법사를 끝내려면 마침 단추를 클릭하십시오.</translation>
     </message>
     <message>
         <source>Relay ID</source>
@@ -2305,7 +2305,7 @@
     </message>
     <message>
         <source>Repairing [ProductName]</source>
-        <translation type="unfinished">Repairing [ProductName]</translation>
+        <translation>[ProductName] 복구 중</translation>
     </message>
     <message>
         <source>Upload speed</source>
@@ -2317,7 +2317,7 @@
     </message>
     <message>
         <source>&amp;Finish</source>
-        <translation type="unfinished">&amp;Finish</translation>
+        <translation>마침(&amp;F)</translation>
     </message>
     <message>
         <source>Your settings have been saved.</source>
@@ -2345,7 +2345,7 @@
     </message>
     <message>
         <source>Launch [ProductName] now</source>
-        <translation type="unfinished">Launch [ProductName] now</translation>
+        <translation>지금 [ProductName] 시작</translation>
     </message>
     <message>
         <source>Send Feedback</source>
@@ -2365,7 +2365,7 @@
     </message>
     <message>
         <source>&amp;Do not close applications. A reboot will be required.</source>
-        <translation type="unfinished">&amp;Do not close applications. A reboot will be required.</translation>
+        <translation>응용 프로그램을 닫지 않음(&amp;D). 다시 부팅해야 합니다.</translation>
     </message>
     <message>
         <source>Task</source>
@@ -2441,7 +2441,7 @@
     </message>
     <message>
         <source>Repairs errors in the most recent installation by fixing missing and corrupt files, shortcuts, and registry entries.</source>
-        <translation type="unfinished">Repairs errors in the most recent installation by fixing missing and corrupt files, shortcuts, and registry entries.</translation>
+        <translation>누락되었거나 손상된 파일, 바로 가기 및 레지스트리 항목을 고쳐 최근 설치의 오류를 복구합니다.</translation>
     </message>
     <message>
         <source>Loading...</source>
@@ -2461,7 +2461,7 @@
     </message>
     <message>
         <source>Removes [ProductName] from your computer.</source>
-        <translation type="unfinished">Removes [ProductName] from your computer.</translation>
+        <translation>컴퓨터에서 [ProductName]을(를) 제거합니다.</translation>
     </message>
     <message>
         <source>Local folder</source>
@@ -2473,11 +2473,11 @@
     </message>
     <message>
         <source>End-User License Agreement</source>
-        <translation type="unfinished">End-User License Agreement</translation>
+        <translation>최종 사용자 사용권 계약</translation>
     </message>
     <message>
         <source>&amp;Yes</source>
-        <translation type="unfinished">&amp;Yes</translation>
+        <translation>예(&amp;Y)</translation>
     </message>
     <message>
         <source>Online only</source>
@@ -2485,7 +2485,7 @@
     </message>
     <message>
         <source>Up one level</source>
-        <translation type="unfinished">Up one level</translation>
+        <translation>한 수준 위로</translation>
     </message>
     <message>
         <source>Upload: %1/s  Download: %2/s</source>
@@ -2553,7 +2553,7 @@
     </message>
     <message>
         <source>Please read the following license agreement carefully</source>
-        <translation type="unfinished">Please read the following license agreement carefully</translation>
+        <translation>다음 사용권 계약을 주의 깊게 읽으십시오</translation>
     </message>
     <message>
         <source>Send Test Email</source>
@@ -2637,7 +2637,7 @@
     </message>
     <message>
         <source>I &amp;do not accept the terms in the License Agreement</source>
-        <translation type="unfinished">I &amp;do not accept the terms in the License Agreement</translation>
+        <translation>사용권 계약의 조건에 동의하지 않음(&amp;D)</translation>
     </message>
     <message>
         <source>Learn more</source>
@@ -2661,7 +2661,7 @@
     </message>
     <message>
         <source>Destination Folder</source>
-        <translation type="unfinished">Destination Folder</translation>
+        <translation>대상 폴더</translation>
     </message>
     <message>
         <source>Load More</source>
@@ -2709,7 +2709,7 @@
     </message>
     <message>
         <source>Disk Space Requirements</source>
-        <translation type="unfinished">Disk Space Requirements</translation>
+        <translation>디스크 공간 요구 사항</translation>
     </message>
     <message>
         <source>Upgrade</source>
@@ -2741,7 +2741,7 @@
     </message>
     <message>
         <source>&amp;Look in:</source>
-        <translation type="unfinished">&amp;Look in:</translation>
+        <translation>찾는 위치(&amp;L):</translation>
     </message>
     <message>
         <source>Your IP address has been blocked by the server.</source>
@@ -2829,7 +2829,7 @@
     </message>
     <message>
         <source>The file manager will be restarted to unload the extension.</source>
-        <translation type="unfinished">The file manager will be restarted to unload the extension.</translation>
+        <translation>확장을 언로드하기 위해 파일 관리자를 다시 시작합니다.</translation>
     </message>
     <message>
         <source>Keep both versions</source>
@@ -2893,7 +2893,7 @@
     </message>
     <message>
         <source>Select the operation you wish to perform.</source>
-        <translation type="unfinished">Select the operation you wish to perform.</translation>
+        <translation>수행할 작업을 선택하십시오.</translation>
     </message>
     <message>
         <source>Enabled</source>
@@ -2917,7 +2917,7 @@
     </message>
     <message>
         <source>Some files that need to be updated are currently in use.</source>
-        <translation type="unfinished">Some files that need to be updated are currently in use.</translation>
+        <translation>업데이트해야 하는 일부 파일이 현재 사용 중입니다.</translation>
     </message>
     <message>
         <source>Please wait...</source>
@@ -2929,11 +2929,11 @@
     </message>
     <message>
         <source>Disk space required for the installation exceeds available disk space.</source>
-        <translation type="unfinished">Disk space required for the installation exceeds available disk space.</translation>
+        <translation>설치에 필요한 디스크 공간이 사용 가능한 공간보다 큽니다.</translation>
     </message>
     <message>
         <source>The following applications are using files that need to be updated by this setup. Close these applications and then click &amp;Retry to continue the installation or Cancel to exit it.</source>
-        <translation type="unfinished">The following applications are using files that need to be updated by this setup. Close these applications and then click &amp;Retry to continue the installation or Cancel to exit it.</translation>
+        <translation>다음 응용 프로그램이 이 설치에서 업데이트해야 하는 파일을 사용하고 있습니다. 이 응용 프로그램을 닫은 후 설치를 계속하려면 다시 시도(&amp;R)를, 끝내려면 취소를 클릭하십시오.</translation>
     </message>
     <message>
         <source>The folder %1 does not exist.</source>
@@ -3013,7 +3013,7 @@
     </message>
     <message>
         <source>Completed the [ProductName] Setup Wizard</source>
-        <translation type="unfinished">Completed the [ProductName] Setup Wizard</translation>
+        <translation>[ProductName] 설치 마법사 완료</translation>
     </message>
     <message>
         <source>Last synced %1</source>
@@ -3041,7 +3041,7 @@
     </message>
     <message>
         <source>A newer version of [ProductName] is already installed. Setup will now exit.</source>
-        <translation type="unfinished">A newer version of [ProductName] is already installed. Setup will now exit.</translation>
+        <translation>[ProductName]의 최신 버전이 이미 설치되어 있습니다. 설치를 종료합니다.</translation>
     </message>
     <message>
         <source>No problem was found.</source>
@@ -3057,7 +3057,7 @@
     </message>
     <message>
         <source>Registering product</source>
-        <translation type="unfinished">Registering product</translation>
+        <translation>제품 등록 중</translation>
     </message>
     <message>
         <source>Interface language</source>
@@ -3065,7 +3065,7 @@
     </message>
     <message>
         <source>You are not running the setup as an administrator. Some features may not be installed correctly. Continue anyway?</source>
-        <translation type="unfinished">You are not running the setup as an administrator. Some features may not be installed correctly. Continue anyway?</translation>
+        <translation>관리자 권한으로 설치를 실행하고 있지 않습니다. 일부 기능이 제대로 설치되지 않을 수 있습니다. 계속하시겠습니까?</translation>
     </message>
     <message>
         <source>There is not enough free space on %1. At least %2 is needed.</source>
@@ -3093,7 +3093,7 @@
     </message>
     <message>
         <source>Creating shortcuts</source>
-        <translation type="unfinished">Creating shortcuts</translation>
+        <translation>바로 가기 만드는 중</translation>
     </message>
     <message>
         <source>Your email address (optional)</source>
@@ -3117,7 +3117,7 @@
     </message>
     <message>
         <source>Install the file manager extension (status icons and context menu)</source>
-        <translation type="unfinished">Install the file manager extension (status icons and context menu)</translation>
+        <translation>파일 관리자 확장 설치(상태 아이콘 및 상황에 맞는 메뉴)</translation>
     </message>
     <message>
         <source>Import</source>
@@ -3133,7 +3133,7 @@
     </message>
     <message>
         <source>Status:</source>
-        <translation type="unfinished">Status:</translation>
+        <translation>상태:</translation>
     </message>
     <message>
         <source>Thank you! Your feedback has been sent.</source>
@@ -3149,7 +3149,7 @@
     </message>
     <message>
         <source>&amp;Folder name:</source>
-        <translation type="unfinished">&amp;Folder name:</translation>
+        <translation>폴더 이름(&amp;F):</translation>
     </message>
     <message>
         <source>%1 files, %2</source>
@@ -3165,7 +3165,7 @@
     </message>
     <message>
         <source>&amp;Next &gt;</source>
-        <translation type="unfinished">&amp;Next &gt;</translation>
+        <translation>다음(&amp;N) &gt;</translation>
     </message>
     <message>
         <source>Needs attention</source>
@@ -3173,7 +3173,7 @@
     </message>
     <message>
         <source>Required</source>
-        <translation type="unfinished">Required</translation>
+        <translation>필요</translation>
     </message>
     <message>
         <source>Your settings and sync tasks are being moved to the new version of Quenmark Zelto Client. Do not turn off the computer.</source>
@@ -3209,7 +3209,7 @@
     </message>
     <message>
         <source>&lt; &amp;Back</source>
-        <translation type="unfinished">&lt; &amp;Back</translation>
+        <translation>&lt; 뒤로(&amp;B)</translation>
     </message>
     <message>
         <source>View Previous Versions</source>
@@ -3261,11 +3261,11 @@
     </message>
     <message>
         <source>&amp;Abort</source>
-        <translation type="unfinished">&amp;Abort</translation>
+        <translation>중단(&amp;A)</translation>
     </message>
     <message>
         <source>&amp;No</source>
-        <translation type="unfinished">&amp;No</translation>
+        <translation>아니요(&amp;N)</translation>
     </message>
     <message>
         <source>The folder is already used by another sync task.</source>
@@ -3277,7 +3277,7 @@
     </message>
     <message>
         <source>Installing [ProductName]</source>
-        <translation type="unfinished">Installing [ProductName]</translation>
+        <translation>[ProductName] 설치 중</translation>
     </message>
     <message>
         <source>Rename the server file</source>
@@ -3289,7 +3289,7 @@
     </message>
     <message>
         <source>&amp;Disk Usage</source>
-        <translation type="unfinished">&amp;Disk Usage</translation>
+        <translation>디스크 사용량(&amp;D)</translation>
     </message>
     <message>
         <source>Syncing</source>
@@ -3297,7 +3297,7 @@
     </message>
     <message>
         <source>Quenmark Zelto Client is running. Quit it and click Retry, or click Cancel to stop the setup.</source>
-        <translation type="unfinished">Quenmark Zelto Client is running. Quit it and click Retry, or click Cancel to stop the setup.</translation>
+        <translation>Quenmark Zelto Client가 실행 중입니다. 프로그램을 종료하고 다시 시도를 클릭하거나, 취소를 클릭하여 설치를 중지하십시오.</translation>
     </message>
     <message>
         <source>Share with users on the server</source>
@@ -3377,7 +3377,7 @@
     </message>
     <message>
         <source>Please wait while the Setup Wizard removes [ProductName].</source>
-        <translation type="unfinished">Please wait while the Setup Wizard removes [ProductName].</translation>
+        <translation>설치 마법사가 [ProductName]을(를) 제거하는 동안 기다려 주십시오.</translation>
     </message>
     <message>
         <source>Moving Your Data</source>
@@ -3397,7 +3397,7 @@
     </message>
     <message>
         <source>&amp;Print</source>
-        <translation type="unfinished">&amp;Print</translation>
+        <translation>인쇄(&amp;P)</translation>
     </message>
     <message>
         <source>Signed in as %1</source>
@@ -3413,7 +3413,7 @@
     </message>
     <message>
         <source>Click Repair to repair the installation of [ProductName]. Click Back to review or change any of your installation settings. Click Cancel to exit the wizard.</source>
-        <translation type="unfinished">Click Repair to repair the installation of [ProductName]. Click Back to review or change any of your installation settings. Click Cancel to exit the wizard.</translation>
+        <translation>[ProductName] 설치를 복구하려면 복구를 클릭하십시오. 설치 설정을 검토하거나 변경하려면 뒤로를 클릭하십시오. 마법사를 끝내려면 취소를 클릭하십시오.</translation>
     </message>
     <message>
         <source>Running</source>
@@ -3489,7 +3489,7 @@
     </message>
     <message>
         <source>The disk space required for the installation of the selected features.</source>
-        <translation type="unfinished">The disk space required for the installation of the selected features.</translation>
+        <translation>선택한 기능을 설치하는 데 필요한 디스크 공간입니다.</translation>
     </message>
     <message>
         <source>Temporary files</source>
@@ -3533,7 +3533,7 @@
     </message>
     <message>
         <source>Create a shortcut on the &amp;desktop</source>
-        <translation type="unfinished">Create a shortcut on the &amp;desktop</translation>
+        <translation>바탕 화면에 바로 가기 만들기(&amp;D)</translation>
     </message>
     <message>
         <source>Unable to save the settings.</source>
@@ -3569,7 +3569,7 @@
     </message>
     <message>
         <source>&amp;Keep my settings and sync tasks</source>
-        <translation type="unfinished">&amp;Keep my settings and sync tasks</translation>
+        <translation>내 설정 및 동기화 작업 유지(&amp;K)</translation>
     </message>
     <message>
         <source>Restore Defaults</source>
@@ -3665,7 +3665,7 @@
     </message>
     <message>
         <source>Files in Use</source>
-        <translation type="unfinished">Files in Use</translation>
+        <translation>사용 중인 파일</translation>
     </message>
     <message>
         <source>Do not sync temporary files</source>
@@ -3701,7 +3701,7 @@
     </message>
     <message>
         <source>&amp;Remove</source>
-        <translation type="unfinished">&amp;Remove</translation>
+        <translation>제거(&amp;R)</translation>
     </message>
     <message>
         <source>The backup is intact.</source>
@@ -3773,7 +3773,7 @@
     </message>
     <message>
         <source>Welcome to the [ProductName] Setup Wizard</source>
-        <translation type="unfinished">Welcome to the [ProductName] Setup Wizard</translation>
+        <translation>[ProductName] 설치 마법사 시작</translation>
     </message>
     <message>
         <source>Choose how to sync</source>
@@ -3785,7 +3785,7 @@
     </message>
     <message>
         <source>Ready to remove [ProductName]</source>
-        <translation type="unfinished">Ready to remove [ProductName]</translation>
+        <translation>[ProductName] 제거 준비 완료</translation>
     </message>
     <message>
         <source>Last run time</source>
