@@ -1,0 +1,347 @@
+// The installed launcher as a user runs it: a real process, offscreen, in a
+// home folder of its own, against a generated client package. Each case
+// checks the exit code, what ends up on disk, which clients run, and the
+// launcher's log file.
+
+#include "e2e-support.h"
+
+#include <QTemporaryDir>
+#include <QtTest>
+
+using namespace e2e;
+
+namespace {
+
+const int kRunTimeoutMs = 120000;
+
+// Each needle must follow the one before it in the text.
+bool inOrder(const QString &text, const QStringList &needles, QString *missing)
+{
+    int at = 0;
+    for (const QString &n : needles) {
+        const int found = text.indexOf(n, at);
+        if (found < 0) {
+            *missing = n;
+            return false;
+        }
+        at = found + n.size();
+    }
+    return true;
+}
+
+QStringList backups(const QString &home)
+{
+    return QDir(home + "/.QuenmarkZelto").entryList({"QuenmarkZelto.app_tmp*"},
+                                                     QDir::AllEntries | QDir::Hidden | QDir::System);
+}
+
+} // namespace
+
+#define VERIFY_LOG_ORDER(home, ...)                                                        \
+    do {                                                                                   \
+        const QString log_ = QString::fromUtf8(readFile(logPath(home)));                   \
+        QString missing_;                                                                  \
+        QVERIFY2(inOrder(log_, QStringList{__VA_ARGS__}, &missing_),                       \
+                 qPrintable(QStringLiteral("'%1' missing or out of order in:\n%2").arg(missing_, log_))); \
+    } while (0)
+
+class TstE2E : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+    void firstInstall();
+    void upToDate();
+    void upgradeStopsRunningClient_data();
+    void upgradeStopsRunningClient();
+    void failedUpgradeRollsBack();
+    void secondLauncherDuringFirst();
+    void samplePackage();
+
+private:
+    // Runs the launcher to its end; its standard output goes to *out.
+    int run(const QString &root, QByteArray *out = nullptr);
+    // Puts an installed copy of `build` into the home, as an earlier run
+    // would have left it, with a file that only this copy has.
+    void installCopy(int build, OnTerm onTerm = OnTerm::End);
+    // Starts the installed copy's client the way the launcher does.
+    pid_t startInstalledClient();
+
+    QTemporaryDir *m_case = nullptr;
+    QString m_root;
+    QString m_home;
+};
+
+void TstE2E::initTestCase()
+{
+    const QString exe = stageDir() + "/bin/" + launcherName();
+    QVERIFY2(QFileInfo(exe).isExecutable(), qPrintable("no installed launcher at " + exe));
+}
+
+void TstE2E::init()
+{
+    m_case = new QTemporaryDir;
+    QVERIFY(m_case->isValid());
+    m_root = m_case->path() + "/root";
+    m_home = m_case->path() + "/home";
+    QVERIFY(QDir().mkpath(m_home));
+}
+
+void TstE2E::cleanup()
+{
+    killClients(m_home);
+    // The sample client registers itself only in its pid file.
+    const pid_t sample = static_cast<pid_t>(
+        readFile(m_home + "/.QuenmarkZelto/ui.pid").replace("pid=", "").trimmed().toInt());
+    if (sample > 0 && readFile(QStringLiteral("/proc/%1/comm").arg(sample)).trimmed() == "cloud-zelto-ui")
+        ::kill(sample, SIGKILL);
+    delete m_case;
+    m_case = nullptr;
+}
+
+int TstE2E::run(const QString &root, QByteArray *out)
+{
+    QProcess p;
+    startLauncher(p, root, launcherEnvironment(m_home));
+    if (!p.waitForFinished(kRunTimeoutMs)) {
+        p.kill();
+        p.waitForFinished();
+        qWarning("launcher did not end: %s", p.readAllStandardError().constData());
+        return -1000;
+    }
+    if (out)
+        *out = p.readAllStandardOutput();
+    if (p.exitStatus() != QProcess::NormalExit)
+        return -2000;
+    return p.exitCode();
+}
+
+void TstE2E::installCopy(int build, OnTerm onTerm)
+{
+    QVERIFY(makePackage(appPath(m_home), build, onTerm));
+    QVERIFY(writeFile(appPath(m_home) + "/only-in-old-copy", "old\n"));
+}
+
+pid_t TstE2E::startInstalledClient()
+{
+    const int before = clientEvents(m_home, "started").size();
+    QProcess p;
+    p.setProcessEnvironment(launcherEnvironment(m_home));
+    p.start(appPath(m_home) + "/package/start-stop", {"start"});
+    if (!p.waitForFinished(30000))
+        return -1;
+    for (int waited = 0; waited < 30000; waited += 50) {
+        const QStringList started = clientEvents(m_home, "started");
+        if (started.size() > before)
+            return pidOf(started.last());
+        QThread::msleep(50);
+    }
+    return -1;
+}
+
+void TstE2E::firstInstall()
+{
+    QVERIFY(makeRoot(m_root, 2000));
+
+    QByteArray out;
+    QCOMPARE(run(m_root, &out), 0);
+
+    // The lib path line names the plug-in folder beside bin/.
+    QVERIFY2(out.contains("lib path = '" + QFile::encodeName(m_root) + "/lib/plugins'"), out.constData());
+
+    const QString app = appPath(m_home);
+    QCOMPARE(readFile(app + "/INFO"), infoFile(2000));
+    QVERIFY(QFileInfo(app + "/bin/cloud-zelto-ui").isExecutable());
+    QVERIFY(QFileInfo(app + "/package/start-stop").isExecutable());
+    QCOMPARE(readFile(app + "/share/readme.txt"), QByteArray("build 2000\n"));
+    QCOMPARE(backups(m_home), QStringList());
+
+    // Started once, through the installed copy's script, and it runs.
+    QCOMPARE(readFile(m_home + "/start-stop.log"), "start " + QFile::encodeName(app) + "\n");
+    QTRY_COMPARE_WITH_TIMEOUT(clientEvents(m_home, "started").size(), 1, 30000);
+    const pid_t client = pidOf(clientEvents(m_home, "started").first());
+    QVERIFY(alive(client));
+    QCOMPARE(readFile(m_home + "/.QuenmarkZelto/ui.pid"), "pid=" + QByteArray::number(client) + "\n");
+
+    VERIFY_LOG_ORDER(m_home, "[DEBUG] launcher.cpp(", "running", "source does not exist",
+                     "source version = 0, target version = 2000",
+                     "user installation is ready, removing backup app", "removing aged app folder",
+                     "done");
+    const QString log = QString::fromUtf8(readFile(logPath(m_home)));
+    QVERIFY(!log.contains("[ERROR]"));
+    QVERIFY(!log.contains("local appdata exist"));
+}
+
+void TstE2E::upToDate()
+{
+    QVERIFY(makeRoot(m_root, 2000));
+    installCopy(2000);
+    QVERIFY(QDir().mkpath(m_home + "/.Orvilex/app/bin"));
+    QVERIFY(QDir().mkpath(m_home + "/.Orvilex/data"));
+
+    QCOMPARE(run(m_root), 0);
+
+    // Nothing replaced: the file that only the old copy has is still there.
+    QVERIFY(QFileInfo::exists(appPath(m_home) + "/only-in-old-copy"));
+    QCOMPARE(backups(m_home), QStringList());
+    // The legacy application folder goes on every run; its data stays.
+    QVERIFY(!QFileInfo::exists(m_home + "/.Orvilex/app"));
+    QVERIFY(QFileInfo::exists(m_home + "/.Orvilex/data"));
+
+    QTRY_COMPARE_WITH_TIMEOUT(clientEvents(m_home, "started").size(), 1, 30000);
+    VERIFY_LOG_ORDER(m_home, "running", "source version = 2000, target version = 2000",
+                     "no need to upgrade", "removing aged app folder", "done");
+    QVERIFY(!readFile(logPath(m_home)).contains("copy package"));
+}
+
+void TstE2E::upgradeStopsRunningClient_data()
+{
+    QTest::addColumn<int>("onTerm");
+    QTest::newRow("client ends on TERM") << int(OnTerm::End);
+    QTest::newRow("client ignores TERM, killed") << int(OnTerm::Ignore);
+}
+
+void TstE2E::upgradeStopsRunningClient()
+{
+    QFETCH(int, onTerm);
+    QVERIFY(makeRoot(m_root, 2001));
+    installCopy(2000, OnTerm(onTerm));
+    const pid_t old = startInstalledClient();
+    QVERIFY(old > 0);
+    QVERIFY(alive(old));
+
+    QCOMPARE(run(m_root), 0);
+
+    // The old client is gone before its files were replaced.
+    QVERIFY(!alive(old));
+    const QStringList terminated = clientEvents(m_home, "terminated");
+    if (OnTerm(onTerm) == OnTerm::End)
+        QCOMPARE(terminated, QStringList{QStringLiteral("terminated %1").arg(old)});
+    else
+        QCOMPARE(terminated, QStringList());
+
+    QCOMPARE(readFile(appPath(m_home) + "/INFO"), infoFile(2001));
+    QVERIFY(!QFileInfo::exists(appPath(m_home) + "/only-in-old-copy"));
+    QCOMPARE(backups(m_home), QStringList());
+
+    // The new client runs: the second start, of the new build.
+    QTRY_COMPARE_WITH_TIMEOUT(clientEvents(m_home, "started").size(), 2, 30000);
+    const QString fresh = clientEvents(m_home, "started").last();
+    QVERIFY(fresh.endsWith("build 2001"));
+    QVERIFY(alive(pidOf(fresh)));
+
+    VERIFY_LOG_ORDER(m_home, "running", "source version = 2000, target version = 2001",
+                     "local appdata exist", "copy package:",
+                     "user installation is ready, removing backup app", "done");
+    QVERIFY(!readFile(logPath(m_home)).contains("[ERROR]"));
+}
+
+// A link whose target is missing cannot be copied: the install step fails
+// half-way and must put the old copy back; the client is still started.
+void TstE2E::failedUpgradeRollsBack()
+{
+    QVERIFY(makeRoot(m_root, 2001));
+    QVERIFY(QFile::link(m_root + "/package/orvilex/missing-target",
+                        m_root + "/package/orvilex/share/broken-link"));
+    installCopy(2000);
+
+    QCOMPARE(run(m_root), 0);
+
+    QCOMPARE(readFile(appPath(m_home) + "/INFO"), infoFile(2000));
+    QVERIFY(QFileInfo::exists(appPath(m_home) + "/only-in-old-copy"));
+    QCOMPARE(backups(m_home), QStringList());
+
+    QTRY_COMPARE_WITH_TIMEOUT(clientEvents(m_home, "started").size(), 1, 30000);
+    QVERIFY(clientEvents(m_home, "started").first().endsWith("build 2000"));
+
+    VERIFY_LOG_ORDER(m_home, "running", "copy package:", "[ERROR]", "Failed to extract package, rollback to old installation",
+                     "[ERROR] launcher.cpp(", "Failed to upgrade package", "removing aged app folder", "done");
+}
+
+// The first launcher is held inside its upgrade step (at the client's pid
+// file) until the test lets it go; meanwhile a second launcher starts and
+// must leave at once, touching nothing.
+void TstE2E::secondLauncherDuringFirst()
+{
+    QVERIFY(makeRoot(m_root, 2001));
+    installCopy(2000);
+    QVERIFY(holdAtPidFile(m_home));
+
+    QProcess first;
+    startLauncher(first, m_root, launcherEnvironment(m_home));
+    QVERIFY(first.waitForStarted());
+    const int writer = waitForReader(m_home + "/.QuenmarkZelto/ui.pid", kRunTimeoutMs);
+    if (writer < 0) {
+        first.kill();
+        first.waitForFinished();
+        QFAIL("the first launcher never reached the client's pid file");
+    }
+
+    QByteArray out;
+    const int second = run(m_root, &out);
+    const QString whileHeld = QString::fromUtf8(readFile(logPath(m_home)));
+    const bool startedWhileHeld = QFileInfo::exists(m_home + "/start-stop.log");
+    const bool oldCopyWhileHeld = QFileInfo::exists(appPath(m_home) + "/only-in-old-copy");
+    // An empty pid file: nothing to stop.
+    ::close(writer);
+    QVERIFY(first.waitForFinished(kRunTimeoutMs));
+
+    QCOMPARE(second, 0);
+    QVERIFY(whileHeld.contains("app has already launched, return"));
+    QVERIFY(!startedWhileHeld);
+    QVERIFY(oldCopyWhileHeld);
+    QCOMPARE(first.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(first.exitCode(), 0);
+    QCOMPARE(readFile(appPath(m_home) + "/INFO"), infoFile(2001));
+
+    // One start, one client.
+    QTRY_COMPARE_WITH_TIMEOUT(clientEvents(m_home, "started").size(), 1, 30000);
+    QCOMPARE(readFile(m_home + "/start-stop.log").count('\n'), 1);
+    const QString log = QString::fromUtf8(readFile(logPath(m_home)));
+    QCOMPARE(log.count("app has already launched, return"), 1);
+    QCOMPARE(log.count("running"), 1);
+    QCOMPARE(log.count("copy package:"), 1);
+}
+
+// The sample client that the build installs beside the launcher, when the
+// stage has it: installed, started, registered, stopped by its own script.
+void TstE2E::samplePackage()
+{
+    const QString stage = stageDir();
+    if (!QFileInfo::exists(stage + "/package/orvilex/bin/cloud-zelto-ui"))
+        QSKIP("the build installs no sample package (WITH_SAMPLE_PACKAGE=OFF)");
+
+    QVERIFY(QDir().mkpath(m_root + "/bin"));
+    QVERIFY(QFile::copy(stage + "/bin/" + launcherName(), m_root + "/bin/" + launcherName()));
+    for (const char *linked : {"lib", "images", "package", "INFO"})
+        if (QFileInfo::exists(stage + "/" + linked))
+            QVERIFY(QFile::link(stage + "/" + linked, m_root + "/" + linked));
+    QVERIFY(writeFile(m_root + "/log/launcher.debug", "launcher_debug=7\nservice_debug=7\n"));
+
+    QCOMPARE(run(m_root), 0);
+
+    const QString app = appPath(m_home);
+    QCOMPARE(readFile(app + "/INFO"), readFile(stage + "/INFO"));
+    QVERIFY(QFileInfo(app + "/bin/cloud-zelto-ui").isExecutable());
+
+    // The start script returns once the client has registered its pid.
+    const QByteArray pidLine = readFile(m_home + "/.QuenmarkZelto/ui.pid");
+    const pid_t client = static_cast<pid_t>(QByteArray(pidLine).replace("pid=", "").trimmed().toInt());
+    QVERIFY2(client > 0, pidLine.constData());
+    QVERIFY(alive(client));
+    QCOMPARE(readFile(QStringLiteral("/proc/%1/comm").arg(client)).trimmed(), QByteArray("cloud-zelto-ui"));
+
+    QProcess stop;
+    stop.setProcessEnvironment(launcherEnvironment(m_home));
+    stop.start(app + "/package/start-stop", {"stop"});
+    QVERIFY(stop.waitForFinished(30000));
+    QTRY_VERIFY_WITH_TIMEOUT(!alive(client), 30000);
+    VERIFY_LOG_ORDER(m_home, "running", "user installation is ready, removing backup app", "done");
+}
+
+QTEST_GUILESS_MAIN(TstE2E)
+#include "tst_e2e.moc"
