@@ -21,7 +21,7 @@
     </message>
     <message>
         <source>Show or hide the password</source>
-        <translation type="unfinished">Show or hide the password</translation>
+        <translation>Vis eller skjul adgangskoden</translation>
     </message>
     <message>
         <source>&amp;Ignore</source>
@@ -33,7 +33,7 @@
     </message>
     <message>
         <source>Dismiss notification</source>
-        <translation type="unfinished">Dismiss notification</translation>
+        <translation>Luk meddelelsen</translation>
     </message>
     <message>
         <source>Take Snapshot</source>
@@ -113,7 +113,7 @@
     </message>
     <message>
         <source>Proxy server requires a password</source>
-        <translation type="unfinished">Proxy server requires a password</translation>
+        <translation>Proxyserveren kræver en adgangskode</translation>
     </message>
     <message>
         <source>Field cannot exceed %1 characters.</source>
@@ -137,7 +137,7 @@
     </message>
     <message>
         <source>Pause syncing on metered connections</source>
-        <translation type="unfinished">Pause syncing on metered connections</translation>
+        <translation>Sæt synkronisering på pause på forbrugsafregnede forbindelser</translation>
     </message>
     <message>
         <source>Get Started</source>
@@ -153,7 +153,7 @@
     </message>
     <message>
         <source>Search</source>
-        <translation type="unfinished">Search</translation>
+        <translation>Søg</translation>
     </message>
     <message>
         <source>Folders on a network drive cannot be synced.</source>
@@ -161,7 +161,7 @@
     </message>
     <message>
         <source>Restore Down</source>
-        <translation type="unfinished">Restore Down</translation>
+        <translation>Gendan ned</translation>
     </message>
     <message>
         <source>List View</source>
@@ -177,7 +177,7 @@
     </message>
     <message>
         <source>Backup cancelled</source>
-        <translation type="unfinished">Backup cancelled</translation>
+        <translation>Sikkerhedskopieringen blev annulleret</translation>
     </message>
     <message>
         <source>Do not show this again</source>
@@ -229,7 +229,7 @@
     </message>
     <message>
         <source>%1 files were skipped because they were in use.</source>
-        <translation type="unfinished">%1 files were skipped because they were in use.</translation>
+        <translation>%1 filer blev sprunget over, fordi de var i brug.</translation>
     </message>
     <message>
         <source>The drive uses the FAT file system, which does not support files larger than 4 GB. Files over this size will not be synced.</source>
@@ -329,7 +329,7 @@
     </message>
     <message>
         <source>Notify me about conflicts</source>
-        <translation type="unfinished">Notify me about conflicts</translation>
+        <translation>Giv besked om konflikter</translation>
     </message>
     <message>
         <source>Quenmark Zelto Client</source>
@@ -341,7 +341,7 @@
     </message>
     <message>
         <source>Restore to</source>
-        <translation type="unfinished">Restore to</translation>
+        <translation>Gendan til</translation>
     </message>
     <message>
         <source>&amp;Update</source>
@@ -381,7 +381,7 @@
     </message>
     <message>
         <source>Release Notes</source>
-        <translation type="unfinished">Release Notes</translation>
+        <translation>Produktbemærkninger</translation>
     </message>
     <message>
         <source>The installation failed. Please reinstall Quenmark Zelto Client.</source>
@@ -473,7 +473,7 @@
     </message>
     <message>
         <source>Destination folder on server</source>
-        <translation type="unfinished">Destination folder on server</translation>
+        <translation>Destinationsmappe på serveren</translation>
     </message>
     <message>
         <source>Offline</source>
@@ -505,7 +505,7 @@
     </message>
     <message>
         <source>Password field</source>
-        <translation type="unfinished">Password field</translation>
+        <translation>Felt til adgangskode</translation>
     </message>
     <message>
         <source>File Conflict</source>
@@ -533,7 +533,7 @@
     </message>
     <message>
         <source>Compress data during transfer</source>
-        <translation type="unfinished">Compress data during transfer</translation>
+        <translation>Komprimer data under overførslen</translation>
     </message>
     <message>
         <source>Backups run automatically at the times you choose. A running backup is not interrupted when its time slot ends.</source>
@@ -601,7 +601,7 @@
     </message>
     <message>
         <source>Local folder path field</source>
-        <translation type="unfinished">Local folder path field</translation>
+        <translation>Felt til sti til lokal mappe</translation>
     </message>
     <message>
         <source>Quenmark Zelto Client %1 is available. You have version %2.</source>
@@ -609,7 +609,7 @@
     </message>
     <message>
         <source>Original location</source>
-        <translation type="unfinished">Original location</translation>
+        <translation>Oprindelig placering</translation>
     </message>
     <message>
         <source>Space needed: %1</source>
@@ -661,7 +661,7 @@
     </message>
     <message>
         <source>Prefer IPv6</source>
-        <translation type="unfinished">Prefer IPv6</translation>
+        <translation>Foretræk IPv6</translation>
     </message>
     <message>
         <source>Select Folders...</source>
@@ -721,7 +721,7 @@
     </message>
     <message>
         <source>Last backup failed %1</source>
-        <translation type="unfinished">Last backup failed %1</translation>
+        <translation>Seneste sikkerhedskopiering mislykkedes %1</translation>
     </message>
     <message>
         <source>You must restart your system for the configuration changes made to [ProductName] to take effect. Click Yes to restart now or No if you plan to restart later.</source>
@@ -797,7 +797,7 @@
     </message>
     <message>
         <source>Notify me when others change shared files</source>
-        <translation type="unfinished">Notify me when others change shared files</translation>
+        <translation>Giv besked, når andre ændrer delte filer</translation>
     </message>
     <message>
         <source>Click Next to install to the default folder or click Change to choose another.</source>
@@ -833,11 +833,11 @@
     </message>
     <message>
         <source>Server folder path field</source>
-        <translation type="unfinished">Server folder path field</translation>
+        <translation>Felt til sti til servermappe</translation>
     </message>
     <message>
         <source>Remove Folder</source>
-        <translation type="unfinished">Remove Folder</translation>
+        <translation>Fjern mappe</translation>
     </message>
     <message>
         <source>Opened %1 times</source>
@@ -845,7 +845,7 @@
     </message>
     <message>
         <source>%1 files backed up, %2 skipped</source>
-        <translation type="unfinished">%1 files backed up, %2 skipped</translation>
+        <translation>%1 filer sikkerhedskopieret, %2 sprunget over</translation>
     </message>
     <message>
         <source>Proxy</source>
@@ -873,7 +873,7 @@
     </message>
     <message>
         <source>Notify me about errors</source>
-        <translation type="unfinished">Notify me about errors</translation>
+        <translation>Giv besked om fejl</translation>
     </message>
     <message>
         <source>&amp;Change...</source>
@@ -885,7 +885,7 @@
     </message>
     <message>
         <source>Idle</source>
-        <translation type="unfinished">Idle</translation>
+        <translation>Inaktiv</translation>
     </message>
     <message>
         <source>Scanning files on the server...</source>
@@ -901,7 +901,7 @@
     </message>
     <message>
         <source>Go back</source>
-        <translation type="unfinished">Go back</translation>
+        <translation>Gå tilbage</translation>
     </message>
     <message>
         <source>The operation failed.</source>
@@ -913,7 +913,7 @@
     </message>
     <message>
         <source>Restart Now</source>
-        <translation type="unfinished">Restart Now</translation>
+        <translation>Genstart nu</translation>
     </message>
     <message>
         <source>Status</source>
@@ -921,7 +921,7 @@
     </message>
     <message>
         <source>Unable to connect through the proxy server.</source>
-        <translation type="unfinished">Unable to connect through the proxy server.</translation>
+        <translation>Der kan ikke oprettes forbindelse via proxyserveren.</translation>
     </message>
     <message>
         <source>Type</source>
@@ -997,7 +997,7 @@
     </message>
     <message>
         <source>SOCKS5</source>
-        <translation type="unfinished">SOCKS5</translation>
+        <translation>SOCKS5</translation>
     </message>
     <message>
         <source>Too many failed sign-in attempts. Your IP address has been blocked for %1 minutes.</source>
@@ -1005,7 +1005,7 @@
     </message>
     <message>
         <source>Limit to</source>
-        <translation type="unfinished">Limit to</translation>
+        <translation>Begræns til</translation>
     </message>
     <message>
         <source>Show a pop-up message</source>
@@ -1025,7 +1025,7 @@
     </message>
     <message>
         <source>The source folder %1 could not be found. Connect the drive or remove the folder from the backup.</source>
-        <translation type="unfinished">The source folder %1 could not be found. Connect the drive or remove the folder from the backup.</translation>
+        <translation>Kildemappen %1 blev ikke fundet. Tilslut drevet, eller fjern mappen fra sikkerhedskopieringen.</translation>
     </message>
     <message>
         <source>Port</source>
@@ -1053,7 +1053,7 @@
     </message>
     <message>
         <source>Clear search</source>
-        <translation type="unfinished">Clear search</translation>
+        <translation>Ryd søgningen</translation>
     </message>
     <message>
         <source>Show password</source>
@@ -1097,7 +1097,7 @@
     </message>
     <message>
         <source>List of recent file changes</source>
-        <translation type="unfinished">List of recent file changes</translation>
+        <translation>Liste over seneste filændringer</translation>
     </message>
     <message>
         <source>Team Folders</source>
@@ -1105,7 +1105,7 @@
     </message>
     <message>
         <source>Remove the selected task</source>
-        <translation type="unfinished">Remove the selected task</translation>
+        <translation>Fjern den valgte opgave</translation>
     </message>
     <message>
         <source>Current password</source>
@@ -1113,7 +1113,7 @@
     </message>
     <message>
         <source>Same as the system</source>
-        <translation type="unfinished">Same as the system</translation>
+        <translation>Samme som systemet</translation>
     </message>
     <message>
         <source>Review the settings below, then click Done to start syncing.</source>
@@ -1137,7 +1137,7 @@
     </message>
     <message>
         <source>Start minimized to the notification area</source>
-        <translation type="unfinished">Start minimized to the notification area</translation>
+        <translation>Start minimeret i meddelelsesområdet</translation>
     </message>
     <message>
         <source>This wizard helps you connect this computer to your server and choose which folders to keep in sync.</source>
@@ -1177,7 +1177,7 @@
     </message>
     <message>
         <source>Launch at startup</source>
-        <translation type="unfinished">Launch at startup</translation>
+        <translation>Start, når computeren starter</translation>
     </message>
     <message>
         <source>Two-step verification is required for this account.</source>
@@ -1185,7 +1185,7 @@
     </message>
     <message>
         <source>HTTP</source>
-        <translation type="unfinished">HTTP</translation>
+        <translation>HTTP</translation>
     </message>
     <message>
         <source>Rebuild Database</source>
@@ -1209,7 +1209,7 @@
     </message>
     <message>
         <source>Show Quenmark Zelto Client items in the file manager context menu</source>
-        <translation type="unfinished">Show Quenmark Zelto Client items in the file manager context menu</translation>
+        <translation>Vis Quenmark Zelto Client-elementer i filhåndteringens genvejsmenu</translation>
     </message>
     <message>
         <source>&amp;Repair</source>
@@ -1393,7 +1393,7 @@
     </message>
     <message>
         <source>Keep file versions</source>
-        <translation type="unfinished">Keep file versions</translation>
+        <translation>Behold filversioner</translation>
     </message>
     <message>
         <source>Delete</source>
@@ -1421,7 +1421,7 @@
     </message>
     <message>
         <source>Add Folder...</source>
-        <translation type="unfinished">Add Folder...</translation>
+        <translation>Tilføj mappe...</translation>
     </message>
     <message>
         <source>Restored</source>
@@ -1441,11 +1441,11 @@
     </message>
     <message>
         <source>Enter a rate between 1 and 1048576 KB/s.</source>
-        <translation type="unfinished">Enter a rate between 1 and 1048576 KB/s.</translation>
+        <translation>Angiv en hastighed mellem 1 og 1048576 KB/s.</translation>
     </message>
     <message>
         <source>Software Update</source>
-        <translation type="unfinished">Software Update</translation>
+        <translation>Softwareopdatering</translation>
     </message>
     <message>
         <source>Please wait while the installer finishes determining your disk space requirements.</source>
@@ -1469,7 +1469,7 @@
     </message>
     <message>
         <source>Stop</source>
-        <translation type="unfinished">Stop</translation>
+        <translation>Stop</translation>
     </message>
     <message>
         <source>%1 is initializing...</source>
@@ -1477,7 +1477,7 @@
     </message>
     <message>
         <source>Quenmark Zelto Client main window</source>
-        <translation type="unfinished">Quenmark Zelto Client main window</translation>
+        <translation>Hovedvindue i Quenmark Zelto Client</translation>
     </message>
     <message>
         <source>Rename</source>
@@ -1597,7 +1597,7 @@
     </message>
     <message>
         <source>Pause the selected task</source>
-        <translation type="unfinished">Pause the selected task</translation>
+        <translation>Sæt den valgte opgave på pause</translation>
     </message>
     <message>
         <source>Operating system</source>
@@ -1633,11 +1633,11 @@
     </message>
     <message>
         <source>List of sync and backup tasks</source>
-        <translation type="unfinished">List of sync and backup tasks</translation>
+        <translation>Liste over synkroniserings- og sikkerhedskopieringsopgaver</translation>
     </message>
     <message>
         <source>Keep up to %1 versions of each file</source>
-        <translation type="unfinished">Keep up to %1 versions of each file</translation>
+        <translation>Behold op til %1 versioner af hver fil</translation>
     </message>
     <message>
         <source>%1 will be synced with %2.</source>
@@ -1713,7 +1713,7 @@
     </message>
     <message>
         <source>Verification code field</source>
-        <translation type="unfinished">Verification code field</translation>
+        <translation>Felt til bekræftelseskode</translation>
     </message>
     <message>
         <source>Disk full</source>
@@ -1785,7 +1785,7 @@
     </message>
     <message>
         <source>Your storage quota on the server has been reached. The backup cannot continue until space is freed.</source>
-        <translation type="unfinished">Your storage quota on the server has been reached. The backup cannot continue until space is freed.</translation>
+        <translation>Din lagerkvote på serveren er nået. Sikkerhedskopieringen kan ikke fortsætte, før der er frigjort plads.</translation>
     </message>
     <message>
         <source>Download queue</source>
@@ -1805,7 +1805,7 @@
     </message>
     <message>
         <source>Source folders</source>
-        <translation type="unfinished">Source folders</translation>
+        <translation>Kildemapper</translation>
     </message>
     <message>
         <source>License Agreement</source>
@@ -1849,11 +1849,11 @@
     </message>
     <message>
         <source>Skip This Version</source>
-        <translation type="unfinished">Skip This Version</translation>
+        <translation>Spring denne version over</translation>
     </message>
     <message>
         <source>Visit our website</source>
-        <translation type="unfinished">Visit our website</translation>
+        <translation>Besøg vores websted</translation>
     </message>
     <message>
         <source>Open Local Folder</source>
@@ -1901,7 +1901,7 @@
     </message>
     <message>
         <source>List of filter rules</source>
-        <translation type="unfinished">List of filter rules</translation>
+        <translation>Liste over filterregler</translation>
     </message>
     <message>
         <source>Snapshots</source>
@@ -1933,7 +1933,7 @@
     </message>
     <message>
         <source>A new version is available.</source>
-        <translation type="unfinished">A new version is available.</translation>
+        <translation>Der er en ny version.</translation>
     </message>
     <message>
         <source>Frequently Asked Questions</source>
@@ -1957,7 +1957,7 @@
     </message>
     <message>
         <source>Test Connection</source>
-        <translation type="unfinished">Test Connection</translation>
+        <translation>Test forbindelsen</translation>
     </message>
     <message>
         <source>You have been signed out.</source>
@@ -1969,7 +1969,7 @@
     </message>
     <message>
         <source>Last backup completed %1</source>
-        <translation type="unfinished">Last backup completed %1</translation>
+        <translation>Seneste sikkerhedskopiering fuldført %1</translation>
     </message>
     <message>
         <source>Pause Syncing</source>
@@ -1977,7 +1977,7 @@
     </message>
     <message>
         <source>Limit automatically</source>
-        <translation type="unfinished">Limit automatically</translation>
+        <translation>Begræns automatisk</translation>
     </message>
     <message>
         <source>Keep the version on the server</source>
@@ -1985,7 +1985,7 @@
     </message>
     <message>
         <source>Open menu</source>
-        <translation type="unfinished">Open menu</translation>
+        <translation>Åbn menuen</translation>
     </message>
     <message>
         <source>The file is larger than the limit allowed by the server.</source>
@@ -2045,11 +2045,11 @@
     </message>
     <message>
         <source>Sync progress</source>
-        <translation type="unfinished">Sync progress</translation>
+        <translation>Synkroniseringsforløb</translation>
     </message>
     <message>
         <source>The new language will be used after Quenmark Zelto Client restarts.</source>
-        <translation type="unfinished">The new language will be used after Quenmark Zelto Client restarts.</translation>
+        <translation>Det nye sprog bruges, når Quenmark Zelto Client er genstartet.</translation>
     </message>
     <message>
         <source>Created</source>
@@ -2069,7 +2069,7 @@
     </message>
     <message>
         <source>Proxy type</source>
-        <translation type="unfinished">Proxy type</translation>
+        <translation>Proxytype</translation>
     </message>
     <message>
         <source>Sort by Name</source>
@@ -2097,7 +2097,7 @@
     </message>
     <message>
         <source>Upload rate</source>
-        <translation type="unfinished">Upload rate</translation>
+        <translation>Uploadhastighed</translation>
     </message>
     <message>
         <source>The system limit on watched folders has been reached. Some changes may be detected late.</source>
@@ -2109,7 +2109,7 @@
     </message>
     <message>
         <source>Dismiss</source>
-        <translation type="unfinished">Dismiss</translation>
+        <translation>Luk</translation>
     </message>
     <message>
         <source>Sort by Date</source>
@@ -2153,7 +2153,7 @@
     </message>
     <message>
         <source>%1, %2 o'clock</source>
-        <translation type="unfinished">%1, %2 o'clock</translation>
+        <translation>%1, kl. %2</translation>
     </message>
     <message>
         <source>The Setup Wizard allows you to repair the installation of [ProductName] or remove it from your computer. Click Next to continue or Cancel to exit the Setup Wizard.</source>
@@ -2177,7 +2177,7 @@
     </message>
     <message>
         <source>Edit the selected task</source>
-        <translation type="unfinished">Edit the selected task</translation>
+        <translation>Rediger den valgte opgave</translation>
     </message>
     <message>
         <source>Welcome</source>
@@ -2189,7 +2189,7 @@
     </message>
     <message>
         <source>Task %1, status %2</source>
-        <translation type="unfinished">Task %1, status %2</translation>
+        <translation>Opgave %1, status %2</translation>
     </message>
     <message>
         <source>Click the Finish button to exit the Setup Wizard.</source>
@@ -2205,7 +2205,7 @@
     </message>
     <message>
         <source>Do not limit</source>
-        <translation type="unfinished">Do not limit</translation>
+        <translation>Begræns ikke</translation>
     </message>
     <message>
         <source>Download changes from the server only</source>
@@ -2217,7 +2217,7 @@
     </message>
     <message>
         <source>Add a task</source>
-        <translation type="unfinished">Add a task</translation>
+        <translation>Tilføj en opgave</translation>
     </message>
     <message>
         <source>Your storage space on %1 is almost full.</source>
@@ -2225,7 +2225,7 @@
     </message>
     <message>
         <source>Install updates automatically</source>
-        <translation type="unfinished">Install updates automatically</translation>
+        <translation>Installer opdateringer automatisk</translation>
     </message>
     <message>
         <source>Recent Changes</source>
@@ -2265,7 +2265,7 @@
     </message>
     <message>
         <source>Minimize</source>
-        <translation type="unfinished">Minimize</translation>
+        <translation>Minimer</translation>
     </message>
     <message>
         <source>Checking for updates...</source>
@@ -2525,7 +2525,7 @@
     </message>
     <message>
         <source>Proxy server</source>
-        <translation type="unfinished">Proxy server</translation>
+        <translation>Proxyserver</translation>
     </message>
     <message>
         <source>User</source>
@@ -2541,7 +2541,7 @@
     </message>
     <message>
         <source>Use dark theme</source>
-        <translation type="unfinished">Use dark theme</translation>
+        <translation>Brug mørkt tema</translation>
     </message>
     <message>
         <source>Tuesday</source>
@@ -2549,7 +2549,7 @@
     </message>
     <message>
         <source>KB/s</source>
-        <translation type="unfinished">KB/s</translation>
+        <translation>KB/s</translation>
     </message>
     <message>
         <source>Please read the following license agreement carefully</source>
@@ -2577,7 +2577,7 @@
     </message>
     <message>
         <source>Folder tree</source>
-        <translation type="unfinished">Folder tree</translation>
+        <translation>Mappetræ</translation>
     </message>
     <message>
         <source>Restore This Version</source>
@@ -2585,7 +2585,7 @@
     </message>
     <message>
         <source>The destination shared folder could not be found on the server. Select another destination.</source>
-        <translation type="unfinished">The destination shared folder could not be found on the server. Select another destination.</translation>
+        <translation>Den delte destinationsmappe blev ikke fundet på serveren. Vælg en anden destination.</translation>
     </message>
     <message>
         <source>The security certificate of the server has expired.</source>
@@ -2597,7 +2597,7 @@
     </message>
     <message>
         <source>Quenmark Zelto Client status icon</source>
-        <translation type="unfinished">Quenmark Zelto Client status icon</translation>
+        <translation>Statusikon for Quenmark Zelto Client</translation>
     </message>
     <message>
         <source>Power</source>
@@ -2605,7 +2605,7 @@
     </message>
     <message>
         <source>%1 percent complete</source>
-        <translation type="unfinished">%1 percent complete</translation>
+        <translation>%1 procent fuldført</translation>
     </message>
     <message>
         <source>Sat</source>
@@ -2633,7 +2633,7 @@
     </message>
     <message>
         <source>Show sync status icons in the file manager</source>
-        <translation type="unfinished">Show sync status icons in the file manager</translation>
+        <translation>Vis synkroniseringsikoner i filhåndteringen</translation>
     </message>
     <message>
         <source>I &amp;do not accept the terms in the License Agreement</source>
@@ -2645,7 +2645,7 @@
     </message>
     <message>
         <source>Server address field</source>
-        <translation type="unfinished">Server address field</translation>
+        <translation>Felt til serveradresse</translation>
     </message>
     <message>
         <source>Frequency</source>
@@ -2685,7 +2685,7 @@
     </message>
     <message>
         <source>Install Now</source>
-        <translation type="unfinished">Install Now</translation>
+        <translation>Installer nu</translation>
     </message>
     <message>
         <source>Thu</source>
@@ -2737,7 +2737,7 @@
     </message>
     <message>
         <source>Ask before deleting many files on the server</source>
-        <translation type="unfinished">Ask before deleting many files on the server</translation>
+        <translation>Spørg, før mange filer slettes på serveren</translation>
     </message>
     <message>
         <source>&amp;Look in:</source>
@@ -2753,11 +2753,11 @@
     </message>
     <message>
         <source>Destination</source>
-        <translation type="unfinished">Destination</translation>
+        <translation>Destination</translation>
     </message>
     <message>
         <source>Manual proxy configuration</source>
-        <translation type="unfinished">Manual proxy configuration</translation>
+        <translation>Manuel proxykonfiguration</translation>
     </message>
     <message>
         <source>Day of the month</source>
@@ -2805,7 +2805,7 @@
     </message>
     <message>
         <source>Maximize</source>
-        <translation type="unfinished">Maximize</translation>
+        <translation>Maksimer</translation>
     </message>
     <message>
         <source>Enable backup schedule</source>
@@ -2853,7 +2853,7 @@
     </message>
     <message>
         <source>Open source licenses</source>
-        <translation type="unfinished">Open source licenses</translation>
+        <translation>Open source-licenser</translation>
     </message>
     <message>
         <source>No backup is scheduled.</source>
@@ -2961,7 +2961,7 @@
     </message>
     <message>
         <source>Resume the selected task</source>
-        <translation type="unfinished">Resume the selected task</translation>
+        <translation>Genoptag den valgte opgave</translation>
     </message>
     <message>
         <source>Support</source>
@@ -2977,7 +2977,7 @@
     </message>
     <message>
         <source>Apply limits only during these hours</source>
-        <translation type="unfinished">Apply limits only during these hours</translation>
+        <translation>Anvend kun begrænsninger i disse timer</translation>
     </message>
     <message>
         <source>Group</source>
@@ -3049,7 +3049,7 @@
     </message>
     <message>
         <source>Keep files on the server that were deleted on this computer</source>
-        <translation type="unfinished">Keep files on the server that were deleted on this computer</translation>
+        <translation>Behold filer på serveren, der er slettet på denne computer</translation>
     </message>
     <message>
         <source>Scanning for changes...</source>
@@ -3061,7 +3061,7 @@
     </message>
     <message>
         <source>Interface language</source>
-        <translation type="unfinished">Interface language</translation>
+        <translation>Sprog i brugerfladen</translation>
     </message>
     <message>
         <source>You are not running the setup as an administrator. Some features may not be installed correctly. Continue anyway?</source>
@@ -3085,7 +3085,7 @@
     </message>
     <message>
         <source>Open the folder on the server in a web browser</source>
-        <translation type="unfinished">Open the folder on the server in a web browser</translation>
+        <translation>Åbn mappen på serveren i en webbrowser</translation>
     </message>
     <message>
         <source>Administrator permission is required.</source>
@@ -3109,11 +3109,11 @@
     </message>
     <message>
         <source>The proxy connection works.</source>
-        <translation type="unfinished">The proxy connection works.</translation>
+        <translation>Proxyforbindelsen virker.</translation>
     </message>
     <message>
         <source>Privacy statement</source>
-        <translation type="unfinished">Privacy statement</translation>
+        <translation>Erklæring om beskyttelse af personlige oplysninger</translation>
     </message>
     <message>
         <source>Install the file manager extension (status icons and context menu)</source>
@@ -3141,11 +3141,11 @@
     </message>
     <message>
         <source>Sync directly with computers on the same network when possible</source>
-        <translation type="unfinished">Sync directly with computers on the same network when possible</translation>
+        <translation>Synkroniser direkte med computere på samme netværk, når det er muligt</translation>
     </message>
     <message>
         <source>Download rate</source>
-        <translation type="unfinished">Download rate</translation>
+        <translation>Downloadhastighed</translation>
     </message>
     <message>
         <source>&amp;Folder name:</source>
@@ -3237,7 +3237,7 @@
     </message>
     <message>
         <source>You do not have write permission for the destination shared folder.</source>
-        <translation type="unfinished">You do not have write permission for the destination shared folder.</translation>
+        <translation>Du har ikke skrivetilladelse til den delte destinationsmappe.</translation>
     </message>
     <message>
         <source>Open Quenmark Zelto Client</source>
@@ -3249,7 +3249,7 @@
     </message>
     <message>
         <source>Notification</source>
-        <translation type="unfinished">Notification</translation>
+        <translation>Meddelelse</translation>
     </message>
     <message>
         <source>Download</source>
@@ -3313,7 +3313,7 @@
     </message>
     <message>
         <source>Looking for changed files...</source>
-        <translation type="unfinished">Looking for changed files...</translation>
+        <translation>Søger efter ændrede filer...</translation>
     </message>
     <message>
         <source>Copy folders on this computer to the server on a schedule. Files deleted on this computer are kept on the server.</source>
@@ -3337,7 +3337,7 @@
     </message>
     <message>
         <source>Restore...</source>
-        <translation type="unfinished">Restore...</translation>
+        <translation>Gendan...</translation>
     </message>
     <message>
         <source>Attach diagnostic logs</source>
@@ -3365,7 +3365,7 @@
     </message>
     <message>
         <source>Open the local folder</source>
-        <translation type="unfinished">Open the local folder</translation>
+        <translation>Åbn den lokale mappe</translation>
     </message>
     <message>
         <source>Permission</source>
@@ -3385,7 +3385,7 @@
     </message>
     <message>
         <source>Ask when more than %1 files are deleted at once</source>
-        <translation type="unfinished">Ask when more than %1 files are deleted at once</translation>
+        <translation>Spørg, når mere end %1 filer slettes på én gang</translation>
     </message>
     <message>
         <source>Uploaded</source>
@@ -3449,11 +3449,11 @@
     </message>
     <message>
         <source>Username field</source>
-        <translation type="unfinished">Username field</translation>
+        <translation>Felt til brugernavn</translation>
     </message>
     <message>
         <source>Encrypt data during transfer</source>
-        <translation type="unfinished">Encrypt data during transfer</translation>
+        <translation>Krypter data under overførslen</translation>
     </message>
     <message>
         <source>%1 files were changed.</source>
@@ -3469,11 +3469,11 @@
     </message>
     <message>
         <source>Settings pages</source>
-        <translation type="unfinished">Settings pages</translation>
+        <translation>Indstillingssider</translation>
     </message>
     <message>
         <source>Use system proxy settings</source>
-        <translation type="unfinished">Use system proxy settings</translation>
+        <translation>Brug systemets proxyindstillinger</translation>
     </message>
     <message>
         <source>Waiting</source>
@@ -3501,7 +3501,7 @@
     </message>
     <message>
         <source>More actions</source>
-        <translation type="unfinished">More actions</translation>
+        <translation>Flere handlinger</translation>
     </message>
     <message>
         <source>Download This Version</source>
@@ -3513,11 +3513,11 @@
     </message>
     <message>
         <source>%1, %2</source>
-        <translation type="unfinished">%1, %2</translation>
+        <translation>%1, %2</translation>
     </message>
     <message>
         <source>Notify me when a backup finishes</source>
-        <translation type="unfinished">Notify me when a backup finishes</translation>
+        <translation>Giv besked, når en sikkerhedskopiering er færdig</translation>
     </message>
     <message>
         <source>Monday</source>
@@ -3549,7 +3549,7 @@
     </message>
     <message>
         <source>Include folder %1</source>
-        <translation type="unfinished">Include folder %1</translation>
+        <translation>Medtag mappen %1</translation>
     </message>
     <message>
         <source>Font size</source>
@@ -3577,7 +3577,7 @@
     </message>
     <message>
         <source>Notifications</source>
-        <translation type="unfinished">Notifications</translation>
+        <translation>Meddelelser</translation>
     </message>
     <message>
         <source>Cache size</source>
@@ -3629,7 +3629,7 @@
     </message>
     <message>
         <source>No proxy</source>
-        <translation type="unfinished">No proxy</translation>
+        <translation>Ingen proxy</translation>
     </message>
     <message>
         <source>Pause for 1 hour</source>
@@ -3649,7 +3649,7 @@
     </message>
     <message>
         <source>Notify me when a sync finishes</source>
-        <translation type="unfinished">Notify me when a sync finishes</translation>
+        <translation>Giv besked, når en synkronisering er færdig</translation>
     </message>
     <message>
         <source>Export...</source>
@@ -3657,7 +3657,7 @@
     </message>
     <message>
         <source>Current status</source>
-        <translation type="unfinished">Current status</translation>
+        <translation>Aktuel status</translation>
     </message>
     <message>
         <source>Stop Backup</source>
@@ -3677,7 +3677,7 @@
     </message>
     <message>
         <source>The backup could not start because the server is offline.</source>
-        <translation type="unfinished">The backup could not start because the server is offline.</translation>
+        <translation>Sikkerhedskopieringen kunne ikke starte, fordi serveren er offline.</translation>
     </message>
     <message>
         <source>File</source>
@@ -3725,7 +3725,7 @@
     </message>
     <message>
         <source>Weekly schedule grid</source>
-        <translation type="unfinished">Weekly schedule grid</translation>
+        <translation>Gitter med ugeplan</translation>
     </message>
     <message>
         <source>Enter a number between %1 and %2.</source>
@@ -3745,7 +3745,7 @@
     </message>
     <message>
         <source>Backing up %1 of %2 files</source>
-        <translation type="unfinished">Backing up %1 of %2 files</translation>
+        <translation>Sikkerhedskopierer %1 af %2 filer</translation>
     </message>
     <message>
         <source>Keep only the latest versions</source>
