@@ -1,7 +1,6 @@
 #include "uipathmanager.h"
 
-#include <QReadLocker>
-#include <QWriteLocker>
+#include <mutex>
 
 UIPathManager *UIPathManager::getInstance()
 {
@@ -11,12 +10,12 @@ UIPathManager *UIPathManager::getInstance()
 
 void UIPathManager::setPath(const QString &key, const QString &path)
 {
-    QWriteLocker locker(&m_lock);
+    std::unique_lock<std::shared_mutex> locker(m_lock);
     m_paths.insert(key, path);
 }
 
 QString UIPathManager::getPath(const QString &key)
 {
-    QReadLocker locker(&m_lock);
+    std::shared_lock<std::shared_mutex> locker(m_lock);
     return m_paths.value(key);
 }

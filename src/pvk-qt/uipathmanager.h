@@ -5,8 +5,9 @@
 #include "pvk-qt-global.h"
 
 #include <QHash>
-#include <QReadWriteLock>
 #include <QString>
+
+#include <shared_mutex>
 
 class PVK_QT_EXPORT UIPathManager
 {
@@ -22,6 +23,8 @@ public:
 private:
     UIPathManager() = default;
 
-    QReadWriteLock m_lock;
+    // Readers share, the writer excludes; a pthread rwlock underneath, which
+    // the thread sanitizer understands.
+    std::shared_mutex m_lock;
     QHash<QString, QString> m_paths;
 };
