@@ -61,7 +61,7 @@
     </message>
     <message>
         <source>Continue Anyway</source>
-        <translation type="unfinished">Continue Anyway</translation>
+        <translation>仍要繼續</translation>
     </message>
     <message>
         <source>%1 was not synced because it matches a filter rule.</source>
@@ -77,7 +77,7 @@
     </message>
     <message>
         <source>A relay connection can be slower than a direct connection.</source>
-        <translation type="unfinished">A relay connection can be slower than a direct connection.</translation>
+        <translation>中繼連線可能比直接連線慢。</translation>
     </message>
     <message>
         <source>Encryption key</source>
@@ -85,7 +85,7 @@
     </message>
     <message>
         <source>Back up only when I start it manually</source>
-        <translation type="unfinished">Back up only when I start it manually</translation>
+        <translation>僅在我手動啟動時備份</translation>
     </message>
     <message>
         <source>Error</source>
@@ -97,7 +97,7 @@
     </message>
     <message>
         <source>Can view</source>
-        <translation type="unfinished">Can view</translation>
+        <translation>可檢視</translation>
     </message>
     <message>
         <source>[ProductName] setup was interrupted. Your system has not been modified. To install this program at a later time, please run the installation again.</source>
@@ -125,7 +125,7 @@
     </message>
     <message>
         <source>Only the checked folders are synced to this computer.</source>
-        <translation type="unfinished">Only the checked folders are synced to this computer.</translation>
+        <translation>只有勾選的資料夾會同步到這部電腦。</translation>
     </message>
     <message>
         <source>The backup failed.</source>
@@ -145,7 +145,7 @@
     </message>
     <message>
         <source>Restore this version? The current version will be saved as a previous version.</source>
-        <translation type="unfinished">Restore this version? The current version will be saved as a previous version.</translation>
+        <translation>是否要還原此版本？目前的版本將儲存為先前的版本。</translation>
     </message>
     <message>
         <source>Updating %1...</source>
@@ -173,7 +173,7 @@
     </message>
     <message>
         <source>There are no previous versions of this file.</source>
-        <translation type="unfinished">There are no previous versions of this file.</translation>
+        <translation>此檔案沒有先前的版本。</translation>
     </message>
     <message>
         <source>Backup cancelled</source>
@@ -197,11 +197,11 @@
     </message>
     <message>
         <source>File names</source>
-        <translation type="unfinished">File names</translation>
+        <translation>檔案名稱</translation>
     </message>
     <message>
         <source>Do not sync files larger than</source>
-        <translation type="unfinished">Do not sync files larger than</translation>
+        <translation>不同步大於以下大小的檔案</translation>
     </message>
     <message>
         <source>Write</source>
@@ -217,11 +217,11 @@
     </message>
     <message>
         <source>Restore Files</source>
-        <translation type="unfinished">Restore Files</translation>
+        <translation>還原檔案</translation>
     </message>
     <message>
         <source>Files deleted on this computer are moved to the recycle bin of the shared folder on the server.</source>
-        <translation type="unfinished">Files deleted on this computer are moved to the recycle bin of the shared folder on the server.</translation>
+        <translation>在這部電腦上刪除的檔案會移至伺服器上共用資料夾的資源回收筒。</translation>
     </message>
     <message>
         <source>&amp;Install</source>
@@ -249,11 +249,11 @@
     </message>
     <message>
         <source>Connected through the relay service</source>
-        <translation type="unfinished">Connected through the relay service</translation>
+        <translation>透過中繼服務連線</translation>
     </message>
     <message>
         <source>Connecting through the relay service...</source>
-        <translation type="unfinished">Connecting through the relay service...</translation>
+        <translation>正在透過中繼服務連線...</translation>
     </message>
     <message>
         <source>Install [ProductName] to:</source>
@@ -297,7 +297,7 @@
     </message>
     <message>
         <source>Connection status</source>
-        <translation type="unfinished">Connection status</translation>
+        <translation>連線狀態</translation>
     </message>
     <message>
         <source>The sync service could not be started.</source>
@@ -337,7 +337,7 @@
     </message>
     <message>
         <source>Remove saved account</source>
-        <translation type="unfinished">Remove saved account</translation>
+        <translation>移除已儲存的帳戶</translation>
     </message>
     <message>
         <source>Restore to</source>
@@ -461,7 +461,7 @@
     </message>
     <message>
         <source>Issued by</source>
-        <translation type="unfinished">Issued by</translation>
+        <translation>簽發者</translation>
     </message>
     <message>
         <source>Click Remove to remove [ProductName] from your computer. Click Back to review or change any of your installation settings. Click Cancel to exit the wizard.</source>
@@ -501,7 +501,7 @@
     </message>
     <message>
         <source>Add Rule</source>
-        <translation type="unfinished">Add Rule</translation>
+        <translation>新增規則</translation>
     </message>
     <message>
         <source>Password field</source>
@@ -525,7 +525,7 @@
     </message>
     <message>
         <source>Open Log Folder</source>
-        <translation type="unfinished">Open Log Folder</translation>
+        <translation>開啟記錄資料夾</translation>
     </message>
     <message>
         <source>Cancelled</source>
@@ -537,7 +537,7 @@
     </message>
     <message>
         <source>Backups run automatically at the times you choose. A running backup is not interrupted when its time slot ends.</source>
-        <translation type="unfinished">Backups run automatically at the times you choose. A running backup is not interrupted when its time slot ends.</translation>
+        <translation>備份會在您選擇的時間自動執行。進行中的備份不會因時段結束而中斷。</translation>
     </message>
     <message>
         <source>Export Settings...</source>
@@ -565,7 +565,7 @@
     </message>
     <message>
         <source>Create Sharing Link</source>
-        <translation type="unfinished">Create Sharing Link</translation>
+        <translation>建立共用連結</translation>
     </message>
     <message>
         <source>The sync service stopped unexpectedly.</source>
@@ -577,7 +577,7 @@
     </message>
     <message>
         <source>Folders you uncheck will be removed from this computer but stay on the server.</source>
-        <translation type="unfinished">Folders you uncheck will be removed from this computer but stay on the server.</translation>
+        <translation>取消勾選的資料夾將從這部電腦移除，但仍保留在伺服器上。</translation>
     </message>
     <message>
         <source>Location</source>
@@ -625,7 +625,7 @@
     </message>
     <message>
         <source>Modified by</source>
-        <translation type="unfinished">Modified by</translation>
+        <translation>修改者</translation>
     </message>
     <message>
         <source>bytes</source>
@@ -669,11 +669,11 @@
     </message>
     <message>
         <source>The logs have been saved to %1.</source>
-        <translation type="unfinished">The logs have been saved to %1.</translation>
+        <translation>記錄已儲存至 %1。</translation>
     </message>
     <message>
         <source>Connected through the local network</source>
-        <translation type="unfinished">Connected through the local network</translation>
+        <translation>透過區域網路連線</translation>
     </message>
     <message>
         <source>Refresh</source>
@@ -701,7 +701,7 @@
     </message>
     <message>
         <source>Free Up Space</source>
-        <translation type="unfinished">Free Up Space</translation>
+        <translation>釋放空間</translation>
     </message>
     <message>
         <source>Desktop shortcut</source>
@@ -737,7 +737,7 @@
     </message>
     <message>
         <source>Tell us what went wrong or what you would like to see improved.</source>
-        <translation type="unfinished">Tell us what went wrong or what you would like to see improved.</translation>
+        <translation>告訴我們發生了什麼問題，或您希望我們改進哪些地方。</translation>
     </message>
     <message>
         <source>Default port</source>
@@ -765,11 +765,11 @@
     </message>
     <message>
         <source>Back Up This Folder</source>
-        <translation type="unfinished">Back Up This Folder</translation>
+        <translation>備份此資料夾</translation>
     </message>
     <message>
         <source>Add Account...</source>
-        <translation type="unfinished">Add Account...</translation>
+        <translation>新增帳戶...</translation>
     </message>
     <message>
         <source>Do this for all conflicts</source>
@@ -805,7 +805,7 @@
     </message>
     <message>
         <source>Previous Versions</source>
-        <translation type="unfinished">Previous Versions</translation>
+        <translation>先前的版本</translation>
     </message>
     <message>
         <source>I lost my authentication device</source>
@@ -821,7 +821,7 @@
     </message>
     <message>
         <source>The identity of the server has changed. If you did not expect this, someone may be intercepting your connection.</source>
-        <translation type="unfinished">The identity of the server has changed. If you did not expect this, someone may be intercepting your connection.</translation>
+        <translation>伺服器的身分已變更。如果這不在您的預期之中，可能有人正在攔截您的連線。</translation>
     </message>
     <message>
         <source>Clear History</source>
@@ -841,7 +841,7 @@
     </message>
     <message>
         <source>Opened %1 times</source>
-        <translation type="unfinished">Opened %1 times</translation>
+        <translation>已開啟 %1 次</translation>
     </message>
     <message>
         <source>%1 files backed up, %2 skipped</source>
@@ -869,7 +869,7 @@
     </message>
     <message>
         <source>Run Diagnostics</source>
-        <translation type="unfinished">Run Diagnostics</translation>
+        <translation>執行診斷</translation>
     </message>
     <message>
         <source>Notify me about errors</source>
@@ -881,7 +881,7 @@
     </message>
     <message>
         <source>Separate extensions with commas, for example tmp, bak</source>
-        <translation type="unfinished">Separate extensions with commas, for example tmp, bak</translation>
+        <translation>請以逗號分隔副檔名，例如 tmp, bak</translation>
     </message>
     <message>
         <source>Idle</source>
@@ -977,7 +977,7 @@
     </message>
     <message>
         <source>Running diagnostics...</source>
-        <translation type="unfinished">Running diagnostics...</translation>
+        <translation>正在執行診斷...</translation>
     </message>
     <message>
         <source>Browse...</source>
@@ -985,7 +985,7 @@
     </message>
     <message>
         <source>Skip existing files</source>
-        <translation type="unfinished">Skip existing files</translation>
+        <translation>略過現有檔案</translation>
     </message>
     <message>
         <source>File name</source>
@@ -1045,7 +1045,7 @@
     </message>
     <message>
         <source>Enable debug logging</source>
-        <translation type="unfinished">Enable debug logging</translation>
+        <translation>啟用偵錯記錄</translation>
     </message>
     <message>
         <source>Send anonymous usage statistics to help improve the product</source>
@@ -1061,7 +1061,7 @@
     </message>
     <message>
         <source>The link was created.</source>
-        <translation type="unfinished">The link was created.</translation>
+        <translation>已建立連結。</translation>
     </message>
     <message>
         <source>This server has no shared folder you can access. Ask the administrator for permission.</source>
@@ -1073,7 +1073,7 @@
     </message>
     <message>
         <source>Restore files as they were on</source>
-        <translation type="unfinished">Restore files as they were on</translation>
+        <translation>將檔案還原為以下時間的狀態</translation>
     </message>
     <message>
         <source>Resume</source>
@@ -1093,7 +1093,7 @@
     </message>
     <message>
         <source>This rule already exists.</source>
-        <translation type="unfinished">This rule already exists.</translation>
+        <translation>此規則已存在。</translation>
     </message>
     <message>
         <source>List of recent file changes</source>
@@ -1121,7 +1121,7 @@
     </message>
     <message>
         <source>Diagnostics</source>
-        <translation type="unfinished">Diagnostics</translation>
+        <translation>診斷</translation>
     </message>
     <message>
         <source>Unable to read %1.</source>
@@ -1217,7 +1217,7 @@
     </message>
     <message>
         <source>Select the files and folders to restore.</source>
-        <translation type="unfinished">Select the files and folders to restore.</translation>
+        <translation>請選取要還原的檔案和資料夾。</translation>
     </message>
     <message>
         <source>Cache</source>
@@ -1253,7 +1253,7 @@
     </message>
     <message>
         <source>View Certificate</source>
-        <translation type="unfinished">View Certificate</translation>
+        <translation>檢視憑證</translation>
     </message>
     <message>
         <source>minutes</source>
@@ -1261,7 +1261,7 @@
     </message>
     <message>
         <source>Not synced</source>
-        <translation type="unfinished">Not synced</translation>
+        <translation>未同步</translation>
     </message>
     <message>
         <source>Online Help</source>
@@ -1277,11 +1277,11 @@
     </message>
     <message>
         <source>The link could not be copied.</source>
-        <translation type="unfinished">The link could not be copied.</translation>
+        <translation>無法複製連結。</translation>
     </message>
     <message>
         <source>Run a missed backup when the computer starts</source>
-        <translation type="unfinished">Run a missed backup when the computer starts</translation>
+        <translation>電腦啟動時執行錯過的備份</translation>
     </message>
     <message>
         <source>Every %1 hours</source>
@@ -1313,7 +1313,7 @@
     </message>
     <message>
         <source>Filters</source>
-        <translation type="unfinished">Filters</translation>
+        <translation>篩選</translation>
     </message>
     <message>
         <source>Disk Size</source>
@@ -1329,7 +1329,7 @@
     </message>
     <message>
         <source>Remove Rule</source>
-        <translation type="unfinished">Remove Rule</translation>
+        <translation>移除規則</translation>
     </message>
     <message>
         <source>Your session has expired. Please sign in again.</source>
@@ -1353,7 +1353,7 @@
     </message>
     <message>
         <source>Overwrite existing files</source>
-        <translation type="unfinished">Overwrite existing files</translation>
+        <translation>覆寫現有檔案</translation>
     </message>
     <message>
         <source>Unpacking %1...</source>
@@ -1373,7 +1373,7 @@
     </message>
     <message>
         <source>Change Password...</source>
-        <translation type="unfinished">Change Password...</translation>
+        <translation>變更密碼...</translation>
     </message>
     <message>
         <source>Syncing is paused to save battery power.</source>
@@ -1437,7 +1437,7 @@
     </message>
     <message>
         <source>Protect with a password</source>
-        <translation type="unfinished">Protect with a password</translation>
+        <translation>以密碼保護</translation>
     </message>
     <message>
         <source>Enter a rate between 1 and 1048576 KB/s.</source>
@@ -1457,7 +1457,7 @@
     </message>
     <message>
         <source>The rule %1 is not valid.</source>
-        <translation type="unfinished">The rule %1 is not valid.</translation>
+        <translation>規則 %1 無效。</translation>
     </message>
     <message>
         <source>Deleted files can be restored from the recycle bin of the shared folder.</source>
@@ -1465,7 +1465,7 @@
     </message>
     <message>
         <source>Unlimited</source>
-        <translation type="unfinished">Unlimited</translation>
+        <translation>無限制</translation>
     </message>
     <message>
         <source>Stop</source>
@@ -1489,7 +1489,7 @@
     </message>
     <message>
         <source>Log level</source>
-        <translation type="unfinished">Log level</translation>
+        <translation>記錄層級</translation>
     </message>
     <message>
         <source>Password</source>
@@ -1549,7 +1549,7 @@
     </message>
     <message>
         <source>Remember me</source>
-        <translation type="unfinished">Remember me</translation>
+        <translation>記住我</translation>
     </message>
     <message>
         <source>Weekly</source>
@@ -1577,7 +1577,7 @@
     </message>
     <message>
         <source>Select Folder</source>
-        <translation type="unfinished">Select Folder</translation>
+        <translation>選取資料夾</translation>
     </message>
     <message>
         <source>Please wait while the Setup Wizard repairs [ProductName].</source>
@@ -1629,7 +1629,7 @@
     </message>
     <message>
         <source>Logs</source>
-        <translation type="unfinished">Logs</translation>
+        <translation>記錄</translation>
     </message>
     <message>
         <source>List of sync and backup tasks</source>
@@ -1645,7 +1645,7 @@
     </message>
     <message>
         <source>Select All</source>
-        <translation type="unfinished">Select All</translation>
+        <translation>全選</translation>
     </message>
     <message>
         <source>Syncing %1</source>
@@ -1657,7 +1657,7 @@
     </message>
     <message>
         <source>Your feedback could not be sent. Please try again later.</source>
-        <translation type="unfinished">Your feedback could not be sent. Please try again later.</translation>
+        <translation>無法傳送您的意見。請稍後再試。</translation>
     </message>
     <message>
         <source>File manager integration</source>
@@ -1677,7 +1677,7 @@
     </message>
     <message>
         <source>Sync new folders automatically</source>
-        <translation type="unfinished">Sync new folders automatically</translation>
+        <translation>自動同步新資料夾</translation>
     </message>
     <message>
         <source>Check for Updates</source>
@@ -1693,7 +1693,7 @@
     </message>
     <message>
         <source>Server version</source>
-        <translation type="unfinished">Server version</translation>
+        <translation>伺服器版本</translation>
     </message>
     <message>
         <source>Quenmark Zelto Client was removed from your computer.</source>
@@ -1797,11 +1797,11 @@
     </message>
     <message>
         <source>Recycle Bin</source>
-        <translation type="unfinished">Recycle Bin</translation>
+        <translation>資源回收筒</translation>
     </message>
     <message>
         <source>Back up changes continuously</source>
-        <translation type="unfinished">Back up changes continuously</translation>
+        <translation>持續備份變更</translation>
     </message>
     <message>
         <source>Source folders</source>
@@ -1873,7 +1873,7 @@
     </message>
     <message>
         <source>Copyright (c) Quenmark. All rights reserved.</source>
-        <translation type="unfinished">Copyright (c) Quenmark. All rights reserved.</translation>
+        <translation>Copyright (c) Quenmark。保留一切權利。</translation>
     </message>
     <message>
         <source>Remove Device</source>
@@ -1889,7 +1889,7 @@
     </message>
     <message>
         <source>Downloading on demand...</source>
-        <translation type="unfinished">Downloading on demand...</translation>
+        <translation>正在隨選下載...</translation>
     </message>
     <message>
         <source>Sign-in required</source>
@@ -1925,7 +1925,7 @@
     </message>
     <message>
         <source>Back up only when the computer is plugged in</source>
-        <translation type="unfinished">Back up only when the computer is plugged in</translation>
+        <translation>僅在電腦接上電源時備份</translation>
     </message>
     <message>
         <source>Resume Syncing</source>
@@ -1945,7 +1945,7 @@
     </message>
     <message>
         <source>Run on</source>
-        <translation type="unfinished">Run on</translation>
+        <translation>執行日期</translation>
     </message>
     <message>
         <source>Quit</source>
@@ -1961,7 +1961,7 @@
     </message>
     <message>
         <source>You have been signed out.</source>
-        <translation type="unfinished">You have been signed out.</translation>
+        <translation>您已登出。</translation>
     </message>
     <message>
         <source>Sync</source>
@@ -2005,7 +2005,7 @@
     </message>
     <message>
         <source>Export Logs...</source>
-        <translation type="unfinished">Export Logs...</translation>
+        <translation>匯出記錄...</translation>
     </message>
     <message>
         <source>Syncing has resumed</source>
@@ -2057,7 +2057,7 @@
     </message>
     <message>
         <source>%1 used of %2</source>
-        <translation type="unfinished">%1 used of %2</translation>
+        <translation>已使用 %1，共 %2</translation>
     </message>
     <message>
         <source>Version Retention</source>
@@ -2077,11 +2077,11 @@
     </message>
     <message>
         <source>On-demand sync is not supported on this file system.</source>
-        <translation type="unfinished">On-demand sync is not supported on this file system.</translation>
+        <translation>此檔案系統不支援隨選同步。</translation>
     </message>
     <message>
         <source>Connected through the Internet</source>
-        <translation type="unfinished">Connected through the Internet</translation>
+        <translation>透過網際網路連線</translation>
     </message>
     <message>
         <source>&amp;Retry</source>
@@ -2117,11 +2117,11 @@
     </message>
     <message>
         <source>Do not sync hidden files</source>
-        <translation type="unfinished">Do not sync hidden files</translation>
+        <translation>不同步隱藏檔案</translation>
     </message>
     <message>
         <source>Sync This Folder</source>
-        <translation type="unfinished">Sync This Folder</translation>
+        <translation>同步此資料夾</translation>
     </message>
     <message>
         <source>%1 is very large. Uploading it may take a long time.</source>
@@ -2133,7 +2133,7 @@
     </message>
     <message>
         <source>Enter the verification code</source>
-        <translation type="unfinished">Enter the verification code</translation>
+        <translation>請輸入驗證碼</translation>
     </message>
     <message>
         <source>The passwords do not match.</source>
@@ -2141,7 +2141,7 @@
     </message>
     <message>
         <source>The security certificate of %1 is not trusted. Your connection may not be secure.</source>
-        <translation type="unfinished">The security certificate of %1 is not trusted. Your connection may not be secure.</translation>
+        <translation>%1 的安全性憑證不受信任。您的連線可能不安全。</translation>
     </message>
     <message>
         <source>Done</source>
@@ -2185,7 +2185,7 @@
     </message>
     <message>
         <source>Open in Browser</source>
-        <translation type="unfinished">Open in Browser</translation>
+        <translation>在瀏覽器中開啟</translation>
     </message>
     <message>
         <source>Task %1, status %2</source>
@@ -2197,7 +2197,7 @@
     </message>
     <message>
         <source>Relay ID</source>
-        <translation type="unfinished">Relay ID</translation>
+        <translation>中繼 ID</translation>
     </message>
     <message>
         <source>Sign In</source>
@@ -2221,7 +2221,7 @@
     </message>
     <message>
         <source>Your storage space on %1 is almost full.</source>
-        <translation type="unfinished">Your storage space on %1 is almost full.</translation>
+        <translation>您在 %1 上的儲存空間即將用盡。</translation>
     </message>
     <message>
         <source>Install updates automatically</source>
@@ -2281,7 +2281,7 @@
     </message>
     <message>
         <source>Excluded from sync</source>
-        <translation type="unfinished">Excluded from sync</translation>
+        <translation>已從同步中排除</translation>
     </message>
     <message>
         <source>Syncing %1 files</source>
@@ -2297,7 +2297,7 @@
     </message>
     <message>
         <source>Shared</source>
-        <translation type="unfinished">Shared</translation>
+        <translation>已共用</translation>
     </message>
     <message>
         <source>seconds</source>
@@ -2341,7 +2341,7 @@
     </message>
     <message>
         <source>Version %1 (build %2)</source>
-        <translation type="unfinished">Version %1 (build %2)</translation>
+        <translation>版本 %1（組建 %2）</translation>
     </message>
     <message>
         <source>Launch [ProductName] now</source>
@@ -2353,11 +2353,11 @@
     </message>
     <message>
         <source>No results found.</source>
-        <translation type="unfinished">No results found.</translation>
+        <translation>找不到結果。</translation>
     </message>
     <message>
         <source>Copy Sharing Link</source>
-        <translation type="unfinished">Copy Sharing Link</translation>
+        <translation>複製共用連結</translation>
     </message>
     <message>
         <source>The task no longer exists.</source>
@@ -2401,7 +2401,7 @@
     </message>
     <message>
         <source>Valid until</source>
-        <translation type="unfinished">Valid until</translation>
+        <translation>有效期限</translation>
     </message>
     <message>
         <source>The history was exported to %1.</source>
@@ -2409,11 +2409,11 @@
     </message>
     <message>
         <source>Files and folders that match these rules are not synced.</source>
-        <translation type="unfinished">Files and folders that match these rules are not synced.</translation>
+        <translation>符合這些規則的檔案和資料夾不會同步。</translation>
     </message>
     <message>
         <source>Available offline</source>
-        <translation type="unfinished">Available offline</translation>
+        <translation>可離線使用</translation>
     </message>
     <message>
         <source>The files have been restored.</source>
@@ -2481,7 +2481,7 @@
     </message>
     <message>
         <source>Online only</source>
-        <translation type="unfinished">Online only</translation>
+        <translation>僅線上</translation>
     </message>
     <message>
         <source>Up one level</source>
@@ -2529,7 +2529,7 @@
     </message>
     <message>
         <source>User</source>
-        <translation type="unfinished">User</translation>
+        <translation>使用者</translation>
     </message>
     <message>
         <source>Downloading the update... %1%</source>
@@ -2569,7 +2569,7 @@
     </message>
     <message>
         <source>Switch Account</source>
-        <translation type="unfinished">Switch Account</translation>
+        <translation>切換帳戶</translation>
     </message>
     <message>
         <source>Ready</source>
@@ -2581,7 +2581,7 @@
     </message>
     <message>
         <source>Restore This Version</source>
-        <translation type="unfinished">Restore This Version</translation>
+        <translation>還原此版本</translation>
     </message>
     <message>
         <source>The destination shared folder could not be found on the server. Select another destination.</source>
@@ -2613,7 +2613,7 @@
     </message>
     <message>
         <source>Storage</source>
-        <translation type="unfinished">Storage</translation>
+        <translation>儲存空間</translation>
     </message>
     <message>
         <source>Pause syncing when running on battery power</source>
@@ -2621,7 +2621,7 @@
     </message>
     <message>
         <source>Enter your server address, username and password.</source>
-        <translation type="unfinished">Enter your server address, username and password.</translation>
+        <translation>請輸入伺服器位址、使用者名稱和密碼。</translation>
     </message>
     <message>
         <source>Every %1 minutes</source>
@@ -2649,7 +2649,7 @@
     </message>
     <message>
         <source>Frequency</source>
-        <translation type="unfinished">Frequency</translation>
+        <translation>頻率</translation>
     </message>
     <message>
         <source>Play a sound</source>
@@ -2681,7 +2681,7 @@
     </message>
     <message>
         <source>Remove the local copies of the selected files? They remain on the server and are downloaded again when you open them.</source>
-        <translation type="unfinished">Remove the local copies of the selected files? They remain on the server and are downloaded again when you open them.</translation>
+        <translation>是否要移除所選檔案的本機複本？檔案仍保留在伺服器上，開啟時會重新下載。</translation>
     </message>
     <message>
         <source>Install Now</source>
@@ -2697,11 +2697,11 @@
     </message>
     <message>
         <source>Restoring %1 of %2 files...</source>
-        <translation type="unfinished">Restoring %1 of %2 files...</translation>
+        <translation>正在還原 %1 / %2 個檔案...</translation>
     </message>
     <message>
         <source>File extensions</source>
-        <translation type="unfinished">File extensions</translation>
+        <translation>副檔名</translation>
     </message>
     <message>
         <source>The update package is damaged or has an invalid signature.</source>
@@ -2749,7 +2749,7 @@
     </message>
     <message>
         <source>Debug logging records detailed information and may slow down syncing. Turn it off when you are done.</source>
-        <translation type="unfinished">Debug logging records detailed information and may slow down syncing. Turn it off when you are done.</translation>
+        <translation>偵錯記錄會記下詳細資訊，可能使同步變慢。完成後請將其關閉。</translation>
     </message>
     <message>
         <source>Destination</source>
@@ -2761,7 +2761,7 @@
     </message>
     <message>
         <source>Day of the month</source>
-        <translation type="unfinished">Day of the month</translation>
+        <translation>每月的第幾天</translation>
     </message>
     <message>
         <source>The local database is damaged. Quenmark Zelto Client will rebuild it.</source>
@@ -2837,7 +2837,7 @@
     </message>
     <message>
         <source>Available when online</source>
-        <translation type="unfinished">Available when online</translation>
+        <translation>連線時可用</translation>
     </message>
     <message>
         <source>Back</source>
@@ -2845,7 +2845,7 @@
     </message>
     <message>
         <source>Deselect All</source>
-        <translation type="unfinished">Deselect All</translation>
+        <translation>全部取消選取</translation>
     </message>
     <message>
         <source>Total size</source>
@@ -2949,11 +2949,11 @@
     </message>
     <message>
         <source>Synced</source>
-        <translation type="unfinished">Synced</translation>
+        <translation>已同步</translation>
     </message>
     <message>
         <source>Last day of the month</source>
-        <translation type="unfinished">Last day of the month</translation>
+        <translation>每月的最後一天</translation>
     </message>
     <message>
         <source>Keep the version on this computer</source>
@@ -2973,7 +2973,7 @@
     </message>
     <message>
         <source>Storage Details</source>
-        <translation type="unfinished">Storage Details</translation>
+        <translation>儲存空間詳細資料</translation>
     </message>
     <message>
         <source>Apply limits only during these hours</source>
@@ -3025,11 +3025,11 @@
     </message>
     <message>
         <source>Retry Now</source>
-        <translation type="unfinished">Retry Now</translation>
+        <translation>立即重試</translation>
     </message>
     <message>
         <source>%1 of %2 used</source>
-        <translation type="unfinished">%1 of %2 used</translation>
+        <translation>已使用 %1，共 %2</translation>
     </message>
     <message>
         <source>Skipped</source>
@@ -3037,7 +3037,7 @@
     </message>
     <message>
         <source>You have used %1 of your storage quota.</source>
-        <translation type="unfinished">You have used %1 of your storage quota.</translation>
+        <translation>您已使用儲存配額的 %1。</translation>
     </message>
     <message>
         <source>A newer version of [ProductName] is already installed. Setup will now exit.</source>
@@ -3045,7 +3045,7 @@
     </message>
     <message>
         <source>No problem was found.</source>
-        <translation type="unfinished">No problem was found.</translation>
+        <translation>未發現任何問題。</translation>
     </message>
     <message>
         <source>Keep files on the server that were deleted on this computer</source>
@@ -3081,7 +3081,7 @@
     </message>
     <message>
         <source>Back up only when the computer is idle</source>
-        <translation type="unfinished">Back up only when the computer is idle</translation>
+        <translation>僅在電腦閒置時備份</translation>
     </message>
     <message>
         <source>Open the folder on the server in a web browser</source>
@@ -3097,7 +3097,7 @@
     </message>
     <message>
         <source>Your email address (optional)</source>
-        <translation type="unfinished">Your email address (optional)</translation>
+        <translation>您的電子郵件地址（選填）</translation>
     </message>
     <message>
         <source>Progress</source>
@@ -3125,7 +3125,7 @@
     </message>
     <message>
         <source>Select Folders</source>
-        <translation type="unfinished">Select Folders</translation>
+        <translation>選取資料夾</translation>
     </message>
     <message>
         <source>The file is locked by another application.</source>
@@ -3137,7 +3137,7 @@
     </message>
     <message>
         <source>Thank you! Your feedback has been sent.</source>
-        <translation type="unfinished">Thank you! Your feedback has been sent.</translation>
+        <translation>謝謝！您的意見已送出。</translation>
     </message>
     <message>
         <source>Sync directly with computers on the same network when possible</source>
@@ -3185,7 +3185,7 @@
     </message>
     <message>
         <source>Expiration date</source>
-        <translation type="unfinished">Expiration date</translation>
+        <translation>到期日</translation>
     </message>
     <message>
         <source>The disk where your sync folder is located is almost full.</source>
@@ -3205,7 +3205,7 @@
     </message>
     <message>
         <source>Copy Link</source>
-        <translation type="unfinished">Copy Link</translation>
+        <translation>複製連結</translation>
     </message>
     <message>
         <source>&lt; &amp;Back</source>
@@ -3213,7 +3213,7 @@
     </message>
     <message>
         <source>View Previous Versions</source>
-        <translation type="unfinished">View Previous Versions</translation>
+        <translation>檢視先前的版本</translation>
     </message>
     <message>
         <source>Complete the sign-in in your web browser.</source>
@@ -3233,7 +3233,7 @@
     </message>
     <message>
         <source>Always Keep on This Device</source>
-        <translation type="unfinished">Always Keep on This Device</translation>
+        <translation>一律保留在此裝置上</translation>
     </message>
     <message>
         <source>You do not have write permission for the destination shared folder.</source>
@@ -3257,7 +3257,7 @@
     </message>
     <message>
         <source>Model</source>
-        <translation type="unfinished">Model</translation>
+        <translation>型號</translation>
     </message>
     <message>
         <source>&amp;Abort</source>
@@ -3273,7 +3273,7 @@
     </message>
     <message>
         <source>This link has expired.</source>
-        <translation type="unfinished">This link has expired.</translation>
+        <translation>此連結已過期。</translation>
     </message>
     <message>
         <source>Installing [ProductName]</source>
@@ -3301,11 +3301,11 @@
     </message>
     <message>
         <source>Share with users on the server</source>
-        <translation type="unfinished">Share with users on the server</translation>
+        <translation>與伺服器上的使用者共用</translation>
     </message>
     <message>
         <source>Can edit</source>
-        <translation type="unfinished">Can edit</translation>
+        <translation>可編輯</translation>
     </message>
     <message>
         <source>Wednesday</source>
@@ -3333,7 +3333,7 @@
     </message>
     <message>
         <source>Saved accounts</source>
-        <translation type="unfinished">Saved accounts</translation>
+        <translation>已儲存的帳戶</translation>
     </message>
     <message>
         <source>Restore...</source>
@@ -3341,11 +3341,11 @@
     </message>
     <message>
         <source>Attach diagnostic logs</source>
-        <translation type="unfinished">Attach diagnostic logs</translation>
+        <translation>附加診斷記錄</translation>
     </message>
     <message>
         <source>%1 results</source>
-        <translation type="unfinished">%1 results</translation>
+        <translation>%1 個結果</translation>
     </message>
     <message>
         <source>Open Sync Folder</source>
@@ -3361,7 +3361,7 @@
     </message>
     <message>
         <source>View on Web Portal</source>
-        <translation type="unfinished">View on Web Portal</translation>
+        <translation>在網頁入口中檢視</translation>
     </message>
     <message>
         <source>Open the local folder</source>
@@ -3369,7 +3369,7 @@
     </message>
     <message>
         <source>Permission</source>
-        <translation type="unfinished">Permission</translation>
+        <translation>權限</translation>
     </message>
     <message>
         <source>Deleted</source>
@@ -3393,7 +3393,7 @@
     </message>
     <message>
         <source>Server name</source>
-        <translation type="unfinished">Server name</translation>
+        <translation>伺服器名稱</translation>
     </message>
     <message>
         <source>&amp;Print</source>
@@ -3401,11 +3401,11 @@
     </message>
     <message>
         <source>Signed in as %1</source>
-        <translation type="unfinished">Signed in as %1</translation>
+        <translation>已登入為 %1</translation>
     </message>
     <message>
         <source>The recycle bin is not enabled for this shared folder. Deleted files cannot be restored.</source>
-        <translation type="unfinished">The recycle bin is not enabled for this shared folder. Deleted files cannot be restored.</translation>
+        <translation>此共用資料夾未啟用資源回收筒。已刪除的檔案無法還原。</translation>
     </message>
     <message>
         <source>Uploading %1</source>
@@ -3497,7 +3497,7 @@
     </message>
     <message>
         <source>Issued to</source>
-        <translation type="unfinished">Issued to</translation>
+        <translation>發給</translation>
     </message>
     <message>
         <source>More actions</source>
@@ -3505,11 +3505,11 @@
     </message>
     <message>
         <source>Download This Version</source>
-        <translation type="unfinished">Download This Version</translation>
+        <translation>下載此版本</translation>
     </message>
     <message>
         <source>Include in Sync</source>
-        <translation type="unfinished">Include in Sync</translation>
+        <translation>納入同步</translation>
     </message>
     <message>
         <source>%1, %2</source>
@@ -3565,7 +3565,7 @@
     </message>
     <message>
         <source>Back up on a schedule</source>
-        <translation type="unfinished">Back up on a schedule</translation>
+        <translation>依排程備份</translation>
     </message>
     <message>
         <source>&amp;Keep my settings and sync tasks</source>
@@ -3573,7 +3573,7 @@
     </message>
     <message>
         <source>Restore Defaults</source>
-        <translation type="unfinished">Restore Defaults</translation>
+        <translation>還原預設值</translation>
     </message>
     <message>
         <source>Notifications</source>
@@ -3585,7 +3585,7 @@
     </message>
     <message>
         <source>Never expires</source>
-        <translation type="unfinished">Never expires</translation>
+        <translation>永不過期</translation>
     </message>
     <message>
         <source>Select a server from the list or enter its address.</source>
@@ -3601,19 +3601,19 @@
     </message>
     <message>
         <source>The server is offline.</source>
-        <translation type="unfinished">The server is offline.</translation>
+        <translation>伺服器離線。</translation>
     </message>
     <message>
         <source>Open Recycle Bin</source>
-        <translation type="unfinished">Open Recycle Bin</translation>
+        <translation>開啟資源回收筒</translation>
     </message>
     <message>
         <source>Exclude from Sync</source>
-        <translation type="unfinished">Exclude from Sync</translation>
+        <translation>從同步中排除</translation>
     </message>
     <message>
         <source>Send</source>
-        <translation type="unfinished">Send</translation>
+        <translation>傳送</translation>
     </message>
     <message>
         <source>Version on the server</source>
@@ -3669,7 +3669,7 @@
     </message>
     <message>
         <source>Do not sync temporary files</source>
-        <translation type="unfinished">Do not sync temporary files</translation>
+        <translation>不同步暫存檔案</translation>
     </message>
     <message>
         <source>Unable to unpack the installation package.</source>
@@ -3717,7 +3717,7 @@
     </message>
     <message>
         <source>Certificate Warning</source>
-        <translation type="unfinished">Certificate Warning</translation>
+        <translation>憑證警告</translation>
     </message>
     <message>
         <source>Remember my password</source>
@@ -3737,7 +3737,7 @@
     </message>
     <message>
         <source>Share</source>
-        <translation type="unfinished">Share</translation>
+        <translation>共用</translation>
     </message>
     <message>
         <source>Show Window</source>
@@ -3789,7 +3789,7 @@
     </message>
     <message>
         <source>Last run time</source>
-        <translation type="unfinished">Last run time</translation>
+        <translation>上次執行時間</translation>
     </message>
     <message>
         <source>Backup finished with errors</source>
@@ -3817,7 +3817,7 @@
     </message>
     <message>
         <source>Stop Sharing</source>
-        <translation type="unfinished">Stop Sharing</translation>
+        <translation>停止共用</translation>
     </message>
     <message>
         <source>Unable to connect to the server. Check your network connection and the server address.</source>

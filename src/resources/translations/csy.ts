@@ -61,7 +61,7 @@
     </message>
     <message>
         <source>Continue Anyway</source>
-        <translation type="unfinished">Continue Anyway</translation>
+        <translation>Přesto pokračovat</translation>
     </message>
     <message>
         <source>%1 was not synced because it matches a filter rule.</source>
@@ -77,7 +77,7 @@
     </message>
     <message>
         <source>A relay connection can be slower than a direct connection.</source>
-        <translation type="unfinished">A relay connection can be slower than a direct connection.</translation>
+        <translation>Připojení přes přenos může být pomalejší než přímé připojení.</translation>
     </message>
     <message>
         <source>Encryption key</source>
@@ -85,7 +85,7 @@
     </message>
     <message>
         <source>Back up only when I start it manually</source>
-        <translation type="unfinished">Back up only when I start it manually</translation>
+        <translation>Zálohovat jen po ručním spuštění</translation>
     </message>
     <message>
         <source>Error</source>
@@ -97,7 +97,7 @@
     </message>
     <message>
         <source>Can view</source>
-        <translation type="unfinished">Can view</translation>
+        <translation>Může zobrazit</translation>
     </message>
     <message>
         <source>[ProductName] setup was interrupted. Your system has not been modified. To install this program at a later time, please run the installation again.</source>
@@ -125,7 +125,7 @@
     </message>
     <message>
         <source>Only the checked folders are synced to this computer.</source>
-        <translation type="unfinished">Only the checked folders are synced to this computer.</translation>
+        <translation>Do tohoto počítače se synchronizují jen zaškrtnuté složky.</translation>
     </message>
     <message>
         <source>The backup failed.</source>
@@ -145,7 +145,7 @@
     </message>
     <message>
         <source>Restore this version? The current version will be saved as a previous version.</source>
-        <translation type="unfinished">Restore this version? The current version will be saved as a previous version.</translation>
+        <translation>Obnovit tuto verzi? Aktuální verze se uloží jako předchozí verze.</translation>
     </message>
     <message>
         <source>Updating %1...</source>
@@ -173,7 +173,7 @@
     </message>
     <message>
         <source>There are no previous versions of this file.</source>
-        <translation type="unfinished">There are no previous versions of this file.</translation>
+        <translation>Tento soubor nemá žádné předchozí verze.</translation>
     </message>
     <message>
         <source>Backup cancelled</source>
@@ -197,11 +197,11 @@
     </message>
     <message>
         <source>File names</source>
-        <translation type="unfinished">File names</translation>
+        <translation>Názvy souborů</translation>
     </message>
     <message>
         <source>Do not sync files larger than</source>
-        <translation type="unfinished">Do not sync files larger than</translation>
+        <translation>Nesynchronizovat soubory větší než</translation>
     </message>
     <message>
         <source>Write</source>
@@ -217,11 +217,11 @@
     </message>
     <message>
         <source>Restore Files</source>
-        <translation type="unfinished">Restore Files</translation>
+        <translation>Obnovit soubory</translation>
     </message>
     <message>
         <source>Files deleted on this computer are moved to the recycle bin of the shared folder on the server.</source>
-        <translation type="unfinished">Files deleted on this computer are moved to the recycle bin of the shared folder on the server.</translation>
+        <translation>Soubory odstraněné v tomto počítači se přesunou do koše sdílené složky na serveru.</translation>
     </message>
     <message>
         <source>&amp;Install</source>
@@ -249,11 +249,11 @@
     </message>
     <message>
         <source>Connected through the relay service</source>
-        <translation type="unfinished">Connected through the relay service</translation>
+        <translation>Připojeno přes přenosovou službu</translation>
     </message>
     <message>
         <source>Connecting through the relay service...</source>
-        <translation type="unfinished">Connecting through the relay service...</translation>
+        <translation>Připojování přes přenosovou službu...</translation>
     </message>
     <message>
         <source>Install [ProductName] to:</source>
@@ -297,7 +297,7 @@
     </message>
     <message>
         <source>Connection status</source>
-        <translation type="unfinished">Connection status</translation>
+        <translation>Stav připojení</translation>
     </message>
     <message>
         <source>The sync service could not be started.</source>
@@ -337,7 +337,7 @@
     </message>
     <message>
         <source>Remove saved account</source>
-        <translation type="unfinished">Remove saved account</translation>
+        <translation>Odebrat uložený účet</translation>
     </message>
     <message>
         <source>Restore to</source>
@@ -461,7 +461,7 @@
     </message>
     <message>
         <source>Issued by</source>
-        <translation type="unfinished">Issued by</translation>
+        <translation>Vystavitel</translation>
     </message>
     <message>
         <source>Click Remove to remove [ProductName] from your computer. Click Back to review or change any of your installation settings. Click Cancel to exit the wizard.</source>
@@ -501,7 +501,7 @@
     </message>
     <message>
         <source>Add Rule</source>
-        <translation type="unfinished">Add Rule</translation>
+        <translation>Přidat pravidlo</translation>
     </message>
     <message>
         <source>Password field</source>
@@ -525,7 +525,7 @@
     </message>
     <message>
         <source>Open Log Folder</source>
-        <translation type="unfinished">Open Log Folder</translation>
+        <translation>Otevřít složku protokolů</translation>
     </message>
     <message>
         <source>Cancelled</source>
@@ -537,7 +537,7 @@
     </message>
     <message>
         <source>Backups run automatically at the times you choose. A running backup is not interrupted when its time slot ends.</source>
-        <translation type="unfinished">Backups run automatically at the times you choose. A running backup is not interrupted when its time slot ends.</translation>
+        <translation>Zálohování probíhá automaticky ve zvolených časech. Probíhající záloha se po skončení časového okna nepřeruší.</translation>
     </message>
     <message>
         <source>Export Settings...</source>
@@ -565,7 +565,7 @@
     </message>
     <message>
         <source>Create Sharing Link</source>
-        <translation type="unfinished">Create Sharing Link</translation>
+        <translation>Vytvořit odkaz ke sdílení</translation>
     </message>
     <message>
         <source>The sync service stopped unexpectedly.</source>
@@ -577,7 +577,7 @@
     </message>
     <message>
         <source>Folders you uncheck will be removed from this computer but stay on the server.</source>
-        <translation type="unfinished">Folders you uncheck will be removed from this computer but stay on the server.</translation>
+        <translation>Složky, u kterých zrušíte zaškrtnutí, budou z tohoto počítače odebrány, ale na serveru zůstanou.</translation>
     </message>
     <message>
         <source>Location</source>
@@ -625,7 +625,7 @@
     </message>
     <message>
         <source>Modified by</source>
-        <translation type="unfinished">Modified by</translation>
+        <translation>Změnil(a)</translation>
     </message>
     <message>
         <source>bytes</source>
@@ -669,11 +669,11 @@
     </message>
     <message>
         <source>The logs have been saved to %1.</source>
-        <translation type="unfinished">The logs have been saved to %1.</translation>
+        <translation>Protokoly byly uloženy do %1.</translation>
     </message>
     <message>
         <source>Connected through the local network</source>
-        <translation type="unfinished">Connected through the local network</translation>
+        <translation>Připojeno přes místní síť</translation>
     </message>
     <message>
         <source>Refresh</source>
@@ -701,7 +701,7 @@
     </message>
     <message>
         <source>Free Up Space</source>
-        <translation type="unfinished">Free Up Space</translation>
+        <translation>Uvolnit místo</translation>
     </message>
     <message>
         <source>Desktop shortcut</source>
@@ -737,7 +737,7 @@
     </message>
     <message>
         <source>Tell us what went wrong or what you would like to see improved.</source>
-        <translation type="unfinished">Tell us what went wrong or what you would like to see improved.</translation>
+        <translation>Napište nám, co nefungovalo nebo co bychom měli zlepšit.</translation>
     </message>
     <message>
         <source>Default port</source>
@@ -765,11 +765,11 @@
     </message>
     <message>
         <source>Back Up This Folder</source>
-        <translation type="unfinished">Back Up This Folder</translation>
+        <translation>Zálohovat tuto složku</translation>
     </message>
     <message>
         <source>Add Account...</source>
-        <translation type="unfinished">Add Account...</translation>
+        <translation>Přidat účet...</translation>
     </message>
     <message>
         <source>Do this for all conflicts</source>
@@ -805,7 +805,7 @@
     </message>
     <message>
         <source>Previous Versions</source>
-        <translation type="unfinished">Previous Versions</translation>
+        <translation>Předchozí verze</translation>
     </message>
     <message>
         <source>I lost my authentication device</source>
@@ -821,7 +821,7 @@
     </message>
     <message>
         <source>The identity of the server has changed. If you did not expect this, someone may be intercepting your connection.</source>
-        <translation type="unfinished">The identity of the server has changed. If you did not expect this, someone may be intercepting your connection.</translation>
+        <translation>Identita serveru se změnila. Pokud jste to nečekali, někdo se možná pokouší zachytit vaše připojení.</translation>
     </message>
     <message>
         <source>Clear History</source>
@@ -841,7 +841,7 @@
     </message>
     <message>
         <source>Opened %1 times</source>
-        <translation type="unfinished">Opened %1 times</translation>
+        <translation>Počet otevření: %1</translation>
     </message>
     <message>
         <source>%1 files backed up, %2 skipped</source>
@@ -869,7 +869,7 @@
     </message>
     <message>
         <source>Run Diagnostics</source>
-        <translation type="unfinished">Run Diagnostics</translation>
+        <translation>Spustit diagnostiku</translation>
     </message>
     <message>
         <source>Notify me about errors</source>
@@ -881,7 +881,7 @@
     </message>
     <message>
         <source>Separate extensions with commas, for example tmp, bak</source>
-        <translation type="unfinished">Separate extensions with commas, for example tmp, bak</translation>
+        <translation>Přípony oddělte čárkami, například tmp, bak</translation>
     </message>
     <message>
         <source>Idle</source>
@@ -977,7 +977,7 @@
     </message>
     <message>
         <source>Running diagnostics...</source>
-        <translation type="unfinished">Running diagnostics...</translation>
+        <translation>Probíhá diagnostika...</translation>
     </message>
     <message>
         <source>Browse...</source>
@@ -985,7 +985,7 @@
     </message>
     <message>
         <source>Skip existing files</source>
-        <translation type="unfinished">Skip existing files</translation>
+        <translation>Přeskočit existující soubory</translation>
     </message>
     <message>
         <source>File name</source>
@@ -1045,7 +1045,7 @@
     </message>
     <message>
         <source>Enable debug logging</source>
-        <translation type="unfinished">Enable debug logging</translation>
+        <translation>Zapnout ladicí protokolování</translation>
     </message>
     <message>
         <source>Send anonymous usage statistics to help improve the product</source>
@@ -1061,7 +1061,7 @@
     </message>
     <message>
         <source>The link was created.</source>
-        <translation type="unfinished">The link was created.</translation>
+        <translation>Odkaz byl vytvořen.</translation>
     </message>
     <message>
         <source>This server has no shared folder you can access. Ask the administrator for permission.</source>
@@ -1073,7 +1073,7 @@
     </message>
     <message>
         <source>Restore files as they were on</source>
-        <translation type="unfinished">Restore files as they were on</translation>
+        <translation>Obnovit soubory do stavu ke dni</translation>
     </message>
     <message>
         <source>Resume</source>
@@ -1093,7 +1093,7 @@
     </message>
     <message>
         <source>This rule already exists.</source>
-        <translation type="unfinished">This rule already exists.</translation>
+        <translation>Toto pravidlo již existuje.</translation>
     </message>
     <message>
         <source>List of recent file changes</source>
@@ -1121,7 +1121,7 @@
     </message>
     <message>
         <source>Diagnostics</source>
-        <translation type="unfinished">Diagnostics</translation>
+        <translation>Diagnostika</translation>
     </message>
     <message>
         <source>Unable to read %1.</source>
@@ -1217,7 +1217,7 @@
     </message>
     <message>
         <source>Select the files and folders to restore.</source>
-        <translation type="unfinished">Select the files and folders to restore.</translation>
+        <translation>Vyberte soubory a složky, které chcete obnovit.</translation>
     </message>
     <message>
         <source>Cache</source>
@@ -1253,7 +1253,7 @@
     </message>
     <message>
         <source>View Certificate</source>
-        <translation type="unfinished">View Certificate</translation>
+        <translation>Zobrazit certifikát</translation>
     </message>
     <message>
         <source>minutes</source>
@@ -1261,7 +1261,7 @@
     </message>
     <message>
         <source>Not synced</source>
-        <translation type="unfinished">Not synced</translation>
+        <translation>Nesynchronizováno</translation>
     </message>
     <message>
         <source>Online Help</source>
@@ -1277,11 +1277,11 @@
     </message>
     <message>
         <source>The link could not be copied.</source>
-        <translation type="unfinished">The link could not be copied.</translation>
+        <translation>Odkaz nelze zkopírovat.</translation>
     </message>
     <message>
         <source>Run a missed backup when the computer starts</source>
-        <translation type="unfinished">Run a missed backup when the computer starts</translation>
+        <translation>Spustit zmeškanou zálohu při startu počítače</translation>
     </message>
     <message>
         <source>Every %1 hours</source>
@@ -1313,7 +1313,7 @@
     </message>
     <message>
         <source>Filters</source>
-        <translation type="unfinished">Filters</translation>
+        <translation>Filtry</translation>
     </message>
     <message>
         <source>Disk Size</source>
@@ -1329,7 +1329,7 @@
     </message>
     <message>
         <source>Remove Rule</source>
-        <translation type="unfinished">Remove Rule</translation>
+        <translation>Odebrat pravidlo</translation>
     </message>
     <message>
         <source>Your session has expired. Please sign in again.</source>
@@ -1353,7 +1353,7 @@
     </message>
     <message>
         <source>Overwrite existing files</source>
-        <translation type="unfinished">Overwrite existing files</translation>
+        <translation>Přepsat existující soubory</translation>
     </message>
     <message>
         <source>Unpacking %1...</source>
@@ -1373,7 +1373,7 @@
     </message>
     <message>
         <source>Change Password...</source>
-        <translation type="unfinished">Change Password...</translation>
+        <translation>Změnit heslo...</translation>
     </message>
     <message>
         <source>Syncing is paused to save battery power.</source>
@@ -1437,7 +1437,7 @@
     </message>
     <message>
         <source>Protect with a password</source>
-        <translation type="unfinished">Protect with a password</translation>
+        <translation>Chránit heslem</translation>
     </message>
     <message>
         <source>Enter a rate between 1 and 1048576 KB/s.</source>
@@ -1457,7 +1457,7 @@
     </message>
     <message>
         <source>The rule %1 is not valid.</source>
-        <translation type="unfinished">The rule %1 is not valid.</translation>
+        <translation>Pravidlo %1 není platné.</translation>
     </message>
     <message>
         <source>Deleted files can be restored from the recycle bin of the shared folder.</source>
@@ -1465,7 +1465,7 @@
     </message>
     <message>
         <source>Unlimited</source>
-        <translation type="unfinished">Unlimited</translation>
+        <translation>Neomezeno</translation>
     </message>
     <message>
         <source>Stop</source>
@@ -1489,7 +1489,7 @@
     </message>
     <message>
         <source>Log level</source>
-        <translation type="unfinished">Log level</translation>
+        <translation>Úroveň protokolování</translation>
     </message>
     <message>
         <source>Password</source>
@@ -1549,7 +1549,7 @@
     </message>
     <message>
         <source>Remember me</source>
-        <translation type="unfinished">Remember me</translation>
+        <translation>Zapamatovat si mě</translation>
     </message>
     <message>
         <source>Weekly</source>
@@ -1577,7 +1577,7 @@
     </message>
     <message>
         <source>Select Folder</source>
-        <translation type="unfinished">Select Folder</translation>
+        <translation>Vybrat složku</translation>
     </message>
     <message>
         <source>Please wait while the Setup Wizard repairs [ProductName].</source>
@@ -1629,7 +1629,7 @@
     </message>
     <message>
         <source>Logs</source>
-        <translation type="unfinished">Logs</translation>
+        <translation>Protokoly</translation>
     </message>
     <message>
         <source>List of sync and backup tasks</source>
@@ -1645,7 +1645,7 @@
     </message>
     <message>
         <source>Select All</source>
-        <translation type="unfinished">Select All</translation>
+        <translation>Vybrat vše</translation>
     </message>
     <message>
         <source>Syncing %1</source>
@@ -1657,7 +1657,7 @@
     </message>
     <message>
         <source>Your feedback could not be sent. Please try again later.</source>
-        <translation type="unfinished">Your feedback could not be sent. Please try again later.</translation>
+        <translation>Zpětnou vazbu nelze odeslat. Zkuste to prosím později.</translation>
     </message>
     <message>
         <source>File manager integration</source>
@@ -1677,7 +1677,7 @@
     </message>
     <message>
         <source>Sync new folders automatically</source>
-        <translation type="unfinished">Sync new folders automatically</translation>
+        <translation>Automaticky synchronizovat nové složky</translation>
     </message>
     <message>
         <source>Check for Updates</source>
@@ -1693,7 +1693,7 @@
     </message>
     <message>
         <source>Server version</source>
-        <translation type="unfinished">Server version</translation>
+        <translation>Verze serveru</translation>
     </message>
     <message>
         <source>Quenmark Zelto Client was removed from your computer.</source>
@@ -1797,11 +1797,11 @@
     </message>
     <message>
         <source>Recycle Bin</source>
-        <translation type="unfinished">Recycle Bin</translation>
+        <translation>Koš</translation>
     </message>
     <message>
         <source>Back up changes continuously</source>
-        <translation type="unfinished">Back up changes continuously</translation>
+        <translation>Zálohovat změny průběžně</translation>
     </message>
     <message>
         <source>Source folders</source>
@@ -1873,7 +1873,7 @@
     </message>
     <message>
         <source>Copyright (c) Quenmark. All rights reserved.</source>
-        <translation type="unfinished">Copyright (c) Quenmark. All rights reserved.</translation>
+        <translation>Copyright (c) Quenmark. Všechna práva vyhrazena.</translation>
     </message>
     <message>
         <source>Remove Device</source>
@@ -1889,7 +1889,7 @@
     </message>
     <message>
         <source>Downloading on demand...</source>
-        <translation type="unfinished">Downloading on demand...</translation>
+        <translation>Stahování na vyžádání...</translation>
     </message>
     <message>
         <source>Sign-in required</source>
@@ -1925,7 +1925,7 @@
     </message>
     <message>
         <source>Back up only when the computer is plugged in</source>
-        <translation type="unfinished">Back up only when the computer is plugged in</translation>
+        <translation>Zálohovat jen při napájení ze sítě</translation>
     </message>
     <message>
         <source>Resume Syncing</source>
@@ -1945,7 +1945,7 @@
     </message>
     <message>
         <source>Run on</source>
-        <translation type="unfinished">Run on</translation>
+        <translation>Spustit</translation>
     </message>
     <message>
         <source>Quit</source>
@@ -1961,7 +1961,7 @@
     </message>
     <message>
         <source>You have been signed out.</source>
-        <translation type="unfinished">You have been signed out.</translation>
+        <translation>Byli jste odhlášeni.</translation>
     </message>
     <message>
         <source>Sync</source>
@@ -2005,7 +2005,7 @@
     </message>
     <message>
         <source>Export Logs...</source>
-        <translation type="unfinished">Export Logs...</translation>
+        <translation>Exportovat protokoly...</translation>
     </message>
     <message>
         <source>Syncing has resumed</source>
@@ -2057,7 +2057,7 @@
     </message>
     <message>
         <source>%1 used of %2</source>
-        <translation type="unfinished">%1 used of %2</translation>
+        <translation>Využito %1 z %2</translation>
     </message>
     <message>
         <source>Version Retention</source>
@@ -2077,11 +2077,11 @@
     </message>
     <message>
         <source>On-demand sync is not supported on this file system.</source>
-        <translation type="unfinished">On-demand sync is not supported on this file system.</translation>
+        <translation>Synchronizace na vyžádání není v tomto systému souborů podporována.</translation>
     </message>
     <message>
         <source>Connected through the Internet</source>
-        <translation type="unfinished">Connected through the Internet</translation>
+        <translation>Připojeno přes internet</translation>
     </message>
     <message>
         <source>&amp;Retry</source>
@@ -2117,11 +2117,11 @@
     </message>
     <message>
         <source>Do not sync hidden files</source>
-        <translation type="unfinished">Do not sync hidden files</translation>
+        <translation>Nesynchronizovat skryté soubory</translation>
     </message>
     <message>
         <source>Sync This Folder</source>
-        <translation type="unfinished">Sync This Folder</translation>
+        <translation>Synchronizovat tuto složku</translation>
     </message>
     <message>
         <source>%1 is very large. Uploading it may take a long time.</source>
@@ -2133,7 +2133,7 @@
     </message>
     <message>
         <source>Enter the verification code</source>
-        <translation type="unfinished">Enter the verification code</translation>
+        <translation>Zadejte ověřovací kód</translation>
     </message>
     <message>
         <source>The passwords do not match.</source>
@@ -2141,7 +2141,7 @@
     </message>
     <message>
         <source>The security certificate of %1 is not trusted. Your connection may not be secure.</source>
-        <translation type="unfinished">The security certificate of %1 is not trusted. Your connection may not be secure.</translation>
+        <translation>Bezpečnostní certifikát %1 není důvěryhodný. Připojení nemusí být zabezpečené.</translation>
     </message>
     <message>
         <source>Done</source>
@@ -2185,7 +2185,7 @@
     </message>
     <message>
         <source>Open in Browser</source>
-        <translation type="unfinished">Open in Browser</translation>
+        <translation>Otevřít v prohlížeči</translation>
     </message>
     <message>
         <source>Task %1, status %2</source>
@@ -2197,7 +2197,7 @@
     </message>
     <message>
         <source>Relay ID</source>
-        <translation type="unfinished">Relay ID</translation>
+        <translation>ID přenosu</translation>
     </message>
     <message>
         <source>Sign In</source>
@@ -2221,7 +2221,7 @@
     </message>
     <message>
         <source>Your storage space on %1 is almost full.</source>
-        <translation type="unfinished">Your storage space on %1 is almost full.</translation>
+        <translation>Vaše úložiště na %1 je téměř plné.</translation>
     </message>
     <message>
         <source>Install updates automatically</source>
@@ -2281,7 +2281,7 @@
     </message>
     <message>
         <source>Excluded from sync</source>
-        <translation type="unfinished">Excluded from sync</translation>
+        <translation>Vyloučeno ze synchronizace</translation>
     </message>
     <message>
         <source>Syncing %1 files</source>
@@ -2297,7 +2297,7 @@
     </message>
     <message>
         <source>Shared</source>
-        <translation type="unfinished">Shared</translation>
+        <translation>Sdíleno</translation>
     </message>
     <message>
         <source>seconds</source>
@@ -2341,7 +2341,7 @@
     </message>
     <message>
         <source>Version %1 (build %2)</source>
-        <translation type="unfinished">Version %1 (build %2)</translation>
+        <translation>Verze %1 (sestavení %2)</translation>
     </message>
     <message>
         <source>Launch [ProductName] now</source>
@@ -2353,11 +2353,11 @@
     </message>
     <message>
         <source>No results found.</source>
-        <translation type="unfinished">No results found.</translation>
+        <translation>Nebyly nalezeny žádné výsledky.</translation>
     </message>
     <message>
         <source>Copy Sharing Link</source>
-        <translation type="unfinished">Copy Sharing Link</translation>
+        <translation>Kopírovat odkaz ke sdílení</translation>
     </message>
     <message>
         <source>The task no longer exists.</source>
@@ -2401,7 +2401,7 @@
     </message>
     <message>
         <source>Valid until</source>
-        <translation type="unfinished">Valid until</translation>
+        <translation>Platnost do</translation>
     </message>
     <message>
         <source>The history was exported to %1.</source>
@@ -2409,11 +2409,11 @@
     </message>
     <message>
         <source>Files and folders that match these rules are not synced.</source>
-        <translation type="unfinished">Files and folders that match these rules are not synced.</translation>
+        <translation>Soubory a složky, které odpovídají těmto pravidlům, se nesynchronizují.</translation>
     </message>
     <message>
         <source>Available offline</source>
-        <translation type="unfinished">Available offline</translation>
+        <translation>K dispozici offline</translation>
     </message>
     <message>
         <source>The files have been restored.</source>
@@ -2481,7 +2481,7 @@
     </message>
     <message>
         <source>Online only</source>
-        <translation type="unfinished">Online only</translation>
+        <translation>Jen online</translation>
     </message>
     <message>
         <source>Up one level</source>
@@ -2529,7 +2529,7 @@
     </message>
     <message>
         <source>User</source>
-        <translation type="unfinished">User</translation>
+        <translation>Uživatel</translation>
     </message>
     <message>
         <source>Downloading the update... %1%</source>
@@ -2569,7 +2569,7 @@
     </message>
     <message>
         <source>Switch Account</source>
-        <translation type="unfinished">Switch Account</translation>
+        <translation>Přepnout účet</translation>
     </message>
     <message>
         <source>Ready</source>
@@ -2581,7 +2581,7 @@
     </message>
     <message>
         <source>Restore This Version</source>
-        <translation type="unfinished">Restore This Version</translation>
+        <translation>Obnovit tuto verzi</translation>
     </message>
     <message>
         <source>The destination shared folder could not be found on the server. Select another destination.</source>
@@ -2613,7 +2613,7 @@
     </message>
     <message>
         <source>Storage</source>
-        <translation type="unfinished">Storage</translation>
+        <translation>Úložiště</translation>
     </message>
     <message>
         <source>Pause syncing when running on battery power</source>
@@ -2621,7 +2621,7 @@
     </message>
     <message>
         <source>Enter your server address, username and password.</source>
-        <translation type="unfinished">Enter your server address, username and password.</translation>
+        <translation>Zadejte adresu serveru, uživatelské jméno a heslo.</translation>
     </message>
     <message>
         <source>Every %1 minutes</source>
@@ -2649,7 +2649,7 @@
     </message>
     <message>
         <source>Frequency</source>
-        <translation type="unfinished">Frequency</translation>
+        <translation>Četnost</translation>
     </message>
     <message>
         <source>Play a sound</source>
@@ -2681,7 +2681,7 @@
     </message>
     <message>
         <source>Remove the local copies of the selected files? They remain on the server and are downloaded again when you open them.</source>
-        <translation type="unfinished">Remove the local copies of the selected files? They remain on the server and are downloaded again when you open them.</translation>
+        <translation>Odebrat místní kopie vybraných souborů? Zůstanou na serveru a při otevření se znovu stáhnou.</translation>
     </message>
     <message>
         <source>Install Now</source>
@@ -2697,11 +2697,11 @@
     </message>
     <message>
         <source>Restoring %1 of %2 files...</source>
-        <translation type="unfinished">Restoring %1 of %2 files...</translation>
+        <translation>Obnovování souborů: %1 z %2...</translation>
     </message>
     <message>
         <source>File extensions</source>
-        <translation type="unfinished">File extensions</translation>
+        <translation>Přípony souborů</translation>
     </message>
     <message>
         <source>The update package is damaged or has an invalid signature.</source>
@@ -2749,7 +2749,7 @@
     </message>
     <message>
         <source>Debug logging records detailed information and may slow down syncing. Turn it off when you are done.</source>
-        <translation type="unfinished">Debug logging records detailed information and may slow down syncing. Turn it off when you are done.</translation>
+        <translation>Ladicí protokolování zaznamenává podrobné informace a může zpomalit synchronizaci. Až budete hotovi, vypněte jej.</translation>
     </message>
     <message>
         <source>Destination</source>
@@ -2761,7 +2761,7 @@
     </message>
     <message>
         <source>Day of the month</source>
-        <translation type="unfinished">Day of the month</translation>
+        <translation>Den v měsíci</translation>
     </message>
     <message>
         <source>The local database is damaged. Quenmark Zelto Client will rebuild it.</source>
@@ -2837,7 +2837,7 @@
     </message>
     <message>
         <source>Available when online</source>
-        <translation type="unfinished">Available when online</translation>
+        <translation>K dispozici online</translation>
     </message>
     <message>
         <source>Back</source>
@@ -2845,7 +2845,7 @@
     </message>
     <message>
         <source>Deselect All</source>
-        <translation type="unfinished">Deselect All</translation>
+        <translation>Zrušit výběr</translation>
     </message>
     <message>
         <source>Total size</source>
@@ -2949,11 +2949,11 @@
     </message>
     <message>
         <source>Synced</source>
-        <translation type="unfinished">Synced</translation>
+        <translation>Synchronizováno</translation>
     </message>
     <message>
         <source>Last day of the month</source>
-        <translation type="unfinished">Last day of the month</translation>
+        <translation>Poslední den v měsíci</translation>
     </message>
     <message>
         <source>Keep the version on this computer</source>
@@ -2973,7 +2973,7 @@
     </message>
     <message>
         <source>Storage Details</source>
-        <translation type="unfinished">Storage Details</translation>
+        <translation>Podrobnosti o úložišti</translation>
     </message>
     <message>
         <source>Apply limits only during these hours</source>
@@ -3025,11 +3025,11 @@
     </message>
     <message>
         <source>Retry Now</source>
-        <translation type="unfinished">Retry Now</translation>
+        <translation>Opakovat nyní</translation>
     </message>
     <message>
         <source>%1 of %2 used</source>
-        <translation type="unfinished">%1 of %2 used</translation>
+        <translation>Využito %1 z %2</translation>
     </message>
     <message>
         <source>Skipped</source>
@@ -3037,7 +3037,7 @@
     </message>
     <message>
         <source>You have used %1 of your storage quota.</source>
-        <translation type="unfinished">You have used %1 of your storage quota.</translation>
+        <translation>Využili jste %1 své kvóty úložiště.</translation>
     </message>
     <message>
         <source>A newer version of [ProductName] is already installed. Setup will now exit.</source>
@@ -3045,7 +3045,7 @@
     </message>
     <message>
         <source>No problem was found.</source>
-        <translation type="unfinished">No problem was found.</translation>
+        <translation>Nebyl nalezen žádný problém.</translation>
     </message>
     <message>
         <source>Keep files on the server that were deleted on this computer</source>
@@ -3081,7 +3081,7 @@
     </message>
     <message>
         <source>Back up only when the computer is idle</source>
-        <translation type="unfinished">Back up only when the computer is idle</translation>
+        <translation>Zálohovat jen při nečinnosti počítače</translation>
     </message>
     <message>
         <source>Open the folder on the server in a web browser</source>
@@ -3097,7 +3097,7 @@
     </message>
     <message>
         <source>Your email address (optional)</source>
-        <translation type="unfinished">Your email address (optional)</translation>
+        <translation>Vaše e-mailová adresa (nepovinné)</translation>
     </message>
     <message>
         <source>Progress</source>
@@ -3125,7 +3125,7 @@
     </message>
     <message>
         <source>Select Folders</source>
-        <translation type="unfinished">Select Folders</translation>
+        <translation>Vybrat složky</translation>
     </message>
     <message>
         <source>The file is locked by another application.</source>
@@ -3137,7 +3137,7 @@
     </message>
     <message>
         <source>Thank you! Your feedback has been sent.</source>
-        <translation type="unfinished">Thank you! Your feedback has been sent.</translation>
+        <translation>Děkujeme! Vaše zpětná vazba byla odeslána.</translation>
     </message>
     <message>
         <source>Sync directly with computers on the same network when possible</source>
@@ -3185,7 +3185,7 @@
     </message>
     <message>
         <source>Expiration date</source>
-        <translation type="unfinished">Expiration date</translation>
+        <translation>Datum vypršení platnosti</translation>
     </message>
     <message>
         <source>The disk where your sync folder is located is almost full.</source>
@@ -3205,7 +3205,7 @@
     </message>
     <message>
         <source>Copy Link</source>
-        <translation type="unfinished">Copy Link</translation>
+        <translation>Kopírovat odkaz</translation>
     </message>
     <message>
         <source>&lt; &amp;Back</source>
@@ -3213,7 +3213,7 @@
     </message>
     <message>
         <source>View Previous Versions</source>
-        <translation type="unfinished">View Previous Versions</translation>
+        <translation>Zobrazit předchozí verze</translation>
     </message>
     <message>
         <source>Complete the sign-in in your web browser.</source>
@@ -3233,7 +3233,7 @@
     </message>
     <message>
         <source>Always Keep on This Device</source>
-        <translation type="unfinished">Always Keep on This Device</translation>
+        <translation>Vždy ponechat v tomto zařízení</translation>
     </message>
     <message>
         <source>You do not have write permission for the destination shared folder.</source>
@@ -3257,7 +3257,7 @@
     </message>
     <message>
         <source>Model</source>
-        <translation type="unfinished">Model</translation>
+        <translation>Model</translation>
     </message>
     <message>
         <source>&amp;Abort</source>
@@ -3273,7 +3273,7 @@
     </message>
     <message>
         <source>This link has expired.</source>
-        <translation type="unfinished">This link has expired.</translation>
+        <translation>Platnost odkazu vypršela.</translation>
     </message>
     <message>
         <source>Installing [ProductName]</source>
@@ -3301,11 +3301,11 @@
     </message>
     <message>
         <source>Share with users on the server</source>
-        <translation type="unfinished">Share with users on the server</translation>
+        <translation>Sdílet s uživateli na serveru</translation>
     </message>
     <message>
         <source>Can edit</source>
-        <translation type="unfinished">Can edit</translation>
+        <translation>Může upravovat</translation>
     </message>
     <message>
         <source>Wednesday</source>
@@ -3333,7 +3333,7 @@
     </message>
     <message>
         <source>Saved accounts</source>
-        <translation type="unfinished">Saved accounts</translation>
+        <translation>Uložené účty</translation>
     </message>
     <message>
         <source>Restore...</source>
@@ -3341,11 +3341,11 @@
     </message>
     <message>
         <source>Attach diagnostic logs</source>
-        <translation type="unfinished">Attach diagnostic logs</translation>
+        <translation>Připojit diagnostické protokoly</translation>
     </message>
     <message>
         <source>%1 results</source>
-        <translation type="unfinished">%1 results</translation>
+        <translation>Počet výsledků: %1</translation>
     </message>
     <message>
         <source>Open Sync Folder</source>
@@ -3361,7 +3361,7 @@
     </message>
     <message>
         <source>View on Web Portal</source>
-        <translation type="unfinished">View on Web Portal</translation>
+        <translation>Zobrazit na webovém portálu</translation>
     </message>
     <message>
         <source>Open the local folder</source>
@@ -3369,7 +3369,7 @@
     </message>
     <message>
         <source>Permission</source>
-        <translation type="unfinished">Permission</translation>
+        <translation>Oprávnění</translation>
     </message>
     <message>
         <source>Deleted</source>
@@ -3393,7 +3393,7 @@
     </message>
     <message>
         <source>Server name</source>
-        <translation type="unfinished">Server name</translation>
+        <translation>Název serveru</translation>
     </message>
     <message>
         <source>&amp;Print</source>
@@ -3401,11 +3401,11 @@
     </message>
     <message>
         <source>Signed in as %1</source>
-        <translation type="unfinished">Signed in as %1</translation>
+        <translation>Přihlášen jako %1</translation>
     </message>
     <message>
         <source>The recycle bin is not enabled for this shared folder. Deleted files cannot be restored.</source>
-        <translation type="unfinished">The recycle bin is not enabled for this shared folder. Deleted files cannot be restored.</translation>
+        <translation>Pro tuto sdílenou složku není koš zapnutý. Odstraněné soubory nelze obnovit.</translation>
     </message>
     <message>
         <source>Uploading %1</source>
@@ -3497,7 +3497,7 @@
     </message>
     <message>
         <source>Issued to</source>
-        <translation type="unfinished">Issued to</translation>
+        <translation>Vystaveno pro</translation>
     </message>
     <message>
         <source>More actions</source>
@@ -3505,11 +3505,11 @@
     </message>
     <message>
         <source>Download This Version</source>
-        <translation type="unfinished">Download This Version</translation>
+        <translation>Stáhnout tuto verzi</translation>
     </message>
     <message>
         <source>Include in Sync</source>
-        <translation type="unfinished">Include in Sync</translation>
+        <translation>Zahrnout do synchronizace</translation>
     </message>
     <message>
         <source>%1, %2</source>
@@ -3565,7 +3565,7 @@
     </message>
     <message>
         <source>Back up on a schedule</source>
-        <translation type="unfinished">Back up on a schedule</translation>
+        <translation>Zálohovat podle plánu</translation>
     </message>
     <message>
         <source>&amp;Keep my settings and sync tasks</source>
@@ -3573,7 +3573,7 @@
     </message>
     <message>
         <source>Restore Defaults</source>
-        <translation type="unfinished">Restore Defaults</translation>
+        <translation>Obnovit výchozí</translation>
     </message>
     <message>
         <source>Notifications</source>
@@ -3585,7 +3585,7 @@
     </message>
     <message>
         <source>Never expires</source>
-        <translation type="unfinished">Never expires</translation>
+        <translation>Platnost nevyprší</translation>
     </message>
     <message>
         <source>Select a server from the list or enter its address.</source>
@@ -3601,19 +3601,19 @@
     </message>
     <message>
         <source>The server is offline.</source>
-        <translation type="unfinished">The server is offline.</translation>
+        <translation>Server je offline.</translation>
     </message>
     <message>
         <source>Open Recycle Bin</source>
-        <translation type="unfinished">Open Recycle Bin</translation>
+        <translation>Otevřít koš</translation>
     </message>
     <message>
         <source>Exclude from Sync</source>
-        <translation type="unfinished">Exclude from Sync</translation>
+        <translation>Vyloučit ze synchronizace</translation>
     </message>
     <message>
         <source>Send</source>
-        <translation type="unfinished">Send</translation>
+        <translation>Odeslat</translation>
     </message>
     <message>
         <source>Version on the server</source>
@@ -3669,7 +3669,7 @@
     </message>
     <message>
         <source>Do not sync temporary files</source>
-        <translation type="unfinished">Do not sync temporary files</translation>
+        <translation>Nesynchronizovat dočasné soubory</translation>
     </message>
     <message>
         <source>Unable to unpack the installation package.</source>
@@ -3717,7 +3717,7 @@
     </message>
     <message>
         <source>Certificate Warning</source>
-        <translation type="unfinished">Certificate Warning</translation>
+        <translation>Upozornění na certifikát</translation>
     </message>
     <message>
         <source>Remember my password</source>
@@ -3737,7 +3737,7 @@
     </message>
     <message>
         <source>Share</source>
-        <translation type="unfinished">Share</translation>
+        <translation>Sdílet</translation>
     </message>
     <message>
         <source>Show Window</source>
@@ -3789,7 +3789,7 @@
     </message>
     <message>
         <source>Last run time</source>
-        <translation type="unfinished">Last run time</translation>
+        <translation>Poslední spuštění</translation>
     </message>
     <message>
         <source>Backup finished with errors</source>
@@ -3817,7 +3817,7 @@
     </message>
     <message>
         <source>Stop Sharing</source>
-        <translation type="unfinished">Stop Sharing</translation>
+        <translation>Ukončit sdílení</translation>
     </message>
     <message>
         <source>Unable to connect to the server. Check your network connection and the server address.</source>

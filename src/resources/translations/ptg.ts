@@ -61,7 +61,7 @@
     </message>
     <message>
         <source>Continue Anyway</source>
-        <translation type="unfinished">Continue Anyway</translation>
+        <translation>Continuar mesmo assim</translation>
     </message>
     <message>
         <source>%1 was not synced because it matches a filter rule.</source>
@@ -77,7 +77,7 @@
     </message>
     <message>
         <source>A relay connection can be slower than a direct connection.</source>
-        <translation type="unfinished">A relay connection can be slower than a direct connection.</translation>
+        <translation>Uma ligação por retransmissão pode ser mais lenta do que uma ligação direta.</translation>
     </message>
     <message>
         <source>Encryption key</source>
@@ -85,7 +85,7 @@
     </message>
     <message>
         <source>Back up only when I start it manually</source>
-        <translation type="unfinished">Back up only when I start it manually</translation>
+        <translation>Fazer cópia de segurança apenas quando eu a iniciar manualmente</translation>
     </message>
     <message>
         <source>Error</source>
@@ -97,7 +97,7 @@
     </message>
     <message>
         <source>Can view</source>
-        <translation type="unfinished">Can view</translation>
+        <translation>Pode ver</translation>
     </message>
     <message>
         <source>[ProductName] setup was interrupted. Your system has not been modified. To install this program at a later time, please run the installation again.</source>
@@ -125,7 +125,7 @@
     </message>
     <message>
         <source>Only the checked folders are synced to this computer.</source>
-        <translation type="unfinished">Only the checked folders are synced to this computer.</translation>
+        <translation>Apenas as pastas assinaladas são sincronizadas com este computador.</translation>
     </message>
     <message>
         <source>The backup failed.</source>
@@ -145,7 +145,7 @@
     </message>
     <message>
         <source>Restore this version? The current version will be saved as a previous version.</source>
-        <translation type="unfinished">Restore this version? The current version will be saved as a previous version.</translation>
+        <translation>Restaurar esta versão? A versão atual será guardada como versão anterior.</translation>
     </message>
     <message>
         <source>Updating %1...</source>
@@ -173,7 +173,7 @@
     </message>
     <message>
         <source>There are no previous versions of this file.</source>
-        <translation type="unfinished">There are no previous versions of this file.</translation>
+        <translation>Não existem versões anteriores deste ficheiro.</translation>
     </message>
     <message>
         <source>Backup cancelled</source>
@@ -197,11 +197,11 @@
     </message>
     <message>
         <source>File names</source>
-        <translation type="unfinished">File names</translation>
+        <translation>Nomes de ficheiro</translation>
     </message>
     <message>
         <source>Do not sync files larger than</source>
-        <translation type="unfinished">Do not sync files larger than</translation>
+        <translation>Não sincronizar ficheiros maiores do que</translation>
     </message>
     <message>
         <source>Write</source>
@@ -217,11 +217,11 @@
     </message>
     <message>
         <source>Restore Files</source>
-        <translation type="unfinished">Restore Files</translation>
+        <translation>Restaurar ficheiros</translation>
     </message>
     <message>
         <source>Files deleted on this computer are moved to the recycle bin of the shared folder on the server.</source>
-        <translation type="unfinished">Files deleted on this computer are moved to the recycle bin of the shared folder on the server.</translation>
+        <translation>Os ficheiros eliminados neste computador são movidos para a reciclagem da pasta partilhada no servidor.</translation>
     </message>
     <message>
         <source>&amp;Install</source>
@@ -249,11 +249,11 @@
     </message>
     <message>
         <source>Connected through the relay service</source>
-        <translation type="unfinished">Connected through the relay service</translation>
+        <translation>Ligado através do serviço de retransmissão</translation>
     </message>
     <message>
         <source>Connecting through the relay service...</source>
-        <translation type="unfinished">Connecting through the relay service...</translation>
+        <translation>A ligar através do serviço de retransmissão...</translation>
     </message>
     <message>
         <source>Install [ProductName] to:</source>
@@ -297,7 +297,7 @@
     </message>
     <message>
         <source>Connection status</source>
-        <translation type="unfinished">Connection status</translation>
+        <translation>Estado da ligação</translation>
     </message>
     <message>
         <source>The sync service could not be started.</source>
@@ -337,7 +337,7 @@
     </message>
     <message>
         <source>Remove saved account</source>
-        <translation type="unfinished">Remove saved account</translation>
+        <translation>Remover conta guardada</translation>
     </message>
     <message>
         <source>Restore to</source>
@@ -461,7 +461,7 @@
     </message>
     <message>
         <source>Issued by</source>
-        <translation type="unfinished">Issued by</translation>
+        <translation>Emitido por</translation>
     </message>
     <message>
         <source>Click Remove to remove [ProductName] from your computer. Click Back to review or change any of your installation settings. Click Cancel to exit the wizard.</source>
@@ -501,7 +501,7 @@
     </message>
     <message>
         <source>Add Rule</source>
-        <translation type="unfinished">Add Rule</translation>
+        <translation>Adicionar regra</translation>
     </message>
     <message>
         <source>Password field</source>
@@ -525,7 +525,7 @@
     </message>
     <message>
         <source>Open Log Folder</source>
-        <translation type="unfinished">Open Log Folder</translation>
+        <translation>Abrir pasta de registos</translation>
     </message>
     <message>
         <source>Cancelled</source>
@@ -537,7 +537,7 @@
     </message>
     <message>
         <source>Backups run automatically at the times you choose. A running backup is not interrupted when its time slot ends.</source>
-        <translation type="unfinished">Backups run automatically at the times you choose. A running backup is not interrupted when its time slot ends.</translation>
+        <translation>As cópias de segurança são executadas automaticamente às horas escolhidas. Uma cópia em curso não é interrompida quando o respetivo intervalo termina.</translation>
     </message>
     <message>
         <source>Export Settings...</source>
@@ -565,7 +565,7 @@
     </message>
     <message>
         <source>Create Sharing Link</source>
-        <translation type="unfinished">Create Sharing Link</translation>
+        <translation>Criar ligação de partilha</translation>
     </message>
     <message>
         <source>The sync service stopped unexpectedly.</source>
@@ -577,7 +577,7 @@
     </message>
     <message>
         <source>Folders you uncheck will be removed from this computer but stay on the server.</source>
-        <translation type="unfinished">Folders you uncheck will be removed from this computer but stay on the server.</translation>
+        <translation>As pastas que desmarcar serão removidas deste computador, mas permanecem no servidor.</translation>
     </message>
     <message>
         <source>Location</source>
@@ -625,7 +625,7 @@
     </message>
     <message>
         <source>Modified by</source>
-        <translation type="unfinished">Modified by</translation>
+        <translation>Modificado por</translation>
     </message>
     <message>
         <source>bytes</source>
@@ -669,11 +669,11 @@
     </message>
     <message>
         <source>The logs have been saved to %1.</source>
-        <translation type="unfinished">The logs have been saved to %1.</translation>
+        <translation>Os registos foram guardados em %1.</translation>
     </message>
     <message>
         <source>Connected through the local network</source>
-        <translation type="unfinished">Connected through the local network</translation>
+        <translation>Ligado através da rede local</translation>
     </message>
     <message>
         <source>Refresh</source>
@@ -701,7 +701,7 @@
     </message>
     <message>
         <source>Free Up Space</source>
-        <translation type="unfinished">Free Up Space</translation>
+        <translation>Libertar espaço</translation>
     </message>
     <message>
         <source>Desktop shortcut</source>
@@ -737,7 +737,7 @@
     </message>
     <message>
         <source>Tell us what went wrong or what you would like to see improved.</source>
-        <translation type="unfinished">Tell us what went wrong or what you would like to see improved.</translation>
+        <translation>Diga-nos o que correu mal ou o que gostaria de ver melhorado.</translation>
     </message>
     <message>
         <source>Default port</source>
@@ -765,11 +765,11 @@
     </message>
     <message>
         <source>Back Up This Folder</source>
-        <translation type="unfinished">Back Up This Folder</translation>
+        <translation>Fazer cópia de segurança desta pasta</translation>
     </message>
     <message>
         <source>Add Account...</source>
-        <translation type="unfinished">Add Account...</translation>
+        <translation>Adicionar conta...</translation>
     </message>
     <message>
         <source>Do this for all conflicts</source>
@@ -805,7 +805,7 @@
     </message>
     <message>
         <source>Previous Versions</source>
-        <translation type="unfinished">Previous Versions</translation>
+        <translation>Versões anteriores</translation>
     </message>
     <message>
         <source>I lost my authentication device</source>
@@ -821,7 +821,7 @@
     </message>
     <message>
         <source>The identity of the server has changed. If you did not expect this, someone may be intercepting your connection.</source>
-        <translation type="unfinished">The identity of the server has changed. If you did not expect this, someone may be intercepting your connection.</translation>
+        <translation>A identidade do servidor mudou. Se não estava à espera disto, alguém pode estar a intercetar a sua ligação.</translation>
     </message>
     <message>
         <source>Clear History</source>
@@ -841,7 +841,7 @@
     </message>
     <message>
         <source>Opened %1 times</source>
-        <translation type="unfinished">Opened %1 times</translation>
+        <translation>Aberta %1 vezes</translation>
     </message>
     <message>
         <source>%1 files backed up, %2 skipped</source>
@@ -869,7 +869,7 @@
     </message>
     <message>
         <source>Run Diagnostics</source>
-        <translation type="unfinished">Run Diagnostics</translation>
+        <translation>Executar diagnóstico</translation>
     </message>
     <message>
         <source>Notify me about errors</source>
@@ -881,7 +881,7 @@
     </message>
     <message>
         <source>Separate extensions with commas, for example tmp, bak</source>
-        <translation type="unfinished">Separate extensions with commas, for example tmp, bak</translation>
+        <translation>Separe as extensões com vírgulas, por exemplo tmp, bak</translation>
     </message>
     <message>
         <source>Idle</source>
@@ -977,7 +977,7 @@
     </message>
     <message>
         <source>Running diagnostics...</source>
-        <translation type="unfinished">Running diagnostics...</translation>
+        <translation>A executar o diagnóstico...</translation>
     </message>
     <message>
         <source>Browse...</source>
@@ -985,7 +985,7 @@
     </message>
     <message>
         <source>Skip existing files</source>
-        <translation type="unfinished">Skip existing files</translation>
+        <translation>Ignorar ficheiros existentes</translation>
     </message>
     <message>
         <source>File name</source>
@@ -1045,7 +1045,7 @@
     </message>
     <message>
         <source>Enable debug logging</source>
-        <translation type="unfinished">Enable debug logging</translation>
+        <translation>Ativar o registo de depuração</translation>
     </message>
     <message>
         <source>Send anonymous usage statistics to help improve the product</source>
@@ -1061,7 +1061,7 @@
     </message>
     <message>
         <source>The link was created.</source>
-        <translation type="unfinished">The link was created.</translation>
+        <translation>A ligação foi criada.</translation>
     </message>
     <message>
         <source>This server has no shared folder you can access. Ask the administrator for permission.</source>
@@ -1073,7 +1073,7 @@
     </message>
     <message>
         <source>Restore files as they were on</source>
-        <translation type="unfinished">Restore files as they were on</translation>
+        <translation>Restaurar os ficheiros tal como estavam em</translation>
     </message>
     <message>
         <source>Resume</source>
@@ -1093,7 +1093,7 @@
     </message>
     <message>
         <source>This rule already exists.</source>
-        <translation type="unfinished">This rule already exists.</translation>
+        <translation>Esta regra já existe.</translation>
     </message>
     <message>
         <source>List of recent file changes</source>
@@ -1121,7 +1121,7 @@
     </message>
     <message>
         <source>Diagnostics</source>
-        <translation type="unfinished">Diagnostics</translation>
+        <translation>Diagnóstico</translation>
     </message>
     <message>
         <source>Unable to read %1.</source>
@@ -1217,7 +1217,7 @@
     </message>
     <message>
         <source>Select the files and folders to restore.</source>
-        <translation type="unfinished">Select the files and folders to restore.</translation>
+        <translation>Selecione os ficheiros e pastas a restaurar.</translation>
     </message>
     <message>
         <source>Cache</source>
@@ -1253,7 +1253,7 @@
     </message>
     <message>
         <source>View Certificate</source>
-        <translation type="unfinished">View Certificate</translation>
+        <translation>Ver certificado</translation>
     </message>
     <message>
         <source>minutes</source>
@@ -1261,7 +1261,7 @@
     </message>
     <message>
         <source>Not synced</source>
-        <translation type="unfinished">Not synced</translation>
+        <translation>Não sincronizado</translation>
     </message>
     <message>
         <source>Online Help</source>
@@ -1277,11 +1277,11 @@
     </message>
     <message>
         <source>The link could not be copied.</source>
-        <translation type="unfinished">The link could not be copied.</translation>
+        <translation>Não foi possível copiar a ligação.</translation>
     </message>
     <message>
         <source>Run a missed backup when the computer starts</source>
-        <translation type="unfinished">Run a missed backup when the computer starts</translation>
+        <translation>Executar uma cópia de segurança em falta quando o computador iniciar</translation>
     </message>
     <message>
         <source>Every %1 hours</source>
@@ -1313,7 +1313,7 @@
     </message>
     <message>
         <source>Filters</source>
-        <translation type="unfinished">Filters</translation>
+        <translation>Filtros</translation>
     </message>
     <message>
         <source>Disk Size</source>
@@ -1329,7 +1329,7 @@
     </message>
     <message>
         <source>Remove Rule</source>
-        <translation type="unfinished">Remove Rule</translation>
+        <translation>Remover regra</translation>
     </message>
     <message>
         <source>Your session has expired. Please sign in again.</source>
@@ -1353,7 +1353,7 @@
     </message>
     <message>
         <source>Overwrite existing files</source>
-        <translation type="unfinished">Overwrite existing files</translation>
+        <translation>Substituir ficheiros existentes</translation>
     </message>
     <message>
         <source>Unpacking %1...</source>
@@ -1373,7 +1373,7 @@
     </message>
     <message>
         <source>Change Password...</source>
-        <translation type="unfinished">Change Password...</translation>
+        <translation>Alterar palavra-passe...</translation>
     </message>
     <message>
         <source>Syncing is paused to save battery power.</source>
@@ -1437,7 +1437,7 @@
     </message>
     <message>
         <source>Protect with a password</source>
-        <translation type="unfinished">Protect with a password</translation>
+        <translation>Proteger com palavra-passe</translation>
     </message>
     <message>
         <source>Enter a rate between 1 and 1048576 KB/s.</source>
@@ -1457,7 +1457,7 @@
     </message>
     <message>
         <source>The rule %1 is not valid.</source>
-        <translation type="unfinished">The rule %1 is not valid.</translation>
+        <translation>A regra %1 não é válida.</translation>
     </message>
     <message>
         <source>Deleted files can be restored from the recycle bin of the shared folder.</source>
@@ -1465,7 +1465,7 @@
     </message>
     <message>
         <source>Unlimited</source>
-        <translation type="unfinished">Unlimited</translation>
+        <translation>Ilimitado</translation>
     </message>
     <message>
         <source>Stop</source>
@@ -1489,7 +1489,7 @@
     </message>
     <message>
         <source>Log level</source>
-        <translation type="unfinished">Log level</translation>
+        <translation>Nível de registo</translation>
     </message>
     <message>
         <source>Password</source>
@@ -1549,7 +1549,7 @@
     </message>
     <message>
         <source>Remember me</source>
-        <translation type="unfinished">Remember me</translation>
+        <translation>Memorizar-me</translation>
     </message>
     <message>
         <source>Weekly</source>
@@ -1577,7 +1577,7 @@
     </message>
     <message>
         <source>Select Folder</source>
-        <translation type="unfinished">Select Folder</translation>
+        <translation>Selecionar pasta</translation>
     </message>
     <message>
         <source>Please wait while the Setup Wizard repairs [ProductName].</source>
@@ -1629,7 +1629,7 @@
     </message>
     <message>
         <source>Logs</source>
-        <translation type="unfinished">Logs</translation>
+        <translation>Registos</translation>
     </message>
     <message>
         <source>List of sync and backup tasks</source>
@@ -1645,7 +1645,7 @@
     </message>
     <message>
         <source>Select All</source>
-        <translation type="unfinished">Select All</translation>
+        <translation>Selecionar tudo</translation>
     </message>
     <message>
         <source>Syncing %1</source>
@@ -1657,7 +1657,7 @@
     </message>
     <message>
         <source>Your feedback could not be sent. Please try again later.</source>
-        <translation type="unfinished">Your feedback could not be sent. Please try again later.</translation>
+        <translation>Não foi possível enviar os seus comentários. Tente novamente mais tarde.</translation>
     </message>
     <message>
         <source>File manager integration</source>
@@ -1677,7 +1677,7 @@
     </message>
     <message>
         <source>Sync new folders automatically</source>
-        <translation type="unfinished">Sync new folders automatically</translation>
+        <translation>Sincronizar novas pastas automaticamente</translation>
     </message>
     <message>
         <source>Check for Updates</source>
@@ -1693,7 +1693,7 @@
     </message>
     <message>
         <source>Server version</source>
-        <translation type="unfinished">Server version</translation>
+        <translation>Versão do servidor</translation>
     </message>
     <message>
         <source>Quenmark Zelto Client was removed from your computer.</source>
@@ -1797,11 +1797,11 @@
     </message>
     <message>
         <source>Recycle Bin</source>
-        <translation type="unfinished">Recycle Bin</translation>
+        <translation>Reciclagem</translation>
     </message>
     <message>
         <source>Back up changes continuously</source>
-        <translation type="unfinished">Back up changes continuously</translation>
+        <translation>Fazer cópia de segurança das alterações continuamente</translation>
     </message>
     <message>
         <source>Source folders</source>
@@ -1873,7 +1873,7 @@
     </message>
     <message>
         <source>Copyright (c) Quenmark. All rights reserved.</source>
-        <translation type="unfinished">Copyright (c) Quenmark. All rights reserved.</translation>
+        <translation>Copyright (c) Quenmark. Todos os direitos reservados.</translation>
     </message>
     <message>
         <source>Remove Device</source>
@@ -1889,7 +1889,7 @@
     </message>
     <message>
         <source>Downloading on demand...</source>
-        <translation type="unfinished">Downloading on demand...</translation>
+        <translation>A transferir a pedido...</translation>
     </message>
     <message>
         <source>Sign-in required</source>
@@ -1925,7 +1925,7 @@
     </message>
     <message>
         <source>Back up only when the computer is plugged in</source>
-        <translation type="unfinished">Back up only when the computer is plugged in</translation>
+        <translation>Fazer cópia de segurança apenas quando o computador estiver ligado à corrente</translation>
     </message>
     <message>
         <source>Resume Syncing</source>
@@ -1945,7 +1945,7 @@
     </message>
     <message>
         <source>Run on</source>
-        <translation type="unfinished">Run on</translation>
+        <translation>Executar em</translation>
     </message>
     <message>
         <source>Quit</source>
@@ -1961,7 +1961,7 @@
     </message>
     <message>
         <source>You have been signed out.</source>
-        <translation type="unfinished">You have been signed out.</translation>
+        <translation>A sessão foi terminada.</translation>
     </message>
     <message>
         <source>Sync</source>
@@ -2005,7 +2005,7 @@
     </message>
     <message>
         <source>Export Logs...</source>
-        <translation type="unfinished">Export Logs...</translation>
+        <translation>Exportar registos...</translation>
     </message>
     <message>
         <source>Syncing has resumed</source>
@@ -2057,7 +2057,7 @@
     </message>
     <message>
         <source>%1 used of %2</source>
-        <translation type="unfinished">%1 used of %2</translation>
+        <translation>%1 utilizados de %2</translation>
     </message>
     <message>
         <source>Version Retention</source>
@@ -2077,11 +2077,11 @@
     </message>
     <message>
         <source>On-demand sync is not supported on this file system.</source>
-        <translation type="unfinished">On-demand sync is not supported on this file system.</translation>
+        <translation>A sincronização a pedido não é suportada neste sistema de ficheiros.</translation>
     </message>
     <message>
         <source>Connected through the Internet</source>
-        <translation type="unfinished">Connected through the Internet</translation>
+        <translation>Ligado através da Internet</translation>
     </message>
     <message>
         <source>&amp;Retry</source>
@@ -2117,11 +2117,11 @@
     </message>
     <message>
         <source>Do not sync hidden files</source>
-        <translation type="unfinished">Do not sync hidden files</translation>
+        <translation>Não sincronizar ficheiros ocultos</translation>
     </message>
     <message>
         <source>Sync This Folder</source>
-        <translation type="unfinished">Sync This Folder</translation>
+        <translation>Sincronizar esta pasta</translation>
     </message>
     <message>
         <source>%1 is very large. Uploading it may take a long time.</source>
@@ -2133,7 +2133,7 @@
     </message>
     <message>
         <source>Enter the verification code</source>
-        <translation type="unfinished">Enter the verification code</translation>
+        <translation>Introduza o código de verificação</translation>
     </message>
     <message>
         <source>The passwords do not match.</source>
@@ -2141,7 +2141,7 @@
     </message>
     <message>
         <source>The security certificate of %1 is not trusted. Your connection may not be secure.</source>
-        <translation type="unfinished">The security certificate of %1 is not trusted. Your connection may not be secure.</translation>
+        <translation>O certificado de segurança de %1 não é fidedigno. A sua ligação pode não ser segura.</translation>
     </message>
     <message>
         <source>Done</source>
@@ -2185,7 +2185,7 @@
     </message>
     <message>
         <source>Open in Browser</source>
-        <translation type="unfinished">Open in Browser</translation>
+        <translation>Abrir no browser</translation>
     </message>
     <message>
         <source>Task %1, status %2</source>
@@ -2197,7 +2197,7 @@
     </message>
     <message>
         <source>Relay ID</source>
-        <translation type="unfinished">Relay ID</translation>
+        <translation>ID de retransmissão</translation>
     </message>
     <message>
         <source>Sign In</source>
@@ -2221,7 +2221,7 @@
     </message>
     <message>
         <source>Your storage space on %1 is almost full.</source>
-        <translation type="unfinished">Your storage space on %1 is almost full.</translation>
+        <translation>O seu espaço de armazenamento em %1 está quase cheio.</translation>
     </message>
     <message>
         <source>Install updates automatically</source>
@@ -2281,7 +2281,7 @@
     </message>
     <message>
         <source>Excluded from sync</source>
-        <translation type="unfinished">Excluded from sync</translation>
+        <translation>Excluído da sincronização</translation>
     </message>
     <message>
         <source>Syncing %1 files</source>
@@ -2297,7 +2297,7 @@
     </message>
     <message>
         <source>Shared</source>
-        <translation type="unfinished">Shared</translation>
+        <translation>Partilhado</translation>
     </message>
     <message>
         <source>seconds</source>
@@ -2341,7 +2341,7 @@
     </message>
     <message>
         <source>Version %1 (build %2)</source>
-        <translation type="unfinished">Version %1 (build %2)</translation>
+        <translation>Versão %1 (compilação %2)</translation>
     </message>
     <message>
         <source>Launch [ProductName] now</source>
@@ -2353,11 +2353,11 @@
     </message>
     <message>
         <source>No results found.</source>
-        <translation type="unfinished">No results found.</translation>
+        <translation>Não foram encontrados resultados.</translation>
     </message>
     <message>
         <source>Copy Sharing Link</source>
-        <translation type="unfinished">Copy Sharing Link</translation>
+        <translation>Copiar ligação de partilha</translation>
     </message>
     <message>
         <source>The task no longer exists.</source>
@@ -2401,7 +2401,7 @@
     </message>
     <message>
         <source>Valid until</source>
-        <translation type="unfinished">Valid until</translation>
+        <translation>Válido até</translation>
     </message>
     <message>
         <source>The history was exported to %1.</source>
@@ -2409,11 +2409,11 @@
     </message>
     <message>
         <source>Files and folders that match these rules are not synced.</source>
-        <translation type="unfinished">Files and folders that match these rules are not synced.</translation>
+        <translation>Os ficheiros e pastas que correspondem a estas regras não são sincronizados.</translation>
     </message>
     <message>
         <source>Available offline</source>
-        <translation type="unfinished">Available offline</translation>
+        <translation>Disponível offline</translation>
     </message>
     <message>
         <source>The files have been restored.</source>
@@ -2481,7 +2481,7 @@
     </message>
     <message>
         <source>Online only</source>
-        <translation type="unfinished">Online only</translation>
+        <translation>Apenas online</translation>
     </message>
     <message>
         <source>Up one level</source>
@@ -2529,7 +2529,7 @@
     </message>
     <message>
         <source>User</source>
-        <translation type="unfinished">User</translation>
+        <translation>Utilizador</translation>
     </message>
     <message>
         <source>Downloading the update... %1%</source>
@@ -2569,7 +2569,7 @@
     </message>
     <message>
         <source>Switch Account</source>
-        <translation type="unfinished">Switch Account</translation>
+        <translation>Mudar de conta</translation>
     </message>
     <message>
         <source>Ready</source>
@@ -2581,7 +2581,7 @@
     </message>
     <message>
         <source>Restore This Version</source>
-        <translation type="unfinished">Restore This Version</translation>
+        <translation>Restaurar esta versão</translation>
     </message>
     <message>
         <source>The destination shared folder could not be found on the server. Select another destination.</source>
@@ -2613,7 +2613,7 @@
     </message>
     <message>
         <source>Storage</source>
-        <translation type="unfinished">Storage</translation>
+        <translation>Armazenamento</translation>
     </message>
     <message>
         <source>Pause syncing when running on battery power</source>
@@ -2621,7 +2621,7 @@
     </message>
     <message>
         <source>Enter your server address, username and password.</source>
-        <translation type="unfinished">Enter your server address, username and password.</translation>
+        <translation>Introduza o endereço do servidor, o nome de utilizador e a palavra-passe.</translation>
     </message>
     <message>
         <source>Every %1 minutes</source>
@@ -2649,7 +2649,7 @@
     </message>
     <message>
         <source>Frequency</source>
-        <translation type="unfinished">Frequency</translation>
+        <translation>Frequência</translation>
     </message>
     <message>
         <source>Play a sound</source>
@@ -2681,7 +2681,7 @@
     </message>
     <message>
         <source>Remove the local copies of the selected files? They remain on the server and are downloaded again when you open them.</source>
-        <translation type="unfinished">Remove the local copies of the selected files? They remain on the server and are downloaded again when you open them.</translation>
+        <translation>Remover as cópias locais dos ficheiros selecionados? Permanecem no servidor e são novamente transferidos quando os abrir.</translation>
     </message>
     <message>
         <source>Install Now</source>
@@ -2697,11 +2697,11 @@
     </message>
     <message>
         <source>Restoring %1 of %2 files...</source>
-        <translation type="unfinished">Restoring %1 of %2 files...</translation>
+        <translation>A restaurar %1 de %2 ficheiros...</translation>
     </message>
     <message>
         <source>File extensions</source>
-        <translation type="unfinished">File extensions</translation>
+        <translation>Extensões de ficheiro</translation>
     </message>
     <message>
         <source>The update package is damaged or has an invalid signature.</source>
@@ -2749,7 +2749,7 @@
     </message>
     <message>
         <source>Debug logging records detailed information and may slow down syncing. Turn it off when you are done.</source>
-        <translation type="unfinished">Debug logging records detailed information and may slow down syncing. Turn it off when you are done.</translation>
+        <translation>O registo de depuração guarda informações detalhadas e pode tornar a sincronização mais lenta. Desative-o quando terminar.</translation>
     </message>
     <message>
         <source>Destination</source>
@@ -2761,7 +2761,7 @@
     </message>
     <message>
         <source>Day of the month</source>
-        <translation type="unfinished">Day of the month</translation>
+        <translation>Dia do mês</translation>
     </message>
     <message>
         <source>The local database is damaged. Quenmark Zelto Client will rebuild it.</source>
@@ -2837,7 +2837,7 @@
     </message>
     <message>
         <source>Available when online</source>
-        <translation type="unfinished">Available when online</translation>
+        <translation>Disponível quando online</translation>
     </message>
     <message>
         <source>Back</source>
@@ -2845,7 +2845,7 @@
     </message>
     <message>
         <source>Deselect All</source>
-        <translation type="unfinished">Deselect All</translation>
+        <translation>Desmarcar tudo</translation>
     </message>
     <message>
         <source>Total size</source>
@@ -2949,11 +2949,11 @@
     </message>
     <message>
         <source>Synced</source>
-        <translation type="unfinished">Synced</translation>
+        <translation>Sincronizado</translation>
     </message>
     <message>
         <source>Last day of the month</source>
-        <translation type="unfinished">Last day of the month</translation>
+        <translation>Último dia do mês</translation>
     </message>
     <message>
         <source>Keep the version on this computer</source>
@@ -2973,7 +2973,7 @@
     </message>
     <message>
         <source>Storage Details</source>
-        <translation type="unfinished">Storage Details</translation>
+        <translation>Detalhes do armazenamento</translation>
     </message>
     <message>
         <source>Apply limits only during these hours</source>
@@ -3025,11 +3025,11 @@
     </message>
     <message>
         <source>Retry Now</source>
-        <translation type="unfinished">Retry Now</translation>
+        <translation>Tentar novamente agora</translation>
     </message>
     <message>
         <source>%1 of %2 used</source>
-        <translation type="unfinished">%1 of %2 used</translation>
+        <translation>%1 de %2 utilizados</translation>
     </message>
     <message>
         <source>Skipped</source>
@@ -3037,7 +3037,7 @@
     </message>
     <message>
         <source>You have used %1 of your storage quota.</source>
-        <translation type="unfinished">You have used %1 of your storage quota.</translation>
+        <translation>Utilizou %1 da sua quota de armazenamento.</translation>
     </message>
     <message>
         <source>A newer version of [ProductName] is already installed. Setup will now exit.</source>
@@ -3045,7 +3045,7 @@
     </message>
     <message>
         <source>No problem was found.</source>
-        <translation type="unfinished">No problem was found.</translation>
+        <translation>Não foi encontrado nenhum problema.</translation>
     </message>
     <message>
         <source>Keep files on the server that were deleted on this computer</source>
@@ -3081,7 +3081,7 @@
     </message>
     <message>
         <source>Back up only when the computer is idle</source>
-        <translation type="unfinished">Back up only when the computer is idle</translation>
+        <translation>Fazer cópia de segurança apenas quando o computador estiver inativo</translation>
     </message>
     <message>
         <source>Open the folder on the server in a web browser</source>
@@ -3097,7 +3097,7 @@
     </message>
     <message>
         <source>Your email address (optional)</source>
-        <translation type="unfinished">Your email address (optional)</translation>
+        <translation>O seu endereço de e-mail (opcional)</translation>
     </message>
     <message>
         <source>Progress</source>
@@ -3125,7 +3125,7 @@
     </message>
     <message>
         <source>Select Folders</source>
-        <translation type="unfinished">Select Folders</translation>
+        <translation>Selecionar pastas</translation>
     </message>
     <message>
         <source>The file is locked by another application.</source>
@@ -3137,7 +3137,7 @@
     </message>
     <message>
         <source>Thank you! Your feedback has been sent.</source>
-        <translation type="unfinished">Thank you! Your feedback has been sent.</translation>
+        <translation>Obrigado! Os seus comentários foram enviados.</translation>
     </message>
     <message>
         <source>Sync directly with computers on the same network when possible</source>
@@ -3185,7 +3185,7 @@
     </message>
     <message>
         <source>Expiration date</source>
-        <translation type="unfinished">Expiration date</translation>
+        <translation>Data de expiração</translation>
     </message>
     <message>
         <source>The disk where your sync folder is located is almost full.</source>
@@ -3205,7 +3205,7 @@
     </message>
     <message>
         <source>Copy Link</source>
-        <translation type="unfinished">Copy Link</translation>
+        <translation>Copiar ligação</translation>
     </message>
     <message>
         <source>&lt; &amp;Back</source>
@@ -3213,7 +3213,7 @@
     </message>
     <message>
         <source>View Previous Versions</source>
-        <translation type="unfinished">View Previous Versions</translation>
+        <translation>Ver versões anteriores</translation>
     </message>
     <message>
         <source>Complete the sign-in in your web browser.</source>
@@ -3233,7 +3233,7 @@
     </message>
     <message>
         <source>Always Keep on This Device</source>
-        <translation type="unfinished">Always Keep on This Device</translation>
+        <translation>Manter sempre neste dispositivo</translation>
     </message>
     <message>
         <source>You do not have write permission for the destination shared folder.</source>
@@ -3257,7 +3257,7 @@
     </message>
     <message>
         <source>Model</source>
-        <translation type="unfinished">Model</translation>
+        <translation>Modelo</translation>
     </message>
     <message>
         <source>&amp;Abort</source>
@@ -3273,7 +3273,7 @@
     </message>
     <message>
         <source>This link has expired.</source>
-        <translation type="unfinished">This link has expired.</translation>
+        <translation>Esta ligação expirou.</translation>
     </message>
     <message>
         <source>Installing [ProductName]</source>
@@ -3301,11 +3301,11 @@
     </message>
     <message>
         <source>Share with users on the server</source>
-        <translation type="unfinished">Share with users on the server</translation>
+        <translation>Partilhar com utilizadores do servidor</translation>
     </message>
     <message>
         <source>Can edit</source>
-        <translation type="unfinished">Can edit</translation>
+        <translation>Pode editar</translation>
     </message>
     <message>
         <source>Wednesday</source>
@@ -3333,7 +3333,7 @@
     </message>
     <message>
         <source>Saved accounts</source>
-        <translation type="unfinished">Saved accounts</translation>
+        <translation>Contas guardadas</translation>
     </message>
     <message>
         <source>Restore...</source>
@@ -3341,11 +3341,11 @@
     </message>
     <message>
         <source>Attach diagnostic logs</source>
-        <translation type="unfinished">Attach diagnostic logs</translation>
+        <translation>Anexar registos de diagnóstico</translation>
     </message>
     <message>
         <source>%1 results</source>
-        <translation type="unfinished">%1 results</translation>
+        <translation>%1 resultados</translation>
     </message>
     <message>
         <source>Open Sync Folder</source>
@@ -3361,7 +3361,7 @@
     </message>
     <message>
         <source>View on Web Portal</source>
-        <translation type="unfinished">View on Web Portal</translation>
+        <translation>Ver no portal web</translation>
     </message>
     <message>
         <source>Open the local folder</source>
@@ -3369,7 +3369,7 @@
     </message>
     <message>
         <source>Permission</source>
-        <translation type="unfinished">Permission</translation>
+        <translation>Permissão</translation>
     </message>
     <message>
         <source>Deleted</source>
@@ -3393,7 +3393,7 @@
     </message>
     <message>
         <source>Server name</source>
-        <translation type="unfinished">Server name</translation>
+        <translation>Nome do servidor</translation>
     </message>
     <message>
         <source>&amp;Print</source>
@@ -3401,11 +3401,11 @@
     </message>
     <message>
         <source>Signed in as %1</source>
-        <translation type="unfinished">Signed in as %1</translation>
+        <translation>Sessão iniciada como %1</translation>
     </message>
     <message>
         <source>The recycle bin is not enabled for this shared folder. Deleted files cannot be restored.</source>
-        <translation type="unfinished">The recycle bin is not enabled for this shared folder. Deleted files cannot be restored.</translation>
+        <translation>A reciclagem não está ativada para esta pasta partilhada. Os ficheiros eliminados não podem ser restaurados.</translation>
     </message>
     <message>
         <source>Uploading %1</source>
@@ -3497,7 +3497,7 @@
     </message>
     <message>
         <source>Issued to</source>
-        <translation type="unfinished">Issued to</translation>
+        <translation>Emitido para</translation>
     </message>
     <message>
         <source>More actions</source>
@@ -3505,11 +3505,11 @@
     </message>
     <message>
         <source>Download This Version</source>
-        <translation type="unfinished">Download This Version</translation>
+        <translation>Transferir esta versão</translation>
     </message>
     <message>
         <source>Include in Sync</source>
-        <translation type="unfinished">Include in Sync</translation>
+        <translation>Incluir na sincronização</translation>
     </message>
     <message>
         <source>%1, %2</source>
@@ -3565,7 +3565,7 @@
     </message>
     <message>
         <source>Back up on a schedule</source>
-        <translation type="unfinished">Back up on a schedule</translation>
+        <translation>Fazer cópia de segurança segundo um agendamento</translation>
     </message>
     <message>
         <source>&amp;Keep my settings and sync tasks</source>
@@ -3573,7 +3573,7 @@
     </message>
     <message>
         <source>Restore Defaults</source>
-        <translation type="unfinished">Restore Defaults</translation>
+        <translation>Repor predefinições</translation>
     </message>
     <message>
         <source>Notifications</source>
@@ -3585,7 +3585,7 @@
     </message>
     <message>
         <source>Never expires</source>
-        <translation type="unfinished">Never expires</translation>
+        <translation>Nunca expira</translation>
     </message>
     <message>
         <source>Select a server from the list or enter its address.</source>
@@ -3601,19 +3601,19 @@
     </message>
     <message>
         <source>The server is offline.</source>
-        <translation type="unfinished">The server is offline.</translation>
+        <translation>O servidor está offline.</translation>
     </message>
     <message>
         <source>Open Recycle Bin</source>
-        <translation type="unfinished">Open Recycle Bin</translation>
+        <translation>Abrir a reciclagem</translation>
     </message>
     <message>
         <source>Exclude from Sync</source>
-        <translation type="unfinished">Exclude from Sync</translation>
+        <translation>Excluir da sincronização</translation>
     </message>
     <message>
         <source>Send</source>
-        <translation type="unfinished">Send</translation>
+        <translation>Enviar</translation>
     </message>
     <message>
         <source>Version on the server</source>
@@ -3669,7 +3669,7 @@
     </message>
     <message>
         <source>Do not sync temporary files</source>
-        <translation type="unfinished">Do not sync temporary files</translation>
+        <translation>Não sincronizar ficheiros temporários</translation>
     </message>
     <message>
         <source>Unable to unpack the installation package.</source>
@@ -3717,7 +3717,7 @@
     </message>
     <message>
         <source>Certificate Warning</source>
-        <translation type="unfinished">Certificate Warning</translation>
+        <translation>Aviso de certificado</translation>
     </message>
     <message>
         <source>Remember my password</source>
@@ -3737,7 +3737,7 @@
     </message>
     <message>
         <source>Share</source>
-        <translation type="unfinished">Share</translation>
+        <translation>Partilhar</translation>
     </message>
     <message>
         <source>Show Window</source>
@@ -3789,7 +3789,7 @@
     </message>
     <message>
         <source>Last run time</source>
-        <translation type="unfinished">Last run time</translation>
+        <translation>Última execução</translation>
     </message>
     <message>
         <source>Backup finished with errors</source>
@@ -3817,7 +3817,7 @@
     </message>
     <message>
         <source>Stop Sharing</source>
-        <translation type="unfinished">Stop Sharing</translation>
+        <translation>Parar de partilhar</translation>
     </message>
     <message>
         <source>Unable to connect to the server. Check your network connection and the server address.</source>
