@@ -149,6 +149,11 @@ void TstGui::dialogDuringUpgrade()
     const QString root = dir.path() + "/root";
     const QString home = dir.path() + "/home";
     QVERIFY(QDir().mkpath(home));
+    // Whatever way the case ends, no client of it stays behind.
+    struct Reaper {
+        QString home;
+        ~Reaper() { killClients(home); }
+    } reaper{home};
     QVERIFY(makeRoot(root, 2001));
     // An installed copy with a client, so that the upgrade first stops it,
     // and is held at its pid file with the dialog up.
@@ -207,7 +212,6 @@ void TstGui::dialogDuringUpgrade()
     QVERIFY(launcher.waitForFinished(120000));
     QCOMPARE(launcher.exitCode(), 0);
     QTRY_COMPARE_WITH_TIMEOUT(clientEvents(home, "started").size(), 1, 30000);
-    killClients(home);
 
     // No window manager: the picture is the dialog's own client area, fixed
     // at 400 pixels for a multiplier of 1.0 (the server runs at 96 dpi).
