@@ -1,0 +1,287 @@
+// Shared by the fault tests: a generated client package with nested
+// folders and mixed modes, snapshots of whole trees that never follow a
+// link, the fault-injection library's environment, and the tally that
+// becomes the reliability table.
+#pragma once
+
+#include "e2e-support.h"
+
+#include <QCryptographicHash>
+#include <QMap>
+#include <QVector>
+
+#include <dirent.h>
+#include <sys/stat.h>
+
+namespace faults {
+
+using namespace e2e;
+
+// One entry of a tree: what a user would call its content.
+struct Node {
+    char type = '?';      // f file, d folder, l link, o other
+    unsigned mode = 0;    // permission bits
+    QByteArray content;   // hash of a file, target of a link
+    qint64 mtimeNs = -1;  // only in snapshots taken with times
+    bool operator==(const Node &o) const
+    {
+        return type == o.type && mode == o.mode && content == o.content && mtimeNs == o.mtimeNs;
+    }
+    bool operator!=(const Node &o) const { return !(*this == o); }
+};
+using Tree = QMap<QString, Node>;
+
+inline void walk(const QByteArray &dir, const QString &rel, bool withTimes, Tree &out)
+{
+    DIR *d = opendir(dir.constData());
+    if (!d)
+        return;
+    QVector<QByteArray> names;
+    while (struct dirent *e = readdir(d)) {
+        if (strcmp(e->d_name, ".") != 0 && strcmp(e->d_name, "..") != 0)
+            names << QByteArray(e->d_name);
+    }
+    closedir(d);
+    for (const QByteArray &name : names) {
+        const QByteArray path = dir + '/' + name;
+        const QString key = rel.isEmpty() ? QString::fromUtf8(name) : rel + '/' + QString::fromUtf8(name);
+        struct stat st;
+        if (lstat(path.constData(), &st) != 0)
+            continue;
+        Node n;
+        n.mode = st.st_mode & 07777;
+        if (withTimes)
+            n.mtimeNs = qint64(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec;
+        if (S_ISREG(st.st_mode)) {
+            n.type = 'f';
+            QFile f(QString::fromUtf8(path));
+            if (f.open(QIODevice::ReadOnly))
+                n.content = QCryptographicHash::hash(f.readAll(), QCryptographicHash::Sha1).toHex();
+            else
+                n.content = "unreadable";
+        } else if (S_ISLNK(st.st_mode)) {
+            n.type = 'l';
+            char target[4096];
+            const ssize_t len = readlink(path.constData(), target, sizeof target);
+            n.content = QByteArray(target, len > 0 ? int(len) : 0);
+        } else if (S_ISDIR(st.st_mode)) {
+            n.type = 'd';
+        } else {
+            n.type = 'o';
+        }
+        out.insert(key, n);
+        if (n.type == 'd')
+            walk(path, key, withTimes, out);
+    }
+}
+
+// The tree below `root`, never through a link. Times make the snapshot
+// notice a folder whose entries came and went.
+inline Tree snapshot(const QString &root, bool withTimes = false)
+{
+    Tree t;
+    walk(QFile::encodeName(root), QString(), withTimes, t);
+    return t;
+}
+
+// A readable account of how two trees differ, empty when equal.
+inline QString difference(const Tree &expected, const Tree &actual)
+{
+    QStringList out;
+    for (auto it = expected.begin(); it != expected.end(); ++it) {
+        auto a = actual.find(it.key());
+        if (a == actual.end())
+            out << "missing " + it.key();
+        else if (*a != *it)
+            out << QStringLiteral("changed %1 (%2 %3 -> %4 %5)")
+                       .arg(it.key())
+                       .arg(QChar(it->type))
+                       .arg(it->mode, 0, 8)
+                       .arg(QChar(a->type))
+                       .arg(a->mode, 0, 8);
+    }
+    for (auto it = actual.begin(); it != actual.end(); ++it)
+        if (!expected.contains(it.key()))
+            out << "extra " + it.key();
+    if (out.size() > 8)
+        out = out.mid(0, 8) << QStringLiteral("... %1 more").arg(out.size() - 8);
+    return out.join(QStringLiteral("; "));
+}
+
+// The start script records which copy ran it. With FAULTS_HOLD set it then
+// waits until that file exists, so that its launcher stays in the run.
+inline QByteArray recordingStartScript(int build)
+{
+    return "#!/bin/sh\n"
+           "echo \"start " + QByteArray::number(build) + " $PPID\" >> \"$HOME/start-stop.log\"\n"
+           "if [ -n \"$FAULTS_HOLD\" ]; then\n"
+           "  while [ ! -e \"$FAULTS_HOLD\" ]; do sleep 0.05; done\n"
+           "fi\n"
+           "exit 0\n";
+}
+
+// The stand-in client: writes its pid file and notes any signal it gets.
+inline QByteArray stubClient()
+{
+    return "#!/bin/sh\n"
+           "trap 'echo \"client TERM $$\" >> \"$HOME/signals.log\"; exit 0' TERM\n"
+           "echo \"pid=$$\" > \"$HOME/.QuenmarkZelto/ui.pid\"\n"
+           "while :; do sleep 0.2 & wait $!; done\n";
+}
+
+// Bytes that differ between builds and between files.
+inline QByteArray filler(int build, int index, int size)
+{
+    QByteArray b;
+    b.reserve(size);
+    quint32 x = quint32(build * 7919 + index * 104729 + 1);
+    while (b.size() < size) {
+        x = x * 1103515245u + 12345u;
+        b.append(char('a' + (x >> 16) % 26));
+        if ((x & 0x3f) == 0)
+            b.append('\n');
+    }
+    b.truncate(size);
+    return b;
+}
+
+// A client package of some two dozen files in nested folders: executables,
+// private files, an empty file, one file of several copy buffers. Each build
+// has a few files of its own. `minSize` makes every file at least that big.
+inline bool makeFaultPackage(const QString &dir, int build, int minSize = 0)
+{
+    const QFile::Permissions rw = QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::ReadOther;
+    const QFile::Permissions priv = QFile::ReadOwner | QFile::WriteOwner;
+    const QFile::Permissions privExe = priv | QFile::ExeOwner;
+    struct Item {
+        const char *path;
+        int size;
+        int kind; // 0 data, 1 executable, 2 private, 3 private executable
+    };
+    static const Item items[] = {
+        {"lib/libzelto-core.so.1", 20000, 1},
+        {"lib/libzelto-net.so.1", 3000, 1},
+        {"lib/plugins/platforms/libqoffscreen.so", 2500, 1},
+        {"lib/plugins/imageformats/libqpng.so", 1800, 1},
+        {"bin/zelto-helper", 900, 1},
+        {"bin/zelto-sync", 1400, 3},
+        {"share/doc/README", 700, 0},
+        {"share/doc/LICENSE", 1200, 0},
+        {"share/doc/empty", 0, 0},
+        {"share/icons/hicolor/48x48/zelto.png", 600, 0},
+        {"share/icons/hicolor/256x256/zelto.png", 2600, 0},
+        {"share/locale/de/zelto.qm", 400, 0},
+        {"share/locale/fr/zelto.qm", 420, 0},
+        {"share/locale/th/zelto.qm", 380, 0},
+        {"etc/defaults.conf", 150, 2},
+        {"etc/keys/update.pub", 300, 2},
+        {"etc/keys/private/token", 64, 2},
+        {"resources/fonts/sans.ttf", 5000, 0},
+        {"resources/sounds/done.wav", 1000, 0},
+        {"resources/ui/main.qml", 800, 0},
+        {"resources/ui/tray.qml", 500, 0},
+    };
+    bool ok = writeFile(dir + "/INFO", infoFile(build))
+        && writeFile(dir + "/bin/cloud-zelto-ui", stubClient(), kExecutable)
+        && writeFile(dir + "/package/start-stop", recordingStartScript(build), kExecutable);
+    int index = 0;
+    for (const Item &item : items) {
+        const int size = item.size == 0 ? 0 : qMax(item.size, minSize);
+        const QFile::Permissions mode = item.kind == 1 ? kExecutable
+            : item.kind == 2                         ? priv
+            : item.kind == 3                         ? privExe
+                                                     : rw;
+        ok = ok && writeFile(dir + '/' + item.path, filler(build, index++, size), mode);
+    }
+    // Files only this build has.
+    ok = ok && writeFile(QStringLiteral("%1/share/build-%2/notes.txt").arg(dir).arg(build),
+                         filler(build, 99, qMax(200, minSize)), rw);
+    ok = ok && writeFile(QStringLiteral("%1/lib/libzelto-b%2.so").arg(dir).arg(build),
+                         filler(build, 98, qMax(1500, minSize)), kExecutable);
+    return ok;
+}
+
+// Environment of a run under the fault-injection library.
+struct Fault {
+    QString op;             // empty: count only
+    long at = 0;
+    QString action = QStringLiteral("kill");
+    QStringList prefixes;
+    QStringList excludes;
+    QString report;
+    QString trace;
+};
+
+inline void applyFault(QProcessEnvironment &env, const Fault &f)
+{
+    env.insert(QStringLiteral("LD_PRELOAD"), qEnvironmentVariable("ZELTO_FAULT_SHIM"));
+    env.insert(QStringLiteral("FAULT_PREFIX"), f.prefixes.join(':'));
+    env.insert(QStringLiteral("FAULT_EXCLUDE"), f.excludes.join(':'));
+    env.insert(QStringLiteral("FAULT_OP"), f.op);
+    env.insert(QStringLiteral("FAULT_AT"), QString::number(f.at));
+    env.insert(QStringLiteral("FAULT_ACTION"), f.action);
+    env.insert(QStringLiteral("FAULT_REPORT"), f.report);
+    if (!f.trace.isEmpty())
+        env.insert(QStringLiteral("FAULT_TRACE"), f.trace);
+}
+
+// The counters of the last report line: "name=value ..." as a map.
+inline QMap<QString, long> lastReport(const QString &file)
+{
+    QMap<QString, long> out;
+    const QList<QByteArray> lines = readFile(file).trimmed().split('\n');
+    if (lines.isEmpty())
+        return out;
+    for (const QByteArray &field : lines.last().split(' ')) {
+        const int eq = field.indexOf('=');
+        if (eq > 0)
+            out.insert(QString::fromLatin1(field.left(eq)), field.mid(eq + 1).toLong());
+    }
+    return out;
+}
+
+// The reliability table: per fault class, cases tried and cases that ended
+// with nothing lost.
+class Tally
+{
+public:
+    struct Row {
+        int tried = 0;
+        int intact = 0;
+        QString note;
+    };
+    void add(const QString &cls, bool intact)
+    {
+        if (!m_order.contains(cls))
+            m_order << cls;
+        Row &r = m_rows[cls];
+        ++r.tried;
+        if (intact)
+            ++r.intact;
+    }
+    void note(const QString &cls, const QString &text)
+    {
+        if (!m_order.contains(cls))
+            m_order << cls;
+        m_rows[cls].note = text;
+    }
+    QByteArray markdown() const
+    {
+        QByteArray out = "| Fault class | Cases tried | Nothing lost |\n|---|---:|---:|\n";
+        for (const QString &cls : m_order) {
+            const Row &r = m_rows[cls];
+            out += QStringLiteral("| %1 | %2 | %3 |\n")
+                       .arg(cls + (r.note.isEmpty() ? QString() : " (" + r.note + ")"))
+                       .arg(r.tried)
+                       .arg(r.intact)
+                       .toUtf8();
+        }
+        return out;
+    }
+
+private:
+    QStringList m_order;
+    QMap<QString, Row> m_rows;
+};
+
+} // namespace faults

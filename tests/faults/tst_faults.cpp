@@ -1,0 +1,946 @@
+// The installed launcher under faults: killed at every file-system call of
+// an upgrade and at random moments, I/O errors, a full disk, hostile links
+// and files around its folders, stale and forged pid files, and crowds of
+// launchers. After each fault the user must end with a complete client and
+// nothing outside the launcher's folders touched. Every case counts in the
+// reliability table written at the end.
+
+#include "faults-support.h"
+
+#include <QElapsedTimer>
+#include <QRandomGenerator>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <memory>
+
+#include <sched.h>
+#include <sys/mount.h>
+#include <sys/statvfs.h>
+#include <utime.h>
+
+using namespace faults;
+
+namespace {
+
+const int kRunTimeoutMs = 60000;
+const int kOldBuild = 1;
+const int kNewBuild = 2;
+
+// Set by main() when the process got a mount namespace of its own, where
+// the tests may mount small file systems that vanish with the process.
+bool g_privateMounts = false;
+
+struct RunResult {
+    int code = -1;
+    bool crashed = false;
+    bool timedOut = false;
+    qint64 ms = 0;
+    QByteArray err;
+};
+
+QString describe(const RunResult &r)
+{
+    if (r.timedOut)
+        return QStringLiteral("timed out");
+    if (r.crashed)
+        return QStringLiteral("crashed");
+    return QStringLiteral("exit %1").arg(r.code);
+}
+
+QStringList namesIn(const QString &dir, const QString &pattern)
+{
+    return QDir(dir).entryList({pattern}, QDir::AllEntries | QDir::Hidden | QDir::System);
+}
+
+QString zeltoDir(const QString &home)
+{
+    return home + "/.QuenmarkZelto";
+}
+
+QStringList leftovers(const QString &home)
+{
+    return namesIn(zeltoDir(home), "QuenmarkZelto.app_tmp*") + namesIn(zeltoDir(home), "QuenmarkZelto.app.installing*");
+}
+
+QStringList startLines(const QString &home)
+{
+    return QString::fromUtf8(readFile(home + "/start-stop.log")).split('\n', Qt::SkipEmptyParts);
+}
+
+qint64 pagesOf(qint64 bytes)
+{
+    return (bytes + 4095) / 4096;
+}
+
+qint64 freePages(const QString &path)
+{
+    struct statvfs v;
+    if (statvfs(QFile::encodeName(path).constData(), &v) != 0)
+        return -1;
+    return qint64(v.f_bavail) * qint64(v.f_frsize) / 4096;
+}
+
+bool mountTmpfs(const QString &dir, qint64 bytes, bool remount = false)
+{
+    const QByteArray opts = "size=" + QByteArray::number(bytes) + ",mode=0755";
+    unsigned long flags = MS_NOSUID | MS_NODEV | (remount ? MS_REMOUNT : 0);
+    return ::mount("tmpfs", QFile::encodeName(dir).constData(), "tmpfs", flags, opts.constData()) == 0;
+}
+
+} // namespace
+
+class TstFaults : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void cleanupTestCase();
+    void init();
+    void cleanup();
+
+    void crashPoints_data();
+    void crashPoints();
+    void ioErrors_data();
+    void ioErrors();
+    void randomKills();
+    void fullDisk();
+    void diskFillsAt_data();
+    void diskFillsAt();
+    void hostile_data();
+    void hostile();
+    void pidFiles_data();
+    void pidFiles();
+    void manyLaunchers();
+
+private:
+    bool makeRoot(int minSize = 0);
+    // A fresh home below the case with the old build installed.
+    QString freshHome(const QString &name, int minSize = 0);
+    RunResult run(const QString &home, const Fault *fault = nullptr,
+                  const QMap<QString, QString> &extraEnv = {});
+    // What is wrong with the home after the run that should have finished
+    // the installation; empty when the client is complete and started.
+    QString finalProblems(const QString &home, int startsBefore);
+    QString rolledBackProblems(const QString &home);
+    // Counts of a run of the given home under the counting library.
+    QMap<QString, long> countCalls(const QString &home, const QStringList &excludes, const QString &trace = QString());
+
+    std::unique_ptr<QTemporaryDir> m_case;
+    QString m_root;
+    Tree m_package;
+    Tree m_old;
+    QStringList m_mounts;
+    static Tally s_tally;
+};
+
+Tally TstFaults::s_tally;
+
+void TstFaults::initTestCase()
+{
+    const QString exe = stageDir() + "/bin/" + launcherName();
+    QVERIFY2(QFileInfo(exe).isExecutable(), qPrintable("no installed launcher at " + exe));
+    QVERIFY2(QFileInfo(qEnvironmentVariable("ZELTO_FAULT_SHIM")).isFile(), "ZELTO_FAULT_SHIM names no library");
+}
+
+void TstFaults::cleanupTestCase()
+{
+    QString dir = qEnvironmentVariable("ZELTO_FAULT_REPORT_DIR");
+    if (dir.isEmpty())
+        dir = QDir::currentPath();
+    QDir().mkpath(dir);
+    const QByteArray table = s_tally.markdown();
+    writeFile(dir + "/reliability.md", table);
+    qInfo("reliability table (%s/reliability.md):\n%s", qPrintable(dir), table.constData());
+}
+
+void TstFaults::init()
+{
+    m_case = std::make_unique<QTemporaryDir>();
+    QVERIFY(m_case->isValid());
+    m_root = m_case->path() + "/root";
+    // A file system of its own for each case: flushing it waits for nobody
+    // else's writes, and what a case leaves goes with its unmounting.
+    if (g_privateMounts && mountTmpfs(m_case->path(), qint64(512) << 20))
+        m_mounts << m_case->path();
+}
+
+void TstFaults::cleanup()
+{
+    for (int i = m_mounts.size() - 1; i >= 0; --i)
+        ::umount2(QFile::encodeName(m_mounts[i]).constData(), MNT_DETACH);
+    m_mounts.clear();
+    m_case.reset();
+}
+
+bool TstFaults::makeRoot(int minSize)
+{
+    const QString stage = stageDir();
+    if (!QDir().mkpath(m_root + "/bin") || !QDir().mkpath(m_root + "/log"))
+        return false;
+    if (!QFile::copy(stage + "/bin/" + launcherName(), m_root + "/bin/" + launcherName()))
+        return false;
+    for (const char *linked : {"lib", "images"}) {
+        const QString from = stage + "/" + linked;
+        if (QFileInfo::exists(from) && !QFile::link(from, m_root + "/" + linked))
+            return false;
+    }
+    if (!writeFile(m_root + "/INFO", infoFile(kNewBuild)) || !makeFaultPackage(m_root + "/package/orvilex", kNewBuild, minSize)
+        || !writeFile(m_root + "/log/launcher.debug", "launcher_debug=7\nservice_debug=7\nfile_op_debug=7\n"))
+        return false;
+    m_package = snapshot(m_root + "/package/orvilex");
+    return true;
+}
+
+QString TstFaults::freshHome(const QString &name, int minSize)
+{
+    const QString home = m_case->path() + "/" + name;
+    if (!QDir().mkpath(home) || !makeFaultPackage(appPath(home), kOldBuild, minSize))
+        return QString();
+    if (m_old.isEmpty())
+        m_old = snapshot(appPath(home));
+    return home;
+}
+
+RunResult TstFaults::run(const QString &home, const Fault *fault, const QMap<QString, QString> &extraEnv)
+{
+    QProcessEnvironment env = launcherEnvironment(home);
+    if (fault)
+        applyFault(env, *fault);
+    for (auto it = extraEnv.begin(); it != extraEnv.end(); ++it)
+        env.insert(it.key(), it.value());
+    RunResult r;
+    QElapsedTimer timer;
+    timer.start();
+    QProcess p;
+    startLauncher(p, m_root, env);
+    if (!p.waitForFinished(kRunTimeoutMs)) {
+        p.kill();
+        p.waitForFinished();
+        r.timedOut = true;
+    }
+    r.ms = timer.elapsed();
+    r.err = p.readAllStandardError();
+    r.crashed = p.exitStatus() != QProcess::NormalExit;
+    r.code = p.exitCode();
+    return r;
+}
+
+QString TstFaults::finalProblems(const QString &home, int startsBefore)
+{
+    QStringList problems;
+    const QString diff = difference(m_package, snapshot(appPath(home)));
+    if (!diff.isEmpty())
+        problems << "application folder is not the package: " + diff;
+    const QStringList left = leftovers(home);
+    if (!left.isEmpty())
+        problems << "left behind: " + left.join(' ');
+    const QStringList starts = startLines(home);
+    if (starts.size() <= startsBefore || !starts.last().startsWith(QStringLiteral("start %1 ").arg(kNewBuild)))
+        problems << "the new client was not started";
+    return problems.join("; ");
+}
+
+QString TstFaults::rolledBackProblems(const QString &home)
+{
+    QStringList problems;
+    const QString diff = difference(m_old, snapshot(appPath(home)));
+    if (!diff.isEmpty())
+        problems << "old copy not back: " + diff;
+    const QStringList left = leftovers(home);
+    if (!left.isEmpty())
+        problems << "left behind: " + left.join(' ');
+    const QStringList starts = startLines(home);
+    if (starts.isEmpty() || !starts.last().startsWith(QStringLiteral("start %1 ").arg(kOldBuild)))
+        problems << "the old client was not started";
+    return problems.join("; ");
+}
+
+QMap<QString, long> TstFaults::countCalls(const QString &home, const QStringList &excludes, const QString &trace)
+{
+    Fault f;
+    f.prefixes = QStringList{home};
+    f.excludes = excludes;
+    f.report = home + ".report";
+    f.trace = trace;
+    const RunResult r = run(home, &f);
+    if (r.code != 0 || r.crashed)
+        return {};
+    return lastReport(f.report);
+}
+
+// ---- every crash point ----
+
+void TstFaults::crashPoints_data()
+{
+    QTest::addColumn<QString>("op");
+    for (const char *op : {"rename", "mkdir", "unlink", "openw", "write", "fsync", "close"})
+        QTest::newRow(op) << QString::fromLatin1(op);
+}
+
+void TstFaults::crashPoints()
+{
+    QFETCH(QString, op);
+    QVERIFY(makeRoot());
+    const QString countHome = freshHome("count");
+    QVERIFY(!countHome.isEmpty());
+    const QMap<QString, long> counts = countCalls(countHome, {});
+    QVERIFY2(counts.contains(op), "the counting run failed");
+    const long total = counts.value(op);
+    QVERIFY2(total > 0, qPrintable("an upgrade makes no " + op + " call"));
+
+    const QString cls = QStringLiteral("SIGKILL at every %1 call of an upgrade").arg(op);
+    QStringList failures;
+    for (long n = 1; n <= total; ++n) {
+        const QString home = freshHome(QStringLiteral("kill-%1").arg(n));
+        QVERIFY(!home.isEmpty());
+        Fault f;
+        f.op = op;
+        f.at = n;
+        f.prefixes = QStringList{home};
+        f.report = home + ".report";
+        const RunResult killed = run(home, &f);
+        const int starts = startLines(home).size();
+        const RunResult after = run(home);
+        QString problems = finalProblems(home, starts);
+        if (killed.timedOut)
+            problems += " killed run timed out";
+        if (after.code != 0 || after.crashed)
+            problems += " recovery run: " + describe(after);
+        s_tally.add(cls, problems.isEmpty());
+        if (!problems.isEmpty())
+            failures << QStringLiteral("at %1 (%2): %3").arg(n).arg(describe(killed), problems);
+        QDir(home).removeRecursively();
+    }
+    QVERIFY2(failures.isEmpty(), qPrintable(QStringLiteral("%1 of %2 crash points lost something:\n")
+                                                .arg(failures.size())
+                                                .arg(total)
+                                            + failures.join('\n')));
+}
+
+// ---- I/O errors ----
+
+void TstFaults::ioErrors_data()
+{
+    QTest::addColumn<QString>("op");
+    for (const char *op : {"write", "fsync", "close"})
+        QTest::newRow(op) << QString::fromLatin1(op);
+}
+
+void TstFaults::ioErrors()
+{
+    QFETCH(QString, op);
+    QVERIFY(makeRoot());
+    auto excludesOf = [](const QString &home) {
+        // The log and the instance lock have their own failure handling;
+        // the errors are meant for the installation.
+        return QStringList{zeltoDir(home) + "/log", home + "/.pvk-qt"};
+    };
+    const QString countHome = freshHome("count");
+    QVERIFY(!countHome.isEmpty());
+    const QMap<QString, long> counts = countCalls(countHome, excludesOf(countHome));
+    QVERIFY2(counts.contains(op), "the counting run failed");
+    const long total = counts.value(op);
+    QVERIFY(total > 0);
+
+    const QString cls = QStringLiteral("EIO from the N-th %1").arg(op);
+    QStringList failures;
+    for (long n = 1; n <= total; ++n) {
+        const QString home = freshHome(QStringLiteral("eio-%1").arg(n));
+        QVERIFY(!home.isEmpty());
+        Fault f;
+        f.op = op;
+        f.at = n;
+        f.action = QStringLiteral("eio");
+        f.prefixes = QStringList{home};
+        f.excludes = excludesOf(home);
+        f.report = home + ".report";
+        const RunResult failed = run(home, &f);
+        QStringList problems;
+        if (failed.code != 0 || failed.crashed)
+            problems << "faulty run: " + describe(failed);
+        const QMap<QString, long> report = lastReport(f.report);
+        if (report.value("retries") != 0)
+            problems << QStringLiteral("fsync retried %1 times after its failure").arg(report.value("retries"));
+        QString injectedPath;
+        for (const QByteArray &line : readFile(f.report).split('\n'))
+            if (line.startsWith("injected "))
+                injectedPath = QString::fromUtf8(line).section(' ', 3);
+        const QString log = QString::fromUtf8(readFile(logPath(home)));
+        const bool reportedSuccess = log.contains("user installation is ready");
+        const bool packageFile = injectedPath.startsWith(appPath(home) + "/");
+        if (reportedSuccess && packageFile)
+            problems << "success reported although " + injectedPath + " failed";
+        if (reportedSuccess) {
+            const QString diff = difference(m_package, snapshot(appPath(home)));
+            if (!diff.isEmpty())
+                problems << "success reported but the copy differs: " + diff;
+        } else if (!injectedPath.isEmpty()) {
+            const QString rb = rolledBackProblems(home);
+            if (!rb.isEmpty())
+                problems << "no rollback: " + rb;
+            if (!log.contains("Failed to upgrade package"))
+                problems << "the failure is not in the log";
+        }
+        const int starts = startLines(home).size();
+        const RunResult after = run(home);
+        const QString fin = finalProblems(home, starts);
+        if (!fin.isEmpty())
+            problems << "next run: " + fin;
+        if (after.code != 0 || after.crashed)
+            problems << "next run: " + describe(after);
+        s_tally.add(cls, problems.isEmpty());
+        if (!problems.isEmpty())
+            failures << QStringLiteral("at %1 (%2): %3").arg(n).arg(injectedPath, problems.join("; "));
+        QDir(home).removeRecursively();
+    }
+    QVERIFY2(failures.isEmpty(), qPrintable(QStringLiteral("%1 of %2 I/O errors went wrong:\n").arg(failures.size()).arg(total)
+                                            + failures.join('\n')));
+}
+
+// ---- random kills ----
+
+void TstFaults::randomKills()
+{
+    QVERIFY(makeRoot());
+    qint64 upgradeMs = 0;
+    for (int i = 0; i < 3; ++i) {
+        const QString home = freshHome(QStringLiteral("measure-%1").arg(i));
+        const RunResult r = run(home);
+        QCOMPARE(r.code, 0);
+        QVERIFY2(finalProblems(home, 0).isEmpty(), qPrintable(finalProblems(home, 0)));
+        upgradeMs = qMax(upgradeMs, r.ms);
+    }
+    const quint32 seed = 20261208;
+    QRandomGenerator random(seed);
+    const int trials = 50;
+    QStringList failures;
+    for (int t = 0; t < trials; ++t) {
+        const QString home = freshHome(QStringLiteral("random-%1").arg(t));
+        QVERIFY(!home.isEmpty());
+        const int delay = int(random.bounded(quint32(upgradeMs * 11 / 10 + 1)));
+        QProcess p;
+        startLauncher(p, m_root, launcherEnvironment(home));
+        QVERIFY(p.waitForStarted());
+        QThread::msleep(delay);
+        if (p.state() != QProcess::NotRunning)
+            ::kill(pid_t(p.processId()), SIGKILL);
+        p.waitForFinished(kRunTimeoutMs);
+        const int starts = startLines(home).size();
+        const RunResult after = run(home);
+        QString problems = finalProblems(home, starts);
+        if (after.code != 0 || after.crashed)
+            problems += " recovery run: " + describe(after);
+        s_tally.add(QStringLiteral("SIGKILL at a random moment (0 to 1.1 x %1 ms)").arg(upgradeMs), problems.isEmpty());
+        if (!problems.isEmpty())
+            failures << QStringLiteral("after %1 ms: %2").arg(delay).arg(problems);
+        QDir(home).removeRecursively();
+    }
+    QVERIFY2(failures.isEmpty(), qPrintable(QStringLiteral("seed %1, %2 of %3 trials lost something:\n")
+                                                .arg(seed)
+                                                .arg(failures.size())
+                                                .arg(trials)
+                                            + failures.join('\n')));
+}
+
+// ---- full disk ----
+
+void TstFaults::fullDisk()
+{
+    if (!g_privateMounts)
+        QSKIP("mounting a small tmpfs needs root and a mount namespace of our own");
+    const int minSize = 8192;
+    QVERIFY(makeRoot(minSize));
+    const QString home = m_case->path() + "/home";
+    QVERIFY(QDir().mkpath(home));
+    QVERIFY2(mountTmpfs(home, 64 << 20), strerror(errno));
+    m_mounts << home;
+    QVERIFY(!freshHome("home", minSize).isEmpty());
+
+    // Room for the old copy, half the new one and the launcher's own files.
+    qint64 packagePages = 0;
+    for (auto it = m_package.begin(); it != m_package.end(); ++it)
+        if (it->type == 'f')
+            packagePages += pagesOf(QFileInfo(m_root + "/package/orvilex/" + it.key()).size());
+    const qint64 used = (64 << 20) / 4096 - freePages(home);
+    const qint64 size = (used + packagePages / 2 + 24) * 4096;
+    QVERIFY2(mountTmpfs(home, size, true), strerror(errno));
+
+    const RunResult r = run(home);
+    QStringList problems;
+    if (r.code != 0 || r.crashed)
+        problems << describe(r);
+    const QString rb = rolledBackProblems(home);
+    if (!rb.isEmpty())
+        problems << rb;
+    const QString log = QString::fromUtf8(readFile(logPath(home)));
+    if (!log.contains(QString::fromUtf8(strerror(ENOSPC))))
+        problems << "the log does not say the disk is full";
+    if (!log.contains("rollback to old installation"))
+        problems << "the log does not tell of the rollback";
+    s_tally.add(QStringLiteral("Full disk: no room for the new copy beside the old"), problems.isEmpty());
+    QVERIFY2(problems.isEmpty(), qPrintable(problems.join("; ") + "\nlog:\n" + log.right(3000)));
+}
+
+void TstFaults::diskFillsAt_data()
+{
+    QTest::addColumn<QString>("where");
+    QTest::newRow("first file") << "first";
+    QTest::newRow("middle file") << "middle";
+    QTest::newRow("last file") << "last";
+}
+
+void TstFaults::diskFillsAt()
+{
+    QFETCH(QString, where);
+    if (!g_privateMounts)
+        QSKIP("mounting a small tmpfs needs root and a mount namespace of our own");
+    const int minSize = 32768;
+    QVERIFY(makeRoot(minSize));
+    const qint64 fsSize = 64 << 20;
+
+    // A trial upgrade on a roomy disk shows the order of the copied files
+    // and the room left when each one is opened.
+    const QString trialHome = m_case->path() + "/trial";
+    QVERIFY(QDir().mkpath(trialHome));
+    QVERIFY2(mountTmpfs(trialHome, fsSize), strerror(errno));
+    m_mounts << trialHome;
+    QVERIFY(!freshHome("trial", minSize).isEmpty());
+    const QString trace = m_case->path() + "/trial.trace";
+    QVERIFY(!countCalls(trialHome, {}, trace).isEmpty());
+    struct Open {
+        QString rel;
+        qint64 avail;
+        qint64 pages;
+    };
+    QVector<Open> opens;
+    const QString appPrefix = appPath(trialHome) + "/";
+    for (const QByteArray &line : readFile(trace).split('\n')) {
+        const QList<QByteArray> f = line.split(' ');
+        if (f.size() < 4 || f[0] != "openw")
+            continue;
+        const QString path = QString::fromUtf8(line).section(' ', 3);
+        if (!path.startsWith(appPrefix))
+            continue;
+        const QString rel = path.mid(appPrefix.size());
+        const qint64 pages = pagesOf(QFileInfo(m_root + "/package/orvilex/" + rel).size());
+        if (pages >= 8)
+            opens.append({rel, f[2].toLongLong(), pages});
+    }
+    QVERIFY2(opens.size() >= 3, "too few large files in the copy");
+    const Open target = where == "first" ? opens.first() : where == "last" ? opens.last() : opens[opens.size() / 2];
+
+    // The same home again, with the disk filled so that the chosen file
+    // finds half the room it needs.
+    const QString home = m_case->path() + "/home";
+    QVERIFY(QDir().mkpath(home));
+    QVERIFY2(mountTmpfs(home, fsSize), strerror(errno));
+    m_mounts << home;
+    m_old.clear();
+    QVERIFY(!freshHome("home", minSize).isEmpty());
+    const qint64 fill = target.avail - target.pages / 2;
+    QVERIFY(fill > 0);
+    {
+        QFile f(home + "/filler");
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        const QByteArray page(4096, 'x');
+        for (qint64 i = 0; i < fill; ++i)
+            QVERIFY(f.write(page) == page.size());
+    }
+
+    const RunResult r = run(home);
+    QStringList problems;
+    if (r.code != 0 || r.crashed)
+        problems << describe(r);
+    const QString rb = rolledBackProblems(home);
+    if (!rb.isEmpty())
+        problems << rb;
+    const QString log = QString::fromUtf8(readFile(logPath(home)));
+    if (!log.contains(QString::fromUtf8(strerror(ENOSPC))))
+        problems << "the log does not say the disk is full";
+    s_tally.add(QStringLiteral("Disk fills at the first, a middle or the last file"), problems.isEmpty());
+    QVERIFY2(problems.isEmpty(), qPrintable(QStringLiteral("filling at %1: ").arg(target.rel) + problems.join("; ")
+                                            + "\nlog:\n" + log.right(3000)));
+}
+
+// ---- hostile surroundings ----
+
+void TstFaults::hostile_data()
+{
+    QTest::addColumn<QString>("setup");
+    QTest::addColumn<bool>("asNobody");
+    QTest::addColumn<QString>("expect"); // new, old
+    QTest::newRow("backup names are files") << "files" << false << "new";
+    QTest::newRow("backup names link to another folder") << "links" << false << "new";
+    QTest::newRow("all ten backup names link away") << "all-links" << false << "old";
+    QTest::newRow("backup names are unreadable folders") << "unreadable" << true << "new";
+    QTest::newRow("package links to private folders") << "package-dir-link" << false << "old";
+    QTest::newRow("package links to a private file") << "package-file-link" << false << "new";
+    QTest::newRow("installed copy links to private folders") << "installed-links" << false << "new";
+    QTest::newRow("application folder is a link") << "app-link" << false << "new";
+    QTest::newRow("legacy app folder is a link") << "legacy-link" << false << "new";
+    QTest::newRow("journal's temporary name links to a document") << "journal-link" << false << "new";
+    QTest::newRow("log file links to a document") << "log-link" << false << "new";
+}
+
+void TstFaults::hostile()
+{
+    QFETCH(QString, setup);
+    QFETCH(bool, asNobody);
+    QFETCH(QString, expect);
+    QVERIFY(makeRoot());
+    const QString home = freshHome("home");
+    QVERIFY(!home.isEmpty());
+
+    // The user's own things, which no run may touch.
+    const QString docs = home + "/Documents";
+    QVERIFY(writeFile(docs + "/letter.txt", "dear user\n"));
+    QVERIFY(writeFile(docs + "/Zelto/INFO", infoFile(kOldBuild)));
+    QVERIFY(makeFaultPackage(docs + "/Zelto", kOldBuild));
+    QVERIFY(writeFile(docs + "/sub/deeper/notes.txt", "notes\n"));
+    QVERIFY(writeFile(home + "/.ssh/id_zelto", "secret key\n", QFile::ReadOwner | QFile::WriteOwner));
+    const QString outside = m_case->path() + "/outside";
+    QVERIFY(writeFile(outside + "/data.txt", "outside\n"));
+
+    const QString app = appPath(home);
+    auto link = [](const QString &target, const QString &at) { return ::symlink(QFile::encodeName(target).constData(), QFile::encodeName(at).constData()) == 0; };
+    const QString backup0 = app + "_tmp";
+    auto backupN = [&](int n) { return n == 0 ? backup0 : backup0 + QString::number(n); };
+
+    if (setup == "files") {
+        for (int n = 0; n < 4; ++n)
+            QVERIFY(writeFile(backupN(n), "not a folder\n"));
+    } else if (setup == "links") {
+        QVERIFY(link(docs, backupN(0)));
+        QVERIFY(link(docs + "/sub", backupN(1)));
+        QVERIFY(link(outside, backupN(2)));
+    } else if (setup == "all-links") {
+        for (int n = 0; n < 10; ++n)
+            QVERIFY(link(n % 2 ? outside : docs, backupN(n)));
+    } else if (setup == "unreadable") {
+        for (int n = 0; n < 2; ++n) {
+            QVERIFY(writeFile(backupN(n) + "/kept/file", "x\n"));
+            QVERIFY(::chmod(QFile::encodeName(backupN(n)).constData(), 0) == 0);
+        }
+    } else if (setup == "package-dir-link") {
+        QVERIFY(link(docs, m_root + "/package/orvilex/share/docs"));
+        QVERIFY(link(home + "/.ssh", m_root + "/package/orvilex/share/ssh"));
+    } else if (setup == "package-file-link") {
+        QVERIFY(link(home + "/.ssh/id_zelto", m_root + "/package/orvilex/share/key"));
+    } else if (setup == "installed-links") {
+        QVERIFY(link(docs, app + "/share/docs"));
+        QVERIFY(link(home + "/.ssh", app + "/lib/ssh"));
+        QVERIFY(link(home + "/.ssh/id_zelto", app + "/etc/key"));
+        QVERIFY(link(outside, app + "/outside"));
+    } else if (setup == "app-link") {
+        QVERIFY(QDir(app).removeRecursively());
+        QVERIFY(link(docs + "/Zelto", app));
+    } else if (setup == "legacy-link") {
+        QVERIFY(QDir().mkpath(home + "/.Orvilex"));
+        QVERIFY(link(docs, home + "/.Orvilex/app"));
+    } else if (setup == "journal-link") {
+        QVERIFY(link(docs + "/letter.txt", app + ".installing.new"));
+    } else if (setup == "log-link") {
+        QVERIFY(QDir().mkpath(zeltoDir(home) + "/log"));
+        QVERIFY(link(docs + "/letter.txt", zeltoDir(home) + "/log/launcher.log"));
+    }
+    // The package as it is now is what a complete installation holds.
+    m_package = snapshot(m_root + "/package/orvilex");
+    if (setup == "package-file-link") {
+        m_package["share/key"].type = 'f';
+        m_package["share/key"].content = QCryptographicHash::hash("secret key\n", QCryptographicHash::Sha1).toHex();
+        const mode_t mask = ::umask(0);
+        ::umask(mask);
+        m_package["share/key"].mode = 0777 & ~unsigned(mask);
+    }
+    if (setup == "installed-links")
+        m_old = snapshot(app);
+
+    const Tree docsBefore = snapshot(docs, true);
+    const Tree sshBefore = snapshot(home + "/.ssh", true);
+    const Tree outsideBefore = snapshot(outside, true);
+
+    RunResult r;
+    if (asNobody) {
+        QProcess chown;
+        chown.start("chown", {"-R", "65534:65534", m_case->path()});
+        QVERIFY(chown.waitForFinished() && chown.exitCode() == 0);
+        QVERIFY(::chmod(QFile::encodeName(m_case->path()).constData(), 0755) == 0);
+        // Permission bits bind the user only when the run drops root.
+        QProcess p;
+        p.setProcessEnvironment(launcherEnvironment(home));
+        p.start("setpriv", {"--reuid=65534", "--regid=65534", "--clear-groups", m_root + "/bin/" + launcherName()});
+        QVERIFY(p.waitForFinished(kRunTimeoutMs));
+        r.code = p.exitCode();
+        r.crashed = p.exitStatus() != QProcess::NormalExit;
+    } else {
+        r = run(home);
+    }
+
+    QStringList problems;
+    if (r.code != 0 || r.crashed)
+        problems << describe(r);
+    QString diff = difference(docsBefore, snapshot(docs, true));
+    if (!diff.isEmpty())
+        problems << "Documents changed: " + diff;
+    diff = difference(sshBefore, snapshot(home + "/.ssh", true));
+    if (!diff.isEmpty())
+        problems << ".ssh changed: " + diff;
+    diff = difference(outsideBefore, snapshot(outside, true));
+    if (!diff.isEmpty())
+        problems << "a folder outside the home changed: " + diff;
+    const Tree installed = snapshot(app);
+    QFileInfo appInfo(app);
+    if (appInfo.isSymLink())
+        problems << "the application folder is still a link";
+    diff = difference(expect == "new" ? m_package : m_old, installed);
+    if (!diff.isEmpty())
+        problems << QStringLiteral("the application folder is not the %1 copy: %2").arg(expect, diff);
+    const QStringList starts = startLines(home);
+    const int build = expect == "new" ? kNewBuild : kOldBuild;
+    if (starts.isEmpty() || !starts.last().startsWith(QStringLiteral("start %1 ").arg(build)))
+        problems << "the client was not started";
+    if (setup == "all-links" && !readFile(logPath(home)).contains("at max retries"))
+        problems << "the log does not tell of the ten failed backups";
+    s_tally.add(QStringLiteral("Hostile surroundings (links, files, unreadable folders)"), problems.isEmpty());
+    QVERIFY2(problems.isEmpty(), qPrintable(problems.join("; ")));
+}
+
+// ---- pid files ----
+
+void TstFaults::pidFiles_data()
+{
+    QTest::addColumn<QByteArray>("content"); // @SELF@, @PARENT@, @DECOY@ filled in the namespace
+    QTest::addColumn<QString>("kind");       // file, folder, client
+    QTest::newRow("pid=0") << QByteArray("pid=0\n") << "file";
+    QTest::newRow("pid=-1") << QByteArray("pid=-1\n") << "file";
+    QTest::newRow("pid=-5") << QByteArray("pid=-5\n") << "file";
+    QTest::newRow("pid=1") << QByteArray("pid=1\n") << "file";
+    QTest::newRow("pid= (empty)") << QByteArray("pid=\n") << "file";
+    QTest::newRow("empty file") << QByteArray() << "file";
+    QTest::newRow("pid=99999999999") << QByteArray("pid=99999999999\n") << "file";
+    QTest::newRow("pid=12abc") << QByteArray("pid=12abc\n") << "file";
+    QTest::newRow("launcher's own pid") << QByteArray("pid=@SELF@\n") << "file";
+    QTest::newRow("launcher's parent") << QByteArray("pid=@PARENT@\n") << "file";
+    QTest::newRow("another process of the user") << QByteArray("pid=@DECOY@\n") << "file";
+    QByteArray big;
+    while (big.size() < (1 << 20))
+        big += "# padding padding padding padding padding padding padding padding\n";
+    QTest::newRow("1 MB file") << big + "pid=@DECOY@\n" << "file";
+    QTest::newRow("folder in place of the file") << QByteArray() << "folder";
+    QTest::newRow("the running client (control)") << QByteArray() << "client";
+}
+
+void TstFaults::pidFiles()
+{
+    QFETCH(QByteArray, content);
+    QFETCH(QString, kind);
+    {
+        QProcess probe;
+        probe.start("unshare", {"--fork", "--pid", "--mount-proc", "true"});
+        if (!probe.waitForFinished() || probe.exitStatus() != QProcess::NormalExit || probe.exitCode() != 0)
+            QSKIP("a private pid namespace (unshare --fork --pid --mount-proc) needs root");
+    }
+    QVERIFY(makeRoot());
+    const QString home = freshHome("home");
+    QVERIFY(!home.isEmpty());
+    const QString dir = m_case->path();
+    const QString pidFile = zeltoDir(home) + "/ui.pid";
+    const QString out = dir + "/events.log";
+    if (kind == "folder")
+        QVERIFY(QDir().mkpath(pidFile + "/inside"));
+    else if (kind == "file")
+        QVERIFY(writeFile(pidFile, content));
+
+    // pid 1 of the namespace: the decoy, then the launcher below a parent
+    // of its own; every signal any of them gets is written down.
+    const QByteArray parentTraps = "for s in TERM HUP INT USR1 USR2 QUIT; do trap \"echo \\\"$ROLE $s\\\" >> \\\"$OUT\\\"\" $s; done\n";
+    const QByteArray traps = "for s in TERM HUP INT USR1 USR2 QUIT; do trap \"echo \\\"$ROLE $s\\\" >> \\\"$OUT\\\"; exit 0\" $s; done\n";
+    QVERIFY(writeFile(dir + "/decoy.sh", "#!/bin/sh\nROLE=decoy\n" + traps + "while :; do sleep 0.1 & wait $!; done\n", kExecutable));
+    QVERIFY(writeFile(dir + "/exec-launcher.sh",
+                      "#!/bin/sh\n[ -f \"$PIDFILE\" ] && sed -i \"s/@SELF@/$$/g\" \"$PIDFILE\"\nexec \"$LAUNCHER\" >/dev/null 2>&1\n",
+                      kExecutable));
+    QVERIFY(writeFile(dir + "/parent.sh",
+                      "#!/bin/sh\nROLE=parent\n" + parentTraps
+                          + "[ -f \"$PIDFILE\" ] && sed -i \"s/@PARENT@/$$/g\" \"$PIDFILE\"\n"
+                            "\"$CASE/exec-launcher.sh\"\necho \"rc $?\" >> \"$OUT\"\n",
+                      kExecutable));
+    QVERIFY(writeFile(dir + "/init.sh",
+                      "#!/bin/sh\n"
+                      "for s in TERM HUP INT USR1 USR2 QUIT; do trap \"echo \\\"init $s\\\" >> \\\"$OUT\\\"\" $s; done\n"
+                      "\"$CASE/decoy.sh\" &\ndecoy=$!\n"
+                      "if [ \"$KIND\" = client ]; then\n"
+                      "  \"$APP/bin/cloud-zelto-ui\" & client=$!\n"
+                      "  while [ ! -s \"$PIDFILE\" ]; do sleep 0.05; done\n"
+                      "fi\n"
+                      "sleep 0.2\n"
+                      "[ -f \"$PIDFILE\" ] && sed -i \"s/@DECOY@/$decoy/g\" \"$PIDFILE\"\n"
+                      "\"$CASE/parent.sh\"\n"
+                      "sleep 0.3\n"
+                      "kill -0 $decoy 2>/dev/null && echo \"decoy alive\" >> \"$OUT\"\n"
+                      "[ -n \"$client\" ] && kill -0 $client 2>/dev/null && echo \"client alive\" >> \"$OUT\"\n"
+                      "exit 0\n",
+                      kExecutable));
+
+    QProcessEnvironment env = launcherEnvironment(home);
+    env.insert("CASE", dir);
+    env.insert("OUT", out);
+    env.insert("KIND", kind);
+    env.insert("APP", appPath(home));
+    env.insert("PIDFILE", pidFile);
+    env.insert("LAUNCHER", m_root + "/bin/" + launcherName());
+    QProcess ns;
+    ns.setProcessEnvironment(env);
+    ns.start("unshare", {"--fork", "--pid", "--mount-proc", "/bin/sh", dir + "/init.sh"});
+    QVERIFY(ns.waitForFinished(kRunTimeoutMs));
+    const QString events = QString::fromUtf8(readFile(out)) + QString::fromUtf8(readFile(home + "/signals.log"));
+
+    QStringList problems;
+    if (!events.contains("rc 0"))
+        problems << "the launcher did not end with 0";
+    if (!events.contains("decoy alive"))
+        problems << "the decoy did not survive";
+    const QRegularExpression signalled(QStringLiteral("^(decoy|init|parent) (TERM|HUP|INT|USR1|USR2|QUIT)$"),
+                                       QRegularExpression::MultilineOption);
+    const QRegularExpressionMatch hit = signalled.match(events);
+    if (hit.hasMatch())
+        problems << hit.captured(1) + " got " + hit.captured(2);
+    if (kind == "client") {
+        if (!events.contains("client TERM") || events.contains("client alive"))
+            problems << "the running client was not stopped";
+    } else if (events.contains("client TERM")) {
+        problems << "a client was signalled";
+    }
+    const QString diff = difference(m_package, snapshot(appPath(home)));
+    if (!diff.isEmpty())
+        problems << "the upgrade did not complete: " + diff;
+    s_tally.add(QStringLiteral("Pid files: forged, stale, malformed (private pid namespace)"), problems.isEmpty());
+    QVERIFY2(problems.isEmpty(), qPrintable(problems.join("; ") + "\nevents:\n" + events));
+}
+
+// ---- many launchers ----
+
+void TstFaults::manyLaunchers()
+{
+    QVERIFY(makeRoot());
+    const QString home = freshHome("home");
+    QVERIFY(!home.isEmpty());
+    const QString hold = home + "/release";
+    const QString fifo = m_case->path() + "/gate";
+    QVERIFY(::mkfifo(QFile::encodeName(fifo).constData(), 0600) == 0);
+    const int perRound = 20;
+    const int rounds = 50;
+    const QString lockFile = home + "/.pvk-qt/" + launcherName() + ".lock";
+
+    QStringList failures;
+    for (int round = 0; round < rounds; ++round) {
+        // Every other round the installed copy is older: the one launcher
+        // that proceeds upgrades while the others knock.
+        if (round % 2 == 0)
+            QVERIFY(writeFile(appPath(home) + "/INFO", infoFile(kOldBuild)));
+        QFile::remove(hold);
+        const int startsBefore = startLines(home).size();
+
+        const int gate = ::open(QFile::encodeName(fifo).constData(), O_RDWR | O_CLOEXEC);
+        QVERIFY(gate >= 0);
+        QProcessEnvironment env = launcherEnvironment(home);
+        env.insert("FAULTS_HOLD", hold);
+        std::vector<std::unique_ptr<QProcess>> procs;
+        for (int i = 0; i < perRound; ++i) {
+            auto p = std::make_unique<QProcess>();
+            p->setProcessEnvironment(env);
+            p->setProcessChannelMode(QProcess::ForwardedErrorChannel);
+            p->start("/bin/sh", {"-c", "read x < \"$0\"; exec \"$1\"", fifo, m_root + "/bin/" + launcherName()});
+            procs.push_back(std::move(p));
+        }
+        for (auto &p : procs)
+            QVERIFY(p->waitForStarted());
+        QThread::msleep(200);
+        const QByteArray release(perRound, '\n');
+        QVERIFY(::write(gate, release.constData(), size_t(release.size())) == release.size());
+
+        // All but the one that proceeds end on their own; it waits in the
+        // start script until released.
+        QElapsedTimer waited;
+        waited.start();
+        auto running = [&]() {
+            int n = 0;
+            for (auto &p : procs)
+                if (p->state() != QProcess::NotRunning && !p->waitForFinished(0))
+                    ++n;
+            return n;
+        };
+        while (running() > 1 && waited.elapsed() < kRunTimeoutMs)
+            QThread::msleep(20);
+        // The one inside must have reached its start script.
+        while (startLines(home).size() == startsBefore && waited.elapsed() < kRunTimeoutMs && running() == 1)
+            QThread::msleep(20);
+
+        QStringList problems;
+        const int inside = running();
+        if (inside != 1)
+            problems << QStringLiteral("%1 launchers proceeded").arg(inside);
+
+        if (round == 3 && inside == 1) {
+            // A lock held for long is still held: age never makes it stale.
+            struct utimbuf old = {time(nullptr) - 86400, time(nullptr) - 86400};
+            ::utime(QFile::encodeName(lockFile).constData(), &old);
+            for (int i = 0; i < 5; ++i) {
+                const RunResult late = run(home);
+                if (late.code != 0)
+                    problems << "late launcher: " + describe(late);
+            }
+        }
+
+        const bool killRound = round % 5 == 4;
+        for (auto &p : procs) {
+            if (p->state() == QProcess::NotRunning)
+                continue;
+            if (killRound)
+                ::kill(pid_t(p->processId()), SIGKILL);
+        }
+        writeFile(hold, "go\n");
+        for (auto &p : procs) {
+            if (!p->waitForFinished(kRunTimeoutMs))
+                p->kill();
+            if (!killRound && (p->exitStatus() != QProcess::NormalExit || p->exitCode() != 0))
+                problems << "a launcher ended with " + QString::number(p->exitCode());
+        }
+        ::close(gate);
+
+        const int started = startLines(home).size() - startsBefore;
+        if (started != 1)
+            problems << QStringLiteral("%1 start scripts ran").arg(started);
+        if (!killRound) {
+            const QString diff = difference(m_package, snapshot(appPath(home)));
+            if (!diff.isEmpty())
+                problems << "copy differs: " + diff;
+        }
+        s_tally.add(QStringLiteral("%1 launchers released at once (rounds)").arg(perRound), problems.isEmpty());
+        if (!problems.isEmpty())
+            failures << QStringLiteral("round %1%2: %3").arg(round).arg(killRound ? " (holder killed)" : "", problems.join("; "));
+    }
+    // After all of it, one plain run completes the installation.
+    const int starts = startLines(home).size();
+    const RunResult last = run(home);
+    QCOMPARE(last.code, 0);
+    const QString fin = finalProblems(home, starts);
+    QVERIFY2(failures.isEmpty(), qPrintable(failures.join('\n')));
+    QVERIFY2(fin.isEmpty(), qPrintable(fin));
+}
+
+int main(int argc, char **argv)
+{
+    // Before any thread exists: a mount namespace of our own, so that the
+    // small file systems of the disk tests vanish with this process.
+    if (geteuid() == 0 && ::unshare(CLONE_NEWNS) == 0
+        && ::mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) == 0)
+        g_privateMounts = true;
+    QCoreApplication app(argc, argv);
+    TstFaults tc;
+    QTEST_SET_MAIN_SOURCE_PATH
+    return QTest::qExec(&tc, argc, argv);
+}
+
+#include "tst_faults.moc"
