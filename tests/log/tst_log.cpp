@@ -416,6 +416,8 @@ void TestLog::rotationShiftsFullSet()
     });
     QCOMPARE(rc, 0);
     QVERIFY(!QFile::exists(log + "_49"));
+    // The live file and rotated files 0 to 48, nothing else.
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 50);
     QVERIFY(readAll(log + "_0").endsWith(": crossing\n"));
     for (int k = 1; k <= 48; ++k)
         QCOMPARE(readAll(log + "_" + QString::number(k)), "old " + QByteArray::number(k - 1) + "\n");
