@@ -51,6 +51,7 @@ esac
 say() { printf '\n==> %s\n' "$*"; }
 
 if [ "$deps" = 1 ]; then
+  # shellcheck source=scripts/deps.sh
   . scripts/deps.sh
   zelto_install_deps
 fi
@@ -78,8 +79,8 @@ echo "sample client package build $package_build: $stage/package/orvilex, $stage
 
 if [ "$want_deb" = 1 ]; then
   say "Building the Debian package"
-  (cd "$build_dir" && cpack -G DEB >/dev/null)
-  deb=$(ls -t "$build_dir"/quenmark-zelto_*.deb | head -n 1)
+  deb=$(cd "$build_dir" && cpack -G DEB 2>/dev/null |
+        sed -n 's/^CPack: - package: \(.*\) generated\.$/\1/p')
   echo "$deb ($(dpkg-deb -c "$deb" | wc -l) entries; install with: sudo apt install '$deb')"
 fi
 
@@ -101,7 +102,7 @@ else
   run_env+=("HOME=$home" "XDG_DATA_HOME=$home/.local/share"
             "XDG_CONFIG_HOME=$home/.config" "XDG_CACHE_HOME=$home/.cache")
   if [ -z "${XDG_RUNTIME_DIR:-}" ]; then
-    mkdir -p -m 700 "$home/.runtime"
+    mkdir -p "$home/.runtime" && chmod 700 "$home/.runtime"
     run_env+=("XDG_RUNTIME_DIR=$home/.runtime")
   fi
 fi
