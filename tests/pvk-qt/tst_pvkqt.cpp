@@ -11,6 +11,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <fcntl.h>
 #include <signal.h>
 #include <sys/stat.h>
 
@@ -78,6 +79,7 @@ private slots:
     void init();
     void secondInstanceIsRefused();
     void killedHolderDoesNotBlock();
+    void oldLockOfLiveHolderHolds();
     void simultaneousStartLeavesOne();
     void homeFolderWithoutRuntimeDir_data();
     void homeFolderWithoutRuntimeDir();
@@ -149,6 +151,23 @@ void TestPvkQt::killedHolderDoesNotBlock()
     QVERIFY(after.running);
     QVERIFY(after.process->waitForFinished(30000));
     QVERIFY(release(next));
+}
+
+void TestPvkQt::oldLockOfLiveHolderHolds()
+{
+    // A launcher that has run for hours still counts as running: the age
+    // of its lock never makes the lock stale.
+    Instance holder = launch(m_env);
+    QVERIFY(holder.process);
+    QVERIFY(!holder.running);
+    const struct timespec times[2] = {{time(nullptr) - 86400, 0}, {time(nullptr) - 86400, 0}};
+    QCOMPARE(utimensat(AT_FDCWD, QFile::encodeName(holder.lock).constData(), times, 0), 0);
+
+    Instance next = launch(m_env);
+    QVERIFY(next.process);
+    QVERIFY(next.running);
+    QVERIFY(next.process->waitForFinished(30000));
+    QVERIFY(release(holder));
 }
 
 void TestPvkQt::simultaneousStartLeavesOne()
