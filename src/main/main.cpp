@@ -11,11 +11,10 @@
 // so deleting the controller afterwards waits for nothing.
 static int RunLaunch(QApplication &app)
 {
-    (void)app;
     Launcher *launcher = new Launcher;
     launcher->StartWorkerThread();
     launcher->StartService();
-    const int result = QApplication::exec();
+    const int result = app.exec();
     delete launcher;
     return result;
 }

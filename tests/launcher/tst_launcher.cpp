@@ -181,6 +181,8 @@ private slots:
     void updateProgress();
     void relayReachesDialog();
 
+    void workerSignalOrder_data();
+    void workerSignalOrder();
     void run_data();
     void run();
     void notShownByItself();
@@ -396,6 +398,58 @@ void TstLauncher::relayReachesDialog()
     Notify_Adapter::getInstance()->UpdateDialogText(QStringLiteral("unpacking"));
     QCOMPARE(d->value(), 66);
     QCOMPARE(d->labelText(), QStringLiteral("unpacking"));
+}
+
+void TstLauncher::workerSignalOrder_data()
+{
+    QTest::addColumn<bool>("upgradeNeeded");
+    QTest::addColumn<int>("upgradeResult");
+    QTest::addColumn<QStringList>("order");
+
+    QTest::newRow("upgrade succeeds")
+        << true << 0
+        << QStringList{"readVersions", "needUpgrade", "sigShowMsg", "upgrade", "sigUpdateProgress(100, 100)",
+                       QStringLiteral("sigSetLabelText(%1)").arg(kReady), "startUI", "sigServiceDone"};
+    QTest::newRow("upgrade fails")
+        << true << 1
+        << QStringList{"readVersions", "needUpgrade", "sigShowMsg", "upgrade", "startUI", "sigServiceDone"};
+    QTest::newRow("no upgrade needed")
+        << false << 0
+        << QStringList{"readVersions", "needUpgrade", "startUI", "sigServiceDone"};
+}
+
+// The worker alone on its handler thread: what it emits, with which
+// arguments, between which service steps.
+void TstLauncher::workerSignalOrder()
+{
+    QFETCH(bool, upgradeNeeded);
+    QFETCH(int, upgradeResult);
+    QFETCH(QStringList, order);
+
+    QStringList seen;
+    Qt::HANDLE serviceThread = nullptr;
+    bool done = false;
+    {
+        Worker worker(new ScriptedService(upgradeNeeded, upgradeResult, nullptr, &seen, &serviceThread, QString()));
+        // Direct connections: recorded on the handler thread, in emission order.
+        connect(&worker, &Worker::sigShowMsg, &worker, [&seen] { seen << "sigShowMsg"; }, Qt::DirectConnection);
+        connect(&worker, &Worker::sigUpdateProgress, &worker,
+                [&seen](int total, int steps) { seen << QStringLiteral("sigUpdateProgress(%1, %2)").arg(total).arg(steps); },
+                Qt::DirectConnection);
+        connect(&worker, &Worker::sigSetLabelText, &worker,
+                [&seen](const QString &text) { seen << "sigSetLabelText(" + text + ")"; }, Qt::DirectConnection);
+        connect(&worker, &Worker::sigServiceDone, &worker, [&seen] { seen << "sigServiceDone"; }, Qt::DirectConnection);
+        connect(&worker, &Worker::sigServiceDone, this, [&done] { done = true; }, Qt::QueuedConnection);
+
+        worker.StartThread();
+        QVERIFY(QMetaObject::invokeMethod(&worker, "HandleServicce", Qt::QueuedConnection));
+        QTRY_VERIFY_WITH_TIMEOUT(done, 60000);
+        worker.QuitThread();
+        worker.WaitThread();
+        QVERIFY(serviceThread != QThread::currentThreadId());
+    }
+    order << "~Service";
+    QCOMPARE(seen, order);
 }
 
 void TstLauncher::run_data()
