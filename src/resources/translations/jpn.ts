@@ -29,7 +29,7 @@
     </message>
     <message>
         <source>Verifying files...</source>
-        <translation type="unfinished">Verifying files...</translation>
+        <translation>ファイルを検証しています...</translation>
     </message>
     <message>
         <source>Dismiss notification</source>
@@ -37,7 +37,7 @@
     </message>
     <message>
         <source>Take Snapshot</source>
-        <translation type="unfinished">Take Snapshot</translation>
+        <translation>スナップショットを作成</translation>
     </message>
     <message>
         <source>Details</source>
@@ -45,7 +45,7 @@
     </message>
     <message>
         <source>Upload queue</source>
-        <translation type="unfinished">Upload queue</translation>
+        <translation>アップロード キュー</translation>
     </message>
     <message>
         <source>About</source>
@@ -69,11 +69,11 @@
     </message>
     <message>
         <source>Resume All</source>
-        <translation type="unfinished">Resume All</translation>
+        <translation>すべて再開</translation>
     </message>
     <message>
         <source>Local network only</source>
-        <translation type="unfinished">Local network only</translation>
+        <translation>ローカル ネットワークのみ</translation>
     </message>
     <message>
         <source>A relay connection can be slower than a direct connection.</source>
@@ -81,7 +81,7 @@
     </message>
     <message>
         <source>Encryption key</source>
-        <translation type="unfinished">Encryption key</translation>
+        <translation>暗号化キー</translation>
     </message>
     <message>
         <source>Back up only when I start it manually</source>
@@ -133,7 +133,7 @@
     </message>
     <message>
         <source>Upgrading...</source>
-        <translation type="unfinished">Upgrading...</translation>
+        <translation>アップグレードしています...</translation>
     </message>
     <message>
         <source>Pause syncing on metered connections</source>
@@ -165,11 +165,11 @@
     </message>
     <message>
         <source>List View</source>
-        <translation type="unfinished">List View</translation>
+        <translation>一覧表示</translation>
     </message>
     <message>
         <source>Find servers on the local network</source>
-        <translation type="unfinished">Find servers on the local network</translation>
+        <translation>ローカル ネットワーク上のサーバーを検索する</translation>
     </message>
     <message>
         <source>There are no previous versions of this file.</source>
@@ -185,11 +185,11 @@
     </message>
     <message>
         <source>Enter the encryption key to open this shared folder.</source>
-        <translation type="unfinished">Enter the encryption key to open this shared folder.</translation>
+        <translation>この共有フォルダーを開くには暗号化キーを入力してください。</translation>
     </message>
     <message>
         <source>Theme</source>
-        <translation type="unfinished">Theme</translation>
+        <translation>テーマ</translation>
     </message>
     <message>
         <source>Apply</source>
@@ -205,7 +205,7 @@
     </message>
     <message>
         <source>Write</source>
-        <translation type="unfinished">Write</translation>
+        <translation>書き込み</translation>
     </message>
     <message>
         <source>Open File</source>
@@ -241,7 +241,7 @@
     </message>
     <message>
         <source>Privacy</source>
-        <translation type="unfinished">Privacy</translation>
+        <translation>プライバシー</translation>
     </message>
     <message>
         <source>Yes</source>
@@ -261,15 +261,15 @@
     </message>
     <message>
         <source>Email Notifications</source>
-        <translation type="unfinished">Email Notifications</translation>
+        <translation>メール通知</translation>
     </message>
     <message>
         <source>Battery is low. Syncing has been paused.</source>
-        <translation type="unfinished">Battery is low. Syncing has been paused.</translation>
+        <translation>バッテリー残量が少なくなっています。同期を一時停止しました。</translation>
     </message>
     <message>
         <source>Client ID</source>
-        <translation type="unfinished">Client ID</translation>
+        <translation>クライアント ID</translation>
     </message>
     <message>
         <source>OK</source>
@@ -285,7 +285,7 @@
     </message>
     <message>
         <source>This computer</source>
-        <translation type="unfinished">This computer</translation>
+        <translation>このコンピューター</translation>
     </message>
     <message>
         <source>No</source>
@@ -313,7 +313,7 @@
     </message>
     <message>
         <source>Domain user</source>
-        <translation type="unfinished">Domain user</translation>
+        <translation>ドメイン ユーザー</translation>
     </message>
     <message>
         <source>Hide Details</source>
@@ -349,7 +349,7 @@
     </message>
     <message>
         <source>Computer name</source>
-        <translation type="unfinished">Computer name</translation>
+        <translation>コンピューター名</translation>
     </message>
     <message>
         <source>Close</source>
@@ -365,7 +365,7 @@
     </message>
     <message>
         <source>TB</source>
-        <translation type="unfinished">TB</translation>
+        <translation>TB</translation>
     </message>
     <message>
         <source>This account has expired. Contact your system administrator.</source>
@@ -373,11 +373,11 @@
     </message>
     <message>
         <source>Encryption</source>
-        <translation type="unfinished">Encryption</translation>
+        <translation>暗号化</translation>
     </message>
     <message>
         <source>Clear Cache</source>
-        <translation type="unfinished">Clear Cache</translation>
+        <translation>キャッシュをクリア</translation>
     </message>
     <message>
         <source>Release Notes</source>
@@ -389,7 +389,7 @@
     </message>
     <message>
         <source>No access</source>
-        <translation type="unfinished">No access</translation>
+        <translation>アクセス不可</translation>
     </message>
     <message>
         <source>Local path</source>
@@ -401,7 +401,7 @@
     </message>
     <message>
         <source>Save Report...</source>
-        <translation type="unfinished">Save Report...</translation>
+        <translation>レポートを保存...</translation>
     </message>
     <message>
         <source>Server</source>
@@ -441,15 +441,15 @@
     </message>
     <message>
         <source>Restart File Manager</source>
-        <translation type="unfinished">Restart File Manager</translation>
+        <translation>ファイル マネージャーを再起動</translation>
     </message>
     <message>
         <source>Verify Backup</source>
-        <translation type="unfinished">Verify Backup</translation>
+        <translation>バックアップの検証</translation>
     </message>
     <message>
         <source>New name</source>
-        <translation type="unfinished">New name</translation>
+        <translation>新しい名前</translation>
     </message>
     <message>
         <source>Advanced</source>
@@ -457,7 +457,7 @@
     </message>
     <message>
         <source>Download speed</source>
-        <translation type="unfinished">Download speed</translation>
+        <translation>ダウンロード速度</translation>
     </message>
     <message>
         <source>Issued by</source>
@@ -489,7 +489,7 @@
     </message>
     <message>
         <source>A test email has been sent.</source>
-        <translation type="unfinished">A test email has been sent.</translation>
+        <translation>テスト メールを送信しました。</translation>
     </message>
     <message>
         <source>Enter a name for the task.</source>
@@ -529,7 +529,7 @@
     </message>
     <message>
         <source>Cancelled</source>
-        <translation type="unfinished">Cancelled</translation>
+        <translation>キャンセル済み</translation>
     </message>
     <message>
         <source>Compress data during transfer</source>
@@ -541,7 +541,7 @@
     </message>
     <message>
         <source>Export Settings...</source>
-        <translation type="unfinished">Export Settings...</translation>
+        <translation>設定のエクスポート...</translation>
     </message>
     <message>
         <source>A conflict was found in %1. Both versions have been kept.</source>
@@ -557,7 +557,7 @@
     </message>
     <message>
         <source>Contact your system administrator.</source>
-        <translation type="unfinished">Contact your system administrator.</translation>
+        <translation>システム管理者に連絡してください。</translation>
     </message>
     <message>
         <source>Settings</source>
@@ -573,7 +573,7 @@
     </message>
     <message>
         <source>The background service is running.</source>
-        <translation type="unfinished">The background service is running.</translation>
+        <translation>バックグラウンド サービスは実行中です。</translation>
     </message>
     <message>
         <source>Folders you uncheck will be removed from this computer but stay on the server.</source>
@@ -593,7 +593,7 @@
     </message>
     <message>
         <source>Never</source>
-        <translation type="unfinished">Never</translation>
+        <translation>なし</translation>
     </message>
     <message>
         <source>The task has been removed.</source>
@@ -629,7 +629,7 @@
     </message>
     <message>
         <source>bytes</source>
-        <translation type="unfinished">bytes</translation>
+        <translation>バイト</translation>
     </message>
     <message>
         <source>%1 was added.</source>
@@ -641,11 +641,11 @@
     </message>
     <message>
         <source>Drag files here to upload them.</source>
-        <translation type="unfinished">Drag files here to upload them.</translation>
+        <translation>ファイルをここにドラッグするとアップロードされます。</translation>
     </message>
     <message>
         <source>Smart retention</source>
-        <translation type="unfinished">Smart retention</translation>
+        <translation>スマート保持</translation>
     </message>
     <message>
         <source>Start time</source>
@@ -705,7 +705,7 @@
     </message>
     <message>
         <source>Desktop shortcut</source>
-        <translation type="unfinished">Desktop shortcut</translation>
+        <translation>デスクトップ ショートカット</translation>
     </message>
     <message>
         <source>[ProductName] cannot be installed on this version of the operating system.</source>
@@ -717,7 +717,7 @@
     </message>
     <message>
         <source>Show tips at startup</source>
-        <translation type="unfinished">Show tips at startup</translation>
+        <translation>起動時にヒントを表示する</translation>
     </message>
     <message>
         <source>Last backup failed %1</source>
@@ -741,7 +741,7 @@
     </message>
     <message>
         <source>Default port</source>
-        <translation type="unfinished">Default port</translation>
+        <translation>既定のポート</translation>
     </message>
     <message>
         <source>Create a new folder</source>
@@ -749,11 +749,11 @@
     </message>
     <message>
         <source>This folder is empty.</source>
-        <translation type="unfinished">This folder is empty.</translation>
+        <translation>このフォルダーは空です。</translation>
     </message>
     <message>
         <source>Copied to the clipboard</source>
-        <translation type="unfinished">Copied to the clipboard</translation>
+        <translation>クリップボードにコピーしました</translation>
     </message>
     <message>
         <source>Change, repair, or remove installation</source>
@@ -789,7 +789,7 @@
     </message>
     <message>
         <source>Devices</source>
-        <translation type="unfinished">Devices</translation>
+        <translation>デバイス</translation>
     </message>
     <message>
         <source>Do you want to sign out? All sync tasks of this account will stop.</source>
@@ -829,7 +829,7 @@
     </message>
     <message>
         <source>Quit Quenmark Zelto Client</source>
-        <translation type="unfinished">Quit Quenmark Zelto Client</translation>
+        <translation>Quenmark Zelto Client の終了</translation>
     </message>
     <message>
         <source>Server folder path field</source>
@@ -865,7 +865,7 @@
     </message>
     <message>
         <source>Show the sync folder in the file manager sidebar</source>
-        <translation type="unfinished">Show the sync folder in the file manager sidebar</translation>
+        <translation>ファイル マネージャーのサイドバーに同期フォルダーを表示する</translation>
     </message>
     <message>
         <source>Run Diagnostics</source>
@@ -889,7 +889,7 @@
     </message>
     <message>
         <source>Scanning files on the server...</source>
-        <translation type="unfinished">Scanning files on the server...</translation>
+        <translation>サーバー上のファイルをスキャンしています...</translation>
     </message>
     <message>
         <source>Keep history for %1 days</source>
@@ -897,7 +897,7 @@
     </message>
     <message>
         <source>Read</source>
-        <translation type="unfinished">Read</translation>
+        <translation>読み取り</translation>
     </message>
     <message>
         <source>Go back</source>
@@ -941,7 +941,7 @@
     </message>
     <message>
         <source>Access from your IP address has been denied by the server. Contact the system administrator.</source>
-        <translation type="unfinished">Access from your IP address has been denied by the server. Contact the system administrator.</translation>
+        <translation>お使いの IP アドレスからのアクセスはサーバーによって拒否されました。システム管理者に連絡してください。</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
@@ -949,7 +949,7 @@
     </message>
     <message>
         <source>Import Settings...</source>
-        <translation type="unfinished">Import Settings...</translation>
+        <translation>設定のインポート...</translation>
     </message>
     <message>
         <source>There is not enough memory to complete the operation.</source>
@@ -969,11 +969,11 @@
     </message>
     <message>
         <source>Low disk space</source>
-        <translation type="unfinished">Low disk space</translation>
+        <translation>ディスク領域の不足</translation>
     </message>
     <message>
         <source>Verifying backup...</source>
-        <translation type="unfinished">Verifying backup...</translation>
+        <translation>バックアップを検証しています...</translation>
     </message>
     <message>
         <source>Running diagnostics...</source>
@@ -989,7 +989,7 @@
     </message>
     <message>
         <source>File name</source>
-        <translation type="unfinished">File name</translation>
+        <translation>ファイル名</translation>
     </message>
     <message>
         <source>The selected folder is not empty. Files already in it will be merged with the files on the server.</source>
@@ -1009,7 +1009,7 @@
     </message>
     <message>
         <source>Show a pop-up message</source>
-        <translation type="unfinished">Show a pop-up message</translation>
+        <translation>ポップアップ メッセージを表示する</translation>
     </message>
     <message>
         <source>Disconnected</source>
@@ -1049,7 +1049,7 @@
     </message>
     <message>
         <source>Send anonymous usage statistics to help improve the product</source>
-        <translation type="unfinished">Send anonymous usage statistics to help improve the product</translation>
+        <translation>製品の改善のため匿名の使用状況データを送信する</translation>
     </message>
     <message>
         <source>Clear search</source>
@@ -1069,7 +1069,7 @@
     </message>
     <message>
         <source>The background service is not running.</source>
-        <translation type="unfinished">The background service is not running.</translation>
+        <translation>バックグラウンド サービスは実行されていません。</translation>
     </message>
     <message>
         <source>Restore files as they were on</source>
@@ -1101,7 +1101,7 @@
     </message>
     <message>
         <source>Team Folders</source>
-        <translation type="unfinished">Team Folders</translation>
+        <translation>チーム フォルダー</translation>
     </message>
     <message>
         <source>Remove the selected task</source>
@@ -1109,7 +1109,7 @@
     </message>
     <message>
         <source>Current password</source>
-        <translation type="unfinished">Current password</translation>
+        <translation>現在のパスワード</translation>
     </message>
     <message>
         <source>Same as the system</source>
@@ -1153,7 +1153,7 @@
     </message>
     <message>
         <source>Show Toolbar</source>
-        <translation type="unfinished">Show Toolbar</translation>
+        <translation>ツール バーを表示</translation>
     </message>
     <message>
         <source>%1 changes are waiting to be synced.</source>
@@ -1169,7 +1169,7 @@
     </message>
     <message>
         <source>I accept the terms of the license agreement</source>
-        <translation type="unfinished">I accept the terms of the license agreement</translation>
+        <translation>使用許諾契約の条項に同意します</translation>
     </message>
     <message>
         <source>System folders cannot be synced. Choose another folder.</source>
@@ -1189,7 +1189,7 @@
     </message>
     <message>
         <source>Rebuild Database</source>
-        <translation type="unfinished">Rebuild Database</translation>
+        <translation>データベースを再構築</translation>
     </message>
     <message>
         <source>Sign in</source>
@@ -1205,7 +1205,7 @@
     </message>
     <message>
         <source>Internet access</source>
-        <translation type="unfinished">Internet access</translation>
+        <translation>インターネット アクセス</translation>
     </message>
     <message>
         <source>Show Quenmark Zelto Client items in the file manager context menu</source>
@@ -1221,7 +1221,7 @@
     </message>
     <message>
         <source>Cache</source>
-        <translation type="unfinished">Cache</translation>
+        <translation>キャッシュ</translation>
     </message>
     <message>
         <source>%1 is a reserved name and cannot be used.</source>
@@ -1233,7 +1233,7 @@
     </message>
     <message>
         <source>SMTP server</source>
-        <translation type="unfinished">SMTP server</translation>
+        <translation>SMTP サーバー</translation>
     </message>
     <message>
         <source>No file has been synced yet.</source>
@@ -1245,7 +1245,7 @@
     </message>
     <message>
         <source>Background service</source>
-        <translation type="unfinished">Background service</translation>
+        <translation>バックグラウンド サービス</translation>
     </message>
     <message>
         <source>Retry</source>
@@ -1257,7 +1257,7 @@
     </message>
     <message>
         <source>minutes</source>
-        <translation type="unfinished">minutes</translation>
+        <translation>分</translation>
     </message>
     <message>
         <source>Not synced</source>
@@ -1265,11 +1265,11 @@
     </message>
     <message>
         <source>Online Help</source>
-        <translation type="unfinished">Online Help</translation>
+        <translation>オンライン ヘルプ</translation>
     </message>
     <message>
         <source>The server name could not be resolved.</source>
-        <translation type="unfinished">The server name could not be resolved.</translation>
+        <translation>サーバー名を解決できませんでした。</translation>
     </message>
     <message>
         <source>Warning</source>
@@ -1297,7 +1297,7 @@
     </message>
     <message>
         <source>Open settings</source>
-        <translation type="unfinished">Open settings</translation>
+        <translation>設定を開く</translation>
     </message>
     <message>
         <source>Are you sure you want to cancel [ProductName] installation?</source>
@@ -1309,7 +1309,7 @@
     </message>
     <message>
         <source>Enter a port number between 1 and 65535.</source>
-        <translation type="unfinished">Enter a port number between 1 and 65535.</translation>
+        <translation>1 から 65535 までのポート番号を入力してください。</translation>
     </message>
     <message>
         <source>Filters</source>
@@ -1325,7 +1325,7 @@
     </message>
     <message>
         <source>Hide Window</source>
-        <translation type="unfinished">Hide Window</translation>
+        <translation>ウィンドウを隠す</translation>
     </message>
     <message>
         <source>Remove Rule</source>
@@ -1337,11 +1337,11 @@
     </message>
     <message>
         <source>Domain</source>
-        <translation type="unfinished">Domain</translation>
+        <translation>ドメイン</translation>
     </message>
     <message>
         <source>Symbolic links are not synced.</source>
-        <translation type="unfinished">Symbolic links are not synced.</translation>
+        <translation>シンボリック リンクは同期されません。</translation>
     </message>
     <message>
         <source>Create Backup Task</source>
@@ -1385,7 +1385,7 @@
     </message>
     <message>
         <source>Permissions</source>
-        <translation type="unfinished">Permissions</translation>
+        <translation>アクセス許可</translation>
     </message>
     <message>
         <source>Show in Folder</source>
@@ -1481,7 +1481,7 @@
     </message>
     <message>
         <source>Rename</source>
-        <translation type="unfinished">Rename</translation>
+        <translation>名前の変更</translation>
     </message>
     <message>
         <source>Unable to write %1.</source>
@@ -1497,23 +1497,23 @@
     </message>
     <message>
         <source>days</source>
-        <translation type="unfinished">days</translation>
+        <translation>日</translation>
     </message>
     <message>
         <source>Upload</source>
-        <translation type="unfinished">Upload</translation>
+        <translation>アップロード</translation>
     </message>
     <message>
         <source>Guest</source>
-        <translation type="unfinished">Guest</translation>
+        <translation>ゲスト</translation>
     </message>
     <message>
         <source>GB</source>
-        <translation type="unfinished">GB</translation>
+        <translation>GB</translation>
     </message>
     <message>
         <source>Pause All</source>
-        <translation type="unfinished">Pause All</translation>
+        <translation>すべて一時停止</translation>
     </message>
     <message>
         <source>Monthly</source>
@@ -1521,7 +1521,7 @@
     </message>
     <message>
         <source>Prevent the computer from sleeping while syncing</source>
-        <translation type="unfinished">Prevent the computer from sleeping while syncing</translation>
+        <translation>同期中はコンピューターをスリープ状態にしない</translation>
     </message>
     <message>
         <source>Size</source>
@@ -1545,7 +1545,7 @@
     </message>
     <message>
         <source>Remove old data</source>
-        <translation type="unfinished">Remove old data</translation>
+        <translation>古いデータを削除</translation>
     </message>
     <message>
         <source>Remember me</source>
@@ -1557,7 +1557,7 @@
     </message>
     <message>
         <source>Queued</source>
-        <translation type="unfinished">Queued</translation>
+        <translation>待機中</translation>
     </message>
     <message>
         <source>Update Now</source>
@@ -1569,11 +1569,11 @@
     </message>
     <message>
         <source>The selected file does not contain valid settings.</source>
-        <translation type="unfinished">The selected file does not contain valid settings.</translation>
+        <translation>選択したファイルには有効な設定が含まれていません。</translation>
     </message>
     <message>
         <source>The password is too weak.</source>
-        <translation type="unfinished">The password is too weak.</translation>
+        <translation>パスワードが弱すぎます。</translation>
     </message>
     <message>
         <source>Select Folder</source>
@@ -1585,7 +1585,7 @@
     </message>
     <message>
         <source>For example: tmp, log, iso</source>
-        <translation type="unfinished">For example: tmp, log, iso</translation>
+        <translation>例: tmp, log, iso</translation>
     </message>
     <message>
         <source>Sign Out</source>
@@ -1601,7 +1601,7 @@
     </message>
     <message>
         <source>Operating system</source>
-        <translation type="unfinished">Operating system</translation>
+        <translation>オペレーティング システム</translation>
     </message>
     <message>
         <source>Do you want to remove the task %1? The files in the folders will not be deleted.</source>
@@ -1621,7 +1621,7 @@
     </message>
     <message>
         <source>Email address</source>
-        <translation type="unfinished">Email address</translation>
+        <translation>メールアドレス</translation>
     </message>
     <message>
         <source>The verification code is incorrect or has expired.</source>
@@ -1653,7 +1653,7 @@
     </message>
     <message>
         <source>Free space</source>
-        <translation type="unfinished">Free space</translation>
+        <translation>空き領域</translation>
     </message>
     <message>
         <source>Your feedback could not be sent. Please try again later.</source>
@@ -1661,19 +1661,19 @@
     </message>
     <message>
         <source>File manager integration</source>
-        <translation type="unfinished">File manager integration</translation>
+        <translation>ファイル マネージャーとの統合</translation>
     </message>
     <message>
         <source>New password</source>
-        <translation type="unfinished">New password</translation>
+        <translation>新しいパスワード</translation>
     </message>
     <message>
         <source>Sign In with SSO</source>
-        <translation type="unfinished">Sign In with SSO</translation>
+        <translation>SSO でサインイン</translation>
     </message>
     <message>
         <source>My Files</source>
-        <translation type="unfinished">My Files</translation>
+        <translation>マイ ファイル</translation>
     </message>
     <message>
         <source>Sync new folders automatically</source>
@@ -1689,7 +1689,7 @@
     </message>
     <message>
         <source>Right-click a file for more options.</source>
-        <translation type="unfinished">Right-click a file for more options.</translation>
+        <translation>ファイルを右クリックすると、その他のオプションが表示されます。</translation>
     </message>
     <message>
         <source>Server version</source>
@@ -1701,7 +1701,7 @@
     </message>
     <message>
         <source>Folder name</source>
-        <translation type="unfinished">Folder name</translation>
+        <translation>フォルダー名</translation>
     </message>
     <message>
         <source>You have no tasks yet. Click Create Task to sync or back up a folder.</source>
@@ -1709,7 +1709,7 @@
     </message>
     <message>
         <source>Indexing files...</source>
-        <translation type="unfinished">Indexing files...</translation>
+        <translation>ファイルのインデックスを作成しています...</translation>
     </message>
     <message>
         <source>Verification code field</source>
@@ -1737,15 +1737,15 @@
     </message>
     <message>
         <source>hours</source>
-        <translation type="unfinished">hours</translation>
+        <translation>時間</translation>
     </message>
     <message>
         <source>MB</source>
-        <translation type="unfinished">MB</translation>
+        <translation>MB</translation>
     </message>
     <message>
         <source>Icon View</source>
-        <translation type="unfinished">Icon View</translation>
+        <translation>アイコン表示</translation>
     </message>
     <message>
         <source>Backup finished</source>
@@ -1761,11 +1761,11 @@
     </message>
     <message>
         <source>Change Password</source>
-        <translation type="unfinished">Change Password</translation>
+        <translation>パスワードの変更</translation>
     </message>
     <message>
         <source>IP address</source>
-        <translation type="unfinished">IP address</translation>
+        <translation>IP アドレス</translation>
     </message>
     <message>
         <source>Sync file permissions and timestamps</source>
@@ -1777,7 +1777,7 @@
     </message>
     <message>
         <source>Hidden files</source>
-        <translation type="unfinished">Hidden files</translation>
+        <translation>隠しファイル</translation>
     </message>
     <message>
         <source>The folder cannot be inside or contain a folder that is already synced.</source>
@@ -1789,11 +1789,11 @@
     </message>
     <message>
         <source>Download queue</source>
-        <translation type="unfinished">Download queue</translation>
+        <translation>ダウンロード キュー</translation>
     </message>
     <message>
         <source>This computer is registered with the server.</source>
-        <translation type="unfinished">This computer is registered with the server.</translation>
+        <translation>このコンピューターはサーバーに登録されています。</translation>
     </message>
     <message>
         <source>Recycle Bin</source>
@@ -1809,7 +1809,7 @@
     </message>
     <message>
         <source>License Agreement</source>
-        <translation type="unfinished">License Agreement</translation>
+        <translation>使用許諾契約</translation>
     </message>
     <message>
         <source>Sync options</source>
@@ -1865,7 +1865,7 @@
     </message>
     <message>
         <source>Open Folder</source>
-        <translation type="unfinished">Open Folder</translation>
+        <translation>フォルダーを開く</translation>
     </message>
     <message>
         <source>Add</source>
@@ -1877,7 +1877,7 @@
     </message>
     <message>
         <source>Remove Device</source>
-        <translation type="unfinished">Remove Device</translation>
+        <translation>デバイスを削除</translation>
     </message>
     <message>
         <source>Cancel</source>
@@ -1885,7 +1885,7 @@
     </message>
     <message>
         <source>The session is locked.</source>
-        <translation type="unfinished">The session is locked.</translation>
+        <translation>セッションはロックされています。</translation>
     </message>
     <message>
         <source>Downloading on demand...</source>
@@ -1905,7 +1905,7 @@
     </message>
     <message>
         <source>Snapshots</source>
-        <translation type="unfinished">Snapshots</translation>
+        <translation>スナップショット</translation>
     </message>
     <message>
         <source>Stopped</source>
@@ -1937,11 +1937,11 @@
     </message>
     <message>
         <source>Frequently Asked Questions</source>
-        <translation type="unfinished">Frequently Asked Questions</translation>
+        <translation>よくある質問</translation>
     </message>
     <message>
         <source>View</source>
-        <translation type="unfinished">View</translation>
+        <translation>表示</translation>
     </message>
     <message>
         <source>Run on</source>
@@ -1993,7 +1993,7 @@
     </message>
     <message>
         <source>Your data was moved successfully.</source>
-        <translation type="unfinished">Your data was moved successfully.</translation>
+        <translation>データを正常に移行しました。</translation>
     </message>
     <message>
         <source>Ready to install [ProductName]</source>
@@ -2025,7 +2025,7 @@
     </message>
     <message>
         <source>Time remaining unknown</source>
-        <translation type="unfinished">Time remaining unknown</translation>
+        <translation>残り時間不明</translation>
     </message>
     <message>
         <source>Help</source>
@@ -2037,11 +2037,11 @@
     </message>
     <message>
         <source>Keep all versions</source>
-        <translation type="unfinished">Keep all versions</translation>
+        <translation>すべてのバージョンを保持する</translation>
     </message>
     <message>
         <source>Export</source>
-        <translation type="unfinished">Export</translation>
+        <translation>エクスポート</translation>
     </message>
     <message>
         <source>Sync progress</source>
@@ -2061,7 +2061,7 @@
     </message>
     <message>
         <source>Version Retention</source>
-        <translation type="unfinished">Version Retention</translation>
+        <translation>バージョンの保持</translation>
     </message>
     <message>
         <source>End time</source>
@@ -2073,7 +2073,7 @@
     </message>
     <message>
         <source>Sort by Name</source>
-        <translation type="unfinished">Sort by Name</translation>
+        <translation>名前で並べ替え</translation>
     </message>
     <message>
         <source>On-demand sync is not supported on this file system.</source>
@@ -2089,11 +2089,11 @@
     </message>
     <message>
         <source>Authentication required</source>
-        <translation type="unfinished">Authentication required</translation>
+        <translation>認証が必要</translation>
     </message>
     <message>
         <source>Access Denied</source>
-        <translation type="unfinished">Access Denied</translation>
+        <translation>アクセス拒否</translation>
     </message>
     <message>
         <source>Upload rate</source>
@@ -2101,7 +2101,7 @@
     </message>
     <message>
         <source>The system limit on watched folders has been reached. Some changes may be detected late.</source>
-        <translation type="unfinished">The system limit on watched folders has been reached. Some changes may be detected late.</translation>
+        <translation>監視対象フォルダー数がシステムの上限に達しました。一部の変更の検出が遅れる場合があります。</translation>
     </message>
     <message>
         <source>Moved</source>
@@ -2113,7 +2113,7 @@
     </message>
     <message>
         <source>Sort by Date</source>
-        <translation type="unfinished">Sort by Date</translation>
+        <translation>日付で並べ替え</translation>
     </message>
     <message>
         <source>Do not sync hidden files</source>
@@ -2129,7 +2129,7 @@
     </message>
     <message>
         <source>Access control lists are not supported on this file system and will not be synced.</source>
-        <translation type="unfinished">Access control lists are not supported on this file system and will not be synced.</translation>
+        <translation>このファイル システムはアクセス制御リストをサポートしていないため、アクセス制御リストは同期されません。</translation>
     </message>
     <message>
         <source>Enter the verification code</source>
@@ -2137,7 +2137,7 @@
     </message>
     <message>
         <source>The passwords do not match.</source>
-        <translation type="unfinished">The passwords do not match.</translation>
+        <translation>パスワードが一致しません。</translation>
     </message>
     <message>
         <source>The security certificate of %1 is not trusted. Your connection may not be secure.</source>
@@ -2149,7 +2149,7 @@
     </message>
     <message>
         <source>Report</source>
-        <translation type="unfinished">Report</translation>
+        <translation>レポート</translation>
     </message>
     <message>
         <source>%1, %2 o'clock</source>
@@ -2161,7 +2161,7 @@
     </message>
     <message>
         <source>Read and write</source>
-        <translation type="unfinished">Read and write</translation>
+        <translation>読み取り/書き込み</translation>
     </message>
     <message>
         <source>Pause for 8 hours</source>
@@ -2181,7 +2181,7 @@
     </message>
     <message>
         <source>Welcome</source>
-        <translation type="unfinished">Welcome</translation>
+        <translation>ようこそ</translation>
     </message>
     <message>
         <source>Open in Browser</source>
@@ -2233,7 +2233,7 @@
     </message>
     <message>
         <source>Display name</source>
-        <translation type="unfinished">Display name</translation>
+        <translation>表示名</translation>
     </message>
     <message>
         <source>Connecting...</source>
@@ -2241,7 +2241,7 @@
     </message>
     <message>
         <source>Alerts</source>
-        <translation type="unfinished">Alerts</translation>
+        <translation>アラート</translation>
     </message>
     <message>
         <source>Preparing to sync...</source>
@@ -2249,7 +2249,7 @@
     </message>
     <message>
         <source>Single Sign-On</source>
-        <translation type="unfinished">Single Sign-On</translation>
+        <translation>シングル サインオン</translation>
     </message>
     <message>
         <source>Ready to sync</source>
@@ -2301,7 +2301,7 @@
     </message>
     <message>
         <source>seconds</source>
-        <translation type="unfinished">seconds</translation>
+        <translation>秒</translation>
     </message>
     <message>
         <source>Repairing [ProductName]</source>
@@ -2309,7 +2309,7 @@
     </message>
     <message>
         <source>Upload speed</source>
-        <translation type="unfinished">Upload speed</translation>
+        <translation>アップロード速度</translation>
     </message>
     <message>
         <source>Open on Server</source>
@@ -2337,7 +2337,7 @@
     </message>
     <message>
         <source>The upgrade is complete.</source>
-        <translation type="unfinished">The upgrade is complete.</translation>
+        <translation>アップグレードが完了しました。</translation>
     </message>
     <message>
         <source>Version %1 (build %2)</source>
@@ -2393,7 +2393,7 @@
     </message>
     <message>
         <source>Checking the environment...</source>
-        <translation type="unfinished">Checking the environment...</translation>
+        <translation>環境を確認しています...</translation>
     </message>
     <message>
         <source>Two-way sync</source>
@@ -2421,7 +2421,7 @@
     </message>
     <message>
         <source>Device name</source>
-        <translation type="unfinished">Device name</translation>
+        <translation>デバイス名</translation>
     </message>
     <message>
         <source>Renaming %1</source>
@@ -2493,7 +2493,7 @@
     </message>
     <message>
         <source>Dark</source>
-        <translation type="unfinished">Dark</translation>
+        <translation>ダーク</translation>
     </message>
     <message>
         <source>Daily</source>
@@ -2517,11 +2517,11 @@
     </message>
     <message>
         <source>Confirm new password</source>
-        <translation type="unfinished">Confirm new password</translation>
+        <translation>新しいパスワードの確認</translation>
     </message>
     <message>
         <source>Connection timeout</source>
-        <translation type="unfinished">Connection timeout</translation>
+        <translation>接続タイムアウト</translation>
     </message>
     <message>
         <source>Proxy server</source>
@@ -2557,7 +2557,7 @@
     </message>
     <message>
         <source>Send Test Email</source>
-        <translation type="unfinished">Send Test Email</translation>
+        <translation>テスト メールを送信</translation>
     </message>
     <message>
         <source>Sync direction</source>
@@ -2565,7 +2565,7 @@
     </message>
     <message>
         <source>Rebuilding the local database...</source>
-        <translation type="unfinished">Rebuilding the local database...</translation>
+        <translation>ローカル データベースを再構築しています...</translation>
     </message>
     <message>
         <source>Switch Account</source>
@@ -2601,7 +2601,7 @@
     </message>
     <message>
         <source>Power</source>
-        <translation type="unfinished">Power</translation>
+        <translation>電源</translation>
     </message>
     <message>
         <source>%1 percent complete</source>
@@ -2617,7 +2617,7 @@
     </message>
     <message>
         <source>Pause syncing when running on battery power</source>
-        <translation type="unfinished">Pause syncing when running on battery power</translation>
+        <translation>バッテリー駆動時は同期を一時停止する</translation>
     </message>
     <message>
         <source>Enter your server address, username and password.</source>
@@ -2629,7 +2629,7 @@
     </message>
     <message>
         <source>Do you want to delete the selected items?</source>
-        <translation type="unfinished">Do you want to delete the selected items?</translation>
+        <translation>選択した項目を削除しますか?</translation>
     </message>
     <message>
         <source>Show sync status icons in the file manager</source>
@@ -2653,7 +2653,7 @@
     </message>
     <message>
         <source>Play a sound</source>
-        <translation type="unfinished">Play a sound</translation>
+        <translation>音を鳴らす</translation>
     </message>
     <message>
         <source>Locate Folder</source>
@@ -2693,7 +2693,7 @@
     </message>
     <message>
         <source>Display scaling</source>
-        <translation type="unfinished">Display scaling</translation>
+        <translation>表示の拡大縮小</translation>
     </message>
     <message>
         <source>Restoring %1 of %2 files...</source>
@@ -2713,7 +2713,7 @@
     </message>
     <message>
         <source>Upgrade</source>
-        <translation type="unfinished">Upgrade</translation>
+        <translation>アップグレード</translation>
     </message>
     <message>
         <source>Tasks</source>
@@ -2729,7 +2729,7 @@
     </message>
     <message>
         <source>Select None</source>
-        <translation type="unfinished">Select None</translation>
+        <translation>選択しない</translation>
     </message>
     <message>
         <source>An invalid parameter was given.</source>
@@ -2785,11 +2785,11 @@
     </message>
     <message>
         <source>Use SSL/TLS</source>
-        <translation type="unfinished">Use SSL/TLS</translation>
+        <translation>SSL/TLS を使用する</translation>
     </message>
     <message>
         <source>Sync mode</source>
-        <translation type="unfinished">Sync mode</translation>
+        <translation>同期モード</translation>
     </message>
     <message>
         <source>The update has been downloaded and will be installed when you quit Quenmark Zelto Client.</source>
@@ -2849,7 +2849,7 @@
     </message>
     <message>
         <source>Total size</source>
-        <translation type="unfinished">Total size</translation>
+        <translation>合計サイズ</translation>
     </message>
     <message>
         <source>Open source licenses</source>
@@ -2865,11 +2865,11 @@
     </message>
     <message>
         <source>Team Folder</source>
-        <translation type="unfinished">Team Folder</translation>
+        <translation>チーム フォルダー</translation>
     </message>
     <message>
         <source>Overall progress</source>
-        <translation type="unfinished">Overall progress</translation>
+        <translation>全体の進行状況</translation>
     </message>
     <message>
         <source>Checking the connection to %1...</source>
@@ -2901,7 +2901,7 @@
     </message>
     <message>
         <source>File size limit</source>
-        <translation type="unfinished">File size limit</translation>
+        <translation>ファイル サイズの上限</translation>
     </message>
     <message>
         <source>Unable to create the task.</source>
@@ -2913,7 +2913,7 @@
     </message>
     <message>
         <source>KB</source>
-        <translation type="unfinished">KB</translation>
+        <translation>KB</translation>
     </message>
     <message>
         <source>Some files that need to be updated are currently in use.</source>
@@ -2941,11 +2941,11 @@
     </message>
     <message>
         <source>Owner</source>
-        <translation type="unfinished">Owner</translation>
+        <translation>所有者</translation>
     </message>
     <message>
         <source>Play sounds</source>
-        <translation type="unfinished">Play sounds</translation>
+        <translation>サウンドを再生する</translation>
     </message>
     <message>
         <source>Synced</source>
@@ -2965,11 +2965,11 @@
     </message>
     <message>
         <source>Support</source>
-        <translation type="unfinished">Support</translation>
+        <translation>サポート</translation>
     </message>
     <message>
         <source>Sort by Size</source>
-        <translation type="unfinished">Sort by Size</translation>
+        <translation>サイズで並べ替え</translation>
     </message>
     <message>
         <source>Storage Details</source>
@@ -2981,7 +2981,7 @@
     </message>
     <message>
         <source>Group</source>
-        <translation type="unfinished">Group</translation>
+        <translation>グループ</translation>
     </message>
     <message>
         <source>Welcome to Quenmark Zelto Client</source>
@@ -2997,11 +2997,11 @@
     </message>
     <message>
         <source>Data from an earlier version was found on this computer.</source>
-        <translation type="unfinished">Data from an earlier version was found on this computer.</translation>
+        <translation>このコンピューターで以前のバージョンのデータが見つかりました。</translation>
     </message>
     <message>
         <source>Email</source>
-        <translation type="unfinished">Email</translation>
+        <translation>メール</translation>
     </message>
     <message>
         <source>Pause for 30 minutes</source>
@@ -3009,7 +3009,7 @@
     </message>
     <message>
         <source>Open in File Manager</source>
-        <translation type="unfinished">Open in File Manager</translation>
+        <translation>ファイル マネージャーで開く</translation>
     </message>
     <message>
         <source>Completed the [ProductName] Setup Wizard</source>
@@ -3073,11 +3073,11 @@
     </message>
     <message>
         <source>Contact Support</source>
-        <translation type="unfinished">Contact Support</translation>
+        <translation>サポートに問い合わせる</translation>
     </message>
     <message>
         <source>Task Details</source>
-        <translation type="unfinished">Task Details</translation>
+        <translation>タスクの詳細</translation>
     </message>
     <message>
         <source>Back up only when the computer is idle</source>
@@ -3089,7 +3089,7 @@
     </message>
     <message>
         <source>Administrator permission is required.</source>
-        <translation type="unfinished">Administrator permission is required.</translation>
+        <translation>管理者権限が必要です。</translation>
     </message>
     <message>
         <source>Creating shortcuts</source>
@@ -3101,7 +3101,7 @@
     </message>
     <message>
         <source>Progress</source>
-        <translation type="unfinished">Progress</translation>
+        <translation>進行状況</translation>
     </message>
     <message>
         <source>Free space on this drive: %1</source>
@@ -3121,7 +3121,7 @@
     </message>
     <message>
         <source>Import</source>
-        <translation type="unfinished">Import</translation>
+        <translation>インポート</translation>
     </message>
     <message>
         <source>Select Folders</source>
@@ -3177,11 +3177,11 @@
     </message>
     <message>
         <source>Your settings and sync tasks are being moved to the new version of Quenmark Zelto Client. Do not turn off the computer.</source>
-        <translation type="unfinished">Your settings and sync tasks are being moved to the new version of Quenmark Zelto Client. Do not turn off the computer.</translation>
+        <translation>設定と同期タスクを新しいバージョンの Quenmark Zelto Client に移行しています。コンピューターの電源を切らないでください。</translation>
     </message>
     <message>
         <source>User Guide</source>
-        <translation type="unfinished">User Guide</translation>
+        <translation>ユーザー ガイド</translation>
     </message>
     <message>
         <source>Expiration date</source>
@@ -3217,11 +3217,11 @@
     </message>
     <message>
         <source>Complete the sign-in in your web browser.</source>
-        <translation type="unfinished">Complete the sign-in in your web browser.</translation>
+        <translation>Web ブラウザーでサインインを完了してください。</translation>
     </message>
     <message>
         <source>Directory user</source>
-        <translation type="unfinished">Directory user</translation>
+        <translation>ディレクトリ ユーザー</translation>
     </message>
     <message>
         <source>Information</source>
@@ -3229,7 +3229,7 @@
     </message>
     <message>
         <source>Compare</source>
-        <translation type="unfinished">Compare</translation>
+        <translation>比較</translation>
     </message>
     <message>
         <source>Always Keep on This Device</source>
@@ -3245,7 +3245,7 @@
     </message>
     <message>
         <source>Light</source>
-        <translation type="unfinished">Light</translation>
+        <translation>ライト</translation>
     </message>
     <message>
         <source>Notification</source>
@@ -3253,7 +3253,7 @@
     </message>
     <message>
         <source>Download</source>
-        <translation type="unfinished">Download</translation>
+        <translation>ダウンロード</translation>
     </message>
     <message>
         <source>Model</source>
@@ -3321,7 +3321,7 @@
     </message>
     <message>
         <source>Some settings could not be moved. Please check your sync tasks.</source>
-        <translation type="unfinished">Some settings could not be moved. Please check your sync tasks.</translation>
+        <translation>一部の設定を移行できませんでした。同期タスクを確認してください。</translation>
     </message>
     <message>
         <source>Sync Now</source>
@@ -3381,7 +3381,7 @@
     </message>
     <message>
         <source>Moving Your Data</source>
-        <translation type="unfinished">Moving Your Data</translation>
+        <translation>データの移行</translation>
     </message>
     <message>
         <source>Ask when more than %1 files are deleted at once</source>
@@ -3417,15 +3417,15 @@
     </message>
     <message>
         <source>Running</source>
-        <translation type="unfinished">Running</translation>
+        <translation>実行中</translation>
     </message>
     <message>
         <source>Just now</source>
-        <translation type="unfinished">Just now</translation>
+        <translation>たった今</translation>
     </message>
     <message>
         <source>Always on top</source>
-        <translation type="unfinished">Always on top</translation>
+        <translation>常に手前に表示</translation>
     </message>
     <message>
         <source>Verification code</source>
@@ -3441,7 +3441,7 @@
     </message>
     <message>
         <source>Drop files here</source>
-        <translation type="unfinished">Drop files here</translation>
+        <translation>ここにファイルをドロップ</translation>
     </message>
     <message>
         <source>Friday</source>
@@ -3493,7 +3493,7 @@
     </message>
     <message>
         <source>Temporary files</source>
-        <translation type="unfinished">Temporary files</translation>
+        <translation>一時ファイル</translation>
     </message>
     <message>
         <source>Issued to</source>
@@ -3541,11 +3541,11 @@
     </message>
     <message>
         <source>Email the report after each backup</source>
-        <translation type="unfinished">Email the report after each backup</translation>
+        <translation>バックアップのたびにレポートをメールで送信する</translation>
     </message>
     <message>
         <source>Cache location</source>
-        <translation type="unfinished">Cache location</translation>
+        <translation>キャッシュの場所</translation>
     </message>
     <message>
         <source>Include folder %1</source>
@@ -3553,7 +3553,7 @@
     </message>
     <message>
         <source>Font size</source>
-        <translation type="unfinished">Font size</translation>
+        <translation>フォント サイズ</translation>
     </message>
     <message>
         <source>Unable to create %1.</source>
@@ -3561,7 +3561,7 @@
     </message>
     <message>
         <source>Scanning local files...</source>
-        <translation type="unfinished">Scanning local files...</translation>
+        <translation>ローカル ファイルをスキャンしています...</translation>
     </message>
     <message>
         <source>Back up on a schedule</source>
@@ -3581,7 +3581,7 @@
     </message>
     <message>
         <source>Cache size</source>
-        <translation type="unfinished">Cache size</translation>
+        <translation>キャッシュ サイズ</translation>
     </message>
     <message>
         <source>Never expires</source>
@@ -3621,11 +3621,11 @@
     </message>
     <message>
         <source>Calculating time remaining...</source>
-        <translation type="unfinished">Calculating time remaining...</translation>
+        <translation>残り時間を計算しています...</translation>
     </message>
     <message>
         <source>SMTP port</source>
-        <translation type="unfinished">SMTP port</translation>
+        <translation>SMTP ポート</translation>
     </message>
     <message>
         <source>No proxy</source>
@@ -3681,11 +3681,11 @@
     </message>
     <message>
         <source>File</source>
-        <translation type="unfinished">File</translation>
+        <translation>ファイル</translation>
     </message>
     <message>
         <source>Enter a valid IP address.</source>
-        <translation type="unfinished">Enter a valid IP address.</translation>
+        <translation>有効な IP アドレスを入力してください。</translation>
     </message>
     <message>
         <source>IP address, domain name or relay ID</source>
@@ -3705,7 +3705,7 @@
     </message>
     <message>
         <source>The backup is intact.</source>
-        <translation type="unfinished">The backup is intact.</translation>
+        <translation>バックアップは正常です。</translation>
     </message>
     <message>
         <source>Select at least one day.</source>
@@ -3741,7 +3741,7 @@
     </message>
     <message>
         <source>Show Window</source>
-        <translation type="unfinished">Show Window</translation>
+        <translation>ウィンドウを表示</translation>
     </message>
     <message>
         <source>Backing up %1 of %2 files</source>
@@ -3749,7 +3749,7 @@
     </message>
     <message>
         <source>Keep only the latest versions</source>
-        <translation type="unfinished">Keep only the latest versions</translation>
+        <translation>最新のバージョンのみ保持する</translation>
     </message>
     <message>
         <source>There is not enough free space on the local disk.</source>
@@ -3765,11 +3765,11 @@
     </message>
     <message>
         <source>Tip</source>
-        <translation type="unfinished">Tip</translation>
+        <translation>ヒント</translation>
     </message>
     <message>
         <source>Scan complete</source>
-        <translation type="unfinished">Scan complete</translation>
+        <translation>スキャン完了</translation>
     </message>
     <message>
         <source>Welcome to the [ProductName] Setup Wizard</source>
@@ -3781,7 +3781,7 @@
     </message>
     <message>
         <source>Use * to match any characters and ? to match one character.</source>
-        <translation type="unfinished">Use * to match any characters and ? to match one character.</translation>
+        <translation>* は任意の文字列、? は任意の 1 文字に一致します。</translation>
     </message>
     <message>
         <source>Ready to remove [ProductName]</source>
@@ -3801,7 +3801,7 @@
     </message>
     <message>
         <source>File name pattern</source>
-        <translation type="unfinished">File name pattern</translation>
+        <translation>ファイル名のパターン</translation>
     </message>
     <message>
         <source>%1 servers found on your local network.</source>
@@ -3809,7 +3809,7 @@
     </message>
     <message>
         <source>Restart Later</source>
-        <translation type="unfinished">Restart Later</translation>
+        <translation>後で再起動</translation>
     </message>
     <message>
         <source>Last sync</source>

@@ -29,7 +29,7 @@
     </message>
     <message>
         <source>Verifying files...</source>
-        <translation type="unfinished">Verifying files...</translation>
+        <translation>Weryfikowanie plików...</translation>
     </message>
     <message>
         <source>Dismiss notification</source>
@@ -37,7 +37,7 @@
     </message>
     <message>
         <source>Take Snapshot</source>
-        <translation type="unfinished">Take Snapshot</translation>
+        <translation>Utwórz migawkę</translation>
     </message>
     <message>
         <source>Details</source>
@@ -45,7 +45,7 @@
     </message>
     <message>
         <source>Upload queue</source>
-        <translation type="unfinished">Upload queue</translation>
+        <translation>Kolejka wysyłania</translation>
     </message>
     <message>
         <source>About</source>
@@ -69,11 +69,11 @@
     </message>
     <message>
         <source>Resume All</source>
-        <translation type="unfinished">Resume All</translation>
+        <translation>Wznów wszystko</translation>
     </message>
     <message>
         <source>Local network only</source>
-        <translation type="unfinished">Local network only</translation>
+        <translation>Tylko sieć lokalna</translation>
     </message>
     <message>
         <source>A relay connection can be slower than a direct connection.</source>
@@ -81,7 +81,7 @@
     </message>
     <message>
         <source>Encryption key</source>
-        <translation type="unfinished">Encryption key</translation>
+        <translation>Klucz szyfrowania</translation>
     </message>
     <message>
         <source>Back up only when I start it manually</source>
@@ -133,7 +133,7 @@
     </message>
     <message>
         <source>Upgrading...</source>
-        <translation type="unfinished">Upgrading...</translation>
+        <translation>Uaktualnianie...</translation>
     </message>
     <message>
         <source>Pause syncing on metered connections</source>
@@ -165,11 +165,11 @@
     </message>
     <message>
         <source>List View</source>
-        <translation type="unfinished">List View</translation>
+        <translation>Widok listy</translation>
     </message>
     <message>
         <source>Find servers on the local network</source>
-        <translation type="unfinished">Find servers on the local network</translation>
+        <translation>Wyszukaj serwery w sieci lokalnej</translation>
     </message>
     <message>
         <source>There are no previous versions of this file.</source>
@@ -185,11 +185,11 @@
     </message>
     <message>
         <source>Enter the encryption key to open this shared folder.</source>
-        <translation type="unfinished">Enter the encryption key to open this shared folder.</translation>
+        <translation>Wprowadź klucz szyfrowania, aby otworzyć ten folder udostępniony.</translation>
     </message>
     <message>
         <source>Theme</source>
-        <translation type="unfinished">Theme</translation>
+        <translation>Motyw</translation>
     </message>
     <message>
         <source>Apply</source>
@@ -205,7 +205,7 @@
     </message>
     <message>
         <source>Write</source>
-        <translation type="unfinished">Write</translation>
+        <translation>Zapis</translation>
     </message>
     <message>
         <source>Open File</source>
@@ -241,7 +241,7 @@
     </message>
     <message>
         <source>Privacy</source>
-        <translation type="unfinished">Privacy</translation>
+        <translation>Prywatność</translation>
     </message>
     <message>
         <source>Yes</source>
@@ -261,15 +261,15 @@
     </message>
     <message>
         <source>Email Notifications</source>
-        <translation type="unfinished">Email Notifications</translation>
+        <translation>Powiadomienia e-mail</translation>
     </message>
     <message>
         <source>Battery is low. Syncing has been paused.</source>
-        <translation type="unfinished">Battery is low. Syncing has been paused.</translation>
+        <translation>Niski poziom baterii. Synchronizacja została wstrzymana.</translation>
     </message>
     <message>
         <source>Client ID</source>
-        <translation type="unfinished">Client ID</translation>
+        <translation>Identyfikator klienta</translation>
     </message>
     <message>
         <source>OK</source>
@@ -285,7 +285,7 @@
     </message>
     <message>
         <source>This computer</source>
-        <translation type="unfinished">This computer</translation>
+        <translation>Ten komputer</translation>
     </message>
     <message>
         <source>No</source>
@@ -313,7 +313,7 @@
     </message>
     <message>
         <source>Domain user</source>
-        <translation type="unfinished">Domain user</translation>
+        <translation>Użytkownik domeny</translation>
     </message>
     <message>
         <source>Hide Details</source>
@@ -349,7 +349,7 @@
     </message>
     <message>
         <source>Computer name</source>
-        <translation type="unfinished">Computer name</translation>
+        <translation>Nazwa komputera</translation>
     </message>
     <message>
         <source>Close</source>
@@ -365,7 +365,7 @@
     </message>
     <message>
         <source>TB</source>
-        <translation type="unfinished">TB</translation>
+        <translation>TB</translation>
     </message>
     <message>
         <source>This account has expired. Contact your system administrator.</source>
@@ -373,11 +373,11 @@
     </message>
     <message>
         <source>Encryption</source>
-        <translation type="unfinished">Encryption</translation>
+        <translation>Szyfrowanie</translation>
     </message>
     <message>
         <source>Clear Cache</source>
-        <translation type="unfinished">Clear Cache</translation>
+        <translation>Wyczyść pamięć podręczną</translation>
     </message>
     <message>
         <source>Release Notes</source>
@@ -389,7 +389,7 @@
     </message>
     <message>
         <source>No access</source>
-        <translation type="unfinished">No access</translation>
+        <translation>Brak dostępu</translation>
     </message>
     <message>
         <source>Local path</source>
@@ -401,7 +401,7 @@
     </message>
     <message>
         <source>Save Report...</source>
-        <translation type="unfinished">Save Report...</translation>
+        <translation>Zapisz raport...</translation>
     </message>
     <message>
         <source>Server</source>
@@ -441,15 +441,15 @@
     </message>
     <message>
         <source>Restart File Manager</source>
-        <translation type="unfinished">Restart File Manager</translation>
+        <translation>Uruchom ponownie menedżera plików</translation>
     </message>
     <message>
         <source>Verify Backup</source>
-        <translation type="unfinished">Verify Backup</translation>
+        <translation>Zweryfikuj kopię zapasową</translation>
     </message>
     <message>
         <source>New name</source>
-        <translation type="unfinished">New name</translation>
+        <translation>Nowa nazwa</translation>
     </message>
     <message>
         <source>Advanced</source>
@@ -457,7 +457,7 @@
     </message>
     <message>
         <source>Download speed</source>
-        <translation type="unfinished">Download speed</translation>
+        <translation>Szybkość pobierania</translation>
     </message>
     <message>
         <source>Issued by</source>
@@ -489,7 +489,7 @@
     </message>
     <message>
         <source>A test email has been sent.</source>
-        <translation type="unfinished">A test email has been sent.</translation>
+        <translation>Wysłano testową wiadomość e-mail.</translation>
     </message>
     <message>
         <source>Enter a name for the task.</source>
@@ -529,7 +529,7 @@
     </message>
     <message>
         <source>Cancelled</source>
-        <translation type="unfinished">Cancelled</translation>
+        <translation>Anulowane</translation>
     </message>
     <message>
         <source>Compress data during transfer</source>
@@ -541,7 +541,7 @@
     </message>
     <message>
         <source>Export Settings...</source>
-        <translation type="unfinished">Export Settings...</translation>
+        <translation>Eksportuj ustawienia...</translation>
     </message>
     <message>
         <source>A conflict was found in %1. Both versions have been kept.</source>
@@ -557,7 +557,7 @@
     </message>
     <message>
         <source>Contact your system administrator.</source>
-        <translation type="unfinished">Contact your system administrator.</translation>
+        <translation>Skontaktuj się z administratorem systemu.</translation>
     </message>
     <message>
         <source>Settings</source>
@@ -573,7 +573,7 @@
     </message>
     <message>
         <source>The background service is running.</source>
-        <translation type="unfinished">The background service is running.</translation>
+        <translation>Usługa w tle jest uruchomiona.</translation>
     </message>
     <message>
         <source>Folders you uncheck will be removed from this computer but stay on the server.</source>
@@ -593,7 +593,7 @@
     </message>
     <message>
         <source>Never</source>
-        <translation type="unfinished">Never</translation>
+        <translation>Nigdy</translation>
     </message>
     <message>
         <source>The task has been removed.</source>
@@ -629,7 +629,7 @@
     </message>
     <message>
         <source>bytes</source>
-        <translation type="unfinished">bytes</translation>
+        <translation>bajty</translation>
     </message>
     <message>
         <source>%1 was added.</source>
@@ -641,11 +641,11 @@
     </message>
     <message>
         <source>Drag files here to upload them.</source>
-        <translation type="unfinished">Drag files here to upload them.</translation>
+        <translation>Przeciągnij tutaj pliki, aby je wysłać.</translation>
     </message>
     <message>
         <source>Smart retention</source>
-        <translation type="unfinished">Smart retention</translation>
+        <translation>Inteligentne przechowywanie</translation>
     </message>
     <message>
         <source>Start time</source>
@@ -705,7 +705,7 @@
     </message>
     <message>
         <source>Desktop shortcut</source>
-        <translation type="unfinished">Desktop shortcut</translation>
+        <translation>Skrót na pulpicie</translation>
     </message>
     <message>
         <source>[ProductName] cannot be installed on this version of the operating system.</source>
@@ -717,7 +717,7 @@
     </message>
     <message>
         <source>Show tips at startup</source>
-        <translation type="unfinished">Show tips at startup</translation>
+        <translation>Pokazuj porady przy uruchamianiu</translation>
     </message>
     <message>
         <source>Last backup failed %1</source>
@@ -741,7 +741,7 @@
     </message>
     <message>
         <source>Default port</source>
-        <translation type="unfinished">Default port</translation>
+        <translation>Port domyślny</translation>
     </message>
     <message>
         <source>Create a new folder</source>
@@ -749,11 +749,11 @@
     </message>
     <message>
         <source>This folder is empty.</source>
-        <translation type="unfinished">This folder is empty.</translation>
+        <translation>Ten folder jest pusty.</translation>
     </message>
     <message>
         <source>Copied to the clipboard</source>
-        <translation type="unfinished">Copied to the clipboard</translation>
+        <translation>Skopiowano do schowka</translation>
     </message>
     <message>
         <source>Change, repair, or remove installation</source>
@@ -789,7 +789,7 @@
     </message>
     <message>
         <source>Devices</source>
-        <translation type="unfinished">Devices</translation>
+        <translation>Urządzenia</translation>
     </message>
     <message>
         <source>Do you want to sign out? All sync tasks of this account will stop.</source>
@@ -829,7 +829,7 @@
     </message>
     <message>
         <source>Quit Quenmark Zelto Client</source>
-        <translation type="unfinished">Quit Quenmark Zelto Client</translation>
+        <translation>Zakończ Quenmark Zelto Client</translation>
     </message>
     <message>
         <source>Server folder path field</source>
@@ -865,7 +865,7 @@
     </message>
     <message>
         <source>Show the sync folder in the file manager sidebar</source>
-        <translation type="unfinished">Show the sync folder in the file manager sidebar</translation>
+        <translation>Pokazuj folder synchronizacji na pasku bocznym menedżera plików</translation>
     </message>
     <message>
         <source>Run Diagnostics</source>
@@ -889,7 +889,7 @@
     </message>
     <message>
         <source>Scanning files on the server...</source>
-        <translation type="unfinished">Scanning files on the server...</translation>
+        <translation>Skanowanie plików na serwerze...</translation>
     </message>
     <message>
         <source>Keep history for %1 days</source>
@@ -897,7 +897,7 @@
     </message>
     <message>
         <source>Read</source>
-        <translation type="unfinished">Read</translation>
+        <translation>Odczyt</translation>
     </message>
     <message>
         <source>Go back</source>
@@ -941,7 +941,7 @@
     </message>
     <message>
         <source>Access from your IP address has been denied by the server. Contact the system administrator.</source>
-        <translation type="unfinished">Access from your IP address has been denied by the server. Contact the system administrator.</translation>
+        <translation>Serwer odmówił dostępu z Twojego adresu IP. Skontaktuj się z administratorem systemu.</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
@@ -949,7 +949,7 @@
     </message>
     <message>
         <source>Import Settings...</source>
-        <translation type="unfinished">Import Settings...</translation>
+        <translation>Importuj ustawienia...</translation>
     </message>
     <message>
         <source>There is not enough memory to complete the operation.</source>
@@ -969,11 +969,11 @@
     </message>
     <message>
         <source>Low disk space</source>
-        <translation type="unfinished">Low disk space</translation>
+        <translation>Mało miejsca na dysku</translation>
     </message>
     <message>
         <source>Verifying backup...</source>
-        <translation type="unfinished">Verifying backup...</translation>
+        <translation>Weryfikowanie kopii zapasowej...</translation>
     </message>
     <message>
         <source>Running diagnostics...</source>
@@ -989,7 +989,7 @@
     </message>
     <message>
         <source>File name</source>
-        <translation type="unfinished">File name</translation>
+        <translation>Nazwa pliku</translation>
     </message>
     <message>
         <source>The selected folder is not empty. Files already in it will be merged with the files on the server.</source>
@@ -1009,7 +1009,7 @@
     </message>
     <message>
         <source>Show a pop-up message</source>
-        <translation type="unfinished">Show a pop-up message</translation>
+        <translation>Pokaż komunikat podręczny</translation>
     </message>
     <message>
         <source>Disconnected</source>
@@ -1049,7 +1049,7 @@
     </message>
     <message>
         <source>Send anonymous usage statistics to help improve the product</source>
-        <translation type="unfinished">Send anonymous usage statistics to help improve the product</translation>
+        <translation>Wysyłaj anonimowe statystyki użycia, aby pomóc ulepszyć produkt</translation>
     </message>
     <message>
         <source>Clear search</source>
@@ -1069,7 +1069,7 @@
     </message>
     <message>
         <source>The background service is not running.</source>
-        <translation type="unfinished">The background service is not running.</translation>
+        <translation>Usługa w tle nie jest uruchomiona.</translation>
     </message>
     <message>
         <source>Restore files as they were on</source>
@@ -1101,7 +1101,7 @@
     </message>
     <message>
         <source>Team Folders</source>
-        <translation type="unfinished">Team Folders</translation>
+        <translation>Foldery zespołu</translation>
     </message>
     <message>
         <source>Remove the selected task</source>
@@ -1109,7 +1109,7 @@
     </message>
     <message>
         <source>Current password</source>
-        <translation type="unfinished">Current password</translation>
+        <translation>Bieżące hasło</translation>
     </message>
     <message>
         <source>Same as the system</source>
@@ -1153,7 +1153,7 @@
     </message>
     <message>
         <source>Show Toolbar</source>
-        <translation type="unfinished">Show Toolbar</translation>
+        <translation>Pokaż pasek narzędzi</translation>
     </message>
     <message>
         <source>%1 changes are waiting to be synced.</source>
@@ -1169,7 +1169,7 @@
     </message>
     <message>
         <source>I accept the terms of the license agreement</source>
-        <translation type="unfinished">I accept the terms of the license agreement</translation>
+        <translation>Akceptuję warunki umowy licencyjnej</translation>
     </message>
     <message>
         <source>System folders cannot be synced. Choose another folder.</source>
@@ -1189,7 +1189,7 @@
     </message>
     <message>
         <source>Rebuild Database</source>
-        <translation type="unfinished">Rebuild Database</translation>
+        <translation>Odbuduj bazę danych</translation>
     </message>
     <message>
         <source>Sign in</source>
@@ -1205,7 +1205,7 @@
     </message>
     <message>
         <source>Internet access</source>
-        <translation type="unfinished">Internet access</translation>
+        <translation>Dostęp przez Internet</translation>
     </message>
     <message>
         <source>Show Quenmark Zelto Client items in the file manager context menu</source>
@@ -1221,7 +1221,7 @@
     </message>
     <message>
         <source>Cache</source>
-        <translation type="unfinished">Cache</translation>
+        <translation>Pamięć podręczna</translation>
     </message>
     <message>
         <source>%1 is a reserved name and cannot be used.</source>
@@ -1233,7 +1233,7 @@
     </message>
     <message>
         <source>SMTP server</source>
-        <translation type="unfinished">SMTP server</translation>
+        <translation>Serwer SMTP</translation>
     </message>
     <message>
         <source>No file has been synced yet.</source>
@@ -1245,7 +1245,7 @@
     </message>
     <message>
         <source>Background service</source>
-        <translation type="unfinished">Background service</translation>
+        <translation>Usługa w tle</translation>
     </message>
     <message>
         <source>Retry</source>
@@ -1257,7 +1257,7 @@
     </message>
     <message>
         <source>minutes</source>
-        <translation type="unfinished">minutes</translation>
+        <translation>min</translation>
     </message>
     <message>
         <source>Not synced</source>
@@ -1265,11 +1265,11 @@
     </message>
     <message>
         <source>Online Help</source>
-        <translation type="unfinished">Online Help</translation>
+        <translation>Pomoc online</translation>
     </message>
     <message>
         <source>The server name could not be resolved.</source>
-        <translation type="unfinished">The server name could not be resolved.</translation>
+        <translation>Nie można rozpoznać nazwy serwera.</translation>
     </message>
     <message>
         <source>Warning</source>
@@ -1297,7 +1297,7 @@
     </message>
     <message>
         <source>Open settings</source>
-        <translation type="unfinished">Open settings</translation>
+        <translation>Otwórz ustawienia</translation>
     </message>
     <message>
         <source>Are you sure you want to cancel [ProductName] installation?</source>
@@ -1309,7 +1309,7 @@
     </message>
     <message>
         <source>Enter a port number between 1 and 65535.</source>
-        <translation type="unfinished">Enter a port number between 1 and 65535.</translation>
+        <translation>Wprowadź numer portu z zakresu od 1 do 65535.</translation>
     </message>
     <message>
         <source>Filters</source>
@@ -1325,7 +1325,7 @@
     </message>
     <message>
         <source>Hide Window</source>
-        <translation type="unfinished">Hide Window</translation>
+        <translation>Ukryj okno</translation>
     </message>
     <message>
         <source>Remove Rule</source>
@@ -1337,11 +1337,11 @@
     </message>
     <message>
         <source>Domain</source>
-        <translation type="unfinished">Domain</translation>
+        <translation>Domena</translation>
     </message>
     <message>
         <source>Symbolic links are not synced.</source>
-        <translation type="unfinished">Symbolic links are not synced.</translation>
+        <translation>Łącza symboliczne nie są synchronizowane.</translation>
     </message>
     <message>
         <source>Create Backup Task</source>
@@ -1385,7 +1385,7 @@
     </message>
     <message>
         <source>Permissions</source>
-        <translation type="unfinished">Permissions</translation>
+        <translation>Uprawnienia</translation>
     </message>
     <message>
         <source>Show in Folder</source>
@@ -1481,7 +1481,7 @@
     </message>
     <message>
         <source>Rename</source>
-        <translation type="unfinished">Rename</translation>
+        <translation>Zmień nazwę</translation>
     </message>
     <message>
         <source>Unable to write %1.</source>
@@ -1497,23 +1497,23 @@
     </message>
     <message>
         <source>days</source>
-        <translation type="unfinished">days</translation>
+        <translation>dni</translation>
     </message>
     <message>
         <source>Upload</source>
-        <translation type="unfinished">Upload</translation>
+        <translation>Wyślij</translation>
     </message>
     <message>
         <source>Guest</source>
-        <translation type="unfinished">Guest</translation>
+        <translation>Gość</translation>
     </message>
     <message>
         <source>GB</source>
-        <translation type="unfinished">GB</translation>
+        <translation>GB</translation>
     </message>
     <message>
         <source>Pause All</source>
-        <translation type="unfinished">Pause All</translation>
+        <translation>Wstrzymaj wszystko</translation>
     </message>
     <message>
         <source>Monthly</source>
@@ -1521,7 +1521,7 @@
     </message>
     <message>
         <source>Prevent the computer from sleeping while syncing</source>
-        <translation type="unfinished">Prevent the computer from sleeping while syncing</translation>
+        <translation>Nie pozwalaj na uśpienie komputera podczas synchronizacji</translation>
     </message>
     <message>
         <source>Size</source>
@@ -1545,7 +1545,7 @@
     </message>
     <message>
         <source>Remove old data</source>
-        <translation type="unfinished">Remove old data</translation>
+        <translation>Usuń stare dane</translation>
     </message>
     <message>
         <source>Remember me</source>
@@ -1557,7 +1557,7 @@
     </message>
     <message>
         <source>Queued</source>
-        <translation type="unfinished">Queued</translation>
+        <translation>W kolejce</translation>
     </message>
     <message>
         <source>Update Now</source>
@@ -1569,11 +1569,11 @@
     </message>
     <message>
         <source>The selected file does not contain valid settings.</source>
-        <translation type="unfinished">The selected file does not contain valid settings.</translation>
+        <translation>Wybrany plik nie zawiera prawidłowych ustawień.</translation>
     </message>
     <message>
         <source>The password is too weak.</source>
-        <translation type="unfinished">The password is too weak.</translation>
+        <translation>Hasło jest za słabe.</translation>
     </message>
     <message>
         <source>Select Folder</source>
@@ -1585,7 +1585,7 @@
     </message>
     <message>
         <source>For example: tmp, log, iso</source>
-        <translation type="unfinished">For example: tmp, log, iso</translation>
+        <translation>Na przykład: tmp, log, iso</translation>
     </message>
     <message>
         <source>Sign Out</source>
@@ -1601,7 +1601,7 @@
     </message>
     <message>
         <source>Operating system</source>
-        <translation type="unfinished">Operating system</translation>
+        <translation>System operacyjny</translation>
     </message>
     <message>
         <source>Do you want to remove the task %1? The files in the folders will not be deleted.</source>
@@ -1621,7 +1621,7 @@
     </message>
     <message>
         <source>Email address</source>
-        <translation type="unfinished">Email address</translation>
+        <translation>Adres e-mail</translation>
     </message>
     <message>
         <source>The verification code is incorrect or has expired.</source>
@@ -1653,7 +1653,7 @@
     </message>
     <message>
         <source>Free space</source>
-        <translation type="unfinished">Free space</translation>
+        <translation>Wolne miejsce</translation>
     </message>
     <message>
         <source>Your feedback could not be sent. Please try again later.</source>
@@ -1661,19 +1661,19 @@
     </message>
     <message>
         <source>File manager integration</source>
-        <translation type="unfinished">File manager integration</translation>
+        <translation>Integracja z menedżerem plików</translation>
     </message>
     <message>
         <source>New password</source>
-        <translation type="unfinished">New password</translation>
+        <translation>Nowe hasło</translation>
     </message>
     <message>
         <source>Sign In with SSO</source>
-        <translation type="unfinished">Sign In with SSO</translation>
+        <translation>Zaloguj przez SSO</translation>
     </message>
     <message>
         <source>My Files</source>
-        <translation type="unfinished">My Files</translation>
+        <translation>Moje pliki</translation>
     </message>
     <message>
         <source>Sync new folders automatically</source>
@@ -1689,7 +1689,7 @@
     </message>
     <message>
         <source>Right-click a file for more options.</source>
-        <translation type="unfinished">Right-click a file for more options.</translation>
+        <translation>Kliknij plik prawym przyciskiem myszy, aby zobaczyć więcej opcji.</translation>
     </message>
     <message>
         <source>Server version</source>
@@ -1701,7 +1701,7 @@
     </message>
     <message>
         <source>Folder name</source>
-        <translation type="unfinished">Folder name</translation>
+        <translation>Nazwa folderu</translation>
     </message>
     <message>
         <source>You have no tasks yet. Click Create Task to sync or back up a folder.</source>
@@ -1709,7 +1709,7 @@
     </message>
     <message>
         <source>Indexing files...</source>
-        <translation type="unfinished">Indexing files...</translation>
+        <translation>Indeksowanie plików...</translation>
     </message>
     <message>
         <source>Verification code field</source>
@@ -1737,15 +1737,15 @@
     </message>
     <message>
         <source>hours</source>
-        <translation type="unfinished">hours</translation>
+        <translation>godz.</translation>
     </message>
     <message>
         <source>MB</source>
-        <translation type="unfinished">MB</translation>
+        <translation>MB</translation>
     </message>
     <message>
         <source>Icon View</source>
-        <translation type="unfinished">Icon View</translation>
+        <translation>Widok ikon</translation>
     </message>
     <message>
         <source>Backup finished</source>
@@ -1761,11 +1761,11 @@
     </message>
     <message>
         <source>Change Password</source>
-        <translation type="unfinished">Change Password</translation>
+        <translation>Zmień hasło</translation>
     </message>
     <message>
         <source>IP address</source>
-        <translation type="unfinished">IP address</translation>
+        <translation>Adres IP</translation>
     </message>
     <message>
         <source>Sync file permissions and timestamps</source>
@@ -1777,7 +1777,7 @@
     </message>
     <message>
         <source>Hidden files</source>
-        <translation type="unfinished">Hidden files</translation>
+        <translation>Pliki ukryte</translation>
     </message>
     <message>
         <source>The folder cannot be inside or contain a folder that is already synced.</source>
@@ -1789,11 +1789,11 @@
     </message>
     <message>
         <source>Download queue</source>
-        <translation type="unfinished">Download queue</translation>
+        <translation>Kolejka pobierania</translation>
     </message>
     <message>
         <source>This computer is registered with the server.</source>
-        <translation type="unfinished">This computer is registered with the server.</translation>
+        <translation>Ten komputer jest zarejestrowany na serwerze.</translation>
     </message>
     <message>
         <source>Recycle Bin</source>
@@ -1809,7 +1809,7 @@
     </message>
     <message>
         <source>License Agreement</source>
-        <translation type="unfinished">License Agreement</translation>
+        <translation>Umowa licencyjna</translation>
     </message>
     <message>
         <source>Sync options</source>
@@ -1865,7 +1865,7 @@
     </message>
     <message>
         <source>Open Folder</source>
-        <translation type="unfinished">Open Folder</translation>
+        <translation>Otwórz folder</translation>
     </message>
     <message>
         <source>Add</source>
@@ -1877,7 +1877,7 @@
     </message>
     <message>
         <source>Remove Device</source>
-        <translation type="unfinished">Remove Device</translation>
+        <translation>Usuń urządzenie</translation>
     </message>
     <message>
         <source>Cancel</source>
@@ -1885,7 +1885,7 @@
     </message>
     <message>
         <source>The session is locked.</source>
-        <translation type="unfinished">The session is locked.</translation>
+        <translation>Sesja jest zablokowana.</translation>
     </message>
     <message>
         <source>Downloading on demand...</source>
@@ -1905,7 +1905,7 @@
     </message>
     <message>
         <source>Snapshots</source>
-        <translation type="unfinished">Snapshots</translation>
+        <translation>Migawki</translation>
     </message>
     <message>
         <source>Stopped</source>
@@ -1937,11 +1937,11 @@
     </message>
     <message>
         <source>Frequently Asked Questions</source>
-        <translation type="unfinished">Frequently Asked Questions</translation>
+        <translation>Często zadawane pytania</translation>
     </message>
     <message>
         <source>View</source>
-        <translation type="unfinished">View</translation>
+        <translation>Widok</translation>
     </message>
     <message>
         <source>Run on</source>
@@ -1993,7 +1993,7 @@
     </message>
     <message>
         <source>Your data was moved successfully.</source>
-        <translation type="unfinished">Your data was moved successfully.</translation>
+        <translation>Dane zostały przeniesione.</translation>
     </message>
     <message>
         <source>Ready to install [ProductName]</source>
@@ -2025,7 +2025,7 @@
     </message>
     <message>
         <source>Time remaining unknown</source>
-        <translation type="unfinished">Time remaining unknown</translation>
+        <translation>Pozostały czas nieznany</translation>
     </message>
     <message>
         <source>Help</source>
@@ -2037,11 +2037,11 @@
     </message>
     <message>
         <source>Keep all versions</source>
-        <translation type="unfinished">Keep all versions</translation>
+        <translation>Przechowuj wszystkie wersje</translation>
     </message>
     <message>
         <source>Export</source>
-        <translation type="unfinished">Export</translation>
+        <translation>Eksportuj</translation>
     </message>
     <message>
         <source>Sync progress</source>
@@ -2061,7 +2061,7 @@
     </message>
     <message>
         <source>Version Retention</source>
-        <translation type="unfinished">Version Retention</translation>
+        <translation>Przechowywanie wersji</translation>
     </message>
     <message>
         <source>End time</source>
@@ -2073,7 +2073,7 @@
     </message>
     <message>
         <source>Sort by Name</source>
-        <translation type="unfinished">Sort by Name</translation>
+        <translation>Sortuj według nazwy</translation>
     </message>
     <message>
         <source>On-demand sync is not supported on this file system.</source>
@@ -2089,11 +2089,11 @@
     </message>
     <message>
         <source>Authentication required</source>
-        <translation type="unfinished">Authentication required</translation>
+        <translation>Wymagane uwierzytelnianie</translation>
     </message>
     <message>
         <source>Access Denied</source>
-        <translation type="unfinished">Access Denied</translation>
+        <translation>Odmowa dostępu</translation>
     </message>
     <message>
         <source>Upload rate</source>
@@ -2101,7 +2101,7 @@
     </message>
     <message>
         <source>The system limit on watched folders has been reached. Some changes may be detected late.</source>
-        <translation type="unfinished">The system limit on watched folders has been reached. Some changes may be detected late.</translation>
+        <translation>Osiągnięto systemowy limit monitorowanych folderów. Niektóre zmiany mogą być wykrywane z opóźnieniem.</translation>
     </message>
     <message>
         <source>Moved</source>
@@ -2113,7 +2113,7 @@
     </message>
     <message>
         <source>Sort by Date</source>
-        <translation type="unfinished">Sort by Date</translation>
+        <translation>Sortuj według daty</translation>
     </message>
     <message>
         <source>Do not sync hidden files</source>
@@ -2129,7 +2129,7 @@
     </message>
     <message>
         <source>Access control lists are not supported on this file system and will not be synced.</source>
-        <translation type="unfinished">Access control lists are not supported on this file system and will not be synced.</translation>
+        <translation>Listy kontroli dostępu nie są obsługiwane w tym systemie plików i nie będą synchronizowane.</translation>
     </message>
     <message>
         <source>Enter the verification code</source>
@@ -2137,7 +2137,7 @@
     </message>
     <message>
         <source>The passwords do not match.</source>
-        <translation type="unfinished">The passwords do not match.</translation>
+        <translation>Hasła nie są zgodne.</translation>
     </message>
     <message>
         <source>The security certificate of %1 is not trusted. Your connection may not be secure.</source>
@@ -2149,7 +2149,7 @@
     </message>
     <message>
         <source>Report</source>
-        <translation type="unfinished">Report</translation>
+        <translation>Raport</translation>
     </message>
     <message>
         <source>%1, %2 o'clock</source>
@@ -2161,7 +2161,7 @@
     </message>
     <message>
         <source>Read and write</source>
-        <translation type="unfinished">Read and write</translation>
+        <translation>Odczyt i zapis</translation>
     </message>
     <message>
         <source>Pause for 8 hours</source>
@@ -2181,7 +2181,7 @@
     </message>
     <message>
         <source>Welcome</source>
-        <translation type="unfinished">Welcome</translation>
+        <translation>Witamy</translation>
     </message>
     <message>
         <source>Open in Browser</source>
@@ -2233,7 +2233,7 @@
     </message>
     <message>
         <source>Display name</source>
-        <translation type="unfinished">Display name</translation>
+        <translation>Nazwa wyświetlana</translation>
     </message>
     <message>
         <source>Connecting...</source>
@@ -2241,7 +2241,7 @@
     </message>
     <message>
         <source>Alerts</source>
-        <translation type="unfinished">Alerts</translation>
+        <translation>Alerty</translation>
     </message>
     <message>
         <source>Preparing to sync...</source>
@@ -2249,7 +2249,7 @@
     </message>
     <message>
         <source>Single Sign-On</source>
-        <translation type="unfinished">Single Sign-On</translation>
+        <translation>Logowanie jednokrotne</translation>
     </message>
     <message>
         <source>Ready to sync</source>
@@ -2301,7 +2301,7 @@
     </message>
     <message>
         <source>seconds</source>
-        <translation type="unfinished">seconds</translation>
+        <translation>s</translation>
     </message>
     <message>
         <source>Repairing [ProductName]</source>
@@ -2309,7 +2309,7 @@
     </message>
     <message>
         <source>Upload speed</source>
-        <translation type="unfinished">Upload speed</translation>
+        <translation>Szybkość wysyłania</translation>
     </message>
     <message>
         <source>Open on Server</source>
@@ -2337,7 +2337,7 @@
     </message>
     <message>
         <source>The upgrade is complete.</source>
-        <translation type="unfinished">The upgrade is complete.</translation>
+        <translation>Uaktualnienie zostało ukończone.</translation>
     </message>
     <message>
         <source>Version %1 (build %2)</source>
@@ -2393,7 +2393,7 @@
     </message>
     <message>
         <source>Checking the environment...</source>
-        <translation type="unfinished">Checking the environment...</translation>
+        <translation>Sprawdzanie środowiska...</translation>
     </message>
     <message>
         <source>Two-way sync</source>
@@ -2421,7 +2421,7 @@
     </message>
     <message>
         <source>Device name</source>
-        <translation type="unfinished">Device name</translation>
+        <translation>Nazwa urządzenia</translation>
     </message>
     <message>
         <source>Renaming %1</source>
@@ -2493,7 +2493,7 @@
     </message>
     <message>
         <source>Dark</source>
-        <translation type="unfinished">Dark</translation>
+        <translation>Ciemny</translation>
     </message>
     <message>
         <source>Daily</source>
@@ -2517,11 +2517,11 @@
     </message>
     <message>
         <source>Confirm new password</source>
-        <translation type="unfinished">Confirm new password</translation>
+        <translation>Potwierdź nowe hasło</translation>
     </message>
     <message>
         <source>Connection timeout</source>
-        <translation type="unfinished">Connection timeout</translation>
+        <translation>Limit czasu połączenia</translation>
     </message>
     <message>
         <source>Proxy server</source>
@@ -2557,7 +2557,7 @@
     </message>
     <message>
         <source>Send Test Email</source>
-        <translation type="unfinished">Send Test Email</translation>
+        <translation>Wyślij testowy e-mail</translation>
     </message>
     <message>
         <source>Sync direction</source>
@@ -2565,7 +2565,7 @@
     </message>
     <message>
         <source>Rebuilding the local database...</source>
-        <translation type="unfinished">Rebuilding the local database...</translation>
+        <translation>Odbudowywanie lokalnej bazy danych...</translation>
     </message>
     <message>
         <source>Switch Account</source>
@@ -2601,7 +2601,7 @@
     </message>
     <message>
         <source>Power</source>
-        <translation type="unfinished">Power</translation>
+        <translation>Zasilanie</translation>
     </message>
     <message>
         <source>%1 percent complete</source>
@@ -2617,7 +2617,7 @@
     </message>
     <message>
         <source>Pause syncing when running on battery power</source>
-        <translation type="unfinished">Pause syncing when running on battery power</translation>
+        <translation>Wstrzymuj synchronizację przy zasilaniu z baterii</translation>
     </message>
     <message>
         <source>Enter your server address, username and password.</source>
@@ -2629,7 +2629,7 @@
     </message>
     <message>
         <source>Do you want to delete the selected items?</source>
-        <translation type="unfinished">Do you want to delete the selected items?</translation>
+        <translation>Czy usunąć wybrane elementy?</translation>
     </message>
     <message>
         <source>Show sync status icons in the file manager</source>
@@ -2653,7 +2653,7 @@
     </message>
     <message>
         <source>Play a sound</source>
-        <translation type="unfinished">Play a sound</translation>
+        <translation>Odtwórz dźwięk</translation>
     </message>
     <message>
         <source>Locate Folder</source>
@@ -2693,7 +2693,7 @@
     </message>
     <message>
         <source>Display scaling</source>
-        <translation type="unfinished">Display scaling</translation>
+        <translation>Skalowanie ekranu</translation>
     </message>
     <message>
         <source>Restoring %1 of %2 files...</source>
@@ -2713,7 +2713,7 @@
     </message>
     <message>
         <source>Upgrade</source>
-        <translation type="unfinished">Upgrade</translation>
+        <translation>Uaktualnienie</translation>
     </message>
     <message>
         <source>Tasks</source>
@@ -2729,7 +2729,7 @@
     </message>
     <message>
         <source>Select None</source>
-        <translation type="unfinished">Select None</translation>
+        <translation>Nie zaznaczaj niczego</translation>
     </message>
     <message>
         <source>An invalid parameter was given.</source>
@@ -2785,11 +2785,11 @@
     </message>
     <message>
         <source>Use SSL/TLS</source>
-        <translation type="unfinished">Use SSL/TLS</translation>
+        <translation>Użyj SSL/TLS</translation>
     </message>
     <message>
         <source>Sync mode</source>
-        <translation type="unfinished">Sync mode</translation>
+        <translation>Tryb synchronizacji</translation>
     </message>
     <message>
         <source>The update has been downloaded and will be installed when you quit Quenmark Zelto Client.</source>
@@ -2849,7 +2849,7 @@
     </message>
     <message>
         <source>Total size</source>
-        <translation type="unfinished">Total size</translation>
+        <translation>Całkowity rozmiar</translation>
     </message>
     <message>
         <source>Open source licenses</source>
@@ -2865,11 +2865,11 @@
     </message>
     <message>
         <source>Team Folder</source>
-        <translation type="unfinished">Team Folder</translation>
+        <translation>Folder zespołu</translation>
     </message>
     <message>
         <source>Overall progress</source>
-        <translation type="unfinished">Overall progress</translation>
+        <translation>Postęp ogólny</translation>
     </message>
     <message>
         <source>Checking the connection to %1...</source>
@@ -2901,7 +2901,7 @@
     </message>
     <message>
         <source>File size limit</source>
-        <translation type="unfinished">File size limit</translation>
+        <translation>Limit rozmiaru pliku</translation>
     </message>
     <message>
         <source>Unable to create the task.</source>
@@ -2913,7 +2913,7 @@
     </message>
     <message>
         <source>KB</source>
-        <translation type="unfinished">KB</translation>
+        <translation>KB</translation>
     </message>
     <message>
         <source>Some files that need to be updated are currently in use.</source>
@@ -2941,11 +2941,11 @@
     </message>
     <message>
         <source>Owner</source>
-        <translation type="unfinished">Owner</translation>
+        <translation>Właściciel</translation>
     </message>
     <message>
         <source>Play sounds</source>
-        <translation type="unfinished">Play sounds</translation>
+        <translation>Odtwarzaj dźwięki</translation>
     </message>
     <message>
         <source>Synced</source>
@@ -2965,11 +2965,11 @@
     </message>
     <message>
         <source>Support</source>
-        <translation type="unfinished">Support</translation>
+        <translation>Pomoc techniczna</translation>
     </message>
     <message>
         <source>Sort by Size</source>
-        <translation type="unfinished">Sort by Size</translation>
+        <translation>Sortuj według rozmiaru</translation>
     </message>
     <message>
         <source>Storage Details</source>
@@ -2981,7 +2981,7 @@
     </message>
     <message>
         <source>Group</source>
-        <translation type="unfinished">Group</translation>
+        <translation>Grupa</translation>
     </message>
     <message>
         <source>Welcome to Quenmark Zelto Client</source>
@@ -2997,11 +2997,11 @@
     </message>
     <message>
         <source>Data from an earlier version was found on this computer.</source>
-        <translation type="unfinished">Data from an earlier version was found on this computer.</translation>
+        <translation>Na tym komputerze znaleziono dane z wcześniejszej wersji.</translation>
     </message>
     <message>
         <source>Email</source>
-        <translation type="unfinished">Email</translation>
+        <translation>E-mail</translation>
     </message>
     <message>
         <source>Pause for 30 minutes</source>
@@ -3009,7 +3009,7 @@
     </message>
     <message>
         <source>Open in File Manager</source>
-        <translation type="unfinished">Open in File Manager</translation>
+        <translation>Otwórz w menedżerze plików</translation>
     </message>
     <message>
         <source>Completed the [ProductName] Setup Wizard</source>
@@ -3073,11 +3073,11 @@
     </message>
     <message>
         <source>Contact Support</source>
-        <translation type="unfinished">Contact Support</translation>
+        <translation>Skontaktuj się z pomocą techniczną</translation>
     </message>
     <message>
         <source>Task Details</source>
-        <translation type="unfinished">Task Details</translation>
+        <translation>Szczegóły zadania</translation>
     </message>
     <message>
         <source>Back up only when the computer is idle</source>
@@ -3089,7 +3089,7 @@
     </message>
     <message>
         <source>Administrator permission is required.</source>
-        <translation type="unfinished">Administrator permission is required.</translation>
+        <translation>Wymagane są uprawnienia administratora.</translation>
     </message>
     <message>
         <source>Creating shortcuts</source>
@@ -3101,7 +3101,7 @@
     </message>
     <message>
         <source>Progress</source>
-        <translation type="unfinished">Progress</translation>
+        <translation>Postęp</translation>
     </message>
     <message>
         <source>Free space on this drive: %1</source>
@@ -3121,7 +3121,7 @@
     </message>
     <message>
         <source>Import</source>
-        <translation type="unfinished">Import</translation>
+        <translation>Importuj</translation>
     </message>
     <message>
         <source>Select Folders</source>
@@ -3177,11 +3177,11 @@
     </message>
     <message>
         <source>Your settings and sync tasks are being moved to the new version of Quenmark Zelto Client. Do not turn off the computer.</source>
-        <translation type="unfinished">Your settings and sync tasks are being moved to the new version of Quenmark Zelto Client. Do not turn off the computer.</translation>
+        <translation>Twoje ustawienia i zadania synchronizacji są przenoszone do nowej wersji Quenmark Zelto Client. Nie wyłączaj komputera.</translation>
     </message>
     <message>
         <source>User Guide</source>
-        <translation type="unfinished">User Guide</translation>
+        <translation>Podręcznik użytkownika</translation>
     </message>
     <message>
         <source>Expiration date</source>
@@ -3217,11 +3217,11 @@
     </message>
     <message>
         <source>Complete the sign-in in your web browser.</source>
-        <translation type="unfinished">Complete the sign-in in your web browser.</translation>
+        <translation>Dokończ logowanie w przeglądarce internetowej.</translation>
     </message>
     <message>
         <source>Directory user</source>
-        <translation type="unfinished">Directory user</translation>
+        <translation>Użytkownik katalogu</translation>
     </message>
     <message>
         <source>Information</source>
@@ -3229,7 +3229,7 @@
     </message>
     <message>
         <source>Compare</source>
-        <translation type="unfinished">Compare</translation>
+        <translation>Porównaj</translation>
     </message>
     <message>
         <source>Always Keep on This Device</source>
@@ -3245,7 +3245,7 @@
     </message>
     <message>
         <source>Light</source>
-        <translation type="unfinished">Light</translation>
+        <translation>Jasny</translation>
     </message>
     <message>
         <source>Notification</source>
@@ -3253,7 +3253,7 @@
     </message>
     <message>
         <source>Download</source>
-        <translation type="unfinished">Download</translation>
+        <translation>Pobierz</translation>
     </message>
     <message>
         <source>Model</source>
@@ -3321,7 +3321,7 @@
     </message>
     <message>
         <source>Some settings could not be moved. Please check your sync tasks.</source>
-        <translation type="unfinished">Some settings could not be moved. Please check your sync tasks.</translation>
+        <translation>Nie udało się przenieść niektórych ustawień. Sprawdź zadania synchronizacji.</translation>
     </message>
     <message>
         <source>Sync Now</source>
@@ -3381,7 +3381,7 @@
     </message>
     <message>
         <source>Moving Your Data</source>
-        <translation type="unfinished">Moving Your Data</translation>
+        <translation>Przenoszenie danych</translation>
     </message>
     <message>
         <source>Ask when more than %1 files are deleted at once</source>
@@ -3417,15 +3417,15 @@
     </message>
     <message>
         <source>Running</source>
-        <translation type="unfinished">Running</translation>
+        <translation>Uruchomione</translation>
     </message>
     <message>
         <source>Just now</source>
-        <translation type="unfinished">Just now</translation>
+        <translation>Przed chwilą</translation>
     </message>
     <message>
         <source>Always on top</source>
-        <translation type="unfinished">Always on top</translation>
+        <translation>Zawsze na wierzchu</translation>
     </message>
     <message>
         <source>Verification code</source>
@@ -3441,7 +3441,7 @@
     </message>
     <message>
         <source>Drop files here</source>
-        <translation type="unfinished">Drop files here</translation>
+        <translation>Upuść pliki tutaj</translation>
     </message>
     <message>
         <source>Friday</source>
@@ -3493,7 +3493,7 @@
     </message>
     <message>
         <source>Temporary files</source>
-        <translation type="unfinished">Temporary files</translation>
+        <translation>Pliki tymczasowe</translation>
     </message>
     <message>
         <source>Issued to</source>
@@ -3541,11 +3541,11 @@
     </message>
     <message>
         <source>Email the report after each backup</source>
-        <translation type="unfinished">Email the report after each backup</translation>
+        <translation>Wysyłaj raport e-mailem po każdej kopii zapasowej</translation>
     </message>
     <message>
         <source>Cache location</source>
-        <translation type="unfinished">Cache location</translation>
+        <translation>Lokalizacja pamięci podręcznej</translation>
     </message>
     <message>
         <source>Include folder %1</source>
@@ -3553,7 +3553,7 @@
     </message>
     <message>
         <source>Font size</source>
-        <translation type="unfinished">Font size</translation>
+        <translation>Rozmiar czcionki</translation>
     </message>
     <message>
         <source>Unable to create %1.</source>
@@ -3561,7 +3561,7 @@
     </message>
     <message>
         <source>Scanning local files...</source>
-        <translation type="unfinished">Scanning local files...</translation>
+        <translation>Skanowanie plików lokalnych...</translation>
     </message>
     <message>
         <source>Back up on a schedule</source>
@@ -3581,7 +3581,7 @@
     </message>
     <message>
         <source>Cache size</source>
-        <translation type="unfinished">Cache size</translation>
+        <translation>Rozmiar pamięci podręcznej</translation>
     </message>
     <message>
         <source>Never expires</source>
@@ -3621,11 +3621,11 @@
     </message>
     <message>
         <source>Calculating time remaining...</source>
-        <translation type="unfinished">Calculating time remaining...</translation>
+        <translation>Obliczanie pozostałego czasu...</translation>
     </message>
     <message>
         <source>SMTP port</source>
-        <translation type="unfinished">SMTP port</translation>
+        <translation>Port SMTP</translation>
     </message>
     <message>
         <source>No proxy</source>
@@ -3681,11 +3681,11 @@
     </message>
     <message>
         <source>File</source>
-        <translation type="unfinished">File</translation>
+        <translation>Plik</translation>
     </message>
     <message>
         <source>Enter a valid IP address.</source>
-        <translation type="unfinished">Enter a valid IP address.</translation>
+        <translation>Wprowadź prawidłowy adres IP.</translation>
     </message>
     <message>
         <source>IP address, domain name or relay ID</source>
@@ -3705,7 +3705,7 @@
     </message>
     <message>
         <source>The backup is intact.</source>
-        <translation type="unfinished">The backup is intact.</translation>
+        <translation>Kopia zapasowa jest nienaruszona.</translation>
     </message>
     <message>
         <source>Select at least one day.</source>
@@ -3741,7 +3741,7 @@
     </message>
     <message>
         <source>Show Window</source>
-        <translation type="unfinished">Show Window</translation>
+        <translation>Pokaż okno</translation>
     </message>
     <message>
         <source>Backing up %1 of %2 files</source>
@@ -3749,7 +3749,7 @@
     </message>
     <message>
         <source>Keep only the latest versions</source>
-        <translation type="unfinished">Keep only the latest versions</translation>
+        <translation>Przechowuj tylko najnowsze wersje</translation>
     </message>
     <message>
         <source>There is not enough free space on the local disk.</source>
@@ -3765,11 +3765,11 @@
     </message>
     <message>
         <source>Tip</source>
-        <translation type="unfinished">Tip</translation>
+        <translation>Porada</translation>
     </message>
     <message>
         <source>Scan complete</source>
-        <translation type="unfinished">Scan complete</translation>
+        <translation>Skanowanie zakończone</translation>
     </message>
     <message>
         <source>Welcome to the [ProductName] Setup Wizard</source>
@@ -3781,7 +3781,7 @@
     </message>
     <message>
         <source>Use * to match any characters and ? to match one character.</source>
-        <translation type="unfinished">Use * to match any characters and ? to match one character.</translation>
+        <translation>Użyj * jako dowolnych znaków, a ? jako pojedynczego znaku.</translation>
     </message>
     <message>
         <source>Ready to remove [ProductName]</source>
@@ -3801,7 +3801,7 @@
     </message>
     <message>
         <source>File name pattern</source>
-        <translation type="unfinished">File name pattern</translation>
+        <translation>Wzorzec nazwy pliku</translation>
     </message>
     <message>
         <source>%1 servers found on your local network.</source>
@@ -3809,7 +3809,7 @@
     </message>
     <message>
         <source>Restart Later</source>
-        <translation type="unfinished">Restart Later</translation>
+        <translation>Uruchom ponownie później</translation>
     </message>
     <message>
         <source>Last sync</source>
