@@ -18,8 +18,14 @@ Outputs:
 
 Positions that the programs read are pinned in PINNED; the others follow a
 fixed shuffle so that the order carries no meaning and never changes between
-runs. Run it again after editing any input; then check the catalogues with
-  lupdate ../ui-text-table.cpp -ts /tmp/x.ts  (must report 955 source texts).
+runs, as long as ui-texts.txt keeps its entries. Run it again after editing any
+input. The catalogues carry no language attribute, so that lrelease writes no
+language record; lupdate therefore needs -target-language to update one by
+hand. The tests run lupdate over the table source to prove that it extracts
+exactly the table's distinct texts.
+
+  python3 gen-uitext.py          write the table source and the catalogues
+  python3 gen-uitext.py --stats  counts, areas and repeated texts
 """
 import collections
 import os
