@@ -142,7 +142,14 @@ int32_t writeJournal(const std::string &journal, JournalState state, int32_t att
     if (len < 0 || static_cast<size_t>(len) >= sizeof text)
         return -1;
 
-    UniqueFd fd(open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644));
+    // Whatever stands at the temporary name, a link into the user's files
+    // included, is ours to replace, never to write through.
+    if (unlink(temporary.c_str()) != 0 && errno != ENOENT) {
+        int err = errno;
+        LOG_ERROR("failed to write install journal '%s': %s (%d)\n", temporary.c_str(), strerror(err), err);
+        return -1;
+    }
+    UniqueFd fd(open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0644));
     if (fd.get() < 0) {
         int err = errno;
         LOG_ERROR("failed to write install journal '%s': %s (%d)\n", temporary.c_str(), strerror(err), err);
@@ -210,6 +217,27 @@ int32_t removeJournal(const std::string &journal, bool syncFirst)
         return -1;
     }
     return syncFolder(folder, false);
+}
+
+// Undoes an installation that did not complete: the partial copy goes and
+// the backup comes home, or, without a backup, the partial first copy goes.
+// The journal stays while the folder is not back, so that the next run
+// repairs.
+void rollBack(const std::string &appPath, const std::string &journal, const std::string &backup,
+              int32_t attempt, bool journalMayBeDone)
+{
+    if (backup.empty()) {
+        if (FSRemovePath(appPath) == 0)
+            (void)removeJournal(journal, false);
+        return;
+    }
+    // A journal that already says "done" would let the next run discard
+    // the backup: it names the backup again before the new copy goes.
+    if (journalMayBeDone)
+        (void)writeJournal(journal, JournalState::Copy, attempt);
+    (void)FSRemovePath(appPath);
+    if (FSMovePath(backup, appPath) == 0)
+        (void)removeJournal(journal, true);
 }
 
 } // namespace
@@ -336,8 +364,12 @@ int32_t Service::installPackage()
     if (FSExists(appPath)) {
         for (;;) {
             backup = backupName(appPath, n);
-            if (writeJournal(journal, JournalState::Backup, n) != 0)
+            if (writeJournal(journal, JournalState::Backup, n) != 0) {
+                // Nothing has moved yet; a journal that reached its name
+                // would only send the next run into a needless repair.
+                (void)removeJournal(journal, false);
                 return -1;
+            }
             if (FSMovePath(appPath, backup) == 0)
                 break;
             LOG_ERROR("failed to backup app from '%s' -> '%s'\n", appPath.c_str(), backup.c_str());
@@ -356,29 +388,29 @@ int32_t Service::installPackage()
             return -1;
         }
     } else if (writeJournal(journal, JournalState::First, 0) != 0) {
+        (void)removeJournal(journal, false);
         return -1;
     }
 
     if (copyPackage() != 0) {
         if (backup.empty()) {
             LOG_ERROR("Failed to extract package, and no old installation to rollback\n");
-            // A partial copy may already hold INFO and the UI program and
-            // would pass for a complete one; the next run installs again.
-            if (FSRemovePath(appPath) == 0)
-                (void)removeJournal(journal, false);
         } else {
             LOG_ERROR("Failed to extract package, rollback to old installation\n");
-            (void)FSRemovePath(appPath);
-            // While the backup stays where it is, the journal keeps naming it.
-            if (FSMovePath(backup, appPath) == 0)
-                (void)removeJournal(journal, true);
         }
+        // A partial copy may already hold INFO and the UI program and would
+        // pass for a complete one; while the backup is not back, the
+        // journal keeps naming it.
+        rollBack(appPath, journal, backup, n, false);
         return -1;
     }
 
-    // The new copy must be on disk before the backups may go.
+    // The new copy must be on disk before the backups may go. A flush that
+    // failed may have lost any of its files: the old copy, which is on
+    // disk, comes back.
     if (syncFolder(parent, true) != 0 || writeJournal(journal, JournalState::Done, n) != 0) {
-        LOG_ERROR("failed to make '%s' durable, keeping backup\n", appPath.c_str());
+        LOG_ERROR("failed to make '%s' durable, rollback to old installation\n", appPath.c_str());
+        rollBack(appPath, journal, backup, n, true);
         return -1;
     }
     LOG_INFO("user installation is ready, removing backup app\n");
