@@ -25,7 +25,7 @@
  *
  * A killed call never happens; a failed call does nothing, except close,
  * which releases the descriptor as the kernel does. After an injected fsync
- * failure, every later fsync of the same file counts as a retry.
+ * failure, every later fsync of the same regular file (inode) is a retry.
  */
 #define _GNU_SOURCE
 #include <dlfcn.h>
@@ -67,7 +67,7 @@ static char g_trace[PATH_MAX];
 static pthread_mutex_t g_mutex = PTHREAD_MUTEX_INITIALIZER;
 static long g_counts[K_COUNT];
 static unsigned char g_fd[MAX_FDS];
-static char g_failed[MAX_FAILED][PATH_MAX];
+static struct { dev_t dev; ino_t ino; } g_failed[MAX_FAILED];
 static int g_failedCount;
 static long g_retries;
 static long g_injected;
@@ -322,17 +322,26 @@ static int accountFd(int kind, int fd)
     return account(kind, path);
 }
 
+/*
+ * A file whose flush failed may have lost pages that a second flush would
+ * no longer report: every later flush of the same file (device and inode,
+ * through any descriptor) is a retry. Folders are left out: flushing one
+ * again after new renames in it is a new request, not a retry.
+ */
 static void noteFsync(int fd, int failedNow)
 {
-    char path[PATH_MAX];
-    if (fdPath(fd, path, sizeof path) != 0)
+    struct stat st;
+    if (fstat(fd, &st) != 0 || !S_ISREG(st.st_mode))
         return;
     pthread_mutex_lock(&g_mutex);
     for (int i = 0; i < g_failedCount; ++i)
-        if (strcmp(g_failed[i], path) == 0)
+        if (g_failed[i].dev == st.st_dev && g_failed[i].ino == st.st_ino)
             ++g_retries;
-    if (failedNow && g_failedCount < MAX_FAILED)
-        strcpy(g_failed[g_failedCount++], path);
+    if (failedNow && g_failedCount < MAX_FAILED) {
+        g_failed[g_failedCount].dev = st.st_dev;
+        g_failed[g_failedCount].ino = st.st_ino;
+        ++g_failedCount;
+    }
     pthread_mutex_unlock(&g_mutex);
 }
 
