@@ -2,6 +2,8 @@
 
 #include "key-value-file.h"
 
+#include <algorithm>
+#include <atomic>
 #include <cerrno>
 #include <cstdarg>
 #include <cstdio>
@@ -19,6 +21,7 @@
 #include <pthread.h>
 #include <sys/stat.h>
 #include <syslog.h>
+#include <unistd.h>
 
 namespace {
 
@@ -143,14 +146,44 @@ void rotate(LogState &s)
     s.stream = s.file.get();
 }
 
+std::atomic<int> cachedProcessId{0};
+
+void forgetProcessId()
+{
+    cachedProcessId.store(0, std::memory_order_relaxed);
+}
+
+void setLevelCeiling(const LogState &s)
+{
+    int ceiling = kDefaultThreshold;
+    for (const auto &entry : s.thresholds)
+        ceiling = std::max(ceiling, entry.second);
+    LogLevelCeiling = ceiling;
+}
+
 } // namespace
+
+// The initial state lets ERROR and WARNING through for every component.
+int LogLevelCeiling = kDefaultThreshold;
+
+int LogProcessId()
+{
+    int pid = cachedProcessId.load(std::memory_order_relaxed);
+    if (pid == 0) {
+        static const int atfork = pthread_atfork(nullptr, nullptr, forgetProcessId);
+        (void)atfork;
+        pid = static_cast<int>(getpid());
+        cachedProcessId.store(pid, std::memory_order_relaxed);
+    }
+    return pid;
+}
 
 int LogThreadNumber()
 {
     return static_cast<int>(static_cast<unsigned long>(pthread_self()) % 100000UL);
 }
 
-bool LogIsEnabled(int level, const char *component)
+bool LogIsEnabledForComponent(int level, const char *component)
 {
     const LogState &s = state();
     return s.enabled && level <= thresholdOf(s, component);
@@ -196,6 +229,7 @@ int LogConfigure(int mode, const char *logPath, const char *switchPath,
     LogState &s = state();
 
     s.enabled = false;
+    LogLevelCeiling = INT_MIN;
     s.file.reset();
     s.stream = nullptr;
     s.activePath.clear();
@@ -226,6 +260,7 @@ int LogConfigure(int mode, const char *logPath, const char *switchPath,
         s.stream = mode == LOG_MODE_STDOUT ? stdout : mode == LOG_MODE_STDERR ? stderr : nullptr;
         s.activePath.clear();
         s.enabled = true;
+        setLevelCeiling(s);
         return 0;
     case LOG_MODE_FILE:
         break;
@@ -242,5 +277,6 @@ int LogConfigure(int mode, const char *logPath, const char *switchPath,
     s.stream = s.file.get();
     s.size = fileSize(s, s.logPath);
     s.enabled = true;
+    setLevelCeiling(s);
     return 0;
 }
