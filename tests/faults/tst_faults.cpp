@@ -162,6 +162,8 @@ void TstFaults::init()
     m_case = std::make_unique<QTemporaryDir>();
     QVERIFY(m_case->isValid());
     m_root = m_case->path() + "/root";
+    m_old.clear();
+    m_package.clear();
     // A file system of its own for each case: flushing it waits for nobody
     // else's writes, and what a case leaves goes with its unmounting.
     if (g_privateMounts && mountTmpfs(m_case->path(), qint64(512) << 20))
