@@ -976,6 +976,9 @@ void TstFaults::manyLaunchers()
                 ::kill(pid_t(p->processId()), SIGKILL);
         }
         writeFile(hold, "go\n");
+        // The start script of a killed holder lives on until released.
+        if (killRound)
+            QThread::msleep(200);
         for (auto &p : procs) {
             if (!p->waitForFinished(kRunTimeoutMs))
                 p->kill();
