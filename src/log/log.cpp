@@ -18,6 +18,7 @@
 #include <string>
 #include <string_view>
 
+#include <fcntl.h>
 #include <pthread.h>
 #include <sys/stat.h>
 #include <syslog.h>
@@ -125,6 +126,23 @@ int timestampedWrite(LogState &s, const char *format, va_list args)
     return a + b;
 }
 
+// The log lies in the launcher's own folder: whatever stands at its name
+// that is not a plain file of ours, a link into the user's documents above
+// all, is replaced rather than written through.
+FILE *openLogFile(const std::string &path)
+{
+    const int flags = O_WRONLY | O_APPEND | O_CREAT | O_NOFOLLOW | O_NOCTTY | O_CLOEXEC;
+    int fd = open(path.c_str(), flags, 0644);
+    if (fd < 0 && errno == ELOOP && unlink(path.c_str()) == 0)
+        fd = open(path.c_str(), flags | O_EXCL, 0644);
+    if (fd < 0)
+        return nullptr;
+    FILE *f = fdopen(fd, "a");
+    if (!f)
+        (void)close(fd);
+    return f;
+}
+
 std::string rotatedName(const std::string &path, int k)
 {
     return path + "_" + std::to_string(k);
@@ -142,7 +160,7 @@ void rotate(LogState &s)
     s.stream = nullptr;
     if (rename(s.logPath.c_str(), rotatedName(s.logPath, 0).c_str()) != 0)
         return;
-    s.file.reset(fopen(s.logPath.c_str(), "ae"));
+    s.file.reset(openLogFile(s.logPath));
     s.stream = s.file.get();
 }
 
@@ -271,7 +289,7 @@ int LogConfigure(int mode, const char *logPath, const char *switchPath,
 
     if (s.logPath.empty())
         return -1;
-    s.file.reset(fopen(s.logPath.c_str(), "ae"));
+    s.file.reset(openLogFile(s.logPath));
     if (!s.file)
         return -1;
     s.stream = s.file.get();

@@ -6,9 +6,6 @@
 
 #include <QApplication>
 
-#include <memory>
-
-class QLockFile;
 
 class PVK_QT_EXPORT QtSingleApplication : public QApplication
 {
@@ -29,7 +26,7 @@ public:
     QString lockFilePath() const;
 
 private:
-    std::unique_ptr<QLockFile> m_lock;
+    int m_lockFd = -1;
     QString m_lockPath;
     bool m_running = false;
 };
