@@ -23,8 +23,10 @@ cmake --build build -j"$jobs"
 (cd build && ctest --output-on-failure -j"$jobs")
 [ $quick -eq 1 ] && exit 0
 
-# Sanitizer reports fail the test that triggers them.
-export ASAN_OPTIONS="detect_leaks=1:abort_on_error=1:strict_string_checks=1:fast_unwind_on_malloc=0"
+# Sanitizer reports fail the test that triggers them. No strict_string_checks
+# here: the X11 keymap code of libxkbcommon strndup()s counted, unterminated
+# atom names out of X replies, which that check reports as overflows.
+export ASAN_OPTIONS="detect_leaks=1:abort_on_error=1:fast_unwind_on_malloc=0"
 export LSAN_OPTIONS="suppressions=$root/tests/lsan.supp:print_suppressions=0"
 export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
 export TSAN_OPTIONS="ignore_noninstrumented_modules=1:halt_on_error=1:second_deadlock_stack=1:suppressions=$root/tests/tsan.supp"
