@@ -736,19 +736,25 @@ void TstFaults::hostile()
     const Tree sshBefore = snapshot(home + "/.ssh", true);
     const Tree outsideBefore = snapshot(outside, true);
 
+    // Permission bits bind the user only when the run drops root.
+    auto runAsNobody = [&] {
+        RunResult result;
+        QProcess p;
+        p.setProcessEnvironment(launcherEnvironment(home));
+        p.start("setpriv", {"--reuid=65534", "--regid=65534", "--clear-groups", m_root + "/bin/" + launcherName()});
+        if (!p.waitForFinished(kRunTimeoutMs))
+            p.kill();
+        result.code = p.exitCode();
+        result.crashed = p.exitStatus() != QProcess::NormalExit;
+        return result;
+    };
     RunResult r;
     if (asNobody) {
         QProcess chown;
         chown.start("chown", {"-R", "65534:65534", m_case->path()});
         QVERIFY(chown.waitForFinished() && chown.exitCode() == 0);
         QVERIFY(::chmod(QFile::encodeName(m_case->path()).constData(), 0755) == 0);
-        // Permission bits bind the user only when the run drops root.
-        QProcess p;
-        p.setProcessEnvironment(launcherEnvironment(home));
-        p.start("setpriv", {"--reuid=65534", "--regid=65534", "--clear-groups", m_root + "/bin/" + launcherName()});
-        QVERIFY(p.waitForFinished(kRunTimeoutMs));
-        r.code = p.exitCode();
-        r.crashed = p.exitStatus() != QProcess::NormalExit;
+        r = runAsNobody();
     } else {
         r = run(home);
     }
@@ -778,6 +784,22 @@ void TstFaults::hostile()
         problems << "the client was not started";
     if (setup == "all-links" && !readFile(logPath(home)).contains("at max retries"))
         problems << "the log does not tell of the ten failed backups";
+    if (setup == "unreadable" && problems.isEmpty()) {
+        // The backups the user cannot remove stay; they must not make every
+        // later start reinstall (and stop the client).
+        struct stat before {};
+        struct stat after {};
+        const QByteArray appName = QFile::encodeName(app);
+        const bool statted = ::stat(appName.constData(), &before) == 0;
+        const RunResult again = runAsNobody();
+        if (again.code != 0 || again.crashed)
+            problems << "second run: " + describe(again);
+        if (!statted || ::stat(appName.constData(), &after) != 0 || after.st_ino != before.st_ino)
+            problems << "the second run reinstalled the copy for the leftover backups";
+        const QStringList startsAgain = startLines(home);
+        if (startsAgain.size() != starts.size() + 1 || !startsAgain.last().startsWith(QStringLiteral("start %1 ").arg(kNewBuild)))
+            problems << "the second run did not start the client once";
+    }
     s_tally.add(QStringLiteral("Hostile surroundings (links, files, unreadable folders)"), problems.isEmpty());
     QVERIFY2(problems.isEmpty(), qPrintable(problems.join("; ")));
 }

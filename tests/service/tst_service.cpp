@@ -405,7 +405,8 @@ private slots:
 
     void interruptedInstallation_data();
     void interruptedInstallation();
-    void leftoverBackupForcesInstallation();
+    void leftoverBackup_data();
+    void leftoverBackup();
     void killedInstallationsAreRepaired();
 
     void terminateUI_data();
@@ -821,16 +822,35 @@ void TestService::interruptedInstallation()
     QCOMPARE(f.leftovers(), QStringList());
 }
 
-void TestService::leftoverBackupForcesInstallation()
+void TestService::leftoverBackup_data()
 {
+    QTest::addColumn<QByteArray>("packageBuild");
+    QTest::addColumn<bool>("upgrades");
+    QTest::newRow("same build: the copy stays, client not stopped") << QByteArray("3") << false;
+    QTest::newRow("newer package: the upgrade removes it") << QByteArray("4") << true;
+}
+
+// A backup without a journal sits beside a complete copy; only a real
+// upgrade is a reason to touch the copy, and that one clears it away.
+void TestService::leftoverBackup()
+{
+    QFETCH(QByteArray, packageBuild);
+    QFETCH(bool, upgrades);
     Fixture f;
-    f.writePackage("3", "new");
+    f.writePackage(packageBuild, "new");
     writeClientTree(f.app, "3", "old");
     QVERIFY(writeFile(f.app + "_tmp3/stale", "x"));
+    const Snapshot installed = contentOf(f.app);
 
     LinuxService service;
     service.readVersions();
-    QVERIFY(service.needUpgrade());
+    QCOMPARE(service.needUpgrade(), upgrades);
+    QCOMPARE(f.countContaining("did not finish"), 0);
+    if (!upgrades) {
+        QCOMPARE(contentOf(f.app), installed);
+        QCOMPARE(f.leftovers(), QStringList(f.app + "_tmp3"));
+        return;
+    }
     QCOMPARE(service.upgrade(), 0);
     QCOMPARE(contentOf(f.app), contentOf(f.pkg));
     QCOMPARE(f.leftovers(), QStringList());
