@@ -12,6 +12,8 @@
 
 #include <unistd.h>
 
+#include "unique-fd.h"
+
 namespace fileop {
 
 // strerror is not thread-safe; the operations may run on any thread.
@@ -28,37 +30,6 @@ public:
 
 private:
     int saved_;
-};
-
-class UniqueFd {
-public:
-    UniqueFd() = default;
-    explicit UniqueFd(int fd) : fd_(fd) {}
-    ~UniqueFd() { reset(); }
-    UniqueFd(const UniqueFd &) = delete;
-    UniqueFd &operator=(const UniqueFd &) = delete;
-
-    int get() const { return fd_; }
-    bool valid() const { return fd_ >= 0; }
-    void reset()
-    {
-        if (fd_ >= 0)
-            (void)::close(fd_);
-        fd_ = -1;
-    }
-    // Closes now and reports close()'s own result: 0 or the error number.
-    // The descriptor is gone either way.
-    int close()
-    {
-        int fd = fd_;
-        fd_ = -1;
-        if (fd < 0)
-            return 0;
-        return ::close(fd) == 0 ? 0 : errno;
-    }
-
-private:
-    int fd_ = -1;
 };
 
 uint32_t TypeFromMode(unsigned mode);

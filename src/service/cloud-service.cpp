@@ -8,6 +8,7 @@
 #include "key-value-file.h"
 #include "log.h"
 #include "uipathmanager.h"
+#include "unique-fd.h"
 
 #include <QDir>
 #include <QSettings>
@@ -56,35 +57,11 @@ void readInfoFile(const std::string &path, VersionInfo &version)
     settings.endGroup();
 }
 
-class UniqueFd
-{
-public:
-    explicit UniqueFd(int fd = -1) : m_fd(fd) {}
-    ~UniqueFd()
-    {
-        if (m_fd >= 0)
-            (void)close(m_fd);
-    }
-    UniqueFd(const UniqueFd &) = delete;
-    UniqueFd &operator=(const UniqueFd &) = delete;
-    int get() const { return m_fd; }
-    // A failed close still releases the descriptor.
-    int release()
-    {
-        int fd = m_fd;
-        m_fd = -1;
-        return close(fd);
-    }
-
-private:
-    int m_fd;
-};
-
 // Flushes the whole file system that holds `folder`, then the folder
 // itself, so that every rename and copied file below it is on disk.
 int32_t syncFolder(const std::string &folder, bool wholeFileSystem)
 {
-    UniqueFd fd(open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    fileop::UniqueFd fd(open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
     if (fd.get() < 0) {
         int err = errno;
         LOG_ERROR("open(%s): %s (%d)\n", folder.c_str(), strerror(err), err);
@@ -149,7 +126,7 @@ int32_t writeJournal(const std::string &journal, JournalState state, int32_t att
         LOG_ERROR("failed to write install journal '%s': %s (%d)\n", temporary.c_str(), strerror(err), err);
         return -1;
     }
-    UniqueFd fd(open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0644));
+    fileop::UniqueFd fd(open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0644));
     if (fd.get() < 0) {
         int err = errno;
         LOG_ERROR("failed to write install journal '%s': %s (%d)\n", temporary.c_str(), strerror(err), err);
@@ -170,7 +147,7 @@ int32_t writeJournal(const std::string &journal, JournalState state, int32_t att
         p += n;
         left -= static_cast<size_t>(n);
     }
-    if (fsync(fd.get()) != 0 || fd.release() != 0) {
+    if (fsync(fd.get()) != 0 || fd.close() != 0) {
         int err = errno;
         LOG_ERROR("failed to write install journal '%s': %s (%d)\n", temporary.c_str(), strerror(err), err);
         (void)unlink(temporary.c_str());

@@ -7,6 +7,7 @@
 #include "key-value-file.h"
 #include "log.h"
 #include "uipathmanager.h"
+#include "unique-fd.h"
 
 #include <QProcess>
 #include <QString>
@@ -30,23 +31,6 @@ QString pathOf(const char *key)
 {
     return UIPathManager::getInstance()->getPath(QString::fromLatin1(key));
 }
-
-class UniqueFd
-{
-public:
-    explicit UniqueFd(int fd = -1) : m_fd(fd) {}
-    ~UniqueFd()
-    {
-        if (m_fd >= 0)
-            (void)close(m_fd);
-    }
-    UniqueFd(const UniqueFd &) = delete;
-    UniqueFd &operator=(const UniqueFd &) = delete;
-    int get() const { return m_fd; }
-
-private:
-    int m_fd;
-};
 
 // A handle on one process. Through a pidfd the signals reach the process
 // that was checked, even if its id is handed to another one meanwhile;
@@ -91,7 +75,7 @@ private:
 std::string readSmallFile(const std::string &path, bool *missing)
 {
     *missing = false;
-    UniqueFd fd(open(path.c_str(), O_RDONLY | O_CLOEXEC));
+    fileop::UniqueFd fd(open(path.c_str(), O_RDONLY | O_CLOEXEC));
     if (fd.get() < 0) {
         *missing = errno == ENOENT || errno == ESRCH;
         return std::string();
