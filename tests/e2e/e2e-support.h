@@ -20,6 +20,8 @@
 #include <sys/types.h>
 #include <unistd.h>
 
+#include "test-files.h"
+
 namespace e2e {
 
 // Where the test's CMake installed the whole build (cmake --install).
@@ -31,27 +33,6 @@ inline QString stageDir()
 inline QString launcherName()
 {
     return QStringLiteral("zelto-launcher");
-}
-
-inline bool writeFile(const QString &path, const QByteArray &content, QFile::Permissions mode = {})
-{
-    if (!QDir().mkpath(QFileInfo(path).absolutePath()))
-        return false;
-    QFile f(path);
-    if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate))
-        return false;
-    if (f.write(content) != content.size())
-        return false;
-    f.close();
-    return mode == QFile::Permissions() || f.setPermissions(mode);
-}
-
-inline QByteArray readFile(const QString &path)
-{
-    QFile f(path);
-    if (!f.open(QIODevice::ReadOnly))
-        return QByteArray();
-    return f.readAll();
 }
 
 inline QByteArray infoFile(int build)

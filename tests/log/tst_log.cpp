@@ -19,6 +19,8 @@
 #include <functional>
 #include <thread>
 
+#include "test-files.h"
+
 namespace {
 
 constexpr qint64 kRotateSize = 5242880;
@@ -49,18 +51,6 @@ bool redirect(int fd, const QString &path)
     const bool ok = dup2(to, fd) == fd;
     close(to);
     return ok;
-}
-
-QByteArray readAll(const QString &path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-bool writeFile(const QString &path, const QByteArray &content)
-{
-    QFile f(path);
-    return f.open(QIODevice::WriteOnly | QIODevice::Truncate) && f.write(content) == content.size();
 }
 
 QList<QByteArray> lines(const QByteArray &text)
@@ -150,7 +140,7 @@ void TestLog::lineFormat()
     });
     QCOMPARE(rc, 0);
 
-    const QList<QByteArray> got = lines(readAll(log));
+    const QList<QByteArray> got = lines(readFile(log));
     QCOMPARE(got.size(), 2);
     const QRegularExpression re(kLinePattern);
     const QRegularExpressionMatch m = re.match(QString::fromUtf8(got[0]));
@@ -218,7 +208,7 @@ void TestLog::thresholds()
         return 0;
     });
     QCOMPARE(rc, 0);
-    QCOMPARE(levelsIn(readAll(log)), levels);
+    QCOMPARE(levelsIn(readFile(log)), levels);
 }
 
 void TestLog::earlierEntriesStay()
@@ -235,7 +225,7 @@ void TestLog::earlierEntriesStay()
         return 0;
     });
     QCOMPARE(rc, 0);
-    QCOMPARE(levelsIn(readAll(log)), QStringLiteral("345673"));
+    QCOMPARE(levelsIn(readFile(log)), QStringLiteral("345673"));
 }
 
 void TestLog::beforeConfigurationGoesToStderr()
@@ -249,7 +239,7 @@ void TestLog::beforeConfigurationGoesToStderr()
         return 0;
     });
     QCOMPARE(rc, 0);
-    const QList<QByteArray> got = lines(readAll(err));
+    const QList<QByteArray> got = lines(readFile(err));
     QCOMPARE(got.size(), 1);
     const QRegularExpressionMatch m = QRegularExpression(kLinePattern).match(QString::fromUtf8(got[0]));
     QVERIFY2(m.hasMatch(), got[0].constData());
@@ -281,7 +271,7 @@ void TestLog::standardStreams()
         return 0;
     });
     QCOMPARE(rc, 0);
-    const QList<QByteArray> got = lines(readAll(out));
+    const QList<QByteArray> got = lines(readFile(out));
     QCOMPARE(got.size(), 1);
     QVERIFY(QRegularExpression(kLinePattern).match(QString::fromUtf8(got[0])).hasMatch());
     QVERIFY(got[0].endsWith("[WARNING] file-op.cpp(" + QByteArray::number(kStreamWarningLine) + "): to the stream"));
@@ -315,7 +305,7 @@ void TestLog::unopenableFileDisablesLog()
         return 0;
     });
     QCOMPARE(rc, 0);
-    QCOMPARE(readAll(err), QByteArray());
+    QCOMPARE(readFile(err), QByteArray());
     if (mode != LOG_MODE_FILE)
         QVERIFY(!QFile::exists(QString::fromUtf8(log)));
 }
@@ -346,8 +336,8 @@ void TestLog::rotationAtFiveMiB()
     });
     QCOMPARE(rc, 0);
 
-    const QList<QByteArray> old = lines(readAll(log + "_0"));
-    const QList<QByteArray> live = lines(readAll(log));
+    const QList<QByteArray> old = lines(readFile(log + "_0"));
+    const QList<QByteArray> live = lines(readFile(log));
     QVERIFY(!old.isEmpty());
     QCOMPARE(live.size(), 1);
     QVERIFY(QFileInfo(log + "_0").size() > kRotateSize);
@@ -388,8 +378,8 @@ void TestLog::rotationKeepsCount()
     QVERIFY(QFile::exists(log + "_1"));
     QVERIFY(!QFile::exists(log + "_2"));
     // File 0 holds the newest old content.
-    QVERIFY(lines(readAll(log + "_0")).last().contains(": rotation 3 "));
-    QVERIFY(lines(readAll(log + "_1")).last().contains(": rotation 2 "));
+    QVERIFY(lines(readFile(log + "_0")).last().contains(": rotation 3 "));
+    QVERIFY(lines(readFile(log + "_1")).last().contains(": rotation 2 "));
 }
 
 void TestLog::rotationShiftsFullSet()
@@ -418,11 +408,11 @@ void TestLog::rotationShiftsFullSet()
     QVERIFY(!QFile::exists(log + "_49"));
     // The live file and rotated files 0 to 48, nothing else.
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 50);
-    QVERIFY(readAll(log + "_0").endsWith(": crossing\n"));
+    QVERIFY(readFile(log + "_0").endsWith(": crossing\n"));
     for (int k = 1; k <= 48; ++k)
-        QCOMPARE(readAll(log + "_" + QString::number(k)), "old " + QByteArray::number(k - 1) + "\n");
-    QCOMPARE(lines(readAll(log)).size(), 1);
-    QVERIFY(readAll(log).endsWith(": fresh\n"));
+        QCOMPARE(readFile(log + "_" + QString::number(k)), "old " + QByteArray::number(k - 1) + "\n");
+    QCOMPARE(lines(readFile(log)).size(), 1);
+    QVERIFY(readFile(log).endsWith(": fresh\n"));
 }
 
 void TestLog::failedRotationStopsLog()
@@ -450,7 +440,7 @@ void TestLog::failedRotationStopsLog()
         return 0;
     });
     QCOMPARE(rc, 0);
-    const QByteArray content = readAll(log);
+    const QByteArray content = readFile(log);
     QVERIFY(content.contains(": crossing\n"));
     QVERIFY(!content.contains(": lost\n"));
     QVERIFY(content.endsWith(": after reconfiguration\n"));
@@ -482,7 +472,7 @@ void TestLog::threadsDoNotInterleave()
     const QRegularExpression re(kLinePattern);
     const QRegularExpression whole(QStringLiteral("^[ab] \\d+ t{600}$"));
     int a = 0, b = 0;
-    for (const QByteArray &line : lines(readAll(log))) {
+    for (const QByteArray &line : lines(readFile(log))) {
         const QRegularExpressionMatch m = re.match(QString::fromUtf8(line));
         QVERIFY2(m.hasMatch(), line.left(80).constData());
         const QString msg = m.captured(6);

@@ -13,6 +13,8 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include "test-files.h"
+
 namespace {
 
 const char *const kTableKeys[] = {
@@ -58,18 +60,6 @@ private:
     bool m_had;
     QByteArray m_old;
 };
-
-QByteArray readAll(const QString &path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-bool writeFile(const QString &path, const QByteArray &content)
-{
-    QFile f(path);
-    return f.open(QIODevice::WriteOnly | QIODevice::Truncate) && f.write(content) == content.size();
-}
 
 // The messages of a log's lines, after the prefix, for one level word.
 QStringList messages(const QByteArray &log, const QString &word)
@@ -221,7 +211,7 @@ void TestMain::pathTable()
     for (const char *key : kTableKeys)
         QVERIFY(!paths->getPath(key).endsWith('/'));
 
-    const QStringList debug = messages(readAll(log), "DEBUG");
+    const QStringList debug = messages(readFile(log), "DEBUG");
     const QString shown = desktop.isNull() ? QStringLiteral("ubuntu:GNOME") : desktop;
     QCOMPARE(debug.filter("Current Desktop is").size(), 8);
     QCOMPARE(debug.first(), "cloud-service.cpp|Current Desktop is " + shown);
@@ -264,7 +254,7 @@ void TestMain::startUpLogsPaths()
 
     const QString log = m_home + "/.QuenmarkZelto/log/launcher.log";
     QVERIFY(QFile::exists(log));
-    const QStringList info = messages(readAll(log), "INFO");
+    const QStringList info = messages(readFile(log), "INFO");
     QVERIFY2(info.size() >= 7, qPrintable(info.join('\n')));
     const QStringList expected = {
         "main.cpp|>>> user_orvilex_path = " + m_home + "/.Orvilex",
@@ -276,7 +266,7 @@ void TestMain::startUpLogsPaths()
         "main.cpp|>>> root_resource_path = " + root,
     };
     QCOMPARE(info.mid(0, 7), expected);
-    QVERIFY(!messages(readAll(log), "DEBUG").contains("main.cpp|app has already launched, return"));
+    QVERIFY(!messages(readFile(log), "DEBUG").contains("main.cpp|app has already launched, return"));
 }
 
 void TestMain::pathTableInLaunchedProcess_data()
@@ -309,7 +299,7 @@ void TestMain::pathTableInLaunchedProcess()
     const QString log = base + "/.QuenmarkZelto/log/launcher.log";
     QVERIFY(QFile::exists(log));
     QVERIFY(!QFile::exists(other + "/.QuenmarkZelto"));
-    QCOMPARE(messages(readAll(log), "INFO").value(0), "main.cpp|>>> user_orvilex_path = " + base + "/.Orvilex");
+    QCOMPARE(messages(readFile(log), "INFO").value(0), "main.cpp|>>> user_orvilex_path = " + base + "/.Orvilex");
 }
 
 void TestMain::bareNameGivesRelativePluginPath()
@@ -344,7 +334,7 @@ void TestMain::secondLauncherIsRefused()
     QCOMPARE(run.out, "lib path = '" + QDir::cleanPath(m_root + "/lib/plugins").toUtf8() + "'\n");
 
     // The refused launcher configured the log before it gave up.
-    const QByteArray log = readAll(m_home + "/.QuenmarkZelto/log/launcher.log");
+    const QByteArray log = readFile(m_home + "/.QuenmarkZelto/log/launcher.log");
     QCOMPARE(messages(log, "INFO").size(), 7);
     QCOMPARE(messages(log, "DEBUG"), QStringList{"main.cpp|app has already launched, return"});
     QVERIFY(running.isLocked());
@@ -353,7 +343,7 @@ void TestMain::secondLauncherIsRefused()
     running.unlock();
     const Run next = launch();
     QCOMPARE(next.exitCode, 0);
-    QCOMPARE(messages(readAll(m_home + "/.QuenmarkZelto/log/launcher.log"), "DEBUG")
+    QCOMPARE(messages(readFile(m_home + "/.QuenmarkZelto/log/launcher.log"), "DEBUG")
                  .filter("app has already launched").size(),
              1);
 }
@@ -367,7 +357,7 @@ void TestMain::blockedLogFolder()
     const Run run = launch();
     QCOMPARE(run.exitCode, 0);
     QVERIFY(run.out.startsWith("lib path = '"));
-    QCOMPARE(readAll(m_home + "/.QuenmarkZelto/log"), QByteArray("not a folder\n"));
+    QCOMPARE(readFile(m_home + "/.QuenmarkZelto/log"), QByteArray("not a folder\n"));
     QVERIFY(QFileInfo(m_home + "/.QuenmarkZelto/log").isFile());
     // The log kept its initial state: nothing below WARNING anywhere.
     QVERIFY(!run.err.contains("[INFO]"));
@@ -381,7 +371,7 @@ void TestMain::noSwitchFileNoInfoLines()
     QCOMPARE(run.exitCode, 0);
     const QString log = m_home + "/.QuenmarkZelto/log/launcher.log";
     QVERIFY(QFileInfo(log).isFile());
-    QCOMPARE(messages(readAll(log), "INFO"), QStringList());
+    QCOMPARE(messages(readFile(log), "INFO"), QStringList());
 }
 
 QTEST_MAIN(TestMain)

@@ -34,6 +34,8 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include "test-files.h"
+
 extern char **environ;
 
 // Some file systems leave the kind out of their directory entries; while
@@ -56,26 +58,6 @@ extern "C" struct dirent *readdir(DIR *dir)
 namespace {
 
 const char *const kHelper = SERVICE_HELPER;
-
-QByteArray readAll(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-bool writeFile(const QString &path, const QByteArray &content, QFile::Permissions perms = {})
-{
-    if (!QDir().mkpath(QFileInfo(path).absolutePath()))
-        return false;
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
-        return false;
-    bool ok = file.write(content) == content.size();
-    file.close();
-    if (perms)
-        ok = ok && file.setPermissions(perms);
-    return ok;
-}
 
 QByteArray info(const QByteArray &build, const QByteArray &major = "1")
 {
@@ -123,7 +105,7 @@ void snapshotInto(const QString &dir, const QString &rel, Snapshot &out)
         } else if (S_ISLNK(st.st_mode)) {
             out.insert(name, value + QFile::encodeName(entry.symLinkTarget()));
         } else {
-            out.insert(name, value + readAll(entry.filePath()));
+            out.insert(name, value + readFile(entry.filePath()));
         }
     }
 }
@@ -180,7 +162,7 @@ struct Fixture {
         writeClientTree(pkg, build, variant, files);
     }
 
-    QStringList lines() const { return QString::fromUtf8(readAll(logFile)).split('\n', Qt::SkipEmptyParts); }
+    QStringList lines() const { return QString::fromUtf8(readFile(logFile)).split('\n', Qt::SkipEmptyParts); }
 
     // Lines of `level` whose message, after the prefix, is exactly `message`.
     int count(const QString &level, const QString &message) const
@@ -688,7 +670,7 @@ void TestService::unreadableSubfolderIsSkipped()
     QCOMPARE(f.count("WARNING", QString("FSCopyPath: failed to create handle  for src '%1/locked' failed").arg(f.pkg)), 1);
     QVERIFY(QFileInfo(target + "/app/locked").isDir());
     QVERIFY(!QFileInfo::exists(target + "/app/locked/inside.txt"));
-    QCOMPARE(readAll(target + "/app/INFO"), info("2"));
+    QCOMPARE(readFile(target + "/app/INFO"), info("2"));
 }
 
 void TestService::upgradeWithoutClientInstalled()
@@ -732,10 +714,10 @@ void TestService::extractPackage()
     line.replace("%APP%", f.app).replace("%QPK%", qpk);
     QCOMPARE(f.count(line.section('|', 0, 0), line.section('|', 1)), 1);
     if (setup == "archive") {
-        QCOMPARE(readAll(f.app + "/INFO"), info("9"));
-        QCOMPARE(readAll(f.app + "/bin/cloud-zelto-ui"), QByteArray("ui"));
+        QCOMPARE(readFile(f.app + "/INFO"), info("9"));
+        QCOMPARE(readFile(f.app + "/bin/cloud-zelto-ui"), QByteArray("ui"));
     } else if (setup == "blocked") {
-        QCOMPARE(readAll(f.app), QByteArray("a file"));
+        QCOMPARE(readFile(f.app), QByteArray("a file"));
         QCOMPARE(f.countContaining("extract package:"), 0);
     }
 }
@@ -894,7 +876,7 @@ void TestService::killedInstallationsAreRepaired()
             QVERIFY(installer.wait());
         }
         const QString state = QFileInfo::exists(f.journal())
-            ? QString::fromUtf8(readAll(f.journal())).section('\n', 0, 0)
+            ? QString::fromUtf8(readFile(f.journal())).section('\n', 0, 0)
             : (contentOf(f.app) == package ? "finished" : "not started");
         ++states[state];
 
@@ -1032,7 +1014,7 @@ void TestService::startUIWithBlanksInPath()
     QVERIFY(f.app.contains(' '));
     LinuxService service;
     service.startUI();
-    QCOMPARE(readAll(f.app + "/package/started"), QByteArray("1:start\n"));
+    QCOMPARE(readFile(f.app + "/package/started"), QByteArray("1:start\n"));
     QCOMPARE(f.lines(), QStringList());
 }
 
@@ -1046,7 +1028,7 @@ void TestService::removeAgedAppFolder()
     service->removeAgedAppFolder();
     delete service;
     QVERIFY(!QFileInfo::exists(f.legacy + "/app"));
-    QCOMPARE(readAll(f.legacy + "/data/keep.txt"), QByteArray("keep"));
+    QCOMPARE(readFile(f.legacy + "/data/keep.txt"), QByteArray("keep"));
     QCOMPARE(f.count("INFO", QString("removing aged app folder %1/app").arg(f.legacy)), 2);
 }
 
@@ -1099,7 +1081,7 @@ void TestService::migrateLegacyFolder()
         QCOMPARE(contentOf(f.user + "/data"), legacyData);
     }
     if (setup == "occupied")
-        QCOMPARE(readAll(f.user + "/data/mine.txt"), QByteArray("mine"));
+        QCOMPARE(readFile(f.user + "/data/mine.txt"), QByteArray("mine"));
 }
 
 void TestService::migrateLegacyFolderAcrossFileSystems_data()
