@@ -611,7 +611,9 @@ static int syncGuard(int fd)
     return err;
 }
 
-int fsync(int fd)
+// `real` is read only after the resolution, which a call from another
+// library's constructor may be the first to need.
+static int guardedSync(int fd, int (**real)(int))
 {
     ensureResolved();
     int err = syncGuard(fd);
@@ -619,29 +621,22 @@ int fsync(int fd)
         errno = err;
         return -1;
     }
-    return real_fsync(fd);
+    return (*real)(fd);
+}
+
+int fsync(int fd)
+{
+    return guardedSync(fd, &real_fsync);
 }
 
 int fdatasync(int fd)
 {
-    ensureResolved();
-    int err = syncGuard(fd);
-    if (err) {
-        errno = err;
-        return -1;
-    }
-    return real_fdatasync(fd);
+    return guardedSync(fd, &real_fdatasync);
 }
 
 int syncfs(int fd)
 {
-    ensureResolved();
-    int err = syncGuard(fd);
-    if (err) {
-        errno = err;
-        return -1;
-    }
-    return real_syncfs(fd);
+    return guardedSync(fd, &real_syncfs);
 }
 
 int close(int fd)

@@ -126,6 +126,9 @@ private:
     // the installation; empty when the client is complete and started.
     QString finalProblems(const QString &home, int startsBefore);
     QString rolledBackProblems(const QString &home);
+    // One run on a home whose disk fills during the copy: what is wrong
+    // after it, with the log's text in `log`.
+    QStringList diskFullRunProblems(const QString &home, QString *log);
     // Counts of a run of the given home under the counting library.
     QMap<QString, long> countCalls(const QString &home, const QStringList &excludes, const QString &trace = QString());
 
@@ -259,6 +262,21 @@ QString TstFaults::rolledBackProblems(const QString &home)
     if (starts.isEmpty() || !starts.last().startsWith(QStringLiteral("start %1 ").arg(kOldBuild)))
         problems << "the old client was not started";
     return problems.join("; ");
+}
+
+QStringList TstFaults::diskFullRunProblems(const QString &home, QString *log)
+{
+    const RunResult r = run(home);
+    QStringList problems;
+    if (r.code != 0 || r.crashed)
+        problems << describe(r);
+    const QString rb = rolledBackProblems(home);
+    if (!rb.isEmpty())
+        problems << rb;
+    *log = QString::fromUtf8(readFile(logPath(home)));
+    if (!log->contains(QString::fromUtf8(strerror(ENOSPC))))
+        problems << "the log does not say the disk is full";
+    return problems;
 }
 
 QMap<QString, long> TstFaults::countCalls(const QString &home, const QStringList &excludes, const QString &trace)
@@ -537,16 +555,8 @@ void TstFaults::fullDisk()
     const qint64 size = (used + packagePages / 2 + 24) * 4096;
     QVERIFY2(mountTmpfs(home, size, true), strerror(errno));
 
-    const RunResult r = run(home);
-    QStringList problems;
-    if (r.code != 0 || r.crashed)
-        problems << describe(r);
-    const QString rb = rolledBackProblems(home);
-    if (!rb.isEmpty())
-        problems << rb;
-    const QString log = QString::fromUtf8(readFile(logPath(home)));
-    if (!log.contains(QString::fromUtf8(strerror(ENOSPC))))
-        problems << "the log does not say the disk is full";
+    QString log;
+    QStringList problems = diskFullRunProblems(home, &log);
     if (!log.contains("rollback to old installation"))
         problems << "the log does not tell of the rollback";
     s_tally.add(QStringLiteral("Full disk: no room for the new copy beside the old"), problems.isEmpty());
@@ -619,16 +629,8 @@ void TstFaults::diskFillsAt()
             QVERIFY(f.write(page) == page.size());
     }
 
-    const RunResult r = run(home);
-    QStringList problems;
-    if (r.code != 0 || r.crashed)
-        problems << describe(r);
-    const QString rb = rolledBackProblems(home);
-    if (!rb.isEmpty())
-        problems << rb;
-    const QString log = QString::fromUtf8(readFile(logPath(home)));
-    if (!log.contains(QString::fromUtf8(strerror(ENOSPC))))
-        problems << "the log does not say the disk is full";
+    QString log;
+    QStringList problems = diskFullRunProblems(home, &log);
     const int failedAt = log.indexOf("FSCopyPath: failed to copy from");
     qInfo("disk filled at %s: %s", qPrintable(target.rel),
           qPrintable(failedAt < 0 ? QStringLiteral("no copy failed") : log.mid(failedAt, log.indexOf('\n', failedAt) - failedAt)));
