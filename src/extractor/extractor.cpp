@@ -16,8 +16,11 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <memory>
 #include <string>
+
+#include <sys/stat.h>
 
 namespace {
 
@@ -25,8 +28,7 @@ namespace {
 constexpr size_t kReadBlockSize = 10240;
 
 // Existing files at an entry's place are replaced, ".." is refused, and no
-// entry may be written through a symbolic link (an intermediate link is
-// removed rather than followed). Owners, permissions, times, ACLs and
+// entry may be written through a symbolic link (see throughSymbolicLink). Owners, permissions, times, ACLs and
 // extended attributes are deliberately left to the process's defaults.
 constexpr int kWriteOptions = ARCHIVE_EXTRACT_UNLINK
                               | ARCHIVE_EXTRACT_SECURE_SYMLINKS
@@ -182,6 +184,38 @@ int CopyArchiveData(struct archive *reader, struct archive *writer)
     }
 }
 
+// Whether a folder on the way to `name` below `prefix` (which ends in '/')
+// is a symbolic link; `at` then names it. Told to replace what stands at an
+// entry's place, the writer would remove such a link and extract into a
+// folder of its own, so an archive that plants a link and then writes
+// through it would seem to extract fine. It is refused instead, with the
+// text the writer itself uses when it may not unlink.
+bool throughSymbolicLink(const std::string &prefix, const char *name, std::string *at)
+{
+    std::string rest = name;
+    while (!rest.empty() && rest.back() == '/')
+        rest.pop_back();
+    std::string path = prefix;
+    std::string::size_type from = 0;
+    for (;;) {
+        while (from < rest.size() && rest[from] == '/')
+            ++from;
+        const std::string::size_type slash = rest.find('/', from);
+        if (slash == std::string::npos)
+            return false;
+        path.append(rest, from, slash - from);
+        struct stat st;
+        if (lstat(path.c_str(), &st) != 0)
+            return false;
+        if (S_ISLNK(st.st_mode)) {
+            *at = path;
+            return true;
+        }
+        path += '/';
+        from = slash + 1;
+    }
+}
+
 int ExtractArchive(const ExtractRequest &request)
 {
     if (!validRequest(request)) {
@@ -236,11 +270,21 @@ int ExtractArchive(const ExtractRequest &request)
             LOG_ERROR("archive_entry_pathname failed");
             return -1;
         }
+        // Checked while both texts are still the entry's own: setting a
+        // new path name frees the old one.
+        const char *linkTarget = archive_entry_hardlink(entry);
+        std::string link;
+        if (throughSymbolicLink(prefix, name, &link)
+            || (linkTarget && throughSymbolicLink(prefix, linkTarget, &link))) {
+            archive_set_error(writer.get(), ELOOP, "Cannot extract through symlink %s", link.c_str());
+            LOG_ERROR("archive_read_extract2 failed: '%s'\n", errorText(writer.get()));
+            return -1;
+        }
         archive_entry_set_pathname(entry, (prefix + name).c_str());
         // A hard link names another entry of the same archive, so its target
         // lives below the destination too; left alone it would resolve
         // against the working folder, or reach outside when absolute.
-        const char *linkTarget = archive_entry_hardlink(entry);
+        linkTarget = archive_entry_hardlink(entry);
         if (linkTarget)
             archive_entry_set_hardlink(entry, (prefix + linkTarget).c_str());
 

@@ -514,18 +514,27 @@ void tst_Extractor::escapes_data()
     QTest::newRow("absolute name lands below the destination")
         << Entries{file("@OUT@/abs.txt", "x")} << 0 << QString()
         << QStringList{"outside/abs.txt"} << QStringList{"dest/@OUT@/abs.txt"};
+    // The planted link stays a link and the run fails: nothing is written
+    // through it, and the archive does not pass for extracted.
+    const QString through = extract2 + QStringLiteral("Cannot extract through symlink ");
     QTest::newRow("link out, then an entry through it")
-        << Entries{symbolicLink("link", "@OUT@"), file("link/evil.txt", "x")} << 0 << QString()
-        << QStringList{"outside/evil.txt"} << QStringList{"dest/link/evil.txt"};
+        << Entries{symbolicLink("link", "@OUT@"), file("link/evil.txt", "x")} << -1 << through
+        << QStringList{"outside/evil.txt"} << QStringList{"dest/link"};
     QTest::newRow("relative link out, then an entry through it")
-        << Entries{symbolicLink("link", "../outside"), file("link/evil.txt", "x")} << 0 << QString()
-        << QStringList{"outside/evil.txt"} << QStringList{"dest/link/evil.txt"};
+        << Entries{symbolicLink("link", "../outside"), file("link/evil.txt", "x")} << -1 << through
+        << QStringList{"outside/evil.txt"} << QStringList{"dest/link"};
     QTest::newRow("deeper link out, then a deeper entry through it")
-        << Entries{dir("d"), symbolicLink("d/link", "../../outside"), file("d/link/sub/evil.txt", "x")} << 0 << QString()
-        << QStringList{"outside/sub"} << QStringList{"dest/d/link/sub/evil.txt"};
+        << Entries{dir("d"), symbolicLink("d/link", "../../outside"), file("d/link/sub/evil.txt", "x")} << -1 << through
+        << QStringList{"outside/sub"} << QStringList{"dest/d/link"};
     QTest::newRow("chain of links out")
-        << Entries{symbolicLink("b", "@OUT@"), symbolicLink("a", "b"), file("a/evil.txt", "x")} << 0 << QString()
-        << QStringList{"outside/evil.txt"} << QStringList{"dest/a/evil.txt", "dest/b"};
+        << Entries{symbolicLink("b", "@OUT@"), symbolicLink("a", "b"), file("a/evil.txt", "x")} << -1 << through
+        << QStringList{"outside/evil.txt"} << QStringList{"dest/a", "dest/b"};
+    QTest::newRow("link inside, then an entry through it")
+        << Entries{dir("real"), symbolicLink("in", "real"), file("in/x.txt", "x")} << -1 << through
+        << QStringList{"dest/real/x.txt"} << QStringList{"dest/in"};
+    QTest::newRow("directory entry named through a link out")
+        << Entries{symbolicLink("link", "@OUT@"), dir("link/sub/")} << -1 << through
+        << QStringList{"outside/sub"} << QStringList{"dest/link"};
     QTest::newRow("link to an outside file, then a file of its name")
         << Entries{symbolicLink("link", "@OUT@/secret.txt"), file("link", "x")} << 0 << QString()
         << QStringList{} << QStringList{"dest/link"};
@@ -536,7 +545,7 @@ void tst_Extractor::escapes_data()
         << Entries{hardLink("h", "../outside/secret.txt")} << -1 << extract2
         << QStringList{"dest/h"} << QStringList{};
     QTest::newRow("hard link through a link out")
-        << Entries{symbolicLink("link", "@OUT@"), hardLink("h", "link/secret.txt")} << -1 << extract2
+        << Entries{symbolicLink("link", "@OUT@"), hardLink("h", "link/secret.txt")} << -1 << through
         << QStringList{"dest/h"} << QStringList{};
     QTest::newRow("name component too long")
         << Entries{file(QByteArray(300, 'n'), "x")} << -1 << extract2
@@ -580,6 +589,13 @@ void tst_Extractor::escapes()
     for (const QString &rel : present)
         QVERIFY2(typeOf(path(expand(rel))) != 0, qPrintable(rel));
     QCOMPARE(readBytes(path(QStringLiteral("outside/secret.txt"))), QByteArray("secret"));
+    if (error.contains(QLatin1String("through symlink"))) {
+        // Never removed to make way for what the archive wanted behind it.
+        for (const Entry &one : entries) {
+            if (one.kind == Kind::Symlink)
+                QCOMPARE(typeOf(destPath(QString::fromUtf8(one.name))), mode_t(S_IFLNK));
+        }
+    }
 
     const QStringList e = errors();
     if (error.isEmpty()) {
