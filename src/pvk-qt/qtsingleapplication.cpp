@@ -1,14 +1,11 @@
 #include "qtsingleapplication.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QLockFile>
 
-#include <cerrno>
-#include <cstdio>
-
-#include <fcntl.h>
-#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -31,6 +28,27 @@ QString lockFolder()
     return folder;
 }
 
+// A lock file that names no holder was left by a launcher killed between
+// creating the file and writing its record into it. With a stale time of 0
+// QLockFile would honour such a file for ever, and no later launcher would
+// start the client. A launcher that is starting writes its record within
+// moments of creating the file, so only a file older than this counts as
+// such a leftover, and it is removed only while nobody holds its kernel
+// lock (QLockFile::removeStaleLockFile takes that lock first).
+constexpr qint64 kUnrecordedLockAgeMs = 5000;
+
+bool holderNeverRecorded(const QLockFile &lock, const QString &path)
+{
+    qint64 pid = 0;
+    QString host;
+    QString application;
+    if (lock.getLockInfo(&pid, &host, &application))
+        return false;
+    const QFileInfo info(path);
+    return info.exists()
+           && qAbs(info.lastModified().msecsTo(QDateTime::currentDateTime())) > kUnrecordedLockAgeMs;
+}
+
 } // namespace
 
 QtSingleApplication::QtSingleApplication(int &argc, char **argv, bool gui)
@@ -42,43 +60,21 @@ QtSingleApplication::QtSingleApplication(int &argc, char **argv, bool gui)
         name = QStringLiteral("pvk-qt-application");
     m_lockPath = lockFolder() + QLatin1Char('/') + name + QStringLiteral(".lock");
 
-    // The kernel's lock on an open file: it ends with its holder however
-    // that ends (a killed launcher never blocks the next one, not even
-    // half-way through writing its lock file), and no one can take it
-    // from a live holder, however long it has run. The file is never
-    // removed, so that every launcher competes for the same one.
-    const QByteArray path = QFile::encodeName(m_lockPath);
-    int fd;
-    do {
-        fd = ::open(path.constData(), O_RDWR | O_CREAT | O_NOFOLLOW | O_NOCTTY | O_CLOEXEC, 0600);
-    } while (fd < 0 && errno == EINTR);
-    if (fd < 0) {
-        // Without a lock there is no telling: the safe answer is "running".
-        m_running = true;
-        return;
-    }
-    int locked;
-    do {
-        locked = ::flock(fd, LOCK_EX | LOCK_NB);
-    } while (locked != 0 && errno == EINTR);
-    if (locked != 0) {
-        (void)::close(fd);
-        m_running = true;
-        return;
-    }
-    m_lockFd = fd;
-    // For whoever looks at the file; nothing decides by it.
-    char text[32];
-    const int len = snprintf(text, sizeof text, "%d\n", static_cast<int>(getpid()));
-    if (len > 0 && ::ftruncate(fd, 0) == 0)
-        (void)!::write(fd, text, static_cast<size_t>(len));
+    m_lock = std::make_unique<QLockFile>(m_lockPath);
+    // Only a dead holder makes the lock stale, never its age: a launcher
+    // that has run for hours still counts as running.
+    m_lock->setStaleLockTime(0);
+    bool locked = m_lock->tryLock(0);
+    if (!locked && m_lock->error() == QLockFile::LockFailedError && holderNeverRecorded(*m_lock, m_lockPath)
+        && m_lock->removeStaleLockFile())
+        locked = m_lock->tryLock(0);
+    m_running = !locked;
 }
 
 QtSingleApplication::~QtSingleApplication()
 {
-    // Closing releases the lock; the file stays for the next launcher.
-    if (m_lockFd >= 0)
-        (void)::close(m_lockFd);
+    // Unlocks when held; a lock that belongs to another process is left alone.
+    m_lock.reset();
 }
 
 bool QtSingleApplication::isRunning()

@@ -6,6 +6,10 @@
 
 #include <QApplication>
 
+#include <memory>
+
+class QLockFile;
+
 
 class PVK_QT_EXPORT QtSingleApplication : public QApplication
 {
@@ -26,7 +30,7 @@ public:
     QString lockFilePath() const;
 
 private:
-    int m_lockFd = -1;
+    std::unique_ptr<QLockFile> m_lock;
     QString m_lockPath;
     bool m_running = false;
 };

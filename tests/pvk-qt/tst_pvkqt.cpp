@@ -13,7 +13,9 @@
 
 #include <fcntl.h>
 #include <signal.h>
+#include <sys/file.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <memory>
 #include <thread>
@@ -81,6 +83,8 @@ private slots:
     void killedHolderDoesNotBlock();
     void oldLockOfLiveHolderHolds();
     void simultaneousStartLeavesOne();
+    void unrecordedLockFile_data();
+    void unrecordedLockFile();
     void homeFolderWithoutRuntimeDir_data();
     void homeFolderWithoutRuntimeDir();
     void pathRegistry();
@@ -124,9 +128,8 @@ void TestPvkQt::secondInstanceIsRefused()
     // The refused instance leaves the holder's lock in place.
     QVERIFY(QFile::exists(first.lock));
 
-    // The file stays for the next instance: removing it would let two
-    // processes lock two different files of the same name.
     QVERIFY(release(first));
+    QVERIFY(!QFile::exists(first.lock));
     Instance third = launch(m_env);
     QVERIFY(third.process);
     QVERIFY(!third.running);
@@ -189,6 +192,50 @@ void TestPvkQt::simultaneousStartLeavesOne()
             in.process->closeWriteChannel();
             QVERIFY(in.process->waitForFinished(30000));
         }
+    }
+}
+
+void TestPvkQt::unrecordedLockFile_data()
+{
+    QTest::addColumn<int>("ageSeconds");
+    QTest::addColumn<bool>("heldByLiveProcess");
+    QTest::addColumn<bool>("expectRunning");
+    // A launcher killed before it wrote its record: the next start, a
+    // while later, must not be blocked by the empty file.
+    QTest::newRow("old, nobody holds it") << 3600 << false << false;
+    // A launcher that has just created its file and not yet written it.
+    QTest::newRow("just created") << 0 << false << true;
+    QTest::newRow("old, but its creator still holds it") << 3600 << true << true;
+}
+
+void TestPvkQt::unrecordedLockFile()
+{
+    QFETCH(int, ageSeconds);
+    QFETCH(bool, heldByLiveProcess);
+    QFETCH(bool, expectRunning);
+    Instance probe = launch(m_env);
+    QVERIFY(probe.process);
+    QVERIFY(release(probe));
+    const QByteArray path = QFile::encodeName(probe.lock);
+
+    const int fd = ::open(path.constData(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
+    QVERIFY(fd >= 0);
+    if (heldByLiveProcess)
+        QCOMPARE(::flock(fd, LOCK_EX | LOCK_NB), 0);
+    const time_t then = time(nullptr) - ageSeconds;
+    const struct timespec times[2] = {{then, 0}, {then, 0}};
+    QCOMPARE(::futimens(fd, times), 0);
+
+    Instance next = launch(m_env);
+    ::close(fd);
+    QVERIFY(next.process);
+    QCOMPARE(next.running, expectRunning);
+    if (expectRunning) {
+        QVERIFY(next.process->waitForFinished(30000));
+        QCOMPARE(QFileInfo(probe.lock).size(), 0);
+    } else {
+        QVERIFY(QFileInfo(probe.lock).size() > 0);
+        QVERIFY(release(next));
     }
 }
 
