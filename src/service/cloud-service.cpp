@@ -264,13 +264,17 @@ std::string Service::journalPath(const std::string &appPath)
     return appPath + ".installing";
 }
 
-// Only the journal tells of an unfinished installation. A backup name
-// without a journal is a leftover beside a complete copy (one the user
-// could not remove, say); reinstalling for it would stop the client at
-// every start. The next real installation tries to remove it again.
 bool Service::installationPending() const
 {
-    return !appPath.empty() && FSExists(journalPath(appPath));
+    if (appPath.empty())
+        return false;
+    if (FSExists(journalPath(appPath)))
+        return true;
+    for (int32_t k = 0; k < kBackupAttempts; ++k) {
+        if (FSExists(backupName(appPath, k)))
+            return true;
+    }
+    return false;
 }
 
 // Brings the folder back to the state before an installation that ended

@@ -50,8 +50,8 @@ public:
     void removeAgedAppFolder();
 
     // True when an earlier installation did not finish: its journal file
-    // is still beside the application folder. Such a run must install
-    // again whatever the versions say.
+    // is still beside the application folder, or a backup name is taken.
+    // Such a run must install again whatever the versions say.
     bool installationPending() const;
 
     const std::string &applicationPath() const { return appPath; }
