@@ -16,7 +16,6 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
-#include <cstring>
 #include <memory>
 #include <string>
 
@@ -28,8 +27,9 @@ namespace {
 constexpr size_t kReadBlockSize = 10240;
 
 // Existing files at an entry's place are replaced, ".." is refused, and no
-// entry may be written through a symbolic link (see throughSymbolicLink). Owners, permissions, times, ACLs and
-// extended attributes are deliberately left to the process's defaults.
+// entry may be written through a symbolic link (see throughSymbolicLink).
+// Owners, permissions, times, ACLs and extended attributes are deliberately
+// left to the process's defaults.
 constexpr int kWriteOptions = ARCHIVE_EXTRACT_UNLINK
                               | ARCHIVE_EXTRACT_SECURE_SYMLINKS
                               | ARCHIVE_EXTRACT_SECURE_NODOTDOT

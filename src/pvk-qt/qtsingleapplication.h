@@ -10,7 +10,6 @@
 
 class QLockFile;
 
-
 class PVK_QT_EXPORT QtSingleApplication : public QApplication
 {
     Q_OBJECT

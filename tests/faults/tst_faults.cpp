@@ -757,25 +757,19 @@ void TstFaults::hostile()
     const Tree sshBefore = snapshot(home + "/.ssh", true);
     const Tree outsideBefore = snapshot(outside, true);
 
-    // Permission bits bind the user only when the run drops root.
-    auto runAsNobody = [&] {
-        RunResult result;
-        QProcess p;
-        p.setProcessEnvironment(launcherEnvironment(home));
-        p.start("setpriv", {"--reuid=65534", "--regid=65534", "--clear-groups", m_root + "/bin/" + launcherName()});
-        if (!p.waitForFinished(kRunTimeoutMs))
-            p.kill();
-        result.code = p.exitCode();
-        result.crashed = p.exitStatus() != QProcess::NormalExit;
-        return result;
-    };
     RunResult r;
     if (asNobody) {
         QProcess chown;
         chown.start("chown", {"-R", "65534:65534", m_case->path()});
         QVERIFY(chown.waitForFinished() && chown.exitCode() == 0);
         QVERIFY(::chmod(QFile::encodeName(m_case->path()).constData(), 0755) == 0);
-        r = runAsNobody();
+        // Permission bits bind the user only when the run drops root.
+        QProcess p;
+        p.setProcessEnvironment(launcherEnvironment(home));
+        p.start("setpriv", {"--reuid=65534", "--regid=65534", "--clear-groups", m_root + "/bin/" + launcherName()});
+        QVERIFY(p.waitForFinished(kRunTimeoutMs));
+        r.code = p.exitCode();
+        r.crashed = p.exitStatus() != QProcess::NormalExit;
     } else {
         r = run(home);
     }
