@@ -1,55 +1,74 @@
-// The floor of a launch: what any Qt Widgets program of ours pays before it
-// can do anything. It points Qt at the same plug-in folder as the launcher
-// (lib/plugins beside the folder of the executable), builds the application
-// object, runs the event loop once and quits.
+// The design floor of a launch: only what every run of the launcher must do,
+// however it is written.
 //
-// Options add the launcher's fixed steps one by one, to tell the launcher's
-// own cost from what those steps cost in a bare program:
-//   --font FAMILY  set the application font to FAMILY at 9 points
-//   --dialog       build (and never show) a QProgressDialog, as the
-//                  launcher's controller does whether or not an upgrade follows
-//   --run SCRIPT   run SCRIPT with the argument "start" and wait, as the
-//                  launcher runs the client's start script
+//   bench-floor START-SCRIPT
+//
+// It points Qt at the launcher's plug-in folder (lib/plugins beside the folder
+// of the executable) and prints the "lib path" line, builds the application
+// object, sets the application font, builds the progress dialog step by step
+// as the launcher's controller builds it (title, icon file, flags, range,
+// label, font, modality, scaled width and style sheet, no cancel button, no
+// auto reset, never shown), runs START-SCRIPT with the argument "start" and
+// waits for it, runs the event loop once and quits.
+//
+// It does not take the instance lock, read the log switch or the version
+// files, load a translation, or start a second thread: that is the
+// launcher's own cost, the one the benchmark measures.
 #include <QApplication>
 #include <QDir>
 #include <QFont>
+#include <QIcon>
 #include <QProcess>
 #include <QProgressDialog>
+#include <QScreen>
 #include <QStringList>
 #include <QTimer>
 
 #include <cstdio>
-#include <cstring>
-#include <memory>
+#include <limits>
 
 int main(int argc, char **argv)
 {
-    const QString path = QDir::cleanPath(QString::fromLocal8Bit(argv[0]) + "/../../lib/plugins");
+    if (argc != 2) {
+        fprintf(stderr, "usage: bench-floor START-SCRIPT\n");
+        return 2;
+    }
+    const QString script = QString::fromLocal8Bit(argv[1]);
+
+    const QString path = QDir::cleanPath(QString::fromLocal8Bit(argv[0]) + QStringLiteral("/../../lib/plugins"));
     QCoreApplication::setLibraryPaths(QStringList{path});
     printf("lib path = '%s'\n", path.toUtf8().constData());
-
-    bool dialog = false;
-    const char *run = nullptr;
-    const char *font = nullptr;
-    for (int i = 1; i < argc; ++i) {
-        if (strcmp(argv[i], "--dialog") == 0)
-            dialog = true;
-        else if (strcmp(argv[i], "--run") == 0 && i + 1 < argc)
-            run = argv[++i];
-        else if (strcmp(argv[i], "--font") == 0 && i + 1 < argc)
-            font = argv[++i];
-    }
+    fflush(stdout);
 
     QApplication app(argc, argv);
-    if (font)
-        QApplication::setFont(QFont(QString::fromLocal8Bit(font), 9));
-    std::unique_ptr<QProgressDialog> progress;
-    if (dialog) {
-        progress = std::make_unique<QProgressDialog>();
-        progress->setRange(0, 100);
-    }
-    if (run)
-        (void)QProcess::execute(QString::fromLocal8Bit(run), QStringList{QStringLiteral("start")});
+    QApplication::setFont(QFont(QStringLiteral("Arial"), 9));
+
+    const QString name = QStringLiteral("Quenmark Zelto Client");
+    QProgressDialog dialog(nullptr, Qt::WindowFlags());
+    const QFont font = QApplication::font();
+    dialog.setWindowTitle(name);
+    dialog.setWindowIcon(QIcon(QCoreApplication::applicationDirPath() + QStringLiteral("/../images/ico_72_orvilex.png")));
+    dialog.setWindowFlags(Qt::WindowTitleHint | Qt::WindowSystemMenuHint);
+    dialog.setValue(0);
+    dialog.setRange(0, 100);
+    dialog.setLabelText(QStringLiteral("%1 is initializing...").arg(name));
+    dialog.setFont(font);
+    dialog.setModal(true);
+    dialog.setWindowModality(Qt::WindowModal);
+    const QScreen *screen = QGuiApplication::primaryScreen();
+    const double scale = screen && screen->logicalDotsPerInch() > 0 ? screen->logicalDotsPerInch() / 96.0 : 1.0;
+    dialog.setFixedWidth(static_cast<int>(scale * 400.0));
+    dialog.setStyleSheet(QStringLiteral("QProgressDialog { background-color: WhiteSmoke; vertical-align: middle; }"));
+    dialog.setCancelButton(nullptr);
+    dialog.setAutoReset(false);
+    dialog.setModal(false);
+    dialog.setMinimumDuration(std::numeric_limits<int>::max());
+
+    (void)QProcess::execute(script, QStringList{QStringLiteral("start")});
+
     QTimer::singleShot(0, &app, &QCoreApplication::quit);
-    return app.exec();
+    const int result = app.exec();
+    dialog.setValue(100);
+    dialog.hide();
+    return result;
 }
