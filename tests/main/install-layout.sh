@@ -18,6 +18,10 @@ cmake --install "$build" --prefix "$prefix" >/dev/null
 readelf -d "$prefix/lib/libpvk-qt.so.1" | grep -q 'SONAME.*\[libpvk-qt\.so\.1\]' || fail "SONAME is not libpvk-qt.so.1"
 readelf -d "$prefix/bin/zelto-launcher" | grep -E 'R(UN)?PATH' | grep -qF '[$ORIGIN/../lib]' \
   || fail "RPATH is not \$ORIGIN/../lib: $(readelf -d "$prefix/bin/zelto-launcher" | grep -E 'R(UN)?PATH' || true)"
+# libarchive is bound when an archive is first opened, never at start-up.
+if readelf -d "$prefix/bin/zelto-launcher" | grep -q 'NEEDED.*libarchive'; then
+  fail "the launcher loads libarchive at start-up"
+fi
 for p in libqxcb.so libqoffscreen.so; do
   [ -f "$prefix/lib/plugins/platforms/$p" ] || fail "lib/plugins/platforms/$p missing"
 done

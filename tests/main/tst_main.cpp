@@ -1,6 +1,7 @@
 // Start-up: the path table under the desktop and XDG_DATA_HOME rules
 // in-process, then the launcher executable as a real process in a staged
 // tree (bin/, lib/plugins/, log/ switch file) with a private home.
+#include "extractor.h"
 #include "log.h"
 #include "startup.h"
 #include "uipathmanager.h"
@@ -75,6 +76,21 @@ QStringList messages(const QByteArray &log, const QString &word)
     return out;
 }
 
+// Whether this process has libarchive mapped.
+bool libarchiveMapped()
+{
+    return readFile(QStringLiteral("/proc/self/maps")).contains("/libarchive.so");
+}
+
+// Runs a command to the end; true when it exits with 0.
+bool runTool(const QString &program, const QStringList &args, const QString &folder)
+{
+    QProcess p;
+    p.setWorkingDirectory(folder);
+    p.start(program, args);
+    return p.waitForFinished(60000) && p.exitStatus() == QProcess::NormalExit && p.exitCode() == 0;
+}
+
 struct Run {
     int exitCode = -1;
     QByteArray out;
@@ -100,6 +116,8 @@ private slots:
     void secondLauncherIsRefused();
     void blockedLogFolder();
     void noSwitchFileNoInfoLines();
+    void archiveBoundOnFirstUse_data();
+    void archiveBoundOnFirstUse();
 
 private:
     // A tree that looks installed: root/bin/zelto-launcher,
@@ -372,6 +390,79 @@ void TestMain::noSwitchFileNoInfoLines()
     const QString log = m_home + "/.QuenmarkZelto/log/launcher.log";
     QVERIFY(QFileInfo(log).isFile());
     QCOMPARE(messages(readFile(log), "INFO"), QStringList());
+}
+
+void TestMain::archiveBoundOnFirstUse_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<bool>("succeeds");
+    QTest::addColumn<QString>("error"); // start of the ERROR line's message
+    QTest::newRow("gzip tar of folders and files") << "tree" << true << QString();
+    QTest::newRow("hard link") << "hardlink" << true << QString();
+    QTest::newRow("entry through a link on disk") << "through-link" << false
+                                                  << "extractor.cpp|archive_read_extract2 failed: 'Cannot extract through symlink ";
+    QTest::newRow("damaged archive") << "damaged" << false << "extractor.cpp|archive_read_";
+}
+
+// This program binds libarchive as the launcher does (lazy-archive.cpp,
+// --as-needed): the extractor works through it, and the library is loaded
+// by the first call, not at start.
+void TestMain::archiveBoundOnFirstUse()
+{
+    QFETCH(QString, kind);
+    QFETCH(bool, succeeds);
+    QFETCH(QString, error);
+    static bool first = true;
+    if (first) {
+        QVERIFY(!libarchiveMapped());
+        first = false;
+    }
+
+    const QString src = m_dir->filePath("src"), dest = m_dir->filePath("dest");
+    const QString tarball = m_dir->filePath("package.tar.gz");
+    QVERIFY(writeFile(src + "/bin/cloud-zelto-ui", "#!/bin/sh\nexit 0\n"));
+    QVERIFY(writeFile(src + "/data/deep/er/payload.bin", QByteArray(200000, 'z')));
+    QVERIFY(writeFile(src + "/INFO", "[Version]\nbuild_version=5001\n"));
+    if (kind == "hardlink")
+        QCOMPARE(::link(QFile::encodeName(src + "/INFO").constData(), QFile::encodeName(src + "/INFO.copy").constData()), 0);
+    QVERIFY(QDir().mkpath(dest));
+    if (kind == "through-link") {
+        QVERIFY(QDir().mkpath(m_dir->filePath("elsewhere")));
+        QVERIFY(QFile::link(m_dir->filePath("elsewhere"), dest + "/data"));
+    }
+    // Through a link: only the file's own entry, so that no folder entry
+    // before it replaces the link.
+    QVERIFY(runTool("tar", kind == "through-link" ? QStringList{"-czf", tarball, "--no-recursion", "./data/deep/er/payload.bin"}
+                                                  : QStringList{"-czf", tarball, "."},
+                    src));
+    if (kind == "damaged") {
+        QByteArray bytes = readFile(tarball);
+        bytes.truncate(bytes.size() / 2);
+        QVERIFY(writeFile(tarball, bytes));
+    }
+
+    const QString log = m_dir->filePath("extract.log");
+    QCOMPARE(LogConfigure(LOG_MODE_FILE, log.toUtf8().constData(), m_dir->filePath("none.debug").toUtf8().constData(), 50, 1), 0);
+    const int r = ExtractArchive(ExtractRequest{dest.toStdString(), tarball.toStdString()});
+    LogConfigure(LOG_MODE_STDERR, "", "", 50, 0);
+
+    QVERIFY(libarchiveMapped());
+    const QStringList errors = messages(readFile(log), "ERROR");
+    if (succeeds) {
+        QCOMPARE(r, 0);
+        QCOMPARE(errors, QStringList());
+        QCOMPARE(readFile(dest + "/bin/cloud-zelto-ui"), QByteArray("#!/bin/sh\nexit 0\n"));
+        QCOMPARE(readFile(dest + "/data/deep/er/payload.bin"), QByteArray(200000, 'z'));
+        QCOMPARE(readFile(dest + "/INFO"), QByteArray("[Version]\nbuild_version=5001\n"));
+        if (kind == "hardlink")
+            QCOMPARE(QFileInfo(dest + "/INFO.copy").size(), QFileInfo(dest + "/INFO").size());
+    } else {
+        QCOMPARE(r, -1);
+        QVERIFY2(!errors.isEmpty() && errors.last().startsWith(error), qPrintable(errors.join('\n')));
+        // The message carries libarchive's own text, through the forwarded calls.
+        QVERIFY2(!errors.last().endsWith("''"), qPrintable(errors.last()));
+        QVERIFY(!QFile::exists(m_dir->filePath("elsewhere/deep")));
+    }
 }
 
 QTEST_MAIN(TestMain)
