@@ -33,6 +33,10 @@ QString DPIinfo::getScaledStyleSheet(QString styleSheet)
 
 QString DPIinfo::scaleStyleSheet(const QString &styleSheet, double factor)
 {
+    // A sheet without "px" has nothing to scale; the dialog's own sheet is
+    // such a one, and every launch would otherwise compile the expression.
+    if (!styleSheet.contains(QLatin1String("px")))
+        return styleSheet;
     // A length is a number that does not continue a name or another number,
     // followed by "px". Only the number changes.
     static const QRegularExpression length(QStringLiteral("(?<![\\w.])(\\d+(?:\\.\\d+)?)px"));

@@ -329,6 +329,10 @@ void TestPvkQt::scaleStyleSheet_data()
     QTest::newRow("name is not a length") << "#box10px { width: 10px }" << 2.0 << "#box10px { width: 20px }";
     QTest::newRow("negative keeps sign") << "margin-left: -4px" << 1.5 << "margin-left: -6px";
     QTest::newRow("no lengths") << "color: red" << 3.0 << "color: red";
+    QTest::newRow("the progress dialog's sheet")
+        << "QProgressDialog { background-color: WhiteSmoke; vertical-align: middle; }" << 1.5
+        << "QProgressDialog { background-color: WhiteSmoke; vertical-align: middle; }";
+    QTest::newRow("px only in a name") << "#px { color: red }" << 2.0 << "#px { color: red }";
     QTest::newRow("empty") << "" << 2.0 << "";
 }
 
