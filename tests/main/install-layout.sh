@@ -16,6 +16,9 @@ cmake --install "$build" --prefix "$prefix" >/dev/null
 [ -x "$prefix/bin/zelto-launcher" ] || fail "bin/zelto-launcher missing"
 [ -f "$prefix/lib/libpvk-qt.so.1" ] || fail "lib/libpvk-qt.so.1 missing"
 readelf -d "$prefix/lib/libpvk-qt.so.1" | grep -q 'SONAME.*\[libpvk-qt\.so\.1\]' || fail "SONAME is not libpvk-qt.so.1"
+if readelf -d "$prefix/lib/libpvk-qt.so.1" | grep -qE 'R(UN)?PATH'; then
+  fail "libpvk-qt.so.1 has a search path of its own"
+fi
 readelf -d "$prefix/bin/zelto-launcher" | grep -E 'R(UN)?PATH' | grep -qF '[$ORIGIN/../lib]' \
   || fail "RPATH is not \$ORIGIN/../lib: $(readelf -d "$prefix/bin/zelto-launcher" | grep -E 'R(UN)?PATH' || true)"
 # libarchive is bound when an archive is first opened, never at start-up.
