@@ -10,11 +10,16 @@
 // each resolves its namesake in the library, loaded on the first call, and
 // forwards to it. Without the library every call fails the way libarchive
 // reports a failure, and the extractor logs it as such.
+//
+// A libarchive call of the extractor without a forwarder here would bring
+// the library back into the launcher's start-up; the launcher's build stops
+// with a message then (src/main/CMakeLists.txt).
 #include <archive.h>
 #include <archive_entry.h>
 
 #include <dlfcn.h>
 
+#include <cerrno>
 #include <cstdarg>
 #include <cstdio>
 #include <string>
@@ -73,6 +78,8 @@ FORWARD(la_ssize_t, archive_write_data_block, (struct archive *a, const void *bu
 FORWARD(int, archive_write_finish_entry, (struct archive *a), (a), ARCHIVE_FATAL)
 FORWARD(int, archive_write_free, (struct archive *a), (a), ARCHIVE_FATAL)
 FORWARD(const char *, archive_error_string, (struct archive *a), (a), kUnavailable)
+FORWARD(int, archive_errno, (struct archive *a), (a), ENOSYS)
+FORWARD(__LA_MODE_T, archive_entry_filetype, (struct archive_entry *entry), (entry), 0)
 FORWARD(const char *, archive_entry_pathname, (struct archive_entry *entry), (entry), nullptr)
 FORWARD(const char *, archive_entry_hardlink, (struct archive_entry *entry), (entry), nullptr)
 FORWARD(void, archive_entry_set_pathname, (struct archive_entry *entry, const char *name), (entry, name), void())
