@@ -258,9 +258,11 @@ private:
 
 // Runs `body` in a forked child with its own process group; true when the
 // child returned 0. A stray signal to the group cannot reach the test.
-bool inOwnProcessGroup(const std::function<int()> &body)
+bool inOwnProcessGroup(const std::function<int()> &body, pid_t *child = nullptr)
 {
     pid_t pid = fork();
+    if (child)
+        *child = pid;
     if (pid == 0) {
         setpgid(0, 0);
         _exit(body());
@@ -943,6 +945,10 @@ void TestService::terminateUI_data()
     QTest::newRow("signal not permitted") << "term" << QByteArray("pid=%PID%\n")
                                           << "NOTE|process %PID% belongs to user 0, not to 65534, client taken as not running"
                                           << 0 << true;
+    // However the file came to name it, the launcher never stops itself.
+    QTest::newRow("pid file names the launcher") << "launcher" << QByteArray()
+                                                 << "NOTE|pid file '%FILE%' names process %PID%, this launcher, client taken as not running"
+                                                 << 0 << false;
     QTest::newRow("no /proc") << "noproc" << QByteArray("pid=%PID%\n")
                               << QString("NOTE|cannot tell whether process %PID% wrote pid file '%FILE%': /proc/%PID%/stat: "
                                          "%1 (%2), client taken as not running")
@@ -966,7 +972,7 @@ void TestService::terminateUI()
     const QString pidPath = f.user + "/ui.pid";
     QVERIFY(QDir().mkpath(f.app + "/bin"));
     std::unique_ptr<Child> client;
-    if (!mode.isEmpty()) {
+    if (!mode.isEmpty() && mode != "launcher") {
         QString ready = f.tmp.path() + "/ready";
         QStringList args;
         if (mode == "unrelated") {
@@ -1004,7 +1010,7 @@ void TestService::terminateUI()
             QVERIFY(client->wait());
         }
     }
-    const QString pid = client ? QString::number(client->pid()) : QString();
+    QString pid = client ? QString::number(client->pid()) : QString();
     if (!pidFile.isNull())
         QVERIFY(writeFile(pidPath, QByteArray(pidFile).replace("%PID%", pid.toUtf8())));
     if (mode == "later") {
@@ -1021,7 +1027,8 @@ void TestService::terminateUI()
     const QString noProc = f.tmp.path() + "/no-proc-here";
     QElapsedTimer timer;
     timer.start();
-    QVERIFY(inOwnProcessGroup([asNobody, mode, noProc] {
+    pid_t calledIn = 0;
+    QVERIFY(inOwnProcessGroup([asNobody, mode, noProc, pidPath] {
         if (asNobody && (setresgid(65534, 65534, 65534) != 0 || setresuid(65534, 65534, 65534) != 0))
             return 3;
         // An empty file system over /proc, seen by this process only.
@@ -1031,11 +1038,15 @@ void TestService::terminateUI()
             writeFile(noProc, strerror(errno));
             return 0;
         }
+        if (mode == "launcher" && !writeFile(pidPath, "pid=" + QByteArray::number(getpid()) + "\n"))
+            return 5;
         LinuxService service;
         service.terminateUI();
         return 0;
-    }));
+    }, &calledIn));
     const qint64 elapsed = timer.elapsed();
+    if (mode == "launcher")
+        pid = QString::number(calledIn);
     if (QFileInfo::exists(noProc))
         QSKIP(qPrintable("cannot hide /proc here: " + readFile(noProc)));
     // Waiting for a client that never ends takes five seconds; one that

@@ -281,6 +281,14 @@ void LinuxService::terminateUI()
         return;
     }
 
+    // Neither this launcher nor the system's first process is ever the
+    // client, however the pid file came to name them.
+    if (pid == getpid() || pid == 1) {
+        LOG_NOTE("pid file '%s' names process %d, %s, client taken as not running\n", pidFile.c_str(),
+                 static_cast<int>(pid), pid == 1 ? "the first process" : "this launcher");
+        return;
+    }
+
     const ProcessRef process(pid);
     if (process.gone())
         return;
