@@ -91,6 +91,12 @@ KeyValueFile::Verdict KeyValueFile::parseLine(const char *line, std::string *key
     return Entry;
 }
 
+bool KeyValueFile::isSmallRegularFile(const std::string &path)
+{
+    struct stat st;
+    return stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode) && st.st_size <= kMaxFileSize;
+}
+
 int KeyValueFile::load(const std::string &path, struct stat *status)
 {
     if (path.empty())
@@ -100,9 +106,9 @@ int KeyValueFile::load(const std::string &path, struct stat *status)
     // run: only a small regular file is read. The name is looked at before
     // it is opened, so a device is never opened; the descriptor is looked
     // at again, in case the name changed in between.
-    struct stat st;
-    if (stat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode) || st.st_size > kMaxFileSize)
+    if (!isSmallRegularFile(path))
         return -1;
+    struct stat st;
     Fd fd(open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
     if (fd.get() < 0)
         return -1;

@@ -20,6 +20,10 @@ public:
     // `status`, when given, receives the status of the file that was read.
     int load(const std::string &path, struct stat *status = nullptr);
 
+    // The name leads to a regular file (links followed) of at most 64 KiB,
+    // as the files this reader and the INFO files' reader take.
+    static bool isSmallRegularFile(const std::string &path);
+
     // The value of `key`; an absent key is added with an empty value.
     const std::string &value(const std::string &key);
 

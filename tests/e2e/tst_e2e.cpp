@@ -375,6 +375,8 @@ void TstE2E::specialFileAtOwnName_data()
         {"installation journal", "%HOME%/.QuenmarkZelto/QuenmarkZelto.app.installing", "unreadable install journal"},
         {"log file", "%HOME%/.QuenmarkZelto/log/launcher.log", ""},
         {"instance lock", "%HOME%/.pvk-qt/zelto-launcher.lock", ""},
+        // Not the launcher's own, but read by it on every run all the same.
+        {"installed copy's INFO", "%HOME%/.QuenmarkZelto/QuenmarkZelto.app/INFO", "source_version = (, , , )"},
     };
     for (const auto &n : names)
         for (const QString &kind : specialFileKinds())
