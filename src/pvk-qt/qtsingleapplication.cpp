@@ -56,13 +56,15 @@ QString lockFolder(QString *problem)
     // together with O_DIRECTORY); only then is it looked at as a link.
     bool linked = false;
     int fd = open(folder.constData(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+    int err = fd < 0 ? errno : 0;
     struct stat st;
-    if (fd < 0 && (errno == ELOOP || errno == ENOTDIR) && lstat(folder.constData(), &st) == 0 && S_ISLNK(st.st_mode)) {
+    if (fd < 0 && (err == ELOOP || err == ENOTDIR) && lstat(folder.constData(), &st) == 0 && S_ISLNK(st.st_mode)) {
         linked = true;
         fd = open(folder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+        err = fd < 0 ? errno : 0;
     }
     if (fd < 0) {
-        *problem = systemError("open", folder, errno);
+        *problem = systemError("open", folder, err);
         return QString();
     }
     QString failure;
