@@ -6,6 +6,8 @@
 #include "qtsingleapplication.h"
 #include "startup.h"
 
+#include <QGuiApplication>
+
 // The run itself: the controller installs on its handler thread while the
 // event loop runs; LaunchDone quits the loop once that thread has finished,
 // so deleting the controller afterwards waits for nothing.
@@ -23,7 +25,9 @@ int main(int argc, char **argv)
 {
     SetupLibraryPaths(argv[0]);
 
+    const UserPlatform userPlatform = ChoosePlatforms();
     QtSingleApplication app(argc, argv, true);
+    RestoreUserPlatform(userPlatform);
     RegisterPathTable();
     SetupDebugLog();
 
@@ -31,6 +35,7 @@ int main(int argc, char **argv)
         LOG_DEBUG("app has already launched, return\n");
         return 0;
     }
+    LOG_INFO("Qt platform = %s\n", QGuiApplication::platformName().toUtf8().constData());
 
     SetupTranslatorAndFont();
     return RunLaunch(app);
