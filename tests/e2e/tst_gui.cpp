@@ -11,91 +11,15 @@
 #include <QPixmap>
 #include <QScreen>
 #include <QSet>
-#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QtTest>
-
-#include <sys/wait.h>
 
 using namespace e2e;
 
 namespace {
 
-// An Xvfb of our own, started before the application object so that the
-// test itself can grab its screen. -displayfd lets the server pick a free
-// display number and report it.
-class XServer
-{
-public:
-    bool start()
-    {
-        const QString xvfb = QStandardPaths::findExecutable(QStringLiteral("Xvfb"));
-        if (xvfb.isEmpty()) {
-            m_why = QStringLiteral("Xvfb is not installed");
-            return false;
-        }
-        int fds[2];
-        if (::pipe2(fds, O_CLOEXEC) != 0) {
-            m_why = QStringLiteral("pipe failed");
-            return false;
-        }
-        const QByteArray program = QFile::encodeName(xvfb);
-        m_pid = ::fork();
-        if (m_pid == 0) {
-            // The copy on 3 must survive exec: dup2 gives it no O_CLOEXEC,
-            // and when the pipe already is 3 the flag is cleared by hand.
-            if (fds[1] == 3)
-                ::fcntl(3, F_SETFD, 0);
-            else
-                ::dup2(fds[1], 3);
-            const int null = ::open("/dev/null", O_RDWR);
-            ::dup2(null, 0);
-            ::dup2(null, 1);
-            ::dup2(null, 2);
-            ::execl(program.constData(), "Xvfb", "-displayfd", "3", "-screen", "0", "1024x768x24",
-                    "-dpi", "96", "-br", "-nolisten", "tcp", static_cast<char *>(nullptr));
-            ::_exit(127);
-        }
-        ::close(fds[1]);
-        if (m_pid < 0) {
-            ::close(fds[0]);
-            m_why = QStringLiteral("fork failed");
-            return false;
-        }
-        QByteArray number;
-        char c;
-        while (::read(fds[0], &c, 1) == 1 && c != '\n')
-            number += c;
-        ::close(fds[0]);
-        if (number.isEmpty()) {
-            m_why = QStringLiteral("Xvfb did not report a display");
-            stop();
-            return false;
-        }
-        m_display = ":" + QString::fromLatin1(number);
-        return true;
-    }
-
-    void stop()
-    {
-        if (m_pid > 0) {
-            ::kill(m_pid, SIGTERM);
-            ::waitpid(m_pid, nullptr, 0);
-            m_pid = -1;
-        }
-    }
-
-    ~XServer() { stop(); }
-
-    QString display() const { return m_display; }
-    QString why() const { return m_why; }
-
-private:
-    pid_t m_pid = -1;
-    QString m_display;
-    QString m_why;
-};
-
+// Started before the application object, so that the test itself can grab
+// the server's screen.
 XServer *g_server = nullptr;
 
 // The bounding box of everything that is not the black root window.
