@@ -193,21 +193,8 @@ inline bool holdAtPidFile(const QString &home)
         && ::mkfifo(QFile::encodeName(dir + "/ui.pid").constData(), 0644) == 0;
 }
 
-// Opens the FIFO for writing once somebody has opened it for reading.
-// -1 when the timeout passes first.
-inline int waitForReader(const QString &fifo, int timeoutMs)
-{
-    const QByteArray path = QFile::encodeName(fifo);
-    for (int waited = 0; waited < timeoutMs; waited += 50) {
-        const int fd = ::open(path.constData(), O_WRONLY | O_NONBLOCK | O_CLOEXEC);
-        if (fd >= 0)
-            return fd;
-        QThread::msleep(50);
-    }
-    return -1;
-}
-
-// Polls `done` every 50 ms until it holds or the timeout passes.
+// Polls `done` every 50 ms until it holds or the timeout passes; a
+// timeout of 0 asks once.
 template <typename Done>
 bool waitUntil(Done done, int timeoutMs)
 {
@@ -217,6 +204,16 @@ bool waitUntil(Done done, int timeoutMs)
         QThread::msleep(50);
     }
     return done();
+}
+
+// Opens the FIFO for writing once somebody has opened it for reading.
+// -1 when the timeout passes first.
+inline int waitForReader(const QString &fifo, int timeoutMs)
+{
+    const QByteArray path = QFile::encodeName(fifo);
+    int fd = -1;
+    waitUntil([&] { return (fd = ::open(path.constData(), O_WRONLY | O_NONBLOCK | O_CLOEXEC)) >= 0; }, timeoutMs);
+    return fd;
 }
 
 // A program's standard output, or nothing when it does not run or fails.

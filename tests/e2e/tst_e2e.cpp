@@ -520,7 +520,13 @@ void TstE2E::startsInEverySession()
     // the upgrade: the compositor or the window manager has it.
     QString dialog;
     if (held) {
-        const int writer = waitForReader(m_home + "/.QuenmarkZelto/ui.pid", kRunTimeoutMs);
+        // A launcher that ends early (an abort) ends the wait with it.
+        int writer = -1;
+        for (int waited = 0; writer < 0 && waited < kRunTimeoutMs; waited += 100) {
+            writer = waitForReader(m_home + "/.QuenmarkZelto/ui.pid", 0);
+            if (writer < 0 && launcher.waitForFinished(100))
+                break;
+        }
         if (writer < 0) {
             launcher.kill();
             launcher.waitForFinished();
