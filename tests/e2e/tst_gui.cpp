@@ -40,6 +40,38 @@ QRect windowArea(const QImage &screen)
     return right < 0 ? QRect() : QRect(QPoint(left, top), QPoint(right, bottom));
 }
 
+// The WhiteSmoke client area of the dialog in a picture, and the gaps
+// between its edges and what is drawn on it (the label's text, the bar).
+struct ClientArea {
+    QRect client;
+    QRect content;
+    int left() const { return content.left() - client.left(); }
+    int right() const { return client.right() - content.right(); }
+    int top() const { return content.top() - client.top(); }
+    int bottom() const { return client.bottom() - content.bottom(); }
+    QString describe() const
+    {
+        return QStringLiteral("client %1x%2, margins left %3 right %4 top %5 bottom %6")
+            .arg(client.width()).arg(client.height()).arg(left()).arg(right()).arg(top()).arg(bottom());
+    }
+};
+
+ClientArea clientArea(const QImage &shot)
+{
+    const QRgb whiteSmoke = 0xf5f5f5;
+    QRect client;
+    for (int y = 0; y < shot.height(); ++y)
+        for (int x = 0; x < shot.width(); ++x)
+            if ((shot.pixel(x, y) & 0xffffff) == whiteSmoke)
+                client |= QRect(x, y, 1, 1);
+    QRect content;
+    for (int y = client.top(); y <= client.bottom(); ++y)
+        for (int x = client.left(); x <= client.right(); ++x)
+            if ((shot.pixel(x, y) & 0xffffff) != whiteSmoke)
+                content |= QRect(x, y, 1, 1);
+    return {client, content};
+}
+
 QImage grabScreen()
 {
     return QGuiApplication::primaryScreen()->grabWindow(0).toImage().convertToFormat(QImage::Format_RGB32);
@@ -53,6 +85,7 @@ class TstGui : public QObject
 
 private slots:
     void initTestCase();
+    void dialogDuringUpgrade_data();
     void dialogDuringUpgrade();
 };
 
@@ -66,8 +99,28 @@ void TstGui::initTestCase()
              "the installed tree lacks the xcb platform plug-in");
 }
 
+void TstGui::dialogDuringUpgrade_data()
+{
+    QTest::addColumn<bool>("windowManager");
+    QTest::addColumn<QString>("scale"); // QT_SCALE_FACTOR; empty: unset
+    QTest::addColumn<QString>("picture");
+    // The README's picture is the one under a window manager.
+    QTest::newRow("bare X server") << false << QString() << "dialog-bare";
+    QTest::newRow("openbox") << true << QString() << "dialog";
+    QTest::newRow("openbox, scale 2") << true << "2" << "dialog-scale2";
+}
+
 void TstGui::dialogDuringUpgrade()
 {
+    QFETCH(bool, windowManager);
+    QFETCH(QString, scale);
+    QFETCH(QString, picture);
+    const int factor = scale.isEmpty() ? 1 : scale.toInt();
+
+    WindowManager wm;
+    if (windowManager && !wm.start(g_server->display()))
+        QSKIP(qPrintable("no window manager: " + wm.why()));
+
     QTemporaryDir dir;
     QVERIFY(dir.isValid());
     const QString root = dir.path() + "/root";
@@ -94,6 +147,8 @@ void TstGui::dialogDuringUpgrade()
     env.remove("QT_FONT_DPI");
     env.remove("QT_SCALE_FACTOR");
     env.remove("QT_AUTO_SCREEN_SCALE_FACTOR");
+    if (!scale.isEmpty())
+        env.insert("QT_SCALE_FACTOR", scale);
     QProcess launcher;
     startLauncher(launcher, root, env);
     QVERIFY(launcher.waitForStarted());
@@ -127,9 +182,11 @@ void TstGui::dialogDuringUpgrade()
 
     const QString folder = qEnvironmentVariable("ZELTO_BUILD_DIR", QDir::currentPath()) + "/screenshots";
     QVERIFY(QDir().mkpath(folder));
-    QVERIFY(screen.save(folder + "/dialog-screen.png"));
+    QVERIFY(screen.save(folder + "/" + picture + "-screen.png"));
     QVERIFY(!shot.isNull());
-    QVERIFY(shot.save(folder + "/dialog.png"));
+    QVERIFY(shot.save(folder + "/" + picture + ".png"));
+    const ClientArea dialog = clientArea(shot);
+    qInfo("%s", qPrintable(dialog.describe()));
 
     // An empty pid file: nothing to stop; the upgrade goes on.
     ::close(writer);
@@ -137,25 +194,51 @@ void TstGui::dialogDuringUpgrade()
     QCOMPARE(launcher.exitCode(), 0);
     QTRY_COMPARE_WITH_TIMEOUT(clientEvents(home, "started").size(), 1, 30000);
 
-    // No window manager: the picture is the dialog's own client area, fixed
-    // at 400 pixels for a multiplier of 1.0 (the server runs at 96 dpi).
-    QCOMPARE(area.width(), 400);
-    QVERIFY2(area.height() >= 50 && area.height() <= 300, qPrintable(QString::number(area.height())));
+    // The client area is fixed at 400 pixels for a multiplier of 1.0 (the
+    // server runs at 96 dpi), times the scale. Without a window manager the
+    // picture is that area alone; with one, its frame and title bar are
+    // drawn around it.
+    QCOMPARE(dialog.client.width(), 400 * factor);
+    QVERIFY2(dialog.client.height() >= 50 * factor && dialog.client.height() <= 300 * factor,
+             qPrintable(dialog.describe()));
+    if (windowManager) {
+        QVERIFY2(area.width() > dialog.client.width() && area.height() > dialog.client.height() + 10,
+                 qPrintable(QStringLiteral("no frame around the dialog: %1x%2").arg(area.width()).arg(area.height())));
+    } else {
+        QCOMPARE(area, dialog.client.translated(area.topLeft()));
+    }
 
     // Not blank: mostly the WhiteSmoke background of the style sheet, with
     // the label's text and the bar drawn over it.
+    const QImage client = shot.copy(dialog.client);
     int background = 0;
     QSet<QRgb> colours;
-    for (int y = 0; y < shot.height(); ++y) {
-        for (int x = 0; x < shot.width(); ++x) {
-            const QRgb p = shot.pixel(x, y) & 0xffffff;
+    for (int y = 0; y < client.height(); ++y) {
+        for (int x = 0; x < client.width(); ++x) {
+            const QRgb p = client.pixel(x, y) & 0xffffff;
             colours.insert(p);
             background += p == 0xf5f5f5;
         }
     }
-    QVERIFY2(background > shot.width() * shot.height() / 2,
+    QVERIFY2(background > client.width() * client.height() / 2,
              qPrintable(QStringLiteral("%1 WhiteSmoke pixels").arg(background)));
     QVERIFY2(colours.size() >= 8, qPrintable(QStringLiteral("%1 colours").arg(colours.size())));
+
+    // Even margins: the bar as far from the sides as from the bottom, the
+    // text's top as far from the top, within a pixel of rounding (and of
+    // the glyphs' own shape) per scale step.
+    const int slack = factor + 1;
+    QVERIFY2(qAbs(dialog.left() - dialog.right()) <= 1, qPrintable(dialog.describe()));
+    QVERIFY2(qAbs(dialog.bottom() - dialog.left()) <= slack, qPrintable(dialog.describe()));
+    QVERIFY2(qAbs(dialog.top() - dialog.bottom()) <= slack, qPrintable(dialog.describe()));
+    // Under the window manager the frame below the dialog is a border as
+    // thin as the one at its sides: no resize handle.
+    if (windowManager) {
+        const QRect inShot = dialog.client;
+        const int below = shot.height() - 1 - inShot.bottom();
+        const int beside = inShot.left();
+        QVERIFY2(below <= beside + 1, qPrintable(QStringLiteral("frame below %1, beside %2").arg(below).arg(beside)));
+    }
 
     // Once the launcher has ended, its window is gone from the screen.
     QTRY_VERIFY_WITH_TIMEOUT(windowArea(grabScreen()).isNull(), 30000);
