@@ -105,12 +105,16 @@ bool clearNonLock(const QString &path, QString *problem)
 }
 
 // The record in a lock file, for whoever looks: holder, program, host.
-// Only the kernel's lock on the file says whether it is held.
+// Only the kernel's lock on the file says whether it is held. The process
+// id takes a fixed width, so that the next holder's record overwrites this
+// one in place: truncating the file first cost a journal update at every
+// start.
 QByteArray lockRecord(const QString &name)
 {
     char host[256] = {};
     (void)gethostname(host, sizeof host - 1);
-    return QByteArray::number(static_cast<qint64>(getpid())) + '\n' + name.toUtf8() + '\n' + QByteArray(host) + '\n';
+    return QByteArray::number(static_cast<qint64>(getpid())).leftJustified(10, ' ') + '\n' + name.toUtf8() + '\n'
+           + QByteArray(host) + '\n';
 }
 
 } // namespace
@@ -168,8 +172,9 @@ Take takeLock(const QString &path, const QString &name, InstanceLock *lock, QStr
         if (stat(native.constData(), &now) != 0 || now.st_dev != st.st_dev || now.st_ino != st.st_ino)
             continue;
         const QByteArray record = lockRecord(name);
-        if (ftruncate(fd, 0) == 0)
-            (void)pwrite(fd, record.constData(), static_cast<size_t>(record.size()), 0);
+        if (pwrite(fd, record.constData(), static_cast<size_t>(record.size()), 0) == record.size()
+            && st.st_size > record.size())
+            (void)ftruncate(fd, record.size());
         lock->fd = candidate.fd;
         candidate.fd = -1;
         return Take::Taken;
