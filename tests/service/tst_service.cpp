@@ -11,6 +11,7 @@
 #include <archive_entry.h>
 
 #include <QDir>
+#include <QDirIterator>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QProcess>
@@ -18,6 +19,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <algorithm>
 #include <atomic>
 #include <cerrno>
 #include <csignal>
@@ -417,6 +419,78 @@ private:
     int m_errno = 0;
 };
 
+// A chain of `levels` folders named `name` below `dir`, with leaf.txt at
+// its bottom, built through descriptors: it may go deeper than a path can
+// name.
+bool makeDeepChain(const QString &dir, int levels, const QByteArray &name, const QByteArray &leaf)
+{
+    if (!QDir().mkpath(dir))
+        return false;
+    int fd = open(QFile::encodeName(dir).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    for (int i = 0; fd >= 0 && i < levels; ++i) {
+        const int child = mkdirat(fd, name.constData(), 0755) == 0
+            ? openat(fd, name.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC)
+            : -1;
+        close(fd);
+        fd = child;
+    }
+    if (fd < 0)
+        return false;
+    const int file = openat(fd, "leaf.txt", O_WRONLY | O_CREAT | O_CLOEXEC, 0644);
+    close(fd);
+    if (file < 0)
+        return false;
+    const bool written = write(file, leaf.constData(), size_t(leaf.size())) == leaf.size();
+    close(file);
+    return written;
+}
+
+// The depth of such a chain below `dir` and the content of its leaf.txt.
+QPair<int, QByteArray> deepChain(const QString &dir, const QByteArray &name)
+{
+    int fd = open(QFile::encodeName(dir).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    int depth = 0;
+    for (;;) {
+        const int child = fd < 0 ? -1 : openat(fd, name.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+        if (child < 0)
+            break;
+        close(fd);
+        fd = child;
+        ++depth;
+    }
+    QByteArray leaf;
+    const int file = fd < 0 ? -1 : openat(fd, "leaf.txt", O_RDONLY | O_CLOEXEC);
+    if (file >= 0) {
+        char buffer[256];
+        const ssize_t n = read(file, buffer, sizeof buffer);
+        leaf = QByteArray(buffer, n > 0 ? int(n) : 0);
+        close(file);
+    }
+    if (fd >= 0)
+        close(fd);
+    return {depth, leaf};
+}
+
+// The names below `dir` as raw bytes, never through a link.
+QList<QByteArray> rawTree(const QByteArray &dir, const QByteArray &rel = QByteArray())
+{
+    QList<QByteArray> out;
+    DIR *d = opendir((dir + rel).constData());
+    if (!d)
+        return out;
+    while (struct dirent *e = readdir(d)) {
+        const QByteArray name(e->d_name);
+        if (name == "." || name == "..")
+            continue;
+        out << rel + "/" + name;
+        if (e->d_type == DT_DIR)
+            out += rawTree(dir, rel + "/" + name);
+    }
+    closedir(d);
+    std::sort(out.begin(), out.end());
+    return out;
+}
+
 } // namespace
 
 class TestService : public QObject
@@ -441,6 +515,11 @@ private slots:
     void packageChangesDuringCopy();
     void specialEntries_data();
     void specialEntries();
+    void deepTrees();
+    void pathsThatLostBytes_data();
+    void pathsThatLostBytes();
+    void flushOrder_data();
+    void flushOrder();
     void upgradeWithoutClientInstalled();
     void extractPackage_data();
     void extractPackage();
@@ -544,28 +623,35 @@ void TestService::install_data()
     QTest::addColumn<QString>("expectedApp"); // package, old or absent
     QTest::addColumn<QStringList>("expectedLines"); // LEVEL|message; %APP% %PKG%
     QTest::addColumn<int>("backupErrors");
+    QTest::addColumn<bool>("userLink"); // the per-user folder links to a folder elsewhere
 
     QTest::newRow("first install")
         << false << false << true << 0 << "package"
         << QStringList{"INFO|copy package:'%PKG%' -> '%APP%' ", "INFO|user installation is ready, removing backup app"}
-        << 0;
+        << 0 << false;
     QTest::newRow("upgrade") << true << false << true << 0 << "package"
-                             << QStringList{"INFO|user installation is ready, removing backup app"} << 0;
+                             << QStringList{"INFO|user installation is ready, removing backup app"} << 0 << false;
     QTest::newRow("non-empty _tmp leftover")
         << true << true << true << 0 << "package"
         << QStringList{"ERROR|failed to backup app from '%APP%' -> '%APP%_tmp'",
                        "INFO|user installation is ready, removing backup app"}
-        << 1;
+        << 1 << false;
     QTest::newRow("missing package, first install")
         << false << false << false << -1 << "absent"
         << QStringList{"ERROR|FSCopyPath: source path '%PKG%' does not exist",
                        "ERROR|Failed to extract package, and no old installation to rollback"}
-        << 0;
+        << 0 << false;
     QTest::newRow("missing package, installed copy")
         << true << false << false << -1 << "old"
         << QStringList{"ERROR|FSCopyPath: source path '%PKG%' does not exist",
                        "ERROR|Failed to extract package, rollback to old installation"}
-        << 0;
+        << 0 << false;
+    QTest::newRow("first install, user folder is a link")
+        << false << false << true << 0 << "package"
+        << QStringList{"INFO|user installation is ready, removing backup app"} << 0 << true;
+    QTest::newRow("upgrade, user folder is a link")
+        << true << false << true << 0 << "package"
+        << QStringList{"INFO|user installation is ready, removing backup app"} << 0 << true;
 }
 
 void TestService::install()
@@ -577,8 +663,14 @@ void TestService::install()
     QFETCH(QString, expectedApp);
     QFETCH(QStringList, expectedLines);
     QFETCH(int, backupErrors);
+    QFETCH(bool, userLink);
 
     Fixture f;
+    const QString elsewhere = f.tmp.path() + "/other disk/zelto";
+    if (userLink) {
+        QVERIFY(QDir().mkpath(elsewhere));
+        QVERIFY(QFile::link(elsewhere, f.user));
+    }
     if (package)
         f.writePackage("2", "new");
     if (old)
@@ -603,6 +695,12 @@ void TestService::install()
         QCOMPARE(f.count(level, line.section('|', 1)), 1);
     }
     QCOMPARE(f.countContaining("failed to backup app from"), backupErrors);
+    if (userLink) {
+        QVERIFY(QFileInfo(f.user).isSymLink());
+        QCOMPARE(contentOf(elsewhere + "/QuenmarkZelto.app"), contentOf(f.pkg));
+        QCOMPARE(QDir(elsewhere).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+                 QStringList{"QuenmarkZelto.app"});
+    }
 }
 
 void TestService::tenUnusableBackupNames()
@@ -871,6 +969,155 @@ void TestService::specialEntries()
     QCOMPARE(f.count("ERROR", "Failed to extract package, rollback to old installation"), 1);
     QCOMPARE(snapshot(f.app), before);
     QCOMPARE(f.leftovers(), QStringList());
+}
+
+// Trees deeper than a path can name: the old copy's client data, a
+// leftover backup and the package all go or arrive completely.
+void TestService::deepTrees()
+{
+    Fixture f;
+    const QByteArray level(20, 'd');
+    const int levels = 250; // about 5300 bytes of path below each top
+    f.writePackage("2", "new");
+    QVERIFY(makeDeepChain(f.pkg + "/share/deep", levels, level, "package leaf\n"));
+    writeClientTree(f.app, "1", "old");
+    QVERIFY(makeDeepChain(f.app + "/data", levels, level, "old leaf\n"));
+    QVERIFY(makeDeepChain(f.app + "_tmp2/data", levels, level, "leftover leaf\n"));
+
+    LinuxService service;
+    service.readVersions();
+    QVERIFY(service.needUpgrade());
+    QVERIFY(!QFileInfo::exists(f.app + "_tmp2"));
+    QCOMPARE(service.upgrade(), 0);
+
+    QCOMPARE(deepChain(f.app + "/share/deep", level), qMakePair(levels, QByteArray("package leaf\n")));
+    QCOMPARE(readFile(f.app + "/INFO"), info("2"));
+    QVERIFY(!QFileInfo::exists(f.app + "/data"));
+    QCOMPARE(f.leftovers(), QStringList());
+    QCOMPARE(f.countContaining("[WARNING]"), 0);
+}
+
+void TestService::pathsThatLostBytes_data()
+{
+    QTest::addColumn<bool>("home"); // else the install root holds the byte
+    QTest::newRow("home folder") << true;
+    QTest::newRow("install root") << false;
+}
+
+// A folder whose name is not valid UTF-8: the launcher works with its
+// exact bytes, or refuses with one ERROR line; it never creates, fills or
+// removes a sibling named with a replacement character.
+void TestService::pathsThatLostBytes()
+{
+    QFETCH(bool, home);
+    Fixture f;
+    const QByteArray tmp = QFile::encodeName(f.tmp.path());
+    const QByteArray rawBase = home ? tmp + "/home \xff\xfe" : QFile::encodeName(f.base);
+    const QByteArray rawRoot = home ? QFile::encodeName(f.root) : tmp + "/opt \xff\xfe";
+    QCOMPARE(mkdir(home ? rawBase.constData() : rawRoot.constData(), 0755), 0);
+    const QString base = QFile::decodeName(rawBase);
+    const QString root = QFile::decodeName(rawRoot);
+    const bool lossy = base.contains(QChar::ReplacementCharacter) || root.contains(QChar::ReplacementCharacter);
+    qInfo() << "the path table holds" << (lossy ? "replacement characters" : "the exact bytes");
+    // The package beside the real root; the old copy in the real home.
+    f.writePackage("2", "new");
+    if (!home) {
+        QCOMPARE(rmdir(rawRoot.constData()), 0);
+        QCOMPARE(rename(QFile::encodeName(f.root).constData(), rawRoot.constData()), 0);
+        writeClientTree(f.app, "1", "old");
+    }
+    RegisterTestPaths(base, root);
+    const QList<QByteArray> before = rawTree(tmp);
+
+    LinuxService service;
+    service.readVersions();
+    const bool need = service.needUpgrade();
+    if (need)
+        QCOMPARE(service.upgrade(), 0);
+    service.removeAgedAppFolder();
+    service.startUI();
+
+    const QByteArray app = rawBase + "/.QuenmarkZelto/QuenmarkZelto.app";
+    QList<QByteArray> after = rawTree(tmp);
+    if (lossy) {
+        QVERIFY(!need);
+        QCOMPARE(f.countContaining("[ERROR]"), 1);
+        QCOMPARE(f.countContaining("does not name the real folder"), 1);
+        // Nothing made anywhere, except by the old copy's start script.
+        after.removeAll("/home dir/.QuenmarkZelto/QuenmarkZelto.app/package/started");
+        QCOMPARE(after, before);
+        if (!home)
+            QCOMPARE(readFile(f.app + "/package/started"), QByteArray("1:start\n"));
+    } else {
+        QVERIFY(need == home);
+        QCOMPARE(f.countContaining("[ERROR]"), 0);
+        QCOMPARE(readFile(QFile::decodeName(app + "/INFO")), home ? info("2") : info("1"));
+        QCOMPARE(readFile(QFile::decodeName(app + "/package/started")), QByteArray("1:start\n"));
+        for (const QByteArray &name : after)
+            QVERIFY2(before.contains(name) || name.startsWith(rawBase.mid(tmp.size())), name.constData());
+    }
+}
+
+void TestService::flushOrder_data()
+{
+    QTest::addColumn<bool>("old");
+    QTest::addColumn<bool>("userFolder"); // the per-user folder exists already
+    QTest::newRow("first install, new per-user folder") << false << false;
+    QTest::newRow("first install") << false << true;
+    QTest::newRow("upgrade") << true << true;
+}
+
+// What the installation flushes, and when: never a whole file system; each
+// copied file and folder, each folder after what it holds, then the
+// per-user folder (and the folders made for it), all before the journal
+// says "done"; the journal's own data before each of its renames.
+void TestService::flushOrder()
+{
+    QFETCH(bool, old);
+    QFETCH(bool, userFolder);
+    Fixture f;
+    f.writePackage("2", "new", 7);
+    if (old)
+        writeClientTree(f.app, "1", "old");
+    else if (userFolder)
+        QVERIFY(QDir().mkpath(f.user));
+
+    g_flushes.clear();
+    g_recordFlushes = true;
+    int32_t result;
+    {
+        LinuxService service;
+        result = service.upgrade();
+    }
+    g_recordFlushes = false;
+    QCOMPARE(result, 0);
+    QCOMPARE(contentOf(f.app), contentOf(f.pkg));
+
+    const QStringList &ops = g_flushes;
+    QCOMPARE(ops.filter(QRegularExpression("^syncfs ")), QStringList());
+    const int done = ops.lastIndexOf("rename " + f.journal());
+    QVERIFY(done > 0);
+    QCOMPARE(ops[done - 1], "fsync " + f.journal() + ".new");
+    auto flushedAt = [&](const QString &path) { return ops.lastIndexOf("fsync " + path, done); };
+
+    int lastInApp = -1;
+    QDirIterator it(f.app, QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString path = it.next();
+        const int at = flushedAt(path);
+        QVERIFY2(at >= 0, qPrintable(path + " was not flushed before the journal said done"));
+        // A folder goes after everything in it.
+        const int folder = flushedAt(QFileInfo(path).path());
+        QVERIFY2(folder > at, qPrintable(path + " was flushed after its folder"));
+        lastInApp = std::max(lastInApp, at);
+    }
+    const int app = flushedAt(f.app);
+    QVERIFY(app > lastInApp);
+    QVERIFY2(flushedAt(f.user) > app, "the per-user folder was not flushed after the copy");
+    if (!userFolder)
+        QVERIFY2(flushedAt(f.base) > app, "the folder that holds the new per-user folder was not flushed");
+    // The backups' removal is on disk before the journal goes.
+    QVERIFY(ops.indexOf("fsync " + f.user, done + 1) > done);
 }
 
 void TestService::upgradeWithoutClientInstalled()
