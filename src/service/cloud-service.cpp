@@ -351,8 +351,12 @@ public:
     {
         fileop::UniqueFd fd(open(path.c_str(), O_RDONLY | O_NOCTTY | O_NONBLOCK | O_CLOEXEC));
         struct stat st;
-        if (!fd.valid() || fstat(fd.get(), &st) != 0 || !S_ISREG(st.st_mode)) {
+        if (!fd.valid() || fstat(fd.get(), &st) != 0) {
             add(int64_t(errno));
+            return;
+        }
+        if (!S_ISREG(st.st_mode)) {
+            add(st);
             return;
         }
         add(st);
