@@ -5,6 +5,7 @@ set -euo pipefail
 
 ZELTO_DEPS=(
   build-essential cmake pkg-config
+  libfuse3-dev fuse3
   qtbase5-dev qttools5-dev qttools5-dev-tools qt5-qmake
   libarchive-dev zlib1g-dev libarchive-tools
   xvfb xauth x11-apps x11-utils imagemagick
