@@ -6,6 +6,7 @@
 // reliability table written at the end.
 
 #include "faults-support.h"
+#include "powercut-support.h"
 
 #include <QElapsedTimer>
 #include <QRandomGenerator>
@@ -132,6 +133,8 @@ private slots:
     void pidFiles_data();
     void pidFiles();
     void manyLaunchers();
+    void powerCuts_data();
+    void powerCuts();
 
 private:
     bool makeRoot(int minSize = 0);
@@ -148,6 +151,9 @@ private:
     QStringList diskFullRunProblems(const QString &home, QString *log);
     // Counts of a run of the given home under the counting library.
     QMap<QString, long> countCalls(const QString &home, const QStringList &excludes, const QString &trace = QString());
+    // After a run on a power cut's image with no package to install: what
+    // is wrong with the copy the repair left; `fresh` allows no copy at all.
+    QString repairedProblems(const QString &home, int startsBefore, bool fresh);
 
     std::unique_ptr<QTemporaryDir> m_case;
     QString m_root;
@@ -1027,6 +1033,205 @@ void TstFaults::manyLaunchers()
     const QString fin = finalProblems(home, starts);
     QVERIFY2(failures.isEmpty(), qPrintable(failures.join('\n')));
     QVERIFY2(fin.isEmpty(), qPrintable(fin));
+}
+
+// ---- power cuts ----
+
+QString TstFaults::repairedProblems(const QString &home, int startsBefore, bool fresh)
+{
+    QStringList problems;
+    const Tree copy = snapshot(appPath(home));
+    const bool isNew = difference(m_package, copy).isEmpty();
+    const bool isOld = !m_old.isEmpty() && difference(m_old, copy).isEmpty();
+    const bool none = copy.isEmpty() && !QFileInfo::exists(appPath(home));
+    if (!isNew && !isOld && !(fresh && none))
+        problems << "neither copy complete: "
+                + difference(m_old.isEmpty() || copy.contains("package") ? m_package : m_old, copy);
+    const QStringList left = leftovers(home);
+    if (!left.isEmpty())
+        problems << "left behind: " + left.join(' ');
+    const QStringList starts = startLines(home);
+    if (!none && (starts.size() <= startsBefore
+                  || !starts.last().startsWith(QStringLiteral("start %1 ").arg(isNew ? kNewBuild : kOldBuild))))
+        problems << "the client was not started";
+    return problems.join("; ");
+}
+
+void TstFaults::powerCuts_data()
+{
+    QTest::addColumn<QString>("start"); // upgrade, first, repair
+    QTest::newRow("upgrade with the client running") << "upgrade";
+    QTest::newRow("first installation") << "first";
+    QTest::newRow("repair of an upgrade killed half-way") << "repair";
+}
+
+// The run goes through the power-cut file system, which writes what a
+// power cut would leave at each of its flushes and renames. On every such
+// image, one run with the package gone must leave a complete copy (the new
+// one once it was durable, the old one before), and one normal run must
+// end with the package's copy, nothing left behind and the client started.
+void TstFaults::powerCuts()
+{
+    QFETCH(QString, start);
+    const QString program = qEnvironmentVariable("ZELTO_POWERCUT_FS");
+    if (program.isEmpty() || !QFileInfo(program).isExecutable())
+        QSKIP("built without libfuse3 (libfuse3-dev): no power-cut file system");
+    if (!QFileInfo::exists("/dev/fuse"))
+        QSKIP("no /dev/fuse: FUSE file systems cannot be mounted here");
+    if (!g_privateMounts)
+        QSKIP("mounting a FUSE file system needs root and a mount namespace of our own");
+    QVERIFY(makeRoot());
+    // A root without the package: a run there can only repair.
+    const QString bare = m_case->path() + "/bare";
+    QVERIFY(QDir().mkpath(bare + "/bin") && QDir().mkpath(bare + "/package"));
+    QVERIFY(QFile::copy(m_root + "/bin/" + launcherName(), bare + "/bin/" + launcherName()));
+    for (const char *linked : {"lib", "images"})
+        if (QFileInfo::exists(m_root + "/" + linked))
+            QVERIFY(QFile::link(QFileInfo(m_root + "/" + linked).symLinkTarget(), bare + "/" + linked));
+    QVERIFY(QFile::copy(m_root + "/INFO", bare + "/INFO"));
+    QVERIFY(QDir().mkpath(bare + "/log"));
+    QVERIFY(QFile::copy(m_root + "/log/launcher.debug", bare + "/log/launcher.debug"));
+
+    const QString backing = m_case->path() + "/backing";
+    if (start == "first") {
+        QVERIFY(QDir().mkpath(backing));
+    } else {
+        QVERIFY(!freshHome("backing").isEmpty());
+    }
+    if (start == "repair") {
+        // Killed in the middle of copying the package.
+        const QString countHome = freshHome("count");
+        const long opens = countCalls(countHome, {zeltoDir(countHome) + "/log", countHome + "/.pvk-qt"}).value("openw");
+        QVERIFY(opens > 4);
+        Fault f;
+        f.op = QStringLiteral("openw");
+        f.at = opens / 2;
+        f.prefixes = QStringList{backing};
+        f.excludes = QStringList{zeltoDir(backing) + "/log", backing + "/.pvk-qt"};
+        f.report = m_case->path() + "/kill.report";
+        const RunResult killed = run(backing, &f);
+        QVERIFY2(killed.crashed, qPrintable("the run was not killed: " + describe(killed)));
+        QVERIFY2(!leftovers(backing).isEmpty(), "the killed run left nothing to repair");
+        nextStartComesLater(backing);
+    }
+
+    const QString home = m_case->path() + "/mnt";
+    const QString images = m_case->path() + "/images";
+    PowerCutFs fs;
+    QString why;
+    QVERIFY2(fs.mount(program, backing, home, images, {"/.QuenmarkZelto/log", "/.pvk-qt"}, &why), qPrintable(why));
+
+    QProcess client;
+    if (start == "upgrade") {
+        client.setProcessEnvironment(launcherEnvironment(home));
+        client.start(appPath(home) + "/bin/cloud-zelto-ui", QStringList());
+        QVERIFY(client.waitForStarted());
+        QElapsedTimer waited;
+        waited.start();
+        while (readFile(zeltoDir(home) + "/ui.pid").isEmpty() && waited.elapsed() < 10000)
+            QThread::msleep(20);
+    }
+    // A flush that the launcher only pretends to make, to show which cut
+    // points notice it.
+    const long skip = qEnvironmentVariableIntValue("ZELTO_POWERCUT_SKIP_FSYNC");
+    Fault skipped;
+    skipped.op = QStringLiteral("fsync");
+    skipped.at = skip;
+    skipped.action = QStringLiteral("skip");
+    skipped.prefixes = QStringList{home};
+    skipped.excludes = QStringList{zeltoDir(home) + "/log", home + "/.pvk-qt"};
+    skipped.report = m_case->path() + "/skip.report";
+    const RunResult upgraded = run(home, skip > 0 ? &skipped : nullptr);
+    if (skip > 0)
+        qInfo("%s", readFile(skipped.report).constData());
+    QCOMPARE(upgraded.code, 0);
+    const QString live = finalProblems(home, 0);
+    QVERIFY2(live.isEmpty(), qPrintable("the run itself: " + live));
+    if (start == "upgrade") {
+        QVERIFY2(client.waitForFinished(10000), "the running client was not stopped");
+        QVERIFY(readFile(home + "/signals.log").contains("client TERM"));
+    }
+    fs.unmount();
+
+    const QVector<CutPoint> points = readCutPoints(images);
+    QVERIFY2(!points.isEmpty(), "the run made no flush and no rename");
+
+    // Equal images make equal runs: each distinct one is tried once.
+    struct Outcome {
+        QString repaired;
+        QString normal;
+    };
+    QMap<QByteArray, Outcome> outcomes;
+    const bool firstFailureOnly = qEnvironmentVariableIsSet("ZELTO_POWERCUT_FIRST_FAILURE");
+    const QString cls = start == "upgrade" ? QStringLiteral("an upgrade")
+        : start == "first"               ? QStringLiteral("a first installation")
+                                         : QStringLiteral("the repair of an upgrade killed half-way");
+    QStringList failures;
+    int tried = 0;
+    for (const CutPoint &point : points) {
+        for (const char *mode : {"worst", "random"}) {
+            const QString image = QStringLiteral("%1/%2.%3").arg(images).arg(point.n).arg(mode);
+            if (!QFileInfo::exists(image))
+                continue;
+            // No process outlives a power cut; its stale pid would only
+            // name a stranger.
+            QFile::remove(zeltoDir(image) + "/ui.pid");
+            const QByteArray digest = imageDigest(image);
+            if (!outcomes.contains(digest)) {
+                const QString a = m_case->path() + "/cut-" + digest + ".repair";
+                const QString b = m_case->path() + "/cut-" + digest + ".normal";
+                QVERIFY(copyTree(image, a) && copyTree(image, b));
+                nextStartComesLater(a);
+                nextStartComesLater(b);
+                const int startsA = startLines(a).size();
+                const int startsB = startLines(b).size();
+                QProcess pa, pb;
+                startLauncher(pa, bare, launcherEnvironment(a));
+                startLauncher(pb, m_root, launcherEnvironment(b));
+                const bool doneA = pa.waitForFinished(kRunTimeoutMs);
+                const bool doneB = pb.waitForFinished(kRunTimeoutMs);
+                Outcome o;
+                o.repaired = repairedProblems(a, startsA, start == "first");
+                if (!doneA || pa.exitStatus() != QProcess::NormalExit || pa.exitCode() != 0)
+                    o.repaired += " (run did not end with 0)";
+                o.normal = finalProblems(b, startsB);
+                if (!doneB || pb.exitStatus() != QProcess::NormalExit || pb.exitCode() != 0)
+                    o.normal += " (run did not end with 0)";
+                if (!doneA)
+                    pa.kill();
+                if (!doneB)
+                    pb.kill();
+                pa.waitForFinished();
+                pb.waitForFinished();
+                outcomes.insert(digest, o);
+                QDir(a).removeRecursively();
+                QDir(b).removeRecursively();
+            }
+            const Outcome &o = outcomes[digest];
+            const bool intact = o.repaired.isEmpty() && o.normal.isEmpty();
+            ++tried;
+            s_tally.add(QStringLiteral("Power cut at every durability point of %1, %2")
+                            .arg(cls, qstrcmp(mode, "worst") == 0 ? QStringLiteral("only what was flushed survives")
+                                                                  : QStringLiteral("a seeded random part of the rest too")),
+                        intact);
+            if (!intact) {
+                QStringList what;
+                if (!o.repaired.isEmpty())
+                    what << "repair alone: " + o.repaired;
+                if (!o.normal.isEmpty())
+                    what << "next run: " + o.normal;
+                failures << QStringLiteral("cut %1 (%2) after %3 %4: %5")
+                                .arg(point.n)
+                                .arg(mode, point.kind, point.path, what.join("; "));
+            }
+        }
+        if (firstFailureOnly && !failures.isEmpty())
+            break;
+    }
+    qInfo("%d cut points, %d images tried, %d distinct", int(points.size()), tried, int(outcomes.size()));
+    for (const QString &failure : failures)
+        qWarning("%s", qPrintable(failure));
+    QVERIFY2(failures.isEmpty(), qPrintable(QStringLiteral("%1 of %2 power cuts lost something").arg(failures.size()).arg(tried)));
 }
 
 int main(int argc, char **argv)
