@@ -76,6 +76,15 @@ void nextStartComesLater(const QString &home)
     }
 }
 
+QString reportDir()
+{
+    QString dir = qEnvironmentVariable("ZELTO_FAULT_REPORT_DIR");
+    if (dir.isEmpty())
+        dir = QDir::currentPath();
+    QDir().mkpath(dir);
+    return dir;
+}
+
 QStringList leftovers(const QString &home)
 {
     return namesIn(zeltoDir(home), "QuenmarkZelto.app_tmp*") + namesIn(zeltoDir(home), "QuenmarkZelto.app.installing*");
@@ -174,10 +183,7 @@ void TstFaults::initTestCase()
 
 void TstFaults::cleanupTestCase()
 {
-    QString dir = qEnvironmentVariable("ZELTO_FAULT_REPORT_DIR");
-    if (dir.isEmpty())
-        dir = QDir::currentPath();
-    QDir().mkpath(dir);
+    const QString dir = reportDir();
     const QByteArray table = s_tally.markdown();
     writeFile(dir + "/reliability.md", table);
     qInfo("reliability table (%s/reliability.md):\n%s", qPrintable(dir), table.constData());
@@ -1223,6 +1229,13 @@ void TstFaults::powerCuts()
                 failures << QStringLiteral("cut %1 (%2) after %3 %4: %5")
                                 .arg(point.n)
                                 .arg(mode, point.kind, point.path, what.join("; "));
+                // What the cut left, for a look after the test.
+                const QString kept = QStringLiteral("%1/powercut-%2-%3.%4")
+                                         .arg(reportDir(), start)
+                                         .arg(point.n)
+                                         .arg(mode);
+                QDir(kept).removeRecursively();
+                copyTree(image, kept);
             }
         }
         if (firstFailureOnly && !failures.isEmpty())
