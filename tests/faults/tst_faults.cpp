@@ -1210,6 +1210,12 @@ void TstFaults::powerCuts()
                 pa.waitForFinished();
                 pb.waitForFinished();
                 outcomes.insert(digest, o);
+                // What the runs after a failed cut left, for a look later.
+                for (const QString &after : {o.repaired.isEmpty() ? QString() : a, o.normal.isEmpty() ? QString() : b}) {
+                    const QString kept = QStringLiteral("%1/powercut-%2-%3").arg(reportDir(), start, QFileInfo(after).fileName());
+                    if (!after.isEmpty() && QDir(kept).removeRecursively())
+                        copyTree(after, kept);
+                }
                 QDir(a).removeRecursively();
                 QDir(b).removeRecursively();
             }
