@@ -55,6 +55,7 @@ struct Inode {
     char type = 'f'; // f file, d folder, l link, o other
     std::string data; // durable data of a file, target of a link
     mode_t mode = 0;  // durable permission bits
+    struct timespec mtime = {0, 0}; // of the durable data
 };
 
 struct State {
@@ -158,6 +159,7 @@ uint64_t adopt(const std::string &relPath)
     const uint64_t id = g.nextId++;
     Inode &node = g.inodes[id];
     node.mode = st.st_mode & 07777;
+    node.mtime = st.st_mtim;
     if (S_ISDIR(st.st_mode)) {
         node.type = 'd';
         g.live[id];
@@ -248,6 +250,18 @@ struct Writer {
         return g.durable[id];
     }
 
+    // Times are no promise either; the time of the data chosen keeps two
+    // files written apart from looking alike to a reader that caches.
+    struct timespec timeOf(uint64_t id)
+    {
+        auto path = live.find(id);
+        struct stat st;
+        if (random && path != live.end() && data[id] != g.inodes[id].data
+            && fstatat(g.root, path->second.c_str(), &st, AT_SYMLINK_NOFOLLOW) == 0)
+            return st.st_mtim;
+        return g.inodes[id].mtime;
+    }
+
     const std::string &dataOf(uint64_t id)
     {
         auto d = data.find(id);
@@ -310,6 +324,8 @@ struct Writer {
                         done += size_t(n);
                     }
                     fchmod(fd, modeOf(id));
+                    const struct timespec times[2] = {{0, UTIME_OMIT}, timeOf(id)};
+                    futimens(fd, times);
                     close(fd);
                 }
             } else if (node.type == 'l') {
@@ -611,6 +627,7 @@ int fsFsync(const char *path, int datasync, struct fuse_file_info *fi)
     const bool changed = data != inode.data || mode != inode.mode;
     inode.data.swap(data);
     inode.mode = mode;
+    inode.mtime = st.st_mtim;
     if (changed)
         cutPoint(datasync ? "fdatasync" : "fsync", path, true);
     return 0;
