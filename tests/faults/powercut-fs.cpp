@@ -15,10 +15,12 @@
 //
 // Each flush that changes the durable state, and each rename, is a cut
 // point: the daemon writes what would survive a power cut right there into
-// a folder of its own below the images folder, "<n>.worst" (only the
-// durable state) and "<n>.random" (the durable state plus a seeded random
-// part of what was pending: each folder's entries and each file's data
-// reached the disk or did not, files possibly only in part). Cut points
+// a folder of its own below the images folder: "<n>.worst" (only the
+// durable state), "<n>.latest" after a rename (the durable state and that
+// rename alone, as if it reached the disk ahead of everything before it)
+// and "<n>.random" (the durable state plus a seeded random part of what
+// was pending: any of each folder's changes, each one whole and in order,
+// and each file's data or not, possibly only its first pages). Cut points
 // are listed in "points" as "<n> <kind> <path>". Paths below the quiet
 // prefixes still change the durable state but are no cut points.
 //
@@ -50,6 +52,8 @@
 namespace {
 
 using Entries = std::map<std::string, uint64_t>;
+// Names and what they now stand for; 0 for a name removed.
+using Change = std::vector<std::pair<std::string, uint64_t>>;
 
 struct Inode {
     char type = 'f'; // f file, d folder, l link, o other
@@ -69,11 +73,28 @@ struct State {
     std::map<uint64_t, Inode> inodes;
     std::map<uint64_t, Entries> live;    // what the programs see
     std::map<uint64_t, Entries> durable; // what a power cut leaves
+    // Per folder, the changes to its entries since its last flush, in
+    // order; each is atomic (a rename within one folder is one change).
+    std::map<uint64_t, std::vector<Change>> pending;
     std::map<uint64_t, uint64_t> openFiles; // backing fd -> inode
     long points = 0;
 };
 
 State g;
+
+// Makes a change to one folder's entries, as the programs see it at once
+// and as it waits for the folder's flush.
+void change(uint64_t dir, Change c)
+{
+    Entries &entries = g.live[dir];
+    for (const auto &e : c) {
+        if (e.second)
+            entries[e.first] = e.second;
+        else
+            entries.erase(e.first);
+    }
+    g.pending[dir].push_back(std::move(c));
+}
 
 // Relative to the backing folder's descriptor: "." for the root.
 const char *rel(const char *path)
@@ -232,22 +253,34 @@ struct Writer {
     bool random = false;
     std::mt19937 rng;
     std::map<uint64_t, std::string> live;
-    std::map<uint64_t, bool> liveEntries; // per folder: its pending entries reached the disk
+    std::set<uint64_t> latest;            // folders whose last change alone reached the disk
+    std::map<uint64_t, Entries> entries;  // per folder: what reached the disk
     std::map<uint64_t, std::string> data; // per file: what reached the disk
     std::set<uint64_t> onStack;
 
     bool coin() { return rng() & 1; }
 
+    // The durable entries and, of the changes still pending, any part
+    // (random) or the last one only (latest), each whole, in their order.
     const Entries &entriesOf(uint64_t id)
     {
-        if (random && g.live.count(id)) {
-            auto c = liveEntries.find(id);
-            if (c == liveEntries.end())
-                c = liveEntries.emplace(id, coin()).first;
-            if (c->second)
-                return g.live[id];
+        auto done = entries.find(id);
+        if (done != entries.end())
+            return done->second;
+        Entries result = g.durable[id];
+        const std::vector<Change> &changes = g.pending[id];
+        for (size_t i = 0; i < changes.size(); ++i) {
+            const bool reached = random ? coin() : latest.count(id) && i + 1 == changes.size();
+            if (!reached)
+                continue;
+            for (const auto &e : changes[i]) {
+                if (e.second)
+                    result[e.first] = e.second;
+                else
+                    result.erase(e.first);
+            }
         }
-        return g.durable[id];
+        return entries.emplace(id, std::move(result)).first->second;
     }
 
     // Times are no promise either; the time of the data chosen keeps two
@@ -356,9 +389,10 @@ bool isQuiet(const std::string &path)
 }
 
 // A cut point: the images of what would survive a power cut now. After a
-// rename alone the durable state is the one of the point before, so only
-// the random image is new.
-void cutPoint(const char *kind, const char *path, bool durableChanged)
+// rename the durable state is the one of the point before; new are the
+// image in which this rename alone reached the disk, ahead of every change
+// made before it, and the random one.
+void cutPoint(const char *kind, const char *path, bool durableChanged, const std::vector<uint64_t> &renamedIn = {})
 {
     if (!path)
         path = "(removed)";
@@ -367,14 +401,16 @@ void cutPoint(const char *kind, const char *path, bool durableChanged)
     ++g.points;
     std::map<uint64_t, std::string> live;
     livePaths(g.rootId, ".", live);
-    for (bool random : {false, true}) {
-        if (!random && !durableChanged)
+    for (const char *mode : {"worst", "latest", "random"}) {
+        const bool random = strcmp(mode, "random") == 0;
+        if ((strcmp(mode, "worst") == 0 && !durableChanged) || (strcmp(mode, "latest") == 0 && renamedIn.empty()))
             continue;
         Writer w;
         w.random = random;
         w.rng.seed(g.seed * 1000003u + uint32_t(g.points));
         w.live = live;
-        const std::string out = g.images + "/" + std::to_string(g.points) + (random ? ".random" : ".worst");
+        w.latest.insert(renamedIn.begin(), renamedIn.end());
+        const std::string out = g.images + "/" + std::to_string(g.points) + "." + mode;
         if (mkdir(out.c_str(), 0755) == 0) {
             w.write(g.rootId, out);
             chmod(out.c_str(), w.modeOf(g.rootId));
@@ -431,7 +467,7 @@ void named(const char *path)
     if (!parent || g.live[parent].count(name))
         return;
     if (uint64_t id = adopt(rel(path)))
-        g.live[parent][name] = id;
+        change(parent, {{name, id}});
 }
 
 void unnamed(const char *path)
@@ -439,7 +475,7 @@ void unnamed(const char *path)
     std::string name;
     const uint64_t parent = parentOf(path, &name);
     if (parent)
-        g.live[parent].erase(name);
+        change(parent, {{name, 0}});
 }
 
 int fsMknod(const char *path, mode_t mode, dev_t dev)
@@ -491,22 +527,23 @@ int fsRename(const char *from, const char *to, unsigned int flags)
     std::string fromName, toName;
     const uint64_t fromParent = parentOf(from, &fromName);
     const uint64_t toParent = parentOf(to, &toName);
+    std::vector<uint64_t> changed;
     if (fromParent && toParent) {
-        Entries &src = g.live[fromParent];
-        Entries &dst = g.live[toParent];
-        const uint64_t moving = src[fromName];
-        if (flags & RENAME_EXCHANGE) {
-            src[fromName] = dst[toName];
-            dst[toName] = moving;
+        const uint64_t moving = g.live[fromParent][fromName];
+        const uint64_t replaced = g.live[toParent].count(toName) ? g.live[toParent][toName] : 0;
+        const uint64_t left = (flags & RENAME_EXCHANGE) ? replaced : 0;
+        if (replaced && !(flags & RENAME_EXCHANGE) && g.inodes[replaced].type == 'd')
+            g.live.erase(replaced);
+        if (fromParent == toParent) {
+            change(fromParent, {{fromName, left}, {toName, moving}});
+            changed = {fromParent};
         } else {
-            src.erase(fromName);
-            auto old = dst.find(toName);
-            if (old != dst.end() && g.inodes[old->second].type == 'd')
-                g.live.erase(old->second);
-            dst[toName] = moving;
+            change(fromParent, {{fromName, left}});
+            change(toParent, {{toName, moving}});
+            changed = {fromParent, toParent};
         }
     }
-    cutPoint("rename", to, false);
+    cutPoint("rename", to, false, changed);
     return 0;
 }
 
@@ -518,7 +555,7 @@ int fsLink(const char *from, const char *to)
     const uint64_t parent = parentOf(to, &name);
     if (const uint64_t id = lookup(from))
         if (parent)
-            g.live[parent][name] = id;
+            change(parent, {{name, id}});
     return 0;
 }
 
@@ -675,6 +712,7 @@ int fsFsyncdir(const char *path, int datasync, struct fuse_file_info *)
         return -ENOENT;
     bool changed = g.durable[id] != g.live[id];
     g.durable[id] = g.live[id];
+    g.pending.erase(id);
     struct stat st;
     if (!datasync && fstatat(g.root, rel(path), &st, AT_SYMLINK_NOFOLLOW) == 0
         && (st.st_mode & 07777) != g.inodes[id].mode) {

@@ -1175,7 +1175,7 @@ void TstFaults::powerCuts()
     QStringList failures;
     int tried = 0;
     for (const CutPoint &point : points) {
-        for (const char *mode : {"worst", "random"}) {
+        for (const char *mode : {"worst", "latest", "random"}) {
             const QString image = QStringLiteral("%1/%2.%3").arg(images).arg(point.n).arg(mode);
             if (!QFileInfo::exists(image))
                 continue;
@@ -1222,10 +1222,10 @@ void TstFaults::powerCuts()
             const Outcome &o = outcomes[digest];
             const bool intact = o.repaired.isEmpty() && o.normal.isEmpty();
             ++tried;
-            s_tally.add(QStringLiteral("Power cut at every durability point of %1, %2")
-                            .arg(cls, qstrcmp(mode, "worst") == 0 ? QStringLiteral("only what was flushed survives")
-                                                                  : QStringLiteral("a seeded random part of the rest too")),
-                        intact);
+            const QString survives = qstrcmp(mode, "worst") == 0 ? QStringLiteral("only what was flushed survives")
+                : qstrcmp(mode, "latest") == 0 ? QStringLiteral("each rename alone reaches the disk ahead of what came before")
+                                               : QStringLiteral("a seeded random part of the rest survives too");
+            s_tally.add(QStringLiteral("Power cut at every durability point of %1: %2").arg(cls, survives), intact);
             if (!intact) {
                 QStringList what;
                 if (!o.repaired.isEmpty())
