@@ -1065,10 +1065,13 @@ QString TstFaults::repairedProblems(const QString &home, int startsBefore, bool 
 
 void TstFaults::powerCuts_data()
 {
-    QTest::addColumn<QString>("start"); // upgrade, first, repair
-    QTest::newRow("upgrade with the client running") << "upgrade";
-    QTest::newRow("first installation") << "first";
-    QTest::newRow("repair of an upgrade killed half-way") << "repair";
+    QTest::addColumn<QString>("start");    // upgrade, first, repair
+    QTest::addColumn<QString>("forgotten"); // a folder of the copy whose flush is skipped
+    QTest::newRow("upgrade with the client running") << "upgrade" << QString();
+    QTest::newRow("first installation") << "first" << QString();
+    QTest::newRow("repair of an upgrade killed half-way") << "repair" << QString();
+    // The control: the sweep must notice a flush that is not made.
+    QTest::newRow("upgrade that forgets one folder's flush (noticed)") << "upgrade" << "etc/keys";
 }
 
 // The run goes through the power-cut file system, which writes what a
@@ -1079,6 +1082,7 @@ void TstFaults::powerCuts_data()
 void TstFaults::powerCuts()
 {
     QFETCH(QString, start);
+    QFETCH(QString, forgotten);
     const QString program = qEnvironmentVariable("ZELTO_POWERCUT_FS");
     if (program.isEmpty() || !QFileInfo(program).isExecutable())
         QSKIP("built without libfuse3 (libfuse3-dev): no power-cut file system");
@@ -1139,7 +1143,17 @@ void TstFaults::powerCuts()
     }
     // A flush that the launcher only pretends to make, to show which cut
     // points notice it.
-    const long skip = qEnvironmentVariableIntValue("ZELTO_POWERCUT_SKIP_FSYNC");
+    long skip = qEnvironmentVariableIntValue("ZELTO_POWERCUT_SKIP_FSYNC");
+    if (!forgotten.isEmpty()) {
+        // Which flush it is shows a trial upgrade on a plain folder.
+        const QString trialHome = freshHome("trial");
+        const QString trace = m_case->path() + "/trial.trace";
+        QVERIFY(!countCalls(trialHome, {zeltoDir(trialHome) + "/log", trialHome + "/.pvk-qt"}, trace).isEmpty());
+        for (const QByteArray &line : readFile(trace).split('\n'))
+            if (line.startsWith("fsync ") && QString::fromUtf8(line).section(' ', 3) == appPath(trialHome) + "/" + forgotten)
+                skip = line.split(' ').value(1).toLong();
+        QVERIFY2(skip > 0, qPrintable("the upgrade does not flush " + forgotten));
+    }
     Fault skipped;
     skipped.op = QStringLiteral("fsync");
     skipped.at = skip;
@@ -1212,6 +1226,8 @@ void TstFaults::powerCuts()
                 outcomes.insert(digest, o);
                 // What the runs after a failed cut left, for a look later.
                 for (const QString &after : {o.repaired.isEmpty() ? QString() : a, o.normal.isEmpty() ? QString() : b}) {
+                    if (!forgotten.isEmpty())
+                        break;
                     const QString kept = QStringLiteral("%1/powercut-%2-%3").arg(reportDir(), start, QFileInfo(after).fileName());
                     if (!after.isEmpty() && QDir(kept).removeRecursively())
                         copyTree(after, kept);
@@ -1222,6 +1238,11 @@ void TstFaults::powerCuts()
             const Outcome &o = outcomes[digest];
             const bool intact = o.repaired.isEmpty() && o.normal.isEmpty();
             ++tried;
+            if (!forgotten.isEmpty()) {
+                if (!intact)
+                    failures << QStringLiteral("cut %1 (%2)").arg(point.n).arg(mode);
+                continue;
+            }
             const QString survives = qstrcmp(mode, "worst") == 0 ? QStringLiteral("only what was flushed survives")
                 : qstrcmp(mode, "latest") == 0 ? QStringLiteral("each rename alone reaches the disk ahead of what came before")
                                                : QStringLiteral("a seeded random part of the rest survives too");
@@ -1248,6 +1269,11 @@ void TstFaults::powerCuts()
             break;
     }
     qInfo("%d cut points, %d images tried, %d distinct", int(points.size()), tried, int(outcomes.size()));
+    if (!forgotten.isEmpty()) {
+        QVERIFY2(!failures.isEmpty(), qPrintable("no power cut noticed the forgotten flush of " + forgotten));
+        qInfo("the forgotten flush of %s was noticed at %s", qPrintable(forgotten), qPrintable(failures.join(", ")));
+        return;
+    }
     for (const QString &failure : failures)
         qWarning("%s", qPrintable(failure));
     QVERIFY2(failures.isEmpty(), qPrintable(QStringLiteral("%1 of %2 power cuts lost something").arg(failures.size()).arg(tried)));
