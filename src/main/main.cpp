@@ -23,9 +23,15 @@ int main(int argc, char **argv)
 {
     SetupLibraryPaths(argv[0]);
 
+    // One launcher per user, whatever name it was started by: the
+    // instance lock is named after the program, not after argv[0].
+    QCoreApplication::setApplicationName(QStringLiteral("zelto-launcher"));
     QtSingleApplication app(argc, argv, true);
     RegisterPathTable();
     SetupDebugLog();
+
+    if (!app.lockProblem().isEmpty())
+        LOG_WARNING("instance lock not taken: %s; running all the same\n", app.lockProblem().toUtf8().constData());
 
     if (app.isRunning()) {
         LOG_DEBUG("app has already launched, return\n");
