@@ -1190,10 +1190,20 @@ void TstFaults::powerCuts()
     const QString cls = start == "upgrade" ? QStringLiteral("an upgrade")
         : start == "first"               ? QStringLiteral("a first installation")
                                          : QStringLiteral("the repair of an upgrade killed half-way");
+    auto tallyClass = [&cls](const char *mode) {
+        const QString survives = qstrcmp(mode, "worst") == 0 ? QStringLiteral("only what was flushed survives")
+            : qstrcmp(mode, "latest") == 0 ? QStringLiteral("each rename alone reaches the disk ahead of what came before")
+                                           : QStringLiteral("a seeded random part of the rest survives too");
+        return QStringLiteral("Power cut at every durability point of %1: %2").arg(cls, survives);
+    };
+    static const char *const modes[] = {"worst", "latest", "random"};
+    if (forgotten.isEmpty())
+        for (const char *mode : modes)
+            s_tally.note(tallyClass(mode), QString());
     QStringList failures;
     int tried = 0;
     for (const CutPoint &point : points) {
-        for (const char *mode : {"worst", "latest", "random"}) {
+        for (const char *mode : modes) {
             const QString image = QStringLiteral("%1/%2.%3").arg(images).arg(point.n).arg(mode);
             if (!QFileInfo::exists(image))
                 continue;
@@ -1247,10 +1257,7 @@ void TstFaults::powerCuts()
                     failures << QStringLiteral("cut %1 (%2)").arg(point.n).arg(mode);
                 continue;
             }
-            const QString survives = qstrcmp(mode, "worst") == 0 ? QStringLiteral("only what was flushed survives")
-                : qstrcmp(mode, "latest") == 0 ? QStringLiteral("each rename alone reaches the disk ahead of what came before")
-                                               : QStringLiteral("a seeded random part of the rest survives too");
-            s_tally.add(QStringLiteral("Power cut at every durability point of %1: %2").arg(cls, survives), intact);
+            s_tally.add(tallyClass(mode), intact);
             if (!intact) {
                 QStringList what;
                 if (!o.repaired.isEmpty())
