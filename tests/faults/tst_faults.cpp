@@ -129,6 +129,8 @@ private slots:
 
     void injectionWorks_data();
     void injectionWorks();
+    void powerCutModel_data();
+    void powerCutModel();
     void crashPoints_data();
     void crashPoints();
     void ioErrors_data();
@@ -385,6 +387,96 @@ void TstFaults::injectionWorks()
     QCOMPARE(report.value("close"), 1L);
     QCOMPARE(report.value("injected"), op.isEmpty() ? 0L : 1L);
     QCOMPARE(report.value("retries"), retries);
+}
+
+// ---- the power-cut file system itself ----
+
+// Steps made on the mount, then what the last image of a kind holds: each
+// file as "path=content/mode", folders as "path/", sorted, ";"-joined.
+void TstFaults::powerCutModel_data()
+{
+    QTest::addColumn<QStringList>("steps");
+    QTest::addColumn<QString>("image"); // worst, latest, random
+    QTest::addColumn<QString>("expect");
+    const QString before = QStringLiteral("d/;d/old=old/644");
+    QTest::newRow("a flushed file in an unflushed folder is lost")
+        << QStringList{"write d/f new", "fsync d/f"} << "worst" << before;
+    QTest::newRow("a file and its folder flushed survive")
+        << QStringList{"write d/f new", "fsync d/f", "fsyncdir d"} << "worst" << QStringLiteral("d/;d/f=new/644;d/old=old/644");
+    QTest::newRow("a name flushed without its data survives empty")
+        << QStringList{"write d/f new", "fsyncdir d"} << "worst" << QStringLiteral("d/;d/f=/644;d/old=old/644");
+    QTest::newRow("new data of an old file waits for its flush")
+        << QStringList{"write d/old changed", "write d/g g", "fsyncdir d"} << "worst" << QStringLiteral("d/;d/g=/644;d/old=old/644");
+    QTest::newRow("a mode survives with the file's flush")
+        << QStringList{"chmod d/old 600", "fsync d/old"} << "worst" << QStringLiteral("d/;d/old=old/600");
+    QTest::newRow("an unflushed rename is undone")
+        << QStringList{"rename d/old d/moved", "write d/x x", "fsync d/x"} << "worst" << before;
+    QTest::newRow("a flushed rename survives")
+        << QStringList{"rename d/old d/moved", "fsyncdir d"} << "worst" << QStringLiteral("d/;d/moved=old/644");
+    QTest::newRow("a rename alone reaches the disk ahead of a create")
+        << QStringList{"write d/f new", "rename d/old d/moved"} << "latest" << QStringLiteral("d/;d/moved=old/644");
+    QTest::newRow("a removal flushed survives")
+        << QStringList{"unlink d/old", "fsyncdir d"} << "worst" << QStringLiteral("d/");
+    QTest::newRow("a new folder's names wait for that folder's flush")
+        << QStringList{"mkdir d/sub", "write d/sub/f new", "fsync d/sub/f", "fsyncdir d"} << "worst" << before + ";d/sub/";
+}
+
+void TstFaults::powerCutModel()
+{
+    QFETCH(QStringList, steps);
+    QFETCH(QString, image);
+    QFETCH(QString, expect);
+    const QString program = qEnvironmentVariable("ZELTO_POWERCUT_FS");
+    if (program.isEmpty() || !QFileInfo(program).isExecutable())
+        QSKIP("built without libfuse3 (libfuse3-dev): no power-cut file system");
+    if (!QFileInfo::exists("/dev/fuse") || !g_privateMounts)
+        QSKIP("mounting a FUSE file system needs /dev/fuse, root and a mount namespace of our own");
+    const QString backing = m_case->path() + "/backing";
+    QVERIFY(writeFile(backing + "/d/old", "old"));
+    QVERIFY(::chmod(QFile::encodeName(backing + "/d/old").constData(), 0644) == 0);
+    const QString mnt = m_case->path() + "/mnt";
+    const QString images = m_case->path() + "/images";
+    {
+        PowerCutFs fs;
+        QString why;
+        QVERIFY2(fs.mount(program, backing, mnt, images, {}, &why), qPrintable(why));
+        for (const QString &step : steps) {
+            const QStringList w = step.split(' ');
+            const QByteArray path = QFile::encodeName(mnt + "/" + w.value(1));
+            bool ok = false;
+            if (w[0] == "write") {
+                ok = writeFile(mnt + "/" + w[1], w.value(2).toUtf8());
+            } else if (w[0] == "fsync" || w[0] == "fsyncdir") {
+                const int fd = ::open(path.constData(), O_RDONLY | O_CLOEXEC);
+                ok = fd >= 0 && ::fsync(fd) == 0;
+                if (fd >= 0)
+                    ::close(fd);
+            } else if (w[0] == "chmod") {
+                ok = ::chmod(path.constData(), mode_t(w.value(2).toUInt(nullptr, 8))) == 0;
+            } else if (w[0] == "rename") {
+                ok = ::rename(path.constData(), QFile::encodeName(mnt + "/" + w.value(2)).constData()) == 0;
+            } else if (w[0] == "unlink") {
+                ok = ::unlink(path.constData()) == 0;
+            } else if (w[0] == "mkdir") {
+                ok = ::mkdir(path.constData(), 0755) == 0;
+            }
+            QVERIFY2(ok, qPrintable(step + ": " + QString::fromUtf8(strerror(errno))));
+        }
+    }
+    const QVector<CutPoint> points = readCutPoints(images);
+    QString last;
+    for (const CutPoint &p : points)
+        if (QFileInfo::exists(QStringLiteral("%1/%2.%3").arg(images).arg(p.n).arg(image)))
+            last = QStringLiteral("%1/%2.%3").arg(images).arg(p.n).arg(image);
+    QVERIFY2(!last.isEmpty(), "no image of that kind was written");
+    QStringList got;
+    const Tree tree = snapshot(last);
+    for (auto it = tree.begin(); it != tree.end(); ++it)
+        got << (it->type == 'd' ? it.key() + "/"
+                                : it.key() + "=" + QString::fromUtf8(readFile(last + "/" + it.key())) + "/"
+                                      + QString::number(it->mode, 8));
+    got.sort();
+    QCOMPARE(got.join(';'), expect);
 }
 
 // ---- every crash point ----
