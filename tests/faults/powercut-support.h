@@ -49,7 +49,9 @@ public:
         }
         m_mount = mountPoint;
         m_daemon.setProcessChannelMode(QProcess::MergedChannels);
-        m_daemon.start(program, {"--backing", backing, "--images", images, "--quiet", quiet.join(':'), mountPoint});
+        // Another seed draws other random images; the default repeats the last run.
+        const QString seed = qEnvironmentVariable("ZELTO_POWERCUT_SEED", QStringLiteral("1"));
+        m_daemon.start(program, {"--backing", backing, "--images", images, "--quiet", quiet.join(':'), "--seed", seed, mountPoint});
         QElapsedTimer waited;
         waited.start();
         while (!QFileInfo::exists(images + "/ready") && waited.elapsed() < 10000) {
