@@ -1,9 +1,10 @@
 // The installed launcher under faults: killed at every file-system call of
 // an upgrade and at random moments, I/O errors, a full disk, hostile links
 // and files around its folders, stale and forged pid files, and crowds of
-// launchers. After each fault the user must end with a complete client and
-// nothing outside the launcher's folders touched. Every case counts in the
-// reliability table written at the end.
+// launchers, and power cuts at every flush and rename of an upgrade, a
+// first installation and a repair. After each fault the user must end with
+// a complete client and nothing outside the launcher's folders touched.
+// Every case counts in the reliability table written at the end.
 
 #include "faults-support.h"
 #include "powercut-support.h"
@@ -1236,6 +1237,7 @@ void TstFaults::powerCuts()
         waited.start();
         while (readFile(zeltoDir(home) + "/ui.pid").isEmpty() && waited.elapsed() < 10000)
             QThread::msleep(20);
+        QVERIFY2(!readFile(zeltoDir(home) + "/ui.pid").isEmpty(), "the client wrote no pid file");
     }
     // A flush that the launcher only pretends to make, to show which cut
     // points notice it.
