@@ -69,15 +69,19 @@ public:
 
     void unmount()
     {
-        if (m_daemon.state() == QProcess::NotRunning)
+        if (m_mount.isEmpty())
             return;
-        // libfuse unmounts on SIGTERM; a daemon that hangs is cut loose.
-        ::kill(pid_t(m_daemon.processId()), SIGTERM);
-        if (!m_daemon.waitForFinished(10000)) {
-            ::umount2(QFile::encodeName(m_mount).constData(), MNT_DETACH);
-            m_daemon.kill();
-            m_daemon.waitForFinished();
+        // libfuse unmounts on SIGTERM; a daemon that hangs or died leaves
+        // its mount, which is cut loose.
+        if (m_daemon.state() != QProcess::NotRunning) {
+            ::kill(pid_t(m_daemon.processId()), SIGTERM);
+            if (!m_daemon.waitForFinished(10000)) {
+                m_daemon.kill();
+                m_daemon.waitForFinished();
+            }
         }
+        ::umount2(QFile::encodeName(m_mount).constData(), MNT_DETACH);
+        m_mount.clear();
     }
 
 private:
