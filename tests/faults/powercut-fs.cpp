@@ -13,11 +13,12 @@
 // An inode outlives its last name in the durable state for as long as some
 // durable folder entry still names it.
 //
-// Each flush that changes the durable state, and each rename, is a cut
-// point: the daemon writes what would survive a power cut right there into
-// a folder of its own below the images folder: "<n>.worst" (only the
-// durable state), "<n>.latest" after a rename (the durable state and that
-// rename alone, as if it reached the disk ahead of everything before it)
+// Each flush that changes the durable state, each rename and the first
+// removal after such a flush are cut points: the daemon writes what would
+// survive a power cut right there into a folder of its own below the
+// images folder: "<n>.worst" (only the durable state), "<n>.latest" after a
+// rename or removal (the durable state and that change alone, as if it
+// reached the disk ahead of everything before it)
 // and "<n>.random" (the durable state plus a seeded random part of what
 // was pending: any of each folder's changes, each one whole and in order,
 // and each file's data or not, possibly only its first pages). Cut points
@@ -78,6 +79,7 @@ struct State {
     std::map<uint64_t, std::vector<Change>> pending;
     std::map<uint64_t, uint64_t> openFiles; // backing fd -> inode
     long points = 0;
+    bool removedSinceFlush = false; // a removal was a cut point since the durable state last changed
 };
 
 State g;
@@ -389,27 +391,29 @@ bool isQuiet(const std::string &path)
 }
 
 // A cut point: the images of what would survive a power cut now. After a
-// rename the durable state is the one of the point before; new are the
-// image in which this rename alone reached the disk, ahead of every change
-// made before it, and the random one.
-void cutPoint(const char *kind, const char *path, bool durableChanged, const std::vector<uint64_t> &renamedIn = {})
+// rename or removal the durable state is the one of the point before; new
+// are the image in which this change alone reached the disk, ahead of every
+// change made before it, and the random one.
+void cutPoint(const char *kind, const char *path, bool durableChanged, const std::vector<uint64_t> &lastChangeIn = {})
 {
     if (!path)
         path = "(removed)";
     if (isQuiet(path))
         return;
+    if (durableChanged)
+        g.removedSinceFlush = false;
     ++g.points;
     std::map<uint64_t, std::string> live;
     livePaths(g.rootId, ".", live);
     for (const char *mode : {"worst", "latest", "random"}) {
         const bool random = strcmp(mode, "random") == 0;
-        if ((strcmp(mode, "worst") == 0 && !durableChanged) || (strcmp(mode, "latest") == 0 && renamedIn.empty()))
+        if ((strcmp(mode, "worst") == 0 && !durableChanged) || (strcmp(mode, "latest") == 0 && lastChangeIn.empty()))
             continue;
         Writer w;
         w.random = random;
         w.rng.seed(g.seed * 1000003u + uint32_t(g.points));
         w.live = live;
-        w.latest.insert(renamedIn.begin(), renamedIn.end());
+        w.latest.insert(lastChangeIn.begin(), lastChangeIn.end());
         const std::string out = g.images + "/" + std::to_string(g.points) + "." + mode;
         if (mkdir(out.c_str(), 0755) == 0) {
             w.write(g.rootId, out);
@@ -470,12 +474,19 @@ void named(const char *path)
         change(parent, {{name, id}});
 }
 
+// A removal is a cut point when it is the first since the durable state
+// last changed: the moment it may reach the disk ahead of all before it.
 void unnamed(const char *path)
 {
     std::string name;
     const uint64_t parent = parentOf(path, &name);
-    if (parent)
-        change(parent, {{name, 0}});
+    if (!parent)
+        return;
+    change(parent, {{name, 0}});
+    if (!g.removedSinceFlush && !isQuiet(path)) {
+        g.removedSinceFlush = true;
+        cutPoint("remove", path, false, {parent});
+    }
 }
 
 int fsMknod(const char *path, mode_t mode, dev_t dev)

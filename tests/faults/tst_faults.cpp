@@ -416,6 +416,8 @@ void TstFaults::powerCutModel_data()
         << QStringList{"rename d/old d/moved", "fsyncdir d"} << "worst" << QStringLiteral("d/;d/moved=old/644");
     QTest::newRow("a rename alone reaches the disk ahead of a create")
         << QStringList{"write d/f new", "rename d/old d/moved"} << "latest" << QStringLiteral("d/;d/moved=old/644");
+    QTest::newRow("a removal alone reaches the disk ahead of a create")
+        << QStringList{"write d/f new", "unlink d/old"} << "latest" << QStringLiteral("d/");
     QTest::newRow("a removal flushed survives")
         << QStringList{"unlink d/old", "fsyncdir d"} << "worst" << QStringLiteral("d/");
     QTest::newRow("a new folder's names wait for that folder's flush")
@@ -1286,7 +1288,7 @@ void TstFaults::powerCuts()
                                          : QStringLiteral("the repair of an upgrade killed half-way");
     auto tallyClass = [&cls](const char *mode) {
         const QString survives = qstrcmp(mode, "worst") == 0 ? QStringLiteral("only what was flushed survives")
-            : qstrcmp(mode, "latest") == 0 ? QStringLiteral("each rename alone reaches the disk ahead of what came before")
+            : qstrcmp(mode, "latest") == 0 ? QStringLiteral("a rename or removal alone reaches the disk ahead of what came before")
                                            : QStringLiteral("a seeded random part of the rest survives too");
         return QStringLiteral("Power cut at every durability point of %1: %2").arg(cls, survives);
     };
