@@ -353,6 +353,7 @@ void TstFaults::injectionWorks_data()
     QTest::newRow("EIO from the write") << "write" << "eio" << 1 << 0L;
     QTest::newRow("EIO from the first fsync, then a retry") << "fsync" << "eio" << 2 << 1L;
     QTest::newRow("ENOSPC from the close") << "close" << "enospc" << 8 << 0L;
+    QTest::newRow("the first fsync skipped, reporting success") << "fsync" << "skip" << 0 << 0L;
 }
 
 void TstFaults::injectionWorks()
