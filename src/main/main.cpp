@@ -22,6 +22,11 @@ static int RunLaunch(QApplication &app)
 int main(int argc, char **argv)
 {
     SetupLibraryPaths(argv[0]);
+    // Fixed, not taken from argv[0]: the window class that docks match with
+    // the menu entry's StartupWMClass, the Wayland app id, and the name of
+    // the instance lock stay the same however the launcher was started.
+    QCoreApplication::setApplicationName(QStringLiteral("zelto-launcher"));
+    QGuiApplication::setDesktopFileName(QStringLiteral("quenmark-zelto"));
 
     QtSingleApplication app(argc, argv, true);
     RegisterPathTable();
