@@ -4,7 +4,9 @@
 # entry and manual page checks and the hardening check; its programs must be
 # stripped with their debug symbols in the -dbgsym package; unpacked there
 # (dpkg -x: nothing is installed on this machine), its autostart entry's
-# command must run for a private home, exit 0 and leave the client running.
+# command must run for a private home, exit 0 and leave the client running,
+# and under an X server its dialog must have the window class that the menu
+# entry names.
 #
 # Nothing here lists what the package holds: every check walks what it finds.
 #
@@ -159,14 +161,22 @@ runtime=$scratch/runtime
 mkdir -p "$home"
 mkdir -m 700 "$runtime"
 pid_file=$home/.QuenmarkZelto/ui.pid
+xvfb=''
+# The clients these runs started, and the X server, go at the end.
 stop_client() {
   local pid
-  pid=$(sed -n 's/^pid=\([0-9][0-9]*\)$/\1/p' "$pid_file" 2>/dev/null || true)
+  [ -f "$1" ] || return 0
+  pid=$(sed -n 's/^pid=\([0-9][0-9]*\)$/\1/p' "$1" 2>/dev/null || true)
   if [ -n "$pid" ] && [ "$(cat "/proc/$pid/comm" 2>/dev/null)" = cloud-zelto-ui ]; then
     kill "$pid" 2>/dev/null || true
   fi
 }
-trap stop_client EXIT
+clean_up() {
+  stop_client "$pid_file"
+  stop_client "$scratch/home-x/.QuenmarkZelto/ui.pid"
+  [ -z "$xvfb" ] || kill "$xvfb" 2>/dev/null || true
+}
+trap clean_up EXIT
 rc=0
 env -i PATH=/usr/bin:/bin HOME="$home" XDG_RUNTIME_DIR="$runtime" LANG=C.UTF-8 QT_QPA_PLATFORM=offscreen \
   timeout 300 "$launcher" >"$scratch/launcher.out" 2>"$scratch/launcher.err" || rc=$?
@@ -183,6 +193,51 @@ else
   echo "client started: pid $pid, $(readlink "/proc/$pid/exe")"
 fi
 tail -n 5 "$home/.QuenmarkZelto/log/launcher.log" 2>/dev/null || true
+
+step "the dialog's window class under X"
+# An older copy to upgrade, whose pid file is a FIFO: the launcher shows its
+# dialog, then waits at the pid file until it is let go.
+if ! command -v Xvfb >/dev/null || ! command -v xwininfo >/dev/null; then
+  echo "SKIP: no Xvfb or xwininfo here (packages xvfb, x11-utils)"
+else
+  menu_entry=$(find "$root/usr/share/applications" -name '*.desktop' | head -n 1)
+  wm_class=$(sed -n 's/^StartupWMClass=//p' "$menu_entry")
+  [ -n "$wm_class" ] || fail "${menu_entry#"$root"} has no StartupWMClass"
+  xhome=$scratch/home-x
+  fifo=$xhome/.QuenmarkZelto/ui.pid
+  folder=$(find "$prefix/package" -mindepth 1 -maxdepth 1 -type d | head -n 1)
+  mkdir -p "$xhome/.QuenmarkZelto"
+  cp -a "$folder" "$xhome/.QuenmarkZelto/QuenmarkZelto.app"
+  sed -i "s/^build_version=.*/build_version=$((build_no - 1))/" "$xhome/.QuenmarkZelto/QuenmarkZelto.app/INFO"
+  mkfifo "$fifo"
+  Xvfb -displayfd 7 -screen 0 1024x768x24 7>"$scratch/display" >/dev/null 2>&1 &
+  xvfb=$!
+  for _ in $(seq 300); do [ -s "$scratch/display" ] && break; sleep 0.1; done
+  display=:$(cat "$scratch/display")
+  # Started under another name, which must not change the class.
+  ln -s "$(basename -- "$launcher")" "$(dirname -- "$launcher")/start-zelto"
+  env -i PATH=/usr/bin:/bin HOME="$xhome" XDG_RUNTIME_DIR="$runtime" LANG=C.UTF-8 QT_QPA_PLATFORM=xcb \
+    DISPLAY="$display" timeout 300 "$(dirname -- "$launcher")/start-zelto" \
+    >"$scratch/launcher-x.out" 2>"$scratch/launcher-x.err" &
+  launcher_pid=$!
+  classes=''
+  for _ in $(seq 600); do
+    classes=$(DISPLAY=$display xwininfo -root -children 2>/dev/null |
+              sed -n 's/.*("[^"]*" "\([^"]*\)").*/\1/p' | sort -u)
+    [ -n "$classes" ] && break
+    sleep 0.2
+  done
+  # Let go, and make room for the new client's own pid file.
+  timeout 120 sh -c ': >"$1"' - "$fifo" || fail "the launcher never read the client's pid file"
+  rm -f -- "$fifo"
+  rc=0
+  wait "$launcher_pid" || rc=$?
+  cat "$scratch/launcher-x.out" "$scratch/launcher-x.err"
+  [ "$rc" -eq 0 ] || fail "the launcher under X exited with $rc"
+  grep -q '^pid=' "$fifo" 2>/dev/null || fail "the client upgraded under X did not start"
+  echo "window classes seen: ${classes:-none}; the menu entry's StartupWMClass: $wm_class"
+  [ "$classes" = "$wm_class" ] || fail "the dialog's window class is not the menu entry's StartupWMClass"
+fi
 
 if [ "$failures" -gt 0 ]; then
   echo "$failures check(s) failed" >&2
