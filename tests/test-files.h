@@ -7,6 +7,16 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QString>
+#include <QStringList>
+
+#include <cstring>
+
+#include <fcntl.h>
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
+#include <sys/un.h>
+#include <unistd.h>
 
 // The file's bytes, or nothing when it cannot be read.
 inline QByteArray readFile(const QString &path)
@@ -27,4 +37,47 @@ inline bool writeFile(const QString &path, const QByteArray &content, QFile::Per
         return false;
     f.close();
     return mode == QFile::Permissions() || f.setPermissions(mode);
+}
+
+// The kinds of file that must never hang or stall a reader of one of the
+// launcher's names: a FIFO nobody writes to, a device, a link to /dev/zero,
+// a socket, a terabyte of holes.
+inline QStringList specialFileKinds()
+{
+    return {QStringLiteral("fifo"), QStringLiteral("device"), QStringLiteral("zero-link"),
+            QStringLiteral("socket"), QStringLiteral("sparse")};
+}
+
+// Puts a file of `kind` at `path`, replacing what stood there and creating
+// the missing parent folders. False when the machine does not allow it (a
+// device node needs the right to create one).
+inline bool makeSpecialFile(const QString &path, const QString &kind)
+{
+    if (!QDir().mkpath(QFileInfo(path).absolutePath()))
+        return false;
+    const QByteArray native = QFile::encodeName(path);
+    (void)::unlink(native.constData());
+    if (kind == QLatin1String("fifo"))
+        return ::mkfifo(native.constData(), 0644) == 0;
+    if (kind == QLatin1String("device"))
+        return ::mknod(native.constData(), S_IFCHR | 0644, makedev(1, 5)) == 0;
+    if (kind == QLatin1String("zero-link"))
+        return ::symlink("/dev/zero", native.constData()) == 0;
+    if (kind == QLatin1String("socket")) {
+        struct sockaddr_un address = {};
+        address.sun_family = AF_UNIX;
+        if (native.size() >= int(sizeof address.sun_path))
+            return false;
+        memcpy(address.sun_path, native.constData(), size_t(native.size()));
+        const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
+        const bool ok = fd >= 0 && ::bind(fd, reinterpret_cast<const sockaddr *>(&address), sizeof address) == 0;
+        if (fd >= 0)
+            ::close(fd);
+        return ok;
+    }
+    if (kind == QLatin1String("sparse")) {
+        QFile f(path);
+        return f.open(QIODevice::WriteOnly) && f.resize(qint64(1) << 40);
+    }
+    return false;
 }

@@ -91,8 +91,9 @@ int toThreshold(const std::string &value)
 
 int32_t fileSize(LogState &s, const std::string &path)
 {
+    // The opened file's own status: the name may have changed meanwhile.
     struct stat st;
-    if (stat(path.c_str(), &st) != 0) {
+    if (!s.file || fstat(fileno(s.file.get()), &st) != 0) {
         int err = errno;
         if (s.stream) {
             fprintf(s.stream, "stat(%s): %s (%d)\n", path.c_str(), strerror(err), err);
@@ -128,15 +129,26 @@ int timestampedWrite(LogState &s, const char *format, va_list args)
 
 // The log lies in the launcher's own folder: whatever stands at its name
 // that is not a plain file of ours, a link into the user's documents above
-// all, is replaced rather than written through.
+// all, is replaced rather than written through. A FIFO, a device or a
+// socket there is never opened: opening one for writing may block for
+// ever, and writing to it may never end.
 FILE *openLogFile(const std::string &path)
 {
-    const int flags = O_WRONLY | O_APPEND | O_CREAT | O_NOFOLLOW | O_NOCTTY | O_CLOEXEC;
+    const int flags = O_WRONLY | O_APPEND | O_CREAT | O_NOFOLLOW | O_NOCTTY | O_NONBLOCK | O_CLOEXEC;
+    struct stat st;
+    if (lstat(path.c_str(), &st) == 0 && !S_ISREG(st.st_mode) && !S_ISDIR(st.st_mode))
+        (void)unlink(path.c_str());
     int fd = open(path.c_str(), flags, 0644);
     if (fd < 0 && errno == ELOOP && unlink(path.c_str()) == 0)
         fd = open(path.c_str(), flags | O_EXCL, 0644);
     if (fd < 0)
         return nullptr;
+    // Whatever slipped in between the look and the open is not written to.
+    if (fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+        (void)close(fd);
+        return nullptr;
+    }
+    (void)fcntl(fd, F_SETFL, O_WRONLY | O_APPEND);
     FILE *f = fdopen(fd, "a");
     if (!f)
         (void)close(fd);

@@ -22,15 +22,20 @@ static int RunLaunch(QApplication &app)
 int main(int argc, char **argv)
 {
     SetupLibraryPaths(argv[0]);
-    // Fixed, not taken from argv[0]: the window class that docks match with
-    // the menu entry's StartupWMClass, the Wayland app id, and the name of
-    // the instance lock stay the same however the launcher was started.
-    QCoreApplication::setApplicationName(QStringLiteral("zelto-launcher"));
+    // Docks tie the dialog to the menu entry: on X by the window class, which
+    // is the application name below (the entry's StartupWMClass), on Wayland
+    // by the app id, which is the entry's name.
     QGuiApplication::setDesktopFileName(QStringLiteral("quenmark-zelto"));
 
+    // One launcher per user, whatever name it was started by: the
+    // instance lock is named after the program, not after argv[0].
+    QCoreApplication::setApplicationName(QStringLiteral("zelto-launcher"));
     QtSingleApplication app(argc, argv, true);
     RegisterPathTable();
     SetupDebugLog();
+
+    if (!app.lockProblem().isEmpty())
+        LOG_WARNING("instance lock not taken: %s; running all the same\n", app.lockProblem().toUtf8().constData());
 
     if (app.isRunning()) {
         LOG_DEBUG("app has already launched, return\n");

@@ -6,26 +6,103 @@
 #include <QFileInfo>
 #include <QLockFile>
 
+#include <cerrno>
+#include <cstring>
+
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
 
-// The folder for the instance lock: the user's runtime folder when the
-// session provides a usable one, else a private folder in the home. Never a
-// shared world-writable folder, where another user could squat the name.
-QString lockFolder()
+// The name that the program gave itself before it built the application
+// object; once the object exists, an unset name reads as argv[0]'s.
+QString &givenName()
 {
-    const QByteArray runtime = qgetenv("XDG_RUNTIME_DIR");
-    if (!runtime.isEmpty() && runtime.startsWith('/')) {
-        struct stat st;
-        if (stat(runtime.constData(), &st) == 0 && S_ISDIR(st.st_mode) && st.st_uid == geteuid())
-            return QString::fromLocal8Bit(runtime);
+    static QString name;
+    return name;
+}
+
+int &rememberGivenName(int &argc)
+{
+    givenName() = QCoreApplication::applicationName();
+    return argc;
+}
+
+QString systemError(const char *call, const QByteArray &path, int err)
+{
+    return QStringLiteral("%1(%2): %3 (%4)")
+        .arg(QLatin1String(call), QFile::decodeName(path), QString::fromLocal8Bit(strerror(err)))
+        .arg(err);
+}
+
+// The folder for the instance lock: one per user, in the home folder, as
+// the user's own copy of the client is. Neither the session's runtime
+// folder (ssh, cron and scripts lack it or name another) nor a shared
+// world-writable folder, where another user could squat the name. The
+// folder is made private through its own descriptor, never through a
+// link; a link to a folder of the user is used only when that folder is
+// private already.
+QString lockFolder(QString *problem)
+{
+    const QString home = QDir::homePath();
+    (void)QDir().mkpath(home);
+    const QByteArray folder = QFile::encodeName(home + QStringLiteral("/.pvk-qt"));
+    if (mkdir(folder.constData(), 0700) != 0 && errno != EEXIST) {
+        *problem = systemError("mkdir", folder, errno);
+        return QString();
     }
-    const QString folder = QDir::homePath() + QStringLiteral("/.pvk-qt");
-    QDir().mkpath(folder);
-    QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
-    return folder;
+    // With O_NOFOLLOW a link fails to open as a folder (ELOOP, or ENOTDIR
+    // together with O_DIRECTORY); only then is it looked at as a link.
+    bool linked = false;
+    int fd = open(folder.constData(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+    int err = fd < 0 ? errno : 0;
+    struct stat st;
+    if (fd < 0 && (err == ELOOP || err == ENOTDIR) && lstat(folder.constData(), &st) == 0 && S_ISLNK(st.st_mode)) {
+        linked = true;
+        fd = open(folder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+        err = fd < 0 ? errno : 0;
+    }
+    if (fd < 0) {
+        *problem = systemError("open", folder, err);
+        return QString();
+    }
+    QString failure;
+    if (fstat(fd, &st) != 0)
+        failure = systemError("fstat", folder, errno);
+    else if (st.st_uid != geteuid())
+        failure = QStringLiteral("'%1' belongs to user %2, not to %3")
+                      .arg(QFile::decodeName(folder))
+                      .arg(st.st_uid)
+                      .arg(geteuid());
+    else if ((st.st_mode & 077) != 0 && linked)
+        failure = QStringLiteral("'%1' is a link to a folder that others may enter").arg(QFile::decodeName(folder));
+    else if ((st.st_mode & 077) != 0 && fchmod(fd, 0700) != 0)
+        failure = systemError("fchmod", folder, errno);
+    (void)close(fd);
+    if (!failure.isEmpty()) {
+        *problem = failure;
+        return QString();
+    }
+    return QFile::decodeName(folder);
+}
+
+// A lock file of ours is a small plain file. Anything else at its name, a
+// FIFO, a device, a link to one, a huge file, would hang or stall reading
+// the holder's record; it is no lock and is removed.
+bool clearNonLock(const QString &path, QString *problem)
+{
+    constexpr off_t kLargestLock = 4096;
+    const QByteArray native = QFile::encodeName(path);
+    struct stat st;
+    if (lstat(native.constData(), &st) != 0 || (S_ISREG(st.st_mode) && st.st_size <= kLargestLock))
+        return true;
+    const bool folder = S_ISDIR(st.st_mode);
+    if ((folder ? rmdir(native.constData()) : unlink(native.constData())) != 0) {
+        *problem = systemError(folder ? "rmdir" : "unlink", native, errno);
+        return false;
+    }
+    return true;
 }
 
 // A lock file that names no holder was left by a launcher killed between
@@ -52,22 +129,41 @@ bool holderNeverRecorded(const QLockFile &lock, const QString &path)
 } // namespace
 
 QtSingleApplication::QtSingleApplication(int &argc, char **argv, bool gui)
-    : QApplication(argc, argv)
+    : QApplication(rememberGivenName(argc), argv)
 {
     Q_UNUSED(gui);
-    QString name = QCoreApplication::applicationName();
+    // The program's own name, else its executable's (links resolved), but
+    // never the name it was started by: a link or argv[0] of another name
+    // is still the same program.
+    QString name = givenName();
+    if (name.isEmpty())
+        name = QFileInfo(QCoreApplication::applicationFilePath()).fileName();
     if (name.isEmpty())
         name = QStringLiteral("pvk-qt-application");
-    m_lockPath = lockFolder() + QLatin1Char('/') + name + QStringLiteral(".lock");
+    const QString folder = lockFolder(&m_lockProblem);
+    if (folder.isEmpty())
+        return;
+    m_lockPath = folder + QLatin1Char('/') + name + QStringLiteral(".lock");
+    if (!clearNonLock(m_lockPath, &m_lockProblem))
+        return;
 
     m_lock = std::make_unique<QLockFile>(m_lockPath);
     // Only a dead holder makes the lock stale, never its age: a launcher
     // that has run for hours still counts as running.
     m_lock->setStaleLockTime(0);
     bool locked = m_lock->tryLock(0);
+    int err = errno;
     if (!locked && m_lock->error() == QLockFile::LockFailedError && holderNeverRecorded(*m_lock, m_lockPath)
-        && m_lock->removeStaleLockFile())
+        && m_lock->removeStaleLockFile()) {
         locked = m_lock->tryLock(0);
+        err = errno;
+    }
+    // Only a lock that somebody holds means another instance runs; one
+    // that cannot be made at all leaves this one to run unguarded.
+    if (!locked && m_lock->error() != QLockFile::LockFailedError) {
+        m_lockProblem = systemError("open", QFile::encodeName(m_lockPath), err);
+        return;
+    }
     m_running = !locked;
 }
 
@@ -85,4 +181,9 @@ bool QtSingleApplication::isRunning()
 QString QtSingleApplication::lockFilePath() const
 {
     return m_lockPath;
+}
+
+QString QtSingleApplication::lockProblem() const
+{
+    return m_lockProblem;
 }

@@ -22,14 +22,22 @@ public:
     ~QtSingleApplication() override;
 
     // True when another process of this user holds the instance lock.
-    // Nothing is sent to that process.
+    // Nothing is sent to that process. False also when the lock could not
+    // be taken at all (see lockProblem()).
     bool isRunning();
 
-    // The lock file this object competes for.
+    // The lock file this object competes for: one per user and program,
+    // in the user's home folder.
     QString lockFilePath() const;
+
+    // Why the lock could not be taken (a permission or I/O error, a
+    // folder that is not the user's own), with the path and the system's
+    // error; empty when it was taken or another instance holds it.
+    QString lockProblem() const;
 
 private:
     std::unique_ptr<QLockFile> m_lock;
     QString m_lockPath;
+    QString m_lockProblem;
     bool m_running = false;
 };

@@ -37,6 +37,10 @@ std::string pathOf(const char *key)
 // fields as they were.
 void readInfoFile(const std::string &path, VersionInfo &version)
 {
+    // A FIFO or a device would block the settings reader for ever, a huge
+    // file stall it: such an INFO file is one without the group.
+    if (!KeyValueFile::isSmallRegularFile(path))
+        return;
     QSettings settings(QString::fromUtf8(path.c_str()), QSettings::IniFormat);
     settings.beginGroup(QStringLiteral("Version"));
     struct Field {

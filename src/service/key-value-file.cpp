@@ -1,13 +1,17 @@
 #include "key-value-file.h"
 
-#include <cstdio>
-#include <memory>
+#include <algorithm>
+#include <cerrno>
 
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
-constexpr int kLineBuffer = 8192;
+constexpr size_t kLineBuffer = 8192;
+// These files are a few lines long.
+constexpr off_t kMaxFileSize = 65536;
 
 bool isSpace(unsigned char c) { return (c >= 0x09 && c <= 0x0D) || c == 0x20; }
 
@@ -26,8 +30,21 @@ const unsigned char *skipSpace(const unsigned char *p)
     return p;
 }
 
-struct FileCloser {
-    void operator()(FILE *f) const { (void)fclose(f); }
+class Fd
+{
+public:
+    explicit Fd(int fd) : m_fd(fd) {}
+    ~Fd()
+    {
+        if (m_fd >= 0)
+            (void)close(m_fd);
+    }
+    Fd(const Fd &) = delete;
+    Fd &operator=(const Fd &) = delete;
+    int get() const { return m_fd; }
+
+private:
+    int m_fd;
 };
 
 } // namespace
@@ -74,25 +91,65 @@ KeyValueFile::Verdict KeyValueFile::parseLine(const char *line, std::string *key
     return Entry;
 }
 
-int KeyValueFile::load(const std::string &path)
+bool KeyValueFile::isSmallRegularFile(const std::string &path)
+{
+    struct stat st;
+    return stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode) && st.st_size <= kMaxFileSize;
+}
+
+int KeyValueFile::load(const std::string &path, struct stat *status)
 {
     if (path.empty())
         return -1;
-    std::unique_ptr<FILE, FileCloser> file(fopen(path.c_str(), "re"));
-    if (!file)
+    // Whatever stands at the name, a FIFO, a device, a link to one, or a
+    // file far larger than a few lines, must neither block nor stall the
+    // run: only a small regular file is read. The name is looked at before
+    // it is opened, so a device is never opened; the descriptor is looked
+    // at again, in case the name changed in between.
+    if (!isSmallRegularFile(path))
         return -1;
-    // fopen() accepts a folder and only the first read fails; a folder is
-    // a file that cannot be read, and leaves the map as it was.
     struct stat st;
-    if (fstat(fileno(file.get()), &st) != 0 || S_ISDIR(st.st_mode))
+    Fd fd(open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
+    if (fd.get() < 0)
+        return -1;
+    if (fstat(fd.get(), &st) != 0 || !S_ISREG(st.st_mode) || st.st_size > kMaxFileSize)
         return -1;
 
-    // A line longer than the buffer arrives in pieces; each piece is parsed
-    // as a line of its own.
-    char buffer[kLineBuffer];
-    std::string key, value;
-    while (fgets(buffer, sizeof buffer, file.get())) {
-        switch (parseLine(buffer, &key, &value)) {
+    // One byte more than allowed tells a file that grew past the bound.
+    std::string text(static_cast<size_t>(kMaxFileSize) + 1, '\0');
+    size_t length = 0;
+    while (length < text.size()) {
+        const ssize_t n = read(fd.get(), &text[length], text.size() - length);
+        if (n < 0 && errno == EINTR)
+            continue;
+        // A read error means the file was not read to its end: the caller
+        // gets none of it rather than a part.
+        if (n < 0) {
+            m_entries.clear();
+            return -1;
+        }
+        if (n == 0)
+            break;
+        length += static_cast<size_t>(n);
+    }
+    if (length > static_cast<size_t>(kMaxFileSize))
+        return -1;
+    text.resize(length);
+    if (status)
+        *status = st;
+
+    // Pieces as fgets() with a buffer of kLineBuffer bytes hands them over:
+    // at most kLineBuffer - 1 bytes, ending after a line feed. A line longer
+    // than that arrives in pieces, each parsed as a line of its own.
+    std::string key, value, piece;
+    size_t at = 0;
+    while (at < length) {
+        size_t end = text.find('\n', at);
+        end = end == std::string::npos ? length : end + 1;
+        end = std::min(end, at + kLineBuffer - 1);
+        piece.assign(text, at, end - at);
+        at = end;
+        switch (parseLine(piece.c_str(), &key, &value)) {
         case Entry:
             m_entries[key] = value;
             break;
@@ -102,12 +159,6 @@ int KeyValueFile::load(const std::string &path)
             m_entries.clear();
             return -1;
         }
-    }
-    // A read error means the file was not read to its end: the caller gets
-    // none of it rather than a part.
-    if (ferror(file.get())) {
-        m_entries.clear();
-        return -1;
     }
     return 0;
 }

@@ -5,15 +5,24 @@
 #include <map>
 #include <string>
 
+#include <sys/stat.h>
+
 class KeyValueFile
 {
 public:
     using Entries = std::map<std::string, std::string>;
 
     // 0 when the file was read to its end; -1 for an empty path, a file
-    // that cannot be opened, or a line with bad syntax (the map is then
-    // emptied). Adds to the entries already held.
-    int load(const std::string &path);
+    // that cannot be opened, one that is not a regular file or is larger
+    // than 64 KiB (the map is then left as it was), or a read error or a
+    // line with bad syntax (the map is then emptied). Adds to the entries
+    // already held. Never blocks on what stands at the name. On success
+    // `status`, when given, receives the status of the file that was read.
+    int load(const std::string &path, struct stat *status = nullptr);
+
+    // The name leads to a regular file (links followed) of at most 64 KiB,
+    // as the files this reader and the INFO files' reader take.
+    static bool isSmallRegularFile(const std::string &path);
 
     // The value of `key`; an absent key is added with an empty value.
     const std::string &value(const std::string &key);

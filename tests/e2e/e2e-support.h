@@ -44,7 +44,11 @@ inline QByteArray infoFile(int build)
 const QFile::Permissions kExecutable = QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner
     | QFile::ReadGroup | QFile::ExeGroup | QFile::ReadOther | QFile::ExeOther;
 
-enum class OnTerm { End, Ignore };
+// End: the client ends on TERM. Ignore: it ignores TERM and is killed.
+// HoldLauncher: it ignores TERM too, but first stops the launcher that
+// sent it (the process named in $HOME/launcher.pid), so that a test finds
+// that launcher held inside its upgrade step, before any file is touched.
+enum class OnTerm { End, Ignore, HoldLauncher };
 
 // The stand-in client: registers its pid where the launcher looks for it,
 // notes its start and its end in $HOME/client.log. It leads a session of its
@@ -58,6 +62,9 @@ inline QByteArray clientScript(int build, OnTerm onTerm)
         "child=\n";
     if (onTerm == OnTerm::End)
         s += "trap 'echo \"terminated $$\" >> \"$HOME/client.log\"; [ -n \"$child\" ] && kill \"$child\" 2>/dev/null; exit 0' TERM\n";
+    else if (onTerm == OnTerm::HoldLauncher)
+        s += "trap 'until [ -s \"$HOME/launcher.pid\" ]; do sleep 0.05; done; "
+             "kill -STOP \"$(cat \"$HOME/launcher.pid\")\"; echo \"held $$\" >> \"$HOME/client.log\"' TERM\n";
     else
         s += "trap '' TERM\n";
     // Replaced, never written through: the tests may leave a FIFO there.
@@ -67,12 +74,15 @@ inline QByteArray clientScript(int build, OnTerm onTerm)
     return s;
 }
 
+// With a FIFO at $HOME/hold-start (holdAtStart), "start" waits until the
+// test has opened its other end and closed it again.
 inline QByteArray startStopScript()
 {
     return "#!/bin/sh\n"
            "app=$(cd \"$(dirname \"$0\")/..\" && pwd)\n"
            "case \"$1\" in\n"
            "start)\n"
+           "  [ -p \"$HOME/hold-start\" ] && cat \"$HOME/hold-start\" > /dev/null\n"
            "  echo \"start $app\" >> \"$HOME/start-stop.log\"\n"
            "  setsid \"$app/bin/cloud-zelto-ui\" </dev/null >/dev/null 2>&1 &\n"
            "  ;;\n"
@@ -180,14 +190,14 @@ inline void killClients(const QString &home)
     }
 }
 
-// A FIFO in place of the client's pid file holds the launcher inside its
-// upgrade step: it stops a running client first and blocks opening the pid
-// file until the test opens the other end (the dialog is up by then).
-inline bool holdAtPidFile(const QString &home)
+// Holds the launcher in its last step, the start script, with the dialog
+// still up, until the test opens the FIFO's other end (waitForReader) and
+// closes it. The launcher's own files are never a way to hold it: it opens
+// none of them in a way that blocks. The FIFO's path, or empty.
+inline QString holdAtStart(const QString &home)
 {
-    const QString dir = home + "/.QuenmarkZelto";
-    return QDir().mkpath(dir)
-        && ::mkfifo(QFile::encodeName(dir + "/ui.pid").constData(), 0644) == 0;
+    const QString fifo = home + "/hold-start";
+    return ::mkfifo(QFile::encodeName(fifo).constData(), 0644) == 0 ? fifo : QString();
 }
 
 // Opens the FIFO for writing once somebody has opened it for reading.

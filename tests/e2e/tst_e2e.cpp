@@ -6,7 +6,10 @@
 #include "e2e-support.h"
 
 #include <QTemporaryDir>
+#include <QThread>
 #include <QtTest>
+
+#include <cstring>
 
 using namespace e2e;
 
@@ -59,12 +62,17 @@ private slots:
     void upgradeStopsRunningClient_data();
     void upgradeStopsRunningClient();
     void failedUpgradeRollsBack();
+    void secondLauncherDuringFirst_data();
     void secondLauncherDuringFirst();
+    void specialFileAtOwnName_data();
+    void specialFileAtOwnName();
     void samplePackage();
 
 private:
     // Runs the launcher to its end; its standard output goes to *out.
     int run(const QString &root, QByteArray *out = nullptr);
+    // The same with another environment, or another path to the program.
+    int run(const QString &program, const QProcessEnvironment &env, QByteArray *out);
     // Puts an installed copy of `build` into the home, as an earlier run
     // would have left it, with a file that only this copy has.
     void installCopy(int build, OnTerm onTerm = OnTerm::End);
@@ -105,8 +113,15 @@ void TstE2E::cleanup()
 
 int TstE2E::run(const QString &root, QByteArray *out)
 {
+    return run(root + "/bin/" + launcherName(), launcherEnvironment(m_home), out);
+}
+
+int TstE2E::run(const QString &program, const QProcessEnvironment &env, QByteArray *out)
+{
     QProcess p;
-    startLauncher(p, root, launcherEnvironment(m_home));
+    p.setProcessEnvironment(env);
+    p.setProcessChannelMode(QProcess::SeparateChannels);
+    p.start(program, QStringList());
     if (!p.waitForFinished(kRunTimeoutMs)) {
         p.kill();
         p.waitForFinished();
@@ -262,49 +277,145 @@ void TstE2E::failedUpgradeRollsBack()
                      "[ERROR] launcher.cpp(", "Failed to upgrade package", "removing aged app folder", "done");
 }
 
-// The first launcher is held inside its upgrade step (at the client's pid
-// file) until the test lets it go; meanwhile a second launcher starts and
-// must leave at once, touching nothing.
+void TstE2E::secondLauncherDuringFirst_data()
+{
+    QTest::addColumn<QString>("second"); // how the second launcher differs from the first
+    QTest::newRow("same environment") << "same";
+    // A session without the runtime folder (ssh, cron, a script), or with
+    // another one, is the same user with the same per-user folder.
+    QTest::newRow("other runtime folder") << "runtime";
+    QTest::newRow("no runtime folder") << "no-runtime";
+    QTest::newRow("through a renamed link") << "link";
+}
+
+// The first launcher is held inside its upgrade step: the running client,
+// asked to end, stops that launcher instead. Meanwhile a second launcher
+// starts and must leave at once, touching nothing.
 void TstE2E::secondLauncherDuringFirst()
 {
+    QFETCH(QString, second);
     QVERIFY(makeRoot(m_root, 2001));
-    installCopy(2000);
-    QVERIFY(holdAtPidFile(m_home));
+    installCopy(2000, OnTerm::HoldLauncher);
+    const pid_t old = startInstalledClient();
+    QVERIFY(old > 0);
+
+    const QString runtime = m_case->path() + "/run-first";
+    QVERIFY(QDir().mkpath(runtime));
+    QVERIFY(QFile::setPermissions(runtime, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner));
+    QProcessEnvironment firstEnv = launcherEnvironment(m_home);
+    firstEnv.insert("XDG_RUNTIME_DIR", runtime);
+    QProcessEnvironment secondEnv = second == "same" ? firstEnv : launcherEnvironment(m_home);
+    QString program = m_root + "/bin/" + launcherName();
+    if (second == "runtime") {
+        QVERIFY(QDir().mkpath(m_case->path() + "/run-second"));
+        secondEnv.insert("XDG_RUNTIME_DIR", m_case->path() + "/run-second");
+    } else if (second == "link") {
+        QVERIFY(QFile::link(program, m_root + "/bin/zelto-renamed"));
+        program = m_root + "/bin/zelto-renamed";
+    }
 
     QProcess first;
-    startLauncher(first, m_root, launcherEnvironment(m_home));
+    startLauncher(first, m_root, firstEnv);
     QVERIFY(first.waitForStarted());
-    const int writer = waitForReader(m_home + "/.QuenmarkZelto/ui.pid", kRunTimeoutMs);
-    if (writer < 0) {
+    const pid_t firstPid = static_cast<pid_t>(first.processId());
+    QVERIFY(writeFile(m_home + "/launcher.pid", QByteArray::number(firstPid) + "\n"));
+    for (int waited = 0; waited < kRunTimeoutMs && clientEvents(m_home, "held").isEmpty(); waited += 50) {
+        if (first.state() == QProcess::NotRunning)
+            break;
+        QThread::msleep(50);
+    }
+    if (clientEvents(m_home, "held").isEmpty()) {
         first.kill();
         first.waitForFinished();
-        QFAIL("the first launcher never reached the client's pid file");
+        QFAIL("the first launcher never asked the running client to end");
     }
 
     QByteArray out;
-    const int second = run(m_root, &out);
+    const int secondResult = run(program, secondEnv, &out);
     const QString whileHeld = QString::fromUtf8(readFile(logPath(m_home)));
-    const bool startedWhileHeld = QFileInfo::exists(m_home + "/start-stop.log");
+    const int startsWhileHeld = readFile(m_home + "/start-stop.log").count('\n');
     const bool oldCopyWhileHeld = QFileInfo::exists(appPath(m_home) + "/only-in-old-copy");
-    // An empty pid file: nothing to stop.
-    ::close(writer);
+    ::kill(firstPid, SIGCONT);
     QVERIFY(first.waitForFinished(kRunTimeoutMs));
 
-    QCOMPARE(second, 0);
+    QCOMPARE(secondResult, 0);
     QVERIFY(whileHeld.contains("app has already launched, return"));
-    QVERIFY(!startedWhileHeld);
+    // Only the test's own start of the old client.
+    QCOMPARE(startsWhileHeld, 1);
     QVERIFY(oldCopyWhileHeld);
     QCOMPARE(first.exitStatus(), QProcess::NormalExit);
     QCOMPARE(first.exitCode(), 0);
     QCOMPARE(readFile(appPath(m_home) + "/INFO"), infoFile(2001));
+    QVERIFY(!alive(old));
 
-    // One start, one client.
-    QTRY_COMPARE_WITH_TIMEOUT(clientEvents(m_home, "started").size(), 1, 30000);
-    QCOMPARE(readFile(m_home + "/start-stop.log").count('\n'), 1);
+    // One start by a launcher, one new client.
+    QTRY_COMPARE_WITH_TIMEOUT(clientEvents(m_home, "started").size(), 2, 30000);
+    QVERIFY(clientEvents(m_home, "started").last().endsWith("build 2001"));
+    QCOMPARE(readFile(m_home + "/start-stop.log").count('\n'), 2);
     const QString log = QString::fromUtf8(readFile(logPath(m_home)));
     QCOMPARE(log.count("app has already launched, return"), 1);
-    QCOMPARE(log.count("running"), 1);
+    QCOMPARE(log.count("running\n"), 1);
     QCOMPARE(log.count("copy package:"), 1);
+    QVERIFY(!log.contains("instance lock not taken"));
+}
+
+void TstE2E::specialFileAtOwnName_data()
+{
+    QTest::addColumn<QString>("name"); // below the case's folder: %HOME%, %ROOT%
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<QString>("line"); // a line the run must have logged; empty: none
+
+    const struct {
+        const char *what;
+        const char *name;
+        const char *line;
+    } names[] = {
+        {"pid file", "%HOME%/.QuenmarkZelto/ui.pid", "[NOTE] linux/linux-service.cpp"},
+        {"debug switch file", "%ROOT%/log/launcher.debug", ""},
+        {"installation journal", "%HOME%/.QuenmarkZelto/QuenmarkZelto.app.installing", "unreadable install journal"},
+        {"log file", "%HOME%/.QuenmarkZelto/log/launcher.log", ""},
+        {"instance lock", "%HOME%/.pvk-qt/zelto-launcher.lock", ""},
+        // Not the launcher's own, but read by it on every run all the same.
+        {"installed copy's INFO", "%HOME%/.QuenmarkZelto/QuenmarkZelto.app/INFO", "source_version = (, , , )"},
+    };
+    for (const auto &n : names)
+        for (const QString &kind : specialFileKinds())
+            QTest::addRow("%s is a %s", n.what, qPrintable(kind)) << n.name << kind << n.line;
+    // Not another launcher: this one goes on.
+    QTest::newRow("instance lock folder is a file")
+        << "%HOME%/.pvk-qt" << "file" << "[WARNING] main.cpp";
+}
+
+// Whatever stands at one of the launcher's own names, the run ends, with
+// the client upgraded and started; before, a FIFO there held it for ever
+// with the instance lock taken, so that no later launcher ran either.
+void TstE2E::specialFileAtOwnName()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, kind);
+    QFETCH(QString, line);
+    QVERIFY(makeRoot(m_root, 2001));
+    installCopy(2000);
+    const QString path = QString(name).replace("%HOME%", m_home).replace("%ROOT%", m_root);
+    if (kind == "file")
+        QVERIFY(writeFile(path, "not a folder\n"));
+    else if (!makeSpecialFile(path, kind))
+        QSKIP(qPrintable(QStringLiteral("cannot make a %1 here: %2").arg(kind, strerror(errno))));
+
+    QCOMPARE(run(m_root), 0);
+
+    QCOMPARE(readFile(appPath(m_home) + "/INFO"), infoFile(2001));
+    QTRY_COMPARE_WITH_TIMEOUT(clientEvents(m_home, "started").size(), 1, 30000);
+    QVERIFY(clientEvents(m_home, "started").first().endsWith("build 2001"));
+    QCOMPARE(readFile(m_home + "/start-stop.log").count('\n'), 1);
+    struct stat st;
+    QCOMPARE(lstat(QFile::encodeName(logPath(m_home)).constData(), &st), 0);
+    QVERIFY(S_ISREG(st.st_mode));
+    if (!line.isEmpty())
+        QVERIFY2(readFile(logPath(m_home)).contains(line.toUtf8()), readFile(logPath(m_home)).constData());
+    // Unless the log or its switches were what stood in the way.
+    if (!name.endsWith("launcher.log") && !name.endsWith("launcher.debug"))
+        VERIFY_LOG_ORDER(m_home, "running", "done");
 }
 
 // The sample client that the build installs beside the launcher, when the

@@ -1,7 +1,7 @@
 // The progress dialog as a person sees it: the installed launcher runs on
-// an X server (Xvfb) and is held inside its upgrade step, with the dialog
-// up, until the test has grabbed the screen, found the dialog and checked
-// the picture.
+// an X server (Xvfb) and is held at the client's start script, with the
+// upgrade's dialog still up, until the test has grabbed the screen, found
+// the dialog and checked the picture.
 
 #include "e2e-support.h"
 
@@ -155,11 +155,11 @@ void TstGui::dialogDuringUpgrade()
         ~Reaper() { killClients(home); }
     } reaper{home};
     QVERIFY(makeRoot(root, 2001));
-    // An installed copy with a client, so that the upgrade first stops it,
-    // and is held at its pid file with the dialog up.
+    // An installed copy older than the package, so that the dialog comes
+    // up; the run is held at the start script, before the dialog goes.
     QVERIFY(makePackage(appPath(home), 2000));
-    QVERIFY(holdAtPidFile(home));
-    const QString fifo = home + "/.QuenmarkZelto/ui.pid";
+    const QString fifo = holdAtStart(home);
+    QVERIFY(!fifo.isEmpty());
 
     // Nothing on the screen yet: a black root window.
     QVERIFY(windowArea(grabScreen()).isNull());
@@ -178,7 +178,7 @@ void TstGui::dialogDuringUpgrade()
     if (writer < 0) {
         launcher.kill();
         launcher.waitForFinished();
-        QFAIL(qPrintable("the launcher never reached the client's pid file: " + launcher.readAllStandardError()));
+        QFAIL(qPrintable("the launcher never reached the start script: " + launcher.readAllStandardError()));
     }
 
     // The dialog was asked to show itself before the copy began; wait until
@@ -207,7 +207,7 @@ void TstGui::dialogDuringUpgrade()
     QVERIFY(!shot.isNull());
     QVERIFY(shot.save(folder + "/dialog.png"));
 
-    // An empty pid file: nothing to stop; the upgrade goes on.
+    // The start script goes on, and the launcher ends.
     ::close(writer);
     QVERIFY(launcher.waitForFinished(120000));
     QCOMPARE(launcher.exitCode(), 0);

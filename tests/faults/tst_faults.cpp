@@ -807,7 +807,11 @@ void TstFaults::hostile()
 
 void TstFaults::pidFiles_data()
 {
-    QTest::addColumn<QByteArray>("content"); // @SELF@, @PARENT@, @DECOY@ filled in the namespace
+    // @SELF@, @PARENT@, @DECOY@ filled in the namespace; a file that names
+    // the parent or the decoy is then dated before they started, as a stale
+    // file whose id a later process got (a file written after they started
+    // names the process that wrote it, and that one is stopped).
+    QTest::addColumn<QByteArray>("content");
     QTest::addColumn<QString>("kind");       // file, folder, client
     QTest::newRow("pid=0") << QByteArray("pid=0\n") << "file";
     QTest::newRow("pid=-1") << QByteArray("pid=-1\n") << "file";
@@ -855,11 +859,11 @@ void TstFaults::pidFiles()
     const QByteArray traps = "for s in TERM HUP INT USR1 USR2 QUIT; do trap \"echo \\\"$ROLE $s\\\" >> \\\"$OUT\\\"; exit 0\" $s; done\n";
     QVERIFY(writeFile(dir + "/decoy.sh", "#!/bin/sh\nROLE=decoy\n" + traps + "while :; do sleep 0.1 & wait $!; done\n", kExecutable));
     QVERIFY(writeFile(dir + "/exec-launcher.sh",
-                      "#!/bin/sh\n[ -f \"$PIDFILE\" ] && sed -i \"s/@SELF@/$$/g\" \"$PIDFILE\"\nexec \"$LAUNCHER\" >/dev/null 2>&1\n",
+                      "#!/bin/sh\ngrep -qs @SELF@ \"$PIDFILE\" && sed -i \"s/@SELF@/$$/g\" \"$PIDFILE\"\nexec \"$LAUNCHER\" >/dev/null 2>&1\n",
                       kExecutable));
     QVERIFY(writeFile(dir + "/parent.sh",
                       "#!/bin/sh\nROLE=parent\n" + parentTraps
-                          + "[ -f \"$PIDFILE\" ] && sed -i \"s/@PARENT@/$$/g\" \"$PIDFILE\"\n"
+                          + "grep -qs @PARENT@ \"$PIDFILE\" && sed -i \"s/@PARENT@/$$/g\" \"$PIDFILE\" && touch -m -d @1 \"$PIDFILE\"\n"
                             "\"$CASE/exec-launcher.sh\"\necho \"rc $?\" >> \"$OUT\"\n",
                       kExecutable));
     QVERIFY(writeFile(dir + "/init.sh",
@@ -871,7 +875,7 @@ void TstFaults::pidFiles()
                       "  while [ ! -s \"$PIDFILE\" ]; do sleep 0.05; done\n"
                       "fi\n"
                       "sleep 0.2\n"
-                      "[ -f \"$PIDFILE\" ] && sed -i \"s/@DECOY@/$decoy/g\" \"$PIDFILE\"\n"
+                      "grep -qs @DECOY@ \"$PIDFILE\" && sed -i \"s/@DECOY@/$decoy/g\" \"$PIDFILE\" && touch -m -d @1 \"$PIDFILE\"\n"
                       "\"$CASE/parent.sh\"\n"
                       "sleep 0.3\n"
                       "kill -0 $decoy 2>/dev/null && echo \"decoy alive\" >> \"$OUT\"\n"

@@ -21,6 +21,8 @@
 
 #include "test-files.h"
 
+#include <cstring>
+
 namespace {
 
 constexpr qint64 kRotateSize = 5242880;
@@ -117,6 +119,8 @@ private slots:
     void standardStreams();
     void unopenableFileDisablesLog_data();
     void unopenableFileDisablesLog();
+    void specialFileAtLogName_data();
+    void specialFileAtLogName();
     void rotationAtFiveMiB();
     void rotationKeepsCount();
     void rotationShiftsFullSet();
@@ -186,6 +190,9 @@ void TestLog::thresholds_data()
     QTest::newRow("empty value drops file") << QByteArray("service_debug=7\nfile_op_debug=\n") << "service_debug" << "34";
     QTest::newRow("section drops file") << QByteArray("[log]\nextractor_debug=7\n") << "extractor_debug" << "34";
     QTest::newRow("last line wins") << QByteArray("service_debug=7\nservice_debug=3\n") << "service_debug" << "3";
+    // "@kind": a special file at the switch file's name is no switch file.
+    for (const QString &kind : specialFileKinds())
+        QTest::addRow("switch file is a %s", qPrintable(kind)) << ("@" + kind).toUtf8() << "service_debug" << "34";
 }
 
 void TestLog::thresholds()
@@ -197,8 +204,12 @@ void TestLog::thresholds()
     const QString tag = QString::fromLatin1(QTest::currentDataTag()).replace(' ', '_').replace(',', '_');
     const QString log = path(tag + ".log");
     const QString sw = switchFile == "-" ? path(tag + ".missing") : path(tag + ".debug");
-    if (switchFile != "-")
+    if (switchFile.startsWith('@')) {
+        if (!makeSpecialFile(sw, QString::fromUtf8(switchFile.mid(1))))
+            QSKIP(qPrintable(QStringLiteral("cannot make it here: %1").arg(strerror(errno))));
+    } else if (switchFile != "-") {
         QVERIFY(writeFile(sw, switchFile));
+    }
 
     const QByteArray comp = component.toUtf8();
     const int rc = inChild([&] {
@@ -308,6 +319,59 @@ void TestLog::unopenableFileDisablesLog()
     QCOMPARE(readFile(err), QByteArray());
     if (mode != LOG_MODE_FILE)
         QVERIFY(!QFile::exists(QString::fromUtf8(log)));
+}
+
+void TestLog::specialFileAtLogName_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<bool>("reader"); // a FIFO with somebody reading it
+    for (const QString &kind : specialFileKinds())
+        QTest::addRow("%s", qPrintable(kind)) << kind << false;
+    QTest::newRow("fifo being read") << "fifo" << true;
+}
+
+// Opening a FIFO for writing blocks until somebody reads it, and writing to
+// /dev/zero or a device never fills anything: such a file at the log's name
+// is replaced by a fresh log file. A terabyte of holes is a log far past
+// its size: the first line rotates it.
+void TestLog::specialFileAtLogName()
+{
+    QFETCH(QString, kind);
+    QFETCH(bool, reader);
+    const QString log = path("special-" + QString::fromLatin1(QTest::currentDataTag()).replace(' ', '_') + ".log");
+    if (!makeSpecialFile(log, kind))
+        QSKIP(qPrintable(QStringLiteral("cannot make a %1 here: %2").arg(kind, strerror(errno))));
+    int readEnd = -1;
+    if (reader)
+        readEnd = open(QFile::encodeName(log).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    QVERIFY(!reader || readEnd >= 0);
+
+    const int rc = inChild([&] {
+        if (LogConfigure(LOG_MODE_FILE, log.toUtf8().constData(), "", 50, 1) != 0)
+            return 1;
+        LOG_ERROR("first\n");
+        LOG_ERROR("second\n");
+        return 0;
+    });
+    if (readEnd >= 0)
+        close(readEnd);
+    QCOMPARE(rc, 0);
+
+    struct stat st;
+    QCOMPARE(lstat(QFile::encodeName(log).constData(), &st), 0);
+    QVERIFY(S_ISREG(st.st_mode));
+    const QList<QByteArray> live = lines(readFile(log));
+    if (kind == "sparse") {
+        QCOMPARE(live.size(), 1);
+        QVERIFY(live.first().endsWith("second"));
+        // The first line went to the end of the old file, which now is
+        // rotated file 0.
+        QVERIFY(QFileInfo(log + "_0").size() > (qint64(1) << 40));
+    } else {
+        QCOMPARE(live.size(), 2);
+        QVERIFY(live.at(0).endsWith("first"));
+        QVERIFY(live.at(1).endsWith("second"));
+    }
 }
 
 void TestLog::rotationAtFiveMiB()

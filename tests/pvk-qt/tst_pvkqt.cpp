@@ -17,9 +17,12 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <cstring>
 #include <memory>
 #include <thread>
 #include <vector>
+
+#include "test-files.h"
 
 namespace {
 
@@ -27,14 +30,18 @@ struct Instance {
     std::unique_ptr<QProcess> process;
     bool running = false;
     QString lock;
+    QString problem;
 };
 
 // Starts one helper; the process keeps running while it holds the lock.
-std::unique_ptr<QProcess> startHelper(const QProcessEnvironment &env)
+std::unique_ptr<QProcess> startHelper(const QProcessEnvironment &env,
+                                      const QString &program = QStringLiteral(INSTANCE_HELPER),
+                                      const QStringList &args = QStringList())
 {
     auto p = std::make_unique<QProcess>();
     p->setProcessEnvironment(env);
-    p->setProgram(QStringLiteral(INSTANCE_HELPER));
+    p->setProgram(program);
+    p->setArguments(args);
     p->start();
     return p;
 }
@@ -51,14 +58,16 @@ bool readReport(Instance &in)
     if (!line.startsWith(QLatin1String("running=")))
         return false;
     in.running = line.startsWith(QLatin1String("running=1"));
-    in.lock = line.section(QStringLiteral(" lock="), 1);
+    in.lock = line.section(QStringLiteral(" lock="), 1).section(QStringLiteral(" problem="), 0, 0);
+    in.problem = line.section(QStringLiteral(" problem="), 1);
     return true;
 }
 
-Instance launch(const QProcessEnvironment &env)
+Instance launch(const QProcessEnvironment &env, const QString &program = QStringLiteral(INSTANCE_HELPER),
+                const QStringList &args = QStringList())
 {
     Instance in;
-    in.process = startHelper(env);
+    in.process = startHelper(env, program, args);
     if (!in.process->waitForStarted(30000) || !readReport(in))
         in.process.reset();
     return in;
@@ -87,6 +96,12 @@ private slots:
     void unrecordedLockFile();
     void homeFolderWithoutRuntimeDir_data();
     void homeFolderWithoutRuntimeDir();
+    void oneAtATime_data();
+    void oneAtATime();
+    void nonLockAtLockName_data();
+    void nonLockAtLockName();
+    void lockCannotBeTaken_data();
+    void lockCannotBeTaken();
     void pathRegistry();
     void pathRegistryFromThreads();
     void scaleStyleSheet_data();
@@ -117,7 +132,8 @@ void TestPvkQt::secondInstanceIsRefused()
     Instance first = launch(m_env);
     QVERIFY(first.process);
     QVERIFY(!first.running);
-    QVERIFY(first.lock.startsWith(m_dir->filePath("runtime") + "/"));
+    QCOMPARE(QFileInfo(first.lock).path(), m_dir->filePath("home") + "/.pvk-qt");
+    QCOMPARE(first.problem, QString());
     QVERIFY(QFile::exists(first.lock));
 
     Instance second = launch(m_env);
@@ -241,7 +257,8 @@ void TestPvkQt::unrecordedLockFile()
 
 void TestPvkQt::homeFolderWithoutRuntimeDir_data()
 {
-    QTest::addColumn<QString>("runtime"); // "-" unsets the variable
+    QTest::addColumn<QString>("runtime"); // "-" unsets the variable, "+" keeps a private one
+    QTest::newRow("private runtime folder") << "+";
     QTest::newRow("unset") << "-";
     QTest::newRow("empty") << "";
     QTest::newRow("relative") << "runtime";
@@ -254,7 +271,7 @@ void TestPvkQt::homeFolderWithoutRuntimeDir()
     QProcessEnvironment env = m_env;
     if (runtime == "-")
         env.remove("XDG_RUNTIME_DIR");
-    else
+    else if (runtime != "+")
         env.insert("XDG_RUNTIME_DIR", runtime);
 
     Instance first = launch(env);
@@ -272,6 +289,167 @@ void TestPvkQt::homeFolderWithoutRuntimeDir()
     QVERIFY(second.running);
     QVERIFY(second.process->waitForFinished(30000));
     QVERIFY(release(first));
+}
+
+void TestPvkQt::oneAtATime_data()
+{
+    QTest::addColumn<QString>("second"); // how the second instance differs from the first
+    QTest::newRow("other runtime folder") << "runtime";
+    QTest::newRow("no runtime folder") << "no-runtime";
+    QTest::newRow("through a renamed link") << "link";
+    QTest::newRow("argv[0] of another name") << "argv0";
+    QTest::newRow("named program, renamed copy") << "copy";
+}
+
+// A session without the runtime folder (ssh, cron, a script), or a start
+// through a link of another name, is the same user's same program.
+void TestPvkQt::oneAtATime()
+{
+    QFETCH(QString, second);
+    const QString helper = QStringLiteral(INSTANCE_HELPER);
+    const QStringList named = second == "copy" ? QStringList{"--named", "zelto-launcher"} : QStringList();
+    QProcessEnvironment env = m_env;
+    QString program = helper;
+    QStringList args = named;
+    if (second == "runtime") {
+        QVERIFY(QDir().mkpath(m_dir->filePath("runtime2")));
+        QVERIFY(QFile::setPermissions(m_dir->filePath("runtime2"), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner));
+        env.insert("XDG_RUNTIME_DIR", m_dir->filePath("runtime2"));
+    } else if (second == "no-runtime") {
+        env.remove("XDG_RUNTIME_DIR");
+    } else if (second == "link") {
+        program = m_dir->filePath("renamed-helper");
+        QVERIFY(QFile::link(helper, program));
+    } else if (second == "argv0") {
+        program = "bash";
+        args = QStringList{"-c", "exec -a renamed-helper '" + helper + "'"};
+    } else if (second == "copy") {
+        program = m_dir->filePath("renamed-copy");
+        QVERIFY(QFile::copy(helper, program));
+    }
+
+    Instance first = launch(m_env, helper, named);
+    QVERIFY(first.process);
+    QVERIFY(!first.running);
+    Instance other = launch(env, program, args);
+    QVERIFY(other.process);
+    QVERIFY(other.running);
+    QCOMPARE(other.lock, first.lock);
+    QVERIFY(other.process->waitForFinished(30000));
+    QCOMPARE(other.process->exitCode(), 1);
+    QVERIFY(release(first));
+
+    // Once the first has gone, the other kind runs.
+    Instance next = launch(env, program, args);
+    QVERIFY(next.process);
+    QVERIFY(!next.running);
+    QVERIFY(release(next));
+}
+
+void TestPvkQt::nonLockAtLockName_data()
+{
+    QTest::addColumn<QString>("kind");
+    for (const QString &kind : specialFileKinds())
+        QTest::addRow("%s", qPrintable(kind)) << kind;
+    QTest::newRow("empty folder") << "folder";
+}
+
+// Reading the holder's record from a FIFO or /dev/zero would never end; a
+// folder would count as a lock for ever. None of them is a lock: it goes,
+// and the lock is taken.
+void TestPvkQt::nonLockAtLockName()
+{
+    QFETCH(QString, kind);
+    Instance probe = launch(m_env);
+    QVERIFY(probe.process);
+    QVERIFY(release(probe));
+    if (kind == "folder")
+        QVERIFY(QDir().mkdir(probe.lock));
+    else if (!makeSpecialFile(probe.lock, kind))
+        QSKIP(qPrintable(QStringLiteral("cannot make a %1 here: %2").arg(kind, strerror(errno))));
+
+    Instance next = launch(m_env);
+    QVERIFY(next.process);
+    QVERIFY(!next.running);
+    QCOMPARE(next.problem, QString());
+    struct stat st;
+    QCOMPARE(lstat(QFile::encodeName(next.lock).constData(), &st), 0);
+    QVERIFY(S_ISREG(st.st_mode));
+    Instance second = launch(m_env);
+    QVERIFY(second.process);
+    QVERIFY(second.running);
+    QVERIFY(second.process->waitForFinished(30000));
+    QVERIFY(release(next));
+}
+
+void TestPvkQt::lockCannotBeTaken_data()
+{
+    QTest::addColumn<QString>("setup");
+    QTest::addColumn<QString>("problem"); // a part of the reported text; empty: the lock is taken
+    QTest::newRow("a file in the folder's place") << "file" << QString("open(%HOME%/.pvk-qt): %1 (%2)").arg(strerror(ENOTDIR)).arg(ENOTDIR);
+    QTest::newRow("folder of another user") << "foreign" << "'%HOME%/.pvk-qt' belongs to user 65534, not to 0";
+    QTest::newRow("link to a folder others may enter") << "public-link" << "'%HOME%/.pvk-qt' is a link to a folder that others may enter";
+    QTest::newRow("link to a private folder") << "private-link" << "";
+    QTest::newRow("no right to create the lock") << "read-only" << QString("/.pvk-qt/pvkqt_instance_helper.lock): %1 (%2)").arg(strerror(EACCES)).arg(EACCES);
+}
+
+// A lock that cannot be taken is reported; the instance runs all the same
+// instead of taking itself for a second one, and no folder reached through
+// a link changes its mode.
+void TestPvkQt::lockCannotBeTaken()
+{
+    QFETCH(QString, setup);
+    QFETCH(QString, problem);
+    if (geteuid() != 0 && (setup == "foreign" || setup == "read-only"))
+        QSKIP("needs root to hand files to another user");
+    QProcessEnvironment env = m_env;
+    const QString home = m_dir->filePath("home");
+    const QString folder = home + "/.pvk-qt";
+    const QString target = m_dir->filePath("target");
+    QVERIFY(QDir().mkpath(home));
+    const QFile::Permissions owner = QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner;
+    const QFile::Permissions everyone = owner | QFileDevice::ReadGroup | QFileDevice::WriteGroup | QFileDevice::ExeGroup
+        | QFileDevice::ReadOther | QFileDevice::WriteOther | QFileDevice::ExeOther;
+    if (setup == "file") {
+        QVERIFY(writeFile(folder, "not a folder\n"));
+    } else if (setup == "foreign") {
+        QVERIFY(QDir().mkpath(folder));
+        QCOMPARE(chown(QFile::encodeName(folder).constData(), 65534, 65534), 0);
+    } else if (setup == "public-link" || setup == "private-link") {
+        QVERIFY(QDir().mkpath(target));
+        QVERIFY(QFile::setPermissions(target, setup == "public-link" ? everyone : owner));
+        QVERIFY(QFile::link(target, folder));
+    } else if (setup == "read-only") {
+        // The helper runs as user 65534 in a home of its own whose lock
+        // folder it may not write to.
+        QVERIFY(QFile::setPermissions(m_dir->path(), everyone & ~(QFileDevice::WriteGroup | QFileDevice::WriteOther)));
+        QVERIFY(QDir().mkpath(folder));
+        QVERIFY(QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::ExeOwner));
+        for (const QString &path : {home, folder})
+            QCOMPARE(chown(QFile::encodeName(path).constData(), 65534, 65534), 0);
+        env.insert("PVKQT_HELPER_UID", "65534");
+    }
+
+    Instance first = launch(env);
+    QVERIFY(first.process);
+    QVERIFY(!first.running);
+    if (problem.isEmpty()) {
+        QCOMPARE(first.problem, QString());
+        QCOMPARE(QFileInfo(first.lock).canonicalPath(), QFileInfo(target).canonicalFilePath());
+    } else {
+        QVERIFY2(first.problem.contains(QString(problem).replace("%HOME%", home)), qPrintable(first.problem));
+        // Not another instance: a second one runs as well.
+        Instance second = launch(env);
+        QVERIFY(second.process);
+        QVERIFY(!second.running);
+        QVERIFY(release(second));
+    }
+    QVERIFY(release(first));
+    if (setup.endsWith("-link")) {
+        struct stat st;
+        QCOMPARE(stat(QFile::encodeName(target).constData(), &st), 0);
+        QCOMPARE(st.st_mode & 0777, setup == "public-link" ? mode_t(0777) : mode_t(0700));
+    }
 }
 
 void TestPvkQt::pathRegistry()

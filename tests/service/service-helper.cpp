@@ -1,8 +1,11 @@
 // Helper process of tst_service.
-//   client term|ignore|rename <ready-file>
+//   client term|ignore|rename|nobody|slow <ready-file>
 //       plays the client's user interface: ends on SIGTERM (term), ignores
-//       it (ignore), or ends on it after renaming its command (rename);
-//       creates <ready-file> once its signal disposition is set.
+//       it (ignore), ends on it after renaming its command (rename), or
+//       ends on it as user 65534 (nobody), or ends 100 ms after it
+//       (slow); creates <ready-file> once its
+//       signal disposition and its user are set. With ZELTO_TEST_PID_FILE
+//       set, it first writes its pid file there, as a client does.
 //   install <base> <root>
 //       registers the path table below <base> and <root> and runs one
 //       installation; the exit code is its result (0 or 1).
@@ -44,21 +47,46 @@ extern "C" struct dirent *readdir(DIR *dir)
 
 namespace {
 
+volatile sig_atomic_t g_terminate = 0;
+
+void noteTerminate(int)
+{
+    g_terminate = 1;
+}
+
 int runClient(const char *mode, const char *readyFile)
 {
+    if (const char *pidFile = getenv("ZELTO_TEST_PID_FILE")) {
+        char line[32];
+        const int n = snprintf(line, sizeof line, "pid=%d\n", static_cast<int>(getpid()));
+        int fd = open(pidFile, O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+        if (fd < 0 || write(fd, line, static_cast<size_t>(n)) != n)
+            return 2;
+        close(fd);
+    }
     if (strcmp(mode, "ignore") == 0)
         signal(SIGTERM, SIG_IGN);
+    else if (strcmp(mode, "slow") == 0)
+        signal(SIGTERM, noteTerminate);
     else
         signal(SIGTERM, SIG_DFL);
     if (strcmp(mode, "rename") == 0)
         prctl(PR_SET_NAME, "renamed", 0, 0, 0);
+    if (strcmp(mode, "nobody") == 0 && (setresgid(65534, 65534, 65534) != 0 || setresuid(65534, 65534, 65534) != 0))
+        return 2;
     int fd = open(readyFile, O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
     if (fd < 0)
         return 2;
     close(fd);
     // Never outlive a test that lost track of us.
-    for (int i = 0; i < 120; ++i)
-        sleep(1);
+    for (int i = 0; i < 1200; ++i) {
+        if (g_terminate) {
+            usleep(100000);
+            signal(SIGTERM, SIG_DFL);
+            raise(SIGTERM);
+        }
+        usleep(100000);
+    }
     return 0;
 }
 
@@ -74,6 +102,6 @@ int main(int argc, char **argv)
         LinuxService service;
         return service.installPackage() == 0 ? 0 : 1;
     }
-    fprintf(stderr, "usage: %s client term|ignore|rename <ready> | install <base> <root>\n", argv[0]);
+    fprintf(stderr, "usage: %s client term|ignore|rename|nobody|slow <ready> | install <base> <root>\n", argv[0]);
     return 2;
 }

@@ -6,8 +6,15 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include "test-files.h"
+
 #include <map>
 #include <string>
+
+#include <cstdio>
+
+#include <sys/stat.h>
+#include <unistd.h>
 
 using Entries = std::map<std::string, std::string>;
 Q_DECLARE_METATYPE(Entries)
@@ -15,6 +22,12 @@ Q_DECLARE_METATYPE(Entries)
 namespace {
 
 QByteArray bytes(const char *s, int n) { return QByteArray(s, n); }
+
+bool writeBytes(const QString &path, const QByteArray &content)
+{
+    QFile f(path);
+    return f.open(QIODevice::WriteOnly | QIODevice::Truncate) && f.write(content) == content.size();
+}
 
 } // namespace
 
@@ -29,6 +42,7 @@ private slots:
     void badLineEmptiesEarlierLoads();
     void unreadableLeavesMapAlone_data();
     void unreadableLeavesMapAlone();
+    void largestFileIsRead();
     void valueOfAbsentKeyInsertsIt();
     void readErrorGivesNothing();
 
@@ -144,24 +158,60 @@ void TestKeyValue::badLineEmptiesEarlierLoads()
 void TestKeyValue::unreadableLeavesMapAlone_data()
 {
     QTest::addColumn<QString>("name");
-    QTest::newRow("empty path") << QString();
-    QTest::newRow("missing file") << QStringLiteral("no-such-file");
-    QTest::newRow("folder") << QStringLiteral(".");
+    QTest::addColumn<QString>("kind"); // what the test puts at the name first
+    QTest::newRow("empty path") << QString() << "";
+    QTest::newRow("missing file") << QStringLiteral("no-such-file") << "";
+    QTest::newRow("folder") << QStringLiteral(".") << "";
+    // Opening any of these for reading the ordinary way blocks for ever or
+    // never reaches an end.
+    for (const QString &kind : specialFileKinds())
+        QTest::addRow("%s", qPrintable(kind)) << kind << kind;
+    QTest::newRow("link to a FIFO") << QStringLiteral("fifo-link") << "fifo-link";
+    QTest::newRow("just over 64 KiB") << QStringLiteral("big") << "big";
 }
 
 void TestKeyValue::unreadableLeavesMapAlone()
 {
     QFETCH(QString, name);
+    QFETCH(QString, kind);
     const QString good = m_dir.filePath("alone-good");
     QFile fg(good);
     QVERIFY(fg.open(QIODevice::WriteOnly) && fg.write("pid=7\n") > 0);
     fg.close();
 
+    const QString target = m_dir.filePath(name);
+    const QByteArray native = QFile::encodeName(target);
+    if (kind == "fifo-link") {
+        QVERIFY(makeSpecialFile(m_dir.filePath("the-fifo"), "fifo"));
+        QVERIFY(QFile::link(m_dir.filePath("the-fifo"), target));
+    } else if (kind == "big") {
+        QFile::remove(target);
+        // One byte past the 64 KiB that these files may have.
+        QVERIFY(writeBytes(target, "pid=8\n" + QByteArray(65537 - 6, '#')));
+    } else if (!kind.isEmpty() && !makeSpecialFile(target, kind)) {
+        QSKIP(qPrintable(QStringLiteral("cannot make a %1 here: %2").arg(kind, strerror(errno))));
+    }
+
     KeyValueFile kv;
     QCOMPARE(kv.load(good.toStdString()), 0);
-    const std::string path = name.isEmpty() ? std::string() : m_dir.filePath(name).toStdString();
+    const std::string path = name.isEmpty() ? std::string() : native.toStdString();
     QCOMPARE(kv.load(path), -1);
     QCOMPARE(kv.entries(), (Entries{{"pid", "7"}}));
+}
+
+void TestKeyValue::largestFileIsRead()
+{
+    // 64 KiB exactly is still one of ours; the status is that of the file.
+    const QString path = m_dir.filePath("largest");
+    QByteArray content = "pid=9\n";
+    content += QByteArray(65536 - content.size() - 1, '#') + "\n";
+    QVERIFY(writeBytes(path, content));
+    KeyValueFile kv;
+    struct stat st;
+    QCOMPARE(kv.load(QFile::encodeName(path).toStdString(), &st), 0);
+    QCOMPARE(kv.entries(), (Entries{{"pid", "9"}}));
+    QCOMPARE(qint64(st.st_size), qint64(65536));
+    QVERIFY(S_ISREG(st.st_mode));
 }
 
 void TestKeyValue::valueOfAbsentKeyInsertsIt()

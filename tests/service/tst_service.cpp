@@ -29,6 +29,7 @@
 #include <dlfcn.h>
 #include <fcntl.h>
 #include <spawn.h>
+#include <sched.h>
 #include <sys/mount.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -257,9 +258,11 @@ private:
 
 // Runs `body` in a forked child with its own process group; true when the
 // child returned 0. A stray signal to the group cannot reach the test.
-bool inOwnProcessGroup(const std::function<int()> &body)
+bool inOwnProcessGroup(const std::function<int()> &body, pid_t *child = nullptr)
 {
     pid_t pid = fork();
+    if (child)
+        *child = pid;
     if (pid == 0) {
         setpgid(0, 0);
         _exit(body());
@@ -921,12 +924,37 @@ void TestService::terminateUI_data()
     QTest::newRow("client renamed itself") << "rename" << QByteArray("pid=%PID%\n") << "" << SIGTERM << false;
     QTest::newRow("client program deleted") << "deleted" << QByteArray("pid=%PID%\n") << "" << SIGTERM << false;
     QTest::newRow("client exited already") << "exited" << QByteArray("pid=%PID%\n") << "" << SIGTERM << false;
-    QTest::newRow("unrelated process") << "unrelated" << QByteArray("pid=%PID%\n")
-                                       << "NOTE|process %PID% is not 'cloud-zelto-ui', client taken as not running" << 0 << false;
-    // The client runs as root; the launcher's user may not signal it: the
-    // probes run their course, the kill fails, the client lives on.
+    // The process that wrote the pid file is the client, whatever its
+    // program: a wrapper that runs another binary, a script, another name.
+    QTest::newRow("program of another name") << "unrelated" << QByteArray("pid=%PID%\n") << "" << SIGTERM << false;
+    QTest::newRow("wrapper client") << "wrapper" << QByteArray("pid=%PID%\n") << "" << SIGTERM << false;
+    QTest::newRow("interpreted client") << "interpreted" << QByteArray("pid=%PID%\n") << "" << SIGTERM << false;
+    // Written in the same clock tick as the start, by the client itself.
+    QTest::newRow("client writes its pid file at once") << "self" << QByteArray() << "" << SIGTERM << false;
+    QTest::newRow("client ends 100 ms after TERM") << "slow" << QByteArray("pid=%PID%\n") << "" << SIGTERM << false;
+    // The id of an ended client, handed to a later process of the same
+    // name: that one lives on.
+    QTest::newRow("same name, started after the write")
+        << "later" << QByteArray("pid=%PID%\n")
+        << "NOTE|process %PID% started after pid file '%FILE%' was written, client taken as not running" << 0 << false;
+    // Another user's process is neither signalled nor waited for, in
+    // either direction.
+    QTest::newRow("client of another user") << "nobody" << QByteArray("pid=%PID%\n")
+                                            << "NOTE|process %PID% belongs to user 65534, not to 0, client taken as not running"
+                                            << 0 << false;
     QTest::newRow("signal not permitted") << "term" << QByteArray("pid=%PID%\n")
-                                          << QString("ERROR|kill: %1 (%2)").arg(strerror(EPERM)).arg(EPERM) << 0 << true;
+                                          << "NOTE|process %PID% belongs to user 0, not to 65534, client taken as not running"
+                                          << 0 << true;
+    // However the file came to name it, the launcher never stops itself.
+    QTest::newRow("pid file names the launcher") << "launcher" << QByteArray()
+                                                 << "NOTE|pid file '%FILE%' names process %PID%, this launcher, client taken as not running"
+                                                 << 0 << false;
+    QTest::newRow("no /proc") << "noproc" << QByteArray("pid=%PID%\n")
+                              << QString("NOTE|cannot tell whether process %PID% wrote pid file '%FILE%': /proc/%PID%/stat: "
+                                         "%1 (%2), client taken as not running")
+                                     .arg(strerror(ENOENT))
+                                     .arg(ENOENT)
+                              << 0 << false;
 }
 
 void TestService::terminateUI()
@@ -937,21 +965,42 @@ void TestService::terminateUI()
     QFETCH(int, endedBy);
     QFETCH(bool, asNobody);
 
-    if (asNobody && geteuid() != 0)
-        QSKIP("needs root to run the client as another user than the caller");
+    if ((asNobody || mode == "nobody" || mode == "noproc") && geteuid() != 0)
+        QSKIP("needs root to run the client as another user than the caller, or to hide /proc");
     Fixture f;
     const QString ui = f.app + "/bin/cloud-zelto-ui";
+    const QString pidPath = f.user + "/ui.pid";
     QVERIFY(QDir().mkpath(f.app + "/bin"));
     std::unique_ptr<Child> client;
-    if (!mode.isEmpty()) {
-        QString program = kHelper;
-        if (mode != "unrelated") {
+    if (!mode.isEmpty() && mode != "launcher") {
+        QString ready = f.tmp.path() + "/ready";
+        QStringList args;
+        if (mode == "unrelated") {
+            args << kHelper;
+        } else if (mode == "wrapper") {
+            QVERIFY(writeFile(ui, "#!/bin/sh\nexec '" + QByteArray(kHelper) + "' \"$@\"\n", kExec));
+            args << ui;
+        } else if (mode == "interpreted") {
+            const QString script = f.tmp.path() + "/client.sh";
+            QVERIFY(writeFile(script, "#!/bin/sh\n: > \"$3\"\nwhile :; do sleep 1; done\n"));
+            args << "/bin/sh" << script;
+        } else {
             QVERIFY(QFile::copy(kHelper, ui));
-            program = ui;
+            args << ui;
         }
-        const QString ready = f.tmp.path() + "/ready";
-        const QString clientMode = mode == "ignore" ? "ignore" : mode == "term" || mode == "exited" || mode == "unrelated" ? "term" : "rename";
-        client = std::make_unique<Child>(QStringList{program, "client", clientMode, ready});
+        if (mode == "nobody") {
+            // Reached and written by the client once it is user 65534.
+            QVERIFY(QFile::setPermissions(f.tmp.path(), kExec));
+            QVERIFY(QDir().mkpath(f.tmp.path() + "/shared"));
+            QVERIFY(QFile::setPermissions(f.tmp.path() + "/shared", kExec | QFile::WriteGroup | QFile::WriteOther));
+            ready = f.tmp.path() + "/shared/ready";
+        }
+        const QString clientMode = mode == "ignore" || mode == "rename" || mode == "deleted" || mode == "nobody"
+                || mode == "slow" ? (mode == "deleted" ? QString("rename") : mode) : QString("term");
+        if (mode == "self")
+            QVERIFY(qputenv("ZELTO_TEST_PID_FILE", QFile::encodeName(pidPath)));
+        client = std::make_unique<Child>(args << "client" << clientMode << ready);
+        qunsetenv("ZELTO_TEST_PID_FILE");
         QTRY_VERIFY_WITH_TIMEOUT(QFileInfo::exists(ready) || client->done(), 30000);
         QVERIFY(!client->done());
         if (mode == "deleted")
@@ -961,28 +1010,58 @@ void TestService::terminateUI()
             QVERIFY(client->wait());
         }
     }
-    const QString pid = client ? QString::number(client->pid()) : QString();
-    const QString pidPath = f.user + "/ui.pid";
+    QString pid = client ? QString::number(client->pid()) : QString();
     if (!pidFile.isNull())
         QVERIFY(writeFile(pidPath, QByteArray(pidFile).replace("%PID%", pid.toUtf8())));
+    if (mode == "later") {
+        // As if written half a minute before the process started.
+        const time_t then = time(nullptr) - 30;
+        const struct timespec times[2] = {{then, 0}, {then, 0}};
+        QCOMPARE(utimensat(AT_FDCWD, QFile::encodeName(pidPath).constData(), times, 0), 0);
+    }
     if (asNobody)
         QVERIFY(QFile::setPermissions(f.tmp.path(), kExec));
 
     // A process id of 0 or below would reach a whole process group; the
     // call runs where such a signal cannot reach the test.
-    QVERIFY(inOwnProcessGroup([asNobody] {
+    const QString noProc = f.tmp.path() + "/no-proc-here";
+    QElapsedTimer timer;
+    timer.start();
+    pid_t calledIn = 0;
+    QVERIFY(inOwnProcessGroup([asNobody, mode, noProc, pidPath] {
         if (asNobody && (setresgid(65534, 65534, 65534) != 0 || setresuid(65534, 65534, 65534) != 0))
             return 3;
+        // An empty file system over /proc, seen by this process only.
+        if (mode == "noproc"
+            && (unshare(CLONE_NEWNS) != 0 || mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) != 0
+                || mount("zelto-test", "/proc", "tmpfs", 0, "size=1m") != 0)) {
+            writeFile(noProc, strerror(errno));
+            return 0;
+        }
+        if (mode == "launcher" && !writeFile(pidPath, "pid=" + QByteArray::number(getpid()) + "\n"))
+            return 5;
         LinuxService service;
         service.terminateUI();
         return 0;
-    }));
+    }, &calledIn));
+    const qint64 elapsed = timer.elapsed();
+    if (mode == "launcher")
+        pid = QString::number(calledIn);
+    if (QFileInfo::exists(noProc))
+        QSKIP(qPrintable("cannot hide /proc here: " + readFile(noProc)));
+    // Waiting for a client that never ends takes five seconds; one that
+    // ends 100 ms after TERM is noticed then, not at the next probe a
+    // second later.
+    if (mode == "nobody" || asNobody)
+        QVERIFY2(elapsed < 4000, qPrintable(QString::number(elapsed)));
+    if (mode == "slow")
+        QVERIFY2(elapsed < 1000, qPrintable(QString::number(elapsed)));
 
     if (!line.isEmpty()) {
         line.replace("%FILE%", pidPath).replace("%PID%", pid);
         QCOMPARE(f.count(line.section('|', 0, 0), line.section('|', 1)), 1);
     }
-    QCOMPARE(f.countContaining("[ERROR]"), asNobody ? 1 : 0);
+    QCOMPARE(f.countContaining("[ERROR]"), 0);
     if (!client)
         return;
     if (endedBy == 0) {

@@ -13,12 +13,18 @@
 #include <QString>
 #include <QStringList>
 
+#include <algorithm>
 #include <cerrno>
 #include <csignal>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
 #include <cstring>
+#include <ctime>
 #include <string>
 
 #include <fcntl.h>
+#include <poll.h>
 #include <sys/stat.h>
 #include <sys/syscall.h>
 #include <unistd.h>
@@ -26,6 +32,7 @@
 namespace {
 
 constexpr int kProbes = 5;
+constexpr int kProbeIntervalMs = 1000;
 
 QString pathOf(const char *key)
 {
@@ -33,8 +40,9 @@ QString pathOf(const char *key)
 }
 
 // A handle on one process. Through a pidfd the signals reach the process
-// that was checked, even if its id is handed to another one meanwhile;
-// without pidfd support they go to the id.
+// that was checked, even if its id is handed to another one meanwhile, and
+// its end is noticed the moment it comes; without pidfd support the
+// signals go to the id and the end is found by probing.
 class ProcessRef
 {
 public:
@@ -66,58 +74,163 @@ public:
         return kill(m_pid, sig);
     }
 
+    // True once the process has ended, waiting up to `ms` for it. A pidfd
+    // turns readable when the process exits, also while it waits as a
+    // zombie for its parent; without one the id is probed, then slept on.
+    bool waitForEnd(int ms) const
+    {
+        if (m_fd < 0) {
+            if (kill(m_pid, 0) != 0 && errno == ESRCH)
+                return true;
+            if (ms > 0)
+                (void)usleep(static_cast<useconds_t>(ms) * 1000);
+            return false;
+        }
+        const int64_t deadline = monotonicMs() + ms;
+        for (;;) {
+            struct pollfd p = {m_fd, POLLIN, 0};
+            const int64_t left = std::max<int64_t>(0, deadline - monotonicMs());
+            const int n = poll(&p, 1, static_cast<int>(left));
+            if (n > 0)
+                return true;
+            if (n == 0 || errno != EINTR)
+                return false;
+        }
+    }
+
 private:
+    static int64_t monotonicMs()
+    {
+        struct timespec now;
+        (void)clock_gettime(CLOCK_MONOTONIC, &now);
+        return static_cast<int64_t>(now.tv_sec) * 1000 + now.tv_nsec / 1000000;
+    }
+
     pid_t m_pid;
     int m_fd = -1;
     int m_openErrno = 0;
 };
 
-std::string readSmallFile(const std::string &path, bool *missing)
+int64_t nanoseconds(const struct timespec &t)
 {
-    *missing = false;
+    return static_cast<int64_t>(t.tv_sec) * 1000000000 + t.tv_nsec;
+}
+
+// What /proc tells about a process: its real and effective user and the
+// clock tick since boot at which it started. 0, or the errno of the first
+// read that failed.
+struct ProcessFacts {
+    uid_t realUid = 0;
+    uid_t effectiveUid = 0;
+    unsigned long long startTicks = 0;
+};
+
+int readProcFile(const std::string &path, std::string *text)
+{
     fileop::UniqueFd fd(open(path.c_str(), O_RDONLY | O_CLOEXEC));
-    if (fd.get() < 0) {
-        *missing = errno == ENOENT || errno == ESRCH;
-        return std::string();
-    }
-    char buffer[256];
+    if (fd.get() < 0)
+        return errno;
+    char buffer[4096];
     ssize_t n;
     do {
         n = read(fd.get(), buffer, sizeof buffer - 1);
     } while (n < 0 && errno == EINTR);
-    if (n <= 0)
-        return std::string();
-    std::string text(buffer, static_cast<size_t>(n));
-    while (!text.empty() && text.back() == '\n')
-        text.pop_back();
-    return text;
+    if (n < 0)
+        return errno;
+    text->assign(buffer, static_cast<size_t>(n));
+    return 0;
 }
 
-enum class ProcessMatch { Gone, Other, Client };
-
-// The pid file may be older than the process that now holds its id; only
-// the client's user interface program may be signalled.
-ProcessMatch matchProcess(pid_t pid, const std::string &programName)
+int readProcessFacts(pid_t pid, ProcessFacts *facts, std::string *failedPath)
 {
     const std::string proc = "/proc/" + std::to_string(pid);
-    bool missing = false;
-    const std::string comm = readSmallFile(proc + "/comm", &missing);
-    if (missing)
-        return ProcessMatch::Gone;
-    if (!programName.empty() && comm == programName)
-        return ProcessMatch::Client;
-
-    char target[4096];
-    ssize_t len = readlink((proc + "/exe").c_str(), target, sizeof target - 1);
-    if (len > 0) {
-        std::string exe(target, static_cast<size_t>(len));
-        static const std::string deleted = " (deleted)";
-        if (exe.size() > deleted.size() && exe.compare(exe.size() - deleted.size(), deleted.size(), deleted) == 0)
-            exe.resize(exe.size() - deleted.size());
-        if (!programName.empty() && FSBaseName(exe) == programName)
-            return ProcessMatch::Client;
+    std::string stat, status;
+    *failedPath = proc + "/stat";
+    if (int err = readProcFile(*failedPath, &stat))
+        return err;
+    // The command name may hold blanks and parentheses: the fields start
+    // after the last ')'. Field 3 (state) comes first, start time is 22.
+    const size_t close = stat.rfind(')');
+    if (close == std::string::npos)
+        return EINVAL;
+    const char *p = stat.c_str() + close + 1;
+    for (int field = 3; field < 22 && *p; ++field) {
+        while (*p == ' ')
+            ++p;
+        while (*p && *p != ' ')
+            ++p;
     }
-    return ProcessMatch::Other;
+    char *end = nullptr;
+    errno = 0;
+    facts->startTicks = strtoull(p, &end, 10);
+    if (end == p || errno != 0)
+        return EINVAL;
+
+    *failedPath = proc + "/status";
+    if (int err = readProcFile(*failedPath, &status))
+        return err;
+    const size_t uid = status.find("\nUid:");
+    unsigned long realUid = 0, effectiveUid = 0;
+    if (uid == std::string::npos || sscanf(status.c_str() + uid + 5, "%lu %lu", &realUid, &effectiveUid) != 2)
+        return EINVAL;
+    facts->realUid = static_cast<uid_t>(realUid);
+    facts->effectiveUid = static_cast<uid_t>(effectiveUid);
+    return 0;
+}
+
+enum class Writer { Gone, Yes, No };
+
+// The client writes its pid file once it runs, so the process that the
+// file names is the client only if it is ours and had started by the time
+// of the file's last change; a process that started later got the id of
+// an ended client. Its start is a clock tick since boot; the boot's
+// wall-clock time comes from the two clocks read now, to the nanosecond
+// (the boot time in /proc/stat is whole seconds and would let a process
+// started up to a second after the write pass). The start tick is rounded
+// down, so the start can only seem earlier than it was; the file's time
+// comes from a coarse clock and may seem up to one of its ticks early:
+// that much later a start is still taken as before the write.
+Writer checkWriter(const ProcessRef &process, pid_t pid, const std::string &pidFile,
+                   const struct stat &fileStatus)
+{
+    ProcessFacts facts;
+    std::string failed;
+    const int err = readProcessFacts(pid, &facts, &failed);
+    // Read about the process the pidfd holds, not about a later one that
+    // got its id: it has not ended, so its id is still its own.
+    if (process.waitForEnd(0))
+        return Writer::Gone;
+    if (err != 0) {
+        LOG_NOTE("cannot tell whether process %d wrote pid file '%s': %s: %s (%d), client taken as not running\n",
+                 static_cast<int>(pid), pidFile.c_str(), failed.c_str(), strerror(err), err);
+        return Writer::No;
+    }
+    if (facts.realUid != getuid() || facts.effectiveUid != geteuid()) {
+        LOG_NOTE("process %d belongs to user %u, not to %u, client taken as not running\n", static_cast<int>(pid),
+                 static_cast<unsigned>(facts.realUid), static_cast<unsigned>(geteuid()));
+        return Writer::No;
+    }
+
+    struct timespec real, boot, coarse = {0, 0};
+    const long ticksPerSecond = sysconf(_SC_CLK_TCK);
+    if (ticksPerSecond <= 0 || clock_gettime(CLOCK_BOOTTIME, &boot) != 0 || clock_gettime(CLOCK_REALTIME, &real) != 0) {
+        int e = errno;
+        LOG_NOTE("cannot tell whether process %d wrote pid file '%s': clock: %s (%d), client taken as not running\n",
+                 static_cast<int>(pid), pidFile.c_str(), strerror(e), e);
+        return Writer::No;
+    }
+    (void)clock_getres(CLOCK_REALTIME_COARSE, &coarse);
+    const int64_t tickNs = 1000000000 / ticksPerSecond;
+    const int64_t started = nanoseconds(real) - nanoseconds(boot)
+        + static_cast<int64_t>(facts.startTicks / ticksPerSecond) * 1000000000
+        + static_cast<int64_t>(facts.startTicks % ticksPerSecond) * tickNs;
+    const int64_t written = nanoseconds(fileStatus.st_mtim);
+    if (started > written + nanoseconds(coarse) + tickNs) {
+        LOG_NOTE("process %d started after pid file '%s' was written, client taken as not running\n",
+                 static_cast<int>(pid), pidFile.c_str());
+        return Writer::No;
+    }
+    return Writer::Yes;
 }
 
 } // namespace
@@ -153,7 +266,8 @@ void LinuxService::terminateUI()
         return;
     }
     KeyValueFile file;
-    if (file.load(pidFile) < 0) {
+    struct stat written;
+    if (file.load(pidFile, &written) < 0) {
         LOG_NOTE("Failed to read pid file '%s', not exist ?\n", pidFile.c_str());
         return;
     }
@@ -167,17 +281,22 @@ void LinuxService::terminateUI()
         return;
     }
 
+    // Neither this launcher nor the system's first process is ever the
+    // client, however the pid file came to name them.
+    if (pid == getpid() || pid == 1) {
+        LOG_NOTE("pid file '%s' names process %d, %s, client taken as not running\n", pidFile.c_str(),
+                 static_cast<int>(pid), pid == 1 ? "the first process" : "this launcher");
+        return;
+    }
+
     const ProcessRef process(pid);
     if (process.gone())
         return;
-    const std::string program = FSBaseName(pathOf("user_quenmark_zelto_ui_path").toUtf8().toStdString());
-    switch (matchProcess(pid, program)) {
-    case ProcessMatch::Gone:
+    switch (checkWriter(process, pid, pidFile, written)) {
+    case Writer::Gone:
+    case Writer::No:
         return;
-    case ProcessMatch::Other:
-        LOG_NOTE("process %d is not '%s', client taken as not running\n", static_cast<int>(pid), program.c_str());
-        return;
-    case ProcessMatch::Client:
+    case Writer::Yes:
         break;
     }
 
@@ -187,10 +306,11 @@ void LinuxService::terminateUI()
             return;
         LOG_ERROR("kill: %s (%d)\n", strerror(err), err);
     }
+    // Five probes about a second apart, each one a wait that ends the
+    // moment the client does.
     for (int probe = 0; probe < kProbes; ++probe) {
-        if (process.signal(0) != 0 && errno == ESRCH)
+        if (process.waitForEnd(kProbeIntervalMs))
             return;
-        sleep(1);
     }
     (void)process.signal(SIGKILL);
 }
