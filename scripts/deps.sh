@@ -8,6 +8,7 @@ ZELTO_DEPS=(
   qtbase5-dev qttools5-dev qttools5-dev-tools qt5-qmake
   libarchive-dev zlib1g-dev libarchive-tools
   xvfb xauth x11-apps x11-utils imagemagick
+  openbox weston qtwayland5
   clang libclang-rt-14-dev
   rsync gnuplot-nox util-linux procps file fonts-dejavu-core
   desktop-file-utils dpkg-dev

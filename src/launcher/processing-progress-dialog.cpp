@@ -8,6 +8,7 @@
 #include <QCloseEvent>
 #include <QFont>
 #include <QIcon>
+#include <QShowEvent>
 
 namespace {
 
@@ -39,6 +40,19 @@ ProcessingProgressDialog::ProcessingProgressDialog()
     // The cast truncates toward zero: a multiplier of 1.3333 gives 533.
     setFixedWidth(static_cast<int>(DPIinfo::getInstance()->getDPI() * kBaseWidth));
     setStyleSheet(DPIinfo::getInstance()->getScaledStyleSheet(QLatin1String(kStyleSheet)));
+}
+
+void ProcessingProgressDialog::showEvent(QShowEvent *event)
+{
+    QProgressDialog::showEvent(event);
+    // A window whose height may change gets a resize handle from the window
+    // manager along its bottom edge: a strip below the bar that looks cut
+    // off. Fixed at the size hint as it is once the cancel button is gone
+    // (the label is one line in the dialog's one font, so every text it
+    // shows fits), the frame is the title bar and a border, and the margins
+    // are even. Done here, before the window is mapped, so that the window
+    // manager sees the fixed size from the start.
+    setFixedHeight(sizeHint().height());
 }
 
 void ProcessingProgressDialog::reject()

@@ -5,6 +5,7 @@
 #include <QProgressDialog>
 
 class QCloseEvent;
+class QShowEvent;
 
 class ProcessingProgressDialog : public QProgressDialog
 {
@@ -24,4 +25,8 @@ protected:
     // A close request from the window manager is refused for the same
     // reason; the launcher hides the dialog itself when the run ends.
     void closeEvent(QCloseEvent *event) override;
+
+    // Fixes the height at the size hint before the window is mapped: a
+    // window manager then frames the dialog without a resize handle.
+    void showEvent(QShowEvent *event) override;
 };

@@ -6,6 +6,8 @@
 #include "qtsingleapplication.h"
 #include "startup.h"
 
+#include <QGuiApplication>
+
 // The run itself: the controller installs on its handler thread while the
 // event loop runs; LaunchDone quits the loop once that thread has finished,
 // so deleting the controller afterwards waits for nothing.
@@ -30,7 +32,9 @@ int main(int argc, char **argv)
     // One launcher per user, whatever name it was started by: the
     // instance lock is named after the program, not after argv[0].
     QCoreApplication::setApplicationName(QStringLiteral("zelto-launcher"));
+    const UserPlatform userPlatform = ChoosePlatforms();
     QtSingleApplication app(argc, argv, true);
+    RestoreUserPlatform(userPlatform);
     RegisterPathTable();
     SetupDebugLog();
 
@@ -41,6 +45,7 @@ int main(int argc, char **argv)
         LOG_DEBUG("app has already launched, return\n");
         return 0;
     }
+    LOG_INFO("Qt platform = %s\n", QGuiApplication::platformName().toUtf8().constData());
 
     SetupTranslatorAndFont();
     return RunLaunch(app);

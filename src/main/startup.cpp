@@ -12,12 +12,19 @@
 #include <QApplication>
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QFont>
+#include <QLibraryInfo>
 #include <QTranslator>
 
+#include <cerrno>
 #include <clocale>
 #include <cstdio>
+#include <cstring>
+#include <dirent.h>
+#include <fcntl.h>
 #include <memory>
+#include <unistd.h>
 
 namespace {
 
@@ -39,6 +46,153 @@ QByteArray pathUtf8(const char *key)
     return UIPathManager::getInstance()->getPath(QString::fromLatin1(key)).toUtf8();
 }
 
+// The plug-in folder two levels above an executable's path: for
+// /opt/app/bin/launcher it is /opt/app/lib/plugins.
+const char kPluginsFromExecutable[] = "/../../lib/plugins";
+
+// Folds "." and ".." and doubled separators as QDir::cleanPath does, on the
+// bytes themselves: a path need not be UTF-8, and a QString would lose what
+// is not.
+QByteArray cleanPathBytes(const QByteArray &path)
+{
+    const bool absolute = path.startsWith('/');
+    QList<QByteArray> kept;
+    for (const QByteArray &part : path.split('/')) {
+        if (part.isEmpty() || part == ".")
+            continue;
+        if (part == "..") {
+            if (!kept.isEmpty() && kept.last() != "..")
+                kept.removeLast();
+            else if (!absolute)
+                kept.append(part);
+            continue;
+        }
+        kept.append(part);
+    }
+    QByteArray out = absolute ? QByteArray("/") : QByteArray();
+    for (int i = 0; i < kept.size(); ++i) {
+        if (i > 0)
+            out += '/';
+        out += kept.at(i);
+    }
+    return out.isEmpty() ? QByteArray(".") : out;
+}
+
+// True when folder/platforms holds at least one shared object, which is what
+// Qt needs to create its platform before the application object exists.
+bool hasPlatformPlugins(const QByteArray &folder)
+{
+    const QByteArray platforms = folder + "/platforms";
+    const std::unique_ptr<DIR, int (*)(DIR *)> dir(opendir(platforms.constData()), &closedir);
+    if (!dir)
+        return false;
+    while (const dirent *entry = readdir(dir.get())) {
+        const size_t length = strlen(entry->d_name);
+        if (length > 3 && strcmp(entry->d_name + length - 3, ".so") == 0)
+            return true;
+    }
+    return false;
+}
+
+// The executable's real location as the kernel knows it: right however the
+// launcher was started (a link elsewhere, a bare name found on PATH).
+QByteArray executablePath()
+{
+    QByteArray buffer(4096, Qt::Uninitialized);
+    const ssize_t length = readlink("/proc/self/exe", buffer.data(), static_cast<size_t>(buffer.size()));
+    if (length <= 0 || length >= buffer.size())
+        return QByteArray();
+    buffer.truncate(static_cast<int>(length));
+    return buffer;
+}
+
+// Qt takes plug-in folders only as QStrings. A path whose bytes do not come
+// back unchanged through decodeName/encodeName (a non-UTF-8 byte) would name
+// a folder that does not exist.
+bool nameableInQt(const QByteArray &path)
+{
+    return QFile::encodeName(QFile::decodeName(path)) == path;
+}
+
+// The plug-in folder Qt is to search, as bytes: beside the executable as
+// argv[0] names it where that holds platform plug-ins (a relative argv[0]
+// gives a relative folder), else beside the executable's real location, else
+// the folder of the Qt build the launcher runs on, whose plug-ins always fit
+// it. A folder that Qt cannot name is replaced by its resolved location (a
+// link into the system's plug-ins) or, failing that, by Qt's own folder.
+QByteArray choosePluginFolder(const char *argv0)
+{
+    const QByteArray qtOwn = QFile::encodeName(QLibraryInfo::location(QLibraryInfo::PluginsPath));
+    QByteArray folder = cleanPathBytes(QByteArray(argv0) + kPluginsFromExecutable);
+    if (!hasPlatformPlugins(folder)) {
+        const QByteArray exe = executablePath();
+        const QByteArray besideExe = exe.isEmpty() ? QByteArray() : cleanPathBytes(exe + kPluginsFromExecutable);
+        folder = !besideExe.isEmpty() && hasPlatformPlugins(besideExe) ? besideExe : qtOwn;
+    }
+    if (nameableInQt(folder))
+        return folder;
+    const std::unique_ptr<char, void (*)(void *)> resolved(realpath(folder.constData(), nullptr), &free);
+    if (resolved && nameableInQt(QByteArray(resolved.get())))
+        return QByteArray(resolved.get());
+    return qtOwn;
+}
+
+// The install root, the folder above bin/. applicationDirPath() is a QString
+// and cannot carry a non-UTF-8 byte of the root's real path; the package,
+// its INFO file, the switch file and the icon would then be looked for in a
+// folder that does not exist. Such a root is reached instead through a
+// descriptor held open for the whole run, whose /proc name is plain ASCII.
+QString rootResourcePath()
+{
+    const QString fromQt = QCoreApplication::applicationDirPath() + QStringLiteral("/..");
+    const QByteArray exe = executablePath();
+    if (exe.isEmpty() || nameableInQt(exe))
+        return fromQt;
+
+    struct HeldFolder {
+        int fd = -1;
+        ~HeldFolder()
+        {
+            if (fd >= 0)
+                (void)close(fd);
+        }
+    };
+    static HeldFolder root;
+    if (root.fd < 0) {
+        const QByteArray folder = cleanPathBytes(exe + "/../..");
+        root.fd = open(folder.constData(), O_PATH | O_DIRECTORY | O_CLOEXEC);
+        if (root.fd < 0) {
+            const int err = errno;
+            LOG_WARNING("open(%s): %s (%d)\n", folder.constData(), strerror(err), err);
+            return fromQt;
+        }
+    }
+    return QStringLiteral("/proc/self/fd/%1").arg(root.fd);
+}
+
+// The platforms that can work in this session, in the order Qt is to try
+// them after the user's own choice.
+QByteArray sessionPlatforms(const QByteArray &user)
+{
+    QList<QByteArray> named;
+    for (const QByteArray &entry : user.split(';'))
+        named.append(entry.split(':').first().trimmed().toLower());
+    QByteArray list = user;
+    const auto add = [&](const char *platform) {
+        if (named.contains(platform))
+            return;
+        if (!list.isEmpty())
+            list += ';';
+        list += platform;
+    };
+    if (!qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
+        add("wayland");
+    if (!qEnvironmentVariableIsEmpty("DISPLAY"))
+        add("xcb");
+    add("offscreen");
+    return list;
+}
+
 } // namespace
 
 QString SetupLibraryPaths(const char *argv0)
@@ -48,13 +202,38 @@ QString SetupLibraryPaths(const char *argv0)
 
     // argv[0] names the executable itself, so "/../.." climbs from the file
     // to the folder above bin/. It is deliberately not resolved against the
-    // working folder or PATH.
-    const QString path = QDir::cleanPath(QString::fromLocal8Bit(argv0) + QStringLiteral("/../../lib/plugins"));
+    // working folder or PATH; only when it leads nowhere useful does the
+    // executable's real location decide.
+    const QByteArray folder = choosePluginFolder(argv0);
+    const QString path = QFile::decodeName(folder);
     QCoreApplication::setLibraryPaths(QStringList{path});
 
-    printf("lib path = '%s'\n", path.toUtf8().constData());
+    printf("lib path = '%s'\n", folder.constData());
     fflush(stdout);
     return path;
+}
+
+UserPlatform ChoosePlatforms()
+{
+    UserPlatform user;
+    user.set = qEnvironmentVariableIsSet("QT_QPA_PLATFORM");
+    user.value = qgetenv("QT_QPA_PLATFORM");
+    // Qt 5.15 tries the entries of a ";"-separated list in turn and takes
+    // the first that connects: a Wayland session without its compositor, a
+    // display that has gone, or no display at all must not stop the
+    // installation and the client's start.
+    qputenv("QT_QPA_PLATFORM", sessionPlatforms(user.value));
+    return user;
+}
+
+void RestoreUserPlatform(const UserPlatform &user)
+{
+    // The client's start script inherits this environment: it gets the
+    // user's own choice, not the launcher's fallbacks.
+    if (user.set)
+        qputenv("QT_QPA_PLATFORM", user.value);
+    else
+        qunsetenv("QT_QPA_PLATFORM");
 }
 
 void RegisterPathTable()
@@ -73,7 +252,7 @@ void RegisterPathTable()
                  userInstallBase() + QStringLiteral("/.QuenmarkZelto/QuenmarkZelto.app/bin/cloud-zelto-ui"));
     registerPath(QStringLiteral("user_orvilex_path"), userInstallBase() + QStringLiteral("/.Orvilex"));
     registerPath(QStringLiteral("user_orvilex_resource_path"), userInstallBase() + QStringLiteral("/.Orvilex/Orvilex.app"));
-    registerPath(QStringLiteral("root_resource_path"), QCoreApplication::applicationDirPath() + QStringLiteral("/.."));
+    registerPath(QStringLiteral("root_resource_path"), rootResourcePath());
 }
 
 void SetupDebugLog()

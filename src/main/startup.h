@@ -2,13 +2,31 @@
 // once, on the main thread.
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 
-// Locale, compiled-in resources and Qt's plug-in search path
-// (<exe dir>/../lib/plugins, derived from argv[0] as given). Runs before the
+// Locale, compiled-in resources and Qt's plug-in search path: <exe
+// dir>/../lib/plugins derived from argv[0] as given when it holds platform
+// plug-ins, else the same folder beside the executable's real location, else
+// the plug-in folder of the Qt the launcher runs on. Runs before the
 // application object exists. Prints the "lib path" line on standard output
 // and returns the path it set.
 QString SetupLibraryPaths(const char *argv0);
+
+// The user's QT_QPA_PLATFORM as it was before start-up replaced it.
+struct UserPlatform {
+    bool set = false;
+    QByteArray value;
+};
+
+// Before the application object: QT_QPA_PLATFORM becomes the list of
+// platforms Qt tries in turn, the user's value first, then Wayland where
+// WAYLAND_DISPLAY is set, xcb where DISPLAY is set, offscreen last.
+UserPlatform ChoosePlatforms();
+
+// After the application object: the user's value back, so that the
+// processes the launcher starts see what the session gave it.
+void RestoreUserPlatform(const UserPlatform &user);
 
 // The nine named paths, cleaned, in the registry of the support library.
 void RegisterPathTable();

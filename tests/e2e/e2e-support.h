@@ -10,6 +10,7 @@
 #include <QProcess>
 #include <QProcessEnvironment>
 #include <QString>
+#include <QStandardPaths>
 #include <QStringList>
 #include <QThread>
 
@@ -18,6 +19,7 @@
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <sys/types.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include "test-files.h"
@@ -84,6 +86,7 @@ inline QByteArray startStopScript()
            "start)\n"
            "  [ -p \"$HOME/hold-start\" ] && cat \"$HOME/hold-start\" > /dev/null\n"
            "  echo \"start $app\" >> \"$HOME/start-stop.log\"\n"
+           "  echo \"${QT_QPA_PLATFORM-<unset>}\" > \"$HOME/start-stop.platform\"\n"
            "  setsid \"$app/bin/cloud-zelto-ui\" </dev/null >/dev/null 2>&1 &\n"
            "  ;;\n"
            "esac\n"
@@ -200,18 +203,260 @@ inline QString holdAtStart(const QString &home)
     return ::mkfifo(QFile::encodeName(fifo).constData(), 0644) == 0 ? fifo : QString();
 }
 
+// Polls `done` every 50 ms until it holds or the timeout passes; a
+// timeout of 0 asks once.
+template <typename Done>
+bool waitUntil(Done done, int timeoutMs)
+{
+    for (int waited = 0; waited < timeoutMs; waited += 50) {
+        if (done())
+            return true;
+        QThread::msleep(50);
+    }
+    return done();
+}
+
 // Opens the FIFO for writing once somebody has opened it for reading.
 // -1 when the timeout passes first.
 inline int waitForReader(const QString &fifo, int timeoutMs)
 {
     const QByteArray path = QFile::encodeName(fifo);
-    for (int waited = 0; waited < timeoutMs; waited += 50) {
-        const int fd = ::open(path.constData(), O_WRONLY | O_NONBLOCK | O_CLOEXEC);
-        if (fd >= 0)
-            return fd;
-        QThread::msleep(50);
-    }
-    return -1;
+    int fd = -1;
+    waitUntil([&] { return (fd = ::open(path.constData(), O_WRONLY | O_NONBLOCK | O_CLOEXEC)) >= 0; }, timeoutMs);
+    return fd;
 }
+
+// A program's standard output, or nothing when it does not run or fails.
+inline QByteArray outputOf(const QString &program, const QStringList &arguments,
+                           const QProcessEnvironment &env = QProcessEnvironment::systemEnvironment())
+{
+    QProcess p;
+    p.setProcessEnvironment(env);
+    p.start(program, arguments);
+    if (!p.waitForFinished(30000) || p.exitStatus() != QProcess::NormalExit || p.exitCode() != 0)
+        return QByteArray();
+    return p.readAllStandardOutput();
+}
+
+// An Xvfb of the test's own. -displayfd lets the server pick a free display
+// number and report it.
+class XServer
+{
+public:
+    bool start()
+    {
+        const QString xvfb = QStandardPaths::findExecutable(QStringLiteral("Xvfb"));
+        if (xvfb.isEmpty()) {
+            m_why = QStringLiteral("Xvfb is not installed");
+            return false;
+        }
+        int fds[2];
+        if (::pipe2(fds, O_CLOEXEC) != 0) {
+            m_why = QStringLiteral("pipe failed");
+            return false;
+        }
+        const QByteArray program = QFile::encodeName(xvfb);
+        m_pid = ::fork();
+        if (m_pid == 0) {
+            // The copy on 3 must survive exec: dup2 gives it no O_CLOEXEC,
+            // and when the pipe already is 3 the flag is cleared by hand.
+            if (fds[1] == 3)
+                ::fcntl(3, F_SETFD, 0);
+            else
+                ::dup2(fds[1], 3);
+            const int null = ::open("/dev/null", O_RDWR);
+            ::dup2(null, 0);
+            ::dup2(null, 1);
+            ::dup2(null, 2);
+            ::execl(program.constData(), "Xvfb", "-displayfd", "3", "-screen", "0", "1024x768x24",
+                    "-dpi", "96", "-br", "-nolisten", "tcp", static_cast<char *>(nullptr));
+            ::_exit(127);
+        }
+        ::close(fds[1]);
+        if (m_pid < 0) {
+            ::close(fds[0]);
+            m_why = QStringLiteral("fork failed");
+            return false;
+        }
+        QByteArray number;
+        char c;
+        while (::read(fds[0], &c, 1) == 1 && c != '\n')
+            number += c;
+        ::close(fds[0]);
+        if (number.isEmpty()) {
+            m_why = QStringLiteral("Xvfb did not report a display");
+            stop();
+            return false;
+        }
+        m_display = ":" + QString::fromLatin1(number);
+        return true;
+    }
+
+    void stop()
+    {
+        if (m_pid > 0) {
+            ::kill(m_pid, SIGTERM);
+            ::waitpid(m_pid, nullptr, 0);
+            m_pid = -1;
+        }
+    }
+
+    ~XServer() { stop(); }
+
+    QString display() const { return m_display; }
+    QString why() const { return m_why; }
+
+private:
+    pid_t m_pid = -1;
+    QString m_display;
+    QString m_why;
+};
+
+// A root window property as xprop prints it; empty when it is not set.
+inline QByteArray rootProperty(const QString &display, const QString &name)
+{
+    const QByteArray out = outputOf(QStringLiteral("xprop"), {"-display", display, "-root", name});
+    return out.contains("not found") || out.contains("no such atom") ? QByteArray() : out.trimmed();
+}
+
+// openbox on a running X server; ready once it has announced itself on the
+// root window, as the EWMH asks of a window manager.
+class WindowManager
+{
+public:
+    bool start(const QString &display)
+    {
+        if (QStandardPaths::findExecutable(QStringLiteral("openbox")).isEmpty()
+            || QStandardPaths::findExecutable(QStringLiteral("xprop")).isEmpty()) {
+            m_why = QStringLiteral("openbox or xprop is not installed");
+            return false;
+        }
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("DISPLAY", display);
+        m_process.setProcessEnvironment(env);
+        m_process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        m_process.setStandardOutputFile(QProcess::nullDevice());
+        m_process.start(QStringLiteral("openbox"), {"--sm-disable"});
+        if (!m_process.waitForStarted()
+            || !waitUntil([&] { return !rootProperty(display, "_NET_SUPPORTING_WM_CHECK").isEmpty(); }, 30000)) {
+            m_why = QStringLiteral("openbox did not come up on ") + display;
+            return false;
+        }
+        return true;
+    }
+
+    ~WindowManager()
+    {
+        if (m_process.state() != QProcess::NotRunning) {
+            m_process.terminate();
+            if (!m_process.waitForFinished(10000)) {
+                m_process.kill();
+                m_process.waitForFinished();
+            }
+        }
+    }
+
+    QString why() const { return m_why; }
+
+private:
+    QProcess m_process;
+    QString m_why;
+};
+
+// The top-level windows the window manager has taken on, each as
+// "title|WM_CLASS" with xprop's quoting, e.g.
+// "\"Quenmark Zelto Client\"|\"zelto-launcher\", \"zelto-launcher\"".
+inline QStringList managedWindows(const QString &display)
+{
+    QStringList out;
+    const QByteArray list = rootProperty(display, "_NET_CLIENT_LIST");
+    const int hash = list.indexOf('#');
+    if (hash < 0)
+        return out;
+    for (const QByteArray &id : list.mid(hash + 1).split(',')) {
+        const QByteArray props = outputOf(QStringLiteral("xprop"), {"-display", display, "-id", QString::fromLatin1(id.trimmed()),
+                                                                    "_NET_WM_NAME", "WM_CLASS"});
+        QString title, klass;
+        for (const QByteArray &line : props.split('\n')) {
+            const int eq = line.indexOf(" = ");
+            if (eq < 0)
+                continue;
+            if (line.startsWith("_NET_WM_NAME"))
+                title = QString::fromUtf8(line.mid(eq + 3));
+            else if (line.startsWith("WM_CLASS"))
+                klass = QString::fromUtf8(line.mid(eq + 3));
+        }
+        out << title + '|' + klass;
+    }
+    return out;
+}
+
+// A headless Wayland compositor of Debian's (weston) in a runtime folder of
+// the test's own, logging the protocol so that a test can see which windows
+// a client made.
+class Compositor
+{
+public:
+    static QString socketName() { return QStringLiteral("zelto-test-wayland"); }
+
+    bool start(const QString &runtimeDir)
+    {
+        if (QStandardPaths::findExecutable(QStringLiteral("weston")).isEmpty()) {
+            m_why = QStringLiteral("weston is not installed");
+            return false;
+        }
+        m_runtime = runtimeDir;
+        m_log = runtimeDir + "/weston.log";
+        if (!QDir().mkpath(runtimeDir) || !QFile::setPermissions(runtimeDir, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner)) {
+            m_why = QStringLiteral("no runtime folder ") + runtimeDir;
+            return false;
+        }
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("XDG_RUNTIME_DIR", runtimeDir);
+        env.remove("WAYLAND_DISPLAY");
+        env.remove("DISPLAY");
+        m_process.setProcessEnvironment(env);
+        m_process.setProcessChannelMode(QProcess::MergedChannels);
+        m_process.setStandardOutputFile(runtimeDir + "/weston.out");
+        m_process.start(QStringLiteral("weston"),
+                        {"--backend=headless-backend.so", "--use-pixman", "--width=1024", "--height=768",
+                         "--socket=" + socketName(), "--no-config", "--idle-time=0", "--log=" + m_log,
+                         "--debug", "--logger-scopes=log,proto"});
+        if (!m_process.waitForStarted()
+            || !waitUntil([&] { return QFileInfo::exists(runtimeDir + "/" + socketName()); }, 30000)) {
+            m_why = QStringLiteral("weston did not come up: ") + QString::fromUtf8(readFile(runtimeDir + "/weston.out"));
+            return false;
+        }
+        return true;
+    }
+
+    ~Compositor()
+    {
+        if (m_process.state() != QProcess::NotRunning) {
+            m_process.terminate();
+            if (!m_process.waitForFinished(10000)) {
+                m_process.kill();
+                m_process.waitForFinished();
+            }
+        }
+    }
+
+    // True once a client gave a toplevel window this title and drew it.
+    bool hasWindow(const QString &title) const
+    {
+        const QByteArray log = readFile(m_log);
+        return log.contains(".set_title(\"" + title.toUtf8() + "\")") && log.contains("wl_surface@")
+            && log.contains(".attach(");
+    }
+
+    QString runtimeDir() const { return m_runtime; }
+    QString why() const { return m_why; }
+
+private:
+    QProcess m_process;
+    QString m_runtime;
+    QString m_log;
+    QString m_why;
+};
 
 } // namespace e2e

@@ -5,6 +5,7 @@
 
 #include "e2e-support.h"
 
+#include <QLibraryInfo>
 #include <QTemporaryDir>
 #include <QThread>
 #include <QtTest>
@@ -30,6 +31,21 @@ bool inOrder(const QString &text, const QStringList &needles, QString *missing)
         at = found + n.size();
     }
     return true;
+}
+
+// An X display number that no server of this machine answers.
+QString missingDisplay()
+{
+    for (int n = 4711;; ++n)
+        if (!QFileInfo::exists(QStringLiteral("/tmp/.X11-unix/X%1").arg(n))
+            && !QFileInfo::exists(QStringLiteral("/tmp/.X%1-lock").arg(n)))
+            return QStringLiteral(":%1").arg(n);
+}
+
+// Qt's own plug-in folder, where the system's Qt keeps every platform.
+QString qtPluginFolder()
+{
+    return QLibraryInfo::location(QLibraryInfo::PluginsPath);
 }
 
 QStringList backups(const QString &home)
@@ -67,6 +83,8 @@ private slots:
     void specialFileAtOwnName_data();
     void specialFileAtOwnName();
     void samplePackage();
+    void startsInEverySession_data();
+    void startsInEverySession();
 
 private:
     // Runs the launcher to its end; its standard output goes to *out.
@@ -452,6 +470,214 @@ void TstE2E::samplePackage()
     QVERIFY(stop.waitForFinished(30000));
     QTRY_VERIFY_WITH_TIMEOUT(!alive(client), 30000);
     VERIFY_LOG_ORDER(m_home, "running", "user installation is ready, removing backup app", "done");
+}
+
+// The installed launcher in each way a desktop session may start it: no
+// display, a display or compositor named but absent, a real Wayland
+// compositor and a real X server with a window manager, through a link, by
+// bare name from PATH, from an install root whose name is not UTF-8, with
+// lib/plugins a link into the system's Qt or missing. Every run upgrades:
+// it never aborts, installs the new build, starts it, and hands the client
+// the user's own QT_QPA_PLATFORM.
+void TstE2E::startsInEverySession_data()
+{
+    QTest::addColumn<QString>("how");          // "path", "link", "bare name"
+    QTest::addColumn<bool>("nonUtf8Root");
+    QTest::addColumn<QString>("plugins");      // "copies", "system link", "absent"
+    QTest::addColumn<QString>("session");      // "none", "weston", "xvfb+openbox"
+    QTest::addColumn<QStringList>("env");      // NAME=value, or -NAME to unset
+    QTest::addColumn<QString>("libPath");      // "root", "stage" (resolved), "qt"
+    QTest::addColumn<QString>("platform");     // what Qt ends up on
+
+    const QStringList noDisplay{"-DISPLAY", "-WAYLAND_DISPLAY", "-QT_QPA_PLATFORM"};
+    const QString gone = missingDisplay();
+    QTest::newRow("no display") << "path" << false << "copies" << "none" << noDisplay << "root" << "offscreen";
+    QTest::newRow("no display, system plug-ins")
+        << "path" << false << "system link" << "none" << noDisplay << "root" << "offscreen";
+    QTest::newRow("Wayland asked for, no compositor")
+        << "path" << false << "system link" << "none"
+        << QStringList{"QT_QPA_PLATFORM=wayland", "WAYLAND_DISPLAY=zelto-no-compositor", "-DISPLAY"} << "root"
+        << "offscreen";
+    QTest::newRow("Wayland asked for, no Wayland plug-in")
+        << "path" << false << "copies" << "none"
+        << QStringList{"QT_QPA_PLATFORM=wayland", "WAYLAND_DISPLAY=zelto-no-compositor", "-DISPLAY"} << "root"
+        << "offscreen";
+    QTest::newRow("xcb asked for, X display does not exist")
+        << "path" << false << "copies" << "none" << QStringList{"QT_QPA_PLATFORM=xcb", "DISPLAY=" + gone, "-WAYLAND_DISPLAY"}
+        << "root" << "offscreen";
+    QTest::newRow("nothing asked, X display does not exist")
+        << "path" << false << "system link" << "none"
+        << QStringList{"-QT_QPA_PLATFORM", "DISPLAY=" + gone, "-WAYLAND_DISPLAY"} << "root" << "offscreen";
+    QTest::newRow("platform unknown to Qt asked for")
+        << "path" << false << "copies" << "none" << QStringList{"QT_QPA_PLATFORM=dxcb;xcb", "-DISPLAY", "-WAYLAND_DISPLAY"}
+        << "root" << "offscreen";
+    QTest::newRow("through a link elsewhere") << "link" << false << "copies" << "none" << noDisplay << "root" << "offscreen";
+    QTest::newRow("bare name from PATH") << "bare name" << false << "copies" << "none" << noDisplay << "root" << "offscreen";
+    QTest::newRow("bare name, system plug-ins")
+        << "bare name" << false << "system link" << "none" << noDisplay << "root" << "offscreen";
+    QTest::newRow("lib/plugins absent") << "path" << false << "absent" << "none" << noDisplay << "qt" << "offscreen";
+    QTest::newRow("non-UTF-8 root, plug-ins linked from the stage")
+        << "path" << true << "copies" << "none" << noDisplay << "stage" << "offscreen";
+    QTest::newRow("non-UTF-8 root, system plug-ins")
+        << "path" << true << "system link" << "none" << noDisplay << "qt" << "offscreen";
+    QTest::newRow("non-UTF-8 root, through a link")
+        << "link" << true << "absent" << "none" << noDisplay << "qt" << "offscreen";
+    QTest::newRow("weston, Wayland asked for")
+        << "path" << false << "system link" << "weston" << QStringList{"QT_QPA_PLATFORM=wayland", "-DISPLAY"} << "root"
+        << "wayland";
+    QTest::newRow("weston, nothing asked")
+        << "bare name" << false << "system link" << "weston" << QStringList{"-QT_QPA_PLATFORM", "-DISPLAY"} << "root"
+        << "wayland";
+    QTest::newRow("Xvfb + openbox, nothing asked")
+        << "path" << false << "copies" << "xvfb+openbox" << QStringList{"-QT_QPA_PLATFORM", "-WAYLAND_DISPLAY"} << "root"
+        << "xcb";
+    QTest::newRow("Xvfb + openbox, Wayland asked for, no compositor")
+        << "link" << false << "system link" << "xvfb+openbox"
+        << QStringList{"QT_QPA_PLATFORM=wayland", "WAYLAND_DISPLAY=zelto-no-compositor"} << "root" << "xcb";
+}
+
+void TstE2E::startsInEverySession()
+{
+    QFETCH(QString, how);
+    QFETCH(bool, nonUtf8Root);
+    QFETCH(QString, plugins);
+    QFETCH(QString, session);
+    QFETCH(QStringList, env);
+    QFETCH(QString, libPath);
+    QFETCH(QString, platform);
+
+    // The session first: a row the machine cannot serve says why it skips.
+    XServer xserver;
+    WindowManager wm;
+    Compositor weston;
+    QProcessEnvironment environment = launcherEnvironment(m_home);
+    environment.insert("XDG_RUNTIME_DIR", m_case->path() + "/runtime");
+    if (session == "weston") {
+        if (!weston.start(m_case->path() + "/runtime"))
+            QSKIP(qPrintable("no Wayland compositor: " + weston.why()));
+        environment.insert("WAYLAND_DISPLAY", Compositor::socketName());
+    } else if (session == "xvfb+openbox") {
+        if (!xserver.start())
+            QSKIP(qPrintable("no X server: " + xserver.why()));
+        if (!wm.start(xserver.display()))
+            QSKIP(qPrintable("no window manager: " + wm.why()));
+        environment.insert("DISPLAY", xserver.display());
+    }
+    QVERIFY(QDir().mkpath(m_case->path() + "/runtime"));
+    QVERIFY(QFile::setPermissions(m_case->path() + "/runtime", QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+    for (const QString &change : env) {
+        if (change.startsWith('-'))
+            environment.remove(change.mid(1));
+        else
+            environment.insert(change.section('=', 0, 0), change.section('=', 1));
+    }
+    const QString userPlatform = environment.value("QT_QPA_PLATFORM", "<unset>");
+
+    // The product root, its lib/ as the row wants it.
+    QVERIFY(makeRoot(m_root, 2001));
+    const QString qtPlugins = qtPluginFolder();
+    QVERIFY2(QFileInfo::exists(qtPlugins + "/platforms/libqoffscreen.so"), qPrintable(qtPlugins));
+    if (plugins != "copies") {
+        QVERIFY(QFile::remove(m_root + "/lib"));
+        QVERIFY(QDir().mkpath(m_root + "/lib"));
+        QVERIFY(QFile::link(stageDir() + "/lib/libpvk-qt.so.1", m_root + "/lib/libpvk-qt.so.1"));
+        if (plugins == "system link")
+            QVERIFY(QFile::link(qtPlugins, m_root + "/lib/plugins"));
+    }
+    // QTemporaryDir removes by QString, which cannot name the non-UTF-8
+    // root: it gets its name back at the end of the case.
+    struct Renamed {
+        QByteArray from, to;
+        ~Renamed()
+        {
+            if (from != to)
+                (void)::rename(to.constData(), from.constData());
+        }
+    } root{QFile::encodeName(m_root), QFile::encodeName(m_root)};
+    if (nonUtf8Root) {
+        root.to += "-\xff\xfe";
+        QVERIFY(::rename(root.from.constData(), root.to.constData()) == 0);
+    }
+    installCopy(2000);
+
+    // Started with argv[0] the way the row says, from a working folder
+    // where argv[0] leads nowhere.
+    const QByteArray exe = root.to + "/bin/" + QFile::encodeName(launcherName());
+    QByteArray command = "exec \"$1\"";
+    QByteArray argv0 = exe;
+    if (how == "link") {
+        argv0 = QFile::encodeName(m_case->path()) + "/elsewhere/launcher-link";
+        QVERIFY(QDir().mkpath(m_case->path() + "/elsewhere"));
+        QVERIFY(::symlink(exe.constData(), argv0.constData()) == 0);
+    } else if (how == "bare name") {
+        environment.insert("PATH", m_root + "/bin:" + environment.value("PATH"));
+        command = "exec " + QFile::encodeName(launcherName());
+    }
+    // QProcess passes names as QStrings, which cannot carry the non-UTF-8
+    // root: the shell gets its bytes in octal and builds them itself.
+    QByteArray octal;
+    for (const char c : argv0)
+        octal += "\\" + QByteArray::number(static_cast<uchar>(c), 8);
+    const bool held = session != "none";
+    if (held)
+        QVERIFY(holdAtPidFile(m_home));
+    QProcess launcher;
+    launcher.setProcessEnvironment(environment);
+    launcher.setWorkingDirectory(m_case->path());
+    launcher.start("/bin/sh", {"-c", QString::fromLatin1("set -- \"$(printf '" + octal + "')\"; " + command)});
+    QVERIFY(launcher.waitForStarted());
+
+    // In a real session the dialog is up while the launcher is held inside
+    // the upgrade: the compositor or the window manager has it.
+    QString dialog;
+    if (held) {
+        // A launcher that ends early (an abort) ends the wait with it.
+        int writer = -1;
+        for (int waited = 0; writer < 0 && waited < kRunTimeoutMs; waited += 100) {
+            writer = waitForReader(m_home + "/.QuenmarkZelto/ui.pid", 0);
+            if (writer < 0 && launcher.waitForFinished(100))
+                break;
+        }
+        if (writer < 0) {
+            launcher.kill();
+            launcher.waitForFinished();
+            QFAIL(qPrintable("the launcher never reached the client's pid file: " + launcher.readAllStandardError()));
+        }
+        const QString title = QStringLiteral("Quenmark Zelto Client");
+        if (session == "weston") {
+            if (waitUntil([&] { return weston.hasWindow(title); }, 30000))
+                dialog = title;
+        } else {
+            waitUntil([&] { return !managedWindows(xserver.display()).filter(title).isEmpty(); }, 30000);
+            dialog = managedWindows(xserver.display()).filter(title).value(0);
+        }
+        ::close(writer);
+    }
+    QVERIFY2(launcher.waitForFinished(kRunTimeoutMs), "the launcher did not end");
+    const QByteArray out = launcher.readAllStandardOutput();
+    const QByteArray err = launcher.readAllStandardError();
+
+    QVERIFY2(launcher.exitStatus() == QProcess::NormalExit, err.constData());
+    QVERIFY2(!err.contains("no Qt platform plugin could be initialized"), err.constData());
+    QCOMPARE(launcher.exitCode(), 0);
+    const QByteArray expectedLib = libPath == "qt" ? QFile::encodeName(qtPlugins)
+        : libPath == "stage" ? QFile::encodeName(QFileInfo(stageDir() + "/lib/plugins").canonicalFilePath())
+                                                   : root.to + "/lib/plugins";
+    QCOMPARE(out.split('\n').first(), "lib path = '" + expectedLib + "'");
+    if (held)
+        QVERIFY2(dialog.contains("Quenmark Zelto Client"), "no dialog in the session");
+    if (session == "xvfb+openbox")
+        qInfo("dialog window under openbox: %s", qPrintable(dialog));
+
+    // Upgraded and started, with the user's own platform choice.
+    QCOMPARE(readFile(appPath(m_home) + "/INFO"), infoFile(2001));
+    QCOMPARE(readFile(m_home + "/start-stop.log"), "start " + QFile::encodeName(appPath(m_home)) + "\n");
+    QCOMPARE(QString::fromUtf8(readFile(m_home + "/start-stop.platform")).trimmed(), userPlatform);
+    QTRY_COMPARE_WITH_TIMEOUT(clientEvents(m_home, "started").size(), 1, 30000);
+    QVERIFY(clientEvents(m_home, "started").first().endsWith("build 2001"));
+    VERIFY_LOG_ORDER(m_home, "Qt platform = " + platform, "running", "copy package:",
+                     "user installation is ready, removing backup app", "done");
+    QVERIFY(!readFile(logPath(m_home)).contains("[ERROR]"));
 }
 
 QTEST_GUILESS_MAIN(TstE2E)

@@ -11,91 +11,15 @@
 #include <QPixmap>
 #include <QScreen>
 #include <QSet>
-#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QtTest>
-
-#include <sys/wait.h>
 
 using namespace e2e;
 
 namespace {
 
-// An Xvfb of our own, started before the application object so that the
-// test itself can grab its screen. -displayfd lets the server pick a free
-// display number and report it.
-class XServer
-{
-public:
-    bool start()
-    {
-        const QString xvfb = QStandardPaths::findExecutable(QStringLiteral("Xvfb"));
-        if (xvfb.isEmpty()) {
-            m_why = QStringLiteral("Xvfb is not installed");
-            return false;
-        }
-        int fds[2];
-        if (::pipe2(fds, O_CLOEXEC) != 0) {
-            m_why = QStringLiteral("pipe failed");
-            return false;
-        }
-        const QByteArray program = QFile::encodeName(xvfb);
-        m_pid = ::fork();
-        if (m_pid == 0) {
-            // The copy on 3 must survive exec: dup2 gives it no O_CLOEXEC,
-            // and when the pipe already is 3 the flag is cleared by hand.
-            if (fds[1] == 3)
-                ::fcntl(3, F_SETFD, 0);
-            else
-                ::dup2(fds[1], 3);
-            const int null = ::open("/dev/null", O_RDWR);
-            ::dup2(null, 0);
-            ::dup2(null, 1);
-            ::dup2(null, 2);
-            ::execl(program.constData(), "Xvfb", "-displayfd", "3", "-screen", "0", "1024x768x24",
-                    "-dpi", "96", "-br", "-nolisten", "tcp", static_cast<char *>(nullptr));
-            ::_exit(127);
-        }
-        ::close(fds[1]);
-        if (m_pid < 0) {
-            ::close(fds[0]);
-            m_why = QStringLiteral("fork failed");
-            return false;
-        }
-        QByteArray number;
-        char c;
-        while (::read(fds[0], &c, 1) == 1 && c != '\n')
-            number += c;
-        ::close(fds[0]);
-        if (number.isEmpty()) {
-            m_why = QStringLiteral("Xvfb did not report a display");
-            stop();
-            return false;
-        }
-        m_display = ":" + QString::fromLatin1(number);
-        return true;
-    }
-
-    void stop()
-    {
-        if (m_pid > 0) {
-            ::kill(m_pid, SIGTERM);
-            ::waitpid(m_pid, nullptr, 0);
-            m_pid = -1;
-        }
-    }
-
-    ~XServer() { stop(); }
-
-    QString display() const { return m_display; }
-    QString why() const { return m_why; }
-
-private:
-    pid_t m_pid = -1;
-    QString m_display;
-    QString m_why;
-};
-
+// Started before the application object, so that the test itself can grab
+// the server's screen.
 XServer *g_server = nullptr;
 
 // The bounding box of everything that is not the black root window.
@@ -116,6 +40,38 @@ QRect windowArea(const QImage &screen)
     return right < 0 ? QRect() : QRect(QPoint(left, top), QPoint(right, bottom));
 }
 
+// The WhiteSmoke client area of the dialog in a picture, and the gaps
+// between its edges and what is drawn on it (the label's text, the bar).
+struct ClientArea {
+    QRect client;
+    QRect content;
+    int left() const { return content.left() - client.left(); }
+    int right() const { return client.right() - content.right(); }
+    int top() const { return content.top() - client.top(); }
+    int bottom() const { return client.bottom() - content.bottom(); }
+    QString describe() const
+    {
+        return QStringLiteral("client %1x%2, margins left %3 right %4 top %5 bottom %6")
+            .arg(client.width()).arg(client.height()).arg(left()).arg(right()).arg(top()).arg(bottom());
+    }
+};
+
+ClientArea clientArea(const QImage &shot)
+{
+    const QRgb whiteSmoke = 0xf5f5f5;
+    QRect client;
+    for (int y = 0; y < shot.height(); ++y)
+        for (int x = 0; x < shot.width(); ++x)
+            if ((shot.pixel(x, y) & 0xffffff) == whiteSmoke)
+                client |= QRect(x, y, 1, 1);
+    QRect content;
+    for (int y = client.top(); y <= client.bottom(); ++y)
+        for (int x = client.left(); x <= client.right(); ++x)
+            if ((shot.pixel(x, y) & 0xffffff) != whiteSmoke)
+                content |= QRect(x, y, 1, 1);
+    return {client, content};
+}
+
 QImage grabScreen()
 {
     return QGuiApplication::primaryScreen()->grabWindow(0).toImage().convertToFormat(QImage::Format_RGB32);
@@ -129,6 +85,7 @@ class TstGui : public QObject
 
 private slots:
     void initTestCase();
+    void dialogDuringUpgrade_data();
     void dialogDuringUpgrade();
 };
 
@@ -142,8 +99,28 @@ void TstGui::initTestCase()
              "the installed tree lacks the xcb platform plug-in");
 }
 
+void TstGui::dialogDuringUpgrade_data()
+{
+    QTest::addColumn<bool>("windowManager");
+    QTest::addColumn<QString>("scale"); // QT_SCALE_FACTOR; empty: unset
+    QTest::addColumn<QString>("picture");
+    // The README's picture is the one under a window manager.
+    QTest::newRow("bare X server") << false << QString() << "dialog-bare";
+    QTest::newRow("openbox") << true << QString() << "dialog";
+    QTest::newRow("openbox, scale 2") << true << "2" << "dialog-scale2";
+}
+
 void TstGui::dialogDuringUpgrade()
 {
+    QFETCH(bool, windowManager);
+    QFETCH(QString, scale);
+    QFETCH(QString, picture);
+    const int factor = scale.isEmpty() ? 1 : scale.toInt();
+
+    WindowManager wm;
+    if (windowManager && !wm.start(g_server->display()))
+        QSKIP(qPrintable("no window manager: " + wm.why()));
+
     QTemporaryDir dir;
     QVERIFY(dir.isValid());
     const QString root = dir.path() + "/root";
@@ -170,6 +147,8 @@ void TstGui::dialogDuringUpgrade()
     env.remove("QT_FONT_DPI");
     env.remove("QT_SCALE_FACTOR");
     env.remove("QT_AUTO_SCREEN_SCALE_FACTOR");
+    if (!scale.isEmpty())
+        env.insert("QT_SCALE_FACTOR", scale);
     QProcess launcher;
     startLauncher(launcher, root, env);
     QVERIFY(launcher.waitForStarted());
@@ -203,9 +182,11 @@ void TstGui::dialogDuringUpgrade()
 
     const QString folder = qEnvironmentVariable("ZELTO_BUILD_DIR", QDir::currentPath()) + "/screenshots";
     QVERIFY(QDir().mkpath(folder));
-    QVERIFY(screen.save(folder + "/dialog-screen.png"));
+    QVERIFY(screen.save(folder + "/" + picture + "-screen.png"));
     QVERIFY(!shot.isNull());
-    QVERIFY(shot.save(folder + "/dialog.png"));
+    QVERIFY(shot.save(folder + "/" + picture + ".png"));
+    const ClientArea dialog = clientArea(shot);
+    qInfo("%s", qPrintable(dialog.describe()));
 
     // The start script goes on, and the launcher ends.
     ::close(writer);
@@ -213,25 +194,51 @@ void TstGui::dialogDuringUpgrade()
     QCOMPARE(launcher.exitCode(), 0);
     QTRY_COMPARE_WITH_TIMEOUT(clientEvents(home, "started").size(), 1, 30000);
 
-    // No window manager: the picture is the dialog's own client area, fixed
-    // at 400 pixels for a multiplier of 1.0 (the server runs at 96 dpi).
-    QCOMPARE(area.width(), 400);
-    QVERIFY2(area.height() >= 50 && area.height() <= 300, qPrintable(QString::number(area.height())));
+    // The client area is fixed at 400 pixels for a multiplier of 1.0 (the
+    // server runs at 96 dpi), times the scale. Without a window manager the
+    // picture is that area alone; with one, its frame and title bar are
+    // drawn around it.
+    QCOMPARE(dialog.client.width(), 400 * factor);
+    QVERIFY2(dialog.client.height() >= 50 * factor && dialog.client.height() <= 300 * factor,
+             qPrintable(dialog.describe()));
+    if (windowManager) {
+        QVERIFY2(area.width() > dialog.client.width() && area.height() > dialog.client.height() + 10,
+                 qPrintable(QStringLiteral("no frame around the dialog: %1x%2").arg(area.width()).arg(area.height())));
+    } else {
+        QCOMPARE(area, dialog.client.translated(area.topLeft()));
+    }
 
     // Not blank: mostly the WhiteSmoke background of the style sheet, with
     // the label's text and the bar drawn over it.
+    const QImage client = shot.copy(dialog.client);
     int background = 0;
     QSet<QRgb> colours;
-    for (int y = 0; y < shot.height(); ++y) {
-        for (int x = 0; x < shot.width(); ++x) {
-            const QRgb p = shot.pixel(x, y) & 0xffffff;
+    for (int y = 0; y < client.height(); ++y) {
+        for (int x = 0; x < client.width(); ++x) {
+            const QRgb p = client.pixel(x, y) & 0xffffff;
             colours.insert(p);
             background += p == 0xf5f5f5;
         }
     }
-    QVERIFY2(background > shot.width() * shot.height() / 2,
+    QVERIFY2(background > client.width() * client.height() / 2,
              qPrintable(QStringLiteral("%1 WhiteSmoke pixels").arg(background)));
     QVERIFY2(colours.size() >= 8, qPrintable(QStringLiteral("%1 colours").arg(colours.size())));
+
+    // Even margins: the bar as far from the sides as from the bottom, the
+    // text's top as far from the top, within a pixel of rounding (and of
+    // the glyphs' own shape) per scale step.
+    const int slack = factor + 1;
+    QVERIFY2(qAbs(dialog.left() - dialog.right()) <= 1, qPrintable(dialog.describe()));
+    QVERIFY2(qAbs(dialog.bottom() - dialog.left()) <= slack, qPrintable(dialog.describe()));
+    QVERIFY2(qAbs(dialog.top() - dialog.bottom()) <= slack, qPrintable(dialog.describe()));
+    // Under the window manager the frame below the dialog is a border as
+    // thin as the one at its sides: no resize handle.
+    if (windowManager) {
+        const QRect inShot = dialog.client;
+        const int below = shot.height() - 1 - inShot.bottom();
+        const int beside = inShot.left();
+        QVERIFY2(below <= beside + 1, qPrintable(QStringLiteral("frame below %1, beside %2").arg(below).arg(beside)));
+    }
 
     // Once the launcher has ended, its window is gone from the screen.
     QTRY_VERIFY_WITH_TIMEOUT(windowArea(grabScreen()).isNull(), 30000);
