@@ -1,10 +1,10 @@
 # The hardening a Debian package is expected to carry, for every program and
 # library of the build: position-independent executables, full RELRO with
 # immediate binding, the strong stack protector, stack clash protection
-# where the compiler has it, and _FORTIFY_SOURCE at the highest level the
-# compiler and the C library support. No -fcf-protection: the C library's
-# start files carry no IBT/SHSTK note here, so the linker would drop the
-# property from every program anyway.
+# where the compiler has it, and _FORTIFY_SOURCE at the highest level that
+# the compiler, the C library and Qt's containers get right. No
+# -fcf-protection: the C library's start files carry no IBT/SHSTK note here,
+# so the linker would drop the property from every program anyway.
 #
 # Left out of the sanitizer builds, whose interceptors and shadow memory do
 # the same checks better and clash with the fortified wrappers, and
@@ -19,7 +19,7 @@ endif()
 
 include(CheckPIESupported)
 include(CheckCXXCompilerFlag)
-include(CheckCXXSourceCompiles)
+include(CheckCXXSourceRuns)
 
 check_pie_supported(OUTPUT_VARIABLE _zelto_pie_message LANGUAGES C CXX)
 if(NOT CMAKE_CXX_LINK_PIE_SUPPORTED)
@@ -35,17 +35,27 @@ endif()
 add_link_options(LINKER:-z,relro LINKER:-z,now)
 
 # Level 3 needs the compiler's __builtin_dynamic_object_size and a C library
-# that knows the level (glibc 2.34); the headers quietly fall back to 2
-# otherwise, so ask them what they made of it.
-set(CMAKE_REQUIRED_FLAGS "-O2 -U_FORTIFY_SOURCE -D_FORTIFY_SOURCE=3")
-check_cxx_source_compiles("
-#include <cstdio>
+# that knows the level (glibc 2.34), and it must get Qt's containers right:
+# GCC 12 takes the buffer of a Qt 5 QByteArray (its header's address plus
+# an offset) for an object of 0 bytes, so every fortified call that fills
+# one, such as readlink into QByteArray::data(), aborts with "buffer overflow
+# detected". So the probe runs exactly that, and level 2 is used otherwise.
+set(CMAKE_REQUIRED_FLAGS "-O2 -fPIC -U_FORTIFY_SOURCE -D_FORTIFY_SOURCE=3")
+set(CMAKE_REQUIRED_LIBRARIES Qt5::Core)
+check_cxx_source_runs("
+#include <QByteArray>
+#include <unistd.h>
 #if !defined(__USE_FORTIFY_LEVEL) || __USE_FORTIFY_LEVEL < 3
 #error no level 3
 #endif
-int main() { return 0; }" ZELTO_HAS_FORTIFY_3)
+int main()
+{
+    QByteArray buffer(4096, Qt::Uninitialized);
+    return readlink(\"/proc/self/exe\", buffer.data(), static_cast<size_t>(buffer.size())) > 0 ? 0 : 1;
+}" ZELTO_FORTIFY_3_FITS_QT)
 unset(CMAKE_REQUIRED_FLAGS)
-if(ZELTO_HAS_FORTIFY_3)
+unset(CMAKE_REQUIRED_LIBRARIES)
+if(ZELTO_FORTIFY_3_FITS_QT)
   set(ZELTO_FORTIFY_LEVEL 3)
 else()
   set(ZELTO_FORTIFY_LEVEL 2)

@@ -68,11 +68,11 @@ for entry in "${entries[@]}"; do
   icon=$(sed -n 's/^Icon=//p' "$entry")
   case $icon in
     ''|/*) fail "${entry#"$root"} does not name its icon by theme name: '$icon'" ;;
-    *) [ -n "$(find "$root/usr/share/icons/hicolor" -name "$icon.png" -o -name "$icon.svg" | head -n 1)" ] ||
+    *) [ -n "$(find "$root/usr/share/icons/hicolor" -name "$icon.png" -o -name "$icon.svg" | sed -n 1p)" ] ||
          fail "${entry#"$root"}: icon '$icon' is not in the hicolor theme of the package" ;;
   esac
 done
-autostart=$(find "$root/etc/xdg/autostart" -name '*.desktop' | head -n 1)
+autostart=$(find "$root/etc/xdg/autostart" -name '*.desktop' | sed -n 1p)
 [ -n "$autostart" ] || die "no autostart entry in /etc/xdg/autostart"
 conffiles=$(dpkg-deb --ctrl-tarfile "$deb" | tar -xO ./conffiles 2>/dev/null || true)
 grep -qxF "${autostart#"$root"}" <<<"$conffiles" || fail "${autostart#"$root"} is not a conffile"
@@ -105,7 +105,7 @@ while IFS= read -r -d '' f; do
   debug=$scratch/dbgsym/usr/lib/debug/.build-id/${id:0:2}/${id:2}.debug
   if [ -z "$id" ]; then
     fail "$name has no build id"
-  elif [ ! -f "$debug" ] || ! LC_ALL=C readelf -S "$debug" 2>/dev/null | grep -q '\.debug_info'; then
+  elif [ ! -f "$debug" ] || ! LC_ALL=C readelf -S "$debug" 2>/dev/null | grep -c '\.debug_info' >/dev/null; then
     fail "$name: no debug symbols for build id $id in the -dbgsym package"
   fi
 done < <(find "$root" -type f -print0)
@@ -148,7 +148,7 @@ else
   for platform in xcb wayland-generic offscreen; do
     plugin=$target/platforms/libq$platform.so
     [ -e "$plugin" ] || { echo "($platform: no plug-in on this machine)"; continue; }
-    owner=$(dpkg -S "$plugin" 2>/dev/null | head -n 1 | cut -d: -f1)
+    owner=$(dpkg -S "$plugin" 2>/dev/null | sed -n '1s/:.*//p' || true)
     [ -n "$owner" ] || { echo "($platform: $plugin belongs to no package)"; continue; }
     grep -Eq "(^|[ ,|])$owner( |,|$)" <<<"$needs" ||
       fail "the $platform platform comes from $owner, which the package neither depends on nor recommends"
@@ -161,7 +161,7 @@ runtime=$scratch/runtime
 mkdir -p "$home"
 mkdir -m 700 "$runtime"
 pid_file=$home/.QuenmarkZelto/ui.pid
-xvfb=''
+xvfb='' stubborn=''
 # The clients these runs started, and the X server, go at the end.
 stop_client() {
   local pid
@@ -174,6 +174,7 @@ stop_client() {
 clean_up() {
   stop_client "$pid_file"
   stop_client "$scratch/home-x/.QuenmarkZelto/ui.pid"
+  [ -z "$stubborn" ] || kill -KILL "$stubborn" 2>/dev/null || true
   [ -z "$xvfb" ] || kill "$xvfb" 2>/dev/null || true
 }
 trap clean_up EXIT
@@ -195,21 +196,23 @@ fi
 tail -n 5 "$home/.QuenmarkZelto/log/launcher.log" 2>/dev/null || true
 
 step "the dialog's window class under X"
-# An older copy to upgrade, whose pid file is a FIFO: the launcher shows its
-# dialog, then waits at the pid file until it is let go.
+# An older copy to upgrade and a client of it that ignores the termination
+# signal: the launcher gives it about five seconds, with its dialog up,
+# before it kills it.
 if ! command -v Xvfb >/dev/null || ! command -v xwininfo >/dev/null; then
   echo "SKIP: no Xvfb or xwininfo here (packages xvfb, x11-utils)"
 else
-  menu_entry=$(find "$root/usr/share/applications" -name '*.desktop' | head -n 1)
+  menu_entry=$(find "$root/usr/share/applications" -name '*.desktop' | sed -n 1p)
   wm_class=$(sed -n 's/^StartupWMClass=//p' "$menu_entry")
   [ -n "$wm_class" ] || fail "${menu_entry#"$root"} has no StartupWMClass"
   xhome=$scratch/home-x
-  fifo=$xhome/.QuenmarkZelto/ui.pid
-  folder=$(find "$prefix/package" -mindepth 1 -maxdepth 1 -type d | head -n 1)
+  folder=$(find "$prefix/package" -mindepth 1 -maxdepth 1 -type d | sed -n 1p)
   mkdir -p "$xhome/.QuenmarkZelto"
   cp -a "$folder" "$xhome/.QuenmarkZelto/QuenmarkZelto.app"
   sed -i "s/^build_version=.*/build_version=$((build_no - 1))/" "$xhome/.QuenmarkZelto/QuenmarkZelto.app/INFO"
-  mkfifo "$fifo"
+  sh -c 'trap "" TERM; exec sleep 300' &
+  stubborn=$!
+  printf 'pid=%s\n' "$stubborn" >"$xhome/.QuenmarkZelto/ui.pid"
   Xvfb -displayfd 7 -screen 0 1024x768x24 7>"$scratch/display" >/dev/null 2>&1 &
   xvfb=$!
   for _ in $(seq 300); do [ -s "$scratch/display" ] && break; sleep 0.1; done
@@ -225,16 +228,15 @@ else
     classes=$(DISPLAY=$display xwininfo -root -children 2>/dev/null |
               sed -n 's/.*("[^"]*" "\([^"]*\)").*/\1/p' | sort -u)
     [ -n "$classes" ] && break
-    sleep 0.2
+    kill -0 "$launcher_pid" 2>/dev/null || break
+    sleep 0.1
   done
-  # Let go, and make room for the new client's own pid file.
-  timeout 120 sh -c ': >"$1"' - "$fifo" || fail "the launcher never read the client's pid file"
-  rm -f -- "$fifo"
   rc=0
   wait "$launcher_pid" || rc=$?
   cat "$scratch/launcher-x.out" "$scratch/launcher-x.err"
   [ "$rc" -eq 0 ] || fail "the launcher under X exited with $rc"
-  grep -q '^pid=' "$fifo" 2>/dev/null || fail "the client upgraded under X did not start"
+  new_pid=$(sed -n 's/^pid=\([0-9][0-9]*\)$/\1/p' "$xhome/.QuenmarkZelto/ui.pid" 2>/dev/null || true)
+  [ -n "$new_pid" ] && [ "$new_pid" != "$stubborn" ] || fail "the client upgraded under X did not start"
   echo "window classes seen: ${classes:-none}; the menu entry's StartupWMClass: $wm_class"
   [ "$classes" = "$wm_class" ] || fail "the dialog's window class is not the menu entry's StartupWMClass"
 fi
