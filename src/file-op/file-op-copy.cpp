@@ -81,40 +81,79 @@ std::string WithoutTrailingSlashes(const std::string &path)
     return path.substr(0, end + 1);
 }
 
-} // namespace
-
-int32_t CopyFile(const std::string &source, const std::string &destination,
-                 bool removeSource, bool keepMode)
+// Empties the folder open at `top` and every folder below it. It holds one
+// open folder at a time and climbs back through "..", checked against the
+// folder it came from, so neither the depth nor the descriptor limit stops
+// it. 0, or -1 at the first entry that cannot go.
+int RemoveContents(UniqueFd top)
 {
-    // O_NONBLOCK: a FIFO in a tree must never stall the copy waiting for a
-    // writer; on regular files the flag has no effect.
-    UniqueFd in(open(source.c_str(), O_RDONLY | O_NOCTTY | O_NONBLOCK | O_CLOEXEC));
-    if (!in.valid()) {
-        int err = errno;
-        LOG_ERROR("CopyFile: open(%s): %s (%d)\n", source.c_str(), ErrorText(err).c_str(), err);
+    struct Level {
+        std::vector<std::string> names; // still to remove, taken from the back
+        std::string name;               // of this folder in the one above
+        dev_t dev;
+        ino_t ino;
+    };
+    std::vector<Level> levels;
+    UniqueFd cur = std::move(top);
+    auto enter = [&](const std::string &name) {
+        struct stat st;
+        std::vector<DirEntry> entries;
+        if (fstat(cur.get(), &st) != 0 || ListDirectoryAt(cur.get(), entries) != 0)
+            return false;
+        std::vector<std::string> names;
+        for (DirEntry &entry : entries)
+            names.push_back(std::move(entry.name));
+        levels.push_back(Level{std::move(names), name, st.st_dev, st.st_ino});
+        return true;
+    };
+    if (!enter(std::string()))
         return -1;
-    }
 
-    mode_t mode = 0644;
-    if (keepMode) {
-        FileInfo info;
-        // A source that vanished since the open has no mode to keep.
-        if (FSStat(source, info) != 0 || !info.exists) {
-            LOG_ERROR("FSStat: check state (%s) failed\n", source.c_str());
+    for (;;) {
+        Level &level = levels.back();
+        if (level.names.empty()) {
+            if (levels.size() == 1)
+                return 0;
+            UniqueFd up(openat(cur.get(), "..", O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
+            const Level &above = levels[levels.size() - 2];
+            struct stat st;
+            // Moved elsewhere meanwhile: ".." is no longer the folder we
+            // came from, and nothing there is ours to remove.
+            if (!up.valid() || fstat(up.get(), &st) != 0 || st.st_dev != above.dev || st.st_ino != above.ino)
+                return -1;
+            const std::string name = level.name;
+            levels.pop_back();
+            cur = std::move(up);
+            if (unlinkat(cur.get(), name.c_str(), AT_REMOVEDIR) != 0)
+                return -1;
+            continue;
+        }
+        const std::string name = level.names.back();
+        level.names.pop_back();
+        struct stat st;
+        if (fstatat(cur.get(), name.c_str(), &st, AT_SYMLINK_NOFOLLOW) != 0) {
+            if (errno == ENOENT)
+                continue;
             return -1;
         }
-        mode = info.mode & 07777;
+        if (!S_ISDIR(st.st_mode)) {
+            if (unlinkat(cur.get(), name.c_str(), 0) != 0 && errno != ENOENT)
+                return -1;
+            continue;
+        }
+        UniqueFd child(openat(cur.get(), name.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC));
+        if (!child.valid())
+            return -1;
+        cur = std::move(child);
+        if (!enter(name))
+            return -1;
     }
+}
 
-    UniqueFd out(open(destination.c_str(),
-                      O_WRONLY | O_CREAT | O_TRUNC | O_NOCTTY | O_NONBLOCK | O_CLOEXEC, mode));
-    if (!out.valid()) {
-        int err = errno;
-        LOG_ERROR("CopyFile: open(%s): %s (%d)\n", destination.c_str(), ErrorText(err).c_str(),
-                  err);
-        return -1;
-    }
+} // namespace
 
+int32_t fileop::CopyContent(UniqueFd &in, UniqueFd &out, const std::string &destination)
+{
     std::unique_ptr<char, FreeDeleter> buffer(static_cast<char *>(malloc(kCopyBufferSize)));
     if (!buffer) {
         int err = errno;
@@ -163,6 +202,44 @@ int32_t CopyFile(const std::string &source, const std::string &destination,
                   ErrorText(closeErr).c_str(), closeErr);
         return SpaceOrFailure(closeErr);
     }
+    return 0;
+}
+
+int32_t CopyFile(const std::string &source, const std::string &destination,
+                 bool removeSource, bool keepMode)
+{
+    // O_NONBLOCK: a FIFO in a tree must never stall the copy waiting for a
+    // writer; on regular files the flag has no effect.
+    UniqueFd in(open(source.c_str(), O_RDONLY | O_NOCTTY | O_NONBLOCK | O_CLOEXEC));
+    if (!in.valid()) {
+        int err = errno;
+        LOG_ERROR("CopyFile: open(%s): %s (%d)\n", source.c_str(), ErrorText(err).c_str(), err);
+        return -1;
+    }
+
+    mode_t mode = 0644;
+    if (keepMode) {
+        FileInfo info;
+        // A source that vanished since the open has no mode to keep.
+        if (FSStat(source, info) != 0 || !info.exists) {
+            LOG_ERROR("FSStat: check state (%s) failed\n", source.c_str());
+            return -1;
+        }
+        mode = info.mode & 07777;
+    }
+
+    UniqueFd out(open(destination.c_str(),
+                      O_WRONLY | O_CREAT | O_TRUNC | O_NOCTTY | O_NONBLOCK | O_CLOEXEC, mode));
+    if (!out.valid()) {
+        int err = errno;
+        LOG_ERROR("CopyFile: open(%s): %s (%d)\n", destination.c_str(), ErrorText(err).c_str(),
+                  err);
+        return -1;
+    }
+
+    int32_t result = CopyContent(in, out, destination);
+    if (result != 0)
+        return result;
 
     if (removeSource) {
         std::string dirPath;
@@ -176,6 +253,57 @@ int32_t CopyFile(const std::string &source, const std::string &destination,
             return -1;
     }
     return 0;
+}
+
+int32_t CopyFileAt(int srcDir, const std::string &srcName, int dstDir, const std::string &dstName,
+                   bool keepMode, const std::string &srcShown, const std::string &dstShown)
+{
+    // The kind is judged before anything is opened: opening a device or a
+    // FIFO can have effects of its own, and reading one may never end.
+    struct stat target;
+    if (fstatat(srcDir, srcName.c_str(), &target, 0) != 0) {
+        int err = errno;
+        LOG_ERROR("CopyFile: open(%s): %s (%d)\n", srcShown.c_str(), ErrorText(err).c_str(), err);
+        return -1;
+    }
+    if (!S_ISREG(target.st_mode)) {
+        LOG_ERROR("CopyFile: '%s' is not a regular file (%d)\n", srcShown.c_str(),
+                  static_cast<int>(TypeFromMode(target.st_mode)));
+        return -1;
+    }
+    UniqueFd in(openat(srcDir, srcName.c_str(), O_RDONLY | O_NOCTTY | O_NONBLOCK | O_CLOEXEC));
+    if (!in.valid()) {
+        int err = errno;
+        LOG_ERROR("CopyFile: open(%s): %s (%d)\n", srcShown.c_str(), ErrorText(err).c_str(), err);
+        return -1;
+    }
+    // Swapped for something else between the look and the open.
+    struct stat opened {};
+    if (fstat(in.get(), &opened) != 0 || !S_ISREG(opened.st_mode) || opened.st_dev != target.st_dev
+        || opened.st_ino != target.st_ino) {
+        LOG_ERROR("CopyFile: '%s' is not a regular file (%d)\n", srcShown.c_str(),
+                  static_cast<int>(TypeFromMode(opened.st_mode)));
+        return -1;
+    }
+
+    mode_t mode = 0644;
+    if (keepMode) {
+        // The entry's own bits, a link's included, as FSStat reports them.
+        struct stat own;
+        if (fstatat(srcDir, srcName.c_str(), &own, AT_SYMLINK_NOFOLLOW) != 0) {
+            LOG_ERROR("FSStat: check state (%s) failed\n", srcShown.c_str());
+            return -1;
+        }
+        mode = own.st_mode & 07777;
+    }
+    UniqueFd out(openat(dstDir, dstName.c_str(),
+                        O_WRONLY | O_CREAT | O_TRUNC | O_NOCTTY | O_NONBLOCK | O_NOFOLLOW | O_CLOEXEC, mode));
+    if (!out.valid()) {
+        int err = errno;
+        LOG_ERROR("CopyFile: open(%s): %s (%d)\n", dstShown.c_str(), ErrorText(err).c_str(), err);
+        return -1;
+    }
+    return CopyContent(in, out, dstShown);
 }
 
 int32_t FSMovePath(const std::string &source, const std::string &destination)
@@ -231,18 +359,11 @@ int32_t FSRemovePath(const std::string &given)
         return 0;
 
     if (info.type == FS_TYPE_DIRECTORY) {
-        // The names are read first and the directory closed before the
-        // recursion, so a deep tree never runs out of descriptors.
-        std::vector<std::string> names;
-        int err = ListDirectory(path, names);
-        if (err == ENOENT)
-            return 0;
-        if (err != 0)
+        UniqueFd top(open(path.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC));
+        if (!top.valid())
+            return errno == ENOENT ? 0 : -3;
+        if (RemoveContents(std::move(top)) != 0)
             return -3;
-        for (const std::string &name : names) {
-            if (FSRemovePath(Join(path, name)) != 0)
-                return -3;
-        }
         return rmdir(path.c_str()) == 0 ? 0 : -3;
     }
 

@@ -40,4 +40,9 @@ uint32_t TypeFromMode(unsigned mode);
 // (ENOTDIR/ELOOP when the path is no longer a directory).
 int ListDirectory(const std::string &path, std::vector<std::string> &names);
 
+// Copies what is left to read of `in` into `out`, then flushes and closes
+// `out`; the result as CopyFile's. Logs its own failures, naming the
+// destination as `destination`.
+int32_t CopyContent(UniqueFd &in, UniqueFd &out, const std::string &destination);
+
 } // namespace fileop

@@ -80,27 +80,49 @@ int ListDirectory(const std::string &path, std::vector<std::string> &names)
     // O_NOFOLLOW: a directory swapped for a link after the caller's lstat is
     // refused rather than walked. O_NONBLOCK: if it was swapped for a FIFO,
     // O_DIRECTORY refuses it without waiting for a writer.
-    int fd = open(path.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0)
+    UniqueFd fd(open(path.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC));
+    if (!fd.valid())
         return errno;
-    OwnedDir dir(fdopendir(fd));
+    std::vector<DirEntry> entries;
+    int err = ListDirectoryAt(fd.get(), entries);
+    if (err != 0)
+        return err;
+    names.clear();
+    for (DirEntry &entry : entries)
+        names.push_back(std::move(entry.name));
+    return 0;
+}
+
+int ListDirectoryAt(int dirFd, std::vector<DirEntry> &entries)
+{
+    // The stream gets a descriptor of its own: closing it must leave the
+    // caller's open. Both share one offset, so the stream starts over.
+    int dup = fcntl(dirFd, F_DUPFD_CLOEXEC, 0);
+    if (dup < 0)
+        return errno;
+    OwnedDir dir(fdopendir(dup));
     if (!dir) {
         int err = errno;
-        (void)close(fd);
+        (void)close(dup);
         return err;
     }
-    names.clear();
+    rewinddir(dir.get());
+    entries.clear();
     for (;;) {
         errno = 0;
         struct dirent *d = readdir(dir.get());
         if (!d) {
+            // A read error is no end of the folder: what follows it is unknown.
             if (errno != 0)
                 return errno;
             break;
         }
         if (strcmp(d->d_name, ".") == 0 || strcmp(d->d_name, "..") == 0)
             continue;
-        names.emplace_back(d->d_name);
+        DirEntry entry;
+        entry.name = d->d_name;
+        entry.type = TypeFromDirent(d->d_type);
+        entries.push_back(std::move(entry));
     }
     return 0;
 }
@@ -331,10 +353,19 @@ int32_t FSReadDir(DirHandle &handle, DirEntry &entry)
 {
     if (!handle.stream)
         return 0;
-    // A read error of the stream ends the walk like its end does.
+    // A read error of the stream is a failure, never the end of the folder:
+    // a caller that took it for the end would miss the entries after it.
+    errno = 0;
     struct dirent *d = readdir(handle.stream);
-    if (!d)
-        return 0;
+    if (!d) {
+        int err = errno;
+        if (err == 0)
+            return 0;
+        ErrnoKeeper keep(err);
+        LOG_ERROR("FSReadDir: Failed to read directory '%s'. %s (%d)\n", handle.path.c_str(),
+                  ErrorText(err).c_str(), err);
+        return -1;
+    }
 
     uint32_t mtime = 0;
     uint64_t size = 0;

@@ -9,6 +9,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include <dirent.h>
 #include <sys/types.h>
@@ -100,7 +101,8 @@ bool FSIsParentPath(const std::string &parent, const std::string &path);
 int32_t FSOpenDir(const std::string &path, int32_t options, DirHandle &handle);
 
 // 1 an entry was read ("." and ".." included); 0 no more entries; -1 with
-// FS_DIR_WITH_STAT when the entry's information could not be read.
+// FS_DIR_WITH_STAT when the entry's information could not be read, and when
+// reading the folder failed (logged: an error is never the folder's end).
 int32_t FSReadDir(DirHandle &handle, DirEntry &entry);
 
 void FSCloseDir(DirHandle &handle);
@@ -124,13 +126,26 @@ std::string FSBaseName(const std::string &path);
 int32_t CopyFile(const std::string &source, const std::string &destination,
                  bool removeSource, bool keepMode);
 
+// CopyFile for a tree walked through descriptors: copies srcName of the
+// folder open at srcDir to dstName of the folder open at dstDir (AT_FDCWD
+// and whole paths work too), so that no path has to name either: a tree may
+// go deeper than a path can reach.
+// Only a regular file is copied, a link to one followed; anything else (a
+// folder, device, FIFO or socket, or a link to one) fails at once with
+// ERROR "CopyFile: '%s' is not a regular file (%d)" (type code) and is
+// never opened. The destination is never written through a link. keepMode
+// as in CopyFile; srcShown and dstShown name both in the log lines.
+int32_t CopyFileAt(int srcDir, const std::string &srcName, int dstDir, const std::string &dstName,
+                   bool keepMode, const std::string &srcShown, const std::string &dstShown);
+
 // rename, with a copy-and-delete fallback across file systems for files and
 // directories. 0 moved; -1 empty argument; -2 source missing or its status
 // unreadable; -3 failure; -100 a name too long. No log line of its own.
 int32_t FSMovePath(const std::string &source, const std::string &destination);
 
 // Recursive removal that never follows a symbolic link (a trailing "/" does
-// not make it follow one either). 0 removed or absent; -1 empty path or status
+// not make it follow one either). It walks through descriptors, one open
+// folder at a time, so a tree deeper than a path can name goes completely. 0 removed or absent; -1 empty path or status
 // unreadable; -3 failure, also for a directory that cannot be opened and for
 // "/" or a path ending in "." or "..", which are left untouched. No log line
 // of its own.
@@ -178,3 +193,12 @@ bool isMountPoint(const std::string &path);
 
 // 1 when the file system holding path is of the FAT family, else 0.
 int32_t IsSupportLargeFile(const std::string &path);
+
+namespace fileop {
+
+// The entries of the folder open at dirFd, "." and ".." left out, each with
+// the kind its directory entry reports (0 when unknown); dirFd stays open.
+// 0, or the error number of the failed read.
+int ListDirectoryAt(int dirFd, std::vector<DirEntry> &entries);
+
+} // namespace fileop

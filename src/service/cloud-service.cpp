@@ -11,14 +11,17 @@
 #include "unique-fd.h"
 
 #include <QDir>
+#include <QFile>
 #include <QSettings>
 #include <QString>
 
+#include <algorithm>
 #include <cctype>
 #include <cerrno>
 #include <climits>
 #include <cstdio>
 #include <cstring>
+#include <vector>
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -27,10 +30,25 @@
 namespace {
 
 constexpr int32_t kBackupAttempts = 10;
+// Copies of a package that changed under them, before the run gives up.
+constexpr int kCopyAttempts = 3;
+constexpr int kFolderFlags = O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC;
+
+QString tablePath(const char *key)
+{
+    return UIPathManager::getInstance()->getPath(QString::fromLatin1(key));
+}
+
+// The bytes of a path: the exact inverse of how the path table's folders
+// were decoded from the system's names.
+std::string bytesOf(const QString &path)
+{
+    return QFile::encodeName(path).toStdString();
+}
 
 std::string pathOf(const char *key)
 {
-    return UIPathManager::getInstance()->getPath(QString::fromLatin1(key)).toUtf8().toStdString();
+    return bytesOf(tablePath(key));
 }
 
 // Reads the group "Version" of an INFO file; absent keys leave their
@@ -41,7 +59,7 @@ void readInfoFile(const std::string &path, VersionInfo &version)
     // file stall it: such an INFO file is one without the group.
     if (!KeyValueFile::isSmallRegularFile(path))
         return;
-    QSettings settings(QString::fromUtf8(path.c_str()), QSettings::IniFormat);
+    QSettings settings(QFile::decodeName(path.c_str()), QSettings::IniFormat);
     settings.beginGroup(QStringLiteral("Version"));
     struct Field {
         const char *key;
@@ -61,19 +79,14 @@ void readInfoFile(const std::string &path, VersionInfo &version)
     settings.endGroup();
 }
 
-// Flushes the whole file system that holds `folder`, then the folder
-// itself, so that every rename and copied file below it is on disk.
-int32_t syncFolder(const std::string &folder, bool wholeFileSystem)
+// Flushes one folder: the names created, renamed or removed in it are on
+// disk once this returns 0.
+int32_t syncFolder(const std::string &folder)
 {
     fileop::UniqueFd fd(open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
     if (fd.get() < 0) {
         int err = errno;
         LOG_ERROR("open(%s): %s (%d)\n", folder.c_str(), strerror(err), err);
-        return -1;
-    }
-    if (wholeFileSystem && syncfs(fd.get()) != 0) {
-        int err = errno;
-        LOG_ERROR("syncfs(%s): %s (%d)\n", folder.c_str(), strerror(err), err);
         return -1;
     }
     if (fsync(fd.get()) != 0) {
@@ -163,7 +176,7 @@ int32_t writeJournal(const std::string &journal, JournalState state, int32_t att
         (void)unlink(temporary.c_str());
         return -1;
     }
-    return syncFolder(FSDirName(journal), false);
+    return syncFolder(FSDirName(journal));
 }
 
 JournalState readJournal(const std::string &journal, int32_t *attempt)
@@ -186,18 +199,21 @@ JournalState readJournal(const std::string &journal, int32_t *attempt)
     return JournalState::Invalid;
 }
 
-// The journal goes last, once what it guarded is on disk.
-int32_t removeJournal(const std::string &journal, bool syncFirst)
+// The journal goes last, once the renames and removals it guarded are on
+// disk: they all happened in its own folder, so flushing that folder is
+// enough. A temporary of a journal write that was cut short goes too.
+int32_t removeJournal(const std::string &journal)
 {
     const std::string folder = FSDirName(journal);
-    if (syncFirst && syncFolder(folder, true) != 0)
+    if (syncFolder(folder) != 0)
         return -1;
+    (void)unlink((journal + ".new").c_str());
     if (unlink(journal.c_str()) != 0 && errno != ENOENT) {
         int err = errno;
         LOG_ERROR("unlink(%s): %s (%d)\n", journal.c_str(), strerror(err), err);
         return -1;
     }
-    return syncFolder(folder, false);
+    return syncFolder(folder);
 }
 
 // Undoes an installation that did not complete: the partial copy goes and
@@ -209,7 +225,7 @@ void rollBack(const std::string &appPath, const std::string &journal, const std:
 {
     if (backup.empty()) {
         if (FSRemovePath(appPath) == 0)
-            (void)removeJournal(journal, false);
+            (void)removeJournal(journal);
         return;
     }
     // A journal that already says "done" would let the next run discard
@@ -218,7 +234,176 @@ void rollBack(const std::string &appPath, const std::string &journal, const std:
         (void)writeJournal(journal, JournalState::Copy, attempt);
     (void)FSRemovePath(appPath);
     if (FSMovePath(backup, appPath) == 0)
-        (void)removeJournal(journal, true);
+        (void)removeJournal(journal);
+}
+
+// Copies the folder open at src into the folder open at dst, entry by
+// entry through descriptors, so that depth is no limit. Each file is
+// flushed as it is copied; the folder itself is flushed last, which puts
+// its new names on disk. Logs the failing entry; 0 or -1.
+int32_t copyFolderAt(int src, int dst, const std::string &source, const std::string &destination);
+
+int32_t copySubfolderAt(int srcParent, int dstParent, const std::string &name, const std::string &source,
+                        const std::string &destination)
+{
+    fileop::UniqueFd src(openat(srcParent, name.c_str(), kFolderFlags));
+    if (!src.valid()) {
+        // A folder that cannot be read leaves the copy incomplete.
+        LOG_WARNING("FSCopyPath: failed to create handle  for src '%s' failed\n", source.c_str());
+        return -1;
+    }
+    if (mkdirat(dstParent, name.c_str(), 0777) != 0 && errno != EEXIST) {
+        int err = errno;
+        LOG_ERROR("FSCopyPath: failed to create dest folder '%s': %s (%d)\n", destination.c_str(), strerror(err), err);
+        return -1;
+    }
+    fileop::UniqueFd dst(openat(dstParent, name.c_str(), kFolderFlags));
+    if (!dst.valid()) {
+        int err = errno;
+        LOG_ERROR("FSCopyPath: failed to create dest folder '%s': %s (%d)\n", destination.c_str(), strerror(err), err);
+        return -1;
+    }
+    return copyFolderAt(src.get(), dst.get(), source, destination);
+}
+
+int32_t copyFolderAt(int src, int dst, const std::string &source, const std::string &destination)
+{
+    std::vector<DirEntry> entries;
+    int err = fileop::ListDirectoryAt(src, entries);
+    if (err != 0) {
+        LOG_ERROR("FSCopyPath: failed to read folder '%s': %s (%d)\n", source.c_str(), strerror(err), err);
+        return -1;
+    }
+    for (const DirEntry &entry : entries) {
+        const std::string s = source + "/" + entry.name;
+        const std::string d = destination + "/" + entry.name;
+        uint32_t type = entry.type;
+        // Some file systems leave the kind out of their directory entries.
+        struct stat st;
+        if (type == FS_TYPE_UNKNOWN && fstatat(src, entry.name.c_str(), &st, AT_SYMLINK_NOFOLLOW) == 0 && S_ISDIR(st.st_mode))
+            type = FS_TYPE_DIRECTORY;
+        // Anything else must be a regular file or a link to one: a device,
+        // FIFO or socket fails here before it is ever opened.
+        const int32_t copied = type == FS_TYPE_DIRECTORY
+            ? copySubfolderAt(src, dst, entry.name, s, d)
+            : CopyFileAt(src, entry.name, dst, entry.name, true, s, d);
+        if (copied < 0) {
+            LOG_ERROR("FSCopyPath: failed to copy from '%s' to '%s'\n", s.c_str(), d.c_str());
+            return -1;
+        }
+    }
+    if (fsync(dst) != 0) {
+        err = errno;
+        LOG_ERROR("FSCopyPath: fsync(%s): %s (%d)\n", destination.c_str(), strerror(err), err);
+        return -1;
+    }
+    return 0;
+}
+
+// A cheap fingerprint of a tree: names, kinds, sizes, times and inode
+// numbers, walked like the copy walks it. A package that is replaced while
+// it is copied (a system update beside the log-in) changes it, since every
+// replaced file gets a new inode or a new change time. What cannot be read
+// goes in as its error number; the copy reports it.
+class Fingerprint
+{
+public:
+    void add(const void *data, size_t size)
+    {
+        const unsigned char *p = static_cast<const unsigned char *>(data);
+        for (size_t i = 0; i < size; ++i)
+            m_hash = (m_hash ^ p[i]) * 1099511628211ull;
+    }
+    void add(const std::string &text) { add(text.c_str(), text.size() + 1); }
+    void add(int64_t value) { add(&value, sizeof value); }
+    void add(const struct stat &st)
+    {
+        for (int64_t v : {int64_t(st.st_mode), int64_t(st.st_ino), int64_t(st.st_size), int64_t(st.st_mtim.tv_sec),
+                          int64_t(st.st_mtim.tv_nsec), int64_t(st.st_ctim.tv_sec), int64_t(st.st_ctim.tv_nsec)})
+            add(v);
+    }
+    void addFolder(int fd)
+    {
+        std::vector<DirEntry> entries;
+        const int err = fileop::ListDirectoryAt(fd, entries);
+        add(int64_t(err));
+        std::sort(entries.begin(), entries.end(),
+                  [](const DirEntry &a, const DirEntry &b) { return a.name < b.name; });
+        for (const DirEntry &entry : entries) {
+            add(entry.name);
+            struct stat st;
+            if (fstatat(fd, entry.name.c_str(), &st, AT_SYMLINK_NOFOLLOW) != 0) {
+                add(int64_t(errno));
+                continue;
+            }
+            add(st);
+            if (!S_ISDIR(st.st_mode))
+                continue;
+            fileop::UniqueFd child(openat(fd, entry.name.c_str(), kFolderFlags));
+            if (!child.valid()) {
+                add(int64_t(errno));
+                continue;
+            }
+            addFolder(child.get());
+        }
+    }
+    void addFile(const std::string &path)
+    {
+        fileop::UniqueFd fd(open(path.c_str(), O_RDONLY | O_NOCTTY | O_NONBLOCK | O_CLOEXEC));
+        struct stat st;
+        if (!fd.valid() || fstat(fd.get(), &st) != 0) {
+            add(int64_t(errno));
+            return;
+        }
+        if (!S_ISREG(st.st_mode)) {
+            add(st);
+            return;
+        }
+        add(st);
+        char buffer[4096];
+        ssize_t n;
+        while ((n = read(fd.get(), buffer, sizeof buffer)) > 0)
+            add(buffer, static_cast<size_t>(n));
+    }
+    uint64_t value() const { return m_hash; }
+
+private:
+    uint64_t m_hash = 14695981039346656037ull;
+};
+
+// The package folder together with the INFO file that names its version.
+uint64_t packageFingerprint(const std::string &info, const std::string &package)
+{
+    Fingerprint fp;
+    fp.addFile(info);
+    fileop::UniqueFd fd(open(package.c_str(), kFolderFlags));
+    struct stat st;
+    if (!fd.valid() || fstat(fd.get(), &st) != 0) {
+        fp.add(int64_t(errno));
+        return fp.value();
+    }
+    fp.add(st);
+    fp.addFolder(fd.get());
+    return fp.value();
+}
+
+// The folders along `path` that do not exist yet, the outermost first.
+std::vector<std::string> missingFolders(const std::string &path)
+{
+    std::vector<std::string> missing;
+    std::string cur = path;
+    struct stat st;
+    while (cur.size() > 1 && lstat(cur.c_str(), &st) != 0 && errno == ENOENT) {
+        missing.insert(missing.begin(), cur);
+        cur = FSDirName(cur);
+    }
+    return missing;
+}
+
+bool isFolder(const std::string &path)
+{
+    struct stat st;
+    return stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
 }
 
 } // namespace
@@ -268,17 +453,62 @@ std::string Service::journalPath(const std::string &appPath)
     return appPath + ".installing";
 }
 
-bool Service::installationPending() const
+bool Service::installationPending()
 {
     if (appPath.empty())
         return false;
     if (FSExists(journalPath(appPath)))
         return true;
-    for (int32_t k = 0; k < kBackupAttempts; ++k) {
-        if (FSExists(backupName(appPath, k)))
-            return true;
-    }
+    // Without a journal a backup name holds a leftover only: it makes no
+    // installation unfinished, and it goes when it can.
+    removeLeftoverBackups();
+    (void)unlink((journalPath(appPath) + ".new").c_str());
     return false;
+}
+
+void Service::removeLeftoverBackups()
+{
+    for (int32_t k = 0; k < kBackupAttempts; ++k) {
+        const std::string name = backupName(appPath, k);
+        if (FSExists(name) && FSRemovePath(name) != 0)
+            reportLeftover(name);
+    }
+}
+
+void Service::reportLeftover(const std::string &name)
+{
+    for (const std::string &reported : reportedLeftovers) {
+        if (reported == name)
+            return;
+    }
+    reportedLeftovers.push_back(name);
+    LOG_WARNING("leftover backup '%s' cannot be removed\n", name.c_str());
+}
+
+bool Service::pathsUsable(std::initializer_list<const char *> keys)
+{
+    for (const char *key : keys) {
+        const QString path = tablePath(key);
+        // A name that was not valid UTF-8 lost its bytes to replacement
+        // characters: it names a sibling of the real folder, which is never
+        // ours to create, fill or remove.
+        if (!path.contains(QChar::ReplacementCharacter))
+            continue;
+        if (!pathsRefused) {
+            pathsRefused = true;
+            LOG_ERROR("path '%s' does not name the real folder (its bytes are not UTF-8), nothing is installed\n",
+                      bytesOf(path).c_str());
+        }
+        return false;
+    }
+    return true;
+}
+
+int32_t Service::repairInstallation()
+{
+    if (appPath.empty() || !FSExists(journalPath(appPath)))
+        return 0;
+    return recoverInterruptedInstallation();
 }
 
 // Brings the folder back to the state before an installation that ended
@@ -297,7 +527,7 @@ int32_t Service::recoverInterruptedInstallation()
         // Not one of ours; the normal run moves appPath aside and restores
         // it on failure, so nothing is lost by starting afresh.
         LOG_ERROR("unreadable install journal '%s', ignored\n", journal.c_str());
-        return removeJournal(journal, false);
+        return removeJournal(journal);
     }
 
     bool backupHoldsCopy = false;
@@ -309,7 +539,10 @@ int32_t Service::recoverInterruptedInstallation()
         backupHoldsCopy = FSExists(backup);
         break;
     case JournalState::First:
-        (void)FSRemovePath(appPath);
+        if (FSRemovePath(appPath) != 0) {
+            LOG_ERROR("failed to remove the partial copy '%s'\n", appPath.c_str());
+            return -1;
+        }
         break;
     default:
         break;
@@ -322,12 +555,32 @@ int32_t Service::recoverInterruptedInstallation()
         }
     }
     // Every backup name now holds a leftover only.
-    for (int32_t k = 0; k < kBackupAttempts; ++k)
-        (void)FSRemovePath(backupName(appPath, k));
-    return removeJournal(journal, true);
+    removeLeftoverBackups();
+    return removeJournal(journal);
 }
 
 int32_t Service::installPackage()
+{
+    if (!pathsUsable({"user_quenmark_zelto_app_path", "root_resource_path"}))
+        return -1;
+    for (int attempt = 1;; ++attempt) {
+        packageChanged = false;
+        const int32_t result = installOnce();
+        if (result == 0 || !packageChanged || attempt == kCopyAttempts)
+            return result;
+        // The package is being replaced beside us. What it holds once it
+        // settles is what the user gets, if the versions still ask for it.
+        sleep(1);
+        targetVersion = VersionInfo();
+        sourceVersion = VersionInfo();
+        readVersions();
+        if (!needUpgrade())
+            return result;
+        LOG_NOTE("installing the package again as it now stands\n");
+    }
+}
+
+int32_t Service::installOnce()
 {
     const std::string journal = journalPath(appPath);
     const std::string parent = FSDirName(appPath);
@@ -335,7 +588,10 @@ int32_t Service::installPackage()
         if (recoverInterruptedInstallation() != 0)
             return -1;
     }
-    if (FSMKDir(parent, true) != 0) {
+    // The per-user folder may be a link to a folder elsewhere (moved to
+    // another disk); it is used as it is and stays a link.
+    const std::vector<std::string> created = missingFolders(parent);
+    if (!isFolder(parent) && FSMKDir(parent, true) != 0) {
         LOG_ERROR("failed to create folder: '%s'\n", parent.c_str());
         return -1;
     }
@@ -348,7 +604,7 @@ int32_t Service::installPackage()
             if (writeJournal(journal, JournalState::Backup, n) != 0) {
                 // Nothing has moved yet; a journal that reached its name
                 // would only send the next run into a needless repair.
-                (void)removeJournal(journal, false);
+                (void)removeJournal(journal);
                 return -1;
             }
             if (FSMovePath(appPath, backup) == 0)
@@ -358,18 +614,19 @@ int32_t Service::installPackage()
             if (n > kBackupAttempts - 1) {
                 LOG_ERROR("failed to backup app from '%s' -> '%s' at max retries, exiting\n",
                           appPath.c_str(), backup.c_str());
-                (void)removeJournal(journal, false);
+                (void)removeJournal(journal);
                 return -1;
             }
         }
+        // Its flush of the folder also puts the move to the backup on disk.
         if (writeJournal(journal, JournalState::Copy, n) != 0) {
             // Without a journal that names the backup, it must come home now.
             (void)FSMovePath(backup, appPath);
-            (void)removeJournal(journal, false);
+            (void)removeJournal(journal);
             return -1;
         }
     } else if (writeJournal(journal, JournalState::First, 0) != 0) {
-        (void)removeJournal(journal, false);
+        (void)removeJournal(journal);
         return -1;
     }
 
@@ -386,38 +643,52 @@ int32_t Service::installPackage()
         return -1;
     }
 
-    // The new copy must be on disk before the backups may go. A flush that
-    // failed may have lost any of its files: the old copy, which is on
+    // The copy flushed every file and folder below appPath; the name
+    // appPath itself lives in the parent, and folders made for the parent
+    // in theirs. Only then may the journal say "done" and the backups go. A
+    // flush that failed may have lost any of it: the old copy, which is on
     // disk, comes back.
-    if (syncFolder(parent, true) != 0 || writeJournal(journal, JournalState::Done, n) != 0) {
+    bool durable = syncFolder(parent) == 0;
+    for (const std::string &folder : created)
+        durable = durable && syncFolder(FSDirName(folder)) == 0;
+    if (!durable || writeJournal(journal, JournalState::Done, n) != 0) {
         LOG_ERROR("failed to make '%s' durable, rollback to old installation\n", appPath.c_str());
         rollBack(appPath, journal, backup, n, true);
         return -1;
     }
     LOG_INFO("user installation is ready, removing backup app\n");
-    for (int32_t k = 0; k <= n; ++k)
-        (void)FSRemovePath(backupName(appPath, k));
-    // Leftovers of an earlier run under the names not tried this time.
-    for (int32_t k = n + 1; k < kBackupAttempts; ++k)
-        (void)FSRemovePath(backupName(appPath, k));
-    (void)removeJournal(journal, true);
+    // Also the leftovers of an earlier run under the names not tried now.
+    removeLeftoverBackups();
+    (void)removeJournal(journal);
     return 0;
 }
 
 int32_t Service::copyPackage()
 {
-    const QString root = UIPathManager::getInstance()->getPath(QStringLiteral("root_resource_path"));
-    const std::string source = (root + QStringLiteral("/package/orvilex")).toUtf8().toStdString();
+    const QString root = tablePath("root_resource_path");
+    const std::string source = bytesOf(root + QStringLiteral("/package/orvilex"));
+    const std::string info = bytesOf(root + QStringLiteral("/INFO"));
     const std::string destination = pathOf("user_quenmark_zelto_app_path");
     LOG_INFO("copy package:'%s' -> '%s' \n", source.c_str(), destination.c_str());
-    return FSCopyPath(source, destination);
+    const uint64_t before = packageFingerprint(info, source);
+    int32_t result = FSCopyPath(source, destination);
+    // A copy taken while the package changed may mix two versions and pass
+    // for either.
+    if (packageFingerprint(info, source) != before) {
+        LOG_ERROR("package '%s' changed while it was copied\n", source.c_str());
+        packageChanged = true;
+        result = -1;
+    }
+    return result;
 }
 
 int32_t Service::extractPackage()
 {
-    const QString root = UIPathManager::getInstance()->getPath(QStringLiteral("root_resource_path"));
+    if (!pathsUsable({"user_quenmark_zelto_app_path", "root_resource_path"}))
+        return -1;
+    const QString root = tablePath("root_resource_path");
     ExtractRequest request;
-    request.archive = (root + QStringLiteral("/package/orvilex.qpk")).toUtf8().toStdString();
+    request.archive = bytesOf(root + QStringLiteral("/package/orvilex.qpk"));
     request.destination = pathOf("user_quenmark_zelto_app_path");
     if (FSMKDir(request.destination, true) != 0) {
         LOG_ERROR("failed to create folder: '%s'\n", request.destination.c_str());
@@ -440,46 +711,32 @@ int32_t Service::FSCopyPath(const std::string &source, const std::string &destin
         return -1;
     }
     if (info.type != FS_TYPE_DIRECTORY)
-        return CopyFile(source, destination, false, false) == 0 ? 0 : -1;
+        return CopyFileAt(AT_FDCWD, source, AT_FDCWD, destination, false, source, destination) == 0 ? 0 : -1;
 
     if (FSMKDir(destination, true) != 0) {
         LOG_ERROR("FSCopyPath: failed to create dest folder '%s'\n", destination.c_str());
         return -1;
     }
-    DirHandle dir;
-    if (FSOpenDir(source, 0, dir) != 0) {
+    fileop::UniqueFd src(open(source.c_str(), kFolderFlags));
+    if (!src.valid()) {
+        // An unreadable package is no package: counting it as copied would
+        // leave an empty or partial copy that every later run takes as
+        // complete.
         LOG_WARNING("FSCopyPath: failed to create handle  for src '%s' failed\n", source.c_str());
-        return 0;
+        return -1;
     }
-    int32_t result = 0;
-    DirEntry entry;
-    while (FSReadDir(dir, entry) == 1) {
-        if (entry.name == "." || entry.name == "..")
-            continue;
-        const std::string s = source + "/" + entry.name;
-        const std::string d = destination + "/" + entry.name;
-        uint32_t type = entry.type;
-        // Some file systems leave the kind out of their directory entries.
-        if (type == FS_TYPE_UNKNOWN) {
-            FileInfo entryInfo;
-            if (FSStat(s, entryInfo) == 0)
-                type = entryInfo.type;
-        }
-        const int32_t copied = type == FS_TYPE_DIRECTORY ? FSCopyPath(s, d) : CopyFile(s, d, false, true);
-        if (copied < 0) {
-            LOG_ERROR("FSCopyPath: failed to copy from '%s' to '%s'\n", s.c_str(), d.c_str());
-            result = -1;
-            break;
-        }
+    fileop::UniqueFd dst(open(destination.c_str(), kFolderFlags));
+    if (!dst.valid()) {
+        int err = errno;
+        LOG_ERROR("FSCopyPath: failed to create dest folder '%s': %s (%d)\n", destination.c_str(), strerror(err), err);
+        return -1;
     }
-    FSCloseDir(dir);
-    return result;
+    return copyFolderAt(src.get(), dst.get(), source, destination);
 }
 
 void Service::readTargetVersion()
 {
-    const QString root = UIPathManager::getInstance()->getPath(QStringLiteral("root_resource_path"));
-    readInfoFile((root + QStringLiteral("/INFO")).toUtf8().toStdString(), targetVersion);
+    readInfoFile(bytesOf(tablePath("root_resource_path") + QStringLiteral("/INFO")), targetVersion);
     LOG_INFO("target_version = (%s, %s, %s, %s)\n", targetVersion.major_version.c_str(),
              targetVersion.minor_version.c_str(), targetVersion.build_version.c_str(),
              targetVersion.icon_overlay_version.c_str());
@@ -487,8 +744,7 @@ void Service::readTargetVersion()
 
 void Service::readSourceVersion()
 {
-    const QString resource = UIPathManager::getInstance()->getPath(QStringLiteral("user_quenmark_zelto_resource_path"));
-    const std::string info = (resource + QStringLiteral("/INFO")).toUtf8().toStdString();
+    const std::string info = bytesOf(tablePath("user_quenmark_zelto_resource_path") + QStringLiteral("/INFO"));
     if (!FSExists(info)) {
         LOG_INFO("source does not exist\n");
         return;
@@ -501,20 +757,23 @@ void Service::readSourceVersion()
 
 void Service::removeAgedAppFolder()
 {
-    const QString legacy = UIPathManager::getInstance()->getPath(QStringLiteral("user_orvilex_path"));
-    const std::string path = (legacy + QStringLiteral("/app")).toUtf8().toStdString();
+    if (!pathsUsable({"user_orvilex_path"}))
+        return;
+    const std::string path = bytesOf(tablePath("user_orvilex_path") + QStringLiteral("/app"));
     LOG_INFO("removing aged app folder %s\n", path.c_str());
     (void)FSRemovePath(path);
 }
 
 void Service::migrateLegacyFolder()
 {
+    if (!pathsUsable({"user_orvilex_path", "user_quenmark_zelto_path"}))
+        return;
     UIPathManager *paths = UIPathManager::getInstance();
     const QString legacy = QDir::toNativeSeparators(paths->getPath(QStringLiteral("user_orvilex_path")));
     const QString legacyData = QDir::toNativeSeparators(legacy + QStringLiteral("/data"));
     const QString folder = QDir::toNativeSeparators(paths->getPath(QStringLiteral("user_quenmark_zelto_path")));
     const QString data = QDir::toNativeSeparators(folder + QStringLiteral("/data"));
-    auto utf8 = [](const QString &path) { return path.toUtf8().toStdString(); };
+    auto utf8 = [](const QString &path) { return bytesOf(path); };
 
     // A file standing at the new folder's path is no folder to move into.
     struct stat st;

@@ -4,7 +4,9 @@
 #pragma once
 
 #include <cstdint>
+#include <initializer_list>
 #include <string>
+#include <vector>
 
 // The four version texts of an INFO file (INI, group "Version"); empty
 // until read.
@@ -50,9 +52,19 @@ public:
     void removeAgedAppFolder();
 
     // True when an earlier installation did not finish: its journal file
-    // is still beside the application folder, or a backup name is taken.
-    // Such a run must install again whatever the versions say.
-    bool installationPending() const;
+    // is still beside the application folder. Backup names left without a
+    // journal are leftovers: removed here when possible, else named once in
+    // a WARNING line; they never make an installation unfinished.
+    bool installationPending();
+    // Repairs an installation that did not finish, so that the versions can
+    // be judged on a complete copy: 0 repaired or nothing to repair, -1 the
+    // repair failed (the journal stays).
+    int32_t repairInstallation();
+
+    // False, after one ERROR line per run, when a path of the table under
+    // one of `keys` lost bytes that were not UTF-8 on their way into the
+    // table: such a path names another folder than the real one.
+    bool pathsUsable(std::initializer_list<const char *> keys);
 
     const std::string &applicationPath() const { return appPath; }
     const VersionInfo &packageVersion() const { return targetVersion; }
@@ -69,6 +81,14 @@ protected:
 
 private:
     int32_t recoverInterruptedInstallation();
+    int32_t installOnce();
+    // Removes whatever stands at the backup names; names what cannot go.
+    void removeLeftoverBackups();
+    void reportLeftover(const std::string &name);
+
+    bool packageChanged = false; // the last copy saw the package change
+    bool pathsRefused = false;
+    std::vector<std::string> reportedLeftovers;
 };
 
 // base + "_tmp" for attempt 0, base + "_tmp" + attempt otherwise.

@@ -619,29 +619,29 @@ void TstE2E::startsInEverySession()
     for (const char c : argv0)
         octal += "\\" + QByteArray::number(static_cast<uchar>(c), 8);
     const bool held = session != "none";
-    if (held)
-        QVERIFY(holdAtPidFile(m_home));
+    const QString hold = held ? holdAtStart(m_home) : QString();
+    QVERIFY(!held || !hold.isEmpty());
     QProcess launcher;
     launcher.setProcessEnvironment(environment);
     launcher.setWorkingDirectory(m_case->path());
     launcher.start("/bin/sh", {"-c", QString::fromLatin1("set -- \"$(printf '" + octal + "')\"; " + command)});
     QVERIFY(launcher.waitForStarted());
 
-    // In a real session the dialog is up while the launcher is held inside
-    // the upgrade: the compositor or the window manager has it.
+    // In a real session the dialog is up while the launcher is held in
+    // its start script: the compositor or the window manager has it.
     QString dialog;
     if (held) {
         // A launcher that ends early (an abort) ends the wait with it.
         int writer = -1;
         for (int waited = 0; writer < 0 && waited < kRunTimeoutMs; waited += 100) {
-            writer = waitForReader(m_home + "/.QuenmarkZelto/ui.pid", 0);
+            writer = waitForReader(hold, 0);
             if (writer < 0 && launcher.waitForFinished(100))
                 break;
         }
         if (writer < 0) {
             launcher.kill();
             launcher.waitForFinished();
-            QFAIL(qPrintable("the launcher never reached the client's pid file: " + launcher.readAllStandardError()));
+            QFAIL(qPrintable("the launcher never reached the start script: " + launcher.readAllStandardError()));
         }
         const QString title = QStringLiteral("Quenmark Zelto Client");
         if (session == "weston") {

@@ -669,7 +669,9 @@ void TstFaults::hostile_data()
     QTest::addColumn<QString>("expect"); // new, old
     QTest::newRow("backup names are files") << "files" << false << "new";
     QTest::newRow("backup names link to another folder") << "links" << false << "new";
-    QTest::newRow("all ten backup names link away") << "all-links" << false << "old";
+    // Leftover links, with no installation journal: removed (never followed),
+    // so the backup names are free again.
+    QTest::newRow("all ten backup names link away") << "all-links" << false << "new";
     QTest::newRow("backup names are unreadable folders") << "unreadable" << true << "new";
     QTest::newRow("package links to private folders") << "package-dir-link" << false << "old";
     QTest::newRow("package links to a private file") << "package-file-link" << false << "new";
@@ -678,6 +680,8 @@ void TstFaults::hostile_data()
     QTest::newRow("legacy app folder is a link") << "legacy-link" << false << "new";
     QTest::newRow("journal's temporary name links to a document") << "journal-link" << false << "new";
     QTest::newRow("log file links to a document") << "log-link" << false << "new";
+    QTest::newRow("per-user folder links to another disk") << "user-link" << false << "new";
+    QTest::newRow("package links to a device") << "package-device-link" << false << "old";
 }
 
 void TstFaults::hostile()
@@ -737,6 +741,13 @@ void TstFaults::hostile()
         QVERIFY(link(docs, home + "/.Orvilex/app"));
     } else if (setup == "journal-link") {
         QVERIFY(link(docs + "/letter.txt", app + ".installing.new"));
+    } else if (setup == "user-link") {
+        QVERIFY(QDir().mkpath(m_case->path() + "/other-disk"));
+        QVERIFY(::rename(QFile::encodeName(zeltoDir(home)).constData(),
+                         QFile::encodeName(m_case->path() + "/other-disk/zelto").constData()) == 0);
+        QVERIFY(link(m_case->path() + "/other-disk/zelto", zeltoDir(home)));
+    } else if (setup == "package-device-link") {
+        QVERIFY(link("/dev/zero", m_root + "/package/orvilex/share/zero"));
     } else if (setup == "log-link") {
         QVERIFY(QDir().mkpath(zeltoDir(home) + "/log"));
         QVERIFY(link(docs + "/letter.txt", zeltoDir(home) + "/log/launcher.log"));
@@ -797,8 +808,10 @@ void TstFaults::hostile()
     const int build = expect == "new" ? kNewBuild : kOldBuild;
     if (starts.isEmpty() || !starts.last().startsWith(QStringLiteral("start %1 ").arg(build)))
         problems << "the client was not started";
-    if (setup == "all-links" && !readFile(logPath(home)).contains("at max retries"))
-        problems << "the log does not tell of the ten failed backups";
+    if (setup == "user-link" && !QFileInfo(zeltoDir(home)).isSymLink())
+        problems << "the per-user folder is no longer a link";
+    if (setup == "all-links" && !leftovers(home).isEmpty())
+        problems << "leftover backup names stayed: " + leftovers(home).join(' ');
     s_tally.add(QStringLiteral("Hostile surroundings (links, files, unreadable folders)"), problems.isEmpty());
     QVERIFY2(problems.isEmpty(), qPrintable(problems.join("; ")));
 }

@@ -12,6 +12,8 @@
 #include <cstdlib>
 #include <string>
 
+#include <dirent.h>
+#include <dlfcn.h>
 #include <sys/syscall.h>
 #include <unistd.h>
 
@@ -24,6 +26,7 @@ int g_fsyncErrno = 0;
 int g_closeErrno = 0;
 int g_fsyncCalls = 0;
 bool g_sourcePresent = false;
+std::string g_readErrorAt;
 
 bool RefersToArmedPath(int fd)
 {
@@ -98,4 +101,28 @@ extern "C" int close(int fd)
         return -1;
     }
     return static_cast<int>(syscall(SYS_close, fd));
+}
+
+InjectedReadError::InjectedReadError(const std::string &name)
+{
+    g_readErrorAt = name;
+}
+
+InjectedReadError::~InjectedReadError()
+{
+    g_readErrorAt.clear();
+}
+
+// A walk that reaches the armed name gets a read error instead, as from a
+// failing disk.
+extern "C" struct dirent *readdir(DIR *dir)
+{
+    using Real = struct dirent *(*)(DIR *);
+    static const Real real = reinterpret_cast<Real>(dlsym(RTLD_NEXT, "readdir"));
+    struct dirent *entry = real(dir);
+    if (entry && !g_readErrorAt.empty() && g_readErrorAt == entry->d_name) {
+        errno = EIO;
+        return nullptr;
+    }
+    return entry;
 }

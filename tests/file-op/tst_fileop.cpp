@@ -619,6 +619,27 @@ void TestFileOp::dirWalkFailures()
     COMPARE_LOG((Lines{"ERROR FSOpenDir: Failed to open directory '%R/none'. No such file or directory",
                        "ERROR FSOpenDir: Failed to open directory '%R/f'. Not a directory"}));
 
+    // A read error in the middle of a folder is a failure, not its end;
+    // removal stops there too rather than report a tree gone.
+    {
+        QCOMPARE(::mkdir(at("io").c_str(), 0755), 0);
+        WriteBytes(at("io/bad"), "x");
+        InjectedReadError fault("bad");
+        DirHandle h;
+        DirEntry e;
+        QCOMPARE(FSOpenDir(at("io"), 0, h), 0);
+        int rc;
+        while ((rc = FSReadDir(h, e)) == 1) {
+        }
+        QCOMPARE(rc, -1);
+        QCOMPARE(FSRemovePath(at("io")), -3);
+        QCOMPARE(ReadBytes(at("io/bad")), std::string("x"));
+        const Lines ioLines = logLines();
+        QCOMPARE(ioLines.back(), "ERROR FSReadDir: Failed to read directory '" + at("io")
+                                   + "'. Input/output error (5)");
+    }
+    QCOMPARE(FSRemovePath(at("io")), 0);
+
     REQUIRE_ROOT();
     // A folder that may be listed but whose entries may not be looked at.
     QCOMPARE(chmod(m_root.c_str(), 0755), 0);
@@ -643,9 +664,9 @@ void TestFileOp::dirWalkFailures()
     });
     QCOMPARE(status, 0);
     const Lines lines = logLines();
-    QCOMPARE(lines.size(), size_t(3));
+    QCOMPARE(lines.size(), size_t(4));
     const std::string want = "ERROR FSOpenDir: Failed to get info for '" + d + "/";
-    QVERIFY2(lines[2].compare(0, want.size(), want) == 0, lines[2].c_str());
+    QVERIFY2(lines[3].compare(0, want.size(), want) == 0, lines[3].c_str());
 }
 
 // ---------------------------------------------------------------- path strings

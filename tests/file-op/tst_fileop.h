@@ -143,6 +143,13 @@ struct InjectedFault {
     static bool sourcePresentAtSync();
 };
 
+// While it lives, a directory walk that reaches an entry of this name gets
+// a read error (EIO) in its place.
+struct InjectedReadError {
+    explicit InjectedReadError(const std::string &name);
+    ~InjectedReadError();
+};
+
 // Skips the calling test with a reason (not from a helper: QSKIP returns).
 #define REQUIRE_ROOT()                                                         \
     do {                                                                       \

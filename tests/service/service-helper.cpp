@@ -10,8 +10,9 @@
 //       registers the path table below <base> and <root> and runs one
 //       installation; the exit code is its result (0 or 1).
 //       With ZELTO_TEST_STALL_AT set, the installation stops for good when
-//       a directory walk meets an entry of that name, after creating the
-//       file named by ZELTO_TEST_STALLED: the test kills it there.
+//       the copy meets an entry of that name (the second walk to meet it:
+//       the first fingerprints the package), after creating the file named
+//       by ZELTO_TEST_STALLED: the test kills it there.
 #include "linux-service.h"
 #include "service-paths.h"
 
@@ -34,8 +35,9 @@ extern "C" struct dirent *readdir(DIR *dir)
     static const Real real = reinterpret_cast<Real>(dlsym(RTLD_NEXT, "readdir"));
     static const char *const stallAt = getenv("ZELTO_TEST_STALL_AT");
     static const char *const stalled = getenv("ZELTO_TEST_STALLED");
+    static int met = 0;
     struct dirent *entry = real(dir);
-    if (entry && stallAt && stalled && strcmp(entry->d_name, stallAt) == 0) {
+    if (entry && stallAt && stalled && strcmp(entry->d_name, stallAt) == 0 && ++met == 2) {
         int fd = open(stalled, O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
         if (fd >= 0)
             close(fd);

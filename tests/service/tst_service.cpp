@@ -11,12 +11,15 @@
 #include <archive_entry.h>
 
 #include <QDir>
+#include <QDirIterator>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QProcess>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <algorithm>
 #include <atomic>
 #include <cerrno>
 #include <csignal>
@@ -31,7 +34,10 @@
 #include <spawn.h>
 #include <sched.h>
 #include <sys/mount.h>
+#include <sys/socket.h>
 #include <sys/stat.h>
+#include <sys/sysmacros.h>
+#include <sys/un.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -44,16 +50,67 @@ extern char **environ;
 static std::atomic<bool> g_typelessEntries{false};
 static std::atomic<int> g_typelessCount{0};
 
+// While set, a walk that reaches an entry of this name gets a read error
+// in its place, as from a failing disk.
+static std::string g_readErrorAt;
+// Called with the name of every entry any walk reads.
+static std::function<void(const char *)> g_onEntry;
+
 extern "C" struct dirent *readdir(DIR *dir)
 {
     using Real = struct dirent *(*)(DIR *);
     static const Real real = reinterpret_cast<Real>(dlsym(RTLD_NEXT, "readdir"));
     struct dirent *entry = real(dir);
+    if (entry && !g_readErrorAt.empty() && g_readErrorAt == entry->d_name) {
+        errno = EIO;
+        return nullptr;
+    }
+    if (entry && g_onEntry)
+        g_onEntry(entry->d_name);
     if (entry && g_typelessEntries.load()) {
         entry->d_type = DT_UNKNOWN;
         ++g_typelessCount;
     }
     return entry;
+}
+
+// The flushes the installation makes, in order: "fsync <path>" and
+// "syncfs <path>", and its renames, "rename <to>"; recorded while set.
+static std::atomic<bool> g_recordFlushes{false};
+static QStringList g_flushes;
+
+static QString pathOfFd(int fd)
+{
+    char target[PATH_MAX];
+    const ssize_t len = readlink(QByteArray("/proc/self/fd/" + QByteArray::number(fd)).constData(), target, sizeof target);
+    return len > 0 ? QFile::decodeName(QByteArray(target, int(len))) : QString();
+}
+
+extern "C" int fsync(int fd)
+{
+    using Real = int (*)(int);
+    static const Real real = reinterpret_cast<Real>(dlsym(RTLD_NEXT, "fsync"));
+    if (g_recordFlushes.load())
+        g_flushes << "fsync " + pathOfFd(fd);
+    return real(fd);
+}
+
+extern "C" int syncfs(int fd)
+{
+    using Real = int (*)(int);
+    static const Real real = reinterpret_cast<Real>(dlsym(RTLD_NEXT, "syncfs"));
+    if (g_recordFlushes.load())
+        g_flushes << "syncfs " + pathOfFd(fd);
+    return real(fd);
+}
+
+extern "C" int rename(const char *from, const char *to)
+{
+    using Real = int (*)(const char *, const char *);
+    static const Real real = reinterpret_cast<Real>(dlsym(RTLD_NEXT, "rename"));
+    if (g_recordFlushes.load())
+        g_flushes << "rename " + QFile::decodeName(to);
+    return real(from, to);
 }
 
 namespace {
@@ -365,6 +422,78 @@ private:
     int m_errno = 0;
 };
 
+// A chain of `levels` folders named `name` below `dir`, with leaf.txt at
+// its bottom, built through descriptors: it may go deeper than a path can
+// name.
+bool makeDeepChain(const QString &dir, int levels, const QByteArray &name, const QByteArray &leaf)
+{
+    if (!QDir().mkpath(dir))
+        return false;
+    int fd = open(QFile::encodeName(dir).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    for (int i = 0; fd >= 0 && i < levels; ++i) {
+        const int child = mkdirat(fd, name.constData(), 0755) == 0
+            ? openat(fd, name.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC)
+            : -1;
+        close(fd);
+        fd = child;
+    }
+    if (fd < 0)
+        return false;
+    const int file = openat(fd, "leaf.txt", O_WRONLY | O_CREAT | O_CLOEXEC, 0644);
+    close(fd);
+    if (file < 0)
+        return false;
+    const bool written = write(file, leaf.constData(), size_t(leaf.size())) == leaf.size();
+    close(file);
+    return written;
+}
+
+// The depth of such a chain below `dir` and the content of its leaf.txt.
+QPair<int, QByteArray> deepChain(const QString &dir, const QByteArray &name)
+{
+    int fd = open(QFile::encodeName(dir).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    int depth = 0;
+    for (;;) {
+        const int child = fd < 0 ? -1 : openat(fd, name.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+        if (child < 0)
+            break;
+        close(fd);
+        fd = child;
+        ++depth;
+    }
+    QByteArray leaf;
+    const int file = fd < 0 ? -1 : openat(fd, "leaf.txt", O_RDONLY | O_CLOEXEC);
+    if (file >= 0) {
+        char buffer[256];
+        const ssize_t n = read(file, buffer, sizeof buffer);
+        leaf = QByteArray(buffer, n > 0 ? int(n) : 0);
+        close(file);
+    }
+    if (fd >= 0)
+        close(fd);
+    return {depth, leaf};
+}
+
+// The names below `dir` as raw bytes, never through a link.
+QList<QByteArray> rawTree(const QByteArray &dir, const QByteArray &rel = QByteArray())
+{
+    QList<QByteArray> out;
+    DIR *d = opendir((dir + rel).constData());
+    if (!d)
+        return out;
+    while (struct dirent *e = readdir(d)) {
+        const QByteArray name(e->d_name);
+        if (name == "." || name == "..")
+            continue;
+        out << rel + "/" + name;
+        if (e->d_type == DT_DIR)
+            out += rawTree(dir, rel + "/" + name);
+    }
+    closedir(d);
+    std::sort(out.begin(), out.end());
+    return out;
+}
+
 } // namespace
 
 class TestService : public QObject
@@ -383,7 +512,17 @@ private slots:
     void rollbackRestoresEveryByte();
     void failedFirstInstallLeavesNoPartialCopy();
     void typelessDirectoryEntries();
-    void unreadableSubfolderIsSkipped();
+    void unreadablePackage_data();
+    void unreadablePackage();
+    void packageChangesDuringCopy_data();
+    void packageChangesDuringCopy();
+    void specialEntries_data();
+    void specialEntries();
+    void deepTrees();
+    void pathsThatLostBytes_data();
+    void pathsThatLostBytes();
+    void flushOrder_data();
+    void flushOrder();
     void upgradeWithoutClientInstalled();
     void extractPackage_data();
     void extractPackage();
@@ -487,28 +626,35 @@ void TestService::install_data()
     QTest::addColumn<QString>("expectedApp"); // package, old or absent
     QTest::addColumn<QStringList>("expectedLines"); // LEVEL|message; %APP% %PKG%
     QTest::addColumn<int>("backupErrors");
+    QTest::addColumn<bool>("userLink"); // the per-user folder links to a folder elsewhere
 
     QTest::newRow("first install")
         << false << false << true << 0 << "package"
         << QStringList{"INFO|copy package:'%PKG%' -> '%APP%' ", "INFO|user installation is ready, removing backup app"}
-        << 0;
+        << 0 << false;
     QTest::newRow("upgrade") << true << false << true << 0 << "package"
-                             << QStringList{"INFO|user installation is ready, removing backup app"} << 0;
+                             << QStringList{"INFO|user installation is ready, removing backup app"} << 0 << false;
     QTest::newRow("non-empty _tmp leftover")
         << true << true << true << 0 << "package"
         << QStringList{"ERROR|failed to backup app from '%APP%' -> '%APP%_tmp'",
                        "INFO|user installation is ready, removing backup app"}
-        << 1;
+        << 1 << false;
     QTest::newRow("missing package, first install")
         << false << false << false << -1 << "absent"
         << QStringList{"ERROR|FSCopyPath: source path '%PKG%' does not exist",
                        "ERROR|Failed to extract package, and no old installation to rollback"}
-        << 0;
+        << 0 << false;
     QTest::newRow("missing package, installed copy")
         << true << false << false << -1 << "old"
         << QStringList{"ERROR|FSCopyPath: source path '%PKG%' does not exist",
                        "ERROR|Failed to extract package, rollback to old installation"}
-        << 0;
+        << 0 << false;
+    QTest::newRow("first install, user folder is a link")
+        << false << false << true << 0 << "package"
+        << QStringList{"INFO|user installation is ready, removing backup app"} << 0 << true;
+    QTest::newRow("upgrade, user folder is a link")
+        << true << false << true << 0 << "package"
+        << QStringList{"INFO|user installation is ready, removing backup app"} << 0 << true;
 }
 
 void TestService::install()
@@ -520,8 +666,14 @@ void TestService::install()
     QFETCH(QString, expectedApp);
     QFETCH(QStringList, expectedLines);
     QFETCH(int, backupErrors);
+    QFETCH(bool, userLink);
 
     Fixture f;
+    const QString elsewhere = f.tmp.path() + "/other disk/zelto";
+    if (userLink) {
+        QVERIFY(QDir().mkpath(elsewhere));
+        QVERIFY(QFile::link(elsewhere, f.user));
+    }
     if (package)
         f.writePackage("2", "new");
     if (old)
@@ -546,6 +698,12 @@ void TestService::install()
         QCOMPARE(f.count(level, line.section('|', 1)), 1);
     }
     QCOMPARE(f.countContaining("failed to backup app from"), backupErrors);
+    if (userLink) {
+        QVERIFY(QFileInfo(f.user).isSymLink());
+        QCOMPARE(contentOf(elsewhere + "/QuenmarkZelto.app"), contentOf(f.pkg));
+        QCOMPARE(QDir(elsewhere).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+                 QStringList{"QuenmarkZelto.app"});
+    }
 }
 
 void TestService::tenUnusableBackupNames()
@@ -648,32 +806,321 @@ void TestService::typelessDirectoryEntries()
     QCOMPARE(f.leftovers(), QStringList());
 }
 
-void TestService::unreadableSubfolderIsSkipped()
+void TestService::unreadablePackage_data()
 {
-    Fixture f;
-    f.writePackage("2", "new");
-    QVERIFY(writeFile(f.pkg + "/locked/inside.txt", "x"));
-    QVERIFY(QFile::setPermissions(f.pkg + "/locked", QFile::Permissions()));
+    QTest::addColumn<QString>("locked"); // below the package; "" the package itself
+    QTest::addColumn<bool>("readError"); // a read error in the walk instead of a lock
+    QTest::newRow("subfolder cannot be opened") << "locked" << false;
+    QTest::newRow("package folder cannot be opened") << "" << false;
+    QTest::newRow("read error in the middle of a folder") << "lib/part-1/data-4.bin" << true;
+}
 
-    // Root opens any folder; the walk runs as an unprivileged user, on a
-    // tree that user may read except for the locked folder.
-    QVERIFY(QFile::setPermissions(f.tmp.path(), kExec | QFile::WriteOther | QFile::WriteGroup));
-    const QString target = f.tmp.path() + "/target";
-    QVERIFY(QDir().mkpath(target));
-    QVERIFY(chown(QFile::encodeName(target).constData(), 65534, 65534) == 0 || geteuid() != 0);
-    const std::string source = f.pkg.toStdString();
-    const std::string destination = target.toStdString() + "/app";
+// A package built under umask 077 and read by an ordinary user: an
+// incomplete copy must never pass for complete; the old copy comes back.
+void TestService::unreadablePackage()
+{
+    QFETCH(QString, locked);
+    QFETCH(bool, readError);
+    if (!readError && geteuid() != 0)
+        QSKIP("needs root to lock a folder away from another user");
+    Fixture f;
+    f.writePackage("2", "new", 9);
+    QVERIFY(writeFile(f.pkg + "/locked/inside.txt", "x"));
+    writeClientTree(f.app, "1", "old");
+    const Snapshot before = snapshot(f.app);
+    const QString lockedPath = locked.isEmpty() ? f.pkg : f.pkg + "/" + locked;
+
+    if (!readError) {
+        QVERIFY(QFile::setPermissions(lockedPath, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+        // The user owns the home; root owns the package.
+        QVERIFY(QFile::setPermissions(f.tmp.path(), kExec));
+        QProcess chown;
+        chown.start("chown", {"-R", "65534:65534", f.base, f.logFile});
+        QVERIFY(chown.waitForFinished() && chown.exitCode() == 0);
+    } else {
+        g_readErrorAt = QFileInfo(locked).fileName().toStdString();
+    }
     const bool ok = inOwnProcessGroup([&] {
-        if (geteuid() == 0 && (setresgid(65534, 65534, 65534) != 0 || setresuid(65534, 65534, 65534) != 0))
+        if (!readError && (setresgid(65534, 65534, 65534) != 0 || setresuid(65534, 65534, 65534) != 0))
             return 3;
         LinuxService service;
-        return service.FSCopyPath(source, destination) == 0 ? 0 : 1;
+        return service.upgrade() == -1 ? 0 : 1;
     });
+    g_readErrorAt.clear();
     QVERIFY(ok);
-    QCOMPARE(f.count("WARNING", QString("FSCopyPath: failed to create handle  for src '%1/locked' failed").arg(f.pkg)), 1);
-    QVERIFY(QFileInfo(target + "/app/locked").isDir());
-    QVERIFY(!QFileInfo::exists(target + "/app/locked/inside.txt"));
-    QCOMPARE(readFile(target + "/app/INFO"), info("2"));
+    if (readError)
+        QCOMPARE(f.count("ERROR", QString("FSCopyPath: failed to read folder '%1/lib/part-1': %2 (%3)")
+                                      .arg(f.pkg, strerror(EIO)).arg(EIO)),
+                 1);
+    else
+        QCOMPARE(f.count("WARNING", QString("FSCopyPath: failed to create handle  for src '%1' failed").arg(lockedPath)), 1);
+    QCOMPARE(f.count("ERROR", "Failed to extract package, rollback to old installation"), 1);
+    QCOMPARE(snapshot(f.app), before);
+    QCOMPARE(f.leftovers(), QStringList());
+    QCOMPARE(f.countContaining("user installation is ready"), 0);
+}
+
+void TestService::packageChangesDuringCopy_data()
+{
+    QTest::addColumn<bool>("settles"); // it changes during the first copy only
+    QTest::newRow("changes once, installed as it now stands") << true;
+    QTest::newRow("keeps changing, rolled back") << false;
+}
+
+// A system update replaces the package while it is copied: no mixed copy
+// may stay. Each walk meets the entry three times per attempt: the
+// fingerprint before, the copy, the fingerprint after.
+void TestService::packageChangesDuringCopy()
+{
+    QFETCH(bool, settles);
+    Fixture f;
+    f.writePackage("2", "new", 6);
+    writeClientTree(f.app, "1", "old");
+    const Snapshot before = snapshot(f.app);
+    int met = 0;
+    int build = 2;
+    g_onEntry = [&](const char *name) {
+        if (strcmp(name, "data-1.bin") != 0 || ++met % 3 != 2 || (settles && met > 2))
+            return;
+        ++build;
+        writeFile(f.pkg + "/lib/part-1/data-1.bin", "replaced by build " + QByteArray::number(build) + "\n");
+        writeFile(f.root + "/INFO", info(QByteArray::number(build)));
+        writeFile(f.pkg + "/INFO", info(QByteArray::number(build)));
+    };
+    int32_t result;
+    {
+        LinuxService service;
+        service.readVersions();
+        QVERIFY(service.needUpgrade());
+        result = service.upgrade();
+    }
+    g_onEntry = nullptr;
+
+    const QString changed = QString("package '%1' changed while it was copied").arg(f.pkg);
+    QCOMPARE(f.leftovers(), QStringList());
+    if (settles) {
+        QCOMPARE(result, 0);
+        QCOMPARE(contentOf(f.app), contentOf(f.pkg));
+        QCOMPARE(readFile(f.app + "/INFO"), info("3"));
+        QCOMPARE(f.count("ERROR", changed), 1);
+        QCOMPARE(f.count("NOTE", "installing the package again as it now stands"), 1);
+    } else {
+        QCOMPARE(result, -1);
+        QCOMPARE(snapshot(f.app), before);
+        QCOMPARE(f.count("ERROR", changed), 3);
+        // The next run, with the package settled, installs it as it stands.
+        LinuxService next;
+        next.readVersions();
+        QVERIFY(next.needUpgrade());
+        QCOMPARE(next.upgrade(), 0);
+        QCOMPARE(contentOf(f.app), contentOf(f.pkg));
+    }
+}
+
+void TestService::specialEntries_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<int>("type"); // the code in the log line
+    QTest::newRow("link to /dev/zero") << "zero" << 5;
+    QTest::newRow("character device") << "device" << 5;
+    QTest::newRow("FIFO") << "fifo" << 6;
+    QTest::newRow("link to a FIFO") << "fifo-link" << 6;
+    QTest::newRow("socket") << "socket" << 7;
+    QTest::newRow("link to a folder") << "folder-link" << 2;
+}
+
+// Only regular files are copied: anything else fails the copy at once,
+// before it is opened (a link to /dev/zero would fill the disk).
+void TestService::specialEntries()
+{
+    QFETCH(QString, kind);
+    QFETCH(int, type);
+    Fixture f;
+    f.writePackage("2", "new");
+    writeClientTree(f.app, "1", "old");
+    const Snapshot before = snapshot(f.app);
+    const QString entry = f.pkg + "/share/special";
+    const QByteArray at = QFile::encodeName(entry);
+    if (kind == "zero") {
+        QVERIFY(QFile::link("/dev/zero", entry));
+    } else if (kind == "device") {
+        if (geteuid() != 0)
+            QSKIP("needs root to make a device node");
+        QCOMPARE(mknod(at.constData(), S_IFCHR | 0644, makedev(1, 5)), 0);
+    } else if (kind == "fifo" || kind == "fifo-link") {
+        const QString fifo = kind == "fifo" ? entry : f.tmp.path() + "/fifo";
+        QCOMPARE(mkfifo(QFile::encodeName(fifo).constData(), 0644), 0);
+        if (kind == "fifo-link")
+            QVERIFY(QFile::link(fifo, entry));
+    } else if (kind == "socket") {
+        const int fd = socket(AF_UNIX, SOCK_STREAM, 0);
+        QVERIFY(fd >= 0);
+        struct sockaddr_un addr = {};
+        addr.sun_family = AF_UNIX;
+        QVERIFY(size_t(at.size()) < sizeof addr.sun_path);
+        memcpy(addr.sun_path, at.constData(), size_t(at.size()));
+        const int bound = bind(fd, reinterpret_cast<struct sockaddr *>(&addr), sizeof addr);
+        close(fd);
+        QCOMPARE(bound, 0);
+    } else if (kind == "folder-link") {
+        QVERIFY(QFile::link(f.pkg + "/lib", entry));
+    }
+
+    LinuxService service;
+    QCOMPARE(service.upgrade(), -1);
+    QCOMPARE(f.count("ERROR", QString("CopyFile: '%1' is not a regular file (%2)").arg(entry).arg(type)), 1);
+    QCOMPARE(f.count("ERROR", "Failed to extract package, rollback to old installation"), 1);
+    QCOMPARE(snapshot(f.app), before);
+    QCOMPARE(f.leftovers(), QStringList());
+}
+
+// Trees deeper than a path can name: the old copy's client data, a
+// leftover backup and the package all go or arrive completely.
+void TestService::deepTrees()
+{
+    Fixture f;
+    const QByteArray level(20, 'd');
+    const int levels = 250; // about 5300 bytes of path below each top
+    f.writePackage("2", "new");
+    QVERIFY(makeDeepChain(f.pkg + "/share/deep", levels, level, "package leaf\n"));
+    writeClientTree(f.app, "1", "old");
+    QVERIFY(makeDeepChain(f.app + "/data", levels, level, "old leaf\n"));
+    QVERIFY(makeDeepChain(f.app + "_tmp2/data", levels, level, "leftover leaf\n"));
+
+    LinuxService service;
+    service.readVersions();
+    QVERIFY(service.needUpgrade());
+    QVERIFY(!QFileInfo::exists(f.app + "_tmp2"));
+    QCOMPARE(service.upgrade(), 0);
+
+    QCOMPARE(deepChain(f.app + "/share/deep", level), qMakePair(levels, QByteArray("package leaf\n")));
+    QCOMPARE(readFile(f.app + "/INFO"), info("2"));
+    QVERIFY(!QFileInfo::exists(f.app + "/data"));
+    QCOMPARE(f.leftovers(), QStringList());
+    QCOMPARE(f.countContaining("[WARNING]"), 0);
+}
+
+void TestService::pathsThatLostBytes_data()
+{
+    QTest::addColumn<bool>("home"); // else the install root holds the byte
+    QTest::newRow("home folder") << true;
+    QTest::newRow("install root") << false;
+}
+
+// A folder whose name is not valid UTF-8: the launcher works with its
+// exact bytes, or refuses with one ERROR line; it never creates, fills or
+// removes a sibling named with a replacement character.
+void TestService::pathsThatLostBytes()
+{
+    QFETCH(bool, home);
+    Fixture f;
+    const QByteArray tmp = QFile::encodeName(f.tmp.path());
+    const QByteArray rawBase = home ? tmp + "/home \xff\xfe" : QFile::encodeName(f.base);
+    const QByteArray rawRoot = home ? QFile::encodeName(f.root) : tmp + "/opt \xff\xfe";
+    QCOMPARE(mkdir(home ? rawBase.constData() : rawRoot.constData(), 0755), 0);
+    const QString base = QFile::decodeName(rawBase);
+    const QString root = QFile::decodeName(rawRoot);
+    const bool lossy = base.contains(QChar::ReplacementCharacter) || root.contains(QChar::ReplacementCharacter);
+    qInfo() << "the path table holds" << (lossy ? "replacement characters" : "the exact bytes");
+    // The package beside the real root; the old copy in the real home.
+    f.writePackage("2", "new");
+    if (!home) {
+        QCOMPARE(rmdir(rawRoot.constData()), 0);
+        QCOMPARE(rename(QFile::encodeName(f.root).constData(), rawRoot.constData()), 0);
+        writeClientTree(f.app, "1", "old");
+    }
+    RegisterTestPaths(base, root);
+    const QList<QByteArray> before = rawTree(tmp);
+
+    LinuxService service;
+    service.readVersions();
+    const bool need = service.needUpgrade();
+    if (need)
+        QCOMPARE(service.upgrade(), 0);
+    service.removeAgedAppFolder();
+    service.startUI();
+
+    const QByteArray app = rawBase + "/.QuenmarkZelto/QuenmarkZelto.app";
+    QList<QByteArray> after = rawTree(tmp);
+    if (lossy) {
+        QVERIFY(!need);
+        QCOMPARE(f.countContaining("[ERROR]"), 1);
+        QCOMPARE(f.countContaining("does not name the real folder"), 1);
+        // Nothing made anywhere, except by the old copy's start script.
+        after.removeAll("/home dir/.QuenmarkZelto/QuenmarkZelto.app/package/started");
+        QCOMPARE(after, before);
+        if (!home)
+            QCOMPARE(readFile(f.app + "/package/started"), QByteArray("1:start\n"));
+    } else {
+        QVERIFY(need == home);
+        QCOMPARE(f.countContaining("[ERROR]"), 0);
+        QCOMPARE(readFile(QFile::decodeName(app + "/INFO")), home ? info("2") : info("1"));
+        QCOMPARE(readFile(QFile::decodeName(app + "/package/started")), QByteArray("1:start\n"));
+        for (const QByteArray &name : after)
+            QVERIFY2(before.contains(name) || name.startsWith(rawBase.mid(tmp.size())), name.constData());
+    }
+}
+
+void TestService::flushOrder_data()
+{
+    QTest::addColumn<bool>("old");
+    QTest::addColumn<bool>("userFolder"); // the per-user folder exists already
+    QTest::newRow("first install, new per-user folder") << false << false;
+    QTest::newRow("first install") << false << true;
+    QTest::newRow("upgrade") << true << true;
+}
+
+// What the installation flushes, and when: never a whole file system; each
+// copied file and folder, each folder after what it holds, then the
+// per-user folder (and the folders made for it), all before the journal
+// says "done"; the journal's own data before each of its renames.
+void TestService::flushOrder()
+{
+    QFETCH(bool, old);
+    QFETCH(bool, userFolder);
+    Fixture f;
+    f.writePackage("2", "new", 7);
+    if (old)
+        writeClientTree(f.app, "1", "old");
+    else if (userFolder)
+        QVERIFY(QDir().mkpath(f.user));
+
+    g_flushes.clear();
+    g_recordFlushes = true;
+    int32_t result;
+    {
+        LinuxService service;
+        result = service.upgrade();
+    }
+    g_recordFlushes = false;
+    QCOMPARE(result, 0);
+    QCOMPARE(contentOf(f.app), contentOf(f.pkg));
+
+    const QStringList &ops = g_flushes;
+    QCOMPARE(ops.filter(QRegularExpression("^syncfs ")), QStringList());
+    const int done = ops.lastIndexOf("rename " + f.journal());
+    QVERIFY(done > 0);
+    QCOMPARE(ops[done - 1], "fsync " + f.journal() + ".new");
+    auto flushedAt = [&](const QString &path) { return ops.lastIndexOf("fsync " + path, done); };
+
+    int lastInApp = -1;
+    QDirIterator it(f.app, QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString path = it.next();
+        const int at = flushedAt(path);
+        QVERIFY2(at >= 0, qPrintable(path + " was not flushed before the journal said done"));
+        // A folder goes after everything in it.
+        const int folder = flushedAt(QFileInfo(path).path());
+        QVERIFY2(folder > at, qPrintable(path + " was flushed after its folder"));
+        lastInApp = std::max(lastInApp, at);
+    }
+    const int app = flushedAt(f.app);
+    QVERIFY(app > lastInApp);
+    QVERIFY2(flushedAt(f.user) > app, "the per-user folder was not flushed after the copy");
+    if (!userFolder)
+        QVERIFY2(flushedAt(f.base) > app, "the folder that holds the new per-user folder was not flushed");
+    // The backups' removal is on disk before the journal goes.
+    QVERIFY(ops.indexOf("fsync " + f.user, done + 1) > done);
 }
 
 void TestService::upgradeWithoutClientInstalled()
@@ -728,37 +1175,45 @@ void TestService::extractPackage()
 void TestService::interruptedInstallation_data()
 {
     QTest::addColumn<bool>("old");
+    QTest::addColumn<QByteArray>("laterBuild"); // the package's build at the next run
     QTest::addColumn<bool>("brokenRepair"); // the next run's package cannot be copied
+    QTest::addColumn<bool>("installs"); // the next run installs the package
 
-    QTest::newRow("upgrade, equal builds, repaired") << true << false;
-    QTest::newRow("upgrade, next copy fails") << true << true;
-    QTest::newRow("first install, repaired") << false << false;
-    QTest::newRow("first install, next copy fails") << false << true;
+    QTest::newRow("upgrade, repaired") << true << QByteArray("8") << false << true;
+    QTest::newRow("upgrade, next copy fails") << true << QByteArray("8") << true << false;
+    QTest::newRow("upgrade, package now equal to the old copy") << true << QByteArray("7") << false << false;
+    QTest::newRow("upgrade, package now older than the old copy") << true << QByteArray("6") << false << false;
+    QTest::newRow("first install, repaired") << false << QByteArray("8") << false << true;
+    QTest::newRow("first install, next copy fails") << false << QByteArray("8") << true << false;
 }
 
 // An installation killed while it copies, once INFO and the UI program
-// are in place: the helper stops for good when its walk reaches an entry
-// placed after them.
+// are in place: the helper stops for good when its walk reaches a folder
+// placed after them. The next run repairs, then the version rule decides.
 void TestService::interruptedInstallation()
 {
     QFETCH(bool, old);
+    QFETCH(QByteArray, laterBuild);
     QFETCH(bool, brokenRepair);
+    QFETCH(bool, installs);
 
     Fixture f;
-    f.writePackage("7", "new", 6);
+    f.writePackage("8", "new", 6);
     if (old)
         writeClientTree(f.app, "7", "old", 6);
     const Snapshot before = snapshot(f.app);
     const QString name = lateName(f.pkg, {"INFO", "bin"});
     if (name.isEmpty())
         QSKIP("cannot place an entry after INFO and bin in this file system's directory order");
-    QVERIFY(writeFile(f.pkg + "/" + name, "the walk stops here"));
+    // The copy lists a folder before it copies from it: the walk stops in
+    // a folder placed after them.
+    QVERIFY(writeFile(f.pkg + "/" + name + "/stall-here", "the walk stops here"));
     if (!walkedAfter(f.pkg, name, {"INFO", "bin"}))
         QSKIP("the file system reorders its entries");
 
     {
         const QString stalled = f.tmp.path() + "/stalled";
-        qputenv("ZELTO_TEST_STALL_AT", name.toUtf8());
+        qputenv("ZELTO_TEST_STALL_AT", "stall-here");
         qputenv("ZELTO_TEST_STALLED", QFile::encodeName(stalled));
         Child installer({kHelper, "install", f.base, f.root});
         qunsetenv("ZELTO_TEST_STALL_AT");
@@ -772,65 +1227,97 @@ void TestService::interruptedInstallation()
         QVERIFY(installer.wait());
     }
     QVERIFY(QFileInfo::exists(f.journal()));
-    // What the killed run left looks like a complete client of the same build.
+    // What the killed run left looks like a complete client.
     QVERIFY(QFileInfo::exists(f.app + "/INFO"));
     QVERIFY(QFileInfo::exists(f.app + "/bin/cloud-zelto-ui"));
-
-    if (brokenRepair) {
+    QVERIFY(writeFile(f.root + "/INFO", info(laterBuild)));
+    QVERIFY(writeFile(f.pkg + "/INFO", info(laterBuild)));
+    if (brokenRepair)
         QVERIFY(QFile::link(f.tmp.path() + "/nowhere", f.pkg + "/share/dangling"));
-        LinuxService service;
-        service.readVersions();
-        QVERIFY(service.needUpgrade());
-        QCOMPARE(service.upgrade(), -1);
-        // Never less than before the killed run.
-        if (old)
-            QCOMPARE(snapshot(f.app), before);
-        else
-            QVERIFY(!QFileInfo::exists(f.app));
-        QCOMPARE(f.leftovers(), QStringList());
-        QVERIFY(QFile::remove(f.pkg + "/share/dangling"));
-    }
 
     LinuxService service;
     service.readVersions();
     const bool need = service.needUpgrade();
-    if (brokenRepair && old) {
-        // Back to the complete old copy of the same build: nothing to do.
-        QVERIFY(!need);
+    QCOMPARE(f.countContaining("last installation did not finish"), 1);
+    QCOMPARE(f.countContaining("installing again"), 0);
+    // The repair brought back the complete old copy, or none.
+    if (old)
+        QCOMPARE(snapshot(f.app), before);
+    else
+        QVERIFY(!QFileInfo::exists(f.app));
+    QCOMPARE(f.leftovers(), QStringList());
+    QCOMPARE(need, installs || brokenRepair);
+    if (!need)
         return;
-    }
-    QVERIFY(need);
-    QCOMPARE(f.count("NOTE", QString("last installation of '%1' did not finish, installing again").arg(f.app)),
-             1);
-    QCOMPARE(service.upgrade(), 0);
-    QCOMPARE(contentOf(f.app), contentOf(f.pkg));
+    QCOMPARE(service.upgrade(), installs ? 0 : -1);
+    if (installs)
+        QCOMPARE(contentOf(f.app), contentOf(f.pkg));
+    else if (old)
+        QCOMPARE(snapshot(f.app), before);
+    else
+        QVERIFY(!QFileInfo::exists(f.app));
     QCOMPARE(f.leftovers(), QStringList());
 }
 
 void TestService::leftoverBackup_data()
 {
     QTest::addColumn<QByteArray>("packageBuild");
-    QTest::newRow("same build") << QByteArray("3");
-    QTest::newRow("newer package") << QByteArray("4");
+    QTest::addColumn<bool>("removable"); // else it holds a folder of root's
+    QTest::newRow("same build") << QByteArray("3") << true;
+    QTest::newRow("newer package") << QByteArray("4") << true;
+    QTest::newRow("same build, cannot be removed") << QByteArray("3") << false;
+    QTest::newRow("newer package, cannot be removed") << QByteArray("4") << false;
 }
 
-// A backup name still taken means an installation that did not finish,
-// whatever the builds say; the new one clears it away.
+// A backup name taken without a journal is a leftover: it goes when it can,
+// is named once when it cannot, and never makes a run reinstall.
 void TestService::leftoverBackup()
 {
     QFETCH(QByteArray, packageBuild);
+    QFETCH(bool, removable);
+    if (!removable && geteuid() != 0)
+        QSKIP("needs root to leave files the user cannot remove");
     Fixture f;
     f.writePackage(packageBuild, "new");
     writeClientTree(f.app, "3", "old");
-    QVERIFY(writeFile(f.app + "_tmp3/stale", "x"));
+    const Snapshot old = snapshot(f.app);
+    const QString leftover = f.app + "_tmp3";
+    QVERIFY(writeFile(leftover + "/stale", "x"));
+    QVERIFY(writeFile(leftover + "/root's/file", "x"));
+    const bool upgrade = packageBuild != "3";
 
-    LinuxService service;
-    service.readVersions();
-    QVERIFY(service.needUpgrade());
-    QCOMPARE(f.count("NOTE", QString("last installation of '%1' did not finish, installing again").arg(f.app)), 1);
-    QCOMPARE(service.upgrade(), 0);
-    QCOMPARE(contentOf(f.app), contentOf(f.pkg));
-    QCOMPARE(f.leftovers(), QStringList());
+    if (!removable) {
+        // The user owns everything but a folder of root's in the leftover.
+        QVERIFY(QFile::setPermissions(f.tmp.path(), kExec));
+        QVERIFY(QFile::setPermissions(f.tmp.path() + "/opt dir", kExec));
+        QVERIFY(QFile::setPermissions(f.root, kExec));
+        QProcess chown;
+        chown.start("chown", {"-R", "65534:65534", f.base, f.logFile});
+        QVERIFY(chown.waitForFinished() && chown.exitCode() == 0);
+        QCOMPARE(::chown(QFile::encodeName(leftover + "/root's").constData(), 0, 0), 0);
+        QCOMPARE(::chown(QFile::encodeName(leftover + "/root's/file").constData(), 0, 0), 0);
+    }
+    const bool ok = inOwnProcessGroup([&] {
+        if (!removable && (setresgid(65534, 65534, 65534) != 0 || setresuid(65534, 65534, 65534) != 0))
+            return 3;
+        LinuxService service;
+        service.readVersions();
+        if (service.needUpgrade() != upgrade)
+            return 4;
+        if (upgrade && service.upgrade() != 0)
+            return 5;
+        return 0;
+    });
+    QVERIFY(ok);
+    QCOMPARE(f.countContaining("did not finish"), 0);
+    if (upgrade)
+        QCOMPARE(contentOf(f.app), contentOf(f.pkg));
+    else
+        QCOMPARE(snapshot(f.app), old);
+    QCOMPARE(QFileInfo::exists(leftover), !removable);
+    QCOMPARE(f.count("WARNING", QString("leftover backup '%1' cannot be removed").arg(leftover)), removable ? 0 : 1);
+    QCOMPARE(f.countContaining("[WARNING]"), removable ? 0 : 1);
+    QVERIFY(!QFileInfo::exists(f.journal()));
 }
 
 // Installations killed at random moments; each following run must end with

@@ -9,6 +9,7 @@
 #include "uipathmanager.h"
 #include "unique-fd.h"
 
+#include <QFile>
 #include <QProcess>
 #include <QString>
 #include <QStringList>
@@ -237,14 +238,14 @@ Writer checkWriter(const ProcessRef &process, pid_t pid, const std::string &pidF
 
 LinuxService::LinuxService()
 {
-    appPath = pathOf("user_quenmark_zelto_app_path").toUtf8().toStdString();
+    appPath = QFile::encodeName(pathOf("user_quenmark_zelto_app_path")).toStdString();
 }
 
 LinuxService::~LinuxService() = default;
 
 bool LinuxService::isUIInstalled() const
 {
-    const QByteArray ui = pathOf("user_quenmark_zelto_ui_path").toUtf8();
+    const QByteArray ui = QFile::encodeName(pathOf("user_quenmark_zelto_ui_path"));
     struct stat st;
     return !ui.isEmpty() && stat(ui.constData(), &st) == 0;
 }
@@ -317,9 +318,12 @@ void LinuxService::terminateUI()
 
 void LinuxService::startUI()
 {
+    // A script at a path that lost its bytes is not the client's.
+    if (!pathsUsable({"user_quenmark_zelto_app_path"}))
+        return;
     // Program and argument apart: a blank in the home folder's path must
     // not split the program's path.
-    const QString program = QString::fromUtf8((appPath + "/package/start-stop").c_str());
+    const QString program = QFile::decodeName((appPath + "/package/start-stop").c_str());
     (void)QProcess::execute(program, QStringList{QStringLiteral("start")});
 }
 
@@ -335,6 +339,21 @@ void LinuxService::readVersions()
 
 bool LinuxService::needUpgrade()
 {
+    if (!pathsUsable({"user_quenmark_zelto_app_path", "user_quenmark_zelto_ui_path", "root_resource_path"}))
+        return false;
+    // An unfinished installation is repaired first; the versions are then
+    // judged on the copy it brought back, which may be newer than the
+    // package is now.
+    bool unfinished = false;
+    if (installationPending()) {
+        if (repairInstallation() == 0) {
+            sourceVersion = VersionInfo();
+            readSourceVersion();
+        } else {
+            LOG_NOTE("last installation of '%s' did not finish, installing again\n", appPath.c_str());
+            unfinished = true;
+        }
+    }
     int32_t s = 0;
     int32_t t = 0;
     if (!sourceVersion.build_version.empty())
@@ -345,9 +364,5 @@ bool LinuxService::needUpgrade()
     bool result = s < t;
     if (!isUIInstalled())
         result = true;
-    if (installationPending()) {
-        LOG_NOTE("last installation of '%s' did not finish, installing again\n", appPath.c_str());
-        result = true;
-    }
-    return result;
+    return result || unfinished;
 }
