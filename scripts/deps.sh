@@ -13,6 +13,7 @@ ZELTO_DEPS=(
   clang libclang-rt-14-dev
   rsync gnuplot-nox util-linux procps file fonts-dejavu-core
   desktop-file-utils dpkg-dev
+  lintian devscripts appstream scdoc librsvg2-bin man-db groff-base binutils
 )
 
 zelto_install_deps() {
