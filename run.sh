@@ -79,9 +79,12 @@ echo "sample client package build $package_build: $stage/package/orvilex, $stage
 
 if [ "$want_deb" = 1 ]; then
   say "Building the Debian package"
-  deb=$(cd "$build_dir" && cpack -G DEB 2>/dev/null |
-        sed -n 's/^CPack: - package: \(.*\) generated\.$/\1/p')
+  # Two packages: the program and its debug symbols (-dbgsym, .ddeb).
+  packages=$(cd "$build_dir" && cpack -G DEB 2>/dev/null |
+             sed -n 's/^CPack: - package: \(.*\) generated\.$/\1/p')
+  deb=$(grep '\.deb$' <<<"$packages")
   echo "$deb ($(dpkg-deb -c "$deb" | wc -l) entries; install with: sudo apt install '$deb')"
+  grep '\.ddeb$' <<<"$packages" | sed 's/$/ (debug symbols)/' || true
 fi
 
 launcher="$stage/bin/zelto-launcher"

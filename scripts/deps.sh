@@ -5,6 +5,7 @@ set -euo pipefail
 
 ZELTO_DEPS=(
   build-essential cmake pkg-config
+  libfuse3-dev fuse3
   qtbase5-dev qttools5-dev qttools5-dev-tools qt5-qmake
   libarchive-dev zlib1g-dev libarchive-tools
   xvfb xauth x11-apps x11-utils imagemagick
@@ -12,6 +13,7 @@ ZELTO_DEPS=(
   clang libclang-rt-14-dev
   rsync gnuplot-nox util-linux procps file fonts-dejavu-core
   desktop-file-utils dpkg-dev
+  lintian devscripts appstream scdoc librsvg2-bin man-db groff-base binutils
 )
 
 zelto_install_deps() {

@@ -535,7 +535,10 @@ void TestSamplePackage::menuEntryStartsTheInstalledLauncher()
     }
     QCOMPARE(keys.value("Type"), QByteArray("Application"));
     QCOMPARE(keys.value("Exec"), QByteArray("\"/opt/quenmark-zelto/bin/zelto-launcher\""));
-    QCOMPARE(keys.value("Icon"), QByteArray("/opt/quenmark-zelto/images/ico_72_orvilex.png"));
+    QCOMPARE(keys.value("TryExec"), QByteArray("/opt/quenmark-zelto/bin/zelto-launcher"));
+    // By theme name: the package puts it into the hicolor theme.
+    QCOMPARE(keys.value("Icon"), QByteArray("quenmark-zelto"));
+    QCOMPARE(keys.value("StartupWMClass"), QByteArray("zelto-launcher"));
 
     const QString validate = QStandardPaths::findExecutable(QStringLiteral("desktop-file-validate"));
     if (validate.isEmpty())

@@ -24,6 +24,10 @@ static int RunLaunch(QApplication &app)
 int main(int argc, char **argv)
 {
     SetupLibraryPaths(argv[0]);
+    // Docks tie the dialog to the menu entry: on X by the window class, which
+    // is the application name below (the entry's StartupWMClass), on Wayland
+    // by the app id, which is the entry's name.
+    QGuiApplication::setDesktopFileName(QStringLiteral("quenmark-zelto"));
 
     // One launcher per user, whatever name it was started by: the
     // instance lock is named after the program, not after argv[0].

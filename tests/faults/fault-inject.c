@@ -10,7 +10,8 @@
  *   FAULT_EXCLUDE  colon-separated folders below them that are not watched
  *   FAULT_OP       rename | mkdir | unlink | openw | write | fsync | close
  *   FAULT_AT       the call to act on, from 1; 0 or unset: only count
- *   FAULT_ACTION   kill | eio | enospc
+ *   FAULT_ACTION   kill | eio | enospc | skip (fsync only: success without
+ *                  flushing, the way a forgotten flush looks to a power cut)
  *   FAULT_REPORT   file the counts are appended to when the process ends,
  *                  after an "injected <kind> <n> <path>" line for a fault
  *   FAULT_TRACE    file every watched call is appended to, in order
@@ -48,7 +49,7 @@ enum Kind { K_RENAME, K_MKDIR, K_UNLINK, K_OPENW, K_WRITE, K_FSYNC, K_CLOSE, K_C
 static const char *const kKindNames[K_COUNT] = {"rename", "mkdir", "unlink", "openw",
                                                 "write",  "fsync", "close"};
 
-enum Action { A_COUNT, A_KILL, A_EIO, A_ENOSPC };
+enum Action { A_COUNT, A_KILL, A_EIO, A_ENOSPC, A_SKIP };
 
 #define MAX_FDS 4096
 #define FD_WATCHED 1
@@ -167,7 +168,9 @@ __attribute__((constructor)) static void faultInit(void)
         g_action = A_EIO;
     else if (action && strcmp(action, "enospc") == 0)
         g_action = A_ENOSPC;
-    if (g_at <= 0 || g_kind < 0)
+    else if (action && strcmp(action, "skip") == 0)
+        g_action = A_SKIP;
+    if (g_at <= 0 || g_kind < 0 || (g_action == A_SKIP && g_kind != K_FSYNC))
         g_action = A_COUNT;
     g_enabled = g_prefix[0] != '\0';
     unsetenv("LD_PRELOAD");
@@ -289,8 +292,8 @@ static void traceLine(int kind, long n, const char *path)
 }
 
 /*
- * Counts one call and says what to do with it: 0 go on, or the error
- * number to fail it with. A kill never returns.
+ * Counts one call and says what to do with it: 0 go on, -1 skip it with
+ * success, or the error number to fail it with. A kill never returns.
  */
 static int account(int kind, const char *path)
 {
@@ -311,6 +314,8 @@ static int account(int kind, const char *path)
         kill(getpid(), SIGKILL);
         _exit(137);
     }
+    if (g_action == A_SKIP)
+        return -1;
     return g_action == A_EIO ? EIO : ENOSPC;
 }
 
@@ -607,7 +612,7 @@ static int syncGuard(int fd)
     if (!(fdFlags(fd) & FD_WATCHED))
         return 0;
     int err = accountFd(K_FSYNC, fd);
-    noteFsync(fd, err != 0);
+    noteFsync(fd, err > 0);
     return err;
 }
 
@@ -617,6 +622,8 @@ static int guardedSync(int fd, int (**real)(int))
 {
     ensureResolved();
     int err = syncGuard(fd);
+    if (err < 0)
+        return 0;
     if (err) {
         errno = err;
         return -1;

@@ -1,11 +1,13 @@
 // The installed launcher under faults: killed at every file-system call of
 // an upgrade and at random moments, I/O errors, a full disk, hostile links
 // and files around its folders, stale and forged pid files, and crowds of
-// launchers. After each fault the user must end with a complete client and
-// nothing outside the launcher's folders touched. Every case counts in the
-// reliability table written at the end.
+// launchers, and power cuts at every flush and rename of an upgrade, a
+// first installation and a repair. After each fault the user must end with
+// a complete client and nothing outside the launcher's folders touched.
+// Every case counts in the reliability table written at the end.
 
 #include "faults-support.h"
+#include "powercut-support.h"
 
 #include <QElapsedTimer>
 #include <QRandomGenerator>
@@ -75,6 +77,15 @@ void nextStartComesLater(const QString &home)
     }
 }
 
+QString reportDir()
+{
+    QString dir = qEnvironmentVariable("ZELTO_FAULT_REPORT_DIR");
+    if (dir.isEmpty())
+        dir = QDir::currentPath();
+    QDir().mkpath(dir);
+    return dir;
+}
+
 QStringList leftovers(const QString &home)
 {
     return namesIn(zeltoDir(home), "QuenmarkZelto.app_tmp*") + namesIn(zeltoDir(home), "QuenmarkZelto.app.installing*");
@@ -119,6 +130,8 @@ private slots:
 
     void injectionWorks_data();
     void injectionWorks();
+    void powerCutModel_data();
+    void powerCutModel();
     void crashPoints_data();
     void crashPoints();
     void ioErrors_data();
@@ -132,6 +145,8 @@ private slots:
     void pidFiles_data();
     void pidFiles();
     void manyLaunchers();
+    void powerCuts_data();
+    void powerCuts();
 
 private:
     bool makeRoot(int minSize = 0);
@@ -148,6 +163,9 @@ private:
     QStringList diskFullRunProblems(const QString &home, QString *log);
     // Counts of a run of the given home under the counting library.
     QMap<QString, long> countCalls(const QString &home, const QStringList &excludes, const QString &trace = QString());
+    // After a run on a power cut's image with no package to install: what
+    // is wrong with the copy the repair left; `fresh` allows no copy at all.
+    QString repairedProblems(const QString &home, int startsBefore, bool fresh);
 
     std::unique_ptr<QTemporaryDir> m_case;
     QString m_root;
@@ -168,10 +186,7 @@ void TstFaults::initTestCase()
 
 void TstFaults::cleanupTestCase()
 {
-    QString dir = qEnvironmentVariable("ZELTO_FAULT_REPORT_DIR");
-    if (dir.isEmpty())
-        dir = QDir::currentPath();
-    QDir().mkpath(dir);
+    const QString dir = reportDir();
     const QByteArray table = s_tally.markdown();
     writeFile(dir + "/reliability.md", table);
     qInfo("reliability table (%s/reliability.md):\n%s", qPrintable(dir), table.constData());
@@ -338,6 +353,7 @@ void TstFaults::injectionWorks_data()
     QTest::newRow("EIO from the write") << "write" << "eio" << 1 << 0L;
     QTest::newRow("EIO from the first fsync, then a retry") << "fsync" << "eio" << 2 << 1L;
     QTest::newRow("ENOSPC from the close") << "close" << "enospc" << 8 << 0L;
+    QTest::newRow("the first fsync skipped, reporting success") << "fsync" << "skip" << 0 << 0L;
 }
 
 void TstFaults::injectionWorks()
@@ -373,6 +389,98 @@ void TstFaults::injectionWorks()
     QCOMPARE(report.value("close"), 1L);
     QCOMPARE(report.value("injected"), op.isEmpty() ? 0L : 1L);
     QCOMPARE(report.value("retries"), retries);
+}
+
+// ---- the power-cut file system itself ----
+
+// Steps made on the mount, then what the last image of a kind holds: each
+// file as "path=content/mode", folders as "path/", sorted, ";"-joined.
+void TstFaults::powerCutModel_data()
+{
+    QTest::addColumn<QStringList>("steps");
+    QTest::addColumn<QString>("image"); // worst, latest, random
+    QTest::addColumn<QString>("expect");
+    const QString before = QStringLiteral("d/;d/old=old/644");
+    QTest::newRow("a flushed file in an unflushed folder is lost")
+        << QStringList{"write d/f new", "fsync d/f"} << "worst" << before;
+    QTest::newRow("a file and its folder flushed survive")
+        << QStringList{"write d/f new", "fsync d/f", "fsyncdir d"} << "worst" << QStringLiteral("d/;d/f=new/644;d/old=old/644");
+    QTest::newRow("a name flushed without its data survives empty")
+        << QStringList{"write d/f new", "fsyncdir d"} << "worst" << QStringLiteral("d/;d/f=/644;d/old=old/644");
+    QTest::newRow("new data of an old file waits for its flush")
+        << QStringList{"write d/old changed", "write d/g g", "fsyncdir d"} << "worst" << QStringLiteral("d/;d/g=/644;d/old=old/644");
+    QTest::newRow("a mode survives with the file's flush")
+        << QStringList{"chmod d/old 600", "fsync d/old"} << "worst" << QStringLiteral("d/;d/old=old/600");
+    QTest::newRow("an unflushed rename is undone")
+        << QStringList{"rename d/old d/moved", "write d/x x", "fsync d/x"} << "worst" << before;
+    QTest::newRow("a flushed rename survives")
+        << QStringList{"rename d/old d/moved", "fsyncdir d"} << "worst" << QStringLiteral("d/;d/moved=old/644");
+    QTest::newRow("a rename alone reaches the disk ahead of a create")
+        << QStringList{"write d/f new", "rename d/old d/moved"} << "latest" << QStringLiteral("d/;d/moved=old/644");
+    QTest::newRow("a removal alone reaches the disk ahead of a create")
+        << QStringList{"write d/f new", "unlink d/old"} << "latest" << QStringLiteral("d/");
+    QTest::newRow("a removal flushed survives")
+        << QStringList{"unlink d/old", "fsyncdir d"} << "worst" << QStringLiteral("d/");
+    QTest::newRow("a new folder's names wait for that folder's flush")
+        << QStringList{"mkdir d/sub", "write d/sub/f new", "fsync d/sub/f", "fsyncdir d"} << "worst" << before + ";d/sub/";
+}
+
+void TstFaults::powerCutModel()
+{
+    QFETCH(QStringList, steps);
+    QFETCH(QString, image);
+    QFETCH(QString, expect);
+    const QString program = qEnvironmentVariable("ZELTO_POWERCUT_FS");
+    if (program.isEmpty() || !QFileInfo(program).isExecutable())
+        QSKIP("built without libfuse3 (libfuse3-dev): no power-cut file system");
+    if (!QFileInfo::exists("/dev/fuse") || !g_privateMounts)
+        QSKIP("mounting a FUSE file system needs /dev/fuse, root and a mount namespace of our own");
+    const QString backing = m_case->path() + "/backing";
+    QVERIFY(writeFile(backing + "/d/old", "old"));
+    QVERIFY(::chmod(QFile::encodeName(backing + "/d/old").constData(), 0644) == 0);
+    const QString mnt = m_case->path() + "/mnt";
+    const QString images = m_case->path() + "/images";
+    {
+        PowerCutFs fs;
+        QString why;
+        QVERIFY2(fs.mount(program, backing, mnt, images, {}, &why), qPrintable(why));
+        for (const QString &step : steps) {
+            const QStringList w = step.split(' ');
+            const QByteArray path = QFile::encodeName(mnt + "/" + w.value(1));
+            bool ok = false;
+            if (w[0] == "write") {
+                ok = writeFile(mnt + "/" + w[1], w.value(2).toUtf8());
+            } else if (w[0] == "fsync" || w[0] == "fsyncdir") {
+                const int fd = ::open(path.constData(), O_RDONLY | O_CLOEXEC);
+                ok = fd >= 0 && ::fsync(fd) == 0;
+                if (fd >= 0)
+                    ::close(fd);
+            } else if (w[0] == "chmod") {
+                ok = ::chmod(path.constData(), mode_t(w.value(2).toUInt(nullptr, 8))) == 0;
+            } else if (w[0] == "rename") {
+                ok = ::rename(path.constData(), QFile::encodeName(mnt + "/" + w.value(2)).constData()) == 0;
+            } else if (w[0] == "unlink") {
+                ok = ::unlink(path.constData()) == 0;
+            } else if (w[0] == "mkdir") {
+                ok = ::mkdir(path.constData(), 0755) == 0;
+            }
+            QVERIFY2(ok, qPrintable(step + ": " + QString::fromUtf8(strerror(errno))));
+        }
+    }
+    const QVector<CutPoint> points = readCutPoints(images);
+    QString last;
+    for (const CutPoint &p : points)
+        if (QFileInfo::exists(QStringLiteral("%1/%2.%3").arg(images).arg(p.n).arg(image)))
+            last = QStringLiteral("%1/%2.%3").arg(images).arg(p.n).arg(image);
+    QVERIFY2(!last.isEmpty(), "no image of that kind was written");
+    QStringList got;
+    const Tree tree = snapshot(last);
+    for (auto it = tree.begin(); it != tree.end(); ++it)
+        got << (it->type == 'd' ? it.key() + "/"
+                                : it.key() + "=" + QString::fromUtf8(readFile(last + "/" + it.key())) + "/"
+                                      + QString::number(it->mode, 8));
+    got.sort();
+    QCOMPARE(got.join(';'), expect);
 }
 
 // ---- every crash point ----
@@ -1044,6 +1152,252 @@ void TstFaults::manyLaunchers()
     const QString fin = finalProblems(home, starts);
     QVERIFY2(failures.isEmpty(), qPrintable(failures.join('\n')));
     QVERIFY2(fin.isEmpty(), qPrintable(fin));
+}
+
+// ---- power cuts ----
+
+QString TstFaults::repairedProblems(const QString &home, int startsBefore, bool fresh)
+{
+    QStringList problems;
+    const Tree copy = snapshot(appPath(home));
+    const bool isNew = difference(m_package, copy).isEmpty();
+    const bool isOld = !m_old.isEmpty() && difference(m_old, copy).isEmpty();
+    const bool none = copy.isEmpty() && !QFileInfo::exists(appPath(home));
+    if (!isNew && !isOld && !(fresh && none))
+        problems << "neither copy complete: "
+                + difference(m_old.isEmpty() || copy.contains("package") ? m_package : m_old, copy);
+    const QStringList left = leftovers(home);
+    if (!left.isEmpty())
+        problems << "left behind: " + left.join(' ');
+    const QStringList starts = startLines(home);
+    if (!none && (starts.size() <= startsBefore
+                  || !starts.last().startsWith(QStringLiteral("start %1 ").arg(isNew ? kNewBuild : kOldBuild))))
+        problems << "the client was not started";
+    return problems.join("; ");
+}
+
+void TstFaults::powerCuts_data()
+{
+    QTest::addColumn<QString>("start");    // upgrade, first, repair
+    QTest::addColumn<QString>("forgotten"); // a folder of the copy whose flush is skipped
+    QTest::newRow("upgrade with the client running") << "upgrade" << QString();
+    QTest::newRow("first installation") << "first" << QString();
+    QTest::newRow("repair of an upgrade killed half-way") << "repair" << QString();
+    // The control: the sweep must notice a flush that is not made.
+    QTest::newRow("upgrade that forgets one folder's flush (noticed)") << "upgrade" << "etc/keys";
+}
+
+// The run goes through the power-cut file system, which writes what a
+// power cut would leave at each of its flushes and renames. On every such
+// image, one run with the package gone must leave a complete copy (the new
+// one once it was durable, the old one before), and one normal run must
+// end with the package's copy, nothing left behind and the client started.
+void TstFaults::powerCuts()
+{
+    QFETCH(QString, start);
+    QFETCH(QString, forgotten);
+    const QString program = qEnvironmentVariable("ZELTO_POWERCUT_FS");
+    if (program.isEmpty() || !QFileInfo(program).isExecutable())
+        QSKIP("built without libfuse3 (libfuse3-dev): no power-cut file system");
+    if (!QFileInfo::exists("/dev/fuse"))
+        QSKIP("no /dev/fuse: FUSE file systems cannot be mounted here");
+    if (!g_privateMounts)
+        QSKIP("mounting a FUSE file system needs root and a mount namespace of our own");
+    QVERIFY(makeRoot());
+    // A root without the package: a run there can only repair.
+    const QString bare = m_case->path() + "/bare";
+    QVERIFY(QDir().mkpath(bare + "/bin") && QDir().mkpath(bare + "/package"));
+    QVERIFY(QFile::copy(m_root + "/bin/" + launcherName(), bare + "/bin/" + launcherName()));
+    for (const char *linked : {"lib", "images"})
+        if (QFileInfo::exists(m_root + "/" + linked))
+            QVERIFY(QFile::link(QFileInfo(m_root + "/" + linked).symLinkTarget(), bare + "/" + linked));
+    QVERIFY(QFile::copy(m_root + "/INFO", bare + "/INFO"));
+    QVERIFY(QDir().mkpath(bare + "/log"));
+    QVERIFY(QFile::copy(m_root + "/log/launcher.debug", bare + "/log/launcher.debug"));
+
+    const QString backing = m_case->path() + "/backing";
+    if (start == "first") {
+        QVERIFY(QDir().mkpath(backing));
+    } else {
+        QVERIFY(!freshHome("backing").isEmpty());
+    }
+    if (start == "repair") {
+        // Killed in the middle of copying the package.
+        const QString countHome = freshHome("count");
+        const long opens = countCalls(countHome, {zeltoDir(countHome) + "/log", countHome + "/.pvk-qt"}).value("openw");
+        QVERIFY(opens > 4);
+        Fault f;
+        f.op = QStringLiteral("openw");
+        f.at = opens / 2;
+        f.prefixes = QStringList{backing};
+        f.excludes = QStringList{zeltoDir(backing) + "/log", backing + "/.pvk-qt"};
+        f.report = m_case->path() + "/kill.report";
+        const RunResult killed = run(backing, &f);
+        QVERIFY2(killed.crashed, qPrintable("the run was not killed: " + describe(killed)));
+        QVERIFY2(!leftovers(backing).isEmpty(), "the killed run left nothing to repair");
+        nextStartComesLater(backing);
+    }
+
+    const QString home = m_case->path() + "/mnt";
+    const QString images = m_case->path() + "/images";
+    PowerCutFs fs;
+    QString why;
+    QVERIFY2(fs.mount(program, backing, home, images, {"/.QuenmarkZelto/log", "/.pvk-qt"}, &why), qPrintable(why));
+
+    QProcess client;
+    if (start == "upgrade") {
+        client.setProcessEnvironment(launcherEnvironment(home));
+        client.start(appPath(home) + "/bin/cloud-zelto-ui", QStringList());
+        QVERIFY(client.waitForStarted());
+        QElapsedTimer waited;
+        waited.start();
+        while (readFile(zeltoDir(home) + "/ui.pid").isEmpty() && waited.elapsed() < 10000)
+            QThread::msleep(20);
+        QVERIFY2(!readFile(zeltoDir(home) + "/ui.pid").isEmpty(), "the client wrote no pid file");
+    }
+    // A flush that the launcher only pretends to make, to show which cut
+    // points notice it.
+    long skip = qEnvironmentVariableIntValue("ZELTO_POWERCUT_SKIP_FSYNC");
+    if (!forgotten.isEmpty()) {
+        // Which flush it is shows a trial upgrade on a plain folder.
+        const QString trialHome = freshHome("trial");
+        const QString trace = m_case->path() + "/trial.trace";
+        QVERIFY(!countCalls(trialHome, {zeltoDir(trialHome) + "/log", trialHome + "/.pvk-qt"}, trace).isEmpty());
+        for (const QByteArray &line : readFile(trace).split('\n'))
+            if (line.startsWith("fsync ") && QString::fromUtf8(line).section(' ', 3) == appPath(trialHome) + "/" + forgotten)
+                skip = line.split(' ').value(1).toLong();
+        QVERIFY2(skip > 0, qPrintable("the upgrade does not flush " + forgotten));
+    }
+    Fault skipped;
+    skipped.op = QStringLiteral("fsync");
+    skipped.at = skip;
+    skipped.action = QStringLiteral("skip");
+    skipped.prefixes = QStringList{home};
+    skipped.excludes = QStringList{zeltoDir(home) + "/log", home + "/.pvk-qt"};
+    skipped.report = m_case->path() + "/skip.report";
+    const RunResult upgraded = run(home, skip > 0 ? &skipped : nullptr);
+    if (skip > 0)
+        qInfo("%s", readFile(skipped.report).constData());
+    QCOMPARE(upgraded.code, 0);
+    const QString live = finalProblems(home, 0);
+    QVERIFY2(live.isEmpty(), qPrintable("the run itself: " + live));
+    if (start == "upgrade") {
+        QVERIFY2(client.waitForFinished(10000), "the running client was not stopped");
+        QVERIFY(readFile(home + "/signals.log").contains("client TERM"));
+    }
+    fs.unmount();
+
+    const QVector<CutPoint> points = readCutPoints(images);
+    QVERIFY2(!points.isEmpty(), "the run made no flush and no rename");
+
+    // Equal images make equal runs: each distinct one is tried once.
+    struct Outcome {
+        QString repaired;
+        QString normal;
+    };
+    QMap<QByteArray, Outcome> outcomes;
+    const bool firstFailureOnly = qEnvironmentVariableIsSet("ZELTO_POWERCUT_FIRST_FAILURE");
+    const QString cls = start == "upgrade" ? QStringLiteral("an upgrade")
+        : start == "first"               ? QStringLiteral("a first installation")
+                                         : QStringLiteral("the repair of an upgrade killed half-way");
+    auto tallyClass = [&cls](const char *mode) {
+        const QString survives = qstrcmp(mode, "worst") == 0 ? QStringLiteral("only what was flushed survives")
+            : qstrcmp(mode, "latest") == 0 ? QStringLiteral("a rename or removal alone reaches the disk ahead of what came before")
+                                           : QStringLiteral("a seeded random part of the rest survives too");
+        return QStringLiteral("Power cut at every durability point of %1: %2").arg(cls, survives);
+    };
+    static const char *const modes[] = {"worst", "latest", "random"};
+    if (forgotten.isEmpty())
+        for (const char *mode : modes)
+            s_tally.note(tallyClass(mode), QString());
+    QStringList failures;
+    int tried = 0;
+    for (const CutPoint &point : points) {
+        for (const char *mode : modes) {
+            const QString image = QStringLiteral("%1/%2.%3").arg(images).arg(point.n).arg(mode);
+            if (!QFileInfo::exists(image))
+                continue;
+            // No process outlives a power cut; its stale pid would only
+            // name a stranger.
+            QFile::remove(zeltoDir(image) + "/ui.pid");
+            const QByteArray digest = imageDigest(image);
+            if (!outcomes.contains(digest)) {
+                const QString a = m_case->path() + "/cut-" + digest + ".repair";
+                const QString b = m_case->path() + "/cut-" + digest + ".normal";
+                QVERIFY(copyTree(image, a) && copyTree(image, b));
+                nextStartComesLater(a);
+                nextStartComesLater(b);
+                const int startsA = startLines(a).size();
+                const int startsB = startLines(b).size();
+                QProcess pa, pb;
+                startLauncher(pa, bare, launcherEnvironment(a));
+                startLauncher(pb, m_root, launcherEnvironment(b));
+                const bool doneA = pa.waitForFinished(kRunTimeoutMs);
+                const bool doneB = pb.waitForFinished(kRunTimeoutMs);
+                Outcome o;
+                o.repaired = repairedProblems(a, startsA, start == "first");
+                if (!doneA || pa.exitStatus() != QProcess::NormalExit || pa.exitCode() != 0)
+                    o.repaired += " (run did not end with 0)";
+                o.normal = finalProblems(b, startsB);
+                if (!doneB || pb.exitStatus() != QProcess::NormalExit || pb.exitCode() != 0)
+                    o.normal += " (run did not end with 0)";
+                if (!doneA)
+                    pa.kill();
+                if (!doneB)
+                    pb.kill();
+                pa.waitForFinished();
+                pb.waitForFinished();
+                outcomes.insert(digest, o);
+                // What the runs after a failed cut left, for a look later.
+                for (const QString &after : {o.repaired.isEmpty() ? QString() : a, o.normal.isEmpty() ? QString() : b}) {
+                    if (!forgotten.isEmpty())
+                        break;
+                    const QString kept = QStringLiteral("%1/powercut-%2-%3").arg(reportDir(), start, QFileInfo(after).fileName());
+                    if (!after.isEmpty() && QDir(kept).removeRecursively())
+                        copyTree(after, kept);
+                }
+                QDir(a).removeRecursively();
+                QDir(b).removeRecursively();
+            }
+            const Outcome &o = outcomes[digest];
+            const bool intact = o.repaired.isEmpty() && o.normal.isEmpty();
+            ++tried;
+            if (!forgotten.isEmpty()) {
+                if (!intact)
+                    failures << QStringLiteral("cut %1 (%2)").arg(point.n).arg(mode);
+                continue;
+            }
+            s_tally.add(tallyClass(mode), intact);
+            if (!intact) {
+                QStringList what;
+                if (!o.repaired.isEmpty())
+                    what << "repair alone: " + o.repaired;
+                if (!o.normal.isEmpty())
+                    what << "next run: " + o.normal;
+                failures << QStringLiteral("cut %1 (%2) after %3 %4: %5")
+                                .arg(point.n)
+                                .arg(mode, point.kind, point.path, what.join("; "));
+                // What the cut left, for a look after the test.
+                const QString kept = QStringLiteral("%1/powercut-%2-%3.%4")
+                                         .arg(reportDir(), start)
+                                         .arg(point.n)
+                                         .arg(mode);
+                QDir(kept).removeRecursively();
+                copyTree(image, kept);
+            }
+        }
+        if (firstFailureOnly && !failures.isEmpty())
+            break;
+    }
+    qInfo("%d cut points, %d images tried, %d distinct", int(points.size()), tried, int(outcomes.size()));
+    if (!forgotten.isEmpty()) {
+        QVERIFY2(!failures.isEmpty(), qPrintable("no power cut noticed the forgotten flush of " + forgotten));
+        qInfo("the forgotten flush of %s was noticed at %s", qPrintable(forgotten), qPrintable(failures.join(", ")));
+        return;
+    }
+    for (const QString &failure : failures)
+        qWarning("%s", qPrintable(failure));
+    QVERIFY2(failures.isEmpty(), qPrintable(QStringLiteral("%1 of %2 power cuts lost something").arg(failures.size()).arg(tried)));
 }
 
 int main(int argc, char **argv)

@@ -1,0 +1,67 @@
+# cmake -DFOLDER=<package folder> -DARCHIVE=<file> [-DAS_SHIPPED=ON] -P pack-archive.cmake
+#
+# Packs the content of the client package folder (INFO, bin, package) into a
+# tar.gz archive, replaced whole. The gzip header carries no time stamp, so
+# that the same folder always gives the same archive.
+#
+# AS_SHIPPED: the Debian package strips its programs after installation and
+# moves their debug symbols to the -dbgsym package (objcopy --only-keep-debug,
+# --strip-unneeded, --add-gnu-debuglink, on every unstripped ELF file), which
+# would leave the archive holding other bytes than the folder beside it.
+# The same three steps are done here on a copy, so that the archive holds the
+# client exactly as the package will ship it.
+
+foreach(var FOLDER ARCHIVE)
+  if(NOT ${var})
+    message(FATAL_ERROR "pack-archive.cmake: ${var} is not set")
+  endif()
+endforeach()
+
+set(_source "${FOLDER}")
+set(_scratch "${ARCHIVE}.work")
+file(REMOVE_RECURSE "${_scratch}")
+
+function(run)
+  execute_process(COMMAND ${ARGN} RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE err)
+  if(NOT rc EQUAL 0)
+    string(REPLACE ";" " " command "${ARGN}")
+    message(FATAL_ERROR "${command}: ${rc}\n${out}${err}")
+  endif()
+  set(run_output "${out}" PARENT_SCOPE)
+endfunction()
+
+if(AS_SHIPPED)
+  find_program(_file NAMES file REQUIRED)
+  find_program(_objcopy NAMES objcopy REQUIRED)
+  find_program(_readelf NAMES readelf REQUIRED)
+  file(MAKE_DIRECTORY "${_scratch}/debug")
+  file(COPY "${FOLDER}/" DESTINATION "${_scratch}/tree")
+  set(_source "${_scratch}/tree")
+  file(GLOB_RECURSE _files LIST_DIRECTORIES false "${_source}/*")
+  foreach(f IN LISTS _files)
+    if(IS_SYMLINK "${f}")
+      continue()
+    endif()
+    run(env LC_ALL=C ${_file} -b "${f}")
+    if(NOT run_output MATCHES "ELF.*not stripped")
+      continue()
+    endif()
+    run(env LC_ALL=C ${_readelf} -n "${f}")
+    if(NOT run_output MATCHES "Build ID: [0-9a-fA-F][0-9a-fA-F]([0-9a-fA-F]+)")
+      message(FATAL_ERROR "${f} has no build id")
+    endif()
+    set(_debug "${_scratch}/debug/${CMAKE_MATCH_1}.debug")
+    run(${_objcopy} --only-keep-debug "${f}" "${_debug}")
+    run(${_objcopy} --strip-unneeded "${f}")
+    run(${_objcopy} "--add-gnu-debuglink=${_debug}" "${f}")
+  endforeach()
+endif()
+
+run(${CMAKE_COMMAND} -E tar cf "${_scratch}.tar" -- INFO bin package WORKING_DIRECTORY "${_source}")
+execute_process(COMMAND gzip -9 -n -c INPUT_FILE "${_scratch}.tar" OUTPUT_FILE "${ARCHIVE}.part"
+                RESULT_VARIABLE rc)
+if(NOT rc EQUAL 0)
+  message(FATAL_ERROR "gzip of ${ARCHIVE}: ${rc}")
+endif()
+file(RENAME "${ARCHIVE}.part" "${ARCHIVE}")
+file(REMOVE_RECURSE "${_scratch}" "${_scratch}.tar")

@@ -1,0 +1,39 @@
+# cmake -DROOT=<installed prefix> -P ship-tree.cmake
+#
+# Readies the installed tree for the Debian package, as the system
+# component's last step, before CPack strips the programs:
+#   - the .comment sections (the compilers' version strings, which nothing
+#     reads) come off every ELF file, as Debian's own packages have them;
+#   - every client package archive is packed again from its folder with the
+#     client as the package will ship it (pack-archive.cmake, AS_SHIPPED).
+
+if(NOT IS_DIRECTORY "${ROOT}")
+  message(FATAL_ERROR "ship-tree.cmake: no tree at '${ROOT}'")
+endif()
+find_program(_objcopy NAMES objcopy REQUIRED)
+
+file(GLOB_RECURSE _files LIST_DIRECTORIES false "${ROOT}/*")
+foreach(f IN LISTS _files)
+  if(IS_SYMLINK "${f}")
+    continue()
+  endif()
+  file(READ "${f}" _magic LIMIT 4 HEX)
+  if(_magic STREQUAL "7f454c46")
+    execute_process(COMMAND ${_objcopy} --remove-section=.comment "${f}" RESULT_VARIABLE rc)
+    if(NOT rc EQUAL 0)
+      message(FATAL_ERROR "objcopy --remove-section=.comment ${f}: ${rc}")
+    endif()
+  endif()
+endforeach()
+
+file(GLOB _archives "${ROOT}/package/*.qpk")
+foreach(archive IN LISTS _archives)
+  string(REGEX REPLACE "\\.qpk$" "" folder "${archive}")
+  message(STATUS "Installing: ${archive}, with the client as shipped")
+  execute_process(COMMAND ${CMAKE_COMMAND} -DFOLDER=${folder} -DARCHIVE=${archive} -DAS_SHIPPED=ON
+                          -P ${CMAKE_CURRENT_LIST_DIR}/pack-archive.cmake
+                  RESULT_VARIABLE rc)
+  if(NOT rc EQUAL 0)
+    message(FATAL_ERROR "packing ${archive} failed")
+  endif()
+endforeach()

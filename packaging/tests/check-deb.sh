@@ -1,0 +1,248 @@
+#!/usr/bin/env bash
+# The Debian package as a packager and a user meet it. Built from the build
+# tree into a scratch folder, it must pass lintian, the AppStream, desktop
+# entry and manual page checks and the hardening check; its programs must be
+# stripped with their debug symbols in the -dbgsym package; unpacked there
+# (dpkg -x: nothing is installed on this machine), its autostart entry's
+# command must run for a private home, exit 0 and leave the client running,
+# and under an X server its dialog must have the window class that the menu
+# entry names.
+#
+# Nothing here lists what the package holds: every check walks what it finds.
+#
+#   check-deb.sh BUILD_DIR SCRATCH_DIR
+set -euo pipefail
+
+build=$(cd "$1" && pwd)
+scratch=$2
+failures=0
+
+step() { printf '\n== %s\n' "$*"; }
+fail() { echo "FAIL: $*" >&2; failures=$((failures + 1)); }
+die() { echo "FAIL: $*" >&2; exit 1; }
+
+for tool in cpack dpkg-deb lintian appstreamcli desktop-file-validate hardening-check man readelf file; do
+  command -v "$tool" >/dev/null || die "$tool is missing; scripts/deps.sh installs it"
+done
+
+rm -rf -- "$scratch"
+mkdir -p -- "$scratch"
+scratch=$(cd "$scratch" && pwd)
+
+step "cpack -G DEB"
+if ! (cd "$build" && cpack -G DEB -B "$scratch/pkg") >"$scratch/cpack.log" 2>&1; then
+  cat "$scratch/cpack.log"
+  die "cpack failed"
+fi
+shopt -s nullglob
+debs=("$scratch"/pkg/*.deb)
+ddebs=("$scratch"/pkg/*.ddeb)
+shopt -u nullglob
+[ ${#debs[@]} -eq 1 ] || die "expected one .deb, got: ${debs[*]:-none}"
+[ ${#ddebs[@]} -eq 1 ] || die "expected one -dbgsym .ddeb, got: ${ddebs[*]:-none}"
+deb=${debs[0]} ddeb=${ddebs[0]}
+package=$(dpkg-deb -f "$deb" Package)
+version=$(dpkg-deb -f "$deb" Version)
+echo "$deb: $package $version"
+dpkg-deb -I "$deb" | sed -n '/^ Depends:/p;/^ Recommends:/p'
+[ "$(dpkg-deb -f "$ddeb" Package)" = "$package-dbgsym" ] || fail "the debug package is not $package-dbgsym"
+[ "$(dpkg-deb -f "$ddeb" Version)" = "$version" ] || fail "the debug package's version is not $version"
+
+step "lintian"
+# Errors and warnings fail; the overrides in the package itself say why
+# what lintian cannot know about (the tree under /opt) is accepted.
+lintian --fail-on error,warning --display-info --pedantic "$deb" || fail "lintian found errors or warnings"
+
+step "unpacking into $scratch/root"
+dpkg-deb -x "$deb" "$scratch/root"
+dpkg-deb -x "$ddeb" "$scratch/dbgsym"
+root=$scratch/root
+
+step "desktop entries"
+entries=()
+while IFS= read -r -d '' f; do entries+=("$f"); done < <(find "$root" -name '*.desktop' -not -path "$root/opt/*" -print0)
+[ ${#entries[@]} -ge 2 ] || fail "expected a menu and an autostart entry, found ${#entries[@]}"
+for entry in "${entries[@]}"; do
+  out=$(desktop-file-validate "$entry" 2>&1) || fail "desktop-file-validate ${entry#"$root"}: $out"
+  [ -z "$out" ] || fail "desktop-file-validate ${entry#"$root"}: $out"
+  icon=$(sed -n 's/^Icon=//p' "$entry")
+  case $icon in
+    ''|/*) fail "${entry#"$root"} does not name its icon by theme name: '$icon'" ;;
+    *) [ -n "$(find "$root/usr/share/icons/hicolor" -name "$icon.png" -o -name "$icon.svg" | sed -n 1p)" ] ||
+         fail "${entry#"$root"}: icon '$icon' is not in the hicolor theme of the package" ;;
+  esac
+done
+autostart=$(find "$root/etc/xdg/autostart" -name '*.desktop' | sed -n 1p)
+[ -n "$autostart" ] || die "no autostart entry in /etc/xdg/autostart"
+conffiles=$(dpkg-deb --ctrl-tarfile "$deb" | tar -xO ./conffiles 2>/dev/null || true)
+grep -qxF "${autostart#"$root"}" <<<"$conffiles" || fail "${autostart#"$root"} is not a conffile"
+
+step "AppStream"
+metainfo=("$root"/usr/share/metainfo/*.xml)
+[ -f "${metainfo[0]}" ] || die "no AppStream metainfo in /usr/share/metainfo"
+appstreamcli validate --no-net --pedantic "${metainfo[@]}" || fail "appstreamcli validate"
+appstreamcli validate-tree --no-net "$root" || fail "appstreamcli validate-tree"
+
+step "manual pages"
+pages=("$root"/usr/share/man/man*/*)
+[ -f "${pages[0]}" ] || fail "no manual page"
+for page in "${pages[@]}"; do
+  [ -f "$page" ] || continue
+  warnings=$(LC_ALL=C.UTF-8 MANROFFSEQ='' MANWIDTH=80 man --warnings -E UTF-8 -l -Tutf8 -Z "$page" 2>&1 >/dev/null)
+  [ -z "$warnings" ] || fail "${page#"$root"} renders with warnings: $warnings"
+done
+
+step "hardening, stripping and debug symbols"
+elves=0
+while IFS= read -r -d '' f; do
+  kind=$(LC_ALL=C file -b "$f")
+  case $kind in ELF*) ;; *) continue ;; esac
+  elves=$((elves + 1))
+  name=${f#"$root"}
+  hardening-check --nocfprotection "$f" || fail "$name is not hardened"
+  case $kind in *"not stripped"*) fail "$name is not stripped" ;; esac
+  id=$(LC_ALL=C readelf -n "$f" | sed -n 's/^ *Build ID: *\([0-9a-f]*\)$/\1/p')
+  debug=$scratch/dbgsym/usr/lib/debug/.build-id/${id:0:2}/${id:2}.debug
+  if [ -z "$id" ]; then
+    fail "$name has no build id"
+  elif [ ! -f "$debug" ] || ! LC_ALL=C readelf -S "$debug" 2>/dev/null | grep -c '\.debug_info' >/dev/null; then
+    fail "$name: no debug symbols for build id $id in the -dbgsym package"
+  fi
+done < <(find "$root" -type f -print0)
+[ "$elves" -gt 0 ] || fail "no programs in the package"
+echo "$elves ELF files checked"
+
+# From here on the package is run: where its launcher lies, the autostart
+# entry says.
+exec_line=$(sed -n 's/^Exec=//p' "$autostart")
+launcher=${exec_line%\"}
+launcher=${launcher#\"}
+prefix=$root$(dirname -- "$(dirname -- "$launcher")")
+launcher=$root$launcher
+[ -x "$launcher" ] || die "the autostart entry's command $exec_line is not in the package"
+
+step "the client package and its version"
+info=$prefix/INFO
+build_no=$(sed -n 's/^build_version=//p' "$info")
+major=$(sed -n 's/^major_version=//p' "$info")
+minor=$(sed -n 's/^minor_version=//p' "$info")
+[[ $version == *"+$major.$minor.$build_no-"* ]] ||
+  fail "version $version does not carry the client package's $major.$minor build $build_no"
+for archive in "$prefix"/package/*.qpk; do
+  folder=${archive%.qpk}
+  mkdir -p "$scratch/archive"
+  tar -xzf "$archive" -C "$scratch/archive"
+  diff -r "$scratch/archive" "$folder" || fail "${archive#"$root"} does not hold ${folder#"$root"} as shipped"
+  rm -rf -- "$scratch/archive"
+done
+
+step "Qt plug-ins from the system"
+plugins=$prefix/lib/plugins
+if [ ! -L "$plugins" ]; then
+  fail "${plugins#"$root"} is not a link to the system's Qt plug-ins"
+else
+  target=$(readlink -- "$plugins")
+  echo "${plugins#"$root"} -> $target"
+  [ -d "$target/platforms" ] || fail "$target has no platforms folder here"
+  needs="$(dpkg-deb -f "$deb" Depends), $(dpkg-deb -f "$deb" Recommends)"
+  for platform in xcb wayland-generic offscreen; do
+    plugin=$target/platforms/libq$platform.so
+    [ -e "$plugin" ] || { echo "($platform: no plug-in on this machine)"; continue; }
+    owner=$(dpkg -S "$plugin" 2>/dev/null | sed -n '1s/:.*//p' || true)
+    [ -n "$owner" ] || { echo "($platform: $plugin belongs to no package)"; continue; }
+    grep -Eq "(^|[ ,|])$owner( |,|$)" <<<"$needs" ||
+      fail "the $platform platform comes from $owner, which the package neither depends on nor recommends"
+  done
+fi
+
+step "running ${launcher#"$root"} for a private home"
+home=$scratch/home
+runtime=$scratch/runtime
+mkdir -p "$home"
+mkdir -m 700 "$runtime"
+pid_file=$home/.QuenmarkZelto/ui.pid
+xvfb='' stubborn=''
+# The clients these runs started, and the X server, go at the end.
+stop_client() {
+  local pid
+  [ -f "$1" ] || return 0
+  pid=$(sed -n 's/^pid=\([0-9][0-9]*\)$/\1/p' "$1" 2>/dev/null || true)
+  if [ -n "$pid" ] && [ "$(cat "/proc/$pid/comm" 2>/dev/null)" = cloud-zelto-ui ]; then
+    kill "$pid" 2>/dev/null || true
+  fi
+}
+clean_up() {
+  stop_client "$pid_file"
+  stop_client "$scratch/home-x/.QuenmarkZelto/ui.pid"
+  [ -z "$stubborn" ] || kill -KILL "$stubborn" 2>/dev/null || true
+  [ -z "$xvfb" ] || kill "$xvfb" 2>/dev/null || true
+}
+trap clean_up EXIT
+rc=0
+env -i PATH=/usr/bin:/bin HOME="$home" XDG_RUNTIME_DIR="$runtime" LANG=C.UTF-8 QT_QPA_PLATFORM=offscreen \
+  timeout 300 "$launcher" >"$scratch/launcher.out" 2>"$scratch/launcher.err" || rc=$?
+cat "$scratch/launcher.out" "$scratch/launcher.err"
+[ "$rc" -eq 0 ] || fail "the launcher exited with $rc"
+grep -qF "lib path = '$prefix/lib/plugins'" "$scratch/launcher.out" ||
+  fail "the launcher did not take its plug-ins from ${plugins#"$root"}"
+pid=$(sed -n 's/^pid=\([0-9][0-9]*\)$/\1/p' "$pid_file" 2>/dev/null || true)
+if [ -z "$pid" ]; then
+  fail "the client wrote no pid file ($pid_file)"
+elif [ "$(cat "/proc/$pid/comm" 2>/dev/null)" != cloud-zelto-ui ]; then
+  fail "the client (pid $pid) does not run"
+else
+  echo "client started: pid $pid, $(readlink "/proc/$pid/exe")"
+fi
+tail -n 5 "$home/.QuenmarkZelto/log/launcher.log" 2>/dev/null || true
+
+step "the dialog's window class under X"
+# An older copy to upgrade and a client of it that ignores the termination
+# signal: the launcher gives it about five seconds, with its dialog up,
+# before it kills it.
+if ! command -v Xvfb >/dev/null || ! command -v xwininfo >/dev/null; then
+  echo "SKIP: no Xvfb or xwininfo here (packages xvfb, x11-utils)"
+else
+  menu_entry=$(find "$root/usr/share/applications" -name '*.desktop' | sed -n 1p)
+  wm_class=$(sed -n 's/^StartupWMClass=//p' "$menu_entry")
+  [ -n "$wm_class" ] || fail "${menu_entry#"$root"} has no StartupWMClass"
+  xhome=$scratch/home-x
+  folder=$(find "$prefix/package" -mindepth 1 -maxdepth 1 -type d | sed -n 1p)
+  mkdir -p "$xhome/.QuenmarkZelto"
+  cp -a "$folder" "$xhome/.QuenmarkZelto/QuenmarkZelto.app"
+  sed -i "s/^build_version=.*/build_version=$((build_no - 1))/" "$xhome/.QuenmarkZelto/QuenmarkZelto.app/INFO"
+  sh -c 'trap "" TERM; exec sleep 300' &
+  stubborn=$!
+  printf 'pid=%s\n' "$stubborn" >"$xhome/.QuenmarkZelto/ui.pid"
+  Xvfb -displayfd 7 -screen 0 1024x768x24 7>"$scratch/display" >/dev/null 2>&1 &
+  xvfb=$!
+  for _ in $(seq 300); do [ -s "$scratch/display" ] && break; sleep 0.1; done
+  display=:$(cat "$scratch/display")
+  # Started under another name, which must not change the class.
+  ln -s "$(basename -- "$launcher")" "$(dirname -- "$launcher")/start-zelto"
+  env -i PATH=/usr/bin:/bin HOME="$xhome" XDG_RUNTIME_DIR="$runtime" LANG=C.UTF-8 QT_QPA_PLATFORM=xcb \
+    DISPLAY="$display" timeout 300 "$(dirname -- "$launcher")/start-zelto" \
+    >"$scratch/launcher-x.out" 2>"$scratch/launcher-x.err" &
+  launcher_pid=$!
+  classes=''
+  for _ in $(seq 600); do
+    classes=$(DISPLAY=$display xwininfo -root -children 2>/dev/null |
+              sed -n 's/.*("[^"]*" "\([^"]*\)").*/\1/p' | sort -u)
+    [ -n "$classes" ] && break
+    kill -0 "$launcher_pid" 2>/dev/null || break
+    sleep 0.1
+  done
+  rc=0
+  wait "$launcher_pid" || rc=$?
+  cat "$scratch/launcher-x.out" "$scratch/launcher-x.err"
+  [ "$rc" -eq 0 ] || fail "the launcher under X exited with $rc"
+  new_pid=$(sed -n 's/^pid=\([0-9][0-9]*\)$/\1/p' "$xhome/.QuenmarkZelto/ui.pid" 2>/dev/null || true)
+  [ -n "$new_pid" ] && [ "$new_pid" != "$stubborn" ] || fail "the client upgraded under X did not start"
+  echo "window classes seen: ${classes:-none}; the menu entry's StartupWMClass: $wm_class"
+  [ "$classes" = "$wm_class" ] || fail "the dialog's window class is not the menu entry's StartupWMClass"
+fi
+
+if [ "$failures" -gt 0 ]; then
+  echo "$failures check(s) failed" >&2
+  exit 1
+fi
+echo "the Debian package passed every check"

@@ -1,0 +1,822 @@
+// A file system that remembers what a power cut would leave.
+//
+// Every call passes through to a backing folder, which is what the running
+// programs see. Beside it the daemon keeps the durable state under the
+// rules POSIX promises and nothing more:
+//   - a file's data and mode survive as they were at its last fsync or
+//     fdatasync (a new file that was never flushed survives empty, with the
+//     mode it was created with);
+//   - a folder's entries (names created, renamed, linked or removed in it)
+//     survive as they were at its last fsync;
+//   - a folder's own mode survives with its fsync; times, owners and sizes
+//     beyond the flushed data are not kept.
+// An inode outlives its last name in the durable state for as long as some
+// durable folder entry still names it.
+//
+// Each flush that changes the durable state, each rename and the first
+// removal after such a flush are cut points: the daemon writes what would
+// survive a power cut right there into a folder of its own below the
+// images folder: "<n>.worst" (only the durable state), "<n>.latest" after a
+// rename or removal (the durable state and that change alone, as if it
+// reached the disk ahead of everything before it)
+// and "<n>.random" (the durable state plus a seeded random part of what
+// was pending: any of each folder's changes, each one whole and in order,
+// and each file's data or not, possibly only its first pages). Cut points
+// are listed in "points" as "<n> <kind> <path>". Paths below the quiet
+// prefixes still change the durable state but are no cut points.
+//
+// usage: powercut-fs --backing DIR --images DIR [--quiet P1:P2] [--seed N]
+//                    MOUNTPOINT [fuse options]
+#define FUSE_USE_VERSION 31
+
+#include <fuse.h>
+
+#include <cerrno>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <map>
+#include <random>
+#include <set>
+#include <string>
+#include <vector>
+
+#include <dirent.h>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <sys/statvfs.h>
+#include <sys/syscall.h>
+#include <sys/time.h>
+#include <unistd.h>
+
+namespace {
+
+using Entries = std::map<std::string, uint64_t>;
+// Names and what they now stand for; 0 for a name removed.
+using Change = std::vector<std::pair<std::string, uint64_t>>;
+
+struct Inode {
+    char type = 'f'; // f file, d folder, l link, o other
+    std::string data; // durable data of a file, target of a link
+    mode_t mode = 0;  // durable permission bits
+    struct timespec mtime = {0, 0}; // of the durable data
+};
+
+struct State {
+    std::string backing;
+    std::string images;
+    std::vector<std::string> quiet;
+    uint32_t seed = 1;
+    int root = -1;
+    uint64_t nextId = 1;
+    uint64_t rootId = 0;
+    std::map<uint64_t, Inode> inodes;
+    std::map<uint64_t, Entries> live;    // what the programs see
+    std::map<uint64_t, Entries> durable; // what a power cut leaves
+    // Per folder, the changes to its entries since its last flush, in
+    // order; each is atomic (a rename within one folder is one change).
+    std::map<uint64_t, std::vector<Change>> pending;
+    std::map<uint64_t, uint64_t> openFiles; // backing fd -> inode
+    long points = 0;
+    bool removedSinceFlush = false; // a removal was a cut point since the durable state last changed
+};
+
+State g;
+
+// Makes a change to one folder's entries, as the programs see it at once
+// and as it waits for the folder's flush.
+void change(uint64_t dir, Change c)
+{
+    Entries &entries = g.live[dir];
+    for (const auto &e : c) {
+        if (e.second)
+            entries[e.first] = e.second;
+        else
+            entries.erase(e.first);
+    }
+    g.pending[dir].push_back(std::move(c));
+}
+
+// Relative to the backing folder's descriptor: "." for the root.
+const char *rel(const char *path)
+{
+    while (*path == '/')
+        ++path;
+    return *path ? path : ".";
+}
+
+std::vector<std::string> split(const std::string &path)
+{
+    std::vector<std::string> parts;
+    size_t i = 0;
+    while (i < path.size()) {
+        size_t j = path.find('/', i);
+        if (j == std::string::npos)
+            j = path.size();
+        if (j > i)
+            parts.push_back(path.substr(i, j - i));
+        i = j + 1;
+    }
+    return parts;
+}
+
+uint64_t lookup(const char *path)
+{
+    uint64_t id = g.rootId;
+    for (const std::string &name : split(path)) {
+        auto dir = g.live.find(id);
+        if (dir == g.live.end())
+            return 0;
+        auto e = dir->second.find(name);
+        if (e == dir->second.end())
+            return 0;
+        id = e->second;
+    }
+    return id;
+}
+
+// The folder that holds `path` and the last name in it.
+uint64_t parentOf(const char *path, std::string *name)
+{
+    std::string p(path);
+    const size_t slash = p.find_last_of('/');
+    *name = p.substr(slash + 1);
+    return lookup(p.substr(0, slash).c_str());
+}
+
+bool readAll(int fd, std::string *out)
+{
+    out->clear();
+    char buf[65536];
+    off_t at = 0;
+    for (;;) {
+        ssize_t n = pread(fd, buf, sizeof buf, at);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0)
+            return false;
+        if (n == 0)
+            return true;
+        out->append(buf, size_t(n));
+        at += n;
+    }
+}
+
+bool readFileAt(const std::string &relPath, std::string *out)
+{
+    int fd = openat(g.root, relPath.c_str(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC);
+    if (fd < 0)
+        return false;
+    bool ok = readAll(fd, out);
+    close(fd);
+    return ok;
+}
+
+// A new inode for what now stands at `relPath` in the backing folder.
+uint64_t adopt(const std::string &relPath)
+{
+    struct stat st;
+    if (fstatat(g.root, relPath.c_str(), &st, AT_SYMLINK_NOFOLLOW) != 0)
+        return 0;
+    const uint64_t id = g.nextId++;
+    Inode &node = g.inodes[id];
+    node.mode = st.st_mode & 07777;
+    node.mtime = st.st_mtim;
+    if (S_ISDIR(st.st_mode)) {
+        node.type = 'd';
+        g.live[id];
+        g.durable[id];
+    } else if (S_ISREG(st.st_mode)) {
+        node.type = 'f';
+    } else if (S_ISLNK(st.st_mode)) {
+        node.type = 'l';
+        char target[PATH_MAX];
+        ssize_t n = readlinkat(g.root, relPath.c_str(), target, sizeof target);
+        node.data.assign(target, n > 0 ? size_t(n) : 0);
+    } else {
+        node.type = 'o';
+    }
+    return id;
+}
+
+// What is already there when the file system is mounted counts as durable.
+void scan(const std::string &relPath, uint64_t id)
+{
+    Inode &node = g.inodes[id];
+    if (node.type == 'f') {
+        readFileAt(relPath, &node.data);
+        return;
+    }
+    if (node.type != 'd')
+        return;
+    int fd = openat(g.root, relPath.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+    if (fd < 0)
+        return;
+    DIR *dir = fdopendir(fd);
+    if (!dir) {
+        close(fd);
+        return;
+    }
+    std::vector<std::string> names;
+    while (struct dirent *e = readdir(dir)) {
+        if (strcmp(e->d_name, ".") != 0 && strcmp(e->d_name, "..") != 0)
+            names.push_back(e->d_name);
+    }
+    closedir(dir);
+    for (const std::string &name : names) {
+        const std::string child = relPath == "." ? name : relPath + "/" + name;
+        const uint64_t childId = adopt(child);
+        if (!childId)
+            continue;
+        g.live[id][name] = childId;
+        g.durable[id][name] = childId;
+        scan(child, childId);
+    }
+}
+
+// One live path of every inode the programs can reach.
+void livePaths(uint64_t id, const std::string &path, std::map<uint64_t, std::string> &out)
+{
+    out.emplace(id, path);
+    auto dir = g.live.find(id);
+    if (dir == g.live.end())
+        return;
+    for (const auto &e : dir->second) {
+        if (g.inodes[e.second].type == 'd' && out.count(e.second))
+            continue;
+        livePaths(e.second, path == "." ? e.first : path + "/" + e.first, out);
+    }
+}
+
+// ---- images ----
+
+struct Writer {
+    bool random = false;
+    std::mt19937 rng;
+    std::map<uint64_t, std::string> live;
+    std::set<uint64_t> latest;            // folders whose last change alone reached the disk
+    std::map<uint64_t, Entries> entries;  // per folder: what reached the disk
+    std::map<uint64_t, std::string> data; // per file: what reached the disk
+    std::set<uint64_t> onStack;
+
+    bool coin() { return rng() & 1; }
+
+    // The durable entries and, of the changes still pending, any part
+    // (random) or the last one only (latest), each whole, in their order.
+    const Entries &entriesOf(uint64_t id)
+    {
+        auto done = entries.find(id);
+        if (done != entries.end())
+            return done->second;
+        Entries result = g.durable[id];
+        const std::vector<Change> &changes = g.pending[id];
+        for (size_t i = 0; i < changes.size(); ++i) {
+            const bool reached = random ? coin() : latest.count(id) && i + 1 == changes.size();
+            if (!reached)
+                continue;
+            for (const auto &e : changes[i]) {
+                if (e.second)
+                    result[e.first] = e.second;
+                else
+                    result.erase(e.first);
+            }
+        }
+        return entries.emplace(id, std::move(result)).first->second;
+    }
+
+    // Times are no promise either; the time of the data chosen keeps two
+    // files written apart from looking alike to a reader that caches.
+    struct timespec timeOf(uint64_t id)
+    {
+        auto path = live.find(id);
+        struct stat st;
+        if (random && path != live.end() && data[id] != g.inodes[id].data
+            && fstatat(g.root, path->second.c_str(), &st, AT_SYMLINK_NOFOLLOW) == 0)
+            return st.st_mtim;
+        return g.inodes[id].mtime;
+    }
+
+    const std::string &dataOf(uint64_t id)
+    {
+        auto d = data.find(id);
+        if (d != data.end())
+            return d->second;
+        const Inode &node = g.inodes[id];
+        std::string chosen = node.data;
+        auto path = live.find(id);
+        std::string now;
+        if (random && path != live.end() && readFileAt(path->second, &now) && now != node.data) {
+            switch (rng() % 3) {
+            case 0:
+                break;
+            case 1:
+                chosen = now;
+                break;
+            default:
+                // Written back in part: the first pages of the new data.
+                chosen = now.substr(0, (rng() % (now.size() / 4096 + 1)) * 4096);
+                break;
+            }
+        }
+        return data.emplace(id, chosen).first->second;
+    }
+
+    mode_t modeOf(uint64_t id)
+    {
+        const Inode &node = g.inodes[id];
+        auto path = live.find(id);
+        struct stat st;
+        if (random && path != live.end() && fstatat(g.root, path->second.c_str(), &st, AT_SYMLINK_NOFOLLOW) == 0
+            && (st.st_mode & 07777) != node.mode && coin())
+            return st.st_mode & 07777;
+        return node.mode;
+    }
+
+    void write(uint64_t dirId, const std::string &out)
+    {
+        if (onStack.count(dirId))
+            return; // a folder that moved into its own old place
+        onStack.insert(dirId);
+        for (const auto &e : entriesOf(dirId)) {
+            const std::string path = out + "/" + e.first;
+            const uint64_t id = e.second;
+            const Inode &node = g.inodes[id];
+            if (node.type == 'd') {
+                if (mkdir(path.c_str(), 0700) == 0) {
+                    write(id, path);
+                    chmod(path.c_str(), modeOf(id));
+                }
+            } else if (node.type == 'f') {
+                int fd = open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
+                if (fd >= 0) {
+                    const std::string &bytes = dataOf(id);
+                    size_t done = 0;
+                    while (done < bytes.size()) {
+                        ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
+                        if (n <= 0)
+                            break;
+                        done += size_t(n);
+                    }
+                    fchmod(fd, modeOf(id));
+                    const struct timespec times[2] = {{0, UTIME_OMIT}, timeOf(id)};
+                    futimens(fd, times);
+                    close(fd);
+                }
+            } else if (node.type == 'l') {
+                (void)symlink(node.data.c_str(), path.c_str());
+            }
+        }
+        onStack.erase(dirId);
+    }
+};
+
+void appendPoint(const char *kind, const std::string &path)
+{
+    const std::string file = g.images + "/points";
+    FILE *f = fopen(file.c_str(), "a");
+    if (!f)
+        return;
+    fprintf(f, "%ld %s %s\n", g.points, kind, path.c_str());
+    fclose(f);
+}
+
+bool isQuiet(const std::string &path)
+{
+    for (const std::string &q : g.quiet) {
+        if (path.compare(0, q.size(), q) == 0 && (path.size() == q.size() || path[q.size()] == '/'))
+            return true;
+    }
+    return false;
+}
+
+// A cut point: the images of what would survive a power cut now. After a
+// rename or removal the durable state is the one of the point before; new
+// are the image in which this change alone reached the disk, ahead of every
+// change made before it, and the random one.
+void cutPoint(const char *kind, const char *path, bool durableChanged, const std::vector<uint64_t> &lastChangeIn = {})
+{
+    if (!path)
+        path = "(removed)";
+    if (isQuiet(path))
+        return;
+    if (durableChanged)
+        g.removedSinceFlush = false;
+    ++g.points;
+    std::map<uint64_t, std::string> live;
+    livePaths(g.rootId, ".", live);
+    for (const char *mode : {"worst", "latest", "random"}) {
+        const bool random = strcmp(mode, "random") == 0;
+        if ((strcmp(mode, "worst") == 0 && !durableChanged) || (strcmp(mode, "latest") == 0 && lastChangeIn.empty()))
+            continue;
+        Writer w;
+        w.random = random;
+        w.rng.seed(g.seed * 1000003u + uint32_t(g.points));
+        w.live = live;
+        w.latest.insert(lastChangeIn.begin(), lastChangeIn.end());
+        const std::string out = g.images + "/" + std::to_string(g.points) + "." + mode;
+        if (mkdir(out.c_str(), 0755) == 0) {
+            w.write(g.rootId, out);
+            chmod(out.c_str(), w.modeOf(g.rootId));
+        }
+    }
+    appendPoint(kind, path);
+}
+
+// ---- operations ----
+
+int fail() { return -errno; }
+
+// The backing descriptor of an open file; -1 for a folder or a name.
+int fdOf(struct fuse_file_info *fi)
+{
+    return fi && g.openFiles.count(fi->fh) ? int(fi->fh) : -1;
+}
+
+void *fsInit(struct fuse_conn_info *conn, struct fuse_config *cfg)
+{
+    // Every write reaches the daemon before the call returns, in order.
+    conn->want &= ~FUSE_CAP_WRITEBACK_CACHE;
+    cfg->hard_remove = 1;
+    cfg->nullpath_ok = 0;
+    cfg->use_ino = 0;
+    const std::string ready = g.images + "/ready";
+    FILE *f = fopen(ready.c_str(), "w");
+    if (f)
+        fclose(f);
+    return nullptr;
+}
+
+int fsGetattr(const char *path, struct stat *st, struct fuse_file_info *fi)
+{
+    int r = fdOf(fi) >= 0 ? fstat(fdOf(fi), st) : fstatat(g.root, rel(path), st, AT_SYMLINK_NOFOLLOW);
+    return r == 0 ? 0 : fail();
+}
+
+int fsReadlink(const char *path, char *buf, size_t size)
+{
+    ssize_t n = readlinkat(g.root, rel(path), buf, size - 1);
+    if (n < 0)
+        return fail();
+    buf[n] = '\0';
+    return 0;
+}
+
+// After a call that made a name: a new inode under it, unless the name
+// already stood for one (an O_CREAT open of an existing file).
+void named(const char *path)
+{
+    std::string name;
+    const uint64_t parent = parentOf(path, &name);
+    if (!parent || g.live[parent].count(name))
+        return;
+    if (uint64_t id = adopt(rel(path)))
+        change(parent, {{name, id}});
+}
+
+// A removal is a cut point when it is the first since the durable state
+// last changed: the moment it may reach the disk ahead of all before it.
+void unnamed(const char *path)
+{
+    std::string name;
+    const uint64_t parent = parentOf(path, &name);
+    if (!parent)
+        return;
+    change(parent, {{name, 0}});
+    if (!g.removedSinceFlush && !isQuiet(path)) {
+        g.removedSinceFlush = true;
+        cutPoint("remove", path, false, {parent});
+    }
+}
+
+int fsMknod(const char *path, mode_t mode, dev_t dev)
+{
+    if (mknodat(g.root, rel(path), mode, dev) != 0)
+        return fail();
+    named(path);
+    return 0;
+}
+
+int fsMkdir(const char *path, mode_t mode)
+{
+    if (mkdirat(g.root, rel(path), mode) != 0)
+        return fail();
+    named(path);
+    return 0;
+}
+
+int fsUnlink(const char *path)
+{
+    if (unlinkat(g.root, rel(path), 0) != 0)
+        return fail();
+    unnamed(path);
+    return 0;
+}
+
+int fsRmdir(const char *path)
+{
+    if (unlinkat(g.root, rel(path), AT_REMOVEDIR) != 0)
+        return fail();
+    const uint64_t id = lookup(path);
+    unnamed(path);
+    g.live.erase(id);
+    return 0;
+}
+
+int fsSymlink(const char *target, const char *path)
+{
+    if (symlinkat(target, g.root, rel(path)) != 0)
+        return fail();
+    named(path);
+    return 0;
+}
+
+int fsRename(const char *from, const char *to, unsigned int flags)
+{
+    if (syscall(SYS_renameat2, g.root, rel(from), g.root, rel(to), flags) != 0)
+        return fail();
+    std::string fromName, toName;
+    const uint64_t fromParent = parentOf(from, &fromName);
+    const uint64_t toParent = parentOf(to, &toName);
+    std::vector<uint64_t> changed;
+    if (fromParent && toParent) {
+        const uint64_t moving = g.live[fromParent][fromName];
+        const uint64_t replaced = g.live[toParent].count(toName) ? g.live[toParent][toName] : 0;
+        const uint64_t left = (flags & RENAME_EXCHANGE) ? replaced : 0;
+        if (replaced && !(flags & RENAME_EXCHANGE) && g.inodes[replaced].type == 'd')
+            g.live.erase(replaced);
+        if (fromParent == toParent) {
+            change(fromParent, {{fromName, left}, {toName, moving}});
+            changed = {fromParent};
+        } else {
+            change(fromParent, {{fromName, left}});
+            change(toParent, {{toName, moving}});
+            changed = {fromParent, toParent};
+        }
+    }
+    cutPoint("rename", to, false, changed);
+    return 0;
+}
+
+int fsLink(const char *from, const char *to)
+{
+    if (linkat(g.root, rel(from), g.root, rel(to), 0) != 0)
+        return fail();
+    std::string name;
+    const uint64_t parent = parentOf(to, &name);
+    if (const uint64_t id = lookup(from))
+        if (parent)
+            change(parent, {{name, id}});
+    return 0;
+}
+
+int fsChmod(const char *path, mode_t mode, struct fuse_file_info *fi)
+{
+    int r = fdOf(fi) >= 0 ? fchmod(fdOf(fi), mode) : fchmodat(g.root, rel(path), mode, 0);
+    return r == 0 ? 0 : fail();
+}
+
+int fsChown(const char *path, uid_t uid, gid_t gid, struct fuse_file_info *fi)
+{
+    int r = fdOf(fi) >= 0 ? fchown(fdOf(fi), uid, gid) : fchownat(g.root, rel(path), uid, gid, AT_SYMLINK_NOFOLLOW);
+    return r == 0 ? 0 : fail();
+}
+
+int fsTruncate(const char *path, off_t size, struct fuse_file_info *fi)
+{
+    int r;
+    if (fdOf(fi) >= 0) {
+        r = ftruncate(fdOf(fi), size);
+    } else {
+        int fd = openat(g.root, rel(path), O_WRONLY | O_NOFOLLOW | O_CLOEXEC);
+        if (fd < 0)
+            return fail();
+        r = ftruncate(fd, size);
+        int err = errno;
+        close(fd);
+        errno = err;
+    }
+    return r == 0 ? 0 : fail();
+}
+
+int fsUtimens(const char *path, const struct timespec tv[2], struct fuse_file_info *fi)
+{
+    int r = fdOf(fi) >= 0 ? futimens(fdOf(fi), tv) : utimensat(g.root, rel(path), tv, AT_SYMLINK_NOFOLLOW);
+    return r == 0 ? 0 : fail();
+}
+
+int openCommon(const char *path, int flags, mode_t mode, struct fuse_file_info *fi)
+{
+    int fd = openat(g.root, rel(path), (flags & ~O_NOFOLLOW) | O_CLOEXEC, mode);
+    if (fd < 0)
+        return fail();
+    if (flags & O_CREAT)
+        named(path);
+    fi->fh = uint64_t(fd);
+    g.openFiles[uint64_t(fd)] = lookup(path);
+    return 0;
+}
+
+int fsCreate(const char *path, mode_t mode, struct fuse_file_info *fi)
+{
+    return openCommon(path, fi->flags | O_CREAT, mode, fi);
+}
+
+int fsOpen(const char *path, struct fuse_file_info *fi)
+{
+    return openCommon(path, fi->flags & ~(O_CREAT | O_EXCL), 0, fi);
+}
+
+int fsRead(const char *, char *buf, size_t size, off_t off, struct fuse_file_info *fi)
+{
+    ssize_t n = pread(int(fi->fh), buf, size, off);
+    return n < 0 ? fail() : int(n);
+}
+
+int fsWrite(const char *, const char *buf, size_t size, off_t off, struct fuse_file_info *fi)
+{
+    ssize_t n = (fi->flags & O_APPEND) ? write(int(fi->fh), buf, size) : pwrite(int(fi->fh), buf, size, off);
+    return n < 0 ? fail() : int(n);
+}
+
+int fsStatfs(const char *, struct statvfs *st)
+{
+    return fstatvfs(g.root, st) == 0 ? 0 : fail();
+}
+
+int fsRelease(const char *, struct fuse_file_info *fi)
+{
+    g.openFiles.erase(fi->fh);
+    close(int(fi->fh));
+    return 0;
+}
+
+int fsFsync(const char *path, int datasync, struct fuse_file_info *fi)
+{
+    const uint64_t id = g.openFiles[fi->fh];
+    auto node = g.inodes.find(id);
+    if (node == g.inodes.end() || node->second.type != 'f')
+        return 0;
+    // The descriptor may be open for writing only.
+    char proc[64];
+    snprintf(proc, sizeof proc, "/proc/self/fd/%d", int(fi->fh));
+    int fd = open(proc, O_RDONLY | O_CLOEXEC);
+    if (fd < 0)
+        return fail();
+    std::string data;
+    struct stat st;
+    const bool ok = readAll(fd, &data) && fstat(fd, &st) == 0;
+    int err = errno;
+    close(fd);
+    if (!ok)
+        return -err;
+    Inode &inode = node->second;
+    const mode_t mode = datasync ? inode.mode : (st.st_mode & 07777);
+    const bool changed = data != inode.data || mode != inode.mode;
+    inode.data.swap(data);
+    inode.mode = mode;
+    inode.mtime = st.st_mtim;
+    if (changed)
+        cutPoint(datasync ? "fdatasync" : "fsync", path, true);
+    return 0;
+}
+
+int fsOpendir(const char *path, struct fuse_file_info *fi)
+{
+    struct stat st;
+    if (fstatat(g.root, rel(path), &st, AT_SYMLINK_NOFOLLOW) != 0)
+        return fail();
+    if (!S_ISDIR(st.st_mode))
+        return -ENOTDIR;
+    fi->fh = 0;
+    return 0;
+}
+
+int fsReaddir(const char *path, void *buf, fuse_fill_dir_t fill, off_t, struct fuse_file_info *,
+              enum fuse_readdir_flags)
+{
+    int fd = openat(g.root, rel(path), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0)
+        return fail();
+    DIR *dir = fdopendir(fd);
+    if (!dir) {
+        int err = errno;
+        close(fd);
+        return -err;
+    }
+    while (struct dirent *e = readdir(dir)) {
+        struct stat st;
+        memset(&st, 0, sizeof st);
+        st.st_ino = e->d_ino;
+        st.st_mode = DTTOIF(e->d_type);
+        if (fill(buf, e->d_name, &st, 0, fuse_fill_dir_flags(0)))
+            break;
+    }
+    closedir(dir);
+    return 0;
+}
+
+int fsFsyncdir(const char *path, int datasync, struct fuse_file_info *)
+{
+    const uint64_t id = path ? lookup(path) : 0;
+    if (!id)
+        return -ENOENT;
+    bool changed = g.durable[id] != g.live[id];
+    g.durable[id] = g.live[id];
+    g.pending.erase(id);
+    struct stat st;
+    if (!datasync && fstatat(g.root, rel(path), &st, AT_SYMLINK_NOFOLLOW) == 0
+        && (st.st_mode & 07777) != g.inodes[id].mode) {
+        g.inodes[id].mode = st.st_mode & 07777;
+        changed = true;
+    }
+    if (changed)
+        cutPoint("fsyncdir", path, true);
+    return 0;
+}
+
+int fsAccess(const char *path, int mask)
+{
+    return faccessat(g.root, rel(path), mask, 0) == 0 ? 0 : fail();
+}
+
+void usage()
+{
+    fprintf(stderr, "usage: powercut-fs --backing DIR --images DIR [--quiet P1:P2] [--seed N] MOUNTPOINT [fuse options]\n");
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    std::vector<char *> fuseArgs{argv[0]};
+    for (int i = 1; i < argc; ++i) {
+        const std::string a = argv[i];
+        if (a == "--backing" && i + 1 < argc) {
+            g.backing = argv[++i];
+        } else if (a == "--images" && i + 1 < argc) {
+            g.images = argv[++i];
+        } else if (a == "--seed" && i + 1 < argc) {
+            g.seed = uint32_t(strtoul(argv[++i], nullptr, 10));
+        } else if (a == "--quiet" && i + 1 < argc) {
+            const std::string list = argv[++i];
+            size_t at = 0;
+            while (at <= list.size()) {
+                size_t colon = list.find(':', at);
+                if (colon == std::string::npos)
+                    colon = list.size();
+                if (colon > at)
+                    g.quiet.push_back(list.substr(at, colon - at));
+                at = colon + 1;
+            }
+        } else {
+            fuseArgs.push_back(argv[i]);
+        }
+    }
+    if (g.backing.empty() || g.images.empty() || fuseArgs.size() < 2) {
+        usage();
+        return 2;
+    }
+    // Modes reach the backing folder as the caller's umask left them.
+    umask(0);
+    g.root = open(g.backing.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (g.root < 0) {
+        perror(g.backing.c_str());
+        return 1;
+    }
+    g.rootId = adopt(".");
+    scan(".", g.rootId);
+
+    static const char *const fixed[] = {"-f", "-s", "-o", "default_permissions,fsname=powercut,subtype=powercut"};
+    for (const char *f : fixed)
+        fuseArgs.push_back(const_cast<char *>(f));
+
+    struct fuse_operations ops;
+    memset(&ops, 0, sizeof ops);
+    ops.init = fsInit;
+    ops.getattr = fsGetattr;
+    ops.readlink = fsReadlink;
+    ops.mknod = fsMknod;
+    ops.mkdir = fsMkdir;
+    ops.unlink = fsUnlink;
+    ops.rmdir = fsRmdir;
+    ops.symlink = fsSymlink;
+    ops.rename = fsRename;
+    ops.link = fsLink;
+    ops.chmod = fsChmod;
+    ops.chown = fsChown;
+    ops.truncate = fsTruncate;
+    ops.utimens = fsUtimens;
+    ops.create = fsCreate;
+    ops.open = fsOpen;
+    ops.read = fsRead;
+    ops.write = fsWrite;
+    ops.statfs = fsStatfs;
+    ops.release = fsRelease;
+    ops.fsync = fsFsync;
+    ops.opendir = fsOpendir;
+    ops.readdir = fsReaddir;
+    ops.fsyncdir = fsFsyncdir;
+    ops.access = fsAccess;
+    return fuse_main(int(fuseArgs.size()), fuseArgs.data(), &ops, nullptr);
+}

@@ -1,0 +1,113 @@
+// The power-cut file system from the test's side: mounting it over a
+// scratch folder, the cut points it lists, and the images of what each cut
+// would leave.
+#pragma once
+
+#include "faults-support.h"
+
+#include <QElapsedTimer>
+
+#include <csignal>
+#include <sys/mount.h>
+
+namespace faults {
+
+struct CutPoint {
+    int n = 0;
+    QString kind; // fsync, fdatasync, fsyncdir, rename
+    QString path; // below the mount point
+};
+
+inline QVector<CutPoint> readCutPoints(const QString &images)
+{
+    QVector<CutPoint> points;
+    for (const QByteArray &line : readFile(images + "/points").split('\n')) {
+        const QString text = QString::fromUtf8(line);
+        if (text.isEmpty())
+            continue;
+        CutPoint p;
+        p.n = text.section(' ', 0, 0).toInt();
+        p.kind = text.section(' ', 1, 1);
+        p.path = text.section(' ', 2);
+        points << p;
+    }
+    return points;
+}
+
+// One mount of the power-cut file system; unmounted when it goes.
+class PowerCutFs
+{
+public:
+    ~PowerCutFs() { unmount(); }
+
+    bool mount(const QString &program, const QString &backing, const QString &mountPoint, const QString &images,
+               const QStringList &quiet, QString *why)
+    {
+        if (!QDir().mkpath(mountPoint) || !QDir().mkpath(images)) {
+            *why = "cannot create " + mountPoint;
+            return false;
+        }
+        m_mount = mountPoint;
+        m_daemon.setProcessChannelMode(QProcess::MergedChannels);
+        // Another seed draws other random images; the default repeats the last run.
+        const QString seed = qEnvironmentVariable("ZELTO_POWERCUT_SEED", QStringLiteral("1"));
+        m_daemon.start(program, {"--backing", backing, "--images", images, "--quiet", quiet.join(':'), "--seed", seed, mountPoint});
+        QElapsedTimer waited;
+        waited.start();
+        while (!QFileInfo::exists(images + "/ready") && waited.elapsed() < 10000) {
+            if (m_daemon.waitForFinished(20)) {
+                *why = "the file system did not mount: " + QString::fromUtf8(m_daemon.readAll()).trimmed();
+                return false;
+            }
+        }
+        if (!QFileInfo::exists(images + "/ready")) {
+            *why = QStringLiteral("the file system did not answer within 10 s");
+            return false;
+        }
+        return true;
+    }
+
+    void unmount()
+    {
+        if (m_mount.isEmpty())
+            return;
+        // libfuse unmounts on SIGTERM; a daemon that hangs or died leaves
+        // its mount, which is cut loose.
+        if (m_daemon.state() != QProcess::NotRunning) {
+            ::kill(pid_t(m_daemon.processId()), SIGTERM);
+            if (!m_daemon.waitForFinished(10000)) {
+                m_daemon.kill();
+                m_daemon.waitForFinished();
+            }
+        }
+        ::umount2(QFile::encodeName(m_mount).constData(), MNT_DETACH);
+        m_mount.clear();
+    }
+
+private:
+    QProcess m_daemon;
+    QString m_mount;
+};
+
+// What decides a launcher's run on an image: the per-user folder without
+// its log and pid file. Equal digests, equal runs.
+inline QByteArray imageDigest(const QString &home)
+{
+    QCryptographicHash hash(QCryptographicHash::Sha1);
+    const Tree tree = snapshot(home + "/.QuenmarkZelto");
+    for (auto it = tree.begin(); it != tree.end(); ++it) {
+        if (it.key() == "log" || it.key().startsWith("log/") || it.key() == "ui.pid")
+            continue;
+        hash.addData(it.key().toUtf8() + ' ' + it->type + ' ' + QByteArray::number(it->mode, 8) + ' ' + it->content + '\n');
+    }
+    return hash.result().toHex();
+}
+
+inline bool copyTree(const QString &from, const QString &to)
+{
+    QProcess cp;
+    cp.start("cp", {"-a", "--", from, to});
+    return cp.waitForFinished(60000) && cp.exitStatus() == QProcess::NormalExit && cp.exitCode() == 0;
+}
+
+} // namespace faults
