@@ -172,9 +172,11 @@ Take takeLock(const QString &path, const QString &name, InstanceLock *lock, QStr
         if (stat(native.constData(), &now) != 0 || now.st_dev != st.st_dev || now.st_ino != st.st_ino)
             continue;
         const QByteArray record = lockRecord(name);
-        if (pwrite(fd, record.constData(), static_cast<size_t>(record.size()), 0) == record.size()
-            && st.st_size > record.size())
-            (void)ftruncate(fd, record.size());
+        // The record only informs; a failure to write it changes nothing.
+        bool recorded = pwrite(fd, record.constData(), static_cast<size_t>(record.size()), 0) == record.size();
+        if (recorded && st.st_size > record.size())
+            recorded = ftruncate(fd, record.size()) == 0;
+        Q_UNUSED(recorded);
         lock->fd = candidate.fd;
         candidate.fd = -1;
         return Take::Taken;
