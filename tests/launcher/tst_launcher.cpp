@@ -25,6 +25,7 @@
 #include <QTimer>
 #include <QtTest>
 
+#include <atomic>
 #include <cstdio>
 
 namespace {
@@ -65,9 +66,18 @@ class Probe : public QObject
 
 public:
     QStringList seen;
+    // Released after each snapshot and acquired by the caller once its
+    // blocking call returns: Qt's hand-off happens in code a thread checker
+    // does not see, and without this edge the caller's later reuse of the
+    // stack that held the argument looks like a race with the read here.
+    std::atomic<int> taken{0};
 
 public slots:
-    void snapshot(const char *step) { seen << QLatin1String(step) + QLatin1String(": ") + describe(findDialog()); }
+    void snapshot(const char *step)
+    {
+        seen << QLatin1String(step) + QLatin1String(": ") + describe(findDialog());
+        taken.fetch_add(1, std::memory_order_release);
+    }
 };
 
 // Counts Show events: a dialog that showed itself and hid again would pass
@@ -137,9 +147,11 @@ private:
         m_calls->append(QLatin1String(step));
         // Only a pointer to a literal crosses: the blocking call's hand-off
         // happens inside Qt, where a thread checker cannot follow it.
-        if (m_probe)
+        if (m_probe) {
             QMetaObject::invokeMethod(m_probe, "snapshot", Qt::BlockingQueuedConnection,
                                       Q_ARG(const char *, step));
+            (void)m_probe->taken.load(std::memory_order_acquire);
+        }
     }
 
     bool m_upgradeNeeded;
