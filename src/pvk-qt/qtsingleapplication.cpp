@@ -1,14 +1,15 @@
 #include "qtsingleapplication.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QLockFile>
 
 #include <cerrno>
 #include <cstring>
 
 #include <fcntl.h>
-#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -104,85 +105,25 @@ bool clearNonLock(const QString &path, QString *problem)
     return true;
 }
 
-// The record in a lock file, for whoever looks: holder, program, host.
-// Only the kernel's lock on the file says whether it is held. The process
-// id takes a fixed width, so that the next holder's record overwrites this
-// one in place: truncating the file first cost a journal update at every
-// start.
-QByteArray lockRecord(const QString &name)
+// A lock file that names no holder was left by a launcher killed between
+// creating the file and writing its record into it. With a stale time of 0
+// QLockFile would honour such a file for ever, and no later launcher would
+// start the client. A launcher that is starting writes its record within
+// moments of creating the file, so only a file older than this counts as
+// such a leftover, and it is removed only while nobody holds its kernel
+// lock (QLockFile::removeStaleLockFile takes that lock first).
+constexpr qint64 kUnrecordedLockAgeMs = 5000;
+
+bool holderNeverRecorded(const QLockFile &lock, const QString &path)
 {
-    char host[256] = {};
-    (void)gethostname(host, sizeof host - 1);
-    return QByteArray::number(static_cast<qint64>(getpid())).leftJustified(10, ' ') + '\n' + name.toUtf8() + '\n'
-           + QByteArray(host) + '\n';
-}
-
-} // namespace
-
-// The instance lock is the kernel's lock (flock) on a small file that stays
-// in the folder. The kernel releases it when its holder ends, however it
-// ends, so a file left behind is never stale, and nothing about it has to
-// reach the disk. QLockFile, before, created the file, flushed it to disk
-// and removed it again at every start: on a home folder that is two or
-// three journal commits that every log-in waited for.
-struct InstanceLock {
-    int fd = -1;
-    ~InstanceLock()
-    {
-        if (fd >= 0)
-            (void)close(fd);
-    }
-};
-
-namespace {
-
-enum class Take { Taken, Held, Failed };
-
-Take takeLock(const QString &path, const QString &name, InstanceLock *lock, QString *problem)
-{
-    const QByteArray native = QFile::encodeName(path);
-    // A name replaced between the open and the lock (a holder's file
-    // removed by hand) would leave this process locking a file that
-    // nobody else opens; such a race is retried a few times.
-    for (int attempt = 0; attempt < 4; ++attempt) {
-        const int fd = open(native.constData(), O_RDWR | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC, 0600);
-        if (fd < 0) {
-            *problem = systemError("open", native, errno);
-            return Take::Failed;
-        }
-        InstanceLock candidate;
-        candidate.fd = fd;
-        struct stat st;
-        if (fstat(fd, &st) != 0) {
-            *problem = systemError("fstat", native, errno);
-            return Take::Failed;
-        }
-        if (!S_ISREG(st.st_mode)) {
-            *problem = QStringLiteral("'%1' is not a plain file").arg(path);
-            return Take::Failed;
-        }
-        if (flock(fd, LOCK_EX | LOCK_NB) != 0) {
-            const int err = errno;
-            if (err == EWOULDBLOCK)
-                return Take::Held;
-            *problem = systemError("flock", native, err);
-            return Take::Failed;
-        }
-        struct stat now;
-        if (stat(native.constData(), &now) != 0 || now.st_dev != st.st_dev || now.st_ino != st.st_ino)
-            continue;
-        const QByteArray record = lockRecord(name);
-        // The record only informs; a failure to write it changes nothing.
-        bool recorded = pwrite(fd, record.constData(), static_cast<size_t>(record.size()), 0) == record.size();
-        if (recorded && st.st_size > record.size())
-            recorded = ftruncate(fd, record.size()) == 0;
-        Q_UNUSED(recorded);
-        lock->fd = candidate.fd;
-        candidate.fd = -1;
-        return Take::Taken;
-    }
-    *problem = QStringLiteral("'%1' was replaced while it was being locked").arg(path);
-    return Take::Failed;
+    qint64 pid = 0;
+    QString host;
+    QString application;
+    if (lock.getLockInfo(&pid, &host, &application))
+        return false;
+    const QFileInfo info(path);
+    return info.exists()
+           && qAbs(info.lastModified().msecsTo(QDateTime::currentDateTime())) > kUnrecordedLockAgeMs;
 }
 
 } // namespace
@@ -206,15 +147,29 @@ QtSingleApplication::QtSingleApplication(int &argc, char **argv, bool gui)
     if (!clearNonLock(m_lockPath, &m_lockProblem))
         return;
 
+    m_lock = std::make_unique<QLockFile>(m_lockPath);
+    // Only a dead holder makes the lock stale, never its age: a launcher
+    // that has run for hours still counts as running.
+    m_lock->setStaleLockTime(0);
+    bool locked = m_lock->tryLock(0);
+    int err = errno;
+    if (!locked && m_lock->error() == QLockFile::LockFailedError && holderNeverRecorded(*m_lock, m_lockPath)
+        && m_lock->removeStaleLockFile()) {
+        locked = m_lock->tryLock(0);
+        err = errno;
+    }
     // Only a lock that somebody holds means another instance runs; one
     // that cannot be made at all leaves this one to run unguarded.
-    m_lock = std::make_unique<InstanceLock>();
-    m_running = takeLock(m_lockPath, name, m_lock.get(), &m_lockProblem) == Take::Held;
+    if (!locked && m_lock->error() != QLockFile::LockFailedError) {
+        m_lockProblem = systemError("open", QFile::encodeName(m_lockPath), err);
+        return;
+    }
+    m_running = !locked;
 }
 
 QtSingleApplication::~QtSingleApplication()
 {
-    // Closing the file releases the lock; the file stays for the next one.
+    // Unlocks when held; a lock that belongs to another process is left alone.
     m_lock.reset();
 }
 

@@ -8,7 +8,7 @@
 
 #include <memory>
 
-struct InstanceLock;
+class QLockFile;
 
 class PVK_QT_EXPORT QtSingleApplication : public QApplication
 {
@@ -36,7 +36,7 @@ public:
     QString lockProblem() const;
 
 private:
-    std::unique_ptr<InstanceLock> m_lock;
+    std::unique_ptr<QLockFile> m_lock;
     QString m_lockPath;
     QString m_lockProblem;
     bool m_running = false;
