@@ -364,7 +364,10 @@ struct Writer {
                     close(fd);
                 }
             } else if (node.type == 'l') {
-                (void)symlink(node.data.c_str(), path.c_str());
+                // An image without the link fails the sweep's comparison;
+                // say why here.
+                if (symlink(node.data.c_str(), path.c_str()) != 0)
+                    std::perror(path.c_str());
             }
         }
         onStack.erase(dirId);
