@@ -8,6 +8,7 @@
 #include <QFileInfo>
 #include <QString>
 #include <QStringList>
+#include <QTextCodec>
 
 #include <cstring>
 
@@ -81,3 +82,32 @@ inline bool makeSpecialFile(const QString &path, const QString &kind)
     }
     return false;
 }
+
+// Qt takes file names in `codePage` (as under a locale of that code page)
+// until the object goes; folders named meanwhile with removeOnExit() go
+// first, while their names still encode as they were made. An empty name
+// leaves the locale's code page alone.
+class CodePageScope
+{
+public:
+    explicit CodePageScope(const QByteArray &codePage)
+        : m_set(!codePage.isEmpty())
+    {
+        if (m_set)
+            QTextCodec::setCodecForLocale(QTextCodec::codecForName(codePage));
+    }
+    CodePageScope(const CodePageScope &) = delete;
+    CodePageScope &operator=(const CodePageScope &) = delete;
+    ~CodePageScope()
+    {
+        for (const QString &path : m_made)
+            QDir(path).removeRecursively();
+        if (m_set)
+            QTextCodec::setCodecForLocale(nullptr);
+    }
+    void removeOnExit(const QString &path) { m_made << path; }
+
+private:
+    bool m_set;
+    QStringList m_made;
+};

@@ -258,7 +258,9 @@ void RegisterPathTable()
 void SetupDebugLog()
 {
     UIPathManager *paths = UIPathManager::getInstance();
-    const QByteArray switchFile = (paths->getPath(QStringLiteral("root_resource_path")) + QStringLiteral("/log/launcher.debug")).toUtf8();
+    // The bytes of the real files: Qt decoded these paths with the locale's
+    // code page, which need not be UTF-8.
+    const QByteArray switchFile = QFile::encodeName(paths->getPath(QStringLiteral("root_resource_path")) + QStringLiteral("/log/launcher.debug"));
     const QString logDir = paths->getPath(QStringLiteral("user_quenmark_zelto_path")) + QStringLiteral("/log");
 
     // A file named "log" in the folder's place, or no right to create it:
@@ -266,7 +268,7 @@ void SetupDebugLog()
     if (!QDir().mkpath(logDir))
         return;
 
-    const QByteArray logFile = (logDir + QStringLiteral("/launcher.log")).toUtf8();
+    const QByteArray logFile = QFile::encodeName(logDir + QStringLiteral("/launcher.log"));
     (void)LogConfigure(LOG_MODE_FILE, logFile.constData(), switchFile.constData(), 50, 1);
 
     LOG_INFO(">>> user_orvilex_path = %s\n", pathUtf8("user_orvilex_path").constData());

@@ -195,9 +195,9 @@ struct Fixture {
     QTemporaryDir tmp;
     QString base, root, user, app, pkg, legacy, logFile;
 
-    Fixture()
+    explicit Fixture(const QString &home = QStringLiteral("home dir"))
     {
-        base = tmp.path() + "/home dir";
+        base = tmp.path() + '/' + home;
         root = tmp.path() + "/opt dir/zelto";
         user = base + "/.QuenmarkZelto";
         app = user + "/QuenmarkZelto.app";
@@ -1419,6 +1419,9 @@ void TestService::terminateUI_data()
     // Written in the same clock tick as the start, by the client itself.
     QTest::newRow("client writes its pid file at once") << "self" << QByteArray() << "" << SIGTERM << false;
     QTest::newRow("client ends 100 ms after TERM") << "slow" << QByteArray("pid=%PID%\n") << "" << SIGTERM << false;
+    // Under a Latin-1 locale the home folder's name is Latin-1 bytes, and
+    // so is the pid file's path: it is found, and the client stopped.
+    QTest::newRow("home named in Latin-1") << "latin1" << QByteArray("pid=%PID%\n") << "" << SIGTERM << false;
     // The id of an ended client, handed to a later process of the same
     // name: that one lives on.
     QTest::newRow("same name, started after the write")
@@ -1454,7 +1457,8 @@ void TestService::terminateUI()
 
     if ((asNobody || mode == "nobody" || mode == "noproc") && geteuid() != 0)
         QSKIP("needs root to run the client as another user than the caller, or to hide /proc");
-    Fixture f;
+    const CodePageScope codePage(mode == "latin1" ? "ISO-8859-1" : "");
+    Fixture f(mode == "latin1" ? QStringLiteral("home jos\u00e9") : QStringLiteral("home dir"));
     const QString ui = f.app + "/bin/cloud-zelto-ui";
     const QString pidPath = f.user + "/ui.pid";
     QVERIFY(QDir().mkpath(f.app + "/bin"));

@@ -261,7 +261,7 @@ int32_t LinuxService::upgrade()
 
 void LinuxService::terminateUI()
 {
-    const std::string pidFile = (pathOf("user_quenmark_zelto_path") + QStringLiteral("/ui.pid")).toUtf8().toStdString();
+    const std::string pidFile = QFile::encodeName(pathOf("user_quenmark_zelto_path") + QStringLiteral("/ui.pid")).toStdString();
     if (!FSExists(pidFile)) {
         LOG_DEBUG("pid file '%s' does not exist, no need to terminate\n", pidFile.c_str());
         return;
