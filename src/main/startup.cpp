@@ -264,8 +264,10 @@ void SetupDebugLog()
     const QString logDir = paths->getPath(QStringLiteral("user_quenmark_zelto_path")) + QStringLiteral("/log");
 
     // A file named "log" in the folder's place, or no right to create it:
-    // the log keeps its initial state and start-up goes on.
-    if (!QDir().mkpath(logDir))
+    // the log keeps its initial state and start-up goes on. So too when a
+    // byte of the folder's path was lost in decoding: that name is another
+    // folder's, one the launcher must not make.
+    if (logDir.contains(QChar::ReplacementCharacter) || !QDir().mkpath(logDir))
         return;
 
     const QByteArray logFile = QFile::encodeName(logDir + QStringLiteral("/launcher.log"));

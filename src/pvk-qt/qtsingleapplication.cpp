@@ -46,6 +46,13 @@ QString systemError(const char *call, const QByteArray &path, int err)
 QString lockFolder(QString *problem)
 {
     const QString home = QDir::homePath();
+    // A home folder whose bytes Qt cannot decode (not UTF-8) comes back
+    // under another name, a sibling that is nobody's: nothing is made there.
+    const QByteArray given = qgetenv("HOME");
+    if (!given.isEmpty() && QFile::encodeName(QFile::decodeName(given)) != given) {
+        *problem = QStringLiteral("home folder '%1' cannot be named (its bytes are not UTF-8)").arg(home);
+        return QString();
+    }
     (void)QDir().mkpath(home);
     const QByteArray folder = QFile::encodeName(home + QStringLiteral("/.pvk-qt"));
     if (mkdir(folder.constData(), 0700) != 0 && errno != EEXIST) {

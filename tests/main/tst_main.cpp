@@ -292,11 +292,15 @@ void TestMain::pathTableInLaunchedProcess_data()
     QTest::addColumn<QString>("desktop");
     QTest::addColumn<QString>("dataHome");
     QTest::addColumn<bool>("underDataHome");
-    QTest::newRow("Deepin") << "Deepin" << "data" << true;
-    QTest::newRow("Deepin, trailing slash") << "Deepin" << "data/" << true;
-    QTest::newRow("Deepin, empty data home") << "Deepin" << "" << false;
-    QTest::newRow("desktop unset") << "<unset>" << "data" << false;
-    QTest::newRow("KDE") << "KDE" << "data" << false;
+    QTest::addColumn<QByteArray>("codePage"); // of the locale; empty: the test's own
+    QTest::newRow("Deepin") << "Deepin" << "data" << true << QByteArray();
+    QTest::newRow("Deepin, trailing slash") << "Deepin" << "data/" << true << QByteArray();
+    QTest::newRow("Deepin, empty data home") << "Deepin" << "" << false << QByteArray();
+    QTest::newRow("desktop unset") << "<unset>" << "data" << false << QByteArray();
+    QTest::newRow("KDE") << "KDE" << "data" << false << QByteArray();
+    // A home folder whose name is Latin-1 bytes, which the launcher's Qt
+    // decodes as UTF-8 and so loses: it makes no folder of the name it got.
+    QTest::newRow("home not UTF-8") << "<unset>" << "" << false << QByteArray("ISO-8859-1");
 }
 
 void TestMain::pathTableInLaunchedProcess()
@@ -304,14 +308,35 @@ void TestMain::pathTableInLaunchedProcess()
     QFETCH(QString, desktop);
     QFETCH(QString, dataHome);
     QFETCH(bool, underDataHome);
+    QFETCH(QByteArray, codePage);
+    // The test names its folders in this code page; the launcher keeps its own.
+    CodePageScope names(codePage);
+    if (!codePage.isEmpty()) {
+        m_home = m_dir->filePath(QStringLiteral("home jos\u00e9"));
+        QVERIFY(QDir().mkpath(m_home));
+        names.removeOnExit(m_home);
+    }
     QVERIFY(stage("launcher_debug=6\n"));
     const QString data = m_dir->filePath("data");
     QProcessEnvironment extra;
     extra.insert("XDG_CURRENT_DESKTOP", desktop);
     extra.insert("XDG_DATA_HOME", dataHome.isEmpty() ? QString() : m_dir->filePath(dataHome));
+    const QStringList before = QDir(m_dir->path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden);
     const Run run = launch(extra);
     QCOMPARE(run.exitCode, 0);
 
+    if (!codePage.isEmpty()) {
+        // No sibling of the home folder, nothing in it; the lines that
+        // would have gone to the log are on standard error.
+        QCOMPARE(QDir(m_dir->path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden), before);
+        QCOMPARE(QDir(m_home).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden), QStringList());
+        QVERIFY2(run.err.contains("[WARNING] main.cpp(") && run.err.contains("instance lock not taken: home folder '")
+                     && run.err.contains("cannot be named (its bytes are not UTF-8); running all the same"),
+                 run.err.constData());
+        QVERIFY2(run.err.contains("does not name the real folder (its bytes are not UTF-8), nothing is installed"),
+                 run.err.constData());
+        return;
+    }
     const QString base = underDataHome ? data : m_home;
     const QString other = underDataHome ? m_home : data;
     const QString log = base + "/.QuenmarkZelto/log/launcher.log";
