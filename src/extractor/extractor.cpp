@@ -476,8 +476,16 @@ int ExtractArchive(const ExtractRequest &request)
     for (;;) {
         struct archive_entry *entry = nullptr;
         int r = archive_read_next_header(reader.get(), &entry);
-        if (r == ARCHIVE_EOF)
+        if (r == ARCHIVE_EOF) {
+            // The writer does part of its work only now (the modes and times
+            // of folders, set once their contents are in).
+            r = archive_write_close(writer.get());
+            if (r != ARCHIVE_OK) {
+                LOG_ERROR("archive_write_close failed: '%s'\n", errorText(writer.get(), r).c_str());
+                return -1;
+            }
             return 0;
+        }
         if (r != ARCHIVE_OK) {
             LOG_ERROR("archive_read_next_header failed: '%s'\n", errorText(reader.get(), r).c_str());
             return -1;

@@ -76,6 +76,7 @@ FORWARD(int, archive_write_disk_set_options, (struct archive *a, int flags), (a,
 FORWARD(la_ssize_t, archive_write_data_block, (struct archive *a, const void *buff, size_t size, la_int64_t offset),
         (a, buff, size, offset), ARCHIVE_FATAL)
 FORWARD(int, archive_write_finish_entry, (struct archive *a), (a), ARCHIVE_FATAL)
+FORWARD(int, archive_write_close, (struct archive *a), (a), ARCHIVE_FATAL)
 FORWARD(int, archive_write_free, (struct archive *a), (a), ARCHIVE_FATAL)
 FORWARD(const char *, archive_error_string, (struct archive *a), (a), kUnavailable)
 FORWARD(int, archive_errno, (struct archive *a), (a), ENOSYS)

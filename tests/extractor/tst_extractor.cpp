@@ -28,8 +28,28 @@
 
 #include <dirent.h>
 #include <fcntl.h>
+#include <dlfcn.h>
 #include <sys/stat.h>
 #include <unistd.h>
+
+// The disk writer sets the modes and times of folders only when it is
+// closed, and that last step can fail. While a folder of the name below
+// stands where an extraction wrote, the close reports such a failure the
+// way libarchive reports one: a result other than ARCHIVE_OK and a text.
+static std::string g_closeFailsAt;
+
+extern "C" int archive_write_close(struct archive *a)
+{
+    using Real = int (*)(struct archive *);
+    static const Real real = reinterpret_cast<Real>(dlsym(RTLD_NEXT, "archive_write_close"));
+    const int r = real(a);
+    struct stat st;
+    if (r == ARCHIVE_OK && !g_closeFailsAt.empty() && lstat(g_closeFailsAt.c_str(), &st) == 0 && S_ISDIR(st.st_mode)) {
+        archive_set_error(a, EPERM, "Could not set the mode of '%s'", g_closeFailsAt.c_str());
+        return ARCHIVE_WARN;
+    }
+    return r;
+}
 
 namespace {
 
@@ -63,6 +83,7 @@ struct EntryFree {
 };
 
 constexpr time_t kArchivedTime = 1000000000;
+
 
 // libarchive's tar writer drops a hard link's data, while its reader keeps
 // the data of a hard link in a pax archive. Such an entry is written as a
@@ -438,6 +459,7 @@ void tst_Extractor::init()
     QCOMPARE(symlink("secret.txt", QFile::encodeName(path(QStringLiteral("outside/link"))).constData()), 0);
     QCOMPARE(symlink("missing", QFile::encodeName(path(QStringLiteral("outside/dangling"))).constData()), 0);
     QVERIFY(writeBytes(path(QStringLiteral("switch")), "extractor_debug=7\n"));
+    g_closeFailsAt = QFile::encodeName(destPath(QStringLiteral("mode-not-set"))).toStdString();
     QCOMPARE(LogConfigure(LOG_MODE_FILE, QFile::encodeName(path(QStringLiteral("t.log"))).constData(),
                           QFile::encodeName(path(QStringLiteral("switch"))).constData(), 50, 1),
              0);
@@ -1106,6 +1128,10 @@ void tst_Extractor::badInput_data()
                                                    << QStringList{"archive_read_next_header failed: '" + noText};
     QTest::newRow("cpio cut in the first entry") << cpio.left(116 + 10) << 1 << Progress()
                                                  << QStringList{extract2 + noText};
+    // Every entry is written; the writer's last step, at its close, fails.
+    QTest::newRow("the writer's close fails")
+        << build(QStringLiteral("tar"), {dir("mode-not-set"), file("mode-not-set/a", "a"), file("b", "b")}) << 3
+        << Progress{{3, 1}, {3, 2}, {3, 3}} << QStringList{"archive_write_close failed: 'Could not set the mode of '"};
 }
 
 void tst_Extractor::badInput()
