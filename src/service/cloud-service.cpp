@@ -372,11 +372,12 @@ private:
 };
 
 // The package folder together with the INFO file that names its version.
+// A link at the package folder itself is followed, as the copy follows it.
 uint64_t packageFingerprint(const std::string &info, const std::string &package)
 {
     Fingerprint fp;
     fp.addFile(info);
-    fileop::UniqueFd fd(open(package.c_str(), kFolderFlags));
+    fileop::UniqueFd fd(open(package.c_str(), kFolderFlags & ~O_NOFOLLOW));
     struct stat st;
     if (!fd.valid() || fstat(fd.get(), &st) != 0) {
         fp.add(int64_t(errno));
@@ -710,14 +711,19 @@ int32_t Service::FSCopyPath(const std::string &source, const std::string &destin
         LOG_ERROR("FSCopyPath: source path '%s' does not exist\n", source.c_str());
         return -1;
     }
-    if (info.type != FS_TYPE_DIRECTORY)
+    // Packagers link the package folder to where their distribution keeps
+    // the files: a link there is followed; links below it are not.
+    struct stat target;
+    const bool folder = info.type == FS_TYPE_DIRECTORY
+        || (info.type == FS_TYPE_SYMLINK && stat(source.c_str(), &target) == 0 && S_ISDIR(target.st_mode));
+    if (!folder)
         return CopyFileAt(AT_FDCWD, source, AT_FDCWD, destination, false, source, destination) == 0 ? 0 : -1;
 
     if (FSMKDir(destination, true) != 0) {
         LOG_ERROR("FSCopyPath: failed to create dest folder '%s'\n", destination.c_str());
         return -1;
     }
-    fileop::UniqueFd src(open(source.c_str(), kFolderFlags));
+    fileop::UniqueFd src(open(source.c_str(), kFolderFlags & ~O_NOFOLLOW));
     if (!src.valid()) {
         // An unreadable package is no package: counting it as copied would
         // leave an empty or partial copy that every later run takes as

@@ -863,8 +863,10 @@ void TestService::unreadablePackage()
 void TestService::packageChangesDuringCopy_data()
 {
     QTest::addColumn<bool>("settles"); // it changes during the first copy only
-    QTest::newRow("changes once, installed as it now stands") << true;
-    QTest::newRow("keeps changing, rolled back") << false;
+    QTest::addColumn<bool>("linked");  // the package folder links to where a packager keeps it
+    QTest::newRow("changes once, installed as it now stands") << true << false;
+    QTest::newRow("keeps changing, rolled back") << false << false;
+    QTest::newRow("package folder is a link, changes once") << true << true;
 }
 
 // A system update replaces the package while it is copied: no mixed copy
@@ -873,8 +875,15 @@ void TestService::packageChangesDuringCopy_data()
 void TestService::packageChangesDuringCopy()
 {
     QFETCH(bool, settles);
+    QFETCH(bool, linked);
     Fixture f;
     f.writePackage("2", "new", 6);
+    const QString kept = f.tmp.path() + "/usr share/orvilex";
+    if (linked) {
+        QVERIFY(QDir().mkpath(QFileInfo(kept).path()));
+        QVERIFY(QDir().rename(f.pkg, kept));
+        QVERIFY(QFile::link(kept, f.pkg));
+    }
     writeClientTree(f.app, "1", "old");
     const Snapshot before = snapshot(f.app);
     int met = 0;
@@ -901,6 +910,11 @@ void TestService::packageChangesDuringCopy()
     if (settles) {
         QCOMPARE(result, 0);
         QCOMPARE(contentOf(f.app), contentOf(f.pkg));
+        QVERIFY(QFileInfo(f.app).isDir() && !QFileInfo(f.app).isSymLink());
+        if (linked) {
+            QVERIFY(QFileInfo(f.pkg).isSymLink());
+            QCOMPARE(contentOf(f.app), contentOf(kept));
+        }
         QCOMPARE(readFile(f.app + "/INFO"), info("3"));
         QCOMPARE(f.count("ERROR", changed), 1);
         QCOMPARE(f.count("NOTE", "installing the package again as it now stands"), 1);
