@@ -3,6 +3,7 @@
 #include "file-op.h"
 #include "file-op-private.h"
 
+#include <atomic>
 #include <cstdlib>
 #include <memory>
 
@@ -34,6 +35,36 @@ bool SyncFailed(int fd, int &err)
     return err != EINVAL;
 }
 
+std::atomic<bool> g_folderFlushUnsupportedNoted{false};
+std::atomic<bool> g_folderFlushFailureLogged{false};
+
+bool FolderFlushUnsupported(int err)
+{
+    return err == EINVAL || err == EOPNOTSUPP || err == ENOTSUP;
+}
+
+// 0 when the folder is flushed, or cannot be on its file system (noted
+// once per run); else the error number, logged when `logFailure` is set.
+int FlushFolder(int fd, const std::string &shown, bool logFailure)
+{
+    if (fsync(fd) == 0)
+        return 0;
+    const int err = errno;
+    if (FolderFlushUnsupported(err)) {
+        if (!g_folderFlushUnsupportedNoted.exchange(true))
+            LOG_NOTE("folders cannot be flushed on the file system of '%s': %s (%d); such flushes count as done\n",
+                     shown.c_str(), ErrorText(err).c_str(), err);
+        return 0;
+    }
+    if (!logFailure)
+        return err;
+    if (!g_folderFlushFailureLogged.exchange(true))
+        LOG_ERROR("failed to flush folder '%s': %s (%d)\n", shown.c_str(), ErrorText(err).c_str(), err);
+    else
+        LOG_INFO("failed to flush folder '%s': %s (%d)\n", shown.c_str(), ErrorText(err).c_str(), err);
+    return err;
+}
+
 // Once the source goes away, the only copy is the destination: its name must
 // be on disk too, not only its data.
 int SyncParentDirectory(const std::string &path, std::string &dirPath)
@@ -44,10 +75,8 @@ int SyncParentDirectory(const std::string &path, std::string &dirPath)
     UniqueFd dir(open(dirPath.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
     if (!dir.valid())
         return 0;
-    int err = 0;
-    if (SyncFailed(dir.get(), err))
-        return err;
-    return 0;
+    // The caller logs the failure.
+    return FlushFolder(dir.get(), dirPath, false);
 }
 
 // Writes all of buf, continuing a partial write where it stopped. 0 or the
@@ -151,6 +180,25 @@ int RemoveContents(UniqueFd top)
 }
 
 } // namespace
+
+int fileop::SyncFolder(int dirFd, const std::string &shown)
+{
+    return FlushFolder(dirFd, shown, true);
+}
+
+int fileop::SyncFolderAt(const std::string &path)
+{
+    UniqueFd dir(open(path.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (!dir.valid()) {
+        const int err = errno;
+        if (!g_folderFlushFailureLogged.exchange(true))
+            LOG_ERROR("failed to flush folder '%s': open: %s (%d)\n", path.c_str(), ErrorText(err).c_str(), err);
+        else
+            LOG_INFO("failed to flush folder '%s': open: %s (%d)\n", path.c_str(), ErrorText(err).c_str(), err);
+        return err;
+    }
+    return FlushFolder(dir.get(), path, true);
+}
 
 int32_t fileop::CopyContent(UniqueFd &in, UniqueFd &out, const std::string &destination)
 {

@@ -201,4 +201,16 @@ namespace fileop {
 // 0, or the error number of the failed read.
 int ListDirectoryAt(int dirFd, std::vector<DirEntry> &entries);
 
+// Flushes the folder open at dirFd, so that the names created, renamed or
+// removed in it are on disk; `shown` names it in the log. A file system
+// that cannot flush folders at all (EINVAL, EOPNOTSUPP: some FUSE and
+// network file systems) offers nothing stronger, so that counts as done,
+// noted once per run. A failure is logged as ERROR the first time in the
+// run, later ones below that: one cause, one line. 0 or the error number.
+int SyncFolder(int dirFd, const std::string &shown);
+
+// The same for the folder at `path`. 0 or the error number (of the open,
+// too, which is logged the same way).
+int SyncFolderAt(const std::string &path);
+
 } // namespace fileop

@@ -80,21 +80,10 @@ void readInfoFile(const std::string &path, VersionInfo &version)
 }
 
 // Flushes one folder: the names created, renamed or removed in it are on
-// disk once this returns 0.
+// disk once this returns 0. The flush logs its own failure.
 int32_t syncFolder(const std::string &folder)
 {
-    fileop::UniqueFd fd(open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-    if (fd.get() < 0) {
-        int err = errno;
-        LOG_ERROR("open(%s): %s (%d)\n", folder.c_str(), strerror(err), err);
-        return -1;
-    }
-    if (fsync(fd.get()) != 0) {
-        int err = errno;
-        LOG_ERROR("fsync(%s): %s (%d)\n", folder.c_str(), strerror(err), err);
-        return -1;
-    }
-    return 0;
+    return fileop::SyncFolderAt(folder) == 0 ? 0 : -1;
 }
 
 // The installation journal. Its states, written before the step they
@@ -202,18 +191,21 @@ JournalState readJournal(const std::string &journal, int32_t *attempt)
 // The journal goes last, once the renames and removals it guarded are on
 // disk: they all happened in its own folder, so flushing that folder is
 // enough. A temporary of a journal write that was cut short goes too.
+// Callers remove it only where the application folder is a complete copy
+// (or no copy existed). A folder whose flush fails (a failing disk) loses
+// the journal all the same: kept, it would make every later run stop the
+// client for a repair whose flush fails the same way.
 int32_t removeJournal(const std::string &journal)
 {
     const std::string folder = FSDirName(journal);
-    if (syncFolder(folder) != 0)
-        return -1;
+    const bool flushed = syncFolder(folder) == 0;
     (void)unlink((journal + ".new").c_str());
     if (unlink(journal.c_str()) != 0 && errno != ENOENT) {
         int err = errno;
         LOG_ERROR("unlink(%s): %s (%d)\n", journal.c_str(), strerror(err), err);
         return -1;
     }
-    return syncFolder(folder);
+    return flushed && syncFolder(folder) == 0 ? 0 : -1;
 }
 
 // Undoes an installation that did not complete: the partial copy goes and
@@ -292,12 +284,7 @@ int32_t copyFolderAt(int src, int dst, const std::string &source, const std::str
             return -1;
         }
     }
-    if (fsync(dst) != 0) {
-        err = errno;
-        LOG_ERROR("FSCopyPath: fsync(%s): %s (%d)\n", destination.c_str(), strerror(err), err);
-        return -1;
-    }
-    return 0;
+    return fileop::SyncFolder(dst, destination) == 0 ? 0 : -1;
 }
 
 // A cheap fingerprint of a tree: names, kinds, sizes, times and inode

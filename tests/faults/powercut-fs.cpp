@@ -25,8 +25,12 @@
 // are listed in "points" as "<n> <kind> <path>". Paths below the quiet
 // prefixes still change the durable state but are no cut points.
 //
+// With --fsyncdir-error N every folder flush fails with error number N and
+// changes nothing, as on file systems that cannot flush folders (EINVAL,
+// EOPNOTSUPP) or on a failing disk (EIO).
+//
 // usage: powercut-fs --backing DIR --images DIR [--quiet P1:P2] [--seed N]
-//                    MOUNTPOINT [fuse options]
+//                    [--fsyncdir-error N] MOUNTPOINT [fuse options]
 #define FUSE_USE_VERSION 31
 
 #include <fuse.h>
@@ -719,8 +723,12 @@ int fsReaddir(const char *path, void *buf, fuse_fill_dir_t fill, off_t, struct f
     return 0;
 }
 
+int g_fsyncdirError = 0;
+
 int fsFsyncdir(const char *path, int datasync, struct fuse_file_info *)
 {
+    if (g_fsyncdirError)
+        return -g_fsyncdirError;
     const uint64_t id = path ? lookup(path) : 0;
     if (!id)
         return -ENOENT;
@@ -761,6 +769,8 @@ int main(int argc, char **argv)
             g.images = argv[++i];
         } else if (a == "--seed" && i + 1 < argc) {
             g.seed = uint32_t(strtoul(argv[++i], nullptr, 10));
+        } else if (a == "--fsyncdir-error" && i + 1 < argc) {
+            g_fsyncdirError = int(strtol(argv[++i], nullptr, 10));
         } else if (a == "--quiet" && i + 1 < argc) {
             const std::string list = argv[++i];
             size_t at = 0;

@@ -41,7 +41,7 @@ public:
     ~PowerCutFs() { unmount(); }
 
     bool mount(const QString &program, const QString &backing, const QString &mountPoint, const QString &images,
-               const QStringList &quiet, QString *why)
+               const QStringList &quiet, QString *why, const QStringList &options = {})
     {
         if (!QDir().mkpath(mountPoint) || !QDir().mkpath(images)) {
             *why = "cannot create " + mountPoint;
@@ -51,7 +51,8 @@ public:
         m_daemon.setProcessChannelMode(QProcess::MergedChannels);
         // Another seed draws other random images; the default repeats the last run.
         const QString seed = qEnvironmentVariable("ZELTO_POWERCUT_SEED", QStringLiteral("1"));
-        m_daemon.start(program, {"--backing", backing, "--images", images, "--quiet", quiet.join(':'), "--seed", seed, mountPoint});
+        m_daemon.start(program, QStringList{"--backing", backing, "--images", images, "--quiet", quiet.join(':'), "--seed", seed}
+                                    + options + QStringList{mountPoint});
         QElapsedTimer waited;
         waited.start();
         while (!QFileInfo::exists(images + "/ready") && waited.elapsed() < 10000) {

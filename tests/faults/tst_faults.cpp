@@ -147,6 +147,8 @@ private slots:
     void manyLaunchers();
     void powerCuts_data();
     void powerCuts();
+    void folderFlushErrors_data();
+    void folderFlushErrors();
 
 private:
     bool makeRoot(int minSize = 0);
@@ -1398,6 +1400,69 @@ void TstFaults::powerCuts()
     for (const QString &failure : failures)
         qWarning("%s", qPrintable(failure));
     QVERIFY2(failures.isEmpty(), qPrintable(QStringLiteral("%1 of %2 power cuts lost something").arg(failures.size()).arg(tried)));
+}
+
+// ---- file systems whose folder flushes fail ----
+
+void TstFaults::folderFlushErrors_data()
+{
+    QTest::addColumn<int>("error"); // of every folder flush
+    QTest::newRow("EINVAL (cannot flush folders)") << EINVAL;
+    QTest::newRow("EOPNOTSUPP (cannot flush folders)") << EOPNOTSUPP;
+    QTest::newRow("EIO (failing disk)") << EIO;
+}
+
+// A first installation into a home on a file system that answers every
+// folder flush with `error`, then a second run. Where folders cannot be
+// flushed at all the client is installed and started, said once per run;
+// a failing disk fails the installation, each run says why in one ERROR
+// line, and nothing is left that would make a run stop the client for a
+// repair.
+void TstFaults::folderFlushErrors()
+{
+    QFETCH(int, error);
+    const QString program = qEnvironmentVariable("ZELTO_POWERCUT_FS");
+    if (program.isEmpty() || !QFileInfo(program).isExecutable())
+        QSKIP("built without libfuse3 (libfuse3-dev): no FUSE file system to answer folder flushes");
+    if (!QFileInfo::exists("/dev/fuse") || !g_privateMounts)
+        QSKIP("mounting a FUSE file system needs /dev/fuse, root and a mount namespace of our own");
+    QVERIFY(makeRoot());
+    const QString backing = m_case->path() + "/backing";
+    QVERIFY(QDir().mkpath(backing));
+    const QString home = m_case->path() + "/mnt";
+    PowerCutFs fs;
+    QString why;
+    // Everything of the launcher is quiet: no power-cut images are wanted.
+    QVERIFY2(fs.mount(program, backing, home, m_case->path() + "/images", {"/.QuenmarkZelto", "/.pvk-qt"}, &why,
+                      {"--fsyncdir-error", QString::number(error)}),
+             qPrintable(why));
+
+    const bool unsupported = error != EIO;
+    const QString errorText = QString::fromUtf8(strerror(error));
+    for (int runs = 1; runs <= 2; ++runs) {
+        nextStartComesLater(home);
+        const QString log = QString::fromUtf8(readFile(logPath(home)));
+        const RunResult r = run(home);
+        QCOMPARE(r.code, 0);
+        QVERIFY(!r.crashed);
+        const QStringList lines = QString::fromUtf8(readFile(logPath(home))).mid(log.size()).split('\n');
+        const QString ends = QStringLiteral(": %1 (%2)").arg(errorText).arg(error);
+        const QStringList flushLines = lines.filter(QRegularExpression("folder.*" + QRegularExpression::escape(ends)));
+        const QStringList errorsOfFlush = lines.filter("[ERROR]").filter(ends);
+        QCOMPARE(lines.filter("last installation did not finish").size(), 0);
+        QCOMPARE(leftovers(home), QStringList());
+        if (unsupported) {
+            // Noted once in the run that flushes, not once per folder.
+            QCOMPARE(flushLines.size(), runs == 1 ? 1 : 0);
+            QCOMPARE(lines.filter("[NOTE]").filter(ends).size(), runs == 1 ? 1 : 0);
+            QCOMPARE(errorsOfFlush.size(), 0);
+            const QString problems = finalProblems(home, runs - 1);
+            QVERIFY2(problems.isEmpty(), qPrintable(QStringLiteral("run %1: %2").arg(runs).arg(problems)));
+        } else {
+            QCOMPARE(errorsOfFlush.size(), 1);
+            QVERIFY(!QFileInfo::exists(appPath(home) + "/INFO"));
+        }
+    }
 }
 
 int main(int argc, char **argv)
