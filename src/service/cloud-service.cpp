@@ -221,12 +221,19 @@ void rollBack(const std::string &appPath, const std::string &journal, const std:
         return;
     }
     // A journal that already says "done" would let the next run discard
-    // the backup: it names the backup again before the new copy goes.
-    if (journalMayBeDone)
-        (void)writeJournal(journal, JournalState::Copy, attempt);
+    // the backup: it names the backup again before the new copy goes. If
+    // it cannot, the new copy, which is complete, stays where it is: the
+    // journal then says "done" and the next run keeps it, or still says
+    // "copy" and the next run brings the backup home.
+    if (journalMayBeDone && writeJournal(journal, JournalState::Copy, attempt) != 0) {
+        LOG_ERROR("failed to roll back '%s', the next run finishes the installation\n", appPath.c_str());
+        return;
+    }
     (void)FSRemovePath(appPath);
     if (FSMovePath(backup, appPath) == 0)
         (void)removeJournal(journal);
+    else
+        LOG_ERROR("failed to restore app from '%s' -> '%s'\n", backup.c_str(), appPath.c_str());
 }
 
 // Copies the folder open at src into the folder open at dst, entry by
@@ -609,7 +616,13 @@ int32_t Service::installOnce()
         // Its flush of the folder also puts the move to the backup on disk.
         if (writeJournal(journal, JournalState::Copy, n) != 0) {
             // Without a journal that names the backup, it must come home now.
-            (void)FSMovePath(backup, appPath);
+            // Should it not, the journal on disk still says "backup" (or
+            // already "copy") with the application folder gone: the next run
+            // brings the backup home.
+            if (FSMovePath(backup, appPath) != 0) {
+                LOG_ERROR("failed to restore app from '%s' -> '%s'\n", backup.c_str(), appPath.c_str());
+                return -1;
+            }
             (void)removeJournal(journal);
             return -1;
         }

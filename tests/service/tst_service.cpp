@@ -86,12 +86,41 @@ static QString pathOfFd(int fd)
     return len > 0 ? QFile::decodeName(QByteArray(target, int(len))) : QString();
 }
 
+// Journal failures: while set, the journal writes whose numbers (from 1)
+// are listed fail as on a full disk; the flush of the folder after the
+// rename of a journal that says "done" fails as on a failing disk; a move
+// of a backup back to the application folder fails.
+static std::atomic<bool> g_journalFaults{false};
+static QList<int> g_fullDiskAtJournalWrite;
+static int g_journalWrites = 0;
+static bool g_doneFlushFails = false;
+static bool g_failNextFolderFlush = false;
+static QString g_failMoveTo;
+
+extern "C" ssize_t write(int fd, const void *buf, size_t count)
+{
+    using Real = ssize_t (*)(int, const void *, size_t);
+    static const Real real = reinterpret_cast<Real>(dlsym(RTLD_NEXT, "write"));
+    if (g_journalFaults.load() && pathOfFd(fd).endsWith(".installing.new")
+        && g_fullDiskAtJournalWrite.contains(++g_journalWrites)) {
+        errno = ENOSPC;
+        return -1;
+    }
+    return real(fd, buf, count);
+}
+
 extern "C" int fsync(int fd)
 {
     using Real = int (*)(int);
     static const Real real = reinterpret_cast<Real>(dlsym(RTLD_NEXT, "fsync"));
     if (g_recordFlushes.load())
         g_flushes << "fsync " + pathOfFd(fd);
+    struct stat st;
+    if (g_journalFaults.load() && g_failNextFolderFlush && fstat(fd, &st) == 0 && S_ISDIR(st.st_mode)) {
+        g_failNextFolderFlush = false;
+        errno = EIO;
+        return -1;
+    }
     return real(fd);
 }
 
@@ -110,7 +139,24 @@ extern "C" int rename(const char *from, const char *to)
     static const Real real = reinterpret_cast<Real>(dlsym(RTLD_NEXT, "rename"));
     if (g_recordFlushes.load())
         g_flushes << "rename " + QFile::decodeName(to);
+    if (g_journalFaults.load()) {
+        if (!g_failMoveTo.isEmpty() && QFile::decodeName(to) == g_failMoveTo && QByteArray(from).contains("_tmp")) {
+            errno = EIO;
+            return -1;
+        }
+        if (g_doneFlushFails && QByteArray(to).endsWith(".installing") && readFile(QFile::decodeName(from)).startsWith("state=done"))
+            g_failNextFolderFlush = true;
+    }
     return real(from, to);
+}
+
+extern "C" int unlink(const char *path)
+{
+    using Real = int (*)(const char *);
+    static const Real real = reinterpret_cast<Real>(dlsym(RTLD_NEXT, "unlink"));
+    if (g_recordFlushes.load())
+        g_flushes << "unlink " + QFile::decodeName(path);
+    return real(path);
 }
 
 namespace {
@@ -532,6 +578,8 @@ private slots:
     void leftoverBackup_data();
     void leftoverBackup();
     void killedInstallationsAreRepaired();
+    void journalWriteFailures_data();
+    void journalWriteFailures();
 
     void terminateUI_data();
     void terminateUI();
@@ -1397,6 +1445,75 @@ void TestService::killedInstallationsAreRepaired()
         QCOMPARE(f.leftovers(), QStringList());
     }
     qInfo() << trials << "trials, state at the kill:" << states;
+}
+
+void TestService::journalWriteFailures_data()
+{
+    // Journal writes of an upgrade: 1 "backup", 2 "copy", 3 "done", 4 the
+    // rollback's "copy".
+    QTest::addColumn<QList<int>>("fullDiskAt");
+    QTest::addColumn<bool>("doneFlushFails"); // the journal says "done", its folder's flush fails
+    QTest::addColumn<bool>("moveBackFails");
+    QTest::addColumn<QString>("line"); // an ERROR message; %APP%
+
+    QTest::newRow("full disk at the backup journal") << QList<int>{1} << false << false << QString();
+    QTest::newRow("full disk at the copy journal") << QList<int>{2} << false << false << QString();
+    QTest::newRow("full disk at the copy journal, move back fails")
+        << QList<int>{2} << false << true << "failed to restore app from '%APP%_tmp' -> '%APP%'";
+    QTest::newRow("full disk at the done journal, move back fails")
+        << QList<int>{3} << false << true << "failed to restore app from '%APP%_tmp' -> '%APP%'";
+    QTest::newRow("journal says done unflushed, full disk at the rollback's journal, move back fails")
+        << QList<int>{4} << true << true << "failed to roll back '%APP%', the next run finishes the installation";
+}
+
+// At every step either the application folder is a complete copy or the
+// journal on disk names the backup that is one: after each failure the next
+// run, whose own copy fails, still ends with a complete copy.
+void TestService::journalWriteFailures()
+{
+    QFETCH(QList<int>, fullDiskAt);
+    QFETCH(bool, doneFlushFails);
+    QFETCH(bool, moveBackFails);
+    QFETCH(QString, line);
+
+    Fixture f;
+    f.writePackage("2", "new");
+    writeClientTree(f.app, "1", "old");
+    const Snapshot old = contentOf(f.app);
+    const Snapshot package = contentOf(f.pkg);
+
+    g_fullDiskAtJournalWrite = fullDiskAt;
+    g_journalWrites = 0;
+    g_doneFlushFails = doneFlushFails;
+    g_failNextFolderFlush = false;
+    g_failMoveTo = moveBackFails ? f.app : QString();
+    g_journalFaults = true;
+    int32_t result;
+    {
+        LinuxService service;
+        result = service.upgrade();
+    }
+    g_journalFaults = false;
+    QCOMPARE(result, -1);
+    QVERIFY(g_journalWrites >= fullDiskAt.last());
+    if (!line.isEmpty())
+        QCOMPARE(f.count("ERROR", QString(line).replace("%APP%", f.app)), 1);
+    const Snapshot left = contentOf(f.app);
+    if (left != old && left != package) {
+        QVERIFY2(QFileInfo::exists(f.journal()), "no complete copy, and no journal that names one");
+        QCOMPARE(contentOf(f.app + "_tmp"), old);
+    }
+
+    QVERIFY(QFile::link(f.tmp.path() + "/nowhere", f.pkg + "/share/dangling"));
+    {
+        LinuxService next;
+        next.readVersions();
+        if (next.needUpgrade())
+            (void)next.upgrade();
+    }
+    const Snapshot after = contentOf(f.app);
+    QVERIFY2(after == old || after == package, "the next run ended without a complete copy");
+    QCOMPARE(f.leftovers(), QStringList());
 }
 
 void TestService::terminateUI_data()
