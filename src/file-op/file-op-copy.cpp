@@ -79,6 +79,11 @@ int SyncParentDirectory(const std::string &path, std::string &dirPath)
     return FlushFolder(dir.get(), dirPath, false);
 }
 
+std::string FolderOf(const std::string &path)
+{
+    return path.find('/') == std::string::npos ? std::string(".") : FSDirName(path);
+}
+
 // Writes all of buf, continuing a partial write where it stopped. 0 or the
 // error number of the failed write (EIO when it wrote nothing without one).
 int WriteAll(int fd, const char *buf, size_t len)
@@ -354,6 +359,106 @@ int32_t CopyFileAt(int srcDir, const std::string &srcName, int dstDir, const std
     return CopyContent(in, out, dstShown);
 }
 
+namespace {
+
+// Across file systems a move is a copy, and the copy must never take the
+// place of anything: no existing name is overwritten, modes stay as they
+// were, a link arrives as the same link. The source stays; the caller
+// removes it once the new name is on disk. 0 or -3.
+int32_t CopyEntryAcross(const std::string &source, const struct stat &st, const std::string &destination)
+{
+    if (S_ISLNK(st.st_mode)) {
+        std::string target(static_cast<size_t>(st.st_size) + 1, '\0');
+        const ssize_t len = readlink(source.c_str(), &target[0], target.size());
+        // A link changed since it was looked at is not the one to move.
+        if (len < 0 || static_cast<size_t>(len) >= target.size())
+            return -3;
+        target.resize(static_cast<size_t>(len));
+        return symlink(target.c_str(), destination.c_str()) == 0 ? 0 : -3;
+    }
+    // Devices, FIFOs and sockets have no content to carry.
+    if (!S_ISREG(st.st_mode))
+        return -3;
+    UniqueFd in(open(source.c_str(), O_RDONLY | O_NOCTTY | O_NONBLOCK | O_NOFOLLOW | O_CLOEXEC));
+    struct stat opened;
+    if (!in.valid() || fstat(in.get(), &opened) != 0 || !S_ISREG(opened.st_mode) || opened.st_dev != st.st_dev
+        || opened.st_ino != st.st_ino)
+        return -3;
+    const mode_t mode = st.st_mode & 07777;
+    UniqueFd out(open(destination.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOCTTY | O_NONBLOCK | O_NOFOLLOW | O_CLOEXEC,
+                      S_IRUSR | S_IWUSR));
+    if (!out.valid())
+        return -3;
+    // The umask applied to the creation; the file's own bits are what it had.
+    if (fchmod(out.get(), mode) != 0 || CopyContent(in, out, destination) != 0) {
+        // Only what this call created goes; the source is still whole.
+        (void)unlink(destination.c_str());
+        return -3;
+    }
+    return 0;
+}
+
+int32_t MoveFolderAcross(const std::string &source, const struct stat &st, const std::string &destination)
+{
+    if (mkdir(destination.c_str(), S_IRWXU) != 0) {
+        // As a rename would: an empty folder is replaced, anything else
+        // refuses the move before a single entry goes.
+        std::vector<std::string> names;
+        struct stat there;
+        if (errno != EEXIST || lstat(destination.c_str(), &there) != 0 || !S_ISDIR(there.st_mode)
+            || ListDirectory(destination, names) != 0 || !names.empty())
+            return -3;
+    }
+    UniqueFd made(open(destination.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
+    if (!made.valid())
+        return -3;
+    // The folder's own name reaches the disk before anything of the source
+    // is removed.
+    UniqueFd parent(open(FolderOf(destination).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (!parent.valid() || SyncFolder(parent.get(), FolderOf(destination)) != 0)
+        return -3;
+    parent.reset();
+
+    std::vector<std::string> names;
+    if (ListDirectory(source, names) != 0)
+        return -3;
+    int32_t result = 0;
+    // Copied here, removed there once this folder is flushed.
+    std::vector<std::string> copied;
+    for (const std::string &name : names) {
+        const std::string s = Join(source, name);
+        const std::string d = Join(destination, name);
+        struct stat entry;
+        if (lstat(s.c_str(), &entry) != 0) {
+            if (errno == ENOENT)
+                continue;
+            result = -3;
+            break;
+        }
+        if (S_ISDIR(entry.st_mode) ? MoveFolderAcross(s, entry, d) != 0 : CopyEntryAcross(s, entry, d) != 0) {
+            result = -3;
+            break;
+        }
+        if (!S_ISDIR(entry.st_mode))
+            copied.push_back(s);
+    }
+    // A failed move still removes what it carried over, so that every
+    // entry lives in one place only.
+    if (result == 0 && fchmod(made.get(), st.st_mode & 07777) != 0)
+        result = -3;
+    if (SyncFolder(made.get(), destination) != 0)
+        return -3;
+    for (const std::string &s : copied) {
+        if (unlink(s.c_str()) != 0)
+            return -3;
+    }
+    if (result != 0)
+        return result;
+    return rmdir(source.c_str()) == 0 ? 0 : -3;
+}
+
+} // namespace
+
 int32_t FSMovePath(const std::string &source, const std::string &destination)
 {
     if (source.empty() || destination.empty())
@@ -371,21 +476,17 @@ int32_t FSMovePath(const std::string &source, const std::string &destination)
     if (err != EXDEV)
         return -3;
 
-    if (info.type == FS_TYPE_FILE)
-        return CopyFile(source, destination, true, false) < 0 ? -3 : 0;
-    if (info.type != FS_TYPE_DIRECTORY)
+    struct stat st;
+    if (lstat(source.c_str(), &st) != 0)
         return -3;
-
-    if (FSMKDir(destination, true) != 0)
+    if (S_ISDIR(st.st_mode))
+        return MoveFolderAcross(source, st, destination);
+    if (CopyEntryAcross(source, st, destination) != 0)
         return -3;
-    std::vector<std::string> names;
-    if (ListDirectory(source, names) != 0)
+    UniqueFd parent(open(FolderOf(destination).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (!parent.valid() || SyncFolder(parent.get(), FolderOf(destination)) != 0)
         return -3;
-    for (const std::string &name : names) {
-        if (FSMovePath(Join(source, name), Join(destination, name)) != 0)
-            return -3;
-    }
-    return rmdir(source.c_str()) == 0 ? 0 : -3;
+    return unlink(source.c_str()) == 0 ? 0 : -3;
 }
 
 int32_t FSRemovePath(const std::string &given)

@@ -784,9 +784,18 @@ void Service::migrateLegacyFolder()
     // A file standing at the new folder's path is no folder to move into.
     struct stat st;
     const bool isFolder = stat(utf8(folder).c_str(), &st) == 0 && S_ISDIR(st.st_mode);
+    const std::vector<std::string> created = missingFolders(utf8(folder));
     if (!isFolder && FSMKDir(utf8(folder), true) != 0) {
         LOG_ERROR("Failed to create Quenmark Zelto folder\n");
         return;
+    }
+    // Data moved across file systems is removed at its source once it is
+    // on disk here: so must be the folders that lead to it.
+    for (const std::string &made : created) {
+        if (syncFolder(FSDirName(made)) != 0) {
+            LOG_ERROR("Failed to move data to Quenmark Zelto folder\n");
+            return;
+        }
     }
     if (FSExists(utf8(legacyData)) && FSMovePath(utf8(legacyData), utf8(data)) < 0) {
         // What did not reach the new folder still lives only here.

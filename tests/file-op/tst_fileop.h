@@ -55,7 +55,7 @@ private slots:
     void move_data();
     void move();
     void moveAcrossFileSystems();
-    void moveAcrossFileSystemsStopsAtLink();
+    void moveAcrossFileSystemsStopsAtSpecialFile();
     void moveAcrossFileSystemsFull();
     void remove_data();
     void remove();

@@ -438,47 +438,61 @@ void TestFileOp::moveAcrossFileSystems()
     QCOMPARE(::stat(at("mnt").c_str(), &there), 0);
     QVERIFY(here.st_dev != there.st_dev);
 
-    // A single file: copied, then the source removed; the mode is not kept.
+    // A single file: copied with its mode, then the source removed.
     const std::string bytes = PatternBytes(20000);
     WriteBytes(at("file"), bytes);
-    QCOMPARE(chmod(at("file").c_str(), 0755), 0);
+    QCOMPARE(chmod(at("file").c_str(), 0705), 0);
     QCOMPARE(FSMovePath(at("file"), at("mnt/file")), 0);
     QVERIFY(!ExistsAsName(at("file")));
     QCOMPARE(ReadBytes(at("mnt/file")), bytes);
-    QCOMPARE(ModeOf(at("mnt/file")), mode_t(0640));
+    QCOMPARE(ModeOf(at("mnt/file")), mode_t(0705));
+
+    // An existing file is never overwritten: the move fails, both stay.
+    WriteBytes(at("again"), "mine");
+    WriteBytes(at("mnt/again"), "theirs");
+    QCOMPARE(FSMovePath(at("again"), at("mnt/again")), -3);
+    QCOMPARE(ReadBytes(at("again")), std::string("mine"));
+    QCOMPARE(ReadBytes(at("mnt/again")), std::string("theirs"));
 
     // A tree.
     QCOMPARE(::mkdir(at("t").c_str(), 0755), 0);
-    QCOMPARE(::mkdir(at("t/sub").c_str(), 0755), 0);
+    QCOMPARE(::mkdir(at("t/sub").c_str(), 0700), 0);
     QCOMPARE(::mkdir(at("t/sub/deep").c_str(), 0755), 0);
     QCOMPARE(::mkdir(at("t/empty").c_str(), 0755), 0);
     WriteBytes(at("t/a.txt"), PatternBytes(3000));
     WriteBytes(at("t/sub/b"), PatternBytes(9000));
     WriteBytes(at("t/sub/deep/c"), "");
     WriteBytes(at("t/a b\n\xc3\xa9\xff"), "odd");
+    QCOMPARE(chmod(at("t/sub/b").c_str(), 0600), 0);
+    QCOMPARE(symlink("sub/b", at("t/link").c_str()), 0);
     std::map<std::string, std::string> original;
     Snapshot(at("t"), "", original);
-    QCOMPARE(original.size(), size_t(7));
+    QCOMPARE(original.size(), size_t(8));
 
     QCOMPARE(FSMovePath(at("t"), at("mnt/t")), 0);
     QVERIFY(!ExistsAsName(at("t")));
     std::map<std::string, std::string> moved;
     Snapshot(at("mnt/t"), "", moved);
     QCOMPARE(moved == original, true);
-    QCOMPARE(ModeOf(at("mnt/t/sub")), mode_t(0750));
+    QCOMPARE(ModeOf(at("mnt/t/sub")), mode_t(0700));
+    QCOMPARE(ModeOf(at("mnt/t/sub/b")), mode_t(0600));
+    char target[16] = {};
+    QCOMPARE(readlink(at("mnt/t/link").c_str(), target, sizeof target - 1), ssize_t(5));
+    QCOMPARE(std::string(target), std::string("sub/b"));
 
-    // Links and special files are not carried across.
+    // A link arrives as the same link; special files are not carried across.
     QCOMPARE(symlink("file", at("link").c_str()), 0);
-    QCOMPARE(FSMovePath(at("link"), at("mnt/link")), -3);
-    QVERIFY(ExistsAsName(at("link")));
+    QCOMPARE(FSMovePath(at("link"), at("mnt/link")), 0);
+    QVERIFY(!ExistsAsName(at("link")));
+    QCOMPARE(readlink(at("mnt/link").c_str(), target, sizeof target - 1), ssize_t(4));
     MakeFifo(at("fifo"));
     QCOMPARE(FSMovePath(at("fifo"), at("mnt/fifo")), -3);
     QVERIFY(ExistsAsName(at("fifo")));
-    QVERIFY(!ExistsAsName(at("mnt/link")) && !ExistsAsName(at("mnt/fifo")));
+    QVERIFY(!ExistsAsName(at("mnt/fifo")));
     COMPARE_LOG(Lines{});
 }
 
-void TestFileOp::moveAcrossFileSystemsStopsAtLink()
+void TestFileOp::moveAcrossFileSystemsStopsAtSpecialFile()
 {
     REQUIRE_ROOT();
     TmpfsMount mount(at("mnt"), "size=1m,mode=0755");
@@ -488,7 +502,7 @@ void TestFileOp::moveAcrossFileSystemsStopsAtLink()
     QCOMPARE(::mkdir(at("t").c_str(), 0755), 0);
     for (const char *name : {"e1", "e2", "e3", "e4", "e5", "e6"})
         WriteBytes(at("t/") + name, name);
-    QCOMPARE(symlink("e1", at("t/link").c_str()), 0);
+    MakeFifo(at("t/fifo"));
     const std::vector<std::string> order = DirectoryOrder(at("t"));
     QCOMPARE(order.size(), size_t(7));
 
@@ -496,11 +510,11 @@ void TestFileOp::moveAcrossFileSystemsStopsAtLink()
 
     bool beforeLink = true;
     for (const std::string &name : order) {
-        if (name == "link")
+        if (name == "fifo")
             beforeLink = false;
         QVERIFY2(ExistsAsName(at("t/" + name)) != beforeLink, name.c_str());
         QVERIFY2(ExistsAsName(at("mnt/t/" + name)) == beforeLink, name.c_str());
-        if (name != "link")
+        if (name != "fifo")
             QCOMPARE(ReadBytes(at(beforeLink ? "mnt/t/" + name : "t/" + name)), name);
     }
     COMPARE_LOG(Lines{});

@@ -207,7 +207,11 @@ void snapshotInto(const QString &dir, const QString &rel, Snapshot &out)
             out.insert(name, value);
             snapshotInto(dir, name, out);
         } else if (S_ISLNK(st.st_mode)) {
-            out.insert(name, value + QFile::encodeName(entry.symLinkTarget()));
+            // The target as the link holds it: a relative one means the same
+            // wherever the tree lies.
+            char target[PATH_MAX];
+            const ssize_t len = readlink(QFile::encodeName(entry.filePath()).constData(), target, sizeof target);
+            out.insert(name, value + (len >= 0 ? QByteArray(target, int(len)) : QByteArray("?")));
         } else {
             out.insert(name, value + readFile(entry.filePath()));
         }
@@ -1779,14 +1783,15 @@ void TestService::migrateLegacyFolder()
 
 void TestService::migrateLegacyFolderAcrossFileSystems_data()
 {
-    QTest::addColumn<bool>("withLink"); // a link cannot cross; the move fails half-way
-    QTest::newRow("data copied across") << false;
-    QTest::newRow("move fails half-way") << true;
+    QTest::addColumn<QString>("setup"); // plain; socket: cannot cross, the move fails half-way; occupied
+    QTest::newRow("data copied across") << "plain";
+    QTest::newRow("move fails half-way") << "socket";
+    QTest::newRow("new data folder holds a file of the same name") << "occupied";
 }
 
 void TestService::migrateLegacyFolderAcrossFileSystems()
 {
-    QFETCH(bool, withLink);
+    QFETCH(QString, setup);
 
     Fixture f;
     // The new folder on its own file system: the legacy data must be
@@ -1797,26 +1802,62 @@ void TestService::migrateLegacyFolderAcrossFileSystems()
     QVERIFY(writeFile(f.legacy + "/app/x", "app"));
     QVERIFY(writeFile(f.legacy + "/data/a.txt", "a"));
     QVERIFY(writeFile(f.legacy + "/data/sub/b.txt", QByteArray(20000, 'b')));
-    if (withLink)
-        QVERIFY(QFile::link("a.txt", f.legacy + "/data/link"));
-    const Snapshot data = contentOf(f.legacy + "/data");
+    // Private things stay private; a link arrives as the same link.
+    QVERIFY(writeFile(f.legacy + "/data/private/key", "secret", QFile::ReadOwner | QFile::WriteOwner));
+    QCOMPARE(chmod(QFile::encodeName(f.legacy + "/data/private").constData(), 0700), 0);
+    QVERIFY(QFile::link("sub/b.txt", f.legacy + "/data/link"));
+    if (setup == "socket")
+        QVERIFY(makeSpecialFile(f.legacy + "/data/sub/socket", "socket"));
+    if (setup == "occupied")
+        QVERIFY(writeFile(f.user + "/data/a.txt", "the user's own"));
+    const Snapshot data = snapshot(f.legacy + "/data");
+    const Snapshot legacy = snapshot(f.legacy);
 
-    LinuxService service;
-    service.migrateLegacyFolder();
+    g_flushes.clear();
+    g_recordFlushes = true;
+    {
+        LinuxService service;
+        service.migrateLegacyFolder();
+    }
+    g_recordFlushes = false;
 
-    if (!withLink) {
+    if (setup == "plain") {
         QCOMPARE(f.countContaining("[ERROR]"), 0);
-        QCOMPARE(contentOf(f.user + "/data"), data);
+        QCOMPARE(snapshot(f.user + "/data"), data);
         QVERIFY(!QFileInfo::exists(f.legacy));
+        // Before a source goes, the folder that received it was flushed,
+        // and so was each folder above it up to the per-user folder: the
+        // names of the folders made.
+        int removals = 0;
+        for (int i = 0; i < g_flushes.size(); ++i) {
+            const QString prefix = "unlink " + f.legacy + "/data/";
+            if (!g_flushes[i].startsWith(prefix))
+                continue;
+            ++removals;
+            QString folder = QFileInfo(f.user + "/data/" + g_flushes[i].mid(prefix.size())).path();
+            for (; folder.startsWith(f.user); folder = QFileInfo(folder).path()) {
+                const int flushed = g_flushes.lastIndexOf("fsync " + folder, i);
+                QVERIFY2(flushed >= 0, qPrintable(folder + " not flushed before " + g_flushes[i]));
+            }
+        }
+        QCOMPARE(removals, 4);
         return;
     }
     QCOMPARE(f.count("ERROR", "Failed to move data to Quenmark Zelto folder"), 1);
+    if (setup == "occupied") {
+        // Nothing is overwritten, nothing moved: the legacy folder stays.
+        QCOMPARE(readFile(f.user + "/data/a.txt"), QByteArray("the user's own"));
+        QCOMPARE(snapshot(f.legacy), legacy);
+        return;
+    }
     // Whatever did not arrive is still in the legacy folder.
-    QVERIFY(QFileInfo(f.legacy + "/data/link").isSymLink());
-    Snapshot union_ = contentOf(f.legacy + "/data");
-    const Snapshot moved = contentOf(f.user + "/data");
-    for (auto it = moved.begin(); it != moved.end(); ++it)
-        union_.insert(it.key(), it.value());
+    QVERIFY(QFileInfo::exists(f.legacy + "/data/sub/socket"));
+    Snapshot union_ = snapshot(f.legacy + "/data");
+    const Snapshot moved = snapshot(f.user + "/data");
+    for (auto it = moved.begin(); it != moved.end(); ++it) {
+        if (!union_.contains(it.key()) || !it.value().startsWith("4"))
+            union_.insert(it.key(), it.value());
+    }
     QCOMPARE(union_, data);
 }
 
