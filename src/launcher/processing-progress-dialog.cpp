@@ -6,15 +6,64 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QColor>
 #include <QFont>
 #include <QIcon>
+#include <QPalette>
+#include <QProgressBar>
 #include <QShowEvent>
+
+#include <cmath>
 
 namespace {
 
 const char kIconFile[] = "/images/ico_72_orvilex.png";
 const char kStyleSheet[] = "QProgressDialog { background-color: WhiteSmoke; vertical-align: middle; }";
 const double kBaseWidth = 400.0;
+// The colour the style sheet names.
+const QRgb kWhiteSmoke = 0xf5f5f5;
+// The contrast that ordinary text needs to read well (WCAG's AA level).
+const double kReadableContrast = 4.5;
+
+double relativeLuminance(const QColor &colour)
+{
+    const auto linear = [](double c) { return c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4); };
+    return 0.2126 * linear(colour.redF()) + 0.7152 * linear(colour.greenF()) + 0.0722 * linear(colour.blueF());
+}
+
+double contrast(const QColor &a, const QColor &b)
+{
+    const double la = relativeLuminance(a);
+    const double lb = relativeLuminance(b);
+    return (qMax(la, lb) + 0.05) / (qMin(la, lb) + 0.05);
+}
+
+// The style sheet paints the dialog WhiteSmoke in every theme, while the
+// text takes its colour from the theme: a dark theme's light text would
+// all but vanish on it, the label's and the bar's percentage alike. Such a
+// palette gets dark text, and the bar a light groove to match, for the
+// dialog alone; a palette whose text reads on WhiteSmoke stays as it is.
+void keepTextReadable(QWidget *dialog)
+{
+    QPalette palette = dialog->palette();
+    const QColor background(kWhiteSmoke);
+    bool readable = true;
+    for (const QPalette::ColorRole role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+        readable = readable && contrast(palette.color(QPalette::Active, role), background) >= kReadableContrast;
+    if (readable)
+        return;
+    for (const QPalette::ColorRole role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+        palette.setColor(role, Qt::black);
+    palette.setColor(QPalette::Window, background);
+    palette.setColor(QPalette::Base, Qt::white);
+    palette.setColor(QPalette::AlternateBase, background);
+    palette.setColor(QPalette::Button, background);
+    dialog->setPalette(palette);
+    // A style sheet keeps a parent's palette from reaching its children:
+    // the label and the bar get theirs directly.
+    for (QWidget *child : dialog->findChildren<QWidget *>())
+        child->setPalette(palette);
+}
 
 } // namespace
 
@@ -27,7 +76,13 @@ ProcessingProgressDialog::ProcessingProgressDialog()
     // A missing file gives a null icon, which leaves the window without one.
     setWindowIcon(QIcon(UIPathManager::getInstance()->getPath(QStringLiteral("root_resource_path"))
                         + QLatin1String(kIconFile)));
-    setWindowFlags(Qt::WindowTitleHint | Qt::WindowSystemMenuHint);
+    // The two hints decide the title bar. Without a type of their own they
+    // would make a normal window, which window managers offer to maximise
+    // and GNOME places in a corner: the dialog type keeps it a dialog.
+    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint);
+    // Shown at log-in or while the user types elsewhere: it must not take
+    // the keyboard focus (on X11 the window's user time is 0).
+    setAttribute(Qt::WA_ShowWithoutActivating);
 
     setValue(0);
     setRange(0, 100);
@@ -40,6 +95,20 @@ ProcessingProgressDialog::ProcessingProgressDialog()
     // The cast truncates toward zero: a multiplier of 1.3333 gives 533.
     setFixedWidth(static_cast<int>(DPIinfo::getInstance()->getDPI() * kBaseWidth));
     setStyleSheet(DPIinfo::getInstance()->getScaledStyleSheet(QLatin1String(kStyleSheet)));
+    keepTextReadable(this);
+}
+
+void ProcessingProgressDialog::setLabelText(const QString &text)
+{
+    QProgressDialog::setLabelText(text);
+    // The bar measures what the label names.
+    if (QProgressBar *bar = findChild<QProgressBar *>())
+        bar->setAccessibleName(text);
+    // A screen reader hears of the label's name change only when the label
+    // has the focus, which a window shown without activation never gives
+    // it; the dialog's description, which follows the label, is presented
+    // with the window and its change is announced on the window itself.
+    setAccessibleDescription(text);
 }
 
 void ProcessingProgressDialog::showEvent(QShowEvent *event)
@@ -62,6 +131,9 @@ void ProcessingProgressDialog::reject()
 void ProcessingProgressDialog::closeEvent(QCloseEvent *event)
 {
     // Not QProgressDialog::closeEvent: it would emit canceled() and reset
-    // the bar while the copy goes on.
+    // the bar while the copy goes on. Refused, so that the application does
+    // not take it for its last window closing and end the event loop, but
+    // heeded: the window goes away while the copy carries on.
     event->ignore();
+    hide();
 }

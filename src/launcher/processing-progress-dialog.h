@@ -16,14 +16,18 @@ public:
     // so it is built on the main thread after start-up.
     ProcessingProgressDialog();
 
+    // QProgressDialog's, hiding it: the bar's accessible name and the
+    // dialog's accessible description follow the label's text.
+    void setLabelText(const QString &text);
+
 public slots:
     // The worker thread may still be copying the client: leaving the dialog
     // (Escape) must not end the run, so there is nothing to reject.
     void reject() override;
 
 protected:
-    // A close request from the window manager is refused for the same
-    // reason; the launcher hides the dialog itself when the run ends.
+    // A close request from the window manager hides the dialog without
+    // ending the run; the launcher hides it itself when the run ends.
     void closeEvent(QCloseEvent *event) override;
 
     // Fixes the height at the size hint before the window is mapped: a

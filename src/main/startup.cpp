@@ -170,6 +170,18 @@ QString rootResourcePath()
     return QStringLiteral("/proc/self/fd/%1").arg(root.fd);
 }
 
+// GNOME's Wayland session: GNOME Shell draws no title bar for Qt 5's
+// Wayland windows, which then get Qt's own, with buttons a fixed-size
+// dialog cannot use; through Xwayland the same window gets GNOME's.
+bool gnomeOnWayland()
+{
+    const bool gnome = qgetenv("XDG_CURRENT_DESKTOP").toLower().contains("gnome")
+        || qgetenv("XDG_SESSION_DESKTOP").toLower().contains("gnome");
+    const bool wayland = !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")
+        || qgetenv("XDG_SESSION_TYPE").toLower() == "wayland";
+    return gnome && wayland;
+}
+
 // The platforms that can work in this session, in the order Qt is to try
 // them after the user's own choice.
 QByteArray sessionPlatforms(const QByteArray &user)
@@ -185,6 +197,9 @@ QByteArray sessionPlatforms(const QByteArray &user)
             list += ';';
         list += platform;
     };
+    // Only when the user chose nothing: a chosen platform stays first.
+    if (user.isEmpty() && !qEnvironmentVariableIsEmpty("DISPLAY") && gnomeOnWayland())
+        add("xcb");
     if (!qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
         add("wayland");
     if (!qEnvironmentVariableIsEmpty("DISPLAY"))

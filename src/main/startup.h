@@ -21,7 +21,9 @@ struct UserPlatform {
 
 // Before the application object: QT_QPA_PLATFORM becomes the list of
 // platforms Qt tries in turn, the user's value first, then Wayland where
-// WAYLAND_DISPLAY is set, xcb where DISPLAY is set, offscreen last.
+// WAYLAND_DISPLAY is set, xcb where DISPLAY is set, offscreen last. In
+// GNOME's Wayland session with DISPLAY set and no value of the user's, xcb
+// comes before Wayland.
 UserPlatform ChoosePlatforms();
 
 // After the application object: the user's value back, so that the

@@ -484,7 +484,7 @@ void TstE2E::startsInEverySession_data()
     QTest::addColumn<QString>("how");          // "path", "link", "bare name"
     QTest::addColumn<bool>("nonUtf8Root");
     QTest::addColumn<QString>("plugins");      // "copies", "system link", "absent"
-    QTest::addColumn<QString>("session");      // "none", "weston", "xvfb+openbox"
+    QTest::addColumn<QString>("session");      // "none", "weston", "xvfb+openbox", "weston+xvfb"
     QTest::addColumn<QStringList>("env");      // NAME=value, or -NAME to unset
     QTest::addColumn<QString>("libPath");      // "root", "stage" (resolved), "qt"
     QTest::addColumn<QString>("platform");     // what Qt ends up on
@@ -534,6 +534,27 @@ void TstE2E::startsInEverySession_data()
     QTest::newRow("Xvfb + openbox, Wayland asked for, no compositor")
         << "link" << false << "system link" << "xvfb+openbox"
         << QStringList{"QT_QPA_PLATFORM=wayland", "WAYLAND_DISPLAY=zelto-no-compositor"} << "root" << "xcb";
+    // GNOME draws its own title bar only for X11 windows: in its Wayland
+    // session the launcher goes through Xwayland unless the user chose.
+    // KDE draws it for Wayland windows too, so there Wayland stays first.
+    QTest::newRow("weston + Xvfb as GNOME on Wayland, nothing asked")
+        << "path" << false << "system link" << "weston+xvfb"
+        << QStringList{"-QT_QPA_PLATFORM", "XDG_CURRENT_DESKTOP=GNOME", "XDG_SESSION_TYPE=wayland"} << "root" << "xcb";
+    QTest::newRow("weston + Xvfb as Ubuntu's GNOME, empty choice")
+        << "path" << false << "system link" << "weston+xvfb"
+        << QStringList{"QT_QPA_PLATFORM=", "XDG_CURRENT_DESKTOP=ubuntu:GNOME", "-XDG_SESSION_TYPE"} << "root" << "xcb";
+    QTest::newRow("weston + Xvfb as GNOME on Wayland, Wayland asked for")
+        << "path" << false << "system link" << "weston+xvfb"
+        << QStringList{"QT_QPA_PLATFORM=wayland", "XDG_CURRENT_DESKTOP=GNOME", "XDG_SESSION_TYPE=wayland"} << "root"
+        << "wayland";
+    QTest::newRow("weston + Xvfb as KDE on Wayland, nothing asked")
+        << "path" << false << "system link" << "weston+xvfb"
+        << QStringList{"-QT_QPA_PLATFORM", "XDG_CURRENT_DESKTOP=KDE", "XDG_SESSION_DESKTOP=KDE", "XDG_SESSION_TYPE=wayland"}
+        << "root" << "wayland";
+    QTest::newRow("weston as GNOME on Wayland, no X display")
+        << "path" << false << "system link" << "weston"
+        << QStringList{"-QT_QPA_PLATFORM", "-DISPLAY", "XDG_CURRENT_DESKTOP=GNOME", "XDG_SESSION_TYPE=wayland"} << "root"
+        << "wayland";
 }
 
 void TstE2E::startsInEverySession()
@@ -552,10 +573,22 @@ void TstE2E::startsInEverySession()
     Compositor weston;
     QProcessEnvironment environment = launcherEnvironment(m_home);
     environment.insert("XDG_RUNTIME_DIR", m_case->path() + "/runtime");
-    if (session == "weston") {
+    // The desktop's own names come from the row alone.
+    environment.remove("XDG_CURRENT_DESKTOP");
+    environment.remove("XDG_SESSION_DESKTOP");
+    environment.remove("XDG_SESSION_TYPE");
+    if (session.startsWith("weston")) {
         if (!weston.start(m_case->path() + "/runtime"))
             QSKIP(qPrintable("no Wayland compositor: " + weston.why()));
         environment.insert("WAYLAND_DISPLAY", Compositor::socketName());
+    }
+    if (session == "weston+xvfb") {
+        // Xwayland's place: an X server beside the compositor.
+        if (!xserver.start())
+            QSKIP(qPrintable("no X server: " + xserver.why()));
+        if (!wm.start(xserver.display()))
+            QSKIP(qPrintable("no window manager: " + wm.why()));
+        environment.insert("DISPLAY", xserver.display());
     } else if (session == "xvfb+openbox") {
         if (!xserver.start())
             QSKIP(qPrintable("no X server: " + xserver.why()));
@@ -644,7 +677,7 @@ void TstE2E::startsInEverySession()
             QFAIL(qPrintable("the launcher never reached the start script: " + launcher.readAllStandardError()));
         }
         const QString title = QStringLiteral("Quenmark Zelto Client");
-        if (session == "weston") {
+        if (session == "weston" || (session == "weston+xvfb" && platform == "wayland")) {
             if (waitUntil([&] { return weston.hasWindow(title); }, 30000))
                 dialog = title;
         } else {

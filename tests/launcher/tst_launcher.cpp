@@ -16,7 +16,10 @@
 #include <QDir>
 #include <QFile>
 #include <QImage>
+#include <QLabel>
 #include <QMutex>
+#include <QPalette>
+#include <QProgressBar>
 #include <QMutexLocker>
 #include <QProcess>
 #include <QPushButton>
@@ -26,6 +29,7 @@
 #include <QtTest>
 
 #include <atomic>
+#include <cmath>
 #include <cstdio>
 
 namespace {
@@ -33,6 +37,47 @@ namespace {
 const char kAppName[] = "Quenmark Zelto Client";
 const char kPreparing[] = "Quenmark Zelto Client is initializing...";
 const char kReady[] = "Quenmark Zelto Client is ready.";
+
+// WCAG's contrast ratio of two colours: 1 for the same, 21 for black on
+// white.
+double contrastRatio(QRgb a, QRgb b)
+{
+    const auto luminance = [](QRgb c) {
+        const auto linear = [](int v) {
+            const double x = v / 255.0;
+            return x <= 0.04045 ? x / 12.92 : std::pow((x + 0.055) / 1.055, 2.4);
+        };
+        return 0.2126 * linear(qRed(c)) + 0.7152 * linear(qGreen(c)) + 0.0722 * linear(qBlue(c));
+    };
+    const double la = luminance(a), lb = luminance(b);
+    return (qMax(la, lb) + 0.05) / (qMin(la, lb) + 0.05);
+}
+
+// The strongest contrast of any pixel in an area against a background:
+// the glyphs' cores, where anti-aliasing leaves the text's own colour.
+double strongestContrast(const QImage &image, const QRect &area, QRgb background)
+{
+    double best = 1.0;
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x)
+            best = qMax(best, contrastRatio(image.pixel(x, y), background));
+    return best;
+}
+
+// A theme's dark palette as a platform theme hands it to the application:
+// light text on dark surfaces.
+QPalette darkPalette(QRgb window, QRgb text, QRgb base)
+{
+    QPalette p;
+    for (const auto role : {QPalette::Window, QPalette::Button, QPalette::AlternateBase})
+        p.setColor(role, QColor(window));
+    for (const auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText, QPalette::BrightText})
+        p.setColor(role, QColor(text));
+    p.setColor(QPalette::Base, QColor(base));
+    p.setColor(QPalette::Highlight, QColor(0x3daee9));
+    p.setColor(QPalette::HighlightedText, QColor(0xfcfcfc));
+    return p;
+}
 
 ProcessingProgressDialog *findDialog()
 {
@@ -188,6 +233,10 @@ private slots:
     void dialogIcon_data();
     void dialogIcon();
     void closeRequestIgnored();
+    void dialogReadable_data();
+    void dialogReadable();
+    void dialogStaysOutOfTheWay();
+    void dialogAccessible();
 
     void updateProgress_data();
     void updateProgress();
@@ -353,19 +402,120 @@ void TstLauncher::closeRequestIgnored()
     d->show();
     QVERIFY(QTest::qWaitForWindowExposed(d));
     QSignalSpy canceled(d, &QProgressDialog::canceled);
+    QSignalSpy lastClosed(qApp, &QGuiApplication::lastWindowClosed);
 
-    // What the window manager's close button sends.
+    // Escape leaves the dialog as it is.
+    QTest::keyClick(d, Qt::Key_Escape);
+    QCoreApplication::processEvents();
+    QVERIFY(d->isVisible());
+
+    // What the window manager's close button sends: refused, so that the
+    // event loop goes on, but the window goes away.
     QCloseEvent close;
     QCoreApplication::sendEvent(d, &close);
     QVERIFY(!close.isAccepted());
+    QCoreApplication::processEvents();
+    QVERIFY(!d->isVisible());
+    d->show();
     QVERIFY(!d->close());
-    QTest::keyClick(d, Qt::Key_Escape);
     QCoreApplication::processEvents();
 
-    QVERIFY(d->isVisible());
+    QVERIFY(!d->isVisible());
+    QCOMPARE(lastClosed.count(), 0);
     QCOMPARE(canceled.count(), 0);
     QVERIFY(!d->wasCanceled());
     QCOMPARE(d->value(), 0);
+    // The run's requests still reach it.
+    QVERIFY(QMetaObject::invokeMethod(&launcher, "UpdateProgress", Q_ARG(int, 4), Q_ARG(int, 1)));
+    QCOMPARE(d->value(), 25);
+}
+
+// The style sheet's WhiteSmoke under the palettes of light and dark themes:
+// the label's text and the bar's percentage read on it (4.5:1 at least),
+// and the background stays the one the style sheet names.
+void TstLauncher::dialogReadable_data()
+{
+    QTest::addColumn<QPalette>("palette");
+    QTest::newRow("light (Fusion)") << QPalette(QColor(0xefefef));
+    QTest::newRow("dark (Breeze Dark)") << darkPalette(0x2a2e32, 0xfcfcfc, 0x1b1e20);
+    QTest::newRow("dark (Adwaita-dark)") << darkPalette(0x353535, 0xeeeeec, 0x2d2d2d);
+    QTest::newRow("dark (grey text)") << darkPalette(0x303030, 0xb0b0b0, 0x202020);
+}
+
+void TstLauncher::dialogReadable()
+{
+    QFETCH(QPalette, palette);
+    const QPalette before = QApplication::palette();
+    QApplication::setPalette(palette);
+    struct Restore {
+        QPalette p;
+        ~Restore() { QApplication::setPalette(p); }
+    } restore{before};
+
+    Launcher launcher(idleService());
+    ProcessingProgressDialog *d = findDialog();
+    QVERIFY(d);
+    d->show();
+    QVERIFY(QTest::qWaitForWindowExposed(d));
+    const QImage shot = d->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    const QRgb whiteSmoke = 0xfff5f5f5;
+    QCOMPARE(shot.pixel(1, 1), whiteSmoke);
+
+    auto *label = d->findChild<QLabel *>();
+    auto *bar = d->findChild<QProgressBar *>();
+    QVERIFY(label && bar);
+    const QRect labelArea = label->geometry() & shot.rect();
+    const double labelContrast = strongestContrast(shot, labelArea, whiteSmoke);
+    QVERIFY2(labelContrast >= 4.5, qPrintable(QStringLiteral("label %1:1").arg(labelContrast)));
+
+    // The percentage, on whatever the bar draws behind it (the groove, or
+    // the dialog beside it): the text's pixels against the area's commonest.
+    const QImage barShot = bar->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    QHash<QRgb, int> counts;
+    for (int y = 0; y < barShot.height(); ++y)
+        for (int x = 0; x < barShot.width(); ++x)
+            ++counts[barShot.pixel(x, y)];
+    QRgb commonest = 0;
+    for (auto it = counts.cbegin(); it != counts.cend(); ++it)
+        if (it.value() > counts.value(commonest))
+            commonest = it.key();
+    const double barContrast = strongestContrast(barShot, barShot.rect().adjusted(2, 2, -2, -2), commonest);
+    QVERIFY2(barContrast >= 4.5, qPrintable(QStringLiteral("bar's text %1:1 on #%2").arg(barContrast).arg(commonest & 0xffffff, 6, 16, QLatin1Char('0'))));
+    // The specified style sheet stays as it was.
+    QCOMPARE(d->styleSheet(), QStringLiteral("QProgressDialog { background-color: WhiteSmoke; vertical-align: middle; }"));
+}
+
+// A dialog to the window manager, with the title bar the two hints give,
+// shown without taking the focus.
+void TstLauncher::dialogStaysOutOfTheWay()
+{
+    Launcher launcher(idleService());
+    ProcessingProgressDialog *d = findDialog();
+    QVERIFY(d);
+    QCOMPARE(d->windowType(), Qt::Dialog);
+    const Qt::WindowFlags hints = d->windowFlags() & ~Qt::WindowType_Mask;
+    QCOMPARE(hints, Qt::WindowTitleHint | Qt::WindowSystemMenuHint);
+    // The offscreen platform activates every window it shows: whether the
+    // focus stays elsewhere is seen under real window managers (tst_gui).
+    QVERIFY(d->testAttribute(Qt::WA_ShowWithoutActivating));
+}
+
+// The bar is named after what it measures, and the dialog's description
+// follows the label, so that its change is announced on the window.
+void TstLauncher::dialogAccessible()
+{
+    Launcher launcher(idleService());
+    ProcessingProgressDialog *d = findDialog();
+    QVERIFY(d);
+    auto *bar = d->findChild<QProgressBar *>();
+    QVERIFY(bar);
+    QCOMPARE(bar->accessibleName(), QString::fromLatin1(kPreparing));
+    QVERIFY(QMetaObject::invokeMethod(&launcher, "SetLabelText", Q_ARG(QString, QString::fromLatin1(kReady))));
+    QCOMPARE(d->labelText(), QString::fromLatin1(kReady));
+    QCOMPARE(bar->accessibleName(), QString::fromLatin1(kReady));
+    QCOMPARE(d->accessibleDescription(), QString::fromLatin1(kReady));
+    // The label's own name stays its text.
+    QCOMPARE(d->findChild<QLabel *>()->accessibleName(), QString());
 }
 
 void TstLauncher::updateProgress_data()
