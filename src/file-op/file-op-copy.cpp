@@ -4,6 +4,7 @@
 #include "file-op-private.h"
 
 #include <atomic>
+#include <climits>
 #include <cstdlib>
 #include <memory>
 
@@ -368,13 +369,14 @@ namespace {
 int32_t CopyEntryAcross(const std::string &source, const struct stat &st, const std::string &destination)
 {
     if (S_ISLNK(st.st_mode)) {
-        std::string target(static_cast<size_t>(st.st_size) + 1, '\0');
-        const ssize_t len = readlink(source.c_str(), &target[0], target.size());
-        // A link changed since it was looked at is not the one to move.
+        // Some file systems report no size for a link: the buffer takes the
+        // longest target a link can have.
+        std::vector<char> target(PATH_MAX + 1);
+        const ssize_t len = readlink(source.c_str(), target.data(), target.size());
         if (len < 0 || static_cast<size_t>(len) >= target.size())
             return -3;
-        target.resize(static_cast<size_t>(len));
-        return symlink(target.c_str(), destination.c_str()) == 0 ? 0 : -3;
+        target[static_cast<size_t>(len)] = '\0';
+        return symlink(target.data(), destination.c_str()) == 0 ? 0 : -3;
     }
     // Devices, FIFOs and sockets have no content to carry.
     if (!S_ISREG(st.st_mode))
