@@ -40,6 +40,9 @@ class PowerCutFs
 public:
     ~PowerCutFs() { unmount(); }
 
+    // More options of the daemon, for the next mount.
+    QStringList options;
+
     bool mount(const QString &program, const QString &backing, const QString &mountPoint, const QString &images,
                const QStringList &quiet, QString *why)
     {
@@ -51,7 +54,8 @@ public:
         m_daemon.setProcessChannelMode(QProcess::MergedChannels);
         // Another seed draws other random images; the default repeats the last run.
         const QString seed = qEnvironmentVariable("ZELTO_POWERCUT_SEED", QStringLiteral("1"));
-        m_daemon.start(program, {"--backing", backing, "--images", images, "--quiet", quiet.join(':'), "--seed", seed, mountPoint});
+        m_daemon.start(program, QStringList{"--backing", backing, "--images", images, "--quiet", quiet.join(':'), "--seed", seed, mountPoint}
+                                    + options);
         QElapsedTimer waited;
         waited.start();
         while (!QFileInfo::exists(images + "/ready") && waited.elapsed() < 10000) {
