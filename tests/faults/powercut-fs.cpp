@@ -30,7 +30,7 @@
 // EOPNOTSUPP) or on a failing disk (EIO).
 //
 // usage: powercut-fs --backing DIR --images DIR [--quiet P1:P2] [--seed N]
-//                    [--fsyncdir-error N] MOUNTPOINT [fuse options]
+//                    [--fsyncdir-error N] [--whole-seconds] MOUNTPOINT [fuse options]
 #define FUSE_USE_VERSION 31
 
 #include <fuse.h>
@@ -454,9 +454,15 @@ void *fsInit(struct fuse_conn_info *conn, struct fuse_config *cfg)
     return nullptr;
 }
 
+// --whole-seconds: times as a file system that keeps whole seconds shows
+// them (sshfs, ext4 with small inodes), rounded down.
+bool g_wholeSeconds = false;
+
 int fsGetattr(const char *path, struct stat *st, struct fuse_file_info *fi)
 {
     int r = fdOf(fi) >= 0 ? fstat(fdOf(fi), st) : fstatat(g.root, rel(path), st, AT_SYMLINK_NOFOLLOW);
+    if (r == 0 && g_wholeSeconds)
+        st->st_atim.tv_nsec = st->st_mtim.tv_nsec = st->st_ctim.tv_nsec = 0;
     return r == 0 ? 0 : fail();
 }
 
@@ -767,6 +773,8 @@ int main(int argc, char **argv)
             g.backing = argv[++i];
         } else if (a == "--images" && i + 1 < argc) {
             g.images = argv[++i];
+        } else if (a == "--whole-seconds") {
+            g_wholeSeconds = true;
         } else if (a == "--seed" && i + 1 < argc) {
             g.seed = uint32_t(strtoul(argv[++i], nullptr, 10));
         } else if (a == "--fsyncdir-error" && i + 1 < argc) {

@@ -953,6 +953,13 @@ void TstFaults::pidFiles_data()
     QTest::newRow("1 MB file") << big + "pid=@DECOY@\n" << "file";
     QTest::newRow("folder in place of the file") << QByteArray() << "folder";
     QTest::newRow("the running client (control)") << QByteArray() << "client";
+    // A home shared with another host (pid, host-name and mount spaces and
+    // a machine id of its own): that host's client writes its id, which
+    // here is another program of the user, started before the write.
+    QTest::newRow("home shared with another host") << QByteArray() << "other-host";
+    // A home that keeps whole seconds: the pid file seems written before
+    // the client started, in the same second; the client is stopped.
+    QTest::newRow("the running client, whole-second file times") << QByteArray() << "client-whole-seconds";
 }
 
 void TstFaults::pidFiles()
@@ -966,9 +973,22 @@ void TstFaults::pidFiles()
             QSKIP("a private pid namespace (unshare --fork --pid --mount-proc) needs root");
     }
     QVERIFY(makeRoot());
-    const QString home = freshHome("home");
+    QString home = freshHome("home");
     QVERIFY(!home.isEmpty());
     const QString dir = m_case->path();
+    PowerCutFs fs;
+    if (kind == "client-whole-seconds") {
+        const QString program = qEnvironmentVariable("ZELTO_POWERCUT_FS");
+        if (program.isEmpty() || !QFileInfo(program).isExecutable())
+            QSKIP("built without libfuse3 (libfuse3-dev): no file system with whole-second times");
+        if (!QFileInfo::exists("/dev/fuse") || !g_privateMounts)
+            QSKIP("mounting a FUSE file system needs /dev/fuse, root and a mount namespace of our own");
+        QString why;
+        QVERIFY2(fs.mount(program, home, dir + "/mnt", dir + "/images", {"/.QuenmarkZelto", "/.pvk-qt"}, &why,
+                          {"--whole-seconds"}),
+                 qPrintable(why));
+        home = dir + "/mnt";
+    }
     const QString pidFile = zeltoDir(home) + "/ui.pid";
     const QString out = dir + "/events.log";
     if (kind == "folder")
@@ -993,9 +1013,17 @@ void TstFaults::pidFiles()
                       "#!/bin/sh\n"
                       "for s in TERM HUP INT USR1 USR2 QUIT; do trap \"echo \\\"init $s\\\" >> \\\"$OUT\\\"\" $s; done\n"
                       "\"$CASE/decoy.sh\" &\ndecoy=$!\n"
-                      "if [ \"$KIND\" = client ]; then\n"
+                      "if [ \"$KIND\" = client-whole-seconds ]; then\n"
+                      // Well inside a second: its whole second lies clearly before the start.
+                      "  while :; do case $(date +%N) in [1-5]*) break;; esac; sleep 0.01; done\n"
+                      "fi\n"
+                      "if [ \"${KIND%-whole-seconds}\" = client ]; then\n"
                       "  \"$APP/bin/cloud-zelto-ui\" & client=$!\n"
                       "  while [ ! -s \"$PIDFILE\" ]; do sleep 0.05; done\n"
+                      "fi\n"
+                      "if [ \"$KIND\" = other-host ]; then\n"
+                      "  unshare --uts --mount /bin/sh \"$CASE/host-b.sh\" & hostb=$!\n"
+                      "  while [ ! -s \"$PIDFILE\" ] && kill -0 $hostb 2>/dev/null; do sleep 0.05; done\n"
                       "fi\n"
                       "sleep 0.2\n"
                       "grep -qs @DECOY@ \"$PIDFILE\" && sed -i \"s/@DECOY@/$decoy/g\" \"$PIDFILE\" && touch -m -d @1 \"$PIDFILE\"\n"
@@ -1004,6 +1032,15 @@ void TstFaults::pidFiles()
                       "kill -0 $decoy 2>/dev/null && echo \"decoy alive\" >> \"$OUT\"\n"
                       "[ -n \"$client\" ] && kill -0 $client 2>/dev/null && echo \"client alive\" >> \"$OUT\"\n"
                       "exit 0\n",
+                      kExecutable));
+
+    // The other host: its own host name and machine id, and its client as
+    // the first process its pid space starts, as the decoy is here.
+    QVERIFY(writeFile(dir + "/machine-id-b", "0123456789abcdef0123456789abcdef\n"));
+    QVERIFY(writeFile(dir + "/host-b.sh",
+                      "#!/bin/sh\nhostname zelto-host-b || exit 1\n"
+                      "if [ -e /etc/machine-id ]; then mount --bind \"$CASE/machine-id-b\" /etc/machine-id || exit 1; fi\n"
+                      "exec unshare --fork --kill-child --pid --mount-proc /bin/sh -c '\"$APP/bin/cloud-zelto-ui\" & wait'\n",
                       kExecutable));
 
     QProcessEnvironment env = launcherEnvironment(home);
@@ -1029,12 +1066,18 @@ void TstFaults::pidFiles()
     const QRegularExpressionMatch hit = signalled.match(events);
     if (hit.hasMatch())
         problems << hit.captured(1) + " got " + hit.captured(2);
-    if (kind == "client") {
+    if (kind.startsWith("client")) {
         if (!events.contains("client TERM") || events.contains("client alive"))
             problems << "the running client was not stopped";
     } else if (events.contains("client TERM")) {
         problems << "a client was signalled";
     }
+    struct stat pidStatus;
+    if (kind == "client-whole-seconds" && (::stat(QFile::encodeName(pidFile).constData(), &pidStatus) != 0 || pidStatus.st_mtim.tv_nsec != 0))
+        problems << "the pid file's time is not in whole seconds";
+    const QString note = QString("process 2 does not use '%1', client taken as not running").arg(appPath(home));
+    if (kind == "other-host" && !readFile(logPath(home)).contains(QFile::encodeName(note)))
+        problems << "no NOTE says that process 2 does not use the copy";
     const QString diff = difference(m_package, snapshot(appPath(home)));
     if (!diff.isEmpty())
         problems << "the upgrade did not complete: " + diff;

@@ -1,11 +1,13 @@
 // Helper process of tst_service.
-//   client term|ignore|rename|nobody|slow <ready-file>
+//   client term|ignore|rename|nobody|hidden|slow <ready-file>
 //       plays the client's user interface: ends on SIGTERM (term), ignores
 //       it (ignore), ends on it after renaming its command (rename), or
-//       ends on it as user 65534 (nobody), or ends 100 ms after it
-//       (slow); creates <ready-file> once its
+//       ends on it as user 65534 (nobody; hidden: also not dumpable, so
+//       that even that user cannot read its /proc entries), or ends 100 ms
+//       after it (slow); creates <ready-file> once its
 //       signal disposition and its user are set. With ZELTO_TEST_PID_FILE
-//       set, it first writes its pid file there, as a client does.
+//       set, it first writes its pid file there, as a client does; with
+//       ZELTO_TEST_MAP set, it maps that file and closes it.
 //   install <base> <root>
 //       registers the path table below <base> and <root> and runs one
 //       installation; the exit code is its result (0 or 1).
@@ -26,6 +28,7 @@
 #include <dirent.h>
 #include <dlfcn.h>
 #include <fcntl.h>
+#include <sys/mman.h>
 #include <sys/prctl.h>
 #include <unistd.h>
 
@@ -66,6 +69,12 @@ int runClient(const char *mode, const char *readyFile)
             return 2;
         close(fd);
     }
+    if (const char *mapped = getenv("ZELTO_TEST_MAP")) {
+        int fd = open(mapped, O_RDONLY | O_CLOEXEC);
+        if (fd < 0 || mmap(nullptr, 1, PROT_READ, MAP_PRIVATE, fd, 0) == MAP_FAILED)
+            return 2;
+        close(fd);
+    }
     if (strcmp(mode, "ignore") == 0)
         signal(SIGTERM, SIG_IGN);
     else if (strcmp(mode, "slow") == 0)
@@ -74,7 +83,11 @@ int runClient(const char *mode, const char *readyFile)
         signal(SIGTERM, SIG_DFL);
     if (strcmp(mode, "rename") == 0)
         prctl(PR_SET_NAME, "renamed", 0, 0, 0);
-    if (strcmp(mode, "nobody") == 0 && (setresgid(65534, 65534, 65534) != 0 || setresuid(65534, 65534, 65534) != 0))
+    const bool hidden = strcmp(mode, "hidden") == 0;
+    if ((strcmp(mode, "nobody") == 0 || hidden)
+        && (setresgid(65534, 65534, 65534) != 0 || setresuid(65534, 65534, 65534) != 0))
+        return 2;
+    if (hidden && prctl(PR_SET_DUMPABLE, 0, 0, 0, 0) != 0)
         return 2;
     int fd = open(readyFile, O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
     if (fd < 0)
@@ -104,6 +117,6 @@ int main(int argc, char **argv)
         LinuxService service;
         return service.installPackage() == 0 ? 0 : 1;
     }
-    fprintf(stderr, "usage: %s client term|ignore|rename|nobody|slow <ready> | install <base> <root>\n", argv[0]);
+    fprintf(stderr, "usage: %s client term|ignore|rename|nobody|hidden|slow <ready> | install <base> <root>\n", argv[0]);
     return 2;
 }

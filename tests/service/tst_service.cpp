@@ -311,11 +311,11 @@ struct Fixture {
 };
 
 // A process of the test, reaped as soon as it ends so that a signal probe
-// sees it gone.
+// sees it gone; started in `cwd` when one is given.
 class Child
 {
 public:
-    explicit Child(const QStringList &args)
+    explicit Child(const QStringList &args, const QString &cwd = QString())
     {
         QList<QByteArray> bytes;
         for (const QString &a : args)
@@ -324,7 +324,14 @@ public:
         for (QByteArray &b : bytes)
             argv.push_back(b.data());
         argv.push_back(nullptr);
-        if (posix_spawn(&m_pid, argv[0], nullptr, nullptr, argv.data(), environ) != 0) {
+        posix_spawn_file_actions_t actions;
+        posix_spawn_file_actions_init(&actions);
+        const QByteArray dir = QFile::encodeName(cwd);
+        if (!cwd.isEmpty())
+            posix_spawn_file_actions_addchdir_np(&actions, dir.constData());
+        const int spawned = posix_spawn(&m_pid, argv[0], &actions, nullptr, argv.data(), environ);
+        posix_spawn_file_actions_destroy(&actions);
+        if (spawned != 0) {
             m_pid = -1;
             m_done = true;
             return;
@@ -362,6 +369,31 @@ private:
     std::atomic<bool> m_done{false};
     std::atomic<int> m_status{0};
 };
+
+// Field `n` (from 3, after the command) of /proc/PID/stat; 0 if unread.
+unsigned long long procStatField(pid_t pid, int n)
+{
+    const QByteArray stat = readFile(QString("/proc/%1/stat").arg(pid));
+    const QList<QByteArray> fields = stat.mid(stat.lastIndexOf(')') + 2).split(' ');
+    return n - 3 < fields.size() ? fields[n - 3].toULongLong() : 0;
+}
+
+unsigned long long processFlags(pid_t pid)
+{
+    return procStatField(pid, 9);
+}
+
+// When the process started, in nanoseconds of the wall clock.
+qint64 startedAtNs(pid_t pid)
+{
+    const unsigned long long ticks = procStatField(pid, 22);
+    const long hz = sysconf(_SC_CLK_TCK);
+    struct timespec real, boot;
+    if (ticks == 0 || hz <= 0 || clock_gettime(CLOCK_BOOTTIME, &boot) != 0 || clock_gettime(CLOCK_REALTIME, &real) != 0)
+        return 0;
+    const qint64 sinceBoot = qint64(ticks / hz) * 1000000000 + qint64(ticks % hz) * (1000000000 / hz);
+    return (qint64(real.tv_sec) - boot.tv_sec) * 1000000000 + (real.tv_nsec - boot.tv_nsec) + sinceBoot;
+}
 
 // Runs `body` in a forked child with its own process group; true when the
 // child returned 0. A stray signal to the group cannot reach the test.
@@ -452,10 +484,10 @@ bool writeArchive(const QString &path, const QList<QPair<QByteArray, QByteArray>
 class TmpfsMount
 {
 public:
-    explicit TmpfsMount(const QString &where) : m_where(QFile::encodeName(where))
+    explicit TmpfsMount(const QString &where, unsigned long flags = 0) : m_where(QFile::encodeName(where))
     {
         QDir().mkpath(where);
-        m_mounted = geteuid() == 0 && mount("zelto-test", m_where.constData(), "tmpfs", 0, "size=16m") == 0;
+        m_mounted = geteuid() == 0 && mount("zelto-test", m_where.constData(), "tmpfs", flags, "size=16m") == 0;
         m_errno = m_mounted ? 0 : errno;
     }
     ~TmpfsMount()
@@ -587,7 +619,8 @@ private slots:
 
     void terminateUI_data();
     void terminateUI();
-    void startUIWithBlanksInPath();
+    void startUI_data();
+    void startUI();
 
     void removeAgedAppFolder();
     void migrateLegacyFolder_data();
@@ -1547,10 +1580,30 @@ void TestService::terminateUI_data()
     QTest::newRow("client program deleted") << "deleted" << QByteArray("pid=%PID%\n") << "" << SIGTERM << false;
     QTest::newRow("client exited already") << "exited" << QByteArray("pid=%PID%\n") << "" << SIGTERM << false;
     // The process that wrote the pid file is the client, whatever its
-    // program: a wrapper that runs another binary, a script, another name.
+    // program, as long as it uses the installed copy: a program of another
+    // name working in the copy, a wrapper that runs another binary of the
+    // copy, a script of the copy, a program that maps a file of the copy.
     QTest::newRow("program of another name") << "unrelated" << QByteArray("pid=%PID%\n") << "" << SIGTERM << false;
     QTest::newRow("wrapper client") << "wrapper" << QByteArray("pid=%PID%\n") << "" << SIGTERM << false;
     QTest::newRow("interpreted client") << "interpreted" << QByteArray("pid=%PID%\n") << "" << SIGTERM << false;
+    QTest::newRow("program that maps a file of the copy") << "mapped" << QByteArray("pid=%PID%\n") << "" << SIGTERM << false;
+    // A process of the user that started before the file was written but
+    // uses nothing of the copy (with a home shared by two hosts, the file
+    // names the other host's client): another program, such as an editor.
+    QTest::newRow("program outside the copy")
+        << "outside" << QByteArray("pid=%PID%\n") << "NOTE|process %PID% does not use '%APP%', client taken as not running"
+        << 0 << false;
+    // A folder whose name only begins like the copy's is not the copy.
+    QTest::newRow("program beside the copy")
+        << "beside" << QByteArray("pid=%PID%\n") << "NOTE|process %PID% does not use '%APP%', client taken as not running"
+        << 0 << false;
+    // Files of the copy, kept by a file system that keeps whole seconds:
+    // the pid file seems written at the whole second before the start.
+    QTest::newRow("pid file in whole seconds") << "coarse" << QByteArray("pid=%PID%\n") << "" << SIGTERM << false;
+    // That allowance never lets a process started seconds later pass.
+    QTest::newRow("whole seconds, started two seconds later")
+        << "coarse-later" << QByteArray("pid=%PID%\n")
+        << "NOTE|process %PID% started after pid file '%FILE%' was written, client taken as not running" << 0 << false;
     // Written in the same clock tick as the start, by the client itself.
     QTest::newRow("client writes its pid file at once") << "self" << QByteArray() << "" << SIGTERM << false;
     QTest::newRow("client ends 100 ms after TERM") << "slow" << QByteArray("pid=%PID%\n") << "" << SIGTERM << false;
@@ -1574,6 +1627,19 @@ void TestService::terminateUI_data()
     QTest::newRow("pid file names the launcher") << "launcher" << QByteArray()
                                                  << "NOTE|pid file '%FILE%' names process %PID%, this launcher, client taken as not running"
                                                  << 0 << false;
+    // A client of this user whose /proc entries this user may not read
+    // (not dumpable) cannot be told from another program: left alone.
+    QTest::newRow("client the launcher cannot see")
+        << "hidden" << QByteArray("pid=%PID%\n")
+        << QString("NOTE|cannot tell whether process %PID% uses '%APP%': /proc/%PID%/exe: %1 (%2), client taken as not running")
+               .arg(strerror(EACCES))
+               .arg(EACCES)
+        << 0 << true;
+    // A kernel thread has no program; root may signal it, but it is never
+    // the client.
+    QTest::newRow("pid file names a kernel thread")
+        << "kthread" << QByteArray("pid=2\n")
+        << "NOTE|pid file '%FILE%' names process 2, a kernel thread, client taken as not running" << 0 << false;
     QTest::newRow("no /proc") << "noproc" << QByteArray("pid=%PID%\n")
                               << QString("NOTE|cannot tell whether process %PID% wrote pid file '%FILE%': /proc/%PID%/stat: "
                                          "%1 (%2), client taken as not running")
@@ -1592,29 +1658,47 @@ void TestService::terminateUI()
 
     if ((asNobody || mode == "nobody" || mode == "noproc") && geteuid() != 0)
         QSKIP("needs root to run the client as another user than the caller, or to hide /proc");
+    if (mode == "kthread" && !(processFlags(2) & 0x00200000))
+        QSKIP("process 2 is no kernel thread here (a private pid namespace)");
     const CodePageScope codePage(mode == "latin1" ? "ISO-8859-1" : "");
     Fixture f(mode == "latin1" ? QStringLiteral("home jos\u00e9") : QStringLiteral("home dir"));
     const QString ui = f.app + "/bin/cloud-zelto-ui";
     const QString pidPath = f.user + "/ui.pid";
     QVERIFY(QDir().mkpath(f.app + "/bin"));
     std::unique_ptr<Child> client;
-    if (!mode.isEmpty() && mode != "launcher") {
+    if (!mode.isEmpty() && mode != "launcher" && mode != "kthread") {
         QString ready = f.tmp.path() + "/ready";
         QStringList args;
+        QString cwd;
+        QVERIFY(QDir().mkpath(f.app + "/lib"));
         if (mode == "unrelated") {
             args << kHelper;
+            cwd = f.app + "/lib";
+        } else if (mode == "outside" || mode == "mapped") {
+            args << kHelper;
+            if (mode == "mapped") {
+                QVERIFY(writeFile(f.app + "/lib/libzelto-ui.so", "mapped\n"));
+                QVERIFY(qputenv("ZELTO_TEST_MAP", QFile::encodeName(f.app + "/lib/libzelto-ui.so")));
+            }
+        } else if (mode == "beside") {
+            QVERIFY(QDir().mkpath(f.app + "2/bin"));
+            QVERIFY(QFile::copy(kHelper, f.app + "2/bin/cloud-zelto-ui"));
+            args << f.app + "2/bin/cloud-zelto-ui";
+            cwd = f.app + "2";
         } else if (mode == "wrapper") {
-            QVERIFY(writeFile(ui, "#!/bin/sh\nexec '" + QByteArray(kHelper) + "' \"$@\"\n", kExec));
+            const QString real = f.app + "/lib/cloud-zelto-ui.bin";
+            QVERIFY(QFile::copy(kHelper, real));
+            QVERIFY(writeFile(ui, "#!/bin/sh\nexec '" + QFile::encodeName(real) + "' \"$@\"\n", kExec));
             args << ui;
         } else if (mode == "interpreted") {
-            const QString script = f.tmp.path() + "/client.sh";
+            const QString script = f.app + "/bin/client.sh";
             QVERIFY(writeFile(script, "#!/bin/sh\n: > \"$3\"\nwhile :; do sleep 1; done\n"));
             args << "/bin/sh" << script;
         } else {
             QVERIFY(QFile::copy(kHelper, ui));
             args << ui;
         }
-        if (mode == "nobody") {
+        if (mode == "nobody" || mode == "hidden") {
             // Reached and written by the client once it is user 65534.
             QVERIFY(QFile::setPermissions(f.tmp.path(), kExec));
             QVERIFY(QDir().mkpath(f.tmp.path() + "/shared"));
@@ -1622,11 +1706,17 @@ void TestService::terminateUI()
             ready = f.tmp.path() + "/shared/ready";
         }
         const QString clientMode = mode == "ignore" || mode == "rename" || mode == "deleted" || mode == "nobody"
-                || mode == "slow" ? (mode == "deleted" ? QString("rename") : mode) : QString("term");
+                || mode == "hidden" || mode == "slow" ? (mode == "deleted" ? QString("rename") : mode) : QString("term");
         if (mode == "self")
             QVERIFY(qputenv("ZELTO_TEST_PID_FILE", QFile::encodeName(pidPath)));
-        client = std::make_unique<Child>(args << "client" << clientMode << ready);
+        // Started well inside a second, so that its whole second lies
+        // clearly before its start.
+        for (struct timespec now; mode.startsWith("coarse") && clock_gettime(CLOCK_REALTIME, &now) == 0
+             && (now.tv_nsec < 100000000 || now.tv_nsec > 600000000);)
+            usleep(10000);
+        client = std::make_unique<Child>(args << "client" << clientMode << ready, cwd);
         qunsetenv("ZELTO_TEST_PID_FILE");
+        qunsetenv("ZELTO_TEST_MAP");
         QTRY_VERIFY_WITH_TIMEOUT(QFileInfo::exists(ready) || client->done(), 30000);
         QVERIFY(!client->done());
         if (mode == "deleted")
@@ -1636,9 +1726,18 @@ void TestService::terminateUI()
             QVERIFY(client->wait());
         }
     }
-    QString pid = client ? QString::number(client->pid()) : QString();
+    QString pid = client ? QString::number(client->pid()) : QString(mode == "kthread" ? "2" : "");
     if (!pidFile.isNull())
         QVERIFY(writeFile(pidPath, QByteArray(pidFile).replace("%PID%", pid.toUtf8())));
+    if (mode.startsWith("coarse")) {
+        // Rounded down to the whole second of the client's start, as such
+        // a file system keeps it; or two seconds before that.
+        const qint64 started = startedAtNs(client->pid());
+        QVERIFY(started > 0);
+        const time_t second = time_t(started / 1000000000) - (mode == "coarse-later" ? 2 : 0);
+        const struct timespec times[2] = {{second, 0}, {second, 0}};
+        QCOMPARE(utimensat(AT_FDCWD, QFile::encodeName(pidPath).constData(), times, 0), 0);
+    }
     if (mode == "later") {
         // As if written half a minute before the process started.
         const time_t then = time(nullptr) - 30;
@@ -1678,13 +1777,13 @@ void TestService::terminateUI()
     // Waiting for a client that never ends takes five seconds; one that
     // ends 100 ms after TERM is noticed then, not at the next probe a
     // second later.
-    if (mode == "nobody" || asNobody)
+    if (mode == "nobody" || mode == "kthread" || asNobody)
         QVERIFY2(elapsed < 4000, qPrintable(QString::number(elapsed)));
     if (mode == "slow")
         QVERIFY2(elapsed < 1000, qPrintable(QString::number(elapsed)));
 
     if (!line.isEmpty()) {
-        line.replace("%FILE%", pidPath).replace("%PID%", pid);
+        line.replace("%FILE%", pidPath).replace("%PID%", pid).replace("%APP%", f.app);
         QCOMPARE(f.count(line.section('|', 0, 0), line.section('|', 1)), 1);
     }
     QCOMPARE(f.countContaining("[ERROR]"), 0);
@@ -1704,15 +1803,44 @@ void TestService::terminateUI()
         QCOMPARE(f.countContaining("service.cpp"), 0);
 }
 
-void TestService::startUIWithBlanksInPath()
+void TestService::startUI_data()
 {
+    QTest::addColumn<QString>("home"); // plain, noexec, empty
+    QTest::addColumn<QString>("line"); // ERROR message; %SCRIPT%
+    // The script's exit status is not judged, and nothing is logged.
+    QTest::newRow("blanks in the path") << "plain" << QString();
+    // A script that cannot be run says so, with the system's reason.
+    QTest::newRow("home mounted noexec")
+        << "noexec"
+        << QString("cannot run start script '%SCRIPT%': %1 (%2)").arg(strerror(EACCES)).arg(EACCES);
+    QTest::newRow("no copy to start") << "empty"
+                                      << QString("cannot run start script '%SCRIPT%': %1 (%2)").arg(strerror(ENOENT)).arg(ENOENT);
+}
+
+void TestService::startUI()
+{
+    QFETCH(QString, home);
+    QFETCH(QString, line);
     Fixture f;
-    writeClientTree(f.app, "1", "old");
+    std::unique_ptr<TmpfsMount> mount;
+    if (home == "noexec") {
+        mount = std::make_unique<TmpfsMount>(f.base, MS_NOEXEC);
+        if (!mount->mounted())
+            QSKIP(qPrintable("cannot mount a noexec tmpfs: " + mount->why()));
+    }
+    if (home != "empty")
+        writeClientTree(f.app, "1", "old");
     QVERIFY(f.app.contains(' '));
     LinuxService service;
     service.startUI();
-    QCOMPARE(readFile(f.app + "/package/started"), QByteArray("1:start\n"));
-    QCOMPARE(f.lines(), QStringList());
+    if (line.isEmpty()) {
+        QCOMPARE(readFile(f.app + "/package/started"), QByteArray("1:start\n"));
+        QCOMPARE(f.lines(), QStringList());
+        return;
+    }
+    QVERIFY(!QFileInfo::exists(f.app + "/package/started"));
+    QCOMPARE(f.countContaining("[ERROR]"), 1);
+    QCOMPARE(f.count("ERROR", line.replace("%SCRIPT%", f.app + "/package/start-stop")), 1);
 }
 
 void TestService::removeAgedAppFolder()
