@@ -112,6 +112,7 @@ private slots:
     void startUpLogsPaths();
     void pathTableInLaunchedProcess_data();
     void pathTableInLaunchedProcess();
+    void bareNameGivesRelativePluginPath_data();
     void bareNameGivesRelativePluginPath();
     void secondLauncherIsRefused();
     void blockedLogFolder();
@@ -345,22 +346,48 @@ void TestMain::pathTableInLaunchedProcess()
     QCOMPARE(messages(readFile(log), "INFO").value(0), "main.cpp|>>> user_orvilex_path = " + base + "/.Orvilex");
 }
 
+void TestMain::bareNameGivesRelativePluginPath_data()
+{
+    QTest::addColumn<QString>("workingFolder"); // below the case's folder
+    QTest::addColumn<bool>("planted"); // a plug-in at <working folder>/../lib/plugins/platforms
+    QTest::addColumn<QString>("libPath"); // "<root>" stands for the staged tree
+    QTest::newRow("started in its own folder") << "root/bin" << false << "../lib/plugins";
+    // A shell in a subfolder of a folder that others can write to, such as
+    // the temporary folder: another user's plug-in waits in its lib/plugins.
+    QTest::newRow("plug-in planted beside the working folder") << "shared/sub" << true << "<root>/lib/plugins";
+}
+
 void TestMain::bareNameGivesRelativePluginPath()
 {
+    QFETCH(QString, workingFolder);
+    QFETCH(bool, planted);
+    QFETCH(QString, libPath);
     QVERIFY(stage(QByteArray()));
-    // argv[0] exactly "zelto-launcher", started from its own folder: the
-    // plug-in path is relative to the working folder, and still found.
+    const QString folder = m_dir->filePath(workingFolder);
+    QVERIFY(QDir().mkpath(folder));
+    const QString mark = m_dir->filePath("planted-plugin-was-loaded");
+    if (planted) {
+        QVERIFY(QDir().mkpath(folder + "/../lib/plugins/platforms"));
+        QVERIFY(QFile::copy(QStringLiteral(PLANTED_PLUGIN), folder + "/../lib/plugins/platforms/libqoffscreen-planted.so"));
+    }
+    // argv[0] exactly "zelto-launcher", as when it is found on PATH.
     QProcess p;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert("HOME", m_home);
     env.insert("XDG_RUNTIME_DIR", m_runtime);
     env.insert("QT_QPA_PLATFORM", "offscreen");
+    env.insert("ZELTO_PLANTED_MARK", mark);
     p.setProcessEnvironment(env);
-    p.setWorkingDirectory(m_root + "/bin");
-    p.start("bash", {"-c", "exec -a zelto-launcher ./zelto-launcher"});
+    p.setWorkingDirectory(folder);
+    p.start("bash", {"-c", "exec -a zelto-launcher '" + m_root + "/bin/zelto-launcher'"});
     QVERIFY(p.waitForFinished(60000));
+    const QByteArray err = p.readAllStandardError();
+    QVERIFY2(!QFile::exists(mark), err.constData());
+    QCOMPARE(p.exitStatus(), QProcess::NormalExit);
     QCOMPARE(p.exitCode(), 0);
-    QCOMPARE(p.readAllStandardOutput().split('\n').first(), QByteArray("lib path = '../lib/plugins'"));
+    const QString expected = QString(libPath).replace("<root>", QDir::cleanPath(m_root));
+    QCOMPARE(p.readAllStandardOutput().split('\n').first(), "lib path = '" + expected.toUtf8() + "'");
+    QVERIFY(QFileInfo(m_home + "/.QuenmarkZelto/log/launcher.log").isFile());
 }
 
 void TestMain::secondLauncherIsRefused()
