@@ -302,6 +302,9 @@ void TestMain::pathTableInLaunchedProcess_data()
     // A home folder whose name is Latin-1 bytes, which the launcher's Qt
     // decodes as UTF-8 and so loses: it makes no folder of the name it got.
     QTest::newRow("home not UTF-8") << "<unset>" << "" << false << QByteArray("ISO-8859-1");
+    // Relative to whatever folder the launcher was started in: ignored, as
+    // the XDG base-directory rules say.
+    QTest::newRow("Deepin, relative data home") << "Deepin" << "relative:data" << false << QByteArray();
 }
 
 void TestMain::pathTableInLaunchedProcess()
@@ -321,7 +324,10 @@ void TestMain::pathTableInLaunchedProcess()
     const QString data = m_dir->filePath("data");
     QProcessEnvironment extra;
     extra.insert("XDG_CURRENT_DESKTOP", desktop);
-    extra.insert("XDG_DATA_HOME", dataHome.isEmpty() ? QString() : m_dir->filePath(dataHome));
+    const QString relative = QStringLiteral("relative:");
+    extra.insert("XDG_DATA_HOME", dataHome.isEmpty()                ? QString()
+                                  : dataHome.startsWith(relative) ? dataHome.mid(relative.size())
+                                                                  : m_dir->filePath(dataHome));
     const QStringList before = QDir(m_dir->path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden);
     const Run run = launch(extra);
     QCOMPARE(run.exitCode, 0);
