@@ -115,6 +115,7 @@ private slots:
     void bareNameGivesRelativePluginPath_data();
     void bareNameGivesRelativePluginPath();
     void secondLauncherIsRefused();
+    void lockOfAnotherHostIsNamed();
     void blockedLogFolder();
     void noSwitchFileNoInfoLines();
     void archiveBoundOnFirstUse_data();
@@ -424,6 +425,27 @@ void TestMain::secondLauncherIsRefused()
     QCOMPARE(messages(readFile(m_home + "/.QuenmarkZelto/log/launcher.log"), "DEBUG")
                  .filter("app has already launched").size(),
              1);
+}
+
+// A roaming home: the lock of a launcher on another host, too young to be
+// stale, is respected, and the log names the host that holds it.
+void TestMain::lockOfAnotherHostIsNamed()
+{
+    QVERIFY(stage("launcher_debug=7\n"));
+    const QString lock = m_home + "/.pvk-qt/zelto-launcher.lock";
+    const QByteArray record = "4242\nzelto-launcher\nhost-b.example\n";
+    QVERIFY(writeFile(lock, record));
+
+    const Run run = launch();
+    QCOMPARE(run.exitCode, 0);
+    QCOMPARE(run.out, "lib path = '" + QDir::cleanPath(m_root + "/lib/plugins").toUtf8() + "'\n");
+    const QByteArray log = readFile(m_home + "/.QuenmarkZelto/log/launcher.log");
+    const QStringList notes = messages(log, "NOTE");
+    QCOMPARE(notes.size(), 1);
+    QVERIFY2(notes.first().startsWith("main.cpp|instance lock '" + lock + "' is held by process 4242 of host 'host-b.example' since "),
+             qPrintable(notes.first()));
+    QCOMPARE(messages(log, "DEBUG"), QStringList{"main.cpp|app has already launched, return"});
+    QCOMPARE(readFile(lock), record);
 }
 
 void TestMain::blockedLogFolder()
