@@ -20,6 +20,7 @@
 
 #include <fcntl.h>
 #include <pthread.h>
+#include <stdio_ext.h>
 #include <sys/stat.h>
 #include <syslog.h>
 #include <unistd.h>
@@ -50,6 +51,11 @@ struct LogState {
     std::unique_ptr<std::mutex> mutex;
 
     std::map<std::string, int, std::less<>> thresholds;
+
+    // The error of the last line that could not be written, 0 after a line
+    // that was: a run of lost lines names its cause once. Atomic: the
+    // standard streams are written without the lock.
+    std::atomic<int> lostErrno{0};
 };
 
 LogState &state()
@@ -109,6 +115,26 @@ int32_t fileSize(LogState &s, const std::string &path)
     return static_cast<int32_t>(st.st_size);
 }
 
+// A line the log's own sink did not take (a full disk, a failing device)
+// goes to standard error rather than nowhere, with the reason the first
+// time. Whatever part of it stayed in the stream's buffer is dropped, so
+// that the next line does not drag it along.
+void reportLostLine(LogState &s, const char *stamp, const char *format, va_list args, int err)
+{
+    __fpurge(s.stream);
+    clearerr(s.stream);
+    if (s.stream == stderr)
+        return;
+    (void)fputs(stamp, stderr);
+    (void)vfprintf(stderr, format, args);
+    if (err != s.lostErrno.load(std::memory_order_relaxed)) {
+        const char *name = s.activePath.empty() ? "standard output" : s.activePath.c_str();
+        fprintf(stderr, "write(%s): %s (%d)\n", name, strerror(err), err);
+    }
+    (void)fflush(stderr);
+    s.lostErrno.store(err, std::memory_order_relaxed);
+}
+
 int timestampedWrite(LogState &s, const char *format, va_list args)
 {
     if (!s.stream)
@@ -119,24 +145,45 @@ int timestampedWrite(LogState &s, const char *format, va_list args)
     localtime_r(&now, &local);
     size_t len = strftime(stamp, sizeof stamp, "%Y-%m-%dT%H:%M:%S ", &local);
     stamp[len] = '\0';
-    int a = fputs(stamp, s.stream) >= 0 ? static_cast<int>(len) : -1;
-    int b = vfprintf(s.stream, format, args);
-    fflush(s.stream);
-    if (a < 0 || b < 0)
+    va_list again;
+    va_copy(again, args);
+    int err = 0;
+    const int a = fputs(stamp, s.stream) >= 0 ? static_cast<int>(len) : -1;
+    if (a < 0)
+        err = errno;
+    const int b = vfprintf(s.stream, format, args);
+    if (b < 0 && err == 0)
+        err = errno;
+    if (fflush(s.stream) != 0 && err == 0)
+        err = errno;
+    if (a < 0 || b < 0 || err != 0) {
+        reportLostLine(s, stamp, format, again, err != 0 ? err : EIO);
+        va_end(again);
         return -1;
+    }
+    va_end(again);
+    if (s.lostErrno.load(std::memory_order_relaxed) != 0)
+        s.lostErrno.store(0, std::memory_order_relaxed);
     return a + b;
+}
+
+// A plain file that has another name as well is some other file of the
+// user's, linked here; the log would grow inside it.
+bool ownPlainFile(const struct stat &st)
+{
+    return S_ISREG(st.st_mode) && st.st_nlink <= 1;
 }
 
 // The log lies in the launcher's own folder: whatever stands at its name
 // that is not a plain file of ours, a link into the user's documents above
-// all, is replaced rather than written through. A FIFO, a device or a
-// socket there is never opened: opening one for writing may block for
-// ever, and writing to it may never end.
+// all, or a second name of one of them, is replaced rather than written
+// through. A FIFO, a device or a socket there is never opened: opening one
+// for writing may block for ever, and writing to it may never end.
 FILE *openLogFile(const std::string &path)
 {
     const int flags = O_WRONLY | O_APPEND | O_CREAT | O_NOFOLLOW | O_NOCTTY | O_NONBLOCK | O_CLOEXEC;
     struct stat st;
-    if (lstat(path.c_str(), &st) == 0 && !S_ISREG(st.st_mode) && !S_ISDIR(st.st_mode))
+    if (lstat(path.c_str(), &st) == 0 && !ownPlainFile(st) && !S_ISDIR(st.st_mode))
         (void)unlink(path.c_str());
     int fd = open(path.c_str(), flags, 0644);
     if (fd < 0 && errno == ELOOP && unlink(path.c_str()) == 0)
@@ -144,7 +191,7 @@ FILE *openLogFile(const std::string &path)
     if (fd < 0)
         return nullptr;
     // Whatever slipped in between the look and the open is not written to.
-    if (fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+    if (fstat(fd, &st) != 0 || !ownPlainFile(st)) {
         (void)close(fd);
         return nullptr;
     }
@@ -253,10 +300,33 @@ void LogWrite(int level, const char *component, const char *format, ...)
     }
 }
 
+namespace {
+
+// A log file that cannot be opened (a folder at its name, a read-only
+// home) must not silence the run: the log goes back to its initial sink,
+// standard error with timestamps, and to the thresholds it had before.
+int keepInitialSink(LogState &s, std::map<std::string, int, std::less<>> thresholds)
+{
+    s.mode = LOG_MODE_STDERR;
+    s.lockLevel = 0;
+    s.mutex.reset();
+    s.file.reset();
+    s.stream = stderr;
+    s.activePath.clear();
+    s.size = 0;
+    s.thresholds = std::move(thresholds);
+    s.enabled = true;
+    setLevelCeiling(s);
+    return -1;
+}
+
+} // namespace
+
 int LogConfigure(int mode, const char *logPath, const char *switchPath,
                  int keepCount, int lockLevel)
 {
     LogState &s = state();
+    auto thresholdsBefore = s.thresholds;
 
     s.enabled = false;
     LogLevelCeiling = INT_MIN;
@@ -300,10 +370,10 @@ int LogConfigure(int mode, const char *logPath, const char *switchPath,
     }
 
     if (s.logPath.empty())
-        return -1;
+        return keepInitialSink(s, std::move(thresholdsBefore));
     s.file.reset(openLogFile(s.logPath));
     if (!s.file)
-        return -1;
+        return keepInitialSink(s, std::move(thresholdsBefore));
     s.stream = s.file.get();
     s.size = fileSize(s, s.logPath);
     s.enabled = true;

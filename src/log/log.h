@@ -24,7 +24,9 @@ enum LogMode {
 
 // Replaces any earlier configuration. Not thread-safe: call it before other
 // threads log. Returns 0, or -1 when the file sink cannot be opened (the log
-// is then disabled).
+// then writes to standard error with timestamps and the thresholds it had
+// before the call) or the mode names no sink (the log is then disabled).
+// A line the sink cannot take goes to standard error, with the reason.
 int LogConfigure(int mode, const char *logPath, const char *switchPath,
                  int keepCount, int lockLevel);
 

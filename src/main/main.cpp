@@ -40,6 +40,10 @@ int main(int argc, char **argv)
 
     if (!app.lockProblem().isEmpty())
         LOG_WARNING("instance lock not taken: %s; running all the same\n", app.lockProblem().toUtf8().constData());
+    // The lock was looked at before the log existed; what it found about
+    // another host is told now.
+    if (!app.lockNote().isEmpty())
+        LOG_NOTE("%s\n", app.lockNote().toUtf8().constData());
 
     if (app.isRunning()) {
         LOG_DEBUG("app has already launched, return\n");

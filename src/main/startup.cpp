@@ -24,6 +24,7 @@
 #include <dirent.h>
 #include <fcntl.h>
 #include <memory>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -114,27 +115,42 @@ bool nameableInQt(const QByteArray &path)
     return QFile::encodeName(QFile::decodeName(path)) == path;
 }
 
-// The plug-in folder Qt is to search, as bytes: beside the executable as
-// argv[0] names it where that holds platform plug-ins (a relative argv[0]
-// gives a relative folder), else beside the executable's real location, else
-// the folder of the Qt build the launcher runs on, whose plug-ins always fit
-// it. A folder that Qt cannot name is replaced by its resolved location (a
+// Both paths name one folder: the same file system and inode, links and
+// ".." resolved by the kernel.
+bool sameFolder(const QByteArray &a, const QByteArray &b)
+{
+    struct stat sa, sb;
+    return stat(a.constData(), &sa) == 0 && stat(b.constData(), &sb) == 0 && S_ISDIR(sa.st_mode)
+           && sa.st_dev == sb.st_dev && sa.st_ino == sb.st_ino;
+}
+
+// Qt runs the code of every plug-in it loads, so the plug-ins come only
+// from the launcher's own installation: the folder beside the executable's
+// real location when it holds platform plug-ins, else the folder of the Qt
+// build the launcher runs on, whose plug-ins always fit it. argv[0] may
+// name that folder another way (a relative argv[0] gives a relative
+// folder), and then *shown is that name; but it is never taken on its own
+// word: a bare name found on PATH puts it below the working folder, which
+// may be a folder that others can write to, such as the temporary folder.
+// A folder that Qt cannot name is replaced by its resolved location (a
 // link into the system's plug-ins) or, failing that, by Qt's own folder.
-QByteArray choosePluginFolder(const char *argv0)
+QByteArray choosePluginFolder(const char *argv0, QByteArray *shown)
 {
     const QByteArray qtOwn = QFile::encodeName(QLibraryInfo::location(QLibraryInfo::PluginsPath));
-    QByteArray folder = cleanPathBytes(QByteArray(argv0) + kPluginsFromExecutable);
-    if (!hasPlatformPlugins(folder)) {
-        const QByteArray exe = executablePath();
-        const QByteArray besideExe = exe.isEmpty() ? QByteArray() : cleanPathBytes(exe + kPluginsFromExecutable);
-        folder = !besideExe.isEmpty() && hasPlatformPlugins(besideExe) ? besideExe : qtOwn;
+    const QByteArray exe = executablePath();
+    const QByteArray besideExe = exe.isEmpty() ? QByteArray() : cleanPathBytes(exe + kPluginsFromExecutable);
+    QByteArray folder = !besideExe.isEmpty() && hasPlatformPlugins(besideExe) ? besideExe : qtOwn;
+    *shown = folder;
+    if (folder == besideExe) {
+        const QByteArray fromArgv = cleanPathBytes(QByteArray(argv0) + kPluginsFromExecutable);
+        if (sameFolder(fromArgv, besideExe))
+            *shown = fromArgv;
     }
     if (nameableInQt(folder))
         return folder;
     const std::unique_ptr<char, void (*)(void *)> resolved(realpath(folder.constData(), nullptr), &free);
-    if (resolved && nameableInQt(QByteArray(resolved.get())))
-        return QByteArray(resolved.get());
-    return qtOwn;
+    *shown = resolved && nameableInQt(QByteArray(resolved.get())) ? QByteArray(resolved.get()) : qtOwn;
+    return *shown;
 }
 
 // The install root, the folder above bin/. applicationDirPath() is a QString
@@ -217,13 +233,15 @@ QString SetupLibraryPaths(const char *argv0)
 
     // argv[0] names the executable itself, so "/../.." climbs from the file
     // to the folder above bin/. It is deliberately not resolved against the
-    // working folder or PATH; only when it leads nowhere useful does the
-    // executable's real location decide.
-    const QByteArray folder = choosePluginFolder(argv0);
+    // working folder or PATH: it only names the folder beside the
+    // executable's real location, which is the one Qt is given, through
+    // the path that the kernel reports and no working folder can change.
+    QByteArray shown;
+    const QByteArray folder = choosePluginFolder(argv0, &shown);
     const QString path = QFile::decodeName(folder);
     QCoreApplication::setLibraryPaths(QStringList{path});
 
-    printf("lib path = '%s'\n", folder.constData());
+    printf("lib path = '%s'\n", shown.constData());
     fflush(stdout);
     return path;
 }

@@ -6,11 +6,11 @@
 #include <QString>
 
 // Locale, compiled-in resources and Qt's plug-in search path: <exe
-// dir>/../lib/plugins derived from argv[0] as given when it holds platform
-// plug-ins, else the same folder beside the executable's real location, else
-// the plug-in folder of the Qt the launcher runs on. Runs before the
-// application object exists. Prints the "lib path" line on standard output
-// and returns the path it set.
+// dir>/../lib/plugins beside the executable's real location when it holds
+// platform plug-ins, else the plug-in folder of the Qt the launcher runs on.
+// Runs before the application object exists. Prints the "lib path" line on
+// standard output, naming the folder as argv[0] does when that is the same
+// folder, and returns the path it set.
 QString SetupLibraryPaths(const char *argv0);
 
 // The user's QT_QPA_PLATFORM as it was before start-up replaced it.

@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QLockFile>
+#include <QSysInfo>
 
 #include <cerrno>
 #include <cstring>
@@ -133,6 +134,58 @@ bool holderNeverRecorded(const QLockFile &lock, const QString &path)
            && qAbs(info.lastModified().msecsTo(QDateTime::currentDateTime())) > kUnrecordedLockAgeMs;
 }
 
+// A launcher runs for minutes at most. A lock recorded by another host is
+// beyond this host's check for a live holder (its process ids mean nothing
+// here), so once it is older than any run can last its holder is taken to
+// be gone: a launcher that died there (power loss, log-out) would
+// otherwise lock the user of a shared home out until that host runs the
+// launcher again.
+constexpr qint64 kForeignLockAgeMs = 10 * 60 * 1000;
+
+// The holder as its record names it: host name and, since Qt 5.10, the
+// machine's id, which tells hosts apart better than a name does.
+struct LockRecord {
+    qint64 pid = 0;
+    QString host;
+    QByteArray machineId;
+};
+
+// Read like every file at the launcher's own names: only a small plain
+// file, opened without blocking.
+bool readLockRecord(const QString &path, LockRecord *record)
+{
+    const int fd = open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_NOFOLLOW | O_CLOEXEC);
+    if (fd < 0)
+        return false;
+    char buffer[4096];
+    struct stat st;
+    ssize_t n = -1;
+    if (fstat(fd, &st) == 0 && S_ISREG(st.st_mode))
+        n = read(fd, buffer, sizeof buffer);
+    (void)close(fd);
+    if (n <= 0)
+        return false;
+    const QList<QByteArray> lines = QByteArray(buffer, static_cast<int>(n)).split('\n');
+    bool ok = false;
+    record->pid = lines.value(0).toLongLong(&ok);
+    record->host = QString::fromUtf8(lines.value(2));
+    record->machineId = lines.value(3);
+    return ok && record->pid > 0;
+}
+
+bool sameRecord(const LockRecord &a, const LockRecord &b)
+{
+    return a.pid == b.pid && a.host == b.host && a.machineId == b.machineId;
+}
+
+bool recordedByAnotherHost(const LockRecord &record)
+{
+    const QByteArray ownId = QSysInfo::machineUniqueId();
+    if (!record.machineId.isEmpty() && !ownId.isEmpty())
+        return record.machineId != ownId;
+    return !record.host.isEmpty() && record.host != QSysInfo::machineHostName();
+}
+
 } // namespace
 
 QtSingleApplication::QtSingleApplication(int &argc, char **argv, bool gui)
@@ -165,6 +218,28 @@ QtSingleApplication::QtSingleApplication(int &argc, char **argv, bool gui)
         locked = m_lock->tryLock(0);
         err = errno;
     }
+    LockRecord record;
+    if (!locked && m_lock->error() == QLockFile::LockFailedError && readLockRecord(m_lockPath, &record)
+        && recordedByAnotherHost(record)) {
+        const QDateTime made = QFileInfo(m_lockPath).lastModified();
+        // Two launchers of this host may find the same stale record: the
+        // one that holds the removal lock (Qt's own, for its stale locks)
+        // removes it and takes the lock before the other looks again and
+        // finds the new record instead.
+        QLockFile removal(m_lockPath + QStringLiteral(".rmlock"));
+        LockRecord again;
+        if (qAbs(made.msecsTo(QDateTime::currentDateTime())) > kForeignLockAgeMs && removal.tryLock(0)
+            && readLockRecord(m_lockPath, &again) && sameRecord(record, again) && m_lock->removeStaleLockFile()) {
+            locked = m_lock->tryLock(0);
+            err = errno;
+        }
+        if (!locked && m_lock->error() == QLockFile::LockFailedError && readLockRecord(m_lockPath, &again)
+            && sameRecord(record, again))
+            m_lockNote = QStringLiteral("instance lock '%1' is held by process %2 of host '%3' since %4")
+                             .arg(m_lockPath)
+                             .arg(record.pid)
+                             .arg(record.host, made.toString(Qt::ISODate));
+    }
     // Only a lock that somebody holds means another instance runs; one
     // that cannot be made at all leaves this one to run unguarded.
     if (!locked && m_lock->error() != QLockFile::LockFailedError) {
@@ -193,4 +268,9 @@ QString QtSingleApplication::lockFilePath() const
 QString QtSingleApplication::lockProblem() const
 {
     return m_lockProblem;
+}
+
+QString QtSingleApplication::lockNote() const
+{
+    return m_lockNote;
 }

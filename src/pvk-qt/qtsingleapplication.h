@@ -35,9 +35,16 @@ public:
     // error; empty when it was taken or another instance holds it.
     QString lockProblem() const;
 
+    // Which host holds the lock, when a launcher of another host does (a
+    // roaming home). Such a lock counts as stale 10 minutes after it was
+    // made: the other host's processes cannot be looked for from here.
+    // Empty otherwise.
+    QString lockNote() const;
+
 private:
     std::unique_ptr<QLockFile> m_lock;
     QString m_lockPath;
     QString m_lockProblem;
+    QString m_lockNote;
     bool m_running = false;
 };

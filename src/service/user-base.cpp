@@ -24,5 +24,10 @@ QString userInstallBase()
         return QDir::homePath();
     const QString dataHome = qEnvironmentVariable("XDG_DATA_HOME");
     LOG_DEBUG("user install path is %s\n", dataHome.toUtf8().constData());
-    return dataHome.isEmpty() ? QDir::homePath() : dataHome;
+    // A relative value is to be ignored, as the XDG base-directory rules
+    // say: it would put the client, its log and its copy below whatever
+    // folder the launcher happened to be started in.
+    if (dataHome.isEmpty() || !dataHome.startsWith(QLatin1Char('/')))
+        return QDir::homePath();
+    return dataHome;
 }

@@ -8,6 +8,7 @@
 // counts as "ubuntu:GNOME".
 bool isDeepinDesktop();
 
-// XDG_DATA_HOME on a Deepin desktop when it is set and not empty, the home
-// folder otherwise. The value is returned as given, not checked.
+// XDG_DATA_HOME on a Deepin desktop when it is an absolute path, the home
+// folder otherwise (unset, empty or relative). The value is returned as
+// given, not checked for existence.
 QString userInstallBase();

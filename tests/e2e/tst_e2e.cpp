@@ -78,6 +78,7 @@ private slots:
     void upgradeStopsRunningClient_data();
     void upgradeStopsRunningClient();
     void failedUpgradeRollsBack();
+    void readOnlyHomeKeepsClient();
     void secondLauncherDuringFirst_data();
     void secondLauncherDuringFirst();
     void specialFileAtOwnName_data();
@@ -293,6 +294,58 @@ void TstE2E::failedUpgradeRollsBack()
 
     VERIFY_LOG_ORDER(m_home, "running", "copy package:", "[ERROR]", "Failed to extract package, rollback to old installation",
                      "[ERROR] launcher.cpp(", "Failed to upgrade package", "removing aged app folder", "done");
+}
+
+// The home mounted read-only (a file system check gone wrong, a live
+// system) with a newer package: nothing can be installed, so the running
+// client is left alone, and the reason reaches standard error, as the log
+// cannot be written either.
+void TstE2E::readOnlyHomeKeepsClient()
+{
+    QVERIFY(makeRoot(m_root, 2001));
+    installCopy(2000);
+    const pid_t old = startInstalledClient();
+    QVERIFY(old > 0);
+    QVERIFY(QDir().mkpath(m_home + "/.QuenmarkZelto/log"));
+    // From now on the start script only records that it ran: a client of
+    // the read-only home would find no place for its pid file.
+    const QString starts = m_case->path() + "/starts.log";
+    QVERIFY(writeFile(appPath(m_home) + "/package/start-stop", "#!/bin/sh\necho \"$1\" >> \"$ZELTO_TEST_STARTS\"\n",
+                      kExecutable));
+
+    // The read-only mount exists only for the launcher, in a mount space
+    // of its own.
+    QProcessEnvironment env = launcherEnvironment(m_home);
+    env.insert("ZELTO_TEST_STARTS", starts);
+    QProcess p;
+    p.setProcessEnvironment(env);
+    p.start("unshare", {"--mount", "--propagation", "private", "sh", "-c",
+                        "{ mount --bind \"$1\" \"$1\" && mount -o remount,bind,ro \"$1\" \"$1\"; } || exit 77; exec \"$2\"",
+                        "sh", m_home, m_root + "/bin/" + launcherName()});
+    QVERIFY(p.waitForFinished(kRunTimeoutMs));
+    const QByteArray err = p.readAllStandardError();
+    if (p.exitCode() == 77 || err.startsWith("unshare: "))
+        QSKIP(qPrintable("a read-only bind mount in a mount space of its own needs root: " + err));
+    QCOMPARE(p.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(p.exitCode(), 0);
+
+    QVERIFY(alive(old));
+    QCOMPARE(clientEvents(m_home, "terminated"), QStringList());
+    QCOMPARE(readFile(appPath(m_home) + "/INFO"), infoFile(2000));
+    QVERIFY(QFileInfo::exists(appPath(m_home) + "/only-in-old-copy"));
+    QCOMPARE(backups(m_home), QStringList());
+    QCOMPARE(readFile(starts), QByteArray("start\n"));
+    QVERIFY(!QFileInfo::exists(logPath(m_home)));
+
+    const QString text = QString::fromUtf8(err);
+    const QString reason = QStringLiteral("cannot write to '%1/.QuenmarkZelto': %2 (%3), the client is not stopped and nothing is installed")
+                               .arg(m_home, QString::fromLocal8Bit(strerror(EROFS)))
+                               .arg(EROFS);
+    QCOMPARE(text.count(reason), 1);
+    QString missing;
+    QVERIFY2(inOrder(text, {"[ERROR] linux/linux-service.cpp(", reason, "[ERROR] launcher.cpp(", "Failed to upgrade package"}, &missing),
+             qPrintable("'" + missing + "' missing or out of order in:\n" + text));
+    QVERIFY2(!text.contains("local appdata exist"), err.constData());
 }
 
 void TstE2E::secondLauncherDuringFirst_data()

@@ -138,6 +138,7 @@ private slots:
     void ioErrors();
     void randomKills();
     void fullDisk();
+    void logDiskFull();
     void diskFillsAt_data();
     void diskFillsAt();
     void hostile_data();
@@ -690,6 +691,51 @@ void TstFaults::fullDisk()
         problems << "the log does not tell of the rollback";
     s_tally.add(QStringLiteral("Full disk: no room for the new copy beside the old"), problems.isEmpty());
     QVERIFY2(problems.isEmpty(), qPrintable(problems.join("; ") + "\nlog:\n" + log.right(3000)));
+}
+
+// The log on a small disk of its own that is full to the last page: the
+// log file can be made, no line fits. The lines, and once why they were
+// not written, reach standard error instead.
+void TstFaults::logDiskFull()
+{
+    if (!g_privateMounts)
+        QSKIP("mounting a small tmpfs needs root and a mount namespace of our own");
+    QVERIFY(makeRoot());
+    const QString home = freshHome("home");
+    QVERIFY(!home.isEmpty());
+    const QString logDir = zeltoDir(home) + "/log";
+    QVERIFY(QDir().mkpath(logDir));
+    QVERIFY2(mountTmpfs(logDir, 64 << 10), strerror(errno));
+    m_mounts << logDir;
+    {
+        const int fd = ::open(QFile::encodeName(logDir + "/filler").constData(), O_WRONLY | O_CREAT | O_CLOEXEC, 0644);
+        QVERIFY(fd >= 0);
+        const QByteArray page(4096, 'x');
+        while (::write(fd, page.constData(), size_t(page.size())) > 0) {
+        }
+        const int err = errno;
+        ::close(fd);
+        QCOMPARE(err, ENOSPC);
+    }
+
+    const RunResult r = run(home);
+    QStringList problems;
+    if (r.code != 0 || r.crashed)
+        problems << describe(r);
+    const QString installed = finalProblems(home, 0);
+    if (!installed.isEmpty())
+        problems << installed;
+    if (QFileInfo(logPath(home)).size() != 0)
+        problems << "a line fitted into the full disk";
+    const QString err = QString::fromUtf8(r.err);
+    const QString cause = QStringLiteral("write(%1): %2 (%3)\n").arg(logPath(home), QString::fromUtf8(strerror(ENOSPC))).arg(ENOSPC);
+    if (err.count(cause) != 1)
+        problems << QStringLiteral("the cause is told %1 times").arg(err.count(cause));
+    for (const QString &line : {QStringLiteral("[DEBUG] launcher.cpp("), QStringLiteral("user installation is ready, removing backup app")})
+        if (!err.contains(line))
+            problems << "'" + line + "' is not on standard error";
+    s_tally.add(QStringLiteral("Log on a full disk: its lines go to standard error"), problems.isEmpty());
+    QVERIFY2(problems.isEmpty(), qPrintable(problems.join("; ") + "\nstandard error:\n" + err.right(3000)));
 }
 
 void TstFaults::diskFillsAt_data()

@@ -117,8 +117,8 @@ private slots:
     void beforeConfigurationGoesToStderr();
     void standardStreams_data();
     void standardStreams();
-    void unopenableFileDisablesLog_data();
-    void unopenableFileDisablesLog();
+    void unopenableSink_data();
+    void unopenableSink();
     void specialFileAtLogName_data();
     void specialFileAtLogName();
     void rotationAtFiveMiB();
@@ -289,34 +289,50 @@ void TestLog::standardStreams()
     QVERIFY(!QFile::exists(unused));
 }
 
-void TestLog::unopenableFileDisablesLog_data()
+void TestLog::unopenableSink_data()
 {
     QTest::addColumn<int>("mode");
     QTest::addColumn<QString>("logName");
-    QTest::newRow("missing folder") << int(LOG_MODE_FILE) << "no-such-folder/x.log";
-    QTest::newRow("empty path") << int(LOG_MODE_FILE) << "";
-    QTest::newRow("path is a folder") << int(LOG_MODE_FILE) << ".";
-    QTest::newRow("unknown mode") << 7 << "unknown-mode.log";
+    QTest::addColumn<bool>("toStderr"); // false: the log is disabled
+    // A log file that cannot be opened leaves the log as it was before any
+    // configuration: standard error, timestamps, the default thresholds.
+    QTest::newRow("missing folder") << int(LOG_MODE_FILE) << "no-such-folder/x.log" << true;
+    QTest::newRow("empty path") << int(LOG_MODE_FILE) << "" << true;
+    QTest::newRow("path is a folder") << int(LOG_MODE_FILE) << "." << true;
+    QTest::newRow("unknown mode") << 7 << "unknown-mode.log" << false;
 }
 
-void TestLog::unopenableFileDisablesLog()
+void TestLog::unopenableSink()
 {
     QFETCH(int, mode);
     QFETCH(QString, logName);
-    const QString err = path(QStringLiteral("disabled-%1.stderr").arg(QTest::currentDataTag()).replace(' ', '_'));
+    QFETCH(bool, toStderr);
+    const QString tag = QString::fromLatin1(QTest::currentDataTag()).replace(' ', '_');
+    const QString err = path(QStringLiteral("disabled-%1.stderr").arg(tag));
+    const QString sw = path(QStringLiteral("disabled-%1.debug").arg(tag));
+    QVERIFY(writeFile(sw, "file_op_debug=7\n"));
     const QByteArray log = logName.isEmpty() ? QByteArray() : path(logName).toUtf8();
     const int rc = inChild([&] {
         if (!redirect(STDERR_FILENO, err))
             return 1;
-        if (LogConfigure(mode, log.constData(), "", 50, 1) != -1)
+        if (LogConfigure(mode, log.constData(), sw.toUtf8().constData(), 50, 1) != -1)
             return 2;
-        if (LogIsEnabled(LOG_LEVEL_ERROR, LOG_COMPONENT))
+        if (LogIsEnabled(LOG_LEVEL_ERROR, LOG_COMPONENT) != toStderr)
             return 3;
-        LogWrite(LOG_LEVEL_ERROR, LOG_COMPONENT, "(%5d:%5d) [ERROR] file-op.cpp(%d): lost\n", 1, 2, 3);
+        LogWrite(LOG_LEVEL_ERROR, LOG_COMPONENT, "(%5d:%5d) [ERROR] file-op.cpp(%d): kept\n", 1, 2, 3);
+        LOG_DEBUG("not shown\n");
         return 0;
     });
     QCOMPARE(rc, 0);
-    QCOMPARE(readFile(err), QByteArray());
+    const QList<QByteArray> got = lines(readFile(err));
+    if (toStderr) {
+        QCOMPARE(got.size(), 1);
+        const QRegularExpressionMatch m = QRegularExpression(kLinePattern).match(QString::fromUtf8(got[0]));
+        QVERIFY2(m.hasMatch(), got[0].constData());
+        QCOMPARE(m.captured(6), QStringLiteral("kept"));
+    } else {
+        QCOMPARE(got, QList<QByteArray>());
+    }
     if (mode != LOG_MODE_FILE)
         QVERIFY(!QFile::exists(QString::fromUtf8(log)));
 }
@@ -328,6 +344,9 @@ void TestLog::specialFileAtLogName_data()
     for (const QString &kind : specialFileKinds())
         QTest::addRow("%s", qPrintable(kind)) << kind << false;
     QTest::newRow("fifo being read") << "fifo" << true;
+    // A second name of another file of the user's: the log must not grow
+    // inside that file.
+    QTest::newRow("hard link to a document") << "hardlink" << false;
 }
 
 // Opening a FIFO for writing blocks until somebody reads it, and writing to
@@ -339,7 +358,11 @@ void TestLog::specialFileAtLogName()
     QFETCH(QString, kind);
     QFETCH(bool, reader);
     const QString log = path("special-" + QString::fromLatin1(QTest::currentDataTag()).replace(' ', '_') + ".log");
-    if (!makeSpecialFile(log, kind))
+    const QString document = path("letter.txt");
+    if (kind == "hardlink") {
+        QVERIFY(writeFile(document, "dear user\n"));
+        QCOMPARE(::link(QFile::encodeName(document).constData(), QFile::encodeName(log).constData()), 0);
+    } else if (!makeSpecialFile(log, kind))
         QSKIP(qPrintable(QStringLiteral("cannot make a %1 here: %2").arg(kind, strerror(errno))));
     int readEnd = -1;
     if (reader)
@@ -371,6 +394,10 @@ void TestLog::specialFileAtLogName()
         QCOMPARE(live.size(), 2);
         QVERIFY(live.at(0).endsWith("first"));
         QVERIFY(live.at(1).endsWith("second"));
+    }
+    if (kind == "hardlink") {
+        QCOMPARE(readFile(document), QByteArray("dear user\n"));
+        QCOMPARE(st.st_nlink, nlink_t(1));
     }
 }
 

@@ -112,8 +112,10 @@ private slots:
     void startUpLogsPaths();
     void pathTableInLaunchedProcess_data();
     void pathTableInLaunchedProcess();
+    void bareNameGivesRelativePluginPath_data();
     void bareNameGivesRelativePluginPath();
     void secondLauncherIsRefused();
+    void lockOfAnotherHostIsNamed();
     void blockedLogFolder();
     void noSwitchFileNoInfoLines();
     void archiveBoundOnFirstUse_data();
@@ -301,6 +303,9 @@ void TestMain::pathTableInLaunchedProcess_data()
     // A home folder whose name is Latin-1 bytes, which the launcher's Qt
     // decodes as UTF-8 and so loses: it makes no folder of the name it got.
     QTest::newRow("home not UTF-8") << "<unset>" << "" << false << QByteArray("ISO-8859-1");
+    // Relative to whatever folder the launcher was started in: ignored, as
+    // the XDG base-directory rules say.
+    QTest::newRow("Deepin, relative data home") << "Deepin" << "relative:data" << false << QByteArray();
 }
 
 void TestMain::pathTableInLaunchedProcess()
@@ -320,7 +325,10 @@ void TestMain::pathTableInLaunchedProcess()
     const QString data = m_dir->filePath("data");
     QProcessEnvironment extra;
     extra.insert("XDG_CURRENT_DESKTOP", desktop);
-    extra.insert("XDG_DATA_HOME", dataHome.isEmpty() ? QString() : m_dir->filePath(dataHome));
+    const QString relative = QStringLiteral("relative:");
+    extra.insert("XDG_DATA_HOME", dataHome.isEmpty()                ? QString()
+                                  : dataHome.startsWith(relative) ? dataHome.mid(relative.size())
+                                                                  : m_dir->filePath(dataHome));
     const QStringList before = QDir(m_dir->path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden);
     const Run run = launch(extra);
     QCOMPARE(run.exitCode, 0);
@@ -345,22 +353,48 @@ void TestMain::pathTableInLaunchedProcess()
     QCOMPARE(messages(readFile(log), "INFO").value(0), "main.cpp|>>> user_orvilex_path = " + base + "/.Orvilex");
 }
 
+void TestMain::bareNameGivesRelativePluginPath_data()
+{
+    QTest::addColumn<QString>("workingFolder"); // below the case's folder
+    QTest::addColumn<bool>("planted"); // a plug-in at <working folder>/../lib/plugins/platforms
+    QTest::addColumn<QString>("libPath"); // "<root>" stands for the staged tree
+    QTest::newRow("started in its own folder") << "root/bin" << false << "../lib/plugins";
+    // A shell in a subfolder of a folder that others can write to, such as
+    // the temporary folder: another user's plug-in waits in its lib/plugins.
+    QTest::newRow("plug-in planted beside the working folder") << "shared/sub" << true << "<root>/lib/plugins";
+}
+
 void TestMain::bareNameGivesRelativePluginPath()
 {
+    QFETCH(QString, workingFolder);
+    QFETCH(bool, planted);
+    QFETCH(QString, libPath);
     QVERIFY(stage(QByteArray()));
-    // argv[0] exactly "zelto-launcher", started from its own folder: the
-    // plug-in path is relative to the working folder, and still found.
+    const QString folder = m_dir->filePath(workingFolder);
+    QVERIFY(QDir().mkpath(folder));
+    const QString mark = m_dir->filePath("planted-plugin-was-loaded");
+    if (planted) {
+        QVERIFY(QDir().mkpath(folder + "/../lib/plugins/platforms"));
+        QVERIFY(QFile::copy(QStringLiteral(PLANTED_PLUGIN), folder + "/../lib/plugins/platforms/libqoffscreen-planted.so"));
+    }
+    // argv[0] exactly "zelto-launcher", as when it is found on PATH.
     QProcess p;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert("HOME", m_home);
     env.insert("XDG_RUNTIME_DIR", m_runtime);
     env.insert("QT_QPA_PLATFORM", "offscreen");
+    env.insert("ZELTO_PLANTED_MARK", mark);
     p.setProcessEnvironment(env);
-    p.setWorkingDirectory(m_root + "/bin");
-    p.start("bash", {"-c", "exec -a zelto-launcher ./zelto-launcher"});
+    p.setWorkingDirectory(folder);
+    p.start("bash", {"-c", "exec -a zelto-launcher '" + m_root + "/bin/zelto-launcher'"});
     QVERIFY(p.waitForFinished(60000));
+    const QByteArray err = p.readAllStandardError();
+    QVERIFY2(!QFile::exists(mark), err.constData());
+    QCOMPARE(p.exitStatus(), QProcess::NormalExit);
     QCOMPARE(p.exitCode(), 0);
-    QCOMPARE(p.readAllStandardOutput().split('\n').first(), QByteArray("lib path = '../lib/plugins'"));
+    const QString expected = QString(libPath).replace("<root>", QDir::cleanPath(m_root));
+    QCOMPARE(p.readAllStandardOutput().split('\n').first(), "lib path = '" + expected.toUtf8() + "'");
+    QVERIFY(QFileInfo(m_home + "/.QuenmarkZelto/log/launcher.log").isFile());
 }
 
 void TestMain::secondLauncherIsRefused()
@@ -391,6 +425,27 @@ void TestMain::secondLauncherIsRefused()
     QCOMPARE(messages(readFile(m_home + "/.QuenmarkZelto/log/launcher.log"), "DEBUG")
                  .filter("app has already launched").size(),
              1);
+}
+
+// A roaming home: the lock of a launcher on another host, too young to be
+// stale, is respected, and the log names the host that holds it.
+void TestMain::lockOfAnotherHostIsNamed()
+{
+    QVERIFY(stage("launcher_debug=7\n"));
+    const QString lock = m_home + "/.pvk-qt/zelto-launcher.lock";
+    const QByteArray record = "4242\nzelto-launcher\nhost-b.example\n";
+    QVERIFY(writeFile(lock, record));
+
+    const Run run = launch();
+    QCOMPARE(run.exitCode, 0);
+    QCOMPARE(run.out, "lib path = '" + QDir::cleanPath(m_root + "/lib/plugins").toUtf8() + "'\n");
+    const QByteArray log = readFile(m_home + "/.QuenmarkZelto/log/launcher.log");
+    const QStringList notes = messages(log, "NOTE");
+    QCOMPARE(notes.size(), 1);
+    QVERIFY2(notes.first().startsWith("main.cpp|instance lock '" + lock + "' is held by process 4242 of host 'host-b.example' since "),
+             qPrintable(notes.first()));
+    QCOMPARE(messages(log, "DEBUG"), QStringList{"main.cpp|app has already launched, return"});
+    QCOMPARE(readFile(lock), record);
 }
 
 void TestMain::blockedLogFolder()

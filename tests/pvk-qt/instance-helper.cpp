@@ -1,5 +1,5 @@
 // Builds the single-instance application object, reports what it found on
-// standard output ("running=0|1 lock=<path> problem=<text>") and, when it
+// standard output ("running=0|1 lock=<path> problem=<text> note=<text>") and, when it
 // is the only instance, holds the lock until its standard input closes.
 //   --named <name>  names the application first, as the launcher does
 // With PVKQT_HELPER_UID set it first becomes that user.
@@ -21,8 +21,8 @@ int main(int argc, char **argv)
         QCoreApplication::setApplicationName(QString::fromLocal8Bit(argv[2]));
     QtSingleApplication app(argc, argv, true);
     const bool running = app.isRunning();
-    printf("running=%d lock=%s problem=%s\n", running ? 1 : 0, app.lockFilePath().toLocal8Bit().constData(),
-           app.lockProblem().toLocal8Bit().constData());
+    printf("running=%d lock=%s problem=%s note=%s\n", running ? 1 : 0, app.lockFilePath().toLocal8Bit().constData(),
+           app.lockProblem().toLocal8Bit().constData(), app.lockNote().toLocal8Bit().constData());
     fflush(stdout);
     if (!running) {
         char buffer[64];

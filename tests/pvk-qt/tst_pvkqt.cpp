@@ -31,6 +31,7 @@ struct Instance {
     bool running = false;
     QString lock;
     QString problem;
+    QString note;
 };
 
 // Starts one helper; the process keeps running while it holds the lock.
@@ -59,7 +60,8 @@ bool readReport(Instance &in)
         return false;
     in.running = line.startsWith(QLatin1String("running=1"));
     in.lock = line.section(QStringLiteral(" lock="), 1).section(QStringLiteral(" problem="), 0, 0);
-    in.problem = line.section(QStringLiteral(" problem="), 1);
+    in.problem = line.section(QStringLiteral(" problem="), 1).section(QStringLiteral(" note="), 0, 0);
+    in.note = line.section(QStringLiteral(" note="), 1);
     return true;
 }
 
@@ -94,6 +96,8 @@ private slots:
     void simultaneousStartLeavesOne();
     void unrecordedLockFile_data();
     void unrecordedLockFile();
+    void lockOfAnotherHost_data();
+    void lockOfAnotherHost();
     void homeFolderWithoutRuntimeDir_data();
     void homeFolderWithoutRuntimeDir();
     void oneAtATime_data();
@@ -251,6 +255,50 @@ void TestPvkQt::unrecordedLockFile()
         QCOMPARE(QFileInfo(probe.lock).size(), 0);
     } else {
         QVERIFY(QFileInfo(probe.lock).size() > 0);
+        QVERIFY(release(next));
+    }
+}
+
+void TestPvkQt::lockOfAnotherHost_data()
+{
+    QTest::addColumn<int>("ageSeconds");
+    QTest::addColumn<bool>("machineId"); // the record names the machine, as Qt 5.10 and later write it
+    QTest::addColumn<bool>("expectRunning");
+    // A launcher of a host that shares the home died holding the lock: its
+    // process cannot be looked for from here, so only age makes it stale.
+    QTest::newRow("another host, an hour old") << 3600 << true << false;
+    QTest::newRow("another host by name only, an hour old") << 3600 << false << false;
+    QTest::newRow("another host, nine minutes old") << 540 << true << true;
+}
+
+void TestPvkQt::lockOfAnotherHost()
+{
+    QFETCH(int, ageSeconds);
+    QFETCH(bool, machineId);
+    QFETCH(bool, expectRunning);
+    Instance probe = launch(m_env);
+    QVERIFY(probe.process);
+    QVERIFY(release(probe));
+
+    QByteArray record = "4242\nzelto-launcher\nhost-b.example\n";
+    if (machineId)
+        record += "0123456789abcdef0123456789abcdef\nfedcba98-7654-3210-fedc-ba9876543210\n";
+    QVERIFY(writeFile(probe.lock, record));
+    const time_t then = time(nullptr) - ageSeconds;
+    const struct timespec times[2] = {{then, 0}, {then, 0}};
+    QCOMPARE(utimensat(AT_FDCWD, QFile::encodeName(probe.lock).constData(), times, 0), 0);
+
+    Instance next = launch(m_env);
+    QVERIFY(next.process);
+    QCOMPARE(next.running, expectRunning);
+    QCOMPARE(next.problem, QString());
+    if (expectRunning) {
+        QVERIFY2(next.note.contains("held by process 4242 of host 'host-b.example'"), qPrintable(next.note));
+        QVERIFY(next.process->waitForFinished(30000));
+        QCOMPARE(readFile(probe.lock), record);
+    } else {
+        QCOMPARE(next.note, QString());
+        QCOMPARE(readFile(probe.lock).split('\n').value(0).toLongLong(), next.process->processId());
         QVERIFY(release(next));
     }
 }

@@ -523,8 +523,58 @@ bool LinuxService::isUIInstalled() const
     return !ui.isEmpty() && stat(ui.constData(), &st) == 0;
 }
 
+namespace {
+
+// 0 when a file can be made in `folder`, else the error that says why not.
+// Asked of the file system by making one: permission bits cannot tell a
+// read-only mount, and as root they tell nothing at all. The file has no
+// name (O_TMPFILE) where the file system allows; elsewhere it gets one and
+// is removed at once.
+int filesCanBeMadeIn(const std::string &folder)
+{
+    const fileop::UniqueFd unnamed(open(folder.c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0600));
+    if (unnamed.get() >= 0)
+        return 0;
+    const int err = errno;
+    if (err != EOPNOTSUPP && err != EISDIR && err != EINVAL)
+        return err;
+    std::string probe;
+    if (FSMakeTempName(folder, probe) != 0)
+        return EINVAL;
+    const fileop::UniqueFd named(open(probe.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600));
+    if (named.get() < 0)
+        return errno;
+    (void)unlink(probe.c_str());
+    return 0;
+}
+
+// The per-user folder, or while it does not exist yet the nearest folder
+// above it that does: where the installation makes its first files.
+std::string nearestExistingFolder(std::string path)
+{
+    struct stat st;
+    while (stat(path.c_str(), &st) != 0 && errno == ENOENT) {
+        const size_t slash = path.find_last_of('/');
+        if (slash == std::string::npos)
+            return ".";
+        path.resize(slash == 0 ? 1 : slash);
+    }
+    return path;
+}
+
+} // namespace
+
 int32_t LinuxService::upgrade()
 {
+    // An upgrade that cannot write a file must not stop the client first
+    // (a read-only home, a folder of another user): the client stays, and
+    // the reason is told once.
+    const std::string userFolder = nearestExistingFolder(QFile::encodeName(pathOf("user_quenmark_zelto_path")).toStdString());
+    if (const int err = filesCanBeMadeIn(userFolder)) {
+        LOG_ERROR("cannot write to '%s': %s (%d), the client is not stopped and nothing is installed\n",
+                  userFolder.c_str(), strerror(err), err);
+        return -1;
+    }
     if (isUIInstalled()) {
         LOG_DEBUG("local appdata exist\n");
         terminateUI();
