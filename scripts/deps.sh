@@ -10,6 +10,7 @@ ZELTO_DEPS=(
   libarchive-dev zlib1g-dev libarchive-tools
   xvfb xauth x11-apps x11-utils imagemagick
   openbox weston qtwayland5
+  qt5ct wmctrl dbus-daemon at-spi2-core python3-pyatspi
   clang libclang-rt-14-dev
   rsync gnuplot-nox util-linux procps file fonts-dejavu-core
   desktop-file-utils dpkg-dev

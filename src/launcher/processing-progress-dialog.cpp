@@ -101,13 +101,14 @@ ProcessingProgressDialog::ProcessingProgressDialog()
 void ProcessingProgressDialog::setLabelText(const QString &text)
 {
     QProgressDialog::setLabelText(text);
-    // The bar measures what the label names.
+    // The bar measures what the label names. Screen readers present a
+    // progress bar's updates, name and value, without its having the focus.
     if (QProgressBar *bar = findChild<QProgressBar *>())
         bar->setAccessibleName(text);
-    // A screen reader hears of the label's name change only when the label
-    // has the focus, which a window shown without activation never gives
-    // it; the dialog's description, which follows the label, is presented
-    // with the window and its change is announced on the window itself.
+    // The label's own name change is presented only when the label has the
+    // focus, which a window shown without activation never gives it: the
+    // text also becomes the window's description, whose change is told on
+    // the window itself.
     setAccessibleDescription(text);
 }
 

@@ -319,16 +319,16 @@ inline QByteArray rootProperty(const QString &display, const QString &name)
     return out.contains("not found") || out.contains("no such atom") ? QByteArray() : out.trimmed();
 }
 
-// openbox on a running X server; ready once it has announced itself on the
-// root window, as the EWMH asks of a window manager.
+// A window manager (openbox unless named) on a running X server; ready once
+// it has announced itself on the root window, as the EWMH asks of one.
 class WindowManager
 {
 public:
-    bool start(const QString &display)
+    bool start(const QString &display, const QString &program = QStringLiteral("openbox"))
     {
-        if (QStandardPaths::findExecutable(QStringLiteral("openbox")).isEmpty()
+        if (QStandardPaths::findExecutable(program).isEmpty()
             || QStandardPaths::findExecutable(QStringLiteral("xprop")).isEmpty()) {
-            m_why = QStringLiteral("openbox or xprop is not installed");
+            m_why = program + QStringLiteral(" or xprop is not installed");
             return false;
         }
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
@@ -336,10 +336,11 @@ public:
         m_process.setProcessEnvironment(env);
         m_process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
         m_process.setStandardOutputFile(QProcess::nullDevice());
-        m_process.start(QStringLiteral("openbox"), {"--sm-disable"});
+        m_process.start(program, program == QLatin1String("openbox") ? QStringList{"--sm-disable"}
+                                                                         : QStringList{"--sm-client-disable", "--compositor=off"});
         if (!m_process.waitForStarted()
             || !waitUntil([&] { return !rootProperty(display, "_NET_SUPPORTING_WM_CHECK").isEmpty(); }, 30000)) {
-            m_why = QStringLiteral("openbox did not come up on ") + display;
+            m_why = program + QStringLiteral(" did not come up on ") + display;
             return false;
         }
         return true;

@@ -8,11 +8,15 @@
 #include <QApplication>
 #include <QColor>
 #include <QImage>
+#include <QLibraryInfo>
 #include <QPixmap>
+#include <QRegularExpression>
 #include <QScreen>
 #include <QSet>
 #include <QTemporaryDir>
 #include <QtTest>
+
+#include <cmath>
 
 using namespace e2e;
 
@@ -77,6 +81,351 @@ QImage grabScreen()
     return QGuiApplication::primaryScreen()->grabWindow(0).toImage().convertToFormat(QImage::Format_RGB32);
 }
 
+// WCAG's contrast ratio: 1 for the same colour, 21 for black on white.
+double contrastRatio(QRgb a, QRgb b)
+{
+    const auto luminance = [](QRgb c) {
+        const auto linear = [](int v) {
+            const double x = v / 255.0;
+            return x <= 0.04045 ? x / 12.92 : std::pow((x + 0.055) / 1.055, 2.4);
+        };
+        return 0.2126 * linear(qRed(c)) + 0.7152 * linear(qGreen(c)) + 0.0722 * linear(qBlue(c));
+    };
+    const double la = luminance(a), lb = luminance(b);
+    return (qMax(la, lb) + 0.05) / (qMin(la, lb) + 0.05);
+}
+
+// The label's line of text in a dialog's picture: the first band of rows
+// of the client area that hold more than WhiteSmoke; its contrast is the
+// strongest of its pixels against WhiteSmoke, where the glyphs' cores keep
+// the text's own colour.
+double labelContrast(const QImage &shot, const ClientArea &dialog)
+{
+    const QRgb whiteSmoke = 0xf5f5f5;
+    double best = 1.0;
+    bool inText = false;
+    for (int y = dialog.content.top(); y <= dialog.content.bottom(); ++y) {
+        bool any = false;
+        for (int x = dialog.client.left(); x <= dialog.client.right(); ++x) {
+            const QRgb p = shot.pixel(x, y) & 0xffffff;
+            if (p != whiteSmoke) {
+                any = true;
+                best = qMax(best, contrastRatio(p, whiteSmoke));
+            }
+        }
+        if (inText && !any)
+            break;
+        inText = inText || any;
+    }
+    return best;
+}
+
+// Qt's own plug-in folder, where the system's Qt keeps every platform and
+// every platform theme.
+QString qtPluginFolder()
+{
+    return QLibraryInfo::location(QLibraryInfo::PluginsPath);
+}
+
+// root/lib of the root's own in place of the link to the stage's: the
+// stage's entries linked one by one, and as lib/plugins either a link to
+// `plugins` or, when that is empty, the stage's plug-ins with the system's
+// platform themes and styles beside them.
+bool ownLib(const QString &root, const QString &plugins)
+{
+    const QString stageLib = stageDir() + "/lib";
+    if (!QFile::remove(root + "/lib") || !QDir().mkpath(root + "/lib"))
+        return false;
+    const auto all = QDir::AllEntries | QDir::NoDotAndDotDot | QDir::System;
+    for (const QString &entry : QDir(stageLib).entryList(all))
+        if (entry != "plugins" && !QFile::link(stageLib + "/" + entry, root + "/lib/" + entry))
+            return false;
+    if (!plugins.isEmpty())
+        return QFile::link(plugins, root + "/lib/plugins");
+    if (!QDir().mkpath(root + "/lib/plugins"))
+        return false;
+    for (const QString &entry : QDir(stageLib + "/plugins").entryList(all))
+        if (!QFile::link(stageLib + "/plugins/" + entry, root + "/lib/plugins/" + entry))
+            return false;
+    // The theme's proxy style lives among the styles.
+    return QFile::link(qtPluginFolder() + "/platformthemes", root + "/lib/plugins/platformthemes")
+        && QFile::link(qtPluginFolder() + "/styles", root + "/lib/plugins/styles");
+}
+
+// A dark palette for the launcher through the qt5ct platform theme, the way
+// a user of a desktop without its own Qt integration picks one: the theme's
+// configuration names one of its dark colour schemes.
+bool darkTheme(const QString &root, const QString &configHome, QProcessEnvironment &env, QString *why)
+{
+    const QString scheme = QStringLiteral("/usr/share/qt5ct/colors/darker.conf");
+    if (!QFileInfo::exists(qtPluginFolder() + "/platformthemes/libqt5ct.so") || !QFileInfo::exists(scheme)) {
+        *why = QStringLiteral("qt5ct is not installed");
+        return false;
+    }
+    // The product's plug-in folder is the only one the launcher searches.
+    if (!ownLib(root, QString())) {
+        *why = QStringLiteral("cannot link the platform themes into ") + root;
+        return false;
+    }
+    QDir().mkpath(configHome + "/qt5ct");
+    QFile conf(configHome + "/qt5ct/qt5ct.conf");
+    if (!conf.open(QIODevice::WriteOnly)
+        || conf.write("[Appearance]\ncolor_scheme_path=" + scheme.toUtf8() + "\ncustom_palette=true\nstyle=Fusion\n") <= 0) {
+        *why = QStringLiteral("cannot write ") + conf.fileName();
+        return false;
+    }
+    env.insert("XDG_CONFIG_HOME", configHome);
+    env.insert("QT_QPA_PLATFORMTHEME", "qt5ct");
+    return true;
+}
+
+// One property of one X window as xprop prints it; empty when unset.
+QByteArray windowProperty(const QProcessEnvironment &x, const QString &id, const char *name)
+{
+    const QByteArray out = outputOf(QStringLiteral("xprop"), {"-id", id, QString::fromLatin1(name)}, x);
+    return out.contains("not found") || out.contains("no such atom") ? QByteArray() : out.trimmed();
+}
+
+QByteArray rootPropertyIn(const QProcessEnvironment &x, const char *name)
+{
+    const QByteArray out = outputOf(QStringLiteral("xprop"), {"-root", QString::fromLatin1(name)}, x);
+    return out.contains("not found") || out.contains("no such atom") ? QByteArray() : out.trimmed();
+}
+
+// The window ids of a root property that lists windows.
+QStringList windowList(const QProcessEnvironment &x, const char *name)
+{
+    QStringList ids;
+    const QByteArray value = rootPropertyIn(x, name);
+    const int hash = value.indexOf('#');
+    if (hash < 0)
+        return ids;
+    for (const QByteArray &id : value.mid(hash + 1).split(','))
+        if (!id.trimmed().isEmpty() && id.trimmed() != "0x0")
+            ids << QString::fromLatin1(id.trimmed());
+    return ids;
+}
+
+// The managed window with this title, or empty.
+QString windowTitled(const QProcessEnvironment &x, const QString &title)
+{
+    for (const QString &id : windowList(x, "_NET_CLIENT_LIST")) {
+        const QByteArray names = outputOf(QStringLiteral("xprop"), {"-id", id, "_NET_WM_NAME", "WM_NAME"}, x);
+        if (names.contains("= \"" + title.toUtf8() + '"'))
+            return id;
+    }
+    return QString();
+}
+
+// The frame a reparenting window manager put around a window, or the
+// window itself.
+QString frameOf(const QProcessEnvironment &x, const QString &id)
+{
+    QString current = id;
+    for (int depth = 0; depth < 8; ++depth) {
+        const QByteArray tree = outputOf(QStringLiteral("xwininfo"), {"-id", current, "-tree"}, x);
+        const QRegularExpression root(QStringLiteral("Root window id: (0x[0-9a-f]+)"));
+        const QRegularExpression parent(QStringLiteral("Parent window id: (0x[0-9a-f]+)"));
+        const QString rootId = root.match(QString::fromLatin1(tree)).captured(1);
+        const QString parentId = parent.match(QString::fromLatin1(tree)).captured(1);
+        if (parentId.isEmpty() || parentId == rootId)
+            return current;
+        current = parentId;
+    }
+    return current;
+}
+
+// A program's process, ended with the case. A session (`group`), started
+// through setsid, is ended as a whole: the services its buses start and
+// the X server its compositor starts outlive their parents otherwise.
+struct Child {
+    QProcess process;
+    bool group = false;
+    void startGroup(const QString &program, const QStringList &arguments)
+    {
+        group = true;
+        process.start(QStringLiteral("setsid"), QStringList{program} + arguments);
+    }
+    ~Child()
+    {
+        const pid_t pid = static_cast<pid_t>(process.processId());
+        if (group && pid > 0)
+            ::kill(-pid, SIGTERM);
+        if (process.state() != QProcess::NotRunning) {
+            process.terminate();
+            if (!process.waitForFinished(10000)) {
+                process.kill();
+                process.waitForFinished();
+            }
+        }
+        if (group && pid > 0)
+            ::kill(-pid, SIGKILL);
+    }
+};
+
+// GNOME Shell 43 headless, as a Wayland compositor with Xwayland, on D-Bus
+// buses of its own: a session bus (dbus-run-session) and, in place of the
+// system bus, a second private bus (its login manager is asked for there).
+class GnomeShell
+{
+public:
+    bool start(const QString &dir)
+    {
+        if (QStandardPaths::findExecutable(QStringLiteral("gnome-shell")).isEmpty()
+            || QStandardPaths::findExecutable(QStringLiteral("Xwayland")).isEmpty()
+            || QStandardPaths::findExecutable(QStringLiteral("dbus-run-session")).isEmpty()) {
+            m_why = QStringLiteral("gnome-shell, Xwayland or dbus-run-session is not installed "
+                                   "(GNOME Shell is too large for the CI's package budget)");
+            return false;
+        }
+        m_runtime = dir + "/gnome-runtime";
+        QDir().mkpath(m_runtime);
+        QFile::setPermissions(m_runtime, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        const QString systemBus = dir + "/system-bus";
+        m_systemBus.startGroup(QStringLiteral("dbus-daemon"), {"--session", "--nofork", "--address=unix:path=" + systemBus});
+        if (!m_systemBus.process.waitForStarted() || !waitUntil([&] { return QFileInfo::exists(systemBus); }, 30000)) {
+            m_why = QStringLiteral("no private bus");
+            return false;
+        }
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("XDG_RUNTIME_DIR", m_runtime);
+        env.insert("DBUS_SYSTEM_BUS_ADDRESS", "unix:path=" + systemBus);
+        for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY", "DBUS_SESSION_BUS_ADDRESS", "XAUTHORITY"})
+            env.remove(name);
+        m_log = dir + "/gnome-shell.log";
+        m_shell.process.setProcessEnvironment(env);
+        m_shell.process.setProcessChannelMode(QProcess::MergedChannels);
+        m_shell.process.setStandardOutputFile(m_log);
+        m_shell.startGroup(QStringLiteral("dbus-run-session"),
+                           {"--", "gnome-shell", "--headless", "--wayland", "--virtual-monitor", "1024x768"});
+        const QRegularExpression display(QStringLiteral("Using public X11 display (:[0-9]+)"));
+        if (!m_shell.process.waitForStarted()
+            || !waitUntil([&] {
+                   const QString log = QString::fromUtf8(readFile(m_log));
+                   m_display = display.match(log).captured(1);
+                   return !m_display.isEmpty() && log.contains("GNOME Shell started")
+                       && !QDir(m_runtime).entryList({".mutter-Xwaylandauth.*"}, QDir::Files | QDir::Hidden).isEmpty();
+               }, 180000)) {
+            m_why = QStringLiteral("GNOME Shell did not come up: ") + QString::fromUtf8(readFile(m_log)).right(2000);
+            return false;
+        }
+        m_xauthority = m_runtime + "/" + QDir(m_runtime).entryList({".mutter-Xwaylandauth.*"}, QDir::Files | QDir::Hidden).first();
+        return true;
+    }
+
+    // What a program of the session finds in its environment.
+    void enter(QProcessEnvironment &env) const
+    {
+        env.insert("XDG_RUNTIME_DIR", m_runtime);
+        env.insert("WAYLAND_DISPLAY", "wayland-0");
+        env.insert("DISPLAY", m_display);
+        env.insert("XAUTHORITY", m_xauthority);
+        env.insert("XDG_CURRENT_DESKTOP", "GNOME");
+        env.insert("XDG_SESSION_DESKTOP", "gnome");
+        env.insert("XDG_SESSION_TYPE", "wayland");
+    }
+
+    QString why() const { return m_why; }
+
+private:
+    Child m_systemBus;
+    Child m_shell;
+    QString m_runtime, m_log, m_display, m_xauthority, m_why;
+};
+
+// KDE's KWin as a virtual Wayland compositor with Xwayland.
+class KWin
+{
+public:
+    bool start(const QString &dir)
+    {
+        if (QStandardPaths::findExecutable(QStringLiteral("kwin_wayland")).isEmpty()) {
+            m_why = QStringLiteral("kwin_wayland is not installed (KWin is too large for the CI's package budget)");
+            return false;
+        }
+        m_runtime = dir + "/kwin-runtime";
+        QDir().mkpath(m_runtime);
+        QFile::setPermissions(m_runtime, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("XDG_RUNTIME_DIR", m_runtime);
+        for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY"})
+            env.remove(name);
+        m_log = dir + "/kwin.log";
+        m_kwin.process.setProcessEnvironment(env);
+        m_kwin.process.setProcessChannelMode(QProcess::MergedChannels);
+        m_kwin.process.setStandardOutputFile(m_log);
+        m_kwin.startGroup(QStringLiteral("dbus-run-session"),
+                          {"--", "kwin_wayland", "--virtual", "--width", "1024", "--height", "768",
+                              "--socket", "zelto-kwin", "--no-lockscreen", "--no-global-shortcuts"});
+        if (!m_kwin.process.waitForStarted()
+            || !waitUntil([&] { return QFileInfo::exists(m_runtime + "/zelto-kwin"); }, 60000)) {
+            m_why = QStringLiteral("KWin did not come up: ") + QString::fromUtf8(readFile(m_log)).right(2000);
+            return false;
+        }
+        return true;
+    }
+
+    void enter(QProcessEnvironment &env) const
+    {
+        env.insert("XDG_RUNTIME_DIR", m_runtime);
+        env.insert("WAYLAND_DISPLAY", "zelto-kwin");
+        env.insert("XDG_CURRENT_DESKTOP", "KDE");
+        env.insert("XDG_SESSION_DESKTOP", "KDE");
+        env.insert("XDG_SESSION_TYPE", "wayland");
+    }
+
+    QString why() const { return m_why; }
+
+private:
+    Child m_kwin;
+    QString m_runtime, m_log, m_why;
+};
+
+// Reads the launcher's accessibility tree and events from the AT-SPI bus
+// of a private session bus, as a screen reader does (pyatspi).
+const char kAtSpiListener[] = R"(
+import os, sys, pyatspi
+from gi.repository import GLib
+out = open(sys.argv[1], 'w', buffering=1)
+flag = sys.argv[2]
+def text(v):
+    return str(v).replace('\n', ' ').replace('|', '/')
+def line(*fields):
+    out.write('|'.join(text(f) for f in fields) + '\n')
+def on_event(e):
+    try:
+        src = e.source
+        role, name, desc = src.getRoleName(), src.name, src.description
+    except Exception:
+        role = name = desc = '?'
+    line('event', e.type, role, name, desc)
+for t in ['object:property-change:accessible-name', 'object:property-change:accessible-description',
+          'object:state-changed:showing', 'window:activate', 'window:create']:
+    pyatspi.Registry.registerEventListener(on_event, t)
+def dump(obj, depth):
+    value = ''
+    try:
+        value = obj.queryValue().currentValue
+    except Exception:
+        pass
+    line('tree', depth, obj.getRoleName(), obj.name, obj.description, value)
+    for child in obj:
+        if child is not None:
+            dump(child, depth + 1)
+def poll():
+    if not os.path.exists(flag):
+        return True
+    for app in pyatspi.Registry.getDesktop(0):
+        if app is not None and app.name == 'zelto-launcher':
+            dump(app, 0)
+    line('done')
+    pyatspi.Registry.stop()
+    return False
+GLib.timeout_add(200, poll)
+line('listening')
+pyatspi.Registry.start()
+)";
+
 } // namespace
 
 class TstGui : public QObject
@@ -87,6 +436,8 @@ private slots:
     void initTestCase();
     void dialogDuringUpgrade_data();
     void dialogDuringUpgrade();
+    void dialogInSession_data();
+    void dialogInSession();
 };
 
 void TstGui::initTestCase()
@@ -104,10 +455,12 @@ void TstGui::dialogDuringUpgrade_data()
     QTest::addColumn<bool>("windowManager");
     QTest::addColumn<QString>("scale"); // QT_SCALE_FACTOR; empty: unset
     QTest::addColumn<QString>("picture");
+    QTest::addColumn<QString>("theme"); // "dark": qt5ct's dark colour scheme
     // The README's picture is the one under a window manager.
-    QTest::newRow("bare X server") << false << QString() << "dialog-bare";
-    QTest::newRow("openbox") << true << QString() << "dialog";
-    QTest::newRow("openbox, scale 2") << true << "2" << "dialog-scale2";
+    QTest::newRow("bare X server") << false << QString() << "dialog-bare" << QString();
+    QTest::newRow("openbox") << true << QString() << "dialog" << QString();
+    QTest::newRow("openbox, scale 2") << true << "2" << "dialog-scale2" << QString();
+    QTest::newRow("openbox, dark palette (qt5ct)") << true << QString() << "dialog-dark" << "dark";
 }
 
 void TstGui::dialogDuringUpgrade()
@@ -115,6 +468,7 @@ void TstGui::dialogDuringUpgrade()
     QFETCH(bool, windowManager);
     QFETCH(QString, scale);
     QFETCH(QString, picture);
+    QFETCH(QString, theme);
     const int factor = scale.isEmpty() ? 1 : scale.toInt();
 
     WindowManager wm;
@@ -149,6 +503,10 @@ void TstGui::dialogDuringUpgrade()
     env.remove("QT_AUTO_SCREEN_SCALE_FACTOR");
     if (!scale.isEmpty())
         env.insert("QT_SCALE_FACTOR", scale);
+    env.remove("QT_QPA_PLATFORMTHEME");
+    QString why;
+    if (theme == "dark" && !darkTheme(root, dir.path() + "/config", env, &why))
+        QSKIP(qPrintable("no dark theme: " + why));
     QProcess launcher;
     startLauncher(launcher, root, env);
     QVERIFY(launcher.waitForStarted());
@@ -224,6 +582,11 @@ void TstGui::dialogDuringUpgrade()
              qPrintable(QStringLiteral("%1 WhiteSmoke pixels").arg(background)));
     QVERIFY2(colours.size() >= 8, qPrintable(QStringLiteral("%1 colours").arg(colours.size())));
 
+    // The label reads on WhiteSmoke in a dark theme as in a light one.
+    const double contrast = labelContrast(shot, dialog);
+    qInfo("label's contrast on WhiteSmoke: %.2f:1", contrast);
+    QVERIFY2(contrast >= 4.5, qPrintable(QStringLiteral("label's contrast %1:1").arg(contrast)));
+
     // Even margins: the bar as far from the sides as from the bottom, the
     // text's top as far from the top, within a pixel of rounding (and of
     // the glyphs' own shape) per scale step.
@@ -242,6 +605,248 @@ void TstGui::dialogDuringUpgrade()
 
     // Once the launcher has ended, its window is gone from the screen.
     QTRY_VERIFY_WITH_TIMEOUT(windowArea(grabScreen()).isNull(), 30000);
+}
+
+// The dialog in the sessions of the desktops as their users meet it, while
+// the launcher is held in the start script after the upgrade: on X11 (by
+// itself or through GNOME's Xwayland) a dialog of fixed size to the window
+// manager, shown while another window keeps the focus, that a close
+// request hides while the run goes on; its tree and events on the
+// accessibility bus; GNOME on Wayland through Xwayland, KDE on Wayland.
+void TstGui::dialogInSession_data()
+{
+    QTest::addColumn<QString>("session"); // "openbox", "gnome-shell", "kwin"
+    QTest::addColumn<bool>("atSpi");
+    QTest::addColumn<QString>("platform"); // what Qt ends up on
+    QTest::addColumn<QString>("picture");
+    QTest::newRow("openbox: focus stays, a fixed dialog, close hides") << "openbox" << false << "xcb" << "session-openbox";
+    QTest::newRow("openbox: AT-SPI tree and events") << "openbox" << true << "xcb" << QString();
+    QTest::newRow("GNOME Shell on Wayland: Xwayland, GNOME's title bar")
+        << "gnome-shell" << false << "xcb" << "session-gnome";
+    QTest::newRow("KDE KWin on Wayland: stays on Wayland") << "kwin" << false << "wayland" << QString();
+}
+
+void TstGui::dialogInSession()
+{
+    QFETCH(QString, session);
+    QFETCH(bool, atSpi);
+    QFETCH(QString, platform);
+    QFETCH(QString, picture);
+    const bool x11 = platform == "xcb";
+
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    const QString root = dir.path() + "/root";
+    const QString home = dir.path() + "/home";
+    QVERIFY(QDir().mkpath(home));
+    struct Reaper {
+        QString home;
+        ~Reaper() { killClients(home); }
+    } reaper{home};
+
+    QProcessEnvironment env = launcherEnvironment(home);
+    for (const char *name : {"QT_QPA_PLATFORM", "QT_QPA_PLATFORMTHEME", "QT_SCALE_FACTOR", "QT_FONT_DPI",
+                             "QT_AUTO_SCREEN_SCALE_FACTOR", "WAYLAND_DISPLAY", "XDG_SESSION_TYPE", "XDG_SESSION_DESKTOP",
+                             "DBUS_SESSION_BUS_ADDRESS", "XAUTHORITY", "QT_LINUX_ACCESSIBILITY_ALWAYS_ON"})
+        env.remove(name);
+
+    // The session first: a row the machine cannot serve says why it skips.
+    WindowManager wm;
+    GnomeShell gnome;
+    KWin kwin;
+    if (session == "gnome-shell") {
+        if (!gnome.start(dir.path()))
+            QSKIP(qPrintable("no GNOME Shell session: " + gnome.why()));
+        gnome.enter(env);
+    } else if (session == "kwin") {
+        if (!kwin.start(dir.path()))
+            QSKIP(qPrintable("no KWin session: " + kwin.why()));
+        kwin.enter(env);
+        env.remove("DISPLAY");
+    } else {
+        if (!wm.start(g_server->display(), session))
+            QSKIP(qPrintable("no window manager: " + wm.why()));
+        env.insert("DISPLAY", g_server->display());
+        env.insert("XDG_RUNTIME_DIR", dir.path() + "/runtime");
+        QVERIFY(QDir().mkpath(dir.path() + "/runtime"));
+        QVERIFY(QFile::setPermissions(dir.path() + "/runtime", QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+    }
+    // What an X client of the session sees.
+    QProcessEnvironment x = QProcessEnvironment::systemEnvironment();
+    x.insert("DISPLAY", env.value("DISPLAY"));
+    if (env.contains("XAUTHORITY"))
+        x.insert("XAUTHORITY", env.value("XAUTHORITY"));
+    if (x11) {
+        for (const char *tool : {"xlogo", "xwininfo", "wmctrl", "import"})
+            if (QStandardPaths::findExecutable(QString::fromLatin1(tool)).isEmpty())
+                QSKIP(qPrintable(QStringLiteral("%1 is not installed").arg(tool)));
+    }
+
+    // The distribution's install: the system's plug-ins, every platform.
+    QVERIFY(makeRoot(root, 2001));
+    QVERIFY(ownLib(root, qtPluginFolder()));
+    QVERIFY(makePackage(appPath(home), 2000));
+    const QString fifo = holdAtStart(home);
+    QVERIFY(!fifo.isEmpty());
+
+    // The window the user types in has the focus when the launcher starts.
+    Child other;
+    QString typing;
+    if (x11) {
+        other.process.setProcessEnvironment(x);
+        // A window manager that has only just come up may miss the first
+        // window mapped: started again until one is managed.
+        for (int attempt = 0; attempt < 3 && typing.isEmpty(); ++attempt) {
+            other.process.start(QStringLiteral("xlogo"), QStringList());
+            QVERIFY(other.process.waitForStarted());
+            if (!waitUntil([&] { return !(typing = windowTitled(x, "xlogo")).isEmpty(); }, 10000)) {
+                other.process.kill();
+                other.process.waitForFinished();
+            }
+        }
+        QVERIFY2(!typing.isEmpty(), qPrintable("xlogo never mapped: " + rootPropertyIn(x, "_NET_CLIENT_LIST")
+                                                + outputOf("xwininfo", {"-root", "-tree"}, x)));
+        const auto focused = [&] { return windowList(x, "_NET_ACTIVE_WINDOW").value(0) == typing; };
+        // A window manager that leaves a new window unfocused is asked to
+        // focus it, as a pager would.
+        if (!waitUntil(focused, 5000)) {
+            (void)outputOf(QStringLiteral("xdotool"), {"windowactivate", typing}, x);
+            (void)outputOf(QStringLiteral("wmctrl"), {"-i", "-a", typing}, x);
+        }
+        if (!waitUntil(focused, 10000)) {
+            // GNOME Shell comes up in its overview, where no window has the
+            // focus; the dialog must not take it there either.
+            QVERIFY2(session == "gnome-shell", "the other window never got the focus");
+            qInfo("no window has the focus in the session: %s", rootPropertyIn(x, "_NET_ACTIVE_WINDOW").constData());
+            typing.clear();
+        }
+    }
+
+    // The accessibility bus of a session bus of the case's own, with a
+    // listener on it before the launcher starts.
+    Child bus;
+    Child listener;
+    const QString atSpiOut = dir.path() + "/at-spi.txt";
+    const QString atSpiFlag = dir.path() + "/at-spi.dump";
+    if (atSpi) {
+        if (!QFileInfo::exists("/usr/bin/python3")
+            || !outputOf("/usr/bin/python3", {"-c", "import pyatspi; print('pyatspi')"}).contains("pyatspi")
+            || QStandardPaths::findExecutable(QStringLiteral("dbus-daemon")).isEmpty())
+            QSKIP("python3-pyatspi or dbus-daemon is not installed");
+        const QString address = "unix:path=" + dir.path() + "/session-bus";
+        bus.startGroup(QStringLiteral("dbus-daemon"), {"--session", "--nofork", "--address=" + address});
+        QVERIFY(bus.process.waitForStarted());
+        QVERIFY(waitUntil([&] { return QFileInfo::exists(dir.path() + "/session-bus"); }, 30000));
+        env.insert("DBUS_SESSION_BUS_ADDRESS", address);
+        env.insert("QT_LINUX_ACCESSIBILITY_ALWAYS_ON", "1");
+        QProcessEnvironment py = x;
+        py.insert("DBUS_SESSION_BUS_ADDRESS", address);
+        py.insert("XDG_RUNTIME_DIR", env.value("XDG_RUNTIME_DIR"));
+        listener.process.setProcessEnvironment(py);
+        listener.process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        listener.process.start("/usr/bin/python3", {"-c", QString::fromLatin1(kAtSpiListener), atSpiOut, atSpiFlag});
+        QVERIFY(listener.process.waitForStarted());
+        QVERIFY2(waitUntil([&] { return readFile(atSpiOut).contains("listening"); }, 60000), "no AT-SPI listener");
+    }
+
+    QProcess launcher;
+    startLauncher(launcher, root, env);
+    QVERIFY(launcher.waitForStarted());
+    const int writer = waitForReader(fifo, 120000);
+    if (writer < 0) {
+        launcher.kill();
+        launcher.waitForFinished();
+        QFAIL(qPrintable("the launcher never reached the start script: " + launcher.readAllStandardError()));
+    }
+    struct Writer {
+        int fd;
+        ~Writer()
+        {
+            if (fd >= 0)
+                ::close(fd);
+        }
+    } held{writer};
+
+    const QString title = QStringLiteral("Quenmark Zelto Client");
+    const QString folder = qEnvironmentVariable("ZELTO_BUILD_DIR", QDir::currentPath()) + "/screenshots";
+    QVERIFY(QDir().mkpath(folder));
+    // The AT-SPI row looks at the accessibility bus alone.
+    if (x11 && !atSpi) {
+        QString dialog;
+        waitUntil([&] { return !(dialog = windowTitled(x, title)).isEmpty(); }, 30000);
+        QVERIFY2(!dialog.isEmpty(), qPrintable("no dialog in the session; the log says: "
+                                                + QString::fromUtf8(readFile(logPath(home))).right(1500)));
+        const QString frame = frameOf(x, dialog);
+        QVERIFY(waitUntil([&] { return outputOf("xwininfo", {"-id", frame}, x).contains("IsViewable"); }, 30000));
+
+        // A dialog, of a fixed size, to the window manager.
+        const QByteArray type = windowProperty(x, dialog, "_NET_WM_WINDOW_TYPE");
+        qInfo("%s", type.constData());
+        QVERIFY2(type.contains("_NET_WM_WINDOW_TYPE_DIALOG"), type.constData());
+        const QByteArray hints = windowProperty(x, dialog, "WM_NORMAL_HINTS");
+        const QRegularExpression minimum(QStringLiteral("minimum size: (\\d+) by (\\d+)"));
+        const QRegularExpression maximum(QStringLiteral("maximum size: (\\d+) by (\\d+)"));
+        const auto min = minimum.match(QString::fromLatin1(hints));
+        const auto max = maximum.match(QString::fromLatin1(hints));
+        QVERIFY2(min.hasMatch() && max.hasMatch() && min.captured(1) == max.captured(1) && min.captured(2) == max.captured(2),
+                 hints.constData());
+        const QByteArray actions = windowProperty(x, dialog, "_NET_WM_ALLOWED_ACTIONS");
+        qInfo("%s", actions.constData());
+        QVERIFY2(!actions.contains("MAXIMIZE"), actions.constData());
+
+        // Shown without taking the focus: a user time of 0, on the window or
+        // on the window Qt keeps it on.
+        const QString timeWindow =
+            QString::fromLatin1(windowProperty(x, dialog, "_NET_WM_USER_TIME_WINDOW").split('#').value(1).trimmed());
+        const QByteArray userTime = windowProperty(x, timeWindow.isEmpty() ? dialog : timeWindow, "_NET_WM_USER_TIME");
+        qInfo("%s", userTime.constData());
+        QVERIFY2(userTime.endsWith("= 0"), userTime.constData());
+        QCOMPARE(windowList(x, "_NET_ACTIVE_WINDOW").value(0), typing);
+
+        // The picture with the window manager's frame.
+        if (!picture.isEmpty()) {
+            const QString shot = folder + "/" + picture + ".png";
+            QFile::remove(shot);
+            (void)outputOf("import", {"-window", frame, shot}, x);
+            QVERIFY2(QImage(shot).width() >= 400, qPrintable("no picture of the dialog in " + shot));
+        }
+
+        // The close button: the dialog goes, the run goes on.
+        (void)outputOf(QStringLiteral("wmctrl"), {"-i", "-c", dialog}, x);
+        QVERIFY2(waitUntil([&] { return windowTitled(x, title).isEmpty(); }, 30000), "the close request left the dialog");
+        QCOMPARE(launcher.state(), QProcess::Running);
+    }
+
+    if (atSpi) {
+        QVERIFY(writeFile(atSpiFlag, "dump\n"));
+        QVERIFY2(waitUntil([&] { return readFile(atSpiOut).contains("\ndone"); }, 60000), "no AT-SPI tree");
+        const QString transcript = QString::fromUtf8(readFile(atSpiOut));
+        QVERIFY(writeFile(folder + "/at-spi.txt", transcript.toUtf8()));
+        qInfo("%s", qPrintable(transcript));
+        const QStringList lines = transcript.split('\n');
+        // Roles and values as before; the bar named after what it measures.
+        const QString ready = QStringLiteral("Quenmark Zelto Client is ready.");
+        QVERIFY(lines.filter(QRegularExpression("^tree\\|1\\|dialog\\|Quenmark Zelto Client\\|")).size() == 1);
+        QVERIFY(lines.filter(QRegularExpression("^tree\\|2\\|label\\|" + QRegularExpression::escape(ready) + "\\|")).size() == 1);
+        QVERIFY2(lines.filter(QRegularExpression("^tree\\|2\\|progress bar\\|" + QRegularExpression::escape(ready) + "\\|.*\\|100(\\.0)?$")).size() == 1,
+                 "the bar has no name, or not the label's");
+        // The change to "is ready." is told on the window itself.
+        QVERIFY2(!lines.filter(QRegularExpression("^event\\|object:property-change:accessible-description\\|dialog\\|Quenmark Zelto Client\\|"
+                                                  + QRegularExpression::escape(ready) + "$")).isEmpty(),
+                 "no event on the dialog carries \"is ready.\"");
+    }
+
+    // The start script goes on, and the launcher ends on the platform the
+    // session called for; the client gets the user's own setting.
+    ::close(held.fd);
+    held.fd = -1;
+    QVERIFY(launcher.waitForFinished(120000));
+    QCOMPARE(launcher.exitCode(), 0);
+    QTRY_COMPARE_WITH_TIMEOUT(clientEvents(home, "started").size(), 1, 30000);
+    QCOMPARE(QString::fromUtf8(readFile(home + "/start-stop.platform")).trimmed(), QStringLiteral("<unset>"));
+    const QByteArray log = readFile(logPath(home));
+    QVERIFY2(log.contains("Qt platform = " + platform.toUtf8()), log.right(1500).constData());
+    QVERIFY(!log.contains("[ERROR]"));
 }
 
 int main(int argc, char **argv)
