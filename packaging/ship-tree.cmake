@@ -1,4 +1,4 @@
-# cmake -DROOT=<installed prefix> -P ship-tree.cmake
+# cmake -DROOT=<installed prefix> -DDATE=<seconds since 1970> -P ship-tree.cmake
 #
 # Readies the installed tree for the Debian package, as the system
 # component's last step, before CPack strips the programs:
@@ -30,7 +30,7 @@ file(GLOB _archives "${ROOT}/package/*.qpk")
 foreach(archive IN LISTS _archives)
   string(REGEX REPLACE "\\.qpk$" "" folder "${archive}")
   message(STATUS "Installing: ${archive}, with the client as shipped")
-  execute_process(COMMAND ${CMAKE_COMMAND} -DFOLDER=${folder} -DARCHIVE=${archive} -DAS_SHIPPED=ON
+  execute_process(COMMAND ${CMAKE_COMMAND} -DFOLDER=${folder} -DARCHIVE=${archive} -DDATE=${DATE} -DAS_SHIPPED=ON
                           -P ${CMAKE_CURRENT_LIST_DIR}/pack-archive.cmake
                   RESULT_VARIABLE rc)
   if(NOT rc EQUAL 0)
