@@ -2,8 +2,10 @@
 if(CPACK_GENERATOR STREQUAL "RPM")
   # Debian's lintian overrides have no place in an RPM.
   set(CPACK_COMPONENTS_ALL Unspecified system)
-  # The .deb moves the debug symbols to its -dbgsym package; the RPM ships
-  # its programs stripped (a -debuginfo package needs the distribution's
-  # find-debuginfo, which a Debian builder lacks).
-  set(CPACK_STRIP_FILES ON)
+  # The .deb moves the debug symbols to its -dbgsym package after the
+  # installation; the RPM ships its programs stripped by ship-tree.cmake (a
+  # -debuginfo package needs the distribution's find-debuginfo).
+  set(ENV{ZELTO_SHIP_STRIPPED} 1)
+else()
+  unset(ENV{ZELTO_SHIP_STRIPPED})
 endif()

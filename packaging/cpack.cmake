@@ -272,7 +272,7 @@ foreach(size 16 22 24 32 48 64 128 256 512)
        /usr/share/icons/hicolor/${size}x${size} /usr/share/icons/hicolor/${size}x${size}/apps)
 endforeach()
 # CPack marks every file with an absolute destination %config: only the
-# autostart entry is one.
+# autostart entry is one. (An entry of this list needs a prefix: %attr.)
 set(CPACK_RPM_USER_FILELIST
     "%config(noreplace) /etc/xdg/autostart/${ZELTO_DESKTOP_FILE}"
     "%license /usr/share/doc/${ZELTO_APP_NAME}/copyright"
@@ -280,14 +280,17 @@ set(CPACK_RPM_USER_FILELIST
     "%ghost %attr(0644,root,root) ${ZELTO_DEB_PREFIX}/log/launcher.debug"
     # RPM distributions want shared libraries executable, Debian does not.
     "%attr(0755,root,root) ${ZELTO_DEB_PREFIX}/lib/libpvk-qt.so.1"
+)
+list(APPEND _zelto_rpm_files
     /usr/share/applications/${ZELTO_DESKTOP_FILE}
     /usr/share/applications/${ZELTO_CLIENT_DESKTOP_ID}.desktop
     /usr/share/metainfo/${ZELTO_APPSTREAM_ID}.metainfo.xml
-    /usr/share/icons/hicolor/scalable/apps/${ZELTO_ICON_NAME}.svg
-    ${_zelto_rpm_files})
+    /usr/share/icons/hicolor/scalable/apps/${ZELTO_ICON_NAME}.svg)
 if(ZELTO_MANPAGE)
-  list(APPEND CPACK_RPM_USER_FILELIST /usr/share/man/man1/zelto-launcher.1.gz)
+  list(APPEND _zelto_rpm_files /usr/share/man/man1/zelto-launcher.1.gz)
 endif()
+list(TRANSFORM _zelto_rpm_files PREPEND "%attr(0644,root,root) ")
+list(APPEND CPACK_RPM_USER_FILELIST ${_zelto_rpm_files})
 set(CPACK_RPM_PACKAGE_RELOCATABLE OFF)
 if(CMAKE_SIZEOF_VOID_P EQUAL 8)
   set(_zelto_rpm_soname_mark "(64bit)")

@@ -83,6 +83,14 @@ while IFS= read -r -d '' f; do
   case $(LC_ALL=C file -b "$f") in *ELF*"not stripped"*) fail "${f#"$root"} is not stripped" ;; esac
 done < <(find "$root" -type f -print0)
 
+rpm -qpl "$rpm" | grep -qx '/usr/share/man/man1/zelto-launcher.1.gz' || fail "no manual page zelto-launcher(1)"
+for archive in "$prefix"/package/*.qpk; do
+  mkdir -p "$scratch/archive"
+  tar -xzf "$archive" -C "$scratch/archive"
+  diff -r "$scratch/archive" "${archive%.qpk}" || fail "${archive#"$root"} does not hold ${archive%.qpk} as shipped"
+  rm -rf -- "$scratch/archive"
+done
+
 step "running ${launcher#"$root"} for a private home"
 home=$scratch/home runtime=$scratch/runtime
 mkdir -p "$home"
