@@ -188,6 +188,22 @@ else
   done
 fi
 
+step "libraries loaded at run time"
+# A library the launcher names but does not link (it loads it with dlopen)
+# is invisible to dpkg-shlibdeps: its package must be declared by hand.
+needs="$(dpkg-deb -f "$deb" Depends), $(dpkg-deb -f "$deb" Recommends)"
+linked=$(LC_ALL=C readelf -d "$launcher" | sed -n 's/.*(NEEDED).*\[\(.*\)\]/\1/p')
+for soname in $(strings -a "$launcher" | grep -E '^lib[A-Za-z0-9_+.-]+\.so\.[0-9]+$' | sort -u); do
+  grep -qxF "$soname" <<<"$linked" && continue
+  owner=$(dpkg -S "*/$soname" 2>/dev/null | sed -n '1s/:.*//p' || true)
+  [ -n "$owner" ] || { echo "($soname: no package here has it)"; continue; }
+  if grep -Eq "(^|[ ,|])$owner( |,|$)" <<<"$needs"; then
+    echo "$soname (loaded at run time) comes from $owner, which the package declares"
+  else
+    fail "the launcher loads $soname from $owner, which the package neither depends on nor recommends"
+  fi
+done
+
 step "running ${launcher#"$root"} for a private home"
 home=$scratch/home
 runtime=$scratch/runtime
