@@ -73,4 +73,30 @@ foreach(package IN LISTS CPACK_PACKAGE_FILES)
     message(FATAL_ERROR "dpkg-deb -b ${package}: ${rc}")
   endif()
   file(REMOVE_RECURSE "${work}")
+
+  # /opt is no package's (base-files makes it): a package that lists it
+  # has dpkg take it away with its last file. Its entry leaves the data
+  # archive; every folder below it stays the package's.
+  if(package MATCHES "\\.deb$")
+    set(parts "${package}.parts")
+    file(REMOVE_RECURSE "${parts}")
+    file(MAKE_DIRECTORY "${parts}")
+    execute_process(COMMAND ar x "${package}" WORKING_DIRECTORY "${parts}" RESULT_VARIABLE rc)
+    file(GLOB data RELATIVE "${parts}" "${parts}/data.tar.*")
+    if(NOT rc EQUAL 0 OR NOT data STREQUAL "data.tar.xz")
+      message(FATAL_ERROR "${package}: no data.tar.xz to take /opt out of (${rc}, ${data})")
+    endif()
+    execute_process(COMMAND xz -dc data.tar.xz OUTPUT_FILE data.tar WORKING_DIRECTORY "${parts}" RESULT_VARIABLE rc1)
+    execute_process(COMMAND tar --delete --no-recursion -f data.tar ./opt/ WORKING_DIRECTORY "${parts}"
+                    RESULT_VARIABLE rc2 ERROR_QUIET)
+    execute_process(COMMAND xz -6 -T1 -c data.tar OUTPUT_FILE data.tar.xz WORKING_DIRECTORY "${parts}"
+                    RESULT_VARIABLE rc3)
+    file(REMOVE "${package}")
+    execute_process(COMMAND ar rcD "${package}" debian-binary control.tar.xz data.tar.xz
+                    WORKING_DIRECTORY "${parts}" RESULT_VARIABLE rc4)
+    if(NOT rc1 EQUAL 0 OR NOT rc3 EQUAL 0 OR NOT rc4 EQUAL 0)
+      message(FATAL_ERROR "${package}: taking /opt out failed (${rc1} ${rc2} ${rc3} ${rc4})")
+    endif()
+    file(REMOVE_RECURSE "${parts}")
+  endif()
 endforeach()

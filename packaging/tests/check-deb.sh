@@ -314,8 +314,16 @@ else
           fail "${naming#"$root"}: $key is not the menu entry's"
       done
     fi
-    DISPLAY=$display xprop -id "$client_window" _NET_WM_ICON 2>/dev/null | grep -q '^_NET_WM_ICON(CARDINAL) = ' ||
-      fail "the client's window has no icon (_NET_WM_ICON)"
+    # Qt sets the icon right after it made the window.
+    icon=''
+    for _ in $(seq 100); do
+      if DISPLAY=$display xprop -id "$client_window" _NET_WM_ICON 2>/dev/null | grep -q '^_NET_WM_ICON(CARDINAL) = '; then
+        icon=yes
+        break
+      fi
+      sleep 0.1
+    done
+    [ -n "$icon" ] || fail "the client's window has no icon (_NET_WM_ICON)"
     # A picture of it in a task bar, to look at: openbox and tint2.
     if command -v openbox >/dev/null && command -v tint2 >/dev/null && command -v import >/dev/null; then
       DISPLAY=$display openbox >/dev/null 2>&1 & wm=$!

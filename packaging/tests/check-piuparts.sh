@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
 # The Debian package on a clean Debian 12 system, as piuparts tries it: it
-# installs and purges leaving the system as it was, and an earlier version
+# installs and purges leaving the system as it was (/opt stays; the debug
+# switch file an administrator puts in its log folder goes, see
+# piuparts-scripts/), and an earlier version
 # of it upgrades to this one and is removed and purged the same way. No
 # option of piuparts relaxes a check.
 #
@@ -35,9 +37,15 @@ mirror=$(cat /etc/apt/sources.list.d/*.sources 2>/dev/null |
                              /etc/apt/sources.list 2>/dev/null | sed -n 1p)
 [ -n "$mirror" ] || mirror=http://deb.debian.org/debian
 
-rm -rf -- "$scratch"
 mkdir -p -- "$scratch"
 scratch=$(cd "$scratch" && pwd)
+# A piuparts run that was killed leaves its chroot's mounts behind: off
+# with them before anything is removed, and never a removal across them.
+{ findmnt -rn -o TARGET 2>/dev/null || true; } | { grep -F "$scratch/" || true; } | sort -r | while IFS= read -r mnt; do
+  umount -- "$mnt" || umount -l -- "$mnt" || true
+done
+rm -rf --one-file-system -- "$scratch"
+mkdir -p -- "$scratch"
 
 if [ ! -s "$base" ]; then
   step "base chroot: debootstrap bookworm from $mirror"
@@ -72,6 +80,7 @@ step "piuparts: install and purge, upgrade from ${version%-*}-0, remove and purg
 # The log goes to the scratch folder; its end says what failed.
 rc=0
 piuparts --basetgz "$base" --mirror "$mirror" --distribution bookworm \
+  --scriptsdir "$(dirname -- "$0")/piuparts-scripts" \
   --bindmount "$repo" --extra-repo "deb [trusted=yes] file://$repo ./" \
   --tmpdir "$scratch" --log-file "$scratch/piuparts.log" \
   "$deb" >"$scratch/piuparts.out" 2>&1 || rc=$?
