@@ -1,8 +1,11 @@
-# cmake -DFOLDER=<package folder> -DARCHIVE=<file> [-DAS_SHIPPED=ON] -P pack-archive.cmake
+# cmake -DFOLDER=<package folder> -DARCHIVE=<file> -DDATE=<seconds since 1970>
+#       [-DAS_SHIPPED=ON] -P pack-archive.cmake
 #
 # Packs the content of the client package folder (INFO, bin, package) into a
-# tar.gz archive, replaced whole. The gzip header carries no time stamp, so
-# that the same folder always gives the same archive.
+# tar.gz archive, replaced whole. The same content always gives the same
+# archive, whoever builds it when and under which umask: the entries are
+# sorted, owned by root, dated DATE, with 0755 for folders and programs and
+# 0644 for the rest; the gzip header carries no time stamp.
 #
 # AS_SHIPPED: the Debian package strips its programs after installation and
 # moves their debug symbols to the -dbgsym package (objcopy --only-keep-debug,
@@ -11,7 +14,7 @@
 # The same three steps are done here on a copy, so that the archive holds the
 # client exactly as the package will ship it.
 
-foreach(var FOLDER ARCHIVE)
+foreach(var FOLDER ARCHIVE DATE)
   if(NOT ${var})
     message(FATAL_ERROR "pack-archive.cmake: ${var} is not set")
   endif()
@@ -57,11 +60,14 @@ if(AS_SHIPPED)
   endforeach()
 endif()
 
-run(${CMAKE_COMMAND} -E tar cf "${_scratch}.tar" -- INFO bin package WORKING_DIRECTORY "${_source}")
+find_program(_tar NAMES tar gtar REQUIRED)
+run(${_tar} --create --file "${_scratch}.tar" --format=gnu --sort=name "--mtime=@${DATE}"
+    --owner=0 --group=0 --numeric-owner --mode=u=rwX,go=rX -C "${_source}" -- INFO bin package)
 execute_process(COMMAND gzip -9 -n -c INPUT_FILE "${_scratch}.tar" OUTPUT_FILE "${ARCHIVE}.part"
                 RESULT_VARIABLE rc)
 if(NOT rc EQUAL 0)
   message(FATAL_ERROR "gzip of ${ARCHIVE}: ${rc}")
 endif()
+file(CHMOD "${ARCHIVE}.part" PERMISSIONS OWNER_READ OWNER_WRITE GROUP_READ WORLD_READ)
 file(RENAME "${ARCHIVE}.part" "${ARCHIVE}")
 file(REMOVE_RECURSE "${_scratch}" "${_scratch}.tar")

@@ -1,4 +1,4 @@
-# cmake -DROOT=<installed prefix> -P ship-tree.cmake
+# cmake -DROOT=<installed prefix> -DDATE=<seconds since 1970> -P ship-tree.cmake
 #
 # Readies the installed tree for the Debian package, as the system
 # component's last step, before CPack strips the programs:
@@ -6,6 +6,10 @@
 #     reads) come off every ELF file, as Debian's own packages have them;
 #   - every client package archive is packed again from its folder with the
 #     client as the package will ship it (pack-archive.cmake, AS_SHIPPED).
+#
+# With ZELTO_SHIP_STRIPPED set in the environment (the RPM, which has no
+# debug symbol package), every program is stripped here instead, and the
+# archives are packed from the stripped folders as they are.
 
 if(NOT IS_DIRECTORY "${ROOT}")
   message(FATAL_ERROR "ship-tree.cmake: no tree at '${ROOT}'")
@@ -19,9 +23,13 @@ foreach(f IN LISTS _files)
   endif()
   file(READ "${f}" _magic LIMIT 4 HEX)
   if(_magic STREQUAL "7f454c46")
-    execute_process(COMMAND ${_objcopy} --remove-section=.comment "${f}" RESULT_VARIABLE rc)
+    set(_strip)
+    if("$ENV{ZELTO_SHIP_STRIPPED}")
+      set(_strip --strip-unneeded)
+    endif()
+    execute_process(COMMAND ${_objcopy} ${_strip} --remove-section=.comment "${f}" RESULT_VARIABLE rc)
     if(NOT rc EQUAL 0)
-      message(FATAL_ERROR "objcopy --remove-section=.comment ${f}: ${rc}")
+      message(FATAL_ERROR "objcopy ${_strip} --remove-section=.comment ${f}: ${rc}")
     endif()
   endif()
 endforeach()
@@ -30,7 +38,11 @@ file(GLOB _archives "${ROOT}/package/*.qpk")
 foreach(archive IN LISTS _archives)
   string(REGEX REPLACE "\\.qpk$" "" folder "${archive}")
   message(STATUS "Installing: ${archive}, with the client as shipped")
-  execute_process(COMMAND ${CMAKE_COMMAND} -DFOLDER=${folder} -DARCHIVE=${archive} -DAS_SHIPPED=ON
+  set(_as_shipped ON)
+  if("$ENV{ZELTO_SHIP_STRIPPED}")
+    set(_as_shipped OFF)
+  endif()
+  execute_process(COMMAND ${CMAKE_COMMAND} -DFOLDER=${folder} -DARCHIVE=${archive} -DDATE=${DATE} -DAS_SHIPPED=${_as_shipped}
                           -P ${CMAKE_CURRENT_LIST_DIR}/pack-archive.cmake
                   RESULT_VARIABLE rc)
   if(NOT rc EQUAL 0)

@@ -15,6 +15,7 @@ ZELTO_DEPS=(
   rsync gnuplot-nox util-linux procps file fonts-dejavu-core
   desktop-file-utils dpkg-dev
   lintian devscripts appstream scdoc librsvg2-bin man-db groff-base binutils
+  rpm rpmlint rpm2cpio cpio piuparts debootstrap tint2
 )
 
 zelto_install_deps() {

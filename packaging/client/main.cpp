@@ -13,6 +13,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QIcon>
 #include <QLockFile>
 
 #include <cerrno>
@@ -27,12 +28,19 @@
 #ifndef ZELTO_SAMPLE_BUILD
 #define ZELTO_SAMPLE_BUILD "0"
 #endif
+#ifndef ZELTO_CLIENT_DESKTOP_ID
+#define ZELTO_CLIENT_DESKTOP_ID "quenmark-zelto-client"
+#endif
+#ifndef ZELTO_CLIENT_WM_CLASS
+#define ZELTO_CLIENT_WM_CLASS "cloud-zelto-ui"
+#endif
 
 namespace {
 
 struct Options
 {
     QString pidFile;
+    QByteArray platform; // -platform, if given
     bool detach = false;
     bool printPidFile = false;
     bool printVersion = false;
@@ -61,6 +69,8 @@ int parseOptions(int argc, char **argv, Options *options)
         } else if (std::strcmp(arg, "--help") == 0) {
             usage(stdout);
             std::exit(0);
+        } else if (std::strcmp(arg, "-platform") == 0 && i + 1 < argc) {
+            options->platform = argv[++i]; // left in argv for QApplication
         } else if (arg[0] == '-' && std::strncmp(arg, "-platform", 9) != 0) {
             // Qt's own options (-platform, -display ...) go on to QApplication.
             std::fprintf(stderr, "unknown option '%s'\n", arg);
@@ -72,6 +82,36 @@ int parseOptions(int argc, char **argv, Options *options)
         options->pidFile = DefaultPidFilePath();
     options->pidFile = QDir::cleanPath(QFileInfo(options->pidFile).absoluteFilePath());
     return 0;
+}
+
+// Why the program cannot show a window here, or nothing when it can try.
+// Without a display Qt's xcb plug-in aborts with a page of advice and a core
+// dump; the start script's log gets one line instead.
+QByteArray missingDisplay(const Options &options)
+{
+    const QByteArray platform =
+        !options.platform.isEmpty() ? options.platform : qgetenv("QT_QPA_PLATFORM");
+    const bool x11 = !qgetenv("DISPLAY").isEmpty();
+    const bool wayland = !qgetenv("WAYLAND_DISPLAY").isEmpty();
+    if (platform.isEmpty() && !x11 && !wayland)
+        return "no display: neither DISPLAY nor WAYLAND_DISPLAY is set";
+    if (platform.startsWith("xcb") && !x11)
+        return "no X display: DISPLAY is not set (QT_QPA_PLATFORM=" + platform + ")";
+    return QByteArray();
+}
+
+// The menu entry's icon, compiled in: the theme may hold only its scalable
+// form, which Qt draws only with a plug-in the system may lack.
+QIcon windowIcon()
+{
+#ifdef ZELTO_CLIENT_ICON
+    QIcon icon;
+    for (const char *size : {"32", "64", "128"})
+        icon.addFile(QStringLiteral(":/client-icon/%1.png").arg(QLatin1String(size)));
+    return icon;
+#else
+    return QIcon::fromTheme(QStringLiteral("quenmark-zelto"));
+#endif
 }
 
 } // namespace
@@ -95,6 +135,22 @@ int main(int argc, char **argv)
         std::fprintf(stderr, "setsid: %s (%d)\n", std::strerror(err), err);
     }
 
+    const QByteArray noDisplay = missingDisplay(options);
+    if (!noDisplay.isEmpty()) {
+        std::fprintf(stderr, "cloud-zelto-ui: cannot start, %s\n", noDisplay.constData());
+        return 1;
+    }
+
+    // Before the lock: a display that cannot be reached ends the program
+    // inside QApplication, which must leave no lock file behind.
+    QApplication::setApplicationName(QStringLiteral(ZELTO_CLIENT_WM_CLASS));
+    QApplication app(argc, argv);
+    QApplication::setApplicationVersion(QStringLiteral(ZELTO_SAMPLE_VERSION "." ZELTO_SAMPLE_BUILD));
+    // The window class (X11) and the application id (Wayland) that the
+    // shipped desktop entry names, so that task bars show its name and icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral(ZELTO_CLIENT_DESKTOP_ID));
+    QApplication::setWindowIcon(windowIcon());
+
     // One client per user: the lock lives as long as the process, and only a
     // dead holder makes it stale, never its age.
     const QString folder = QFileInfo(options.pidFile).absolutePath();
@@ -115,10 +171,6 @@ int main(int argc, char **argv)
         std::fprintf(stderr, "cannot lock '%s.lock'\n", qUtf8Printable(options.pidFile));
         return 1;
     }
-
-    QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("cloud-zelto-ui"));
-    QApplication::setApplicationVersion(QStringLiteral(ZELTO_SAMPLE_VERSION "." ZELTO_SAMPLE_BUILD));
 
     StopSignalNotifier stopSignals;
     if (stopSignals.install() != 0)

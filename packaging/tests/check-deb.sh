@@ -8,13 +8,21 @@
 # and under an X server its dialog must have the window class that the menu
 # entry names.
 #
+# The package is the package's, not its builder's: every folder 0755, every
+# file 0644 or 0755, all owned by root and dated the last commit, in the
+# .deb and in the client archive it carries; and a second build of the same
+# sources, exported elsewhere with group-writable files and built under
+# umask 002 into another folder, gives the same .deb and .ddeb byte for
+# byte (ZELTO_SKIP_REBUILD=1 leaves that build out, with a note).
+#
 # Nothing here lists what the package holds: every check walks what it finds.
 #
-#   check-deb.sh BUILD_DIR SCRATCH_DIR
+#   check-deb.sh BUILD_DIR SCRATCH_DIR [SOURCE_DIR]
 set -euo pipefail
 
 build=$(cd "$1" && pwd)
 scratch=$2
+source_dir=${3:-}
 failures=0
 
 step() { printf '\n== %s\n' "$*"; }
@@ -52,6 +60,30 @@ step "lintian"
 # Errors and warnings fail; the overrides in the package itself say why
 # what lintian cannot know about (the tree under /opt) is accepted.
 lintian --fail-on error,warning --display-info --pedantic "$deb" || fail "lintian found errors or warnings"
+
+# The modes, owners and times of a tar listing (tar -tv --full-time):
+# folders 0755, files 0644 or 0755, links, owned by root, dated $date.
+check_entries() {
+  local what=$1 listing=$2 mode owner day time name bad=0
+  while read -r mode owner _ day time name; do
+    case $mode in
+      d*) [ "$mode" = drwxr-xr-x ] ;;
+      l*) [ "$mode" = lrwxrwxrwx ] ;;
+      -*) [ "$mode" = -rw-r--r-- ] || [ "$mode" = -rwxr-xr-x ] ;;
+      *) false ;;
+    esac || { fail "$what: $name has mode $mode"; bad=1; }
+    case $owner in root/root|0/0) ;; *) fail "$what: $name is owned by $owner"; bad=1 ;; esac
+    [ "$day $time" = "$stamp" ] || { fail "$what: $name is dated $day $time, not $stamp"; bad=1; }
+  done <<<"$listing"
+  [ "$bad" -eq 0 ] && echo "$what: $(wc -l <<<"$listing") entries, modes, owners and times as they must be"
+}
+date_epoch=$(cat "$build/source-date-epoch" 2>/dev/null || true)
+[ -n "$date_epoch" ] || die "$build/source-date-epoch is missing: the build has no fixed date"
+stamp=$(TZ=UTC date -d "@$date_epoch" '+%Y-%m-%d %H:%M:%S')
+
+step "modes, owners and times"
+check_entries "${deb##*/}" "$(TZ=UTC dpkg-deb --fsys-tarfile "$deb" | TZ=UTC tar -tv --full-time)"
+check_entries "${ddeb##*/}" "$(TZ=UTC dpkg-deb --fsys-tarfile "$ddeb" | TZ=UTC tar -tv --full-time)"
 
 step "unpacking into $scratch/root"
 dpkg-deb -x "$deb" "$scratch/root"
@@ -131,6 +163,7 @@ minor=$(sed -n 's/^minor_version=//p' "$info")
 for archive in "$prefix"/package/*.qpk; do
   folder=${archive%.qpk}
   mkdir -p "$scratch/archive"
+  check_entries "${archive#"$root"}" "$(TZ=UTC tar -tvz --full-time -f "$archive")"
   tar -xzf "$archive" -C "$scratch/archive"
   diff -r "$scratch/archive" "$folder" || fail "${archive#"$root"} does not hold ${folder#"$root"} as shipped"
   rm -rf -- "$scratch/archive"
@@ -154,6 +187,22 @@ else
       fail "the $platform platform comes from $owner, which the package neither depends on nor recommends"
   done
 fi
+
+step "libraries loaded at run time"
+# A library the launcher names but does not link (it loads it with dlopen)
+# is invisible to dpkg-shlibdeps: its package must be declared by hand.
+needs="$(dpkg-deb -f "$deb" Depends), $(dpkg-deb -f "$deb" Recommends)"
+linked=$(LC_ALL=C readelf -d "$launcher" | sed -n 's/.*(NEEDED).*\[\(.*\)\]/\1/p')
+for soname in $(strings -a "$launcher" | grep -E '^lib[A-Za-z0-9_+.-]+\.so\.[0-9]+$' | sort -u); do
+  grep -qxF "$soname" <<<"$linked" && continue
+  owner=$(dpkg -S "*/$soname" 2>/dev/null | sed -n '1s/:.*//p' || true)
+  [ -n "$owner" ] || { echo "($soname: no package here has it)"; continue; }
+  if grep -Eq "(^|[ ,|])$owner( |,|$)" <<<"$needs"; then
+    echo "$soname (loaded at run time) comes from $owner, which the package declares"
+  else
+    fail "the launcher loads $soname from $owner, which the package neither depends on nor recommends"
+  fi
+done
 
 step "running ${launcher#"$root"} for a private home"
 home=$scratch/home
@@ -239,6 +288,112 @@ else
   [ -n "$new_pid" ] && [ "$new_pid" != "$stubborn" ] || fail "the client upgraded under X did not start"
   echo "window classes seen: ${classes:-none}; the menu entry's StartupWMClass: $wm_class"
   [ "$classes" = "$wm_class" ] || fail "the dialog's window class is not the menu entry's StartupWMClass"
+
+  # The window that stays is the client's: a shipped desktop entry must name
+  # its class, with the menu entry's name and icon, and it must carry an icon.
+  client_window='' client_class=''
+  for _ in $(seq 300); do
+    line=$(DISPLAY=$display xwininfo -root -children 2>/dev/null | grep -F '"Quenmark Zelto Client"' | sed -n 1p || true)
+    if [ -n "$line" ]; then
+      client_window=$(awk '{print $1}' <<<"$line")
+      client_class=$(sed -n 's/.*("[^"]*" "\([^"]*\)").*/\1/p' <<<"$line")
+      break
+    fi
+    sleep 0.1
+  done
+  if [ -z "$client_window" ]; then
+    fail "the client upgraded under X shows no window"
+  else
+    naming=$(grep -lx "StartupWMClass=$client_class" "$root"/usr/share/applications/*.desktop || true)
+    if [ -z "$naming" ]; then
+      fail "no shipped desktop entry names the client's window class '$client_class'"
+    else
+      echo "the client's window class '$client_class' is named by ${naming#"$root"}"
+      for key in Name Icon; do
+        [ "$(sed -n "s/^$key=//p" "$naming")" = "$(sed -n "s/^$key=//p" "$menu_entry")" ] ||
+          fail "${naming#"$root"}: $key is not the menu entry's"
+      done
+    fi
+    # Qt sets the icon right after it made the window.
+    icon=''
+    for _ in $(seq 100); do
+      if DISPLAY=$display xprop -id "$client_window" _NET_WM_ICON 2>/dev/null | grep -q '^_NET_WM_ICON(CARDINAL) = '; then
+        icon=yes
+        break
+      fi
+      sleep 0.1
+    done
+    [ -n "$icon" ] || fail "the client's window has no icon (_NET_WM_ICON)"
+    # A picture of it in a task bar, to look at: openbox and tint2.
+    if command -v openbox >/dev/null && command -v tint2 >/dev/null && command -v import >/dev/null; then
+      DISPLAY=$display openbox >/dev/null 2>&1 & wm=$!
+      DISPLAY=$display tint2 >/dev/null 2>&1 & panel=$!
+      for _ in $(seq 100); do
+        DISPLAY=$display xwininfo -root -children 2>/dev/null | grep -q '"tint2"' && break
+        sleep 0.1
+      done
+      sleep 1
+      DISPLAY=$display import -window root "$scratch/taskbar.png" && echo "picture: $scratch/taskbar.png"
+      kill "$panel" "$wm" 2>/dev/null || true
+    fi
+  fi
+fi
+
+step "a second build: other folders, group-writable sources, umask 002"
+# Only the targets the package installs, with the compiler cache where
+# there is one; the first build's choices, and its date.
+if [ "${ZELTO_SKIP_REBUILD:-0}" = 1 ]; then
+  echo "SKIP: ZELTO_SKIP_REBUILD=1"
+elif [ -z "$source_dir" ]; then
+  echo "SKIP: no source folder given"
+else
+  started=$(date +%s)
+  # The build folder lies where the first one lies relative to its sources:
+  # a compiler cache with a base folder hands the compiler relative paths,
+  # which no prefix map touches.
+  copy=$scratch/tree build2=$scratch/build2
+  rel=$(realpath -m --relative-to="$source_dir" "$build")
+  case $rel in ..*|/*|.) ;; *) build2=$copy/$rel ;; esac
+  mkdir -p "$copy"
+  if git -C "$source_dir" rev-parse --git-dir >/dev/null 2>&1; then
+    # What git tracks, as the working tree has it (the first build built that).
+    (cd "$source_dir" && git ls-files -z --cached | xargs -0 -r sh -c 'for f; do [ -e "$f" ] && printf "%s\0" "$f"; done' sh |
+       tar --null -T - -cf -) | (umask 002 && tar -xf - -C "$copy" --no-same-permissions)
+  else
+    (cd "$source_dir" && tar --exclude='./build*' -cf - .) | (umask 002 && tar -xf - -C "$copy" --no-same-permissions)
+  fi
+  # As `git archive` gives them: group-writable files and folders.
+  chmod -R g+w "$copy"
+  cache_value() { sed -n "s/^$1:[A-Z]*=//p" "$build/CMakeCache.txt"; }
+  options=(-DBUILD_TESTING=OFF -DCMAKE_SKIP_INSTALL_ALL_DEPENDENCY=ON)
+  for var in CMAKE_BUILD_TYPE CMAKE_C_COMPILER CMAKE_CXX_COMPILER CMAKE_C_FLAGS CMAKE_CXX_FLAGS \
+             ZELTO_HARDENING WITH_SAMPLE_PACKAGE SAMPLE_PACKAGE_BUILD; do
+    options+=("-D$var=$(cache_value "$var")")
+  done
+  if command -v ccache >/dev/null; then
+    options+=(-DCMAKE_C_COMPILER_LAUNCHER=ccache -DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+  fi
+  if ! (umask 002 && export SOURCE_DATE_EPOCH=$date_epoch &&
+        cmake -S "$copy" -B "$build2" "${options[@]}" &&
+        nice cmake --build "$build2" -j"$(nproc)" --target zelto-launcher sample_package system_files &&
+        cd "$build2" && cpack -G DEB -B "$scratch/pkg2") >"$scratch/build2.log" 2>&1; then
+    tail -n 40 "$scratch/build2.log"
+    fail "the second build failed (log: $scratch/build2.log)"
+  else
+    echo "second build and packages: $(( $(date +%s) - started )) s"
+    for first in "$deb" "$ddeb"; do
+      second=$scratch/pkg2/${first##*/}
+      sha256sum "$first" "$second" 2>/dev/null | sed "s|  $scratch/|  |"
+      if ! cmp -s "$first" "$second"; then
+        fail "${first##*/} differs between the two builds"
+        mkdir -p "$scratch/differ/1" "$scratch/differ/2"
+        dpkg-deb -R "$first" "$scratch/differ/1/${first##*/}" 2>/dev/null || true
+        dpkg-deb -R "$second" "$scratch/differ/2/${first##*/}" 2>/dev/null || true
+        diff -rq "$scratch/differ/1" "$scratch/differ/2" | head -n 20 || true
+      fi
+    done
+    check_entries "second ${deb##*/}" "$(TZ=UTC dpkg-deb --fsys-tarfile "$scratch/pkg2/${deb##*/}" | TZ=UTC tar -tv --full-time)"
+  fi
 fi
 
 if [ "$failures" -gt 0 ]; then

@@ -210,6 +210,8 @@ private slots:
     void startStopWithBlanks_data();
     void startStopWithBlanks();
     void stopKillsClientThatDoesNotEnd();
+    void clientWithoutDisplayLeavesNothing_data();
+    void clientWithoutDisplayLeavesNothing();
     void stopSparesUnrelatedProcess();
     void archiveHoldsPackageFolder();
     void infoFilesCarryTheBuild();
@@ -403,6 +405,68 @@ void TestSamplePackage::startStopWithBlanks()
     const QByteArray logText = log.readAll();
     QVERIFY2(logText.contains("started, pid " + QByteArray::number(pid)), logText.constData());
     QVERIFY(logText.contains("ends on signal " + QByteArray::number(SIGTERM)));
+}
+
+// Without a display the client cannot start: the start script fails, the
+// client's log says why in one line (when the environment shows it), and
+// neither a lock nor a pid file stays behind.
+void TestSamplePackage::clientWithoutDisplayLeavesNothing_data()
+{
+    QTest::addColumn<QStringList>("env");    // NAME=value, or -NAME to unset
+    QTest::addColumn<bool>("oneLine");       // the log's whole content is one line
+    QTest::newRow("no display at all")
+        << QStringList{"-DISPLAY", "-WAYLAND_DISPLAY", "-QT_QPA_PLATFORM"} << true;
+    QTest::newRow("xcb asked for, no DISPLAY")
+        << QStringList{"-DISPLAY", "WAYLAND_DISPLAY=zelto-no-compositor", "QT_QPA_PLATFORM=xcb"} << true;
+    // Set but unreachable: only Qt can tell, and says so in its own words.
+    QTest::newRow("X display that does not exist")
+        << QStringList{"DISPLAY=:" + QString::number(900 + (getpid() % 90)), "-WAYLAND_DISPLAY", "QT_QPA_PLATFORM=xcb"}
+        << false;
+}
+
+void TestSamplePackage::clientWithoutDisplayLeavesNothing()
+{
+    QFETCH(QStringList, env);
+    QFETCH(bool, oneLine);
+    QTemporaryDir tmp;
+    QVERIFY(tmp.isValid());
+    const QString home = tmp.filePath(QStringLiteral("home"));
+    const QString app = installApp(home);
+    QVERIFY(!app.isEmpty());
+    const QString folder = home + QStringLiteral("/.QuenmarkZelto");
+    const QSet<QString> before = treeEntries(folder);
+
+    QProcessEnvironment environment = environmentFor(home);
+    for (const QString &e : env) {
+        if (e.startsWith(QLatin1Char('-')))
+            environment.remove(e.mid(1));
+        else
+            environment.insert(e.section(QLatin1Char('='), 0, 0), e.section(QLatin1Char('='), 1));
+    }
+    QProcess script;
+    script.setProcessEnvironment(environment);
+    script.setProcessChannelMode(QProcess::MergedChannels);
+    script.start(app + QStringLiteral("/package/start-stop"), {QStringLiteral("start")});
+    QVERIFY(script.waitForFinished(kWaitMs));
+    const QByteArray output = script.readAll();
+    QVERIFY2(script.exitStatus() == QProcess::NormalExit && script.exitCode() == 1, output.constData());
+    QVERIFY2(output.contains("did not start"), output.constData());
+
+    QFile log(folder + QStringLiteral("/log/ui.log"));
+    QVERIFY(log.open(QIODevice::ReadOnly));
+    const QByteArray logText = log.readAll();
+    if (oneLine) {
+        QVERIFY2(logText.startsWith("cloud-zelto-ui: cannot start, no ") && logText.endsWith('\n') &&
+                     logText.count('\n') == 1,
+                 logText.constData());
+    } else {
+        QVERIFY2(!logText.isEmpty(), "the client's log says nothing");
+    }
+    // Only the log is new.
+    QSet<QString> after = treeEntries(folder);
+    after.remove(QStringLiteral("log/"));
+    after.remove(QStringLiteral("log/ui.log"));
+    QCOMPARE(after, before);
 }
 
 void TestSamplePackage::stopKillsClientThatDoesNotEnd()

@@ -581,6 +581,10 @@ void TstE2E::startsInEverySession_data()
     QTest::newRow("weston, nothing asked")
         << "bare name" << false << "system link" << "weston" << QStringList{"-QT_QPA_PLATFORM", "-DISPLAY"} << "root"
         << "wayland";
+    // The tree `cmake --install` makes carries the Wayland plug-ins too.
+    QTest::newRow("weston, nothing asked, the tree's plug-in copies")
+        << "path" << false << "copies" << "weston" << QStringList{"-QT_QPA_PLATFORM", "-DISPLAY"} << "root"
+        << "wayland";
     QTest::newRow("Xvfb + openbox, nothing asked")
         << "path" << false << "copies" << "xvfb+openbox" << QStringList{"-QT_QPA_PLATFORM", "-WAYLAND_DISPLAY"} << "root"
         << "xcb";
