@@ -259,7 +259,8 @@ else
   mkdir -p "$xhome/.QuenmarkZelto"
   cp -a "$folder" "$xhome/.QuenmarkZelto/QuenmarkZelto.app"
   sed -i "s/^build_version=.*/build_version=$((build_no - 1))/" "$xhome/.QuenmarkZelto/QuenmarkZelto.app/INFO"
-  sh -c 'trap "" TERM; exec sleep 300' &
+  # Its working folder inside the copy makes it the copy's client.
+  (cd "$xhome/.QuenmarkZelto/QuenmarkZelto.app" && exec sh -c 'trap "" TERM; exec sleep 300') &
   stubborn=$!
   printf 'pid=%s\n' "$stubborn" >"$xhome/.QuenmarkZelto/ui.pid"
   Xvfb -displayfd 7 -screen 0 1024x768x24 7>"$scratch/display" >/dev/null 2>&1 &

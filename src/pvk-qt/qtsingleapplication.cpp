@@ -157,15 +157,19 @@ bool readLockRecord(const QString &path, LockRecord *record)
     const int fd = open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_NOFOLLOW | O_CLOEXEC);
     if (fd < 0)
         return false;
-    char buffer[4096];
-    struct stat st;
-    ssize_t n = -1;
-    if (fstat(fd, &st) == 0 && S_ISREG(st.st_mode))
-        n = read(fd, buffer, sizeof buffer);
-    (void)close(fd);
-    if (n <= 0)
+    // The file owns the descriptor from here on and closes it on every path.
+    QFile file;
+    if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        (void)close(fd);
         return false;
-    const QList<QByteArray> lines = QByteArray(buffer, static_cast<int>(n)).split('\n');
+    }
+    struct stat st;
+    if (fstat(fd, &st) != 0 || !S_ISREG(st.st_mode))
+        return false;
+    const QByteArray text = file.read(4096);
+    if (text.isEmpty())
+        return false;
+    const QList<QByteArray> lines = text.split('\n');
     bool ok = false;
     record->pid = lines.value(0).toLongLong(&ok);
     record->host = QString::fromUtf8(lines.value(2));
