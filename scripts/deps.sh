@@ -12,6 +12,7 @@ ZELTO_DEPS=(
   openbox weston qtwayland5
   clang libclang-rt-14-dev
   rsync gnuplot-nox util-linux procps file fonts-dejavu-core
+  xfsprogs btrfs-progs
   desktop-file-utils dpkg-dev
   lintian devscripts appstream scdoc librsvg2-bin man-db groff-base binutils
 )

@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QProcess>
 #include <QString>
 #include <QStringList>
 #include <QTextCodec>
@@ -13,6 +14,7 @@
 #include <cstring>
 
 #include <fcntl.h>
+#include <sys/mount.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
@@ -110,4 +112,66 @@ public:
 private:
     bool m_set;
     QStringList m_made;
+};
+
+// A file system whose files can share blocks (XFS with reflink, else btrfs),
+// made in the image file `dir`.img and mounted on `dir` through a loop
+// device; unmounted when it goes away. why() says what the machine lacked.
+class SharingFileSystem
+{
+public:
+    explicit SharingFileSystem(const QString &dir) : m_dir(dir), m_image(dir + QStringLiteral(".img"))
+    {
+        if (geteuid() != 0) {
+            m_why = QStringLiteral("needs root to mount a file system");
+            return;
+        }
+        if (!QDir().mkpath(dir)) {
+            m_why = QStringLiteral("cannot create ") + dir;
+            return;
+        }
+        const QStringList xfs{QStringLiteral("mkfs.xfs"), QStringLiteral("-q"), QStringLiteral("-f"),
+                              QStringLiteral("-m"), QStringLiteral("reflink=1"), m_image};
+        const QStringList btrfs{QStringLiteral("mkfs.btrfs"), QStringLiteral("-q"), QStringLiteral("-f"), m_image};
+        for (const QStringList &mkfs : {xfs, btrfs}) {
+            const QString type = mkfs.first().mid(5);
+            QFile image(m_image);
+            // 320 MiB of holes: the least XFS accepts.
+            if (!image.open(QIODevice::WriteOnly | QIODevice::Truncate) || !image.resize(320ll << 20)) {
+                m_why = QStringLiteral("cannot create ") + m_image;
+                return;
+            }
+            image.close();
+            if (QProcess::execute(mkfs.first(), mkfs.mid(1)) != 0) {
+                m_why += mkfs.first() + QStringLiteral(" failed or is missing; ");
+                continue;
+            }
+            if (QProcess::execute(QStringLiteral("mount"), {QStringLiteral("-t"), type, QStringLiteral("-o"),
+                                                           QStringLiteral("loop"), m_image, dir}) != 0) {
+                m_why += QStringLiteral("no loop mount of ") + type + QStringLiteral(" here; ");
+                continue;
+            }
+            m_type = type;
+            m_why.clear();
+            return;
+        }
+    }
+    ~SharingFileSystem()
+    {
+        if (!m_type.isEmpty())
+            (void)umount2(QFile::encodeName(m_dir).constData(), MNT_DETACH);
+        QFile::remove(m_image);
+    }
+    SharingFileSystem(const SharingFileSystem &) = delete;
+    SharingFileSystem &operator=(const SharingFileSystem &) = delete;
+
+    bool mounted() const { return !m_type.isEmpty(); }
+    QString type() const { return m_type; }
+    QString why() const { return m_why; }
+
+private:
+    QString m_dir;
+    QString m_image;
+    QString m_type;
+    QString m_why;
 };
