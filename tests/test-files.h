@@ -12,8 +12,12 @@
 #include <QTextCodec>
 
 #include <cstring>
+#include <vector>
 
 #include <fcntl.h>
+#include <linux/fiemap.h>
+#include <linux/fs.h>
+#include <sys/ioctl.h>
 #include <sys/mount.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
@@ -175,3 +179,27 @@ private:
     QString m_type;
     QString m_why;
 };
+
+// Whether every extent of the file is shared with another file (a file
+// without extents: false).
+inline bool sharesAllExtents(const char *path)
+{
+    const int fd = ::open(path, O_RDONLY | O_CLOEXEC);
+    if (fd < 0)
+        return false;
+    // The header's struct ends in a flexible array: room for 64 extents.
+    std::vector<char> room(sizeof(struct fiemap) + 64 * sizeof(struct fiemap_extent));
+    struct fiemap *map = reinterpret_cast<struct fiemap *>(room.data());
+    map->fm_length = FIEMAP_MAX_OFFSET;
+    map->fm_flags = FIEMAP_FLAG_SYNC;
+    map->fm_extent_count = 64;
+    const int rc = ioctl(fd, FS_IOC_FIEMAP, map);
+    ::close(fd);
+    if (rc != 0 || map->fm_mapped_extents == 0)
+        return false;
+    for (unsigned i = 0; i < map->fm_mapped_extents; ++i) {
+        if (!(map->fm_extents[i].fe_flags & FIEMAP_EXTENT_SHARED))
+            return false;
+    }
+    return true;
+}
