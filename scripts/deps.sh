@@ -13,6 +13,7 @@ ZELTO_DEPS=(
   qt5ct wmctrl dbus-daemon at-spi2-core python3-pyatspi
   clang libclang-rt-14-dev
   rsync gnuplot-nox util-linux procps file fonts-dejavu-core
+  xfsprogs btrfs-progs
   desktop-file-utils dpkg-dev
   lintian devscripts appstream scdoc librsvg2-bin man-db groff-base binutils
   rpm rpmlint rpm2cpio cpio piuparts debootstrap tint2

@@ -7,8 +7,12 @@
 #include <climits>
 #include <cstdlib>
 #include <memory>
+#include <mutex>
+#include <vector>
 
 #include <fcntl.h>
+#include <linux/fs.h>
+#include <sys/ioctl.h>
 #include <sys/stat.h>
 
 using namespace fileop;
@@ -185,6 +189,127 @@ int RemoveContents(UniqueFd top)
     }
 }
 
+// ---- sharing blocks
+
+// The two ways of letting the kernel copy, tried in this order before the
+// read/write loop.
+enum SharingMethod : unsigned {
+    kClone = 1,     // FICLONE: the new file gets the source's blocks
+    kRangeCopy = 2, // copy_file_range: shared extents, or an in-kernel copy
+};
+
+// A pair of file systems that refused a method keeps refusing it: a tree
+// copy asks once, not once per file. Keyed by the two devices; the launch
+// is short-lived, so the list stays as small as the pairs it meets.
+struct Refusal {
+    dev_t from;
+    dev_t to;
+    unsigned methods;
+};
+std::mutex g_refusalsMutex;
+std::vector<Refusal> g_refusals;
+
+unsigned RefusedMethods(dev_t from, dev_t to)
+{
+    std::lock_guard<std::mutex> lock(g_refusalsMutex);
+    for (const Refusal &r : g_refusals) {
+        if (r.from == from && r.to == to)
+            return r.methods;
+    }
+    return 0;
+}
+
+void RememberRefusal(dev_t from, dev_t to, unsigned method)
+{
+    std::lock_guard<std::mutex> lock(g_refusalsMutex);
+    for (Refusal &r : g_refusals) {
+        if (r.from == from && r.to == to) {
+            r.methods |= method;
+            return;
+        }
+    }
+    g_refusals.push_back(Refusal{from, to, method});
+}
+
+// The answers by which the kernel says that this pair of files cannot be
+// copied that way here (another file system, none that shares, a kernel or
+// a FUSE daemon without the call), as opposed to a failure of the copy.
+bool NotSupportedHere(int err)
+{
+    return err == EOPNOTSUPP || err == ENOTSUP || err == EXDEV || err == EINVAL || err == ENOSYS
+        || err == EBADF || err == ENOTTY;
+}
+
+// A failure of a kernel copy, reported as the read/write loop would have
+// reported it: only the source can be a folder or fail to be read back;
+// what the destination refuses is the write's failure.
+int32_t KernelCopyFailure(int err)
+{
+    if (err == ENOSPC || err == EDQUOT || err == EFBIG || err == EROFS || err == EPERM) {
+        LOG_ERROR("CopyFile: write: %s (%d)\n", ErrorText(err).c_str(), err);
+        return SpaceOrFailure(err);
+    }
+    LOG_ERROR("CopyFile: read: %s (%d)\n", ErrorText(err).c_str(), err);
+    return -1;
+}
+
+enum class Shared { Complete, Continue, Failed };
+
+// Lets the kernel copy `in` to `out` when both are regular files that start
+// at their beginning: blocks shared where the file system can, an in-kernel
+// copy where it cannot. Complete: `out` holds everything. Continue: the
+// read/write loop goes on from where the offsets of both stand (nothing
+// copied, or a copy_file_range that stopped). Failed: logged, `result` set.
+Shared ShareBlocks(int in, int out, int32_t &result)
+{
+    struct stat src, dst;
+    if (fstat(in, &src) != 0 || fstat(out, &dst) != 0 || !S_ISREG(src.st_mode) || !S_ISREG(dst.st_mode)
+        || src.st_size == 0)
+        return Shared::Continue;
+    unsigned refused = RefusedMethods(src.st_dev, dst.st_dev);
+
+    if (!(refused & kClone) && lseek(in, 0, SEEK_CUR) == 0 && lseek(out, 0, SEEK_CUR) == 0) {
+        int rc;
+        do
+            rc = ioctl(out, FICLONE, in);
+        while (rc != 0 && errno == EINTR);
+        if (rc == 0)
+            return Shared::Complete;
+        int err = errno;
+        // ETXTBSY (a swap file, a file being run) concerns this file only.
+        if (NotSupportedHere(err))
+            RememberRefusal(src.st_dev, dst.st_dev, kClone);
+        else if (err != ETXTBSY) {
+            result = KernelCopyFailure(err);
+            return Shared::Failed;
+        }
+    }
+
+    if (refused & kRangeCopy)
+        return Shared::Continue;
+    // As much as the kernel takes at a time; it continues where it stopped.
+    constexpr size_t kRangeChunk = size_t(1) << 30;
+    for (;;) {
+        ssize_t n = copy_file_range(in, nullptr, out, nullptr, kRangeChunk, 0);
+        if (n > 0)
+            continue;
+        if (n == 0)
+            // The end as the kernel sees it; the loop's read confirms it,
+            // and finds what a file that reports no size still holds.
+            return Shared::Continue;
+        int err = errno;
+        if (err == EINTR)
+            continue;
+        if (NotSupportedHere(err)) {
+            // The loop takes over where the kernel stopped.
+            RememberRefusal(src.st_dev, dst.st_dev, kRangeCopy);
+            return Shared::Continue;
+        }
+        result = KernelCopyFailure(err);
+        return Shared::Failed;
+    }
+}
+
 } // namespace
 
 int fileop::SyncFolder(int dirFd, const std::string &shown)
@@ -206,6 +331,12 @@ int fileop::SyncFolderAt(const std::string &path)
     return FlushFolder(dir.get(), path, true);
 }
 
+void fileop::ForgetSharingRefusals()
+{
+    std::lock_guard<std::mutex> lock(g_refusalsMutex);
+    g_refusals.clear();
+}
+
 int32_t fileop::CopyContent(UniqueFd &in, UniqueFd &out, const std::string &destination)
 {
     std::unique_ptr<char, FreeDeleter> buffer(static_cast<char *>(malloc(kCopyBufferSize)));
@@ -217,7 +348,8 @@ int32_t fileop::CopyContent(UniqueFd &in, UniqueFd &out, const std::string &dest
     }
 
     int32_t result = 0;
-    for (;;) {
+    Shared shared = ShareBlocks(in.get(), out.get(), result);
+    for (; shared == Shared::Continue;) {
         ssize_t n = read(in.get(), buffer.get(), kCopyBufferSize);
         if (n < 0 && errno == EINTR)
             continue;

@@ -42,7 +42,15 @@ int ListDirectory(const std::string &path, std::vector<std::string> &names);
 
 // Copies what is left to read of `in` into `out`, then flushes and closes
 // `out`; the result as CopyFile's. Logs its own failures, naming the
-// destination as `destination`.
+// destination as `destination`. Two regular files starting at their
+// beginning share blocks where the file system can (FICLONE), else the
+// kernel copies (copy_file_range); the 8192-byte read/write loop does the
+// rest. A method that a pair of file systems refused is not tried again
+// between them for the rest of the process.
 int32_t CopyContent(UniqueFd &in, UniqueFd &out, const std::string &destination);
+
+// Lets the next copies try every method again (for tests that change what
+// a file system answers).
+void ForgetSharingRefusals();
 
 } // namespace fileop

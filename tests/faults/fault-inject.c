@@ -18,8 +18,9 @@
  *
  * Kinds: rename (rename, renameat, renameat2), mkdir (mkdir, mkdirat),
  * unlink (unlink, unlinkat, rmdir, remove), openw (open, openat, creat and
- * fopen with a writing mode), write (write, pwrite, writev on descriptors
- * opened for writing on a watched path), fsync (fsync, fdatasync, syncfs on
+ * fopen with a writing mode), write (write, pwrite, writev, and the
+ * kernel's copies into it: copy_file_range and the FICLONE ioctl, on
+ * descriptors opened for writing on a watched path), fsync (fsync, fdatasync, syncfs on
  * any descriptor opened on a watched path), close (close, fclose of a
  * watched writing descriptor). Writes that stdio makes inside the C library
  * are not seen.
@@ -39,6 +40,8 @@
 #include <stdio.h>
 #include <stdlib.h>
 #include <string.h>
+#include <linux/fs.h>
+#include <sys/ioctl.h>
 #include <sys/stat.h>
 #include <sys/statvfs.h>
 #include <sys/types.h>
@@ -96,6 +99,8 @@ REAL(write);
 REAL(pwrite);
 REAL(pwrite64);
 REAL(writev);
+REAL(copy_file_range);
+REAL(ioctl);
 REAL(fsync);
 REAL(fdatasync);
 REAL(syncfs);
@@ -131,6 +136,8 @@ static void resolveAll(void)
     RESOLVE(pwrite);
     RESOLVE(pwrite64);
     RESOLVE(writev);
+    RESOLVE(copy_file_range);
+    RESOLVE(ioctl);
     RESOLVE(fsync);
     RESOLVE(fdatasync);
     RESOLVE(syncfs);
@@ -605,6 +612,28 @@ ssize_t writev(int fd, const struct iovec *iov, int iovcnt)
     ensureResolved();
     WRITE_GUARD(fd);
     return real_writev(fd, iov, iovcnt);
+}
+
+/* The copy lets the kernel write its data where it can: those calls are
+ * its writes. */
+ssize_t copy_file_range(int in, off64_t *inOffset, int out, off64_t *outOffset, size_t length,
+                        unsigned int flags)
+{
+    ensureResolved();
+    WRITE_GUARD(out);
+    return real_copy_file_range(in, inOffset, out, outOffset, length, flags);
+}
+
+int ioctl(int fd, unsigned long request, ...)
+{
+    va_list args;
+    va_start(args, request);
+    void *arg = va_arg(args, void *);
+    va_end(args);
+    ensureResolved();
+    if (request == FICLONE)
+        WRITE_GUARD(fd);
+    return real_ioctl(fd, request, arg);
 }
 
 static int syncGuard(int fd)

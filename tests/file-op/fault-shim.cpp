@@ -12,8 +12,11 @@
 #include <cstdlib>
 #include <string>
 
+#include <cstdarg>
+
 #include <dirent.h>
 #include <dlfcn.h>
+#include <linux/fs.h>
 #include <sys/syscall.h>
 #include <unistd.h>
 
@@ -27,6 +30,16 @@ int g_closeErrno = 0;
 int g_fsyncCalls = 0;
 bool g_sourcePresent = false;
 std::string g_readErrorAt;
+
+// What the kernel's copy calls answer while an InjectedSharing lives.
+std::atomic<bool> g_sharingArmed{false};
+int g_cloneErrno = 0;
+int g_rangeErrno = 0;
+long long g_rangeErrnoAfter = 0;
+size_t g_rangeLimit = 0;
+int g_cloneCalls = 0;
+int g_rangeCalls = 0;
+long long g_rangeCopied = 0;
 
 bool RefersToArmedPath(int fd)
 {
@@ -125,4 +138,72 @@ extern "C" struct dirent *readdir(DIR *dir)
         return nullptr;
     }
     return entry;
+}
+
+InjectedSharing::InjectedSharing(int cloneErrno, int rangeErrno, long long rangeErrnoAfter, size_t rangeLimit)
+{
+    g_cloneErrno = cloneErrno;
+    g_rangeErrno = rangeErrno;
+    g_rangeErrnoAfter = rangeErrnoAfter;
+    g_rangeLimit = rangeLimit;
+    g_cloneCalls = 0;
+    g_rangeCalls = 0;
+    g_rangeCopied = 0;
+    g_sharingArmed = true;
+}
+
+InjectedSharing::~InjectedSharing()
+{
+    g_sharingArmed = false;
+}
+
+int InjectedSharing::cloneCalls()
+{
+    return g_cloneCalls;
+}
+
+int InjectedSharing::rangeCalls()
+{
+    return g_rangeCalls;
+}
+
+// FICLONE answers the armed error number instead of asking the file system;
+// every other request goes to the kernel.
+extern "C" int ioctl(int fd, unsigned long request, ...)
+{
+    va_list args;
+    va_start(args, request);
+    void *arg = va_arg(args, void *);
+    va_end(args);
+    if (g_sharingArmed && request == FICLONE) {
+        ++g_cloneCalls;
+        if (g_cloneErrno != 0) {
+            errno = g_cloneErrno;
+            return -1;
+        }
+    }
+    return static_cast<int>(syscall(SYS_ioctl, fd, request, arg));
+}
+
+// copy_file_range copies at most the armed limit per call (a short count),
+// and answers the armed error number once the armed number of bytes went
+// through.
+extern "C" ssize_t copy_file_range(int in, off64_t *inOffset, int out, off64_t *outOffset, size_t length,
+                                   unsigned int flags)
+{
+    if (g_sharingArmed) {
+        ++g_rangeCalls;
+        if (g_rangeErrno != 0 && g_rangeCopied >= g_rangeErrnoAfter) {
+            errno = g_rangeErrno;
+            return -1;
+        }
+        if (g_rangeLimit != 0 && length > g_rangeLimit)
+            length = g_rangeLimit;
+        if (g_rangeErrno != 0 && static_cast<long long>(length) > g_rangeErrnoAfter - g_rangeCopied)
+            length = static_cast<size_t>(g_rangeErrnoAfter - g_rangeCopied);
+    }
+    ssize_t n = syscall(SYS_copy_file_range, in, inOffset, out, outOffset, length, flags);
+    if (g_sharingArmed && n > 0)
+        g_rangeCopied += n;
+    return n;
 }

@@ -52,6 +52,8 @@ private slots:
     void copyFlushAndCloseFailures_data();
     void copyFlushAndCloseFailures();
     void copyRemovesSourceLast();
+    void copySharing_data();
+    void copySharing();
     void move_data();
     void move();
     void moveAcrossFileSystems();
@@ -141,6 +143,17 @@ struct InjectedFault {
     static int fsyncCalls();
     // Whether watchedSource still existed when path was flushed.
     static bool sourcePresentAtSync();
+};
+
+// While it lives, FICLONE answers cloneErrno (0: the kernel answers) and
+// copy_file_range copies at most rangeLimit bytes a call (0: no limit) and
+// answers rangeErrno (0: never) once rangeErrnoAfter bytes went through. It
+// counts both calls (see fault-shim.cpp).
+struct InjectedSharing {
+    InjectedSharing(int cloneErrno, int rangeErrno, long long rangeErrnoAfter = 0, size_t rangeLimit = 0);
+    ~InjectedSharing();
+    static int cloneCalls();
+    static int rangeCalls();
 };
 
 // While it lives, a directory walk that reaches an entry of this name gets

@@ -2,11 +2,14 @@
 #include "tst_fileop.h"
 
 #include "file-op.h"
+#include "file-op-private.h"
+#include "test-files.h"
 
 #include <QtTest>
 
 #include <cerrno>
 #include <cstring>
+#include <fstream>
 #include <map>
 #include <set>
 #include <sstream>
@@ -344,6 +347,148 @@ void TestFileOp::copyRemovesSourceLast()
     QVERIFY(!ExistsAsName(at("src")));
     QCOMPARE(ReadBytes(at("dst")), bytes);
     COMPARE_LOG(Lines{});
+}
+
+// How CopyFile lets the kernel copy: FICLONE, then copy_file_range, then the
+// read/write loop. "Not supported" answers move on silently and are not
+// asked again between the same file systems; other failures are the copy's,
+// logged as the loop logs them.
+void TestFileOp::copySharing_data()
+{
+    QTest::addColumn<std::string>("place"); // of source and destination, see below
+    QTest::addColumn<int>("size");
+    QTest::addColumn<int>("files");         // copied one after another
+    QTest::addColumn<int>("cloneErrno");    // forced answers, 0: the kernel's
+    QTest::addColumn<int>("rangeErrno");
+    QTest::addColumn<int>("rangeErrnoAfter");
+    QTest::addColumn<int>("rangeLimit");
+    QTest::addColumn<int>("result");
+    QTest::addColumn<int>("clones");        // FICLONE calls
+    QTest::addColumn<int>("ranges");        // copy_file_range calls; -n: at least n
+    QTest::addColumn<bool>("shared");       // the copies' blocks are the source's
+    QTest::addColumn<Lines>("log");
+
+    const int big = 300000;
+    // sharing: an XFS with reflink or a btrfs; tmpfs: a tmpfs, which copies
+    // in the kernel but cannot share; across: from here to a tmpfs; full: a
+    // 64 KiB tmpfs that holds the source and has no room for the copy.
+    QTest::newRow("sharing: FICLONE") << std::string("sharing") << big << 3 << 0 << 0 << 0 << 0 << 0
+        << 3 << 0 << true << Lines{};
+    QTest::newRow("sharing: FICLONE refused, copy_file_range shares") << std::string("sharing") << big << 3
+        << EOPNOTSUPP << 0 << 0 << 0 << 0 << 1 << -3 << true << Lines{};
+    QTest::newRow("sharing: empty file") << std::string("sharing") << 0 << 1 << 0 << 0 << 0 << 0 << 0
+        << 0 << 0 << false << Lines{};
+    QTest::newRow("tmpfs: no sharing, in-kernel copy") << std::string("tmpfs") << big << 3 << 0 << 0 << 0 << 0 << 0
+        << 1 << -3 << false << Lines{};
+    QTest::newRow("across file systems: the loop") << std::string("across") << 20000 << 3 << 0 << 0 << 0 << 0 << 0
+        << 1 << 1 << false << Lines{};
+    for (int err : {EOPNOTSUPP, EXDEV, EINVAL, ENOSYS, EBADF, ENOTTY}) {
+        QTest::newRow(("forced not supported: " + std::string(strerrorname_np(err))).c_str())
+            << std::string("tmpfs") << 20000 << 3 << err << err << 0 << 0 << 0 << 1 << 1 << false << Lines{};
+    }
+    QTest::newRow("FICLONE: busy text, this file only") << std::string("tmpfs") << 20000 << 3 << ETXTBSY << 0 << 0
+        << 0 << 0 << 3 << -3 << false << Lines{};
+    QTest::newRow("copy_file_range: short counts") << std::string("tmpfs") << 20000 << 1 << EOPNOTSUPP << 0 << 0
+        << 3000 << 0 << 1 << 8 << false << Lines{};
+    QTest::newRow("copy_file_range: short, then not supported") << std::string("tmpfs") << 20000 << 2 << EOPNOTSUPP
+        << EXDEV << 10000 << 5000 << 0 << 1 << 3 << false << Lines{};
+    QTest::newRow("FICLONE: I/O error") << std::string("tmpfs") << 20000 << 1 << EIO << 0 << 0 << 0 << -1 << 1
+        << 0 << false << Lines{"ERROR CopyFile: read: Input/output error (5)"};
+    QTest::newRow("FICLONE: no space") << std::string("tmpfs") << 20000 << 1 << ENOSPC << 0 << 0 << 0 << -2 << 1
+        << 0 << false << Lines{"ERROR CopyFile: write: No space left on device (28)"};
+    QTest::newRow("copy_file_range: quota after 8192 bytes") << std::string("tmpfs") << 20000 << 1 << EOPNOTSUPP
+        << EDQUOT << 8192 << 0 << -2 << 1 << 2 << false << Lines{"ERROR CopyFile: write: Disk quota exceeded (122)"};
+    QTest::newRow("copy_file_range: I/O error") << std::string("tmpfs") << 20000 << 1 << EOPNOTSUPP << EIO << 0 << 0
+        << -1 << 1 << 1 << false << Lines{"ERROR CopyFile: read: Input/output error (5)"};
+    QTest::newRow("full: copy_file_range") << std::string("full") << 40000 << 1 << 0 << 0 << 0 << 0 << -2 << 1
+        << -1 << false << Lines{"ERROR CopyFile: write: No space left on device (28)"};
+    QTest::newRow("full: the loop") << std::string("across-full") << 200000 << 1 << 0 << 0 << 0 << 0 << -2 << 1
+        << 1 << false << Lines{"ERROR CopyFile: write: No space left on device (28)"};
+}
+
+void TestFileOp::copySharing()
+{
+    QFETCH(std::string, place);
+    QFETCH(int, size);
+    QFETCH(int, files);
+    QFETCH(int, cloneErrno);
+    QFETCH(int, rangeErrno);
+    QFETCH(int, rangeErrnoAfter);
+    QFETCH(int, rangeLimit);
+    QFETCH(int, result);
+    QFETCH(int, clones);
+    QFETCH(int, ranges);
+    QFETCH(bool, shared);
+    QFETCH(Lines, log);
+
+    REQUIRE_ROOT();
+    std::unique_ptr<SharingFileSystem> sharing;
+    std::unique_ptr<TmpfsMount> tmpfs;
+    std::string from = at("mnt"), to = at("mnt");
+    if (place == "sharing") {
+        sharing.reset(new SharingFileSystem(QString::fromStdString(at("mnt"))));
+        if (!sharing->mounted())
+            QSKIP(qPrintable(sharing->why()));
+    } else {
+        tmpfs.reset(new TmpfsMount(at("mnt"), place == "full" || place == "across-full" ? "size=64k,mode=0755"
+                                                                                       : "size=8m,mode=0755"));
+        if (!tmpfs->mounted())
+            QSKIP(tmpfs->why().c_str());
+        if (place == "across" || place == "across-full")
+            from = m_root;
+    }
+
+    const std::string bytes = PatternBytes(size_t(size));
+    std::vector<std::string> sources, copies;
+    for (int i = 0; i < files; ++i) {
+        sources.push_back(from + "/src" + std::to_string(i));
+        copies.push_back(to + "/dst" + std::to_string(i));
+        WriteBytes(sources.back(), bytes);
+        // Another user's file, mode 0750: the copy is the copier's own.
+        QCOMPARE(chmod(sources.back().c_str(), 0750), 0);
+        QCOMPARE(chown(sources.back().c_str(), 65534, 65534), 0);
+    }
+
+    fileop::ForgetSharingRefusals();
+    {
+        InjectedSharing inject(cloneErrno, rangeErrno, rangeErrnoAfter, size_t(rangeLimit));
+        for (int i = 0; i < files; ++i)
+            QCOMPARE(CopyFile(sources[i], copies[i], false, true), result);
+        QCOMPARE(InjectedSharing::cloneCalls(), clones);
+        if (ranges >= 0)
+            QCOMPARE(InjectedSharing::rangeCalls(), ranges);
+        else
+            QVERIFY2(InjectedSharing::rangeCalls() >= -ranges, std::to_string(InjectedSharing::rangeCalls()).c_str());
+    }
+    fileop::ForgetSharingRefusals();
+
+    for (int i = 0; i < files; ++i) {
+        const std::string copy = ReadBytes(copies[i]);
+        if (result == 0) {
+            QCOMPARE(copy, bytes);
+        } else {
+            QVERIFY(copy.size() < bytes.size());
+            QCOMPARE(copy, bytes.substr(0, copy.size()));
+        }
+        struct stat st;
+        QCOMPARE(::stat(copies[i].c_str(), &st), 0);
+        QCOMPARE(uint(st.st_mode & 07777), 0750u);
+        QCOMPARE(st.st_uid, geteuid());
+        QCOMPARE(st.st_gid, getegid());
+        QCOMPARE(sharesAllExtents(copies[i].c_str()), shared);
+        if (result != 0)
+            continue;
+        // Written through, the copy changes alone: the source keeps its bytes.
+        {
+            std::fstream f(copies[i], std::ios::in | std::ios::out | std::ios::binary);
+            f.seekp(size / 2);
+            f.write("written by the user", 19);
+        }
+        QCOMPARE(ReadBytes(sources[i]), bytes);
+        if (size > 0)
+            QVERIFY(ReadBytes(copies[i]) != bytes);
+    }
+    COMPARE_LOG(log);
 }
 
 // ---------------------------------------------------------------- FSMovePath

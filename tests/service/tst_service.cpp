@@ -712,34 +712,38 @@ void TestService::install_data()
     QTest::addColumn<QStringList>("expectedLines"); // LEVEL|message; %APP% %PKG%
     QTest::addColumn<int>("backupErrors");
     QTest::addColumn<bool>("userLink"); // the per-user folder links to a folder elsewhere
+    QTest::addColumn<bool>("sharing");  // package and home on a file system that shares blocks
 
     QTest::newRow("first install")
         << false << false << true << 0 << "package"
         << QStringList{"INFO|copy package:'%PKG%' -> '%APP%' ", "INFO|user installation is ready, removing backup app"}
-        << 0 << false;
+        << 0 << false << false;
     QTest::newRow("upgrade") << true << false << true << 0 << "package"
-                             << QStringList{"INFO|user installation is ready, removing backup app"} << 0 << false;
+                             << QStringList{"INFO|user installation is ready, removing backup app"} << 0 << false << false;
     QTest::newRow("non-empty _tmp leftover")
         << true << true << true << 0 << "package"
         << QStringList{"ERROR|failed to backup app from '%APP%' -> '%APP%_tmp'",
                        "INFO|user installation is ready, removing backup app"}
-        << 1 << false;
+        << 1 << false << false;
     QTest::newRow("missing package, first install")
         << false << false << false << -1 << "absent"
         << QStringList{"ERROR|FSCopyPath: source path '%PKG%' does not exist",
                        "ERROR|Failed to extract package, and no old installation to rollback"}
-        << 0 << false;
+        << 0 << false << false;
     QTest::newRow("missing package, installed copy")
         << true << false << false << -1 << "old"
         << QStringList{"ERROR|FSCopyPath: source path '%PKG%' does not exist",
                        "ERROR|Failed to extract package, rollback to old installation"}
-        << 0 << false;
+        << 0 << false << false;
     QTest::newRow("first install, user folder is a link")
         << false << false << true << 0 << "package"
-        << QStringList{"INFO|user installation is ready, removing backup app"} << 0 << true;
+        << QStringList{"INFO|user installation is ready, removing backup app"} << 0 << true << false;
     QTest::newRow("upgrade, user folder is a link")
         << true << false << true << 0 << "package"
-        << QStringList{"INFO|user installation is ready, removing backup app"} << 0 << true;
+        << QStringList{"INFO|user installation is ready, removing backup app"} << 0 << true << false;
+    QTest::newRow("upgrade, blocks shared with the package")
+        << true << false << true << 0 << "package"
+        << QStringList{"INFO|user installation is ready, removing backup app"} << 0 << false << true;
 }
 
 void TestService::install()
@@ -752,8 +756,22 @@ void TestService::install()
     QFETCH(QStringList, expectedLines);
     QFETCH(int, backupErrors);
     QFETCH(bool, userLink);
+    QFETCH(bool, sharing);
 
+    // The whole fixture, package and home, on one file system that shares
+    // blocks, as /opt and /home on one btrfs.
+    QTemporaryDir mountPoint;
+    std::unique_ptr<SharingFileSystem> shared;
+    const QByteArray savedTmp = qgetenv("TMPDIR");
+    if (sharing) {
+        shared.reset(new SharingFileSystem(mountPoint.path() + "/fs"));
+        if (!shared->mounted())
+            QSKIP(qPrintable("no file system that shares blocks: " + shared->why()));
+        qputenv("TMPDIR", QFile::encodeName(mountPoint.path() + "/fs"));
+    }
     Fixture f;
+    if (sharing)
+        savedTmp.isNull() ? qunsetenv("TMPDIR") : qputenv("TMPDIR", savedTmp);
     const QString elsewhere = f.tmp.path() + "/other disk/zelto";
     if (userLink) {
         QVERIFY(QDir().mkpath(elsewhere));
@@ -765,6 +783,16 @@ void TestService::install()
         writeClientTree(f.app, "1", "old", 3);
     if (leftoverTmp)
         QVERIFY(writeFile(f.app + "_tmp/stale", "stale"));
+    if (sharing) {
+        QByteArray big(1 << 20, '\0');
+        for (int i = 0; i < big.size(); ++i)
+            big[i] = char(i * 7 + i / 4099);
+        QVERIFY(writeFile(f.pkg + "/lib/big.bin", big));
+        // Another user's package: the copy must be the user's own.
+        QDirIterator it(f.root, QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot, QDirIterator::Subdirectories);
+        while (it.hasNext())
+            QCOMPARE(lchown(QFile::encodeName(it.next()).constData(), 65534, 65534), 0);
+    }
     const Snapshot before = snapshot(f.app);
 
     LinuxService service;
@@ -788,6 +816,30 @@ void TestService::install()
         QCOMPARE(contentOf(elsewhere + "/QuenmarkZelto.app"), contentOf(f.pkg));
         QCOMPARE(QDir(elsewhere).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
                  QStringList{"QuenmarkZelto.app"});
+    }
+    if (sharing) {
+        QVERIFY2(sharesAllExtents(QFile::encodeName(f.app + "/lib/big.bin").constData()),
+                 qPrintable("the copy's blocks are not shared on " + shared->type()));
+        // The user writes into every file of the copy: the package keeps
+        // every byte, and each file is the user's own.
+        const Snapshot package = contentOf(f.pkg);
+        QDirIterator it(f.app, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
+        int written = 0;
+        while (it.hasNext()) {
+            const QString path = it.next();
+            struct stat st;
+            QCOMPARE(lstat(QFile::encodeName(path).constData(), &st), 0);
+            QCOMPARE(st.st_uid, geteuid());
+            QCOMPARE(st.st_gid, getegid());
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::ReadWrite));
+            QVERIFY(file.seek(file.size() / 2));
+            QCOMPARE(file.write("the user's own bytes"), qint64(20));
+            ++written;
+        }
+        QVERIFY(written >= 8);
+        QCOMPARE(contentOf(f.pkg), package);
+        QVERIFY(contentOf(f.app) != package);
     }
 }
 
