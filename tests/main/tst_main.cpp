@@ -122,7 +122,8 @@ private slots:
     void archiveBoundOnFirstUse();
 
 private:
-    // A tree that looks installed: root/bin/zelto-launcher,
+    // A tree that looks installed: root/bin/zelto-launcher, the support
+    // library it finds through $ORIGIN/../lib,
     // root/lib/plugins/platforms/libqoffscreen.so, root/log/.
     bool stage(const QByteArray &switchFile);
     Run launch(const QProcessEnvironment &extra = QProcessEnvironment());
@@ -150,6 +151,9 @@ bool TestMain::stage(const QByteArray &switchFile)
     if (!QFile::copy(QStringLiteral(LAUNCHER_EXE), m_root + "/bin/zelto-launcher"))
         return false;
     if (!QFile::link(QStringLiteral(OFFSCREEN_PLUGIN), m_root + "/lib/plugins/platforms/libqoffscreen.so"))
+        return false;
+    const QString library = QStringLiteral(SUPPORT_LIBRARY);
+    if (!QFile::link(library, m_root + "/lib/" + QFileInfo(library).fileName()))
         return false;
     return switchFile.isNull() || writeFile(m_root + "/log/launcher.debug", switchFile);
 }
