@@ -48,6 +48,9 @@ run() {
   [ "$(head -n 1 "$work/$name/out")" = "lib path = '$prefix/lib/plugins'" ] \
     || fail "$name: first line is '$(head -n 1 "$work/$name/out")'"
   [ -d "$work/$name/home/.QuenmarkZelto/log" ] || fail "$name: no log folder in the home"
+  # The launcher leaves the client running, as at a log-in; a test must not.
+  local script="$work/$name/home/.QuenmarkZelto/QuenmarkZelto.app/package/start-stop"
+  if [ -x "$script" ]; then HOME="$work/$name/home" "$script" stop >/dev/null 2>&1 || true; fi
 }
 
 run offscreen env QT_QPA_PLATFORM=offscreen
