@@ -89,22 +89,6 @@ std::string FolderOf(const std::string &path)
     return path.find('/') == std::string::npos ? std::string(".") : FSDirName(path);
 }
 
-// Writes all of buf, continuing a partial write where it stopped. 0 or the
-// error number of the failed write (EIO when it wrote nothing without one).
-int WriteAll(int fd, const char *buf, size_t len)
-{
-    while (len > 0) {
-        ssize_t n = write(fd, buf, len);
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0)
-            return n < 0 ? errno : EIO;
-        buf += n;
-        len -= static_cast<size_t>(n);
-    }
-    return 0;
-}
-
 std::string Join(const std::string &dir, const std::string &name)
 {
     return dir + "/" + name;

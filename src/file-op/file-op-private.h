@@ -12,12 +12,9 @@
 
 #include <unistd.h>
 
-#include "unique-fd.h"
+#include "file-op-base.h"
 
 namespace fileop {
-
-// strerror is not thread-safe; the operations may run on any thread.
-std::string ErrorText(int err);
 
 // Restores errno when it goes out of scope, so that logging between a failed
 // call and the return does not change what the caller sees.

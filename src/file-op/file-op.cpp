@@ -11,13 +11,6 @@
 
 namespace fileop {
 
-std::string ErrorText(int err)
-{
-    char buf[256];
-    // The GNU strerror_r returns the text, which may or may not be in buf.
-    return strerror_r(err, buf, sizeof buf);
-}
-
 uint32_t TypeFromMode(unsigned mode)
 {
     switch (mode & S_IFMT) {
@@ -41,11 +34,6 @@ uint32_t TypeFromMode(unsigned mode)
 
 namespace {
 
-struct DirCloser {
-    void operator()(DIR *d) const { (void)closedir(d); }
-};
-using OwnedDir = std::unique_ptr<DIR, DirCloser>;
-
 uint32_t TypeFromDirent(unsigned char kind)
 {
     switch (kind) {
@@ -65,12 +53,6 @@ uint32_t TypeFromDirent(unsigned char kind)
     default:
         return FS_TYPE_UNKNOWN;
     }
-}
-
-bool IsDirectoryFollowingLinks(const std::string &path)
-{
-    struct stat st;
-    return stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
 }
 
 } // namespace

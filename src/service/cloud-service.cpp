@@ -395,36 +395,7 @@ std::vector<std::string> missingFolders(const std::string &path)
     return missing;
 }
 
-bool isFolder(const std::string &path)
-{
-    struct stat st;
-    return stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
-}
-
 } // namespace
-
-int32_t LeadingInteger(const std::string &text)
-{
-    const char *p = text.c_str();
-    while (*p && isspace(static_cast<unsigned char>(*p)))
-        ++p;
-    bool negative = false;
-    if (*p == '+' || *p == '-')
-        negative = *p++ == '-';
-    long long value = 0;
-    while (*p >= '0' && *p <= '9') {
-        if (value <= static_cast<long long>(INT32_MAX) + 1)
-            value = value * 10 + (*p - '0');
-        ++p;
-    }
-    if (negative)
-        value = -value;
-    if (value > INT32_MAX)
-        return INT32_MAX;
-    if (value < INT32_MIN)
-        return INT32_MIN;
-    return static_cast<int32_t>(value);
-}
 
 std::string backupName(const std::string &base, int32_t attempt)
 {
@@ -586,7 +557,7 @@ int32_t Service::installOnce()
     // The per-user folder may be a link to a folder elsewhere (moved to
     // another disk); it is used as it is and stays a link.
     const std::vector<std::string> created = missingFolders(parent);
-    if (!isFolder(parent) && FSMKDir(parent, true) != 0) {
+    if (!fileop::IsDirectoryFollowingLinks(parent) && FSMKDir(parent, true) != 0) {
         LOG_ERROR("failed to create folder: '%s'\n", parent.c_str());
         return -1;
     }

@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+#include "file-op-base.h"
+
 // The four version texts of an INFO file (INI, group "Version"); empty
 // until read.
 struct VersionInfo {
@@ -94,6 +96,4 @@ private:
 // base + "_tmp" for attempt 0, base + "_tmp" + attempt otherwise.
 std::string backupName(const std::string &base, int32_t attempt);
 
-// Leading decimal integer of a text (white space, optional sign, digits up
-// to the first other byte), clamped to 32 bits; 0 when there are no digits.
-int32_t LeadingInteger(const std::string &text);
+using fileop::LeadingInteger;
