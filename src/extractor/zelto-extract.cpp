@@ -3,6 +3,7 @@
 // extractor's debug log on standard error. Exit status 0 on success, 1 on
 // failure.
 #include "extractor.h"
+#include "file-op-base.h"
 #include "log.h"
 #include "ui-text.h"
 
@@ -11,7 +12,6 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
-#include <cstring>
 #include <string>
 
 #include <fcntl.h>
@@ -24,18 +24,17 @@ namespace {
 int configureLog()
 {
     char switchPath[] = "/tmp/zelto-extract-switch-XXXXXX";
-    int fd = mkostemp(switchPath, O_CLOEXEC);
-    if (fd < 0) {
+    fileop::UniqueFd fd(mkostemp(switchPath, O_CLOEXEC));
+    if (!fd.valid()) {
         int err = errno;
-        fprintf(stderr, "mkostemp(%s): %s (%d)\n", switchPath, strerror(err), err);
+        fprintf(stderr, "mkostemp(%s): %s (%d)\n", switchPath, fileop::ErrorText(err).c_str(), err);
         return LogConfigure(LOG_MODE_STDERR, nullptr, nullptr, 0, 0);
     }
     static const char kSwitches[] = "extractor_debug=7\n";
-    ssize_t written = write(fd, kSwitches, sizeof kSwitches - 1);
-    int err = errno;
-    (void)close(fd);
-    if (written != static_cast<ssize_t>(sizeof kSwitches - 1))
-        fprintf(stderr, "write(%s): %s (%d)\n", switchPath, strerror(err), err);
+    const int err = fileop::WriteAll(fd.get(), kSwitches, sizeof kSwitches - 1);
+    fd.reset();
+    if (err != 0)
+        fprintf(stderr, "write(%s): %s (%d)\n", switchPath, fileop::ErrorText(err).c_str(), err);
     int r = LogConfigure(LOG_MODE_STDERR, nullptr, switchPath, 0, 0);
     (void)unlink(switchPath);
     return r;
