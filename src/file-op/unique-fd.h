@@ -27,6 +27,13 @@ public:
 
     int get() const { return fd_; }
     bool valid() const { return fd_ >= 0; }
+    // Hands the descriptor to a new owner (fdopen, a QFile) and forgets it.
+    int release()
+    {
+        int fd = fd_;
+        fd_ = -1;
+        return fd;
+    }
     void reset()
     {
         if (fd_ >= 0)

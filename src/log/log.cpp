@@ -1,9 +1,11 @@
 #include "log.h"
 
+#include "file-op-base.h"
 #include "key-value-file.h"
 
 #include <algorithm>
 #include <atomic>
+#include <cctype>
 #include <cerrno>
 #include <cstdarg>
 #include <cstdio>
@@ -72,27 +74,17 @@ int thresholdOf(const LogState &s, const char *component)
     return it == s.thresholds.end() ? kDefaultThreshold : it->second;
 }
 
-// A decimal integer from the start of the value: optional sign, then digits
-// up to the first other byte. No leading number gives 0, which silences the
-// component. Out-of-range numbers saturate instead of wrapping, so a huge
-// threshold never turns into a negative one.
+// The value's leading integer, saturated: no leading number gives 0, which
+// silences the component, and a huge threshold never turns into a negative
+// one. A value that begins with a blank (a quoted " 7") was never read as a
+// number and still silences the component, although the shared reader
+// skips leading blanks.
+static_assert(INT_MAX == INT32_MAX, "thresholds saturate where the shared reader does");
 int toThreshold(const std::string &value)
 {
-    size_t i = 0;
-    bool negative = false;
-    if (i < value.size() && (value[i] == '+' || value[i] == '-'))
-        negative = value[i++] == '-';
-    long long n = 0;
-    for (; i < value.size() && value[i] >= '0' && value[i] <= '9'; ++i) {
-        n = n * 10 + (value[i] - '0');
-        if (n > static_cast<long long>(INT_MAX) + 1)
-            n = static_cast<long long>(INT_MAX) + 1;
-    }
-    if (negative)
-        n = -n;
-    if (n > INT_MAX)
-        n = INT_MAX;
-    return static_cast<int>(n);
+    if (!value.empty() && isspace(static_cast<unsigned char>(value[0])))
+        return 0;
+    return fileop::LeadingInteger(value);
 }
 
 int32_t fileSize(LogState &s, const std::string &path)
@@ -102,7 +94,7 @@ int32_t fileSize(LogState &s, const std::string &path)
     if (!s.file || fstat(fileno(s.file.get()), &st) != 0) {
         int err = errno;
         if (s.stream) {
-            fprintf(s.stream, "stat(%s): %s (%d)\n", path.c_str(), strerror(err), err);
+            fprintf(s.stream, "stat(%s): %s (%d)\n", path.c_str(), fileop::ErrorText(err).c_str(), err);
             fflush(s.stream);
         }
         return 0;
@@ -129,7 +121,7 @@ void reportLostLine(LogState &s, const char *stamp, const char *format, va_list 
     (void)vfprintf(stderr, format, args);
     if (err != s.lostErrno.load(std::memory_order_relaxed)) {
         const char *name = s.activePath.empty() ? "standard output" : s.activePath.c_str();
-        fprintf(stderr, "write(%s): %s (%d)\n", name, strerror(err), err);
+        fprintf(stderr, "write(%s): %s (%d)\n", name, fileop::ErrorText(err).c_str(), err);
     }
     (void)fflush(stderr);
     s.lostErrno.store(err, std::memory_order_relaxed);
@@ -185,20 +177,18 @@ FILE *openLogFile(const std::string &path)
     struct stat st;
     if (lstat(path.c_str(), &st) == 0 && !ownPlainFile(st) && !S_ISDIR(st.st_mode))
         (void)unlink(path.c_str());
-    int fd = open(path.c_str(), flags, 0644);
-    if (fd < 0 && errno == ELOOP && unlink(path.c_str()) == 0)
-        fd = open(path.c_str(), flags | O_EXCL, 0644);
-    if (fd < 0)
+    fileop::UniqueFd fd(open(path.c_str(), flags, 0644));
+    if (!fd.valid() && errno == ELOOP && unlink(path.c_str()) == 0)
+        fd = fileop::UniqueFd(open(path.c_str(), flags | O_EXCL, 0644));
+    if (!fd.valid())
         return nullptr;
     // Whatever slipped in between the look and the open is not written to.
-    if (fstat(fd, &st) != 0 || !ownPlainFile(st)) {
-        (void)close(fd);
+    if (fstat(fd.get(), &st) != 0 || !ownPlainFile(st))
         return nullptr;
-    }
-    (void)fcntl(fd, F_SETFL, O_WRONLY | O_APPEND);
-    FILE *f = fdopen(fd, "a");
-    if (!f)
-        (void)close(fd);
+    (void)fcntl(fd.get(), F_SETFL, O_WRONLY | O_APPEND);
+    FILE *f = fdopen(fd.get(), "a");
+    if (f)
+        (void)fd.release();
     return f;
 }
 

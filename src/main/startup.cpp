@@ -4,6 +4,7 @@
 
 #include "startup.h"
 
+#include "file-op-base.h"
 #include "tavilocale.h"
 #include "ui-text.h"
 #include "uipathmanager.h"
@@ -26,6 +27,7 @@
 #include <memory>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <utility>
 
 namespace {
 
@@ -84,7 +86,7 @@ QByteArray cleanPathBytes(const QByteArray &path)
 bool hasPlatformPlugins(const QByteArray &folder)
 {
     const QByteArray platforms = folder + "/platforms";
-    const std::unique_ptr<DIR, int (*)(DIR *)> dir(opendir(platforms.constData()), &closedir);
+    const fileop::OwnedDir dir(opendir(platforms.constData()));
     if (!dir)
         return false;
     while (const dirent *entry = readdir(dir.get())) {
@@ -165,25 +167,18 @@ QString rootResourcePath()
     if (exe.isEmpty() || nameableInQt(exe))
         return fromQt;
 
-    struct HeldFolder {
-        int fd = -1;
-        ~HeldFolder()
-        {
-            if (fd >= 0)
-                (void)close(fd);
-        }
-    };
-    static HeldFolder root;
-    if (root.fd < 0) {
+    static fileop::UniqueFd root;
+    if (!root.valid()) {
         const QByteArray folder = cleanPathBytes(exe + "/../..");
-        root.fd = open(folder.constData(), O_PATH | O_DIRECTORY | O_CLOEXEC);
-        if (root.fd < 0) {
+        fileop::UniqueFd opened(open(folder.constData(), O_PATH | O_DIRECTORY | O_CLOEXEC));
+        if (!opened.valid()) {
             const int err = errno;
-            LOG_WARNING("open(%s): %s (%d)\n", folder.constData(), strerror(err), err);
+            LOG_WARNING("open(%s): %s (%d)\n", folder.constData(), fileop::ErrorText(err).c_str(), err);
             return fromQt;
         }
+        root = std::move(opened);
     }
-    return QStringLiteral("/proc/self/fd/%1").arg(root.fd);
+    return QStringLiteral("/proc/self/fd/%1").arg(root.get());
 }
 
 // GNOME's Wayland session: GNOME Shell draws no title bar for Qt 5's

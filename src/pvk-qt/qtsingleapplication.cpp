@@ -1,5 +1,7 @@
 #include "qtsingleapplication.h"
 
+#include "file-op-base.h"
+
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
@@ -33,7 +35,7 @@ int &rememberGivenName(int &argc)
 QString systemError(const char *call, const QByteArray &path, int err)
 {
     return QStringLiteral("%1(%2): %3 (%4)")
-        .arg(QLatin1String(call), QFile::decodeName(path), QString::fromLocal8Bit(strerror(err)))
+        .arg(QLatin1String(call), QFile::decodeName(path), QString::fromLocal8Bit(fileop::ErrorText(err).c_str()))
         .arg(err);
 }
 
@@ -63,20 +65,21 @@ QString lockFolder(QString *problem)
     // With O_NOFOLLOW a link fails to open as a folder (ELOOP, or ENOTDIR
     // together with O_DIRECTORY); only then is it looked at as a link.
     bool linked = false;
-    int fd = open(folder.constData(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
-    int err = fd < 0 ? errno : 0;
+    fileop::UniqueFd fd(open(folder.constData(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
+    int err = fd.valid() ? 0 : errno;
     struct stat st;
-    if (fd < 0 && (err == ELOOP || err == ENOTDIR) && lstat(folder.constData(), &st) == 0 && S_ISLNK(st.st_mode)) {
+    if (!fd.valid() && (err == ELOOP || err == ENOTDIR) && lstat(folder.constData(), &st) == 0
+        && S_ISLNK(st.st_mode)) {
         linked = true;
-        fd = open(folder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-        err = fd < 0 ? errno : 0;
+        fd = fileop::UniqueFd(open(folder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+        err = fd.valid() ? 0 : errno;
     }
-    if (fd < 0) {
+    if (!fd.valid()) {
         *problem = systemError("open", folder, err);
         return QString();
     }
     QString failure;
-    if (fstat(fd, &st) != 0)
+    if (fstat(fd.get(), &st) != 0)
         failure = systemError("fstat", folder, errno);
     else if (st.st_uid != geteuid())
         failure = QStringLiteral("'%1' belongs to user %2, not to %3")
@@ -85,9 +88,9 @@ QString lockFolder(QString *problem)
                       .arg(geteuid());
     else if ((st.st_mode & 077) != 0 && linked)
         failure = QStringLiteral("'%1' is a link to a folder that others may enter").arg(QFile::decodeName(folder));
-    else if ((st.st_mode & 077) != 0 && fchmod(fd, 0700) != 0)
+    else if ((st.st_mode & 077) != 0 && fchmod(fd.get(), 0700) != 0)
         failure = systemError("fchmod", folder, errno);
-    (void)close(fd);
+    fd.reset();
     if (!failure.isEmpty()) {
         *problem = failure;
         return QString();
@@ -154,15 +157,15 @@ struct LockRecord {
 // file, opened without blocking.
 bool readLockRecord(const QString &path, LockRecord *record)
 {
-    const int fd = open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_NOFOLLOW | O_CLOEXEC);
-    if (fd < 0)
+    fileop::UniqueFd opened(
+        open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_NOFOLLOW | O_CLOEXEC));
+    if (!opened.valid())
+        return false;
+    QFile file;
+    if (!file.open(opened.get(), QIODevice::ReadOnly, QFileDevice::AutoCloseHandle))
         return false;
     // The file owns the descriptor from here on and closes it on every path.
-    QFile file;
-    if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
-        (void)close(fd);
-        return false;
-    }
+    const int fd = opened.release();
     struct stat st;
     if (fstat(fd, &st) != 0 || !S_ISREG(st.st_mode))
         return false;

@@ -1,5 +1,7 @@
 #include "key-value-file.h"
 
+#include "unique-fd.h"
+
 #include <algorithm>
 #include <cerrno>
 
@@ -29,23 +31,6 @@ const unsigned char *skipSpace(const unsigned char *p)
         ++p;
     return p;
 }
-
-class Fd
-{
-public:
-    explicit Fd(int fd) : m_fd(fd) {}
-    ~Fd()
-    {
-        if (m_fd >= 0)
-            (void)close(m_fd);
-    }
-    Fd(const Fd &) = delete;
-    Fd &operator=(const Fd &) = delete;
-    int get() const { return m_fd; }
-
-private:
-    int m_fd;
-};
 
 } // namespace
 
@@ -109,8 +94,8 @@ int KeyValueFile::load(const std::string &path, struct stat *status)
     if (!isSmallRegularFile(path))
         return -1;
     struct stat st;
-    Fd fd(open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
-    if (fd.get() < 0)
+    fileop::UniqueFd fd(open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
+    if (!fd.valid())
         return -1;
     if (fstat(fd.get(), &st) != 0 || !S_ISREG(st.st_mode) || st.st_size > kMaxFileSize)
         return -1;
