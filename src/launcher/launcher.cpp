@@ -21,37 +21,31 @@ void HandlerThread::run()
 
 Worker::Worker()
     : QObject(nullptr)
+    , service(std::make_unique<LinuxService>())
 {
-    service = new LinuxService;
     init();
 }
 
 Worker::Worker(Service *injected)
     : QObject(nullptr)
+    , service(injected)
 {
-    service = injected;
     init();
 }
 
 void Worker::init()
 {
-    thread = new HandlerThread;
+    thread = std::make_unique<HandlerThread>();
     // Before the thread starts, so that sigStart is queued to it.
-    moveToThread(thread);
+    moveToThread(thread.get());
 }
 
 Worker::~Worker()
 {
     // The thread has been joined by then (LaunchDone), so deleting it
     // and the service cannot race with the slot.
-    if (thread) {
-        delete thread;
-        thread = nullptr;
-    }
-    if (service) {
-        delete service;
-        service = nullptr;
-    }
+    thread.reset();
+    service.reset();
 }
 
 void Worker::StartThread()
@@ -100,21 +94,21 @@ void Worker::HandleServicce()
 
 Launcher::Launcher()
     : QObject(nullptr)
+    , worker(std::make_unique<Worker>())
 {
-    worker = new Worker;
     init();
 }
 
 Launcher::Launcher(Service *service)
     : QObject(nullptr)
+    , worker(std::make_unique<Worker>(service))
 {
-    worker = new Worker(service);
     init();
 }
 
 void Launcher::init()
 {
-    dialog = new ProcessingProgressDialog;
+    dialog = std::make_unique<ProcessingProgressDialog>();
     dialog->setCancelButton(nullptr);
     dialog->setAutoReset(false);
     dialog->setModal(false);
@@ -123,11 +117,11 @@ void Launcher::init()
     // starts (ShowMsgBox), never on a run that needs none.
     dialog->setMinimumDuration(std::numeric_limits<int>::max());
 
-    connect(this, SIGNAL(sigStart()), worker, SLOT(HandleServicce()));
-    connect(worker, SIGNAL(sigShowMsg()), this, SLOT(ShowMsgBox()));
-    connect(worker, SIGNAL(sigServiceDone()), this, SLOT(LaunchDone()));
-    connect(worker, SIGNAL(sigUpdateProgress(int, int)), this, SLOT(UpdateProgress(int, int)));
-    connect(worker, SIGNAL(sigSetLabelText(QString)), this, SLOT(SetLabelText(QString)));
+    connect(this, SIGNAL(sigStart()), worker.get(), SLOT(HandleServicce()));
+    connect(worker.get(), SIGNAL(sigShowMsg()), this, SLOT(ShowMsgBox()));
+    connect(worker.get(), SIGNAL(sigServiceDone()), this, SLOT(LaunchDone()));
+    connect(worker.get(), SIGNAL(sigUpdateProgress(int, int)), this, SLOT(UpdateProgress(int, int)));
+    connect(worker.get(), SIGNAL(sigSetLabelText(QString)), this, SLOT(SetLabelText(QString)));
     connect(Notify_Adapter::getInstance(), SIGNAL(sigUpdateProgress(int, int)),
             this, SLOT(UpdateProgress(int, int)));
     connect(Notify_Adapter::getInstance(), SIGNAL(sigUpdateDialogText(QString)),
@@ -136,10 +130,8 @@ void Launcher::init()
 
 Launcher::~Launcher()
 {
-    delete worker;
-    worker = nullptr;
-    delete dialog;
-    dialog = nullptr;
+    worker.reset();
+    dialog.reset();
 }
 
 void Launcher::StartWorkerThread()

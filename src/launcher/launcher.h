@@ -10,6 +10,8 @@
 #include <QString>
 #include <QThread>
 
+#include <memory>
+
 class ProcessingProgressDialog;
 class Service;
 
@@ -54,8 +56,9 @@ private slots:
 private:
     void init();
 
-    HandlerThread *thread = nullptr;
-    Service *service = nullptr;
+    // Deleted in this order by ~Worker: the joined thread, then the service.
+    std::unique_ptr<HandlerThread> thread;
+    std::unique_ptr<Service> service;
 
     Q_DISABLE_COPY(Worker)
 };
@@ -85,8 +88,9 @@ private slots:
 private:
     void init();
 
-    Worker *worker = nullptr;
-    ProcessingProgressDialog *dialog = nullptr;
+    // Deleted in this order by ~Launcher: the worker, then the dialog.
+    std::unique_ptr<Worker> worker;
+    std::unique_ptr<ProcessingProgressDialog> dialog;
 
     Q_DISABLE_COPY(Launcher)
 };

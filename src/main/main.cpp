@@ -13,12 +13,10 @@
 // so deleting the controller afterwards waits for nothing.
 static int RunLaunch(QApplication &app)
 {
-    Launcher *launcher = new Launcher;
-    launcher->StartWorkerThread();
-    launcher->StartService();
-    const int result = app.exec();
-    delete launcher;
-    return result;
+    Launcher launcher;
+    launcher.StartWorkerThread();
+    launcher.StartService();
+    return app.exec();
 }
 
 int main(int argc, char **argv)
