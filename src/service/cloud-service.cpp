@@ -5,20 +5,17 @@
 
 #include "extractor.h"
 #include "file-op.h"
-#include "key-value-file.h"
+#include "install-journal.h"
 #include "log.h"
 #include "uipathmanager.h"
 #include "unique-fd.h"
 
 #include <QDir>
 #include <QFile>
-#include <QSettings>
 #include <QString>
 
 #include <algorithm>
-#include <cctype>
 #include <cerrno>
-#include <climits>
 #include <cstdio>
 #include <cstring>
 #include <vector>
@@ -29,7 +26,6 @@
 
 namespace {
 
-constexpr int32_t kBackupAttempts = 10;
 // Copies of a package that changed under them, before the run gives up.
 constexpr int kCopyAttempts = 3;
 constexpr int kFolderFlags = O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC;
@@ -51,190 +47,6 @@ std::string pathOf(const char *key)
     return bytesOf(tablePath(key));
 }
 
-// Reads the group "Version" of an INFO file; absent keys leave their
-// fields as they were.
-void readInfoFile(const std::string &path, VersionInfo &version)
-{
-    // A FIFO or a device would block the settings reader for ever, a huge
-    // file stall it: such an INFO file is one without the group.
-    if (!KeyValueFile::isSmallRegularFile(path))
-        return;
-    QSettings settings(QFile::decodeName(path.c_str()), QSettings::IniFormat);
-    settings.beginGroup(QStringLiteral("Version"));
-    struct Field {
-        const char *key;
-        std::string VersionInfo::*member;
-    };
-    static const Field fields[] = {
-        {"major_version", &VersionInfo::major_version},
-        {"minor_version", &VersionInfo::minor_version},
-        {"build_version", &VersionInfo::build_version},
-        {"icon_overlay_version", &VersionInfo::icon_overlay_version},
-    };
-    for (const Field &field : fields) {
-        const QString key = QString::fromLatin1(field.key);
-        if (settings.contains(key))
-            version.*field.member = settings.value(key).toString().toUtf8().toStdString();
-    }
-    settings.endGroup();
-}
-
-// Flushes one folder: the names created, renamed or removed in it are on
-// disk once this returns 0. The flush logs its own failure.
-int32_t syncFolder(const std::string &folder)
-{
-    return fileop::SyncFolderAt(folder) == 0 ? 0 : -1;
-}
-
-// The installation journal. Its states, written before the step they
-// announce, tell a later run where the last complete copy of the client
-// lies should this run end half-way:
-//   backup n  the application folder is about to move to backup name n:
-//             while the folder exists it is complete, else backup n is;
-//   copy n    the previous copy lies at backup name n, the package is being
-//             copied: while backup n exists it is the complete copy, else
-//             the rollback already brought it home;
-//   first     no copy existed before; whatever is at the folder is partial;
-//   done      the new copy is on disk; backups are leftovers.
-// The journal itself is replaced atomically (write, fsync, rename, fsync of
-// the folder), so a reader sees one whole state or the one before.
-enum class JournalState { Invalid, Backup, Copy, First, Done };
-
-const char *stateWord(JournalState state)
-{
-    switch (state) {
-    case JournalState::Backup:
-        return "backup";
-    case JournalState::Copy:
-        return "copy";
-    case JournalState::First:
-        return "first";
-    case JournalState::Done:
-        return "done";
-    case JournalState::Invalid:
-        break;
-    }
-    return "invalid";
-}
-
-int32_t writeJournal(const std::string &journal, JournalState state, int32_t attempt)
-{
-    const std::string temporary = journal + ".new";
-    char text[64];
-    int len = snprintf(text, sizeof text, "state=%s\nattempt=%d\n", stateWord(state), attempt);
-    if (len < 0 || static_cast<size_t>(len) >= sizeof text)
-        return -1;
-
-    // Whatever stands at the temporary name, a link into the user's files
-    // included, is ours to replace, never to write through.
-    if (unlink(temporary.c_str()) != 0 && errno != ENOENT) {
-        int err = errno;
-        LOG_ERROR("failed to write install journal '%s': %s (%d)\n", temporary.c_str(), strerror(err), err);
-        return -1;
-    }
-    fileop::UniqueFd fd(open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0644));
-    if (fd.get() < 0) {
-        int err = errno;
-        LOG_ERROR("failed to write install journal '%s': %s (%d)\n", temporary.c_str(), strerror(err), err);
-        return -1;
-    }
-    const char *p = text;
-    size_t left = static_cast<size_t>(len);
-    while (left > 0) {
-        ssize_t n = write(fd.get(), p, left);
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0) {
-            int err = n < 0 ? errno : EIO;
-            LOG_ERROR("failed to write install journal '%s': %s (%d)\n", temporary.c_str(), strerror(err), err);
-            (void)unlink(temporary.c_str());
-            return -1;
-        }
-        p += n;
-        left -= static_cast<size_t>(n);
-    }
-    if (fsync(fd.get()) != 0 || fd.close() != 0) {
-        int err = errno;
-        LOG_ERROR("failed to write install journal '%s': %s (%d)\n", temporary.c_str(), strerror(err), err);
-        (void)unlink(temporary.c_str());
-        return -1;
-    }
-    if (rename(temporary.c_str(), journal.c_str()) != 0) {
-        int err = errno;
-        LOG_ERROR("failed to write install journal '%s': %s (%d)\n", journal.c_str(), strerror(err), err);
-        (void)unlink(temporary.c_str());
-        return -1;
-    }
-    return syncFolder(FSDirName(journal));
-}
-
-JournalState readJournal(const std::string &journal, int32_t *attempt)
-{
-    KeyValueFile file;
-    if (file.load(journal) < 0)
-        return JournalState::Invalid;
-    const auto &entries = file.entries();
-    auto state = entries.find("state");
-    auto number = entries.find("attempt");
-    if (state == entries.end() || number == entries.end())
-        return JournalState::Invalid;
-    *attempt = LeadingInteger(number->second);
-    if (*attempt < 0 || *attempt >= kBackupAttempts)
-        return JournalState::Invalid;
-    for (JournalState s : {JournalState::Backup, JournalState::Copy, JournalState::First, JournalState::Done}) {
-        if (state->second == stateWord(s))
-            return s;
-    }
-    return JournalState::Invalid;
-}
-
-// The journal goes last, once the renames and removals it guarded are on
-// disk: they all happened in its own folder, so flushing that folder is
-// enough. A temporary of a journal write that was cut short goes too.
-// Callers remove it only where the application folder is a complete copy
-// (or no copy existed). A folder whose flush fails (a failing disk) loses
-// the journal all the same: kept, it would make every later run stop the
-// client for a repair whose flush fails the same way.
-int32_t removeJournal(const std::string &journal)
-{
-    const std::string folder = FSDirName(journal);
-    const bool flushed = syncFolder(folder) == 0;
-    (void)unlink((journal + ".new").c_str());
-    if (unlink(journal.c_str()) != 0 && errno != ENOENT) {
-        int err = errno;
-        LOG_ERROR("unlink(%s): %s (%d)\n", journal.c_str(), strerror(err), err);
-        return -1;
-    }
-    return flushed && syncFolder(folder) == 0 ? 0 : -1;
-}
-
-// Undoes an installation that did not complete: the partial copy goes and
-// the backup comes home, or, without a backup, the partial first copy goes.
-// The journal stays while the folder is not back, so that the next run
-// repairs.
-void rollBack(const std::string &appPath, const std::string &journal, const std::string &backup,
-              int32_t attempt, bool journalMayBeDone)
-{
-    if (backup.empty()) {
-        if (FSRemovePath(appPath) == 0)
-            (void)removeJournal(journal);
-        return;
-    }
-    // A journal that already says "done" would let the next run discard
-    // the backup: it names the backup again before the new copy goes. If
-    // it cannot, the new copy, which is complete, stays where it is: the
-    // journal then says "done" and the next run keeps it, or still says
-    // "copy" and the next run brings the backup home.
-    if (journalMayBeDone && writeJournal(journal, JournalState::Copy, attempt) != 0) {
-        LOG_ERROR("failed to roll back '%s', the next run finishes the installation\n", appPath.c_str());
-        return;
-    }
-    (void)FSRemovePath(appPath);
-    if (FSMovePath(backup, appPath) == 0)
-        (void)removeJournal(journal);
-    else
-        LOG_ERROR("failed to restore app from '%s' -> '%s'\n", backup.c_str(), appPath.c_str());
-}
 
 // Copies the folder open at src into the folder open at dst, entry by
 // entry through descriptors, so that depth is no limit. Each file is
@@ -428,7 +240,7 @@ bool Service::installationPending()
     // Without a journal a backup name holds a leftover only: it makes no
     // installation unfinished, and it goes when it can.
     removeLeftoverBackups();
-    (void)unlink((journalPath(appPath) + ".new").c_str());
+    (void)unlink(replacementName(journalPath(appPath)).c_str());
     return false;
 }
 
@@ -483,42 +295,13 @@ int32_t Service::repairInstallation()
 int32_t Service::recoverInterruptedInstallation()
 {
     const std::string journal = journalPath(appPath);
-    int32_t attempt = 0;
-    const JournalState state = readJournal(journal, &attempt);
-    const std::string backup = backupName(appPath, attempt);
-    LOG_NOTE("last installation did not finish (%s %d), repairing '%s'\n",
-             stateWord(state), attempt, appPath.c_str());
-
-    if (state == JournalState::Invalid) {
-        // Not one of ours; the normal run moves appPath aside and restores
-        // it on failure, so nothing is lost by starting afresh.
-        LOG_ERROR("unreadable install journal '%s', ignored\n", journal.c_str());
+    switch (restoreLastCopy(appPath, journal)) {
+    case Restore::Failed:
+        return -1;
+    case Restore::Unreadable:
         return removeJournal(journal);
-    }
-
-    bool backupHoldsCopy = false;
-    switch (state) {
-    case JournalState::Backup:
-        backupHoldsCopy = !FSExists(appPath) && FSExists(backup);
+    case Restore::Restored:
         break;
-    case JournalState::Copy:
-        backupHoldsCopy = FSExists(backup);
-        break;
-    case JournalState::First:
-        if (FSRemovePath(appPath) != 0) {
-            LOG_ERROR("failed to remove the partial copy '%s'\n", appPath.c_str());
-            return -1;
-        }
-        break;
-    default:
-        break;
-    }
-    if (backupHoldsCopy) {
-        (void)FSRemovePath(appPath);
-        if (FSMovePath(backup, appPath) != 0) {
-            LOG_ERROR("failed to restore app from '%s' -> '%s'\n", backup.c_str(), appPath.c_str());
-            return -1;
-        }
     }
     // Every backup name now holds a leftover only.
     removeLeftoverBackups();
@@ -620,9 +403,9 @@ int32_t Service::installOnce()
     // in theirs. Only then may the journal say "done" and the backups go. A
     // flush that failed may have lost any of it: the old copy, which is on
     // disk, comes back.
-    bool durable = syncFolder(parent) == 0;
+    bool durable = fileop::SyncFolderAt(parent) == 0;
     for (const std::string &folder : created)
-        durable = durable && syncFolder(FSDirName(folder)) == 0;
+        durable = durable && fileop::SyncFolderAt(FSDirName(folder)) == 0;
     if (!durable || writeJournal(journal, JournalState::Done, n) != 0) {
         LOG_ERROR("failed to make '%s' durable, rollback to old installation\n", appPath.c_str());
         rollBack(appPath, journal, backup, n, true);
@@ -753,8 +536,7 @@ void Service::migrateLegacyFolder()
     auto utf8 = [](const QString &path) { return bytesOf(path); };
 
     // A file standing at the new folder's path is no folder to move into.
-    struct stat st;
-    const bool isFolder = stat(utf8(folder).c_str(), &st) == 0 && S_ISDIR(st.st_mode);
+    const bool isFolder = fileop::IsDirectoryFollowingLinks(utf8(folder));
     const std::vector<std::string> created = missingFolders(utf8(folder));
     if (!isFolder && FSMKDir(utf8(folder), true) != 0) {
         LOG_ERROR("Failed to create Quenmark Zelto folder\n");
@@ -763,7 +545,7 @@ void Service::migrateLegacyFolder()
     // Data moved across file systems is removed at its source once it is
     // on disk here: so must be the folders that lead to it.
     for (const std::string &made : created) {
-        if (syncFolder(FSDirName(made)) != 0) {
+        if (fileop::SyncFolderAt(FSDirName(made)) != 0) {
             LOG_ERROR("Failed to move data to Quenmark Zelto folder\n");
             return;
         }

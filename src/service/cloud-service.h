@@ -8,16 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "file-op-base.h"
-
-// The four version texts of an INFO file (INI, group "Version"); empty
-// until read.
-struct VersionInfo {
-    std::string major_version;
-    std::string minor_version;
-    std::string build_version;
-    std::string icon_overlay_version;
-};
+#include "version-info.h"
 
 class Service
 {
@@ -95,5 +86,3 @@ private:
 
 // base + "_tmp" for attempt 0, base + "_tmp" + attempt otherwise.
 std::string backupName(const std::string &base, int32_t attempt);
-
-using fileop::LeadingInteger;
