@@ -11,6 +11,7 @@ ZELTO_DEPS=(
   xvfb xauth x11-apps x11-utils imagemagick
   openbox weston qtwayland5
   qt5ct wmctrl dbus-daemon at-spi2-core python3-pyatspi
+  orca speech-dispatcher speech-dispatcher-audio-plugins
   clang libclang-rt-14-dev
   rsync gnuplot-nox util-linux procps file fonts-dejavu-core
   xfsprogs btrfs-progs
