@@ -689,11 +689,13 @@ void TstGui::dialogDuringUpgrade()
 // accessibility bus; GNOME on Wayland through Xwayland, KDE on Wayland.
 void TstGui::dialogInSession_data()
 {
-    QTest::addColumn<QString>("session"); // "openbox", "gnome-shell", "kwin"
+    QTest::addColumn<QString>("session"); // an X window manager, "gnome-shell" or "kwin"
     QTest::addColumn<bool>("atSpi");
     QTest::addColumn<QString>("platform"); // what Qt ends up on
     QTest::addColumn<QString>("picture");
     QTest::newRow("openbox: focus stays, a fixed dialog, close hides") << "openbox" << false << "xcb" << "session-openbox";
+    QTest::newRow("xfwm4: focus stays, a fixed dialog, close hides") << "xfwm4" << false << "xcb" << "session-xfwm4";
+    QTest::newRow("metacity: focus stays, a fixed dialog, close hides") << "metacity" << false << "xcb" << "session-metacity";
     QTest::newRow("openbox: AT-SPI tree and events") << "openbox" << true << "xcb" << QString();
     QTest::newRow("GNOME Shell on Wayland: Xwayland, GNOME's title bar")
         << "gnome-shell" << false << "xcb" << "session-gnome";
