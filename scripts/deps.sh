@@ -9,8 +9,9 @@ ZELTO_DEPS=(
   qtbase5-dev qttools5-dev qttools5-dev-tools qt5-qmake
   libarchive-dev zlib1g-dev libarchive-tools
   xvfb xauth x11-apps x11-utils imagemagick
-  openbox weston qtwayland5
+  openbox xfwm4 metacity weston qtwayland5
   qt5ct wmctrl dbus-daemon at-spi2-core python3-pyatspi
+  orca speech-dispatcher speech-dispatcher-audio-plugins
   clang libclang-rt-14-dev
   rsync gnuplot-nox util-linux procps file fonts-dejavu-core
   xfsprogs btrfs-progs

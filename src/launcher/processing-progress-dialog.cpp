@@ -4,11 +4,14 @@
 #include "ui-text.h"
 #include "uipathmanager.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QColor>
 #include <QFont>
 #include <QIcon>
+#include <QLabel>
 #include <QPalette>
 #include <QProgressBar>
 #include <QShowEvent>
@@ -65,6 +68,21 @@ void keepTextReadable(QWidget *dialog)
         child->setPalette(palette);
 }
 
+const char kAnnouncementName[] = "announcement";
+
+// Screen readers speak a change of a label's text, or of a window's
+// description, only when the user has given it the focus, which this
+// dialog never takes. What a window that is not active says is spoken only
+// when it comes as a notification: one shown anew with each text is
+// spoken wherever the focus is, after the dialog's title.
+QAccessibleInterface *announcementAccessible(const QString &className, QObject *object)
+{
+    if (className == QLatin1String("QWidget") && object && object->isWidgetType()
+        && object->objectName() == QLatin1String(kAnnouncementName))
+        return new QAccessibleWidget(static_cast<QWidget *>(object), QAccessible::Notification);
+    return nullptr;
+}
+
 } // namespace
 
 ProcessingProgressDialog::ProcessingProgressDialog()
@@ -84,8 +102,23 @@ ProcessingProgressDialog::ProcessingProgressDialog()
     // the keyboard focus (on X11 the window's user time is 0).
     setAttribute(Qt::WA_ShowWithoutActivating);
 
+    static const bool factoryInstalled = [] {
+        QAccessible::installFactory(announcementAccessible);
+        return true;
+    }();
+    (void)factoryInstalled;
+    // Takes no room: the text is on the label already.
+    m_announcement = new QWidget(this);
+    m_announcement->setObjectName(QLatin1String(kAnnouncementName));
+    m_announcement->setGeometry(0, 0, 0, 0);
+
     setValue(0);
     setRange(0, 100);
+    // The label names what the bar measures. Said so, screen readers no
+    // longer read it out with the dialog's title as well as in the
+    // notification.
+    if (QLabel *label = findChild<QLabel *>())
+        label->setBuddy(findChild<QProgressBar *>());
     setLabelText(LookupUIText(UITEXT_ENV_PREPARING).arg(LookupUIText(UITEXT_APP_NAME)));
     setFont(appFont);
 
@@ -105,11 +138,15 @@ void ProcessingProgressDialog::setLabelText(const QString &text)
     // progress bar's updates, name and value, without its having the focus.
     if (QProgressBar *bar = findChild<QProgressBar *>())
         bar->setAccessibleName(text);
-    // The label's own name change is presented only when the label has the
-    // focus, which a window shown without activation never gives it: the
-    // text also becomes the window's description, whose change is told on
-    // the window itself.
-    setAccessibleDescription(text);
+    if (m_announcement) {
+        m_announcement->setAccessibleName(text);
+        // Shown anew, so that the new text is spoken; shown with the
+        // dialog the first time.
+        if (isVisible()) {
+            m_announcement->hide();
+            m_announcement->show();
+        }
+    }
 }
 
 void ProcessingProgressDialog::showEvent(QShowEvent *event)

@@ -17,7 +17,7 @@ public:
     ProcessingProgressDialog();
 
     // QProgressDialog's, hiding it: the bar's accessible name and the
-    // dialog's accessible description follow the label's text.
+    // spoken notification follow the label's text.
     void setLabelText(const QString &text);
 
 public slots:
@@ -33,4 +33,9 @@ protected:
     // Fixes the height at the size hint before the window is mapped: a
     // window manager then frames the dialog without a resize handle.
     void showEvent(QShowEvent *event) override;
+
+private:
+    // A child of the dialog (Qt deletes it): the label's text, spoken by
+    // screen readers when the dialog is shown and at each change.
+    QWidget *m_announcement = nullptr;
 };

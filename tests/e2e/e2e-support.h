@@ -12,6 +12,7 @@
 #include <QString>
 #include <QStandardPaths>
 #include <QStringList>
+#include <QTemporaryDir>
 #include <QThread>
 
 #include <cerrno>
@@ -333,11 +334,34 @@ public:
         }
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert("DISPLAY", display);
-        m_process.setProcessEnvironment(env);
         m_process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
         m_process.setStandardOutputFile(QProcess::nullDevice());
-        m_process.start(program, program == QLatin1String("openbox") ? QStringList{"--sm-disable"}
-                                                                         : QStringList{"--sm-client-disable", "--compositor=off"});
+        // xfwm4 manages no window until it has read its settings, which it
+        // asks for on a session bus: one of its own, ended with it.
+        if (program == QLatin1String("xfwm4")) {
+            if (!m_busDir.isValid()) {
+                m_why = QStringLiteral("no folder for a session bus");
+                return false;
+            }
+            const QString address = "unix:path=" + m_busDir.path() + "/bus";
+            m_bus.setStandardOutputFile(QProcess::nullDevice());
+            m_bus.setStandardErrorFile(QProcess::nullDevice());
+            m_bus.start(QStringLiteral("dbus-daemon"), {"--session", "--nofork", "--address=" + address});
+            if (!m_bus.waitForStarted() || !waitUntil([&] { return QFileInfo::exists(m_busDir.path() + "/bus"); }, 30000)) {
+                m_why = QStringLiteral("no session bus for xfwm4");
+                return false;
+            }
+            env.insert("DBUS_SESSION_BUS_ADDRESS", address);
+            // Nothing of the accessibility bus, which would outlive it.
+            env.insert("NO_AT_BRIDGE", "1");
+        }
+        m_process.setProcessEnvironment(env);
+        if (program == QLatin1String("xfwm4"))
+            m_process.start(program, {"--sm-client-disable", "--compositor=off"});
+        else if (program == QLatin1String("metacity"))
+            m_process.start(program, {"--sm-disable", "--compositor=none"});
+        else
+            m_process.start(program, {"--sm-disable"});
         if (!m_process.waitForStarted()
             || !waitUntil([&] { return !rootProperty(display, "_NET_SUPPORTING_WM_CHECK").isEmpty(); }, 30000)) {
             m_why = program + QStringLiteral(" did not come up on ") + display;
@@ -348,11 +372,13 @@ public:
 
     ~WindowManager()
     {
-        if (m_process.state() != QProcess::NotRunning) {
-            m_process.terminate();
-            if (!m_process.waitForFinished(10000)) {
-                m_process.kill();
-                m_process.waitForFinished();
+        for (QProcess *p : {&m_process, &m_bus}) {
+            if (p->state() != QProcess::NotRunning) {
+                p->terminate();
+                if (!p->waitForFinished(10000)) {
+                    p->kill();
+                    p->waitForFinished();
+                }
             }
         }
     }
@@ -361,6 +387,8 @@ public:
 
 private:
     QProcess m_process;
+    QTemporaryDir m_busDir;
+    QProcess m_bus;
     QString m_why;
 };
 

@@ -26,6 +26,7 @@
 #include <QSemaphore>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <QAccessible>
 #include <QtTest>
 
 #include <atomic>
@@ -500,8 +501,8 @@ void TstLauncher::dialogStaysOutOfTheWay()
     QVERIFY(d->testAttribute(Qt::WA_ShowWithoutActivating));
 }
 
-// The bar is named after what it measures, and the dialog's description
-// follows the label, so that its change is announced on the window.
+// The bar is named after what it measures, and a notification follows the
+// label, shown anew at each change, so that screen readers speak it.
 void TstLauncher::dialogAccessible()
 {
     Launcher launcher(idleService());
@@ -513,7 +514,16 @@ void TstLauncher::dialogAccessible()
     QVERIFY(QMetaObject::invokeMethod(&launcher, "SetLabelText", Q_ARG(QString, QString::fromLatin1(kReady))));
     QCOMPARE(d->labelText(), QString::fromLatin1(kReady));
     QCOMPARE(bar->accessibleName(), QString::fromLatin1(kReady));
-    QCOMPARE(d->accessibleDescription(), QString::fromLatin1(kReady));
+    QWidget *announcement = d->findChild<QWidget *>(QStringLiteral("announcement"));
+    QVERIFY(announcement);
+    QCOMPARE(announcement->accessibleName(), QString::fromLatin1(kReady));
+    QAccessibleInterface *spoken = QAccessible::queryAccessibleInterface(announcement);
+    QVERIFY(spoken);
+    QCOMPARE(spoken->role(), QAccessible::Notification);
+    QCOMPARE(spoken->text(QAccessible::Name), QString::fromLatin1(kReady));
+    // It takes no room in the dialog, and the text is not told twice.
+    QCOMPARE(announcement->size(), QSize(0, 0));
+    QCOMPARE(d->accessibleDescription(), QString());
     // The label's own name stays its text.
     QCOMPARE(d->findChild<QLabel *>()->accessibleName(), QString());
 }
