@@ -727,6 +727,7 @@ void TstGui::dialogInSession()
         env.remove(name);
 
     // The session first: a row the machine cannot serve says why it skips.
+    XServer ownServer;
     WindowManager wm;
     GnomeShell gnome;
     KWin kwin;
@@ -740,9 +741,14 @@ void TstGui::dialogInSession()
         kwin.enter(env);
         env.remove("DISPLAY");
     } else {
-        if (!wm.start(g_server->display(), session))
+        // xfwm4 fails on a server another window manager has run on
+        // (BadGC): it gets a server of its own.
+        if (session == "xfwm4" && !ownServer.start())
+            QSKIP(qPrintable("no X server for xfwm4: " + ownServer.why()));
+        const QString display = session == "xfwm4" ? ownServer.display() : g_server->display();
+        if (!wm.start(display, session))
             QSKIP(qPrintable("no window manager: " + wm.why()));
-        env.insert("DISPLAY", g_server->display());
+        env.insert("DISPLAY", display);
         env.insert("XDG_RUNTIME_DIR", dir.path() + "/runtime");
         QVERIFY(QDir().mkpath(dir.path() + "/runtime"));
         QVERIFY(QFile::setPermissions(dir.path() + "/runtime", QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
