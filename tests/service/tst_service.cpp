@@ -159,6 +159,17 @@ extern "C" int unlink(const char *path)
     return real(path);
 }
 
+// The tree walks remove files through their folder's descriptor: recorded
+// as unlink names them.
+extern "C" int unlinkat(int dir, const char *path, int flags)
+{
+    using Real = int (*)(int, const char *, int);
+    static const Real real = reinterpret_cast<Real>(dlsym(RTLD_NEXT, "unlinkat"));
+    if (g_recordFlushes.load() && flags == 0)
+        g_flushes << "unlink " + (dir == AT_FDCWD ? QString() : pathOfFd(dir) + "/") + QFile::decodeName(path);
+    return real(dir, path, flags);
+}
+
 namespace {
 
 const char *const kHelper = SERVICE_HELPER;
