@@ -118,8 +118,10 @@ int RemoveContents(UniqueFd top)
                 return 0;
             const std::string name = walk.name();
             struct stat emptied, there;
-            if (fstat(walk.fd(), &emptied) != 0 || (err = walk.leave()) != 0)
-                return err != 0 ? err : errno;
+            if (fstat(walk.fd(), &emptied) != 0)
+                return errno;
+            if ((err = walk.leave()) != 0)
+                return err;
             if (fstatat(walk.fd(), name.c_str(), &there, AT_SYMLINK_NOFOLLOW) != 0)
                 return errno;
             // Moved elsewhere meanwhile: what stands under its name now is

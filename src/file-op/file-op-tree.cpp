@@ -48,16 +48,28 @@ int FolderChain::enter(const std::string &name)
 
 int FolderChain::leave()
 {
+    const Frame child = std::move(frames_.back());
     frames_.pop_back();
     if (low_ < frames_.size() || frames_.size() == 1) {
         low_ = std::min(low_, frames_.size());
         return 0;
     }
+    // Up through "..", when it still leads to the folder the walk came
+    // from: one step, however deep the walk.
+    Frame &frame = frames_.back();
+    UniqueFd up(openat(child.fd.get(), "..", kWalkFolderFlags));
+    struct stat st;
+    if (up.valid() && fstat(up.get(), &st) == 0 && st.st_dev == frame.dev && st.st_ino == frame.ino) {
+        frame.fd = std::move(up);
+        low_ = frames_.size() - 1;
+        return 0;
+    }
     return reopen();
 }
 
-// Every folder between the top and the current one is closed: down again
-// by name from the top, keeping the deepest open.
+// Every folder between the top and the current one is closed, and ".."
+// of the one the walk left leads elsewhere (it was moved) or cannot be
+// opened: down again by name from the top, keeping the deepest open.
 int FolderChain::reopen()
 {
     low_ = 1;

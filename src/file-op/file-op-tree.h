@@ -36,9 +36,9 @@ constexpr int kWalkTooDeep = -1;
 
 // The folders from the top of a walk down to the one it stands in, each
 // known by its name in the one above and by its device and inode. Folders
-// above the deepest few are closed; one is opened again, by name from the
-// nearest open folder above it, when the walk comes back to it, and must
-// still be the folder it was (else ESTALE).
+// above the deepest few are closed. When the walk comes back to one, it is
+// opened again through ".." of the folder it leaves, or else by name from
+// the top down, and must still be the folder it was (else ESTALE).
 class FolderChain {
 public:
     // Takes the top folder. 0, or the error number of reading its identity.
