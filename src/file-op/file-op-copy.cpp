@@ -2,6 +2,7 @@
 // recursive removal and flush.
 #include "file-op.h"
 #include "file-op-private.h"
+#include "file-op-tree.h"
 
 #include <atomic>
 #include <climits>
@@ -89,11 +90,6 @@ std::string FolderOf(const std::string &path)
     return path.find('/') == std::string::npos ? std::string(".") : FSDirName(path);
 }
 
-std::string Join(const std::string &dir, const std::string &name)
-{
-    return dir + "/" + name;
-}
-
 // A trailing "/" makes the system resolve a final symbolic link; removal
 // must see the link itself.
 std::string WithoutTrailingSlashes(const std::string &path)
@@ -104,72 +100,50 @@ std::string WithoutTrailingSlashes(const std::string &path)
     return path.substr(0, end + 1);
 }
 
-// Empties the folder open at `top` and every folder below it. It holds one
-// open folder at a time and climbs back through "..", checked against the
-// folder it came from, so neither the depth nor the descriptor limit stops
-// it. 0, or -1 at the first entry that cannot go.
+// Empties the folder open at `top` and every folder below it, walking as
+// every tree walk does. There is no depth bound: whatever a user's tree
+// holds, it can always go, and the walk holds only a few descriptors. 0, or
+// the error number of the first entry that cannot go.
 int RemoveContents(UniqueFd top)
 {
-    struct Level {
-        std::vector<std::string> names; // still to remove, taken from the back
-        std::string name;               // of this folder in the one above
-        dev_t dev;
-        ino_t ino;
-    };
-    std::vector<Level> levels;
-    UniqueFd cur = std::move(top);
-    auto enter = [&](const std::string &name) {
-        struct stat st;
-        std::vector<DirEntry> entries;
-        if (fstat(cur.get(), &st) != 0 || ListDirectoryAt(cur.get(), entries) != 0)
-            return false;
-        std::vector<std::string> names;
-        for (DirEntry &entry : entries)
-            names.push_back(std::move(entry.name));
-        levels.push_back(Level{std::move(names), name, st.st_dev, st.st_ino});
-        return true;
-    };
-    if (!enter(std::string()))
-        return -1;
-
+    TreeWalk walk;
+    int err = walk.start(std::move(top));
+    if (err != 0 || (err = walk.read()) != 0)
+        return err;
     for (;;) {
-        Level &level = levels.back();
-        if (level.names.empty()) {
-            if (levels.size() == 1)
+        DirEntry entry;
+        struct stat st;
+        if (!walk.next(entry)) {
+            if (walk.depth() == 0)
                 return 0;
-            UniqueFd up(openat(cur.get(), "..", O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
-            const Level &above = levels[levels.size() - 2];
-            struct stat st;
-            // Moved elsewhere meanwhile: ".." is no longer the folder we
-            // came from, and nothing there is ours to remove.
-            if (!up.valid() || fstat(up.get(), &st) != 0 || st.st_dev != above.dev || st.st_ino != above.ino)
-                return -1;
-            const std::string name = level.name;
-            levels.pop_back();
-            cur = std::move(up);
-            if (unlinkat(cur.get(), name.c_str(), AT_REMOVEDIR) != 0)
-                return -1;
+            const std::string name = walk.name();
+            struct stat emptied, there;
+            if (fstat(walk.fd(), &emptied) != 0)
+                return errno;
+            if ((err = walk.leave()) != 0)
+                return err;
+            if (fstatat(walk.fd(), name.c_str(), &there, AT_SYMLINK_NOFOLLOW) != 0)
+                return errno;
+            // Moved elsewhere meanwhile: what stands under its name now is
+            // not ours to remove.
+            if (there.st_dev != emptied.st_dev || there.st_ino != emptied.st_ino)
+                return ESTALE;
+            if (unlinkat(walk.fd(), name.c_str(), AT_REMOVEDIR) != 0)
+                return errno;
             continue;
         }
-        const std::string name = level.names.back();
-        level.names.pop_back();
-        struct stat st;
-        if (fstatat(cur.get(), name.c_str(), &st, AT_SYMLINK_NOFOLLOW) != 0) {
+        if (fstatat(walk.fd(), entry.name.c_str(), &st, AT_SYMLINK_NOFOLLOW) != 0) {
             if (errno == ENOENT)
                 continue;
-            return -1;
+            return errno;
         }
         if (!S_ISDIR(st.st_mode)) {
-            if (unlinkat(cur.get(), name.c_str(), 0) != 0 && errno != ENOENT)
-                return -1;
+            if (unlinkat(walk.fd(), entry.name.c_str(), 0) != 0 && errno != ENOENT)
+                return errno;
             continue;
         }
-        UniqueFd child(openat(cur.get(), name.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC));
-        if (!child.valid())
-            return -1;
-        cur = std::move(child);
-        if (!enter(name))
-            return -1;
+        if ((err = walk.enter(entry.name)) != 0 || (err = walk.read()) != 0)
+            return err;
     }
 }
 
@@ -480,55 +454,72 @@ namespace {
 
 // Across file systems a move is a copy, and the copy must never take the
 // place of anything: no existing name is overwritten, modes stay as they
-// were, a link arrives as the same link. The source stays; the caller
-// removes it once the new name is on disk. 0 or -3.
-int32_t CopyEntryAcross(const std::string &source, const struct stat &st, const std::string &destination)
+// were, a link arrives as the same link. Copies srcName of the folder open
+// at srcDir to dstName of the one open at dstDir (AT_FDCWD and whole paths
+// work too); `shown` names the destination in the log. The source stays;
+// the caller removes it once the new name is on disk. 0 or -3.
+int32_t CopyEntryAcross(int srcDir, const std::string &srcName, const struct stat &st, int dstDir,
+                        const std::string &dstName, const std::string &shown)
 {
     if (S_ISLNK(st.st_mode)) {
         // Some file systems report no size for a link: the buffer takes the
         // longest target a link can have.
         std::vector<char> target(PATH_MAX + 1);
-        const ssize_t len = readlink(source.c_str(), target.data(), target.size());
+        const ssize_t len = readlinkat(srcDir, srcName.c_str(), target.data(), target.size());
         if (len < 0 || static_cast<size_t>(len) >= target.size())
             return -3;
         target[static_cast<size_t>(len)] = '\0';
-        return symlink(target.data(), destination.c_str()) == 0 ? 0 : -3;
+        return symlinkat(target.data(), dstDir, dstName.c_str()) == 0 ? 0 : -3;
     }
     // Devices, FIFOs and sockets have no content to carry.
     if (!S_ISREG(st.st_mode))
         return -3;
-    UniqueFd in(open(source.c_str(), O_RDONLY | O_NOCTTY | O_NONBLOCK | O_NOFOLLOW | O_CLOEXEC));
+    UniqueFd in(openat(srcDir, srcName.c_str(), O_RDONLY | O_NOCTTY | O_NONBLOCK | O_NOFOLLOW | O_CLOEXEC));
     struct stat opened;
     if (!in.valid() || fstat(in.get(), &opened) != 0 || !S_ISREG(opened.st_mode) || opened.st_dev != st.st_dev
         || opened.st_ino != st.st_ino)
         return -3;
     const mode_t mode = st.st_mode & 07777;
-    UniqueFd out(open(destination.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOCTTY | O_NONBLOCK | O_NOFOLLOW | O_CLOEXEC,
-                      S_IRUSR | S_IWUSR));
+    UniqueFd out(openat(dstDir, dstName.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOCTTY | O_NONBLOCK | O_NOFOLLOW | O_CLOEXEC,
+                        S_IRUSR | S_IWUSR));
     if (!out.valid())
         return -3;
     // The umask applied to the creation; the file's own bits are what it had.
-    if (fchmod(out.get(), mode) != 0 || CopyContent(in, out, destination) != 0) {
+    if (fchmod(out.get(), mode) != 0 || CopyContent(in, out, shown) != 0) {
         // Only what this call created goes; the source is still whole.
-        (void)unlink(destination.c_str());
+        (void)unlinkat(dstDir, dstName.c_str(), 0);
         return -3;
     }
     return 0;
 }
 
+// The folder `name` of the one open at `dir` (AT_FDCWD and a whole path
+// work too), made for a move. As a rename would: an empty folder is
+// replaced, anything else refuses the move before a single entry goes.
+bool MakeFolderAcross(int dir, const std::string &name)
+{
+    if (mkdirat(dir, name.c_str(), S_IRWXU) == 0)
+        return true;
+    if (errno != EEXIST)
+        return false;
+    UniqueFd there(openat(dir, name.c_str(), kWalkFolderFlags));
+    std::vector<DirEntry> entries;
+    return there.valid() && ListDirectoryAt(there.get(), entries) == 0 && entries.empty();
+}
+
+// Moves the folder tree at `source` to `destination`, walking both as
+// every tree walk does, without a depth bound (a user's own tree). Each
+// folder is made and its name flushed before its entries come; once its
+// entries are done, its mode is set, it is flushed, and only then do the
+// files it received leave the source, and the emptied source folder after
+// them. A failed move still removes what it carried over, so that every
+// entry lives in one place only. 0 or -3.
 int32_t MoveFolderAcross(const std::string &source, const struct stat &st, const std::string &destination)
 {
-    if (mkdir(destination.c_str(), S_IRWXU) != 0) {
-        // As a rename would: an empty folder is replaced, anything else
-        // refuses the move before a single entry goes.
-        std::vector<std::string> names;
-        struct stat there;
-        if (errno != EEXIST || lstat(destination.c_str(), &there) != 0 || !S_ISDIR(there.st_mode)
-            || ListDirectory(destination, names) != 0 || !names.empty())
-            return -3;
-    }
-    UniqueFd made(open(destination.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
-    if (!made.valid())
+    if (!MakeFolderAcross(AT_FDCWD, destination))
+        return -3;
+    FolderChain to;
+    if (to.start(UniqueFd(open(destination.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC))) != 0)
         return -3;
     // The folder's own name reaches the disk before anything of the source
     // is removed.
@@ -536,43 +527,80 @@ int32_t MoveFolderAcross(const std::string &source, const struct stat &st, const
     if (!parent.valid() || SyncFolder(parent.get(), FolderOf(destination)) != 0)
         return -3;
     parent.reset();
+    TreeWalk from;
+    if (from.start(UniqueFd(open(source.c_str(), kWalkFolderFlags))) != 0 || from.read() != 0)
+        return -3;
 
-    std::vector<std::string> names;
-    if (ListDirectory(source, names) != 0)
-        return -3;
+    struct Level {
+        mode_t mode;
+        std::vector<std::string> copied; // removed there once this folder is flushed
+        size_t mark;                     // the length of rel above it
+    };
+    std::vector<Level> levels{Level{st.st_mode, {}, 0}};
+    std::string rel; // the folder being moved, below both tops
     int32_t result = 0;
-    // Copied here, removed there once this folder is flushed.
-    std::vector<std::string> copied;
-    for (const std::string &name : names) {
-        const std::string s = Join(source, name);
-        const std::string d = Join(destination, name);
-        struct stat entry;
-        if (lstat(s.c_str(), &entry) != 0) {
-            if (errno == ENOENT)
+    for (;;) {
+        DirEntry entry;
+        if (result == 0 && from.next(entry)) {
+            struct stat there;
+            if (fstatat(from.fd(), entry.name.c_str(), &there, AT_SYMLINK_NOFOLLOW) != 0) {
+                if (errno != ENOENT)
+                    result = -3;
                 continue;
-            result = -3;
-            break;
+            }
+            if (!S_ISDIR(there.st_mode)) {
+                if (CopyEntryAcross(from.fd(), entry.name, there, to.fd(), entry.name,
+                                    destination + rel + "/" + entry.name) != 0)
+                    result = -3;
+                else
+                    levels.back().copied.push_back(entry.name);
+                continue;
+            }
+            if (!MakeFolderAcross(to.fd(), entry.name) || SyncFolder(to.fd(), destination + rel) != 0
+                || to.enter(entry.name) != 0) {
+                result = -3;
+                continue;
+            }
+            int err = from.enter(entry.name);
+            if (err == 0 && (err = from.read()) != 0 && from.leave() != 0)
+                return -3;
+            if (err != 0) {
+                if (to.leave() != 0)
+                    return -3;
+                result = -3;
+                continue;
+            }
+            levels.push_back(Level{there.st_mode, {}, rel.size()});
+            rel += "/" + entry.name;
+            continue;
         }
-        if (S_ISDIR(entry.st_mode) ? MoveFolderAcross(s, entry, d) != 0 : CopyEntryAcross(s, entry, d) != 0) {
+
+        // This folder is done, or the move failed in it or below.
+        Level &level = levels.back();
+        if (result == 0 && fchmod(to.fd(), level.mode & 07777) != 0)
             result = -3;
-            break;
+        if (SyncFolder(to.fd(), destination + rel) != 0) {
+            result = -3;
+        } else {
+            for (const std::string &name : level.copied) {
+                if (unlinkat(from.fd(), name.c_str(), 0) != 0) {
+                    result = -3;
+                    break;
+                }
+            }
         }
-        if (!S_ISDIR(entry.st_mode))
-            copied.push_back(s);
-    }
-    // A failed move still removes what it carried over, so that every
-    // entry lives in one place only.
-    if (result == 0 && fchmod(made.get(), st.st_mode & 07777) != 0)
-        result = -3;
-    if (SyncFolder(made.get(), destination) != 0)
-        return -3;
-    for (const std::string &s : copied) {
-        if (unlink(s.c_str()) != 0)
+        if (levels.size() == 1)
+            return result != 0 ? result : rmdir(source.c_str()) == 0 ? 0 : -3;
+        const std::string name = from.name();
+        rel.resize(level.mark);
+        levels.pop_back();
+        // Lost the way back: what the folders above received stays in both
+        // places.
+        if (from.leave() != 0 || to.leave() != 0)
             return -3;
+        if (result == 0 && unlinkat(from.fd(), name.c_str(), AT_REMOVEDIR) != 0)
+            result = -3;
     }
-    if (result != 0)
-        return result;
-    return rmdir(source.c_str()) == 0 ? 0 : -3;
 }
 
 } // namespace
@@ -599,7 +627,7 @@ int32_t FSMovePath(const std::string &source, const std::string &destination)
         return -3;
     if (S_ISDIR(st.st_mode))
         return MoveFolderAcross(source, st, destination);
-    if (CopyEntryAcross(source, st, destination) != 0)
+    if (CopyEntryAcross(AT_FDCWD, source, st, AT_FDCWD, destination, destination) != 0)
         return -3;
     UniqueFd parent(open(FolderOf(destination).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
     if (!parent.valid() || SyncFolder(parent.get(), FolderOf(destination)) != 0)
@@ -629,8 +657,11 @@ int32_t FSRemovePath(const std::string &given)
         UniqueFd top(open(path.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC));
         if (!top.valid())
             return errno == ENOENT ? 0 : -3;
-        if (RemoveContents(std::move(top)) != 0)
+        const int err = RemoveContents(std::move(top));
+        if (err != 0) {
+            errno = err;
             return -3;
+        }
         return rmdir(path.c_str()) == 0 ? 0 : -3;
     }
 

@@ -144,11 +144,13 @@ int32_t CopyFileAt(int srcDir, const std::string &srcName, int dstDir, const std
 int32_t FSMovePath(const std::string &source, const std::string &destination);
 
 // Recursive removal that never follows a symbolic link (a trailing "/" does
-// not make it follow one either). It walks through descriptors, one open
-// folder at a time, so a tree deeper than a path can name goes completely. 0 removed or absent; -1 empty path or status
+// not make it follow one either). It walks through descriptors, a few open
+// folders at a time and without a depth bound, so a tree deeper than a path
+// can name goes completely. 0 removed or absent; -1 empty path or status
 // unreadable; -3 failure, also for a directory that cannot be opened and for
-// "/" or a path ending in "." or "..", which are left untouched. No log line
-// of its own.
+// "/" or a path ending in "." or "..", which are left untouched. After a
+// failure errno holds the error of the call that failed. No log line of its
+// own.
 int32_t FSRemovePath(const std::string &path);
 
 // 0 flushed; 1 the path does not exist; -1 failure.

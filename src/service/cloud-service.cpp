@@ -5,6 +5,7 @@
 
 #include "extractor.h"
 #include "file-op.h"
+#include "file-op-tree.h"
 #include "install-journal.h"
 #include "log.h"
 #include "uipathmanager.h"
@@ -45,153 +46,6 @@ std::string bytesOf(const QString &path)
 std::string pathOf(const char *key)
 {
     return bytesOf(tablePath(key));
-}
-
-
-// Copies the folder open at src into the folder open at dst, entry by
-// entry through descriptors, so that depth is no limit. Each file is
-// flushed as it is copied; the folder itself is flushed last, which puts
-// its new names on disk. Logs the failing entry; 0 or -1.
-int32_t copyFolderAt(int src, int dst, const std::string &source, const std::string &destination);
-
-int32_t copySubfolderAt(int srcParent, int dstParent, const std::string &name, const std::string &source,
-                        const std::string &destination)
-{
-    fileop::UniqueFd src(openat(srcParent, name.c_str(), kFolderFlags));
-    if (!src.valid()) {
-        // A folder that cannot be read leaves the copy incomplete.
-        LOG_WARNING("FSCopyPath: failed to create handle  for src '%s' failed\n", source.c_str());
-        return -1;
-    }
-    if (mkdirat(dstParent, name.c_str(), 0777) != 0 && errno != EEXIST) {
-        int err = errno;
-        LOG_ERROR("FSCopyPath: failed to create dest folder '%s': %s (%d)\n", destination.c_str(), strerror(err), err);
-        return -1;
-    }
-    fileop::UniqueFd dst(openat(dstParent, name.c_str(), kFolderFlags));
-    if (!dst.valid()) {
-        int err = errno;
-        LOG_ERROR("FSCopyPath: failed to create dest folder '%s': %s (%d)\n", destination.c_str(), strerror(err), err);
-        return -1;
-    }
-    return copyFolderAt(src.get(), dst.get(), source, destination);
-}
-
-int32_t copyFolderAt(int src, int dst, const std::string &source, const std::string &destination)
-{
-    std::vector<DirEntry> entries;
-    int err = fileop::ListDirectoryAt(src, entries);
-    if (err != 0) {
-        LOG_ERROR("FSCopyPath: failed to read folder '%s': %s (%d)\n", source.c_str(), strerror(err), err);
-        return -1;
-    }
-    for (const DirEntry &entry : entries) {
-        const std::string s = source + "/" + entry.name;
-        const std::string d = destination + "/" + entry.name;
-        uint32_t type = entry.type;
-        // Some file systems leave the kind out of their directory entries.
-        struct stat st;
-        if (type == FS_TYPE_UNKNOWN && fstatat(src, entry.name.c_str(), &st, AT_SYMLINK_NOFOLLOW) == 0 && S_ISDIR(st.st_mode))
-            type = FS_TYPE_DIRECTORY;
-        // Anything else must be a regular file or a link to one: a device,
-        // FIFO or socket fails here before it is ever opened.
-        const int32_t copied = type == FS_TYPE_DIRECTORY
-            ? copySubfolderAt(src, dst, entry.name, s, d)
-            : CopyFileAt(src, entry.name, dst, entry.name, true, s, d);
-        if (copied < 0) {
-            LOG_ERROR("FSCopyPath: failed to copy from '%s' to '%s'\n", s.c_str(), d.c_str());
-            return -1;
-        }
-    }
-    return fileop::SyncFolder(dst, destination) == 0 ? 0 : -1;
-}
-
-// A cheap fingerprint of a tree: names, kinds, sizes, times and inode
-// numbers, walked like the copy walks it. A package that is replaced while
-// it is copied (a system update beside the log-in) changes it, since every
-// replaced file gets a new inode or a new change time. What cannot be read
-// goes in as its error number; the copy reports it.
-class Fingerprint
-{
-public:
-    void add(const void *data, size_t size)
-    {
-        const unsigned char *p = static_cast<const unsigned char *>(data);
-        for (size_t i = 0; i < size; ++i)
-            m_hash = (m_hash ^ p[i]) * 1099511628211ull;
-    }
-    void add(const std::string &text) { add(text.c_str(), text.size() + 1); }
-    void add(int64_t value) { add(&value, sizeof value); }
-    void add(const struct stat &st)
-    {
-        for (int64_t v : {int64_t(st.st_mode), int64_t(st.st_ino), int64_t(st.st_size), int64_t(st.st_mtim.tv_sec),
-                          int64_t(st.st_mtim.tv_nsec), int64_t(st.st_ctim.tv_sec), int64_t(st.st_ctim.tv_nsec)})
-            add(v);
-    }
-    void addFolder(int fd)
-    {
-        std::vector<DirEntry> entries;
-        const int err = fileop::ListDirectoryAt(fd, entries);
-        add(int64_t(err));
-        std::sort(entries.begin(), entries.end(),
-                  [](const DirEntry &a, const DirEntry &b) { return a.name < b.name; });
-        for (const DirEntry &entry : entries) {
-            add(entry.name);
-            struct stat st;
-            if (fstatat(fd, entry.name.c_str(), &st, AT_SYMLINK_NOFOLLOW) != 0) {
-                add(int64_t(errno));
-                continue;
-            }
-            add(st);
-            if (!S_ISDIR(st.st_mode))
-                continue;
-            fileop::UniqueFd child(openat(fd, entry.name.c_str(), kFolderFlags));
-            if (!child.valid()) {
-                add(int64_t(errno));
-                continue;
-            }
-            addFolder(child.get());
-        }
-    }
-    void addFile(const std::string &path)
-    {
-        fileop::UniqueFd fd(open(path.c_str(), O_RDONLY | O_NOCTTY | O_NONBLOCK | O_CLOEXEC));
-        struct stat st;
-        if (!fd.valid() || fstat(fd.get(), &st) != 0) {
-            add(int64_t(errno));
-            return;
-        }
-        if (!S_ISREG(st.st_mode)) {
-            add(st);
-            return;
-        }
-        add(st);
-        char buffer[4096];
-        ssize_t n;
-        while ((n = read(fd.get(), buffer, sizeof buffer)) > 0)
-            add(buffer, static_cast<size_t>(n));
-    }
-    uint64_t value() const { return m_hash; }
-
-private:
-    uint64_t m_hash = 14695981039346656037ull;
-};
-
-// The package folder together with the INFO file that names its version.
-// A link at the package folder itself is followed, as the copy follows it.
-uint64_t packageFingerprint(const std::string &info, const std::string &package)
-{
-    Fingerprint fp;
-    fp.addFile(info);
-    fileop::UniqueFd fd(open(package.c_str(), kFolderFlags & ~O_NOFOLLOW));
-    struct stat st;
-    if (!fd.valid() || fstat(fd.get(), &st) != 0) {
-        fp.add(int64_t(errno));
-        return fp.value();
-    }
-    fp.add(st);
-    fp.addFolder(fd.get());
-    return fp.value();
 }
 
 // The folders along `path` that do not exist yet, the outermost first.
@@ -425,13 +279,18 @@ int32_t Service::copyPackage()
     const std::string info = bytesOf(root + QStringLiteral("/INFO"));
     const std::string destination = pathOf("user_quenmark_zelto_app_path");
     LOG_INFO("copy package:'%s' -> '%s' \n", source.c_str(), destination.c_str());
-    const uint64_t before = packageFingerprint(info, source);
+    uint64_t before = 0;
+    uint64_t after = 0;
+    const bool known = fileop::PackageFingerprint(info, source, before);
     int32_t result = FSCopyPath(source, destination);
     // A copy taken while the package changed may mix two versions and pass
     // for either.
-    if (packageFingerprint(info, source) != before) {
+    if (fileop::PackageFingerprint(info, source, after) != known || after != before) {
         LOG_ERROR("package '%s' changed while it was copied\n", source.c_str());
         packageChanged = true;
+        result = -1;
+    } else if (!known) {
+        // Too deep to vouch for; the copy failed on it too and said why.
         result = -1;
     }
     return result;
@@ -491,7 +350,7 @@ int32_t Service::FSCopyPath(const std::string &source, const std::string &destin
         LOG_ERROR("FSCopyPath: failed to create dest folder '%s': %s (%d)\n", destination.c_str(), strerror(err), err);
         return -1;
     }
-    return copyFolderAt(src.get(), dst.get(), source, destination);
+    return fileop::CopyFolderTree(std::move(src), std::move(dst), source, destination);
 }
 
 void Service::readTargetVersion()

@@ -77,6 +77,10 @@ private slots:
     void tempNameFromManyThreads();
     void fullPath();
     void fileSystemChecks();
+    void deepTreeWithFewDescriptors_data();
+    void deepTreeWithFewDescriptors();
+    void treeWalkFindsItsWayBack_data();
+    void treeWalkFindsItsWayBack();
 
 private:
     // Absolute path below the case's folder (byte string, any bytes).

@@ -3,6 +3,7 @@
 
 #include "file-op.h"
 #include "file-op-private.h"
+#include "file-op-tree.h"
 #include "test-files.h"
 
 #include <QtTest>
@@ -16,6 +17,7 @@
 
 #include <dirent.h>
 #include <fcntl.h>
+#include <sys/mount.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -888,4 +890,160 @@ void TestFileOp::fsync()
         MakeFifo(at("p"));
     QCOMPARE(FSFsync(at(rel)), result);
     COMPARE_LOG(log);
+}
+
+// ---------------------------------------------------------------- deep trees
+
+void TestFileOp::deepTreeWithFewDescriptors_data()
+{
+    QTest::addColumn<std::string>("operation"); // remove, move (across file systems)
+    QTest::addColumn<int>("levels");
+    QTest::newRow("removal, 2000 levels") << std::string("remove") << 2000;
+    QTest::newRow("move across file systems, 600 levels") << std::string("move") << 600;
+    // The failure comes from the bottom; the error number with it.
+    QTest::newRow("removal on a read-only file system, 100 levels") << std::string("remove-ro") << 100;
+}
+
+// A user's own tree, however deep, is removed or carried across completely
+// under a limit of 32 descriptors.
+void TestFileOp::deepTreeWithFewDescriptors()
+{
+    QFETCH(std::string, operation);
+    QFETCH(int, levels);
+    // On file systems of their own where root may mount them: removing
+    // thousands of folders from a disk costs seconds.
+    std::unique_ptr<TmpfsMount> here, mount;
+    if (geteuid() == 0) {
+        here.reset(new TmpfsMount(at("here"), "size=8m,mode=0755"));
+        mount.reset(new TmpfsMount(at("mnt"), "size=8m,mode=0755"));
+        if (!here->mounted() || !mount->mounted())
+            QSKIP((here->why() + mount->why()).c_str());
+    } else if (operation != "remove") {
+        REQUIRE_ROOT();
+    } else {
+        QVERIFY(::mkdir(at("here").c_str(), 0755) == 0);
+    }
+    const std::string top = operation == "remove-ro" ? at("mnt") : at("here");
+    QVERIFY(MakeDeepChain(top, "deep", levels));
+    {
+        int fd = open((top + "/deep").c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+        for (int i = 1; fd >= 0 && i < levels; ++i) {
+            const int child = openat(fd, "d", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+            close(fd);
+            fd = child;
+        }
+        QVERIFY(fd >= 0);
+        const int file = openat(fd, "bottom", O_WRONLY | O_CREAT | O_CLOEXEC, 0644);
+        close(fd);
+        QVERIFY(file >= 0);
+        QCOMPARE(write(file, "leaf", 4), ssize_t(4));
+        close(file);
+    }
+    if (operation == "remove-ro")
+        QCOMPARE(::mount(nullptr, at("mnt").c_str(), nullptr, MS_REMOUNT | MS_RDONLY, "size=8m,mode=0755"), 0);
+    const std::string deep = top + "/deep";
+    const std::string there = operation == "remove-ro" ? deep : at("mnt/deep");
+    const int status = RunInChild([&] {
+        struct rlimit limit = {32, 32};
+        if (setrlimit(RLIMIT_NOFILE, &limit) != 0)
+            return 1;
+        if (operation == "remove-ro")
+            return FSRemovePath(deep) == -3 && errno == EROFS ? 0 : 3;
+        const int32_t result = operation == "remove" ? FSRemovePath(deep) : FSMovePath(deep, there);
+        return result == 0 ? 0 : 2;
+    });
+    const bool gone = !ExistsAsName(deep);
+    // What a failed walk left behind is deeper than the fixture's cleanup
+    // reaches.
+    if (operation != "remove-ro")
+        (void)FSRemovePath(deep);
+    int depth = 0;
+    std::string leaf;
+    if (operation != "remove") {
+        int fd = open(there.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+        for (int child; fd >= 0; fd = child, ++depth) {
+            child = openat(fd, "d", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+            if (child < 0) {
+                char buffer[8] = {};
+                const int file = openat(fd, "bottom", O_RDONLY | O_CLOEXEC);
+                if (file >= 0 && read(file, buffer, sizeof buffer - 1) > 0)
+                    leaf = buffer;
+                if (file >= 0)
+                    close(file);
+            }
+            close(fd);
+        }
+        (void)FSRemovePath(there);
+    }
+    QCOMPARE(status, 0);
+    QCOMPARE(gone, operation != "remove-ro");
+    if (operation != "remove") {
+        QCOMPARE(depth, levels);
+        QCOMPARE(leaf, std::string("leaf"));
+    }
+    COMPARE_LOG(Lines{});
+}
+
+void TestFileOp::treeWalkFindsItsWayBack_data()
+{
+    QTest::addColumn<std::string>("change"); // made at the bottom, before the way back
+    QTest::addColumn<int>("result");          // of the step into the folders closed meanwhile
+    QTest::newRow("nothing: up through \"..\"") << std::string() << 0;
+    QTest::newRow("a folder moved away: down again by name") << std::string("moved") << 0;
+    QTest::newRow("a folder on the way replaced") << std::string("replaced") << int(ESTALE);
+}
+
+// However deep a walk goes it holds a few descriptors, and it comes back
+// through the very folders it went down through, or says that it cannot.
+void TestFileOp::treeWalkFindsItsWayBack()
+{
+    QFETCH(std::string, change);
+    QFETCH(int, result);
+    const int levels = 40;
+    QVERIFY(MakeDeepChain(m_root, "t", levels));
+    auto pathAt = [this](int depth) {
+        std::string path = at("t");
+        for (int i = 0; i < depth; ++i)
+            path += "/d";
+        return path;
+    };
+    auto openDescriptors = [] { return DirectoryOrder("/proc/self/fd").size(); };
+    auto identity = [](int fd) {
+        struct stat st {};
+        (void)fstat(fd, &st);
+        return std::make_pair(st.st_dev, st.st_ino);
+    };
+    const size_t before = openDescriptors();
+
+    fileop::FolderChain chain;
+    QCOMPARE(chain.start(fileop::UniqueFd(open(at("t").c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC))), 0);
+    std::vector<std::pair<dev_t, ino_t>> down{identity(chain.fd())};
+    for (int depth = 1; depth < levels; ++depth) {
+        QCOMPARE(chain.enter("d"), 0);
+        down.push_back(identity(chain.fd()));
+        QVERIFY(openDescriptors() <= before + fileop::kOpenFoldersPerWalk);
+    }
+    // The shallowest folder the walk still holds below its top; from there
+    // on, the way back opens the folders again.
+    const int edge = levels - int(fileop::kOpenFoldersPerWalk) + 1;
+    if (!change.empty())
+        QCOMPARE(rename(pathAt(edge).c_str(), at("moved").c_str()), 0);
+    if (change == "replaced") {
+        QCOMPARE(rename(pathAt(10).c_str(), at("old").c_str()), 0);
+        QCOMPARE(::mkdir(pathAt(10).c_str(), 0755), 0);
+    }
+
+    for (int depth = levels - 1; depth > 0; --depth) {
+        const int step = chain.leave();
+        if (depth == edge && result != 0) {
+            QCOMPARE(step, result);
+            return;
+        }
+        QCOMPARE(step, 0);
+        QCOMPARE(chain.depth(), size_t(depth - 1));
+        QVERIFY(identity(chain.fd()) == down[size_t(depth - 1)]);
+        QVERIFY(openDescriptors() <= before + fileop::kOpenFoldersPerWalk);
+    }
+    QCOMPARE(result, 0);
+    COMPARE_LOG(Lines{});
 }

@@ -34,6 +34,7 @@
 #include <spawn.h>
 #include <sched.h>
 #include <sys/mount.h>
+#include <sys/resource.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
@@ -157,6 +158,17 @@ extern "C" int unlink(const char *path)
     if (g_recordFlushes.load())
         g_flushes << "unlink " + QFile::decodeName(path);
     return real(path);
+}
+
+// The tree walks remove files through their folder's descriptor: recorded
+// as unlink names them.
+extern "C" int unlinkat(int dir, const char *path, int flags)
+{
+    using Real = int (*)(int, const char *, int);
+    static const Real real = reinterpret_cast<Real>(dlsym(RTLD_NEXT, "unlinkat"));
+    if (g_recordFlushes.load() && flags == 0)
+        g_flushes << "unlink " + (dir == AT_FDCWD ? QString() : pathOfFd(dir) + "/") + QFile::decodeName(path);
+    return real(dir, path, flags);
 }
 
 namespace {
@@ -627,6 +639,7 @@ private slots:
     void migrateLegacyFolder();
     void migrateLegacyFolderAcrossFileSystems_data();
     void migrateLegacyFolderAcrossFileSystems();
+    void packageNestedTooDeep();
 };
 
 void TestService::initTestCase()
@@ -2042,4 +2055,44 @@ void TestService::migrateLegacyFolderAcrossFileSystems()
 }
 
 QTEST_GUILESS_MAIN(TestService)
+// A package nested deeper than the copy goes: one line says so, not one per
+// level, and the old copy comes back whole.
+void TestService::packageNestedTooDeep()
+{
+    Fixture f;
+    f.writePackage("2", "new");
+    QVERIFY(makeDeepChain(f.pkg + "/share/deep", 518, "d", "package leaf\n"));
+    writeClientTree(f.app, "1", "old");
+    const Snapshot before = snapshot(f.app);
+
+    // Under the usual limit of 1024 descriptors, which a walk holding some
+    // for each level ran out of.
+    const bool failed = inOwnProcessGroup([] {
+        struct rlimit limit;
+        if (getrlimit(RLIMIT_NOFILE, &limit) != 0)
+            return 3;
+        limit.rlim_cur = std::min<rlim_t>(limit.rlim_cur, 1024);
+        if (setrlimit(RLIMIT_NOFILE, &limit) != 0)
+            return 3;
+        LinuxService service;
+        service.readVersions();
+        if (!service.needUpgrade())
+            return 4;
+        return service.upgrade() == -1 ? 0 : 1;
+    });
+    QVERIFY(failed);
+
+    QCOMPARE(snapshot(f.app), before);
+    QCOMPARE(f.leftovers(), QStringList());
+    // The first folder past the bound: share, deep and 255 levels of "d".
+    QString tooDeep = f.pkg + "/share/deep";
+    for (int i = 0; i < 255; ++i)
+        tooDeep += "/d";
+    QCOMPARE(f.count("ERROR", QString("FSCopyPath: '%1' is nested deeper than 256 folders").arg(tooDeep)), 1);
+    QCOMPARE(f.count("ERROR", "Failed to extract package, rollback to old installation"), 1);
+    QCOMPARE(f.countContaining("[ERROR]"), 2);
+    QCOMPARE(f.countContaining("[WARNING]"), 0);
+    QCOMPARE(f.countContaining("user installation is ready"), 0);
+}
+
 #include "tst_service.moc"
