@@ -95,7 +95,7 @@ bool FSHasPermission(const std::string &path, int mode)
 int32_t FSGetFullPath(std::string &path)
 {
     LOG_DEBUG(" org path [%s]\n", path.c_str());
-    std::unique_ptr<char[]> resolved(new char[kFullPathSize]);
+    const auto resolved = std::make_unique<char[]>(kFullPathSize);
     if (!realpath(path.c_str(), resolved.get()))
         return -1;
     path = resolved.get();
