@@ -10,7 +10,7 @@ ZELTO_DEPS=(
   libarchive-dev zlib1g-dev libarchive-tools
   xvfb xauth x11-apps x11-utils imagemagick
   openbox xfwm4 metacity weston qtwayland5
-  qt5ct wmctrl dbus-daemon at-spi2-core python3-pyatspi
+  qt5ct adwaita-qt wmctrl dbus-daemon at-spi2-core python3-pyatspi
   orca speech-dispatcher speech-dispatcher-audio-plugins
   clang libclang-rt-14-dev
   rsync gnuplot-nox util-linux procps file fonts-dejavu-core
