@@ -1,0 +1,52 @@
+// What a folder holds, taken without ever following a link, so that a test
+// can say that a tree came through a step unchanged, or name what changed.
+#pragma once
+
+#include <QByteArray>
+#include <QMap>
+#include <QString>
+#include <QStringList>
+
+namespace support {
+
+// One entry: what a user would call its content, and on request its times
+// and its identity.
+struct Node {
+    char type = '?';      // f file, d folder, l link, o anything else
+    unsigned mode = 0;    // st_mode: the kind and the permission bits
+    QByteArray content;   // a file's bytes, a link's target
+    qint64 mtimeNs = -1;  // with Times
+    qint64 ctimeNs = -1;  // with Identity: change time, owner, size, link count, inode
+    qint64 uid = -1;
+    qint64 gid = -1;
+    qint64 size = -1;
+    qint64 nlink = -1;
+    qint64 ino = -1;
+    bool operator==(const Node &o) const;
+    bool operator!=(const Node &o) const { return !(*this == o); }
+};
+
+// Entries by their path below the root ("a/b"), as bytes.
+using Tree = QMap<QByteArray, Node>;
+
+enum Detail {
+    Content = 0,
+    Times = 1,     // the modification time: a folder whose entries came and went
+    Identity = 2,  // change time, owner, size, link count, inode: nothing replaced, linked or chmod-ed
+};
+
+// The tree below `root`; empty when there is none.
+Tree snapshot(const QString &root, int detail = Content);
+
+// The same without the permission bits, which a copy takes from the umask
+// or the package.
+Tree withoutModes(Tree tree);
+
+// A readable account of how two trees differ, empty when equal.
+QString difference(const Tree &expected, const Tree &actual);
+
+// One line per entry with all that was taken, for a comparison whose
+// failure shows the entry.
+QStringList listing(const Tree &tree);
+
+} // namespace support
