@@ -41,7 +41,7 @@ qint64 nanoseconds(const struct timespec &t)
 }
 
 // Takes ownership of `fd`, a folder.
-void walk(int fd, const QByteArray &rel, int detail, Tree &out)
+void walk(int fd, const QByteArray &rel, int detail, const QList<QByteArray> &leaveOut, Tree &out)
 {
     DIR *d = fdopendir(fd);
     if (!d) {
@@ -58,6 +58,8 @@ void walk(int fd, const QByteArray &rel, int detail, Tree &out)
         if (fstatat(dirfd(d), name.constData(), &st, AT_SYMLINK_NOFOLLOW) != 0)
             continue;
         const QByteArray key = rel.isEmpty() ? name : rel + '/' + name;
+        if (leaveOut.contains(key))
+            continue;
         Node n;
         n.mode = st.st_mode;
         if (detail & Times)
@@ -90,7 +92,7 @@ void walk(int fd, const QByteArray &rel, int detail, Tree &out)
         if (n.type == 'd') {
             const int child = openat(dirfd(d), name.constData(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
             if (child >= 0)
-                walk(child, key, detail, out);
+                walk(child, key, detail, leaveOut, out);
         }
     }
     closedir(d);
@@ -105,12 +107,12 @@ bool Node::operator==(const Node &o) const
         && ino == o.ino;
 }
 
-Tree snapshot(const QString &root, int detail)
+Tree snapshot(const QString &root, int detail, const QList<QByteArray> &leaveOut)
 {
     Tree out;
     const int fd = open(QFile::encodeName(root).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (fd >= 0)
-        walk(fd, QByteArray(), detail, out);
+        walk(fd, QByteArray(), detail, leaveOut, out);
     return out;
 }
 

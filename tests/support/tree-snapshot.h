@@ -35,8 +35,9 @@ enum Detail {
     Identity = 2,  // change time, owner, size, link count, inode: nothing replaced, linked or chmod-ed
 };
 
-// The tree below `root`; empty when there is none.
-Tree snapshot(const QString &root, int detail = Content);
+// The tree below `root`; empty when there is none. Entries named in
+// `leaveOut` (paths below the root) are neither taken nor entered.
+Tree snapshot(const QString &root, int detail = Content, const QList<QByteArray> &leaveOut = {});
 
 // The same without the permission bits, which a copy takes from the umask
 // or the package.
