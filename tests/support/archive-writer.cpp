@@ -3,7 +3,9 @@
 #include <archive.h>
 #include <archive_entry.h>
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 
 #include <memory>
 
@@ -65,7 +67,7 @@ bool writeArchive(const QString &path, const QString &format, const Entries &ent
         linkData = linkData || (e.kind == Kind::Hardlink && !e.content.isEmpty());
     const bool cpio = format == QLatin1String("cpio");
     std::unique_ptr<struct archive, ArchiveWriterFree> a(archive_write_new());
-    if (!a)
+    if (!a || !QDir().mkpath(QFileInfo(path).absolutePath()))
         return false;
     if (format == QLatin1String("zip")) {
         (void)archive_write_set_format_zip(a.get());

@@ -33,7 +33,8 @@ inline Entry hardLinkWithData(const QByteArray &name, const QByteArray &target, 
 constexpr time_t kArchivedTime = 1000000000;
 
 // Writes `entries` as "tar", "tar.gz", "zip" or "cpio" (newc, where a hard
-// link is an entry sharing its target's inode); files get `perm`.
+// link is an entry sharing its target's inode); files get `perm`. The
+// missing parent folders are made.
 bool writeArchive(const QString &path, const QString &format, const Entries &entries, int perm = 0644);
 
 } // namespace support

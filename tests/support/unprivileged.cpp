@@ -9,11 +9,13 @@
 
 namespace support {
 
-int runInChild(const std::function<int()> &body, As as)
+int runInChild(const std::function<int()> &body, As as, pid_t *child)
 {
     // Whatever stdio holds would otherwise be written twice.
     fflush(nullptr);
     const pid_t pid = fork();
+    if (child)
+        *child = pid;
     if (pid < 0)
         return 197;
     if (pid == 0) {

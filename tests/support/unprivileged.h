@@ -4,6 +4,8 @@
 
 #include <functional>
 
+#include <sys/types.h>
+
 namespace support {
 
 enum class As { Root, Nobody };
@@ -12,8 +14,8 @@ enum class As { Root, Nobody };
 // signal to the group cannot reach the test) and returns what it returned
 // as its exit status: 0 passed, any other value names the failed check;
 // 200 + the signal when the child was killed, 199 when the privileges
-// could not be dropped, 197 when there was no child.
-int runInChild(const std::function<int()> &body, As as = As::Root);
+// could not be dropped, 197 when there was no child. `child` gets its pid.
+int runInChild(const std::function<int()> &body, As as = As::Root, pid_t *child = nullptr);
 
 inline int runAsNobody(const std::function<int()> &body)
 {
