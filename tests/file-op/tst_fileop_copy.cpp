@@ -3,6 +3,7 @@
 
 #include "file-op.h"
 #include "file-op-private.h"
+#include "support/tree-snapshot.h"
 #include "test-files.h"
 
 #include <QtTest>
@@ -86,24 +87,6 @@ void RemoveDeepChain(const std::string &root, const std::string &name, const std
         (void)unlinkat(fds[i - 1], i == 1 ? name.c_str() : link.c_str(), AT_REMOVEDIR);
     }
     close(fds[0]);
-}
-
-// Every file below root as relative name -> content ("<dir>" for folders).
-void Snapshot(const std::string &root, const std::string &rel,
-              std::map<std::string, std::string> &out)
-{
-    for (const std::string &name : DirectoryOrder(root + (rel.empty() ? "" : "/" + rel))) {
-        const std::string r = rel.empty() ? name : rel + "/" + name;
-        struct stat st;
-        if (lstat((root + "/" + r).c_str(), &st) != 0)
-            continue;
-        if (S_ISDIR(st.st_mode)) {
-            out[r] = "<dir>";
-            Snapshot(root, r, out);
-        } else {
-            out[r] = ReadBytes(root + "/" + r);
-        }
-    }
 }
 
 } // namespace
@@ -258,7 +241,7 @@ void TestFileOp::copyIntoReadOnlyFolder()
     QCOMPARE(chmod(at("rw").c_str(), 0777), 0);
 
     const std::string root = m_root;
-    const int status = RunAsNobody([root] {
+    const int status = runAsNobody([root] {
         if (CopyFile(root + "/src", root + "/ro/dst", false, false) != -1)
             return 1;
         if (CopyFile(root + "/secret", root + "/rw/dst", false, false) != -1)
@@ -275,9 +258,9 @@ void TestFileOp::copyIntoReadOnlyFolder()
 void TestFileOp::copyFullFileSystem()
 {
     REQUIRE_ROOT();
-    TmpfsMount mount(at("mnt"), "size=64k,mode=0755");
+    TmpfsMount mount(QString::fromStdString(at("mnt")), "size=64k,mode=0755");
     if (!mount.mounted())
-        QSKIP(mount.why().c_str());
+        QSKIP(qPrintable(mount.why()));
 
     const std::string bytes = PatternBytes(200000);
     WriteBytes(at("src"), bytes);
@@ -430,10 +413,10 @@ void TestFileOp::copySharing()
         if (!sharing->mounted())
             QSKIP(qPrintable(sharing->why()));
     } else {
-        tmpfs.reset(new TmpfsMount(at("mnt"), place == "full" || place == "across-full" ? "size=64k,mode=0755"
+        tmpfs.reset(new TmpfsMount(QString::fromStdString(at("mnt")), place == "full" || place == "across-full" ? "size=64k,mode=0755"
                                                                                        : "size=8m,mode=0755"));
         if (!tmpfs->mounted())
-            QSKIP(tmpfs->why().c_str());
+            QSKIP(qPrintable(tmpfs->why()));
         if (place == "across" || place == "across-full")
             from = m_root;
     }
@@ -575,9 +558,9 @@ void TestFileOp::move()
 void TestFileOp::moveAcrossFileSystems()
 {
     REQUIRE_ROOT();
-    TmpfsMount mount(at("mnt"), "size=1m,mode=0755");
+    TmpfsMount mount(QString::fromStdString(at("mnt")), "size=1m,mode=0755");
     if (!mount.mounted())
-        QSKIP(mount.why().c_str());
+        QSKIP(qPrintable(mount.why()));
     struct stat here, there;
     QCOMPARE(::stat(m_root.c_str(), &here), 0);
     QCOMPARE(::stat(at("mnt").c_str(), &there), 0);
@@ -610,15 +593,12 @@ void TestFileOp::moveAcrossFileSystems()
     WriteBytes(at("t/a b\n\xc3\xa9\xff"), "odd");
     QCOMPARE(chmod(at("t/sub/b").c_str(), 0600), 0);
     QCOMPARE(symlink("sub/b", at("t/link").c_str()), 0);
-    std::map<std::string, std::string> original;
-    Snapshot(at("t"), "", original);
-    QCOMPARE(original.size(), size_t(8));
+    const support::Tree original = support::withoutModes(support::snapshot(QString::fromStdString(at("t"))));
+    QCOMPARE(original.size(), 8);
 
     QCOMPARE(FSMovePath(at("t"), at("mnt/t")), 0);
     QVERIFY(!ExistsAsName(at("t")));
-    std::map<std::string, std::string> moved;
-    Snapshot(at("mnt/t"), "", moved);
-    QCOMPARE(moved == original, true);
+    QCOMPARE(support::withoutModes(support::snapshot(QString::fromStdString(at("mnt/t")))) == original, true);
     QCOMPARE(ModeOf(at("mnt/t/sub")), mode_t(0700));
     QCOMPARE(ModeOf(at("mnt/t/sub/b")), mode_t(0600));
     char target[16] = {};
@@ -640,9 +620,9 @@ void TestFileOp::moveAcrossFileSystems()
 void TestFileOp::moveAcrossFileSystemsStopsAtSpecialFile()
 {
     REQUIRE_ROOT();
-    TmpfsMount mount(at("mnt"), "size=1m,mode=0755");
+    TmpfsMount mount(QString::fromStdString(at("mnt")), "size=1m,mode=0755");
     if (!mount.mounted())
-        QSKIP(mount.why().c_str());
+        QSKIP(qPrintable(mount.why()));
 
     QCOMPARE(::mkdir(at("t").c_str(), 0755), 0);
     for (const char *name : {"e1", "e2", "e3", "e4", "e5", "e6"})
@@ -668,9 +648,9 @@ void TestFileOp::moveAcrossFileSystemsStopsAtSpecialFile()
 void TestFileOp::moveAcrossFileSystemsFull()
 {
     REQUIRE_ROOT();
-    TmpfsMount mount(at("mnt"), "size=64k,mode=0755");
+    TmpfsMount mount(QString::fromStdString(at("mnt")), "size=64k,mode=0755");
     if (!mount.mounted())
-        QSKIP(mount.why().c_str());
+        QSKIP(qPrintable(mount.why()));
 
     const std::string bytes = PatternBytes(200000);
     WriteBytes(at("big"), bytes);
@@ -784,7 +764,7 @@ void TestFileOp::removeUnreadableDirectory()
     QCOMPARE(chown(at("outer/file").c_str(), 65534, 65534), 0);
 
     const std::string root = m_root;
-    const int status = RunAsNobody([root] {
+    const int status = runAsNobody([root] {
         if (FSRemovePath(root + "/locked") != -3)
             return 1;
         if (FSRemovePath(root + "/outer") != -3)
@@ -807,7 +787,7 @@ void TestFileOp::removeDeepTree()
     // With few descriptors: one open folder at a time suffices.
     QVERIFY(MakeDeepChain(m_root, "narrow", 200));
     const std::string narrow = at("narrow");
-    const int status = RunInChild([narrow] {
+    const int status = runInChild([narrow] {
         struct rlimit limit = {32, 32};
         if (setrlimit(RLIMIT_NOFILE, &limit) != 0)
             return 1;
@@ -840,7 +820,7 @@ void TestFileOp::removeDeepTree()
     // The same with few descriptors.
     QVERIFY(MakeDeepChain(m_root, "abyss", 300, level));
     const std::string abyss = at("abyss");
-    const int narrowDeep = RunInChild([abyss] {
+    const int narrowDeep = runInChild([abyss] {
         struct rlimit limit = {32, 32};
         if (setrlimit(RLIMIT_NOFILE, &limit) != 0)
             return 1;
