@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QLibraryInfo>
 #include <QProcess>
 #include <QProcessEnvironment>
 #include <QString>
@@ -295,11 +296,37 @@ private:
     QString m_why;
 };
 
-// A root window property as xprop prints it; empty when it is not set.
+// A window property as xprop prints it; empty when it is not set.
+inline QByteArray xprop(const QStringList &arguments,
+                        const QProcessEnvironment &env = QProcessEnvironment::systemEnvironment())
+{
+    const QByteArray out = outputOf(QStringLiteral("xprop"), arguments, env);
+    return out.contains("not found") || out.contains("no such atom") ? QByteArray() : out.trimmed();
+}
+
 inline QByteArray rootProperty(const QString &display, const QString &name)
 {
-    const QByteArray out = outputOf(QStringLiteral("xprop"), {"-display", display, "-root", name});
-    return out.contains("not found") || out.contains("no such atom") ? QByteArray() : out.trimmed();
+    return xprop({"-display", display, "-root", name});
+}
+
+// Qt's own plug-in folder, where the system's Qt keeps every platform and
+// every platform theme.
+inline QString qtPluginFolder()
+{
+    return QLibraryInfo::location(QLibraryInfo::PluginsPath);
+}
+
+// Ends a program of the test: TERM, and KILL when it is still there after
+// ten seconds.
+inline void endProcess(QProcess &p)
+{
+    if (p.state() == QProcess::NotRunning)
+        return;
+    p.terminate();
+    if (!p.waitForFinished(10000)) {
+        p.kill();
+        p.waitForFinished();
+    }
 }
 
 // A window manager (openbox unless named) on a running X server; ready once
@@ -331,13 +358,7 @@ public:
 
     ~WindowManager()
     {
-        if (m_process.state() != QProcess::NotRunning) {
-            m_process.terminate();
-            if (!m_process.waitForFinished(10000)) {
-                m_process.kill();
-                m_process.waitForFinished();
-            }
-        }
+        endProcess(m_process);
     }
 
     QString why() const { return m_why; }
@@ -416,13 +437,7 @@ public:
 
     ~Compositor()
     {
-        if (m_process.state() != QProcess::NotRunning) {
-            m_process.terminate();
-            if (!m_process.waitForFinished(10000)) {
-                m_process.kill();
-                m_process.waitForFinished();
-            }
-        }
+        endProcess(m_process);
     }
 
     // True once a client gave a toplevel window this title and drew it.
