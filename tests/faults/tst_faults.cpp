@@ -900,10 +900,10 @@ void TstFaults::hostile()
     m_package = snapshot(m_root + "/package/orvilex");
     if (setup == "package-file-link") {
         m_package["share/key"].type = 'f';
-        m_package["share/key"].content = QCryptographicHash::hash("secret key\n", QCryptographicHash::Sha1).toHex();
+        m_package["share/key"].content = "secret key\n";
         const mode_t mask = ::umask(0);
         ::umask(mask);
-        m_package["share/key"].mode = 0777 & ~unsigned(mask);
+        m_package["share/key"].mode = S_IFREG | (0777 & ~unsigned(mask));
     }
     if (setup == "installed-links")
         m_old = snapshot(app);
