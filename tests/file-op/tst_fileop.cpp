@@ -584,7 +584,7 @@ void TestFileOp::dirWalkFailures()
     QCOMPARE(::mkdir(d.c_str(), 0), 0);
     QCOMPARE(chmod(d.c_str(), 0744), 0);
     WriteBytes(d + "/only", "x");
-    const int status = runAsNobody([&d] {
+    const int status = RunAsNobody([&d] {
         DirHandle h;
         DirEntry e;
         if (FSOpenDir(d, FS_DIR_WITH_STAT, h) != 0)

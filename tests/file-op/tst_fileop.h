@@ -114,12 +114,18 @@ bool ExistsAsName(const std::string &path);
 void MakeFifo(const std::string &path);
 void MakeSocket(const std::string &path);
 
-// Runs a body in a forked child (dropped to uid/gid 65534 for a permission
-// failure) and returns its status: 0 passed, any other value names the
-// failed check.
-using support::runAsNobody;
-using support::runInChild;
-using support::TmpfsMount;
+// Runs body in a forked child that dropped to uid/gid 65534 and reports its
+// result as the exit status: 0 passed, any other value names the failed
+// check (see support::runInChild).
+inline int RunAsNobody(const std::function<int()> &body) { return support::runAsNobody(body); }
+// The same in a forked child that keeps its privileges.
+inline int RunInChild(const std::function<int()> &body) { return support::runInChild(body); }
+
+// The shared tmpfs, named with this program's byte strings.
+struct TmpfsMount : support::TmpfsMount {
+    TmpfsMount(const std::string &dir, const std::string &options)
+        : support::TmpfsMount(QString::fromStdString(dir), QByteArray::fromStdString(options)) {}
+};
 
 // Fault injection for the flush and close of one path (see fault-shim.cpp).
 struct InjectedFault {

@@ -241,7 +241,7 @@ void TestFileOp::copyIntoReadOnlyFolder()
     QCOMPARE(chmod(at("rw").c_str(), 0777), 0);
 
     const std::string root = m_root;
-    const int status = runAsNobody([root] {
+    const int status = RunAsNobody([root] {
         if (CopyFile(root + "/src", root + "/ro/dst", false, false) != -1)
             return 1;
         if (CopyFile(root + "/secret", root + "/rw/dst", false, false) != -1)
@@ -258,7 +258,7 @@ void TestFileOp::copyIntoReadOnlyFolder()
 void TestFileOp::copyFullFileSystem()
 {
     REQUIRE_ROOT();
-    TmpfsMount mount(QString::fromStdString(at("mnt")), "size=64k,mode=0755");
+    TmpfsMount mount(at("mnt"), "size=64k,mode=0755");
     if (!mount.mounted())
         QSKIP(qPrintable(mount.why()));
 
@@ -413,7 +413,7 @@ void TestFileOp::copySharing()
         if (!sharing->mounted())
             QSKIP(qPrintable(sharing->why()));
     } else {
-        tmpfs.reset(new TmpfsMount(QString::fromStdString(at("mnt")), place == "full" || place == "across-full" ? "size=64k,mode=0755"
+        tmpfs.reset(new TmpfsMount(at("mnt"), place == "full" || place == "across-full" ? "size=64k,mode=0755"
                                                                                        : "size=8m,mode=0755"));
         if (!tmpfs->mounted())
             QSKIP(qPrintable(tmpfs->why()));
@@ -558,7 +558,7 @@ void TestFileOp::move()
 void TestFileOp::moveAcrossFileSystems()
 {
     REQUIRE_ROOT();
-    TmpfsMount mount(QString::fromStdString(at("mnt")), "size=1m,mode=0755");
+    TmpfsMount mount(at("mnt"), "size=1m,mode=0755");
     if (!mount.mounted())
         QSKIP(qPrintable(mount.why()));
     struct stat here, there;
@@ -620,7 +620,7 @@ void TestFileOp::moveAcrossFileSystems()
 void TestFileOp::moveAcrossFileSystemsStopsAtSpecialFile()
 {
     REQUIRE_ROOT();
-    TmpfsMount mount(QString::fromStdString(at("mnt")), "size=1m,mode=0755");
+    TmpfsMount mount(at("mnt"), "size=1m,mode=0755");
     if (!mount.mounted())
         QSKIP(qPrintable(mount.why()));
 
@@ -648,7 +648,7 @@ void TestFileOp::moveAcrossFileSystemsStopsAtSpecialFile()
 void TestFileOp::moveAcrossFileSystemsFull()
 {
     REQUIRE_ROOT();
-    TmpfsMount mount(QString::fromStdString(at("mnt")), "size=64k,mode=0755");
+    TmpfsMount mount(at("mnt"), "size=64k,mode=0755");
     if (!mount.mounted())
         QSKIP(qPrintable(mount.why()));
 
@@ -764,7 +764,7 @@ void TestFileOp::removeUnreadableDirectory()
     QCOMPARE(chown(at("outer/file").c_str(), 65534, 65534), 0);
 
     const std::string root = m_root;
-    const int status = runAsNobody([root] {
+    const int status = RunAsNobody([root] {
         if (FSRemovePath(root + "/locked") != -3)
             return 1;
         if (FSRemovePath(root + "/outer") != -3)
@@ -787,7 +787,7 @@ void TestFileOp::removeDeepTree()
     // With few descriptors: one open folder at a time suffices.
     QVERIFY(MakeDeepChain(m_root, "narrow", 200));
     const std::string narrow = at("narrow");
-    const int status = runInChild([narrow] {
+    const int status = RunInChild([narrow] {
         struct rlimit limit = {32, 32};
         if (setrlimit(RLIMIT_NOFILE, &limit) != 0)
             return 1;
@@ -820,7 +820,7 @@ void TestFileOp::removeDeepTree()
     // The same with few descriptors.
     QVERIFY(MakeDeepChain(m_root, "abyss", 300, level));
     const std::string abyss = at("abyss");
-    const int narrowDeep = runInChild([abyss] {
+    const int narrowDeep = RunInChild([abyss] {
         struct rlimit limit = {32, 32};
         if (setrlimit(RLIMIT_NOFILE, &limit) != 0)
             return 1;

@@ -140,7 +140,7 @@ void TestFileOp::permissionTests()
     QCOMPARE(FSIsPermissionDenied(at("secret"), R_OK | W_OK), false);
     QCOMPARE(chmod(m_root.c_str(), 0755), 0);
     const std::string root = m_root;
-    const int status = runAsNobody([root] {
+    const int status = RunAsNobody([root] {
         if (!FSIsPermissionDenied(root + "/secret", R_OK) || FSHasPermission(root + "/secret", R_OK))
             return 1;
         if (FSIsPermissionDenied(root + "/public", R_OK) || !FSHasPermission(root + "/public", R_OK))
@@ -282,7 +282,7 @@ void TestFileOp::fileSystemChecks()
                       "ERROR IsSupportLargeFile: Failed to get file system info '%R/none'. No such file or directory"});
 
     if (geteuid() == 0) {
-        TmpfsMount mount(QString::fromStdString(at("mnt")), "size=64k");
+        TmpfsMount mount(at("mnt"), "size=64k");
         if (mount.mounted()) {
             QCOMPARE(isMountPoint(at("mnt")), false);
             QCOMPARE(IsSupportLargeFile(at("mnt")), 0);
