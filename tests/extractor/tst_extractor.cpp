@@ -108,31 +108,6 @@ QString destinationState(const QString &dest)
     return QStringLiteral("%1 %2").arg(st.st_mode, 0, 8).arg(qulonglong(st.st_ino));
 }
 
-// QTemporaryDir removes by full path names, which fails beyond PATH_MAX;
-// descriptor-relative removal has no such limit.
-void removeTreeAt(int parent, const char *name)
-{
-    int fd = openat(parent, name, O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
-    if (fd < 0) {
-        (void)unlinkat(parent, name, 0);
-        return;
-    }
-    std::unique_ptr<DIR, int (*)(DIR *)> d(fdopendir(fd), &closedir);
-    if (!d) {
-        (void)close(fd);
-        return;
-    }
-    std::vector<std::string> names;
-    while (struct dirent *e = readdir(d.get())) {
-        if (strcmp(e->d_name, ".") != 0 && strcmp(e->d_name, "..") != 0)
-            names.emplace_back(e->d_name);
-    }
-    for (const std::string &n : names)
-        removeTreeAt(dirfd(d.get()), n.c_str());
-    d.reset();
-    (void)unlinkat(parent, name, AT_REMOVEDIR);
-}
-
 } // namespace
 
 class Receiver : public QObject

@@ -53,40 +53,16 @@ std::vector<std::string> DirectoryOrder(const std::string &path)
 bool MakeDeepChain(const std::string &root, const std::string &name, int depth,
                    const std::string &link = "d")
 {
-    int fd = open(root.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    const char *next = name.c_str();
-    for (int level = 0; fd >= 0 && level < depth; ++level) {
-        if (mkdirat(fd, next, 0755) != 0) {
-            close(fd);
-            return false;
-        }
-        int child = openat(fd, next, O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-        close(fd);
-        fd = child;
-        next = link.c_str();
-    }
-    if (fd < 0)
-        return false;
-    close(fd);
-    return true;
+    return support::makeDeepChain(QString::fromStdString(root), QByteArray::fromStdString(name),
+                                  QByteArray::fromStdString(link), depth);
 }
 
-// Removes such a chain from the bottom up, again through descriptors.
-void RemoveDeepChain(const std::string &root, const std::string &name, const std::string &link)
+// Removes such a chain, again through descriptors.
+void RemoveDeepChain(const std::string &root, const std::string &name, const std::string &)
 {
-    std::vector<int> fds;
-    fds.push_back(open(root.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-    const char *next = name.c_str();
-    while (fds.back() >= 0) {
-        fds.push_back(openat(fds.back(), next, O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
-        next = link.c_str();
-    }
-    fds.pop_back();
-    for (size_t i = fds.size() - 1; i > 0; --i) {
-        close(fds[i]);
-        (void)unlinkat(fds[i - 1], i == 1 ? name.c_str() : link.c_str(), AT_REMOVEDIR);
-    }
-    close(fds[0]);
+    const int fd = open(root.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    support::removeTreeAt(fd, name.c_str());
+    close(fd);
 }
 
 } // namespace

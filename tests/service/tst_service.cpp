@@ -408,52 +408,11 @@ using support::TmpfsMount;
 // name.
 bool makeDeepChain(const QString &dir, int levels, const QByteArray &name, const QByteArray &leaf)
 {
-    if (!QDir().mkpath(dir))
-        return false;
-    int fd = open(QFile::encodeName(dir).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    for (int i = 0; fd >= 0 && i < levels; ++i) {
-        const int child = mkdirat(fd, name.constData(), 0755) == 0
-            ? openat(fd, name.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC)
-            : -1;
-        close(fd);
-        fd = child;
-    }
-    if (fd < 0)
-        return false;
-    const int file = openat(fd, "leaf.txt", O_WRONLY | O_CREAT | O_CLOEXEC, 0644);
-    close(fd);
-    if (file < 0)
-        return false;
-    const bool written = write(file, leaf.constData(), size_t(leaf.size())) == leaf.size();
-    close(file);
-    return written;
+    return QDir().mkpath(dir) && support::makeDeepChain(dir, name, name, levels, &leaf);
 }
 
 // The depth of such a chain below `dir` and the content of its leaf.txt.
-QPair<int, QByteArray> deepChain(const QString &dir, const QByteArray &name)
-{
-    int fd = open(QFile::encodeName(dir).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    int depth = 0;
-    for (;;) {
-        const int child = fd < 0 ? -1 : openat(fd, name.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-        if (child < 0)
-            break;
-        close(fd);
-        fd = child;
-        ++depth;
-    }
-    QByteArray leaf;
-    const int file = fd < 0 ? -1 : openat(fd, "leaf.txt", O_RDONLY | O_CLOEXEC);
-    if (file >= 0) {
-        char buffer[256];
-        const ssize_t n = read(file, buffer, sizeof buffer);
-        leaf = QByteArray(buffer, n > 0 ? int(n) : 0);
-        close(file);
-    }
-    if (fd >= 0)
-        close(fd);
-    return {depth, leaf};
-}
+using support::deepChain;
 
 // The names below `dir` as raw bytes, never through a link.
 QList<QByteArray> rawTree(const QByteArray &dir)

@@ -167,4 +167,63 @@ QStringList listing(const Tree &tree)
     return out;
 }
 
+bool makeDeepChain(const QString &dir, const QByteArray &first, const QByteArray &link, int depth,
+                   const QByteArray *leaf)
+{
+    int fd = open(QFile::encodeName(dir).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    for (int i = 0; fd >= 0 && i < depth; ++i) {
+        const char *name = i == 0 ? first.constData() : link.constData();
+        const int child = mkdirat(fd, name, 0755) == 0 ? openat(fd, name, O_RDONLY | O_DIRECTORY | O_CLOEXEC) : -1;
+        close(fd);
+        fd = child;
+    }
+    if (fd < 0)
+        return false;
+    bool ok = true;
+    if (leaf) {
+        const int file = openat(fd, "leaf.txt", O_WRONLY | O_CREAT | O_CLOEXEC, 0644);
+        ok = file >= 0 && write(file, leaf->constData(), size_t(leaf->size())) == leaf->size();
+        if (file >= 0)
+            close(file);
+    }
+    close(fd);
+    return ok;
+}
+
+QPair<int, QByteArray> deepChain(const QString &dir, const QByteArray &link)
+{
+    int fd = open(QFile::encodeName(dir).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    int depth = 0;
+    for (int child; fd >= 0 && (child = openat(fd, link.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC)) >= 0; ++depth) {
+        close(fd);
+        fd = child;
+    }
+    bool ok = false;
+    const QByteArray leaf = fd < 0 ? QByteArray() : readAllAt(fd, "leaf.txt", &ok);
+    if (fd >= 0)
+        close(fd);
+    return {depth, leaf};
+}
+
+void removeTreeAt(int parent, const char *name)
+{
+    const int fd = openat(parent, name, O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+    DIR *d = fd < 0 ? nullptr : fdopendir(fd);
+    if (!d) {
+        if (fd >= 0)
+            close(fd);
+        (void)unlinkat(parent, name, 0);
+        return;
+    }
+    QVector<QByteArray> names;
+    while (struct dirent *e = readdir(d)) {
+        if (strcmp(e->d_name, ".") != 0 && strcmp(e->d_name, "..") != 0)
+            names << QByteArray(e->d_name);
+    }
+    for (const QByteArray &n : names)
+        removeTreeAt(dirfd(d), n.constData());
+    closedir(d);
+    (void)unlinkat(parent, name, AT_REMOVEDIR);
+}
+
 } // namespace support

@@ -4,6 +4,7 @@
 
 #include <QByteArray>
 #include <QMap>
+#include <QPair>
 #include <QString>
 #include <QStringList>
 
@@ -49,5 +50,19 @@ QString difference(const Tree &expected, const Tree &actual);
 // One line per entry with all that was taken, for a comparison whose
 // failure shows the entry.
 QStringList listing(const Tree &tree);
+
+// A chain of `depth` folders below `dir`, the first named `first` and the
+// others `link`, made through descriptors so that it may go deeper than a
+// path can name; with `leaf`, leaf.txt holds it at the bottom.
+bool makeDeepChain(const QString &dir, const QByteArray &first, const QByteArray &link, int depth,
+                   const QByteArray *leaf = nullptr);
+
+// How many folders named `link` lead down from `dir`, and what leaf.txt at
+// the bottom holds.
+QPair<int, QByteArray> deepChain(const QString &dir, const QByteArray &link);
+
+// Removes `name` in the folder `parent` with all it holds, through
+// descriptors: no path limit, where QTemporaryDir removes by path.
+void removeTreeAt(int parent, const char *name);
 
 } // namespace support
