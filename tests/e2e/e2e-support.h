@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QLibraryInfo>
 #include <QProcess>
 #include <QProcessEnvironment>
 #include <QString>
@@ -23,6 +24,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include "support/install-root.h"
 #include "test-files.h"
 
 namespace e2e {
@@ -38,14 +40,12 @@ inline QString launcherName()
     return QStringLiteral("zelto-launcher");
 }
 
+using support::kExecutable;
+
 inline QByteArray infoFile(int build)
 {
-    return QByteArrayLiteral("[Version]\nmajor_version=1\nminor_version=0\nbuild_version=")
-        + QByteArray::number(build) + QByteArrayLiteral("\nicon_overlay_version=1\n");
+    return support::infoFile(QByteArray::number(build));
 }
-
-const QFile::Permissions kExecutable = QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner
-    | QFile::ReadGroup | QFile::ExeGroup | QFile::ReadOther | QFile::ExeOther;
 
 // End: the client ends on TERM. Ignore: it ignores TERM and is killed.
 // HoldLauncher: it ignores TERM too, but first stops the launcher that
@@ -97,31 +97,15 @@ inline QByteArray startStopScript()
 // A client package folder: INFO, bin/cloud-zelto-ui, package/start-stop.
 inline bool makePackage(const QString &dir, int build, OnTerm onTerm = OnTerm::End)
 {
-    return writeFile(dir + "/INFO", infoFile(build))
-        && writeFile(dir + "/bin/cloud-zelto-ui", clientScript(build, onTerm), kExecutable)
-        && writeFile(dir + "/package/start-stop", startStopScript(), kExecutable)
+    return support::writeClient(dir, infoFile(build), clientScript(build, onTerm), startStopScript())
         && writeFile(dir + "/share/readme.txt", "build " + QByteArray::number(build) + "\n");
 }
 
-// A product root as installed: bin/ with a copy of the launcher (a copy,
-// since the launcher finds its root through its own resolved path), lib/
-// and images/ from the stage, the package INFO and the debug switch file.
+// A product root made from the installed stage, with that package.
 inline bool makeRoot(const QString &root, int build, OnTerm onTerm = OnTerm::End)
 {
-    const QString stage = stageDir();
-    if (!QDir().mkpath(root + "/bin") || !QDir().mkpath(root + "/log"))
-        return false;
-    if (!QFile::copy(stage + "/bin/" + launcherName(), root + "/bin/" + launcherName()))
-        return false;
-    for (const char *linked : {"lib", "images"}) {
-        const QString from = stage + "/" + linked;
-        if (QFileInfo::exists(from) && !QFile::link(from, root + "/" + linked))
-            return false;
-    }
-    return writeFile(root + "/INFO", infoFile(build))
-        && makePackage(root + "/package/orvilex", build, onTerm)
-        && writeFile(root + "/log/launcher.debug",
-                     "launcher_debug=7\nservice_debug=7\nfile_op_debug=7\n");
+    return support::makeProductRoot(root, stageDir(), build,
+                                    [&](const QString &package) { return makePackage(package, build, onTerm); });
 }
 
 inline QString appPath(const QString &home)
@@ -313,11 +297,37 @@ private:
     QString m_why;
 };
 
-// A root window property as xprop prints it; empty when it is not set.
+// A window property as xprop prints it; empty when it is not set.
+inline QByteArray xprop(const QStringList &arguments,
+                        const QProcessEnvironment &env = QProcessEnvironment::systemEnvironment())
+{
+    const QByteArray out = outputOf(QStringLiteral("xprop"), arguments, env);
+    return out.contains("not found") || out.contains("no such atom") ? QByteArray() : out.trimmed();
+}
+
 inline QByteArray rootProperty(const QString &display, const QString &name)
 {
-    const QByteArray out = outputOf(QStringLiteral("xprop"), {"-display", display, "-root", name});
-    return out.contains("not found") || out.contains("no such atom") ? QByteArray() : out.trimmed();
+    return xprop({"-display", display, "-root", name});
+}
+
+// Qt's own plug-in folder, where the system's Qt keeps every platform and
+// every platform theme.
+inline QString qtPluginFolder()
+{
+    return QLibraryInfo::location(QLibraryInfo::PluginsPath);
+}
+
+// Ends a program of the test: TERM, and KILL when it is still there after
+// ten seconds.
+inline void endProcess(QProcess &p)
+{
+    if (p.state() == QProcess::NotRunning)
+        return;
+    p.terminate();
+    if (!p.waitForFinished(10000)) {
+        p.kill();
+        p.waitForFinished();
+    }
 }
 
 // A window manager (openbox unless named) on a running X server; ready once
@@ -372,15 +382,8 @@ public:
 
     ~WindowManager()
     {
-        for (QProcess *p : {&m_process, &m_bus}) {
-            if (p->state() != QProcess::NotRunning) {
-                p->terminate();
-                if (!p->waitForFinished(10000)) {
-                    p->kill();
-                    p->waitForFinished();
-                }
-            }
-        }
+        endProcess(m_process);
+        endProcess(m_bus);
     }
 
     QString why() const { return m_why; }
@@ -461,13 +464,7 @@ public:
 
     ~Compositor()
     {
-        if (m_process.state() != QProcess::NotRunning) {
-            m_process.terminate();
-            if (!m_process.waitForFinished(10000)) {
-                m_process.kill();
-                m_process.waitForFinished();
-            }
-        }
+        endProcess(m_process);
     }
 
     // True once a client gave a toplevel window this title and drew it.

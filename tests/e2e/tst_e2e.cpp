@@ -42,12 +42,6 @@ QString missingDisplay()
             return QStringLiteral(":%1").arg(n);
 }
 
-// Qt's own plug-in folder, where the system's Qt keeps every platform.
-QString qtPluginFolder()
-{
-    return QLibraryInfo::location(QLibraryInfo::PluginsPath);
-}
-
 QStringList backups(const QString &home)
 {
     return QDir(home + "/.QuenmarkZelto").entryList({"QuenmarkZelto.app_tmp*"},

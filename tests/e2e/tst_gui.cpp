@@ -4,6 +4,7 @@
 // the dialog and checked the picture.
 
 #include "e2e-support.h"
+#include "support/contrast.h"
 
 #include <QApplication>
 #include <QColor>
@@ -82,19 +83,7 @@ QImage grabScreen()
     return QGuiApplication::primaryScreen()->grabWindow(0).toImage().convertToFormat(QImage::Format_RGB32);
 }
 
-// WCAG's contrast ratio: 1 for the same colour, 21 for black on white.
-double contrastRatio(QRgb a, QRgb b)
-{
-    const auto luminance = [](QRgb c) {
-        const auto linear = [](int v) {
-            const double x = v / 255.0;
-            return x <= 0.04045 ? x / 12.92 : std::pow((x + 0.055) / 1.055, 2.4);
-        };
-        return 0.2126 * linear(qRed(c)) + 0.7152 * linear(qGreen(c)) + 0.0722 * linear(qBlue(c));
-    };
-    const double la = luminance(a), lb = luminance(b);
-    return (qMax(la, lb) + 0.05) / (qMin(la, lb) + 0.05);
-}
+using support::contrastRatio;
 
 // The label's line of text in a dialog's picture: the first band of rows
 // of the client area that hold more than WhiteSmoke; its contrast is the
@@ -119,13 +108,6 @@ double labelContrast(const QImage &shot, const ClientArea &dialog)
         inText = inText || any;
     }
     return best;
-}
-
-// Qt's own plug-in folder, where the system's Qt keeps every platform and
-// every platform theme.
-QString qtPluginFolder()
-{
-    return QLibraryInfo::location(QLibraryInfo::PluginsPath);
 }
 
 // root/lib of the root's own in place of the link to the stage's: the
@@ -196,17 +178,15 @@ bool adwaitaDark(const QString &root, QProcessEnvironment &env, QString *why)
     return true;
 }
 
-// One property of one X window as xprop prints it; empty when unset.
+// One property of one X window, or of the root window, in a session.
 QByteArray windowProperty(const QProcessEnvironment &x, const QString &id, const char *name)
 {
-    const QByteArray out = outputOf(QStringLiteral("xprop"), {"-id", id, QString::fromLatin1(name)}, x);
-    return out.contains("not found") || out.contains("no such atom") ? QByteArray() : out.trimmed();
+    return xprop({"-id", id, QString::fromLatin1(name)}, x);
 }
 
 QByteArray rootPropertyIn(const QProcessEnvironment &x, const char *name)
 {
-    const QByteArray out = outputOf(QStringLiteral("xprop"), {"-root", QString::fromLatin1(name)}, x);
-    return out.contains("not found") || out.contains("no such atom") ? QByteArray() : out.trimmed();
+    return xprop({"-root", QString::fromLatin1(name)}, x);
 }
 
 // The window ids of a root property that lists windows.
@@ -255,16 +235,7 @@ QString frameOf(const QProcessEnvironment &x, const QString &id)
 // A program's process, ended with the case.
 struct Child {
     QProcess process;
-    ~Child()
-    {
-        if (process.state() != QProcess::NotRunning) {
-            process.terminate();
-            if (!process.waitForFinished(10000)) {
-                process.kill();
-                process.waitForFinished();
-            }
-        }
-    }
+    ~Child() { endProcess(process); }
 };
 
 // A program leading a session of its own, its output in a file, ended as a

@@ -3,6 +3,11 @@
 #include "notify-adapter.h"
 #include "ui-text.h"
 
+#include "support/archive-writer.h"
+#include "support/log-lines.h"
+#include "support/tree-snapshot.h"
+#include "test-files.h"
+
 #include <archive.h>
 #include <archive_entry.h>
 
@@ -51,26 +56,9 @@ extern "C" int archive_write_close(struct archive *a)
     return r;
 }
 
+using namespace support;
+
 namespace {
-
-enum class Kind { File, Dir, Symlink, Hardlink };
-
-struct Entry {
-    Kind kind;
-    QByteArray name;
-    QByteArray data;     // a file's content, or a link's target
-    QByteArray content;  // a hard link's own data, which pax and cpio allow
-};
-using Entries = QVector<Entry>;
-
-Entry file(const QByteArray &name, const QByteArray &data) { return {Kind::File, name, data, {}}; }
-Entry dir(const QByteArray &name) { return {Kind::Dir, name, QByteArray(), {}}; }
-Entry symbolicLink(const QByteArray &name, const QByteArray &target) { return {Kind::Symlink, name, target, {}}; }
-Entry hardLink(const QByteArray &name, const QByteArray &target) { return {Kind::Hardlink, name, target, {}}; }
-Entry hardLinkWithData(const QByteArray &name, const QByteArray &target, const QByteArray &content)
-{
-    return {Kind::Hardlink, name, target, content};
-}
 
 struct ArchiveWriterFree {
     void operator()(struct archive *a) const { (void)archive_write_free(a); }
@@ -78,153 +66,6 @@ struct ArchiveWriterFree {
 struct ArchiveReaderFree {
     void operator()(struct archive *a) const { (void)archive_read_free(a); }
 };
-struct EntryFree {
-    void operator()(struct archive_entry *e) const { archive_entry_free(e); }
-};
-
-constexpr time_t kArchivedTime = 1000000000;
-
-
-// libarchive's tar writer drops a hard link's data, while its reader keeps
-// the data of a hard link in a pax archive. Such an entry is written as a
-// file with data (with an extended header, which makes the archive pax) and
-// its ustar header turned into a hard link to `target` afterwards.
-bool makeHardLinksCarryData(const QString &path, const Entries &entries)
-{
-    QByteArray bytes;
-    {
-        QFile f(path);
-        if (!f.open(QIODevice::ReadOnly))
-            return false;
-        bytes = f.readAll();
-    }
-    for (const Entry &e : entries) {
-        if (e.kind != Kind::Hardlink || e.content.isEmpty())
-            continue;
-        if (e.name.size() > 100 || e.data.size() > 100)
-            return false;
-        int header = -1;
-        for (int at = 0; header < 0 && at + 512 <= bytes.size(); at += 512) {
-            if (bytes.mid(at + 257, 5) == "ustar" && bytes.at(at + 156) == '0'
-                && bytes.mid(at, 100) == e.name.leftJustified(100, '\0'))
-                header = at;
-        }
-        if (header < 0)
-            return false;
-        bytes[header + 156] = '1';
-        bytes.replace(header + 157, 100, e.data.leftJustified(100, '\0'));
-        bytes.replace(header + 148, 8, QByteArray(8, ' '));
-        unsigned sum = 0;
-        for (int i = 0; i < 512; ++i)
-            sum += uchar(bytes.at(header + i));
-        bytes.replace(header + 148, 8, QByteArray::number(sum, 8).rightJustified(6, '0') + QByteArray("\0 ", 2));
-    }
-    QFile f(path);
-    return f.open(QIODevice::WriteOnly | QIODevice::Truncate) && f.write(bytes) == bytes.size();
-}
-
-// Writes `entries` with libarchive's own writer as "tar", "tar.gz", "zip" or
-// "cpio" (newc, where a hard link is an entry sharing its target's inode).
-bool writeArchive(const QString &path, const QString &format, const Entries &entries, int perm = 0644)
-{
-    bool linkData = false;
-    for (const Entry &e : entries)
-        linkData = linkData || (e.kind == Kind::Hardlink && !e.content.isEmpty());
-    const bool cpio = format == QLatin1String("cpio");
-    std::unique_ptr<struct archive, ArchiveWriterFree> a(archive_write_new());
-    if (!a)
-        return false;
-    if (format == QLatin1String("zip")) {
-        (void)archive_write_set_format_zip(a.get());
-    } else if (cpio) {
-        (void)archive_write_set_format_cpio_newc(a.get());
-    } else {
-        if (linkData && format != QLatin1String("tar"))
-            return false;  // the headers are mended in place, uncompressed
-        if (linkData)
-            (void)archive_write_set_format_pax(a.get());
-        else
-            (void)archive_write_set_format_pax_restricted(a.get());
-        if (format == QLatin1String("tar.gz"))
-            (void)archive_write_add_filter_gzip(a.get());
-    }
-    if (archive_write_open_filename(a.get(), QFile::encodeName(path).constData()) != ARCHIVE_OK)
-        return false;
-    for (int i = 0; i < entries.size(); ++i) {
-        const Entry &e = entries.at(i);
-        std::unique_ptr<struct archive_entry, EntryFree> entry(archive_entry_new());
-        archive_entry_set_pathname(entry.get(), e.name.constData());
-        archive_entry_set_mtime(entry.get(), kArchivedTime, 0);
-        if (cpio) {
-            int ino = i + 1;
-            int links = 1;
-            for (int j = 0; j < entries.size(); ++j) {
-                const Entry &other = entries.at(j);
-                if (other.kind != Kind::Hardlink)
-                    continue;
-                if (j != i && other.data == e.name)
-                    links = 2;
-                if (j == i) {
-                    for (int k = 0; k < i; ++k)
-                        if (entries.at(k).name == e.data)
-                            ino = k + 1;
-                    links = 2;
-                }
-            }
-            archive_entry_set_ino(entry.get(), ino);
-            archive_entry_set_nlink(entry.get(), links);
-        }
-        switch (e.kind) {
-        case Kind::File:
-            archive_entry_set_filetype(entry.get(), AE_IFREG);
-            archive_entry_set_perm(entry.get(), perm);
-            archive_entry_set_size(entry.get(), e.data.size());
-            break;
-        case Kind::Dir:
-            archive_entry_set_filetype(entry.get(), AE_IFDIR);
-            archive_entry_set_perm(entry.get(), 0755);
-            archive_entry_set_size(entry.get(), 0);
-            break;
-        case Kind::Symlink:
-            archive_entry_set_filetype(entry.get(), AE_IFLNK);
-            archive_entry_set_perm(entry.get(), 0777);
-            archive_entry_set_symlink(entry.get(), e.data.constData());
-            archive_entry_set_size(entry.get(), 0);
-            break;
-        case Kind::Hardlink:
-            archive_entry_set_filetype(entry.get(), AE_IFREG);
-            // With data, a mode the writer applies through a link would show.
-            archive_entry_set_perm(entry.get(), e.content.isEmpty() ? perm : 0777);
-            if (!cpio && e.content.isEmpty())
-                archive_entry_set_hardlink(entry.get(), e.data.constData());
-            if (!cpio && !e.content.isEmpty())
-                archive_entry_set_mtime(entry.get(), kArchivedTime, 1);  // an extended header
-            archive_entry_set_size(entry.get(), e.content.size());
-            break;
-        }
-        if (archive_write_header(a.get(), entry.get()) != ARCHIVE_OK)
-            return false;
-        const QByteArray &data = e.kind == Kind::File ? e.data : e.content;
-        if ((e.kind == Kind::File || e.kind == Kind::Hardlink) && !data.isEmpty()
-            && archive_write_data(a.get(), data.constData(), data.size()) != data.size())
-            return false;
-    }
-    if (archive_write_close(a.get()) != ARCHIVE_OK)
-        return false;
-    return cpio || !linkData || makeHardLinksCarryData(path, entries);
-}
-
-bool writeBytes(const QString &path, const QByteArray &bytes)
-{
-    QFile f(path);
-    return f.open(QIODevice::WriteOnly | QIODevice::Truncate) && f.write(bytes) == bytes.size();
-}
-
-QByteArray readBytes(const QString &path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
 
 // lstat that never follows the last component; 0 for a missing path.
 mode_t typeOf(const QString &path)
@@ -233,26 +74,6 @@ mode_t typeOf(const QString &path)
     if (lstat(QFile::encodeName(path).constData(), &st) != 0)
         return 0;
     return st.st_mode & S_IFMT;
-}
-
-struct LogLine {
-    QString level;
-    QString message;
-};
-
-// The extractor's own lines: "<time> (pid:tid) [LEVEL] extractor.cpp(N): message".
-QVector<LogLine> extractorLines(const QString &logPath)
-{
-    static const QRegularExpression line(
-        QStringLiteral("^\\S+ \\(\\s*\\d+:\\s*\\d+\\) \\[([A-Z]+)\\] extractor\\.cpp\\(\\d+\\): (.*)$"));
-    QVector<LogLine> lines;
-    const QList<QByteArray> raw = readBytes(logPath).split('\n');
-    for (const QByteArray &r : raw) {
-        QRegularExpressionMatch m = line.match(QString::fromUtf8(r));
-        if (m.hasMatch())
-            lines.push_back({m.captured(1), m.captured(2)});
-    }
-    return lines;
 }
 
 // What a receiver living on the main thread saw, in arrival order.
@@ -269,51 +90,13 @@ QString preparingText()
     return QStringLiteral("Quenmark Zelto Client is initializing...");
 }
 
-// Snapshot of everything in `root` except the destination and the log, taken
-// with lstat so that no link is followed: path, type and mode bits, owner,
-// size, link count, inode, modification and change times, a link's target
-// and a file's content. Two equal snapshots mean nothing was created,
-// replaced, linked, written, or had its mode, owner or times changed.
+// Everything in `root` but the destination and the log, never through a
+// link: kind and mode, owner, size, link count, inode, times, a link's target
+// and a file's content. Two equal states mean nothing was created, replaced,
+// linked, written, or had its mode, owner or times changed.
 QStringList outsideState(const QString &root)
 {
-    QStringList state;
-    QDirIterator it(root, QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
-                    QDirIterator::Subdirectories);
-    const QDir base(root);
-    while (it.hasNext()) {
-        const QString path = it.next();
-        const QString rel = base.relativeFilePath(path);
-        if (rel == QLatin1String("dest") || rel.startsWith(QLatin1String("dest/"))
-            || rel == QLatin1String("t.log"))
-            continue;
-        const QByteArray native = QFile::encodeName(path);
-        struct stat st;
-        if (lstat(native.constData(), &st) != 0)
-            continue;
-        QByteArray what;
-        if (S_ISLNK(st.st_mode)) {
-            char target[4096];
-            const ssize_t n = readlink(native.constData(), target, sizeof target);
-            what = n >= 0 ? QByteArray(target, int(n)) : QByteArray("?");
-        } else if (S_ISREG(st.st_mode)) {
-            what = readBytes(path).toHex();
-        }
-        state << QStringLiteral("%1 %2 %3:%4 %5 %6 %7 %8.%9 %10.%11 %12")
-                     .arg(rel)
-                     .arg(st.st_mode, 0, 8)
-                     .arg(st.st_uid)
-                     .arg(st.st_gid)
-                     .arg(qint64(st.st_size))
-                     .arg(qulonglong(st.st_nlink))
-                     .arg(qulonglong(st.st_ino))
-                     .arg(qint64(st.st_mtim.tv_sec))
-                     .arg(qint64(st.st_mtim.tv_nsec))
-                     .arg(qint64(st.st_ctim.tv_sec))
-                     .arg(qint64(st.st_ctim.tv_nsec))
-                     .arg(QString::fromLatin1(what));
-    }
-    state.sort();
-    return state;
+    return listing(snapshot(root, Times | Identity, {"dest", "t.log"}));
 }
 
 // lstat of the destination folder itself: type, mode bits and inode.
@@ -323,31 +106,6 @@ QString destinationState(const QString &dest)
     if (lstat(QFile::encodeName(dest).constData(), &st) != 0)
         return QStringLiteral("missing");
     return QStringLiteral("%1 %2").arg(st.st_mode, 0, 8).arg(qulonglong(st.st_ino));
-}
-
-// QTemporaryDir removes by full path names, which fails beyond PATH_MAX;
-// descriptor-relative removal has no such limit.
-void removeTreeAt(int parent, const char *name)
-{
-    int fd = openat(parent, name, O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
-    if (fd < 0) {
-        (void)unlinkat(parent, name, 0);
-        return;
-    }
-    std::unique_ptr<DIR, int (*)(DIR *)> d(fdopendir(fd), &closedir);
-    if (!d) {
-        (void)close(fd);
-        return;
-    }
-    std::vector<std::string> names;
-    while (struct dirent *e = readdir(d.get())) {
-        if (strcmp(e->d_name, ".") != 0 && strcmp(e->d_name, "..") != 0)
-            names.emplace_back(e->d_name);
-    }
-    for (const std::string &n : names)
-        removeTreeAt(dirfd(d.get()), n.c_str());
-    d.reset();
-    (void)unlinkat(parent, name, AT_REMOVEDIR);
 }
 
 } // namespace
@@ -426,7 +184,7 @@ private:
     // Runs ExtractArchive on a thread of its own, as the installation worker
     // does, and then delivers what it queued for the receiver.
     int extractOnWorker(const ExtractRequest &request);
-    QVector<LogLine> log() const { return extractorLines(path(QStringLiteral("t.log"))); }
+    QVector<LogLine> log() const { return logLines(readFile(path(QStringLiteral("t.log"))), QStringLiteral("extractor.cpp")); }
     bool logged(const QString &level, const QString &message) const;
     bool loggedPrefix(const QString &level, const QString &prefix) const;
     QStringList errors() const;
@@ -448,17 +206,17 @@ void tst_Extractor::init()
     QVERIFY(m_dir->isValid());
     QVERIFY(QDir().mkpath(path(QStringLiteral("dest"))));
     QVERIFY(QDir().mkpath(path(QStringLiteral("outside"))));
-    QVERIFY(writeBytes(path(QStringLiteral("outside/secret.txt")), "secret"));
+    QVERIFY(writeFile(path(QStringLiteral("outside/secret.txt")), "secret"));
     // The victims: a folder, files and links of modes that an archive's
     // 0777 or 0700 entries would visibly change.
     QVERIFY(QDir().mkpath(path(QStringLiteral("outside/dir"))));
-    QVERIFY(writeBytes(path(QStringLiteral("outside/dir/inner.txt")), "inner"));
+    QVERIFY(writeFile(path(QStringLiteral("outside/dir/inner.txt")), "inner"));
     QCOMPARE(chmod(QFile::encodeName(path(QStringLiteral("outside/secret.txt"))).constData(), 0640), 0);
     QCOMPARE(chmod(QFile::encodeName(path(QStringLiteral("outside/dir"))).constData(), 0750), 0);
     QCOMPARE(chmod(QFile::encodeName(path(QStringLiteral("outside/dir/inner.txt"))).constData(), 0600), 0);
     QCOMPARE(symlink("secret.txt", QFile::encodeName(path(QStringLiteral("outside/link"))).constData()), 0);
     QCOMPARE(symlink("missing", QFile::encodeName(path(QStringLiteral("outside/dangling"))).constData()), 0);
-    QVERIFY(writeBytes(path(QStringLiteral("switch")), "extractor_debug=7\n"));
+    QVERIFY(writeFile(path(QStringLiteral("switch")), "extractor_debug=7\n"));
     g_closeFailsAt = QFile::encodeName(destPath(QStringLiteral("mode-not-set"))).toStdString();
     QCOMPARE(LogConfigure(LOG_MODE_FILE, QFile::encodeName(path(QStringLiteral("t.log"))).constData(),
                           QFile::encodeName(path(QStringLiteral("switch"))).constData(), 50, 1),
@@ -573,9 +331,9 @@ void tst_Extractor::extractWithProgress()
 
     QCOMPARE(extractOnWorker(request(archive)), 0);
 
-    QCOMPARE(readBytes(destPath(QStringLiteral("docs/a.txt"))), QByteArray("alpha"));
-    QCOMPARE(readBytes(destPath(QStringLiteral("bin/run"))), big);
-    QCOMPARE(readBytes(destPath(QStringLiteral("deep/x/y/c.txt"))), QByteArray("gamma"));
+    QCOMPARE(readFile(destPath(QStringLiteral("docs/a.txt"))), QByteArray("alpha"));
+    QCOMPARE(readFile(destPath(QStringLiteral("bin/run"))), big);
+    QCOMPARE(readFile(destPath(QStringLiteral("deep/x/y/c.txt"))), QByteArray("gamma"));
     QCOMPARE(typeOf(destPath(QStringLiteral("docs/link"))), mode_t(S_IFLNK));
     QCOMPARE(QFile::symLinkTarget(destPath(QStringLiteral("docs/link"))), destPath(QStringLiteral("docs/a.txt")));
     QCOMPARE(outsideState(m_dir->path()), before);
@@ -605,7 +363,7 @@ void tst_Extractor::damagedThirdHeader()
     const QString archive = path(QStringLiteral("a.tar"));
     QVERIFY(writeArchive(archive, QStringLiteral("tar"),
                          {file("one.txt", "1"), file("two.txt", QByteArray(600, '2')), file("three.txt", "3")}));
-    QByteArray bytes = readBytes(archive);
+    QByteArray bytes = readFile(archive);
     int header = -1;
     for (int at = 0; at + 512 <= bytes.size(); at += 512) {
         if (bytes.mid(at, 10) == QByteArray("three.txt", 10)) {
@@ -615,15 +373,15 @@ void tst_Extractor::damagedThirdHeader()
     }
     QVERIFY(header > 0);
     bytes[header] = 'T';
-    QVERIFY(writeBytes(archive, bytes));
+    QVERIFY(writeFile(archive, bytes));
 
     QCOMPARE(CountArchiveEntries(request(archive)), 2);
     QCOMPARE(extractOnWorker(request(archive)), -1);
 
     QCOMPARE(m_receiver->texts(), QStringList{preparingText()});
     QCOMPARE(m_receiver->progress(), (Progress{{2, 1}, {2, 2}}));
-    QCOMPARE(readBytes(destPath(QStringLiteral("one.txt"))), QByteArray("1"));
-    QCOMPARE(readBytes(destPath(QStringLiteral("two.txt"))), QByteArray(600, '2'));
+    QCOMPARE(readFile(destPath(QStringLiteral("one.txt"))), QByteArray("1"));
+    QCOMPARE(readFile(destPath(QStringLiteral("two.txt"))), QByteArray(600, '2'));
     QCOMPARE(typeOf(destPath(QStringLiteral("three.txt"))), mode_t(0));
     QCOMPARE(typeOf(destPath(QStringLiteral("Three.txt"))), mode_t(0));
     const QStringList e = errors();
@@ -816,7 +574,7 @@ void tst_Extractor::escapes()
     }
     for (const QString &rel : present)
         QVERIFY2(typeOf(path(expand(rel))) != 0, qPrintable(rel));
-    QCOMPARE(readBytes(path(QStringLiteral("outside/secret.txt"))), QByteArray("secret"));
+    QCOMPARE(readFile(path(QStringLiteral("outside/secret.txt"))), QByteArray("secret"));
     if (error.contains(QLatin1String("symlink"))) {
         // Never removed to make way for what the archive wanted behind it.
         for (const Entry &one : entries) {
@@ -838,7 +596,7 @@ void tst_Extractor::escapes()
     QCOMPARE(extractOnWorker(request(later)), 0);
     QCOMPARE(destinationState(path(QStringLiteral("dest"))), destBefore);
     QCOMPARE(typeOf(destPath(QStringLiteral("later.txt"))), mode_t(S_IFREG));
-    QCOMPARE(readBytes(destPath(QStringLiteral("later.txt"))), QByteArray("later"));
+    QCOMPARE(readFile(destPath(QStringLiteral("later.txt"))), QByteArray("later"));
     QCOMPARE(outsideState(m_dir->path()), before);
 }
 
@@ -859,7 +617,7 @@ void tst_Extractor::hardLinksLandInDestination()
     QCOMPARE(a.st_ino, b.st_ino);
     QCOMPARE(a.st_ino, c.st_ino);
     QCOMPARE(qulonglong(a.st_nlink), 3ULL);
-    QCOMPARE(readBytes(destPath(QStringLiteral("sub/c.txt"))), QByteArray("shared"));
+    QCOMPARE(readFile(destPath(QStringLiteral("sub/c.txt"))), QByteArray("shared"));
     QCOMPARE(m_receiver->progress(), (Progress{{3, 1}, {3, 2}, {3, 3}}));
     QCOMPARE(errors(), QStringList());
 }
@@ -869,7 +627,7 @@ void tst_Extractor::hardLinksLandInDestination()
 // is replaced, not followed.
 void tst_Extractor::replacesExistingEntries()
 {
-    QVERIFY(writeBytes(destPath(QStringLiteral("a.txt")), "old content, longer than the new"));
+    QVERIFY(writeFile(destPath(QStringLiteral("a.txt")), "old content, longer than the new"));
     QCOMPARE(link(QFile::encodeName(destPath(QStringLiteral("a.txt"))).constData(),
                   QFile::encodeName(path(QStringLiteral("outside/a-second-name"))).constData()),
              0);
@@ -879,11 +637,11 @@ void tst_Extractor::replacesExistingEntries()
 
     QCOMPARE(extractOnWorker(request(archive)), 0);
 
-    QCOMPARE(readBytes(destPath(QStringLiteral("a.txt"))), QByteArray("new"));
-    QCOMPARE(readBytes(path(QStringLiteral("outside/a-second-name"))), QByteArray("old content, longer than the new"));
+    QCOMPARE(readFile(destPath(QStringLiteral("a.txt"))), QByteArray("new"));
+    QCOMPARE(readFile(path(QStringLiteral("outside/a-second-name"))), QByteArray("old content, longer than the new"));
     QCOMPARE(typeOf(destPath(QStringLiteral("b.txt"))), mode_t(S_IFREG));
-    QCOMPARE(readBytes(destPath(QStringLiteral("b.txt"))), QByteArray("bee"));
-    QCOMPARE(readBytes(path(QStringLiteral("outside/secret.txt"))), QByteArray("secret"));
+    QCOMPARE(readFile(destPath(QStringLiteral("b.txt"))), QByteArray("bee"));
+    QCOMPARE(readFile(path(QStringLiteral("outside/secret.txt"))), QByteArray("secret"));
     QCOMPARE(errors(), QStringList());
 
     // A file that was there before may have names outside the destination:
@@ -901,7 +659,7 @@ void tst_Extractor::replacesExistingEntries()
         QCOMPARE(typeOf(destPath(QStringLiteral("h"))), mode_t(0));
     }
     QCOMPARE(outsideState(m_dir->path()), before);
-    QCOMPARE(readBytes(path(QStringLiteral("outside/secret.txt"))), QByteArray("secret"));
+    QCOMPARE(readFile(path(QStringLiteral("outside/secret.txt"))), QByteArray("secret"));
     const QString refused = QStringLiteral("archive_read_extract2 failed: 'Cannot hard link to %1, which this archive did not write'")
                                 .arg(destPath(QStringLiteral("old")));
     QCOMPARE(errors(), (QStringList{refused, refused}));
@@ -960,7 +718,7 @@ void tst_Extractor::destinationThroughLink()
     QVERIFY(QFile::link(path(QStringLiteral("nowhere")), path(QStringLiteral("dangling"))));
     QVERIFY(QFile::link(path(QStringLiteral("real/nowhere")), path(QStringLiteral("real/gone"))));
     QCOMPARE(symlink("loop", QFile::encodeName(path(QStringLiteral("loop"))).constData()), 0);
-    QVERIFY(writeBytes(path(QStringLiteral("plain")), "plain"));
+    QVERIFY(writeFile(path(QStringLiteral("plain")), "plain"));
     const QString archive = path(QStringLiteral("a.tar"));
     QVERIFY(writeArchive(archive, QStringLiteral("tar"), {file("f.txt", "payload")}));
     const QStringList before = outsideState(m_dir->path());
@@ -972,7 +730,7 @@ void tst_Extractor::destinationThroughLink()
     QCOMPARE(extractOnWorker(r), error.isEmpty() ? 0 : -1);
 
     if (!lands.isEmpty())
-        QCOMPARE(readBytes(path(lands)), QByteArray("payload"));
+        QCOMPARE(readFile(path(lands)), QByteArray("payload"));
     for (const QString &l : links)
         QCOMPARE(typeOf(path(l)), mode_t(S_IFLNK));
     if (error.isEmpty()) {
@@ -1059,7 +817,7 @@ void tst_Extractor::badInput_data()
         const QString p = QDir(scratch.path()).filePath(QStringLiteral("b"));
         if (!writeArchive(p, format, entries))
             return QByteArray();
-        return readBytes(p);
+        return readFile(p);
     };
     // Incompressible content, so that a cut or a damage in a compressed
     // archive falls where its offset says.
@@ -1141,7 +899,7 @@ void tst_Extractor::badInput()
     QFETCH(Progress, progress);
     QFETCH(QStringList, errorPrefixes);
     const QString archive = path(QStringLiteral("bad"));
-    QVERIFY(writeBytes(archive, bytes));
+    QVERIFY(writeFile(archive, bytes));
     const QStringList before = outsideState(m_dir->path());
 
     QCOMPARE(CountArchiveEntries(request(archive)), count);
@@ -1208,7 +966,7 @@ void tst_Extractor::listEntries()
     close(saved);
 
     QCOMPARE(got, result);
-    QCOMPARE(readBytes(QFile::decodeName(outPath)), output);
+    QCOMPARE(readFile(QFile::decodeName(outPath)), output);
     const QStringList e = errors();
     QCOMPARE(e.size(), errorPrefixes.size());
     for (int i = 0; i < e.size(); ++i)
@@ -1225,7 +983,7 @@ void tst_Extractor::copyArchiveData()
         payload[i] = char(i % 253);
     const QString archive = path(QStringLiteral("a.tar"));
     QVERIFY(writeArchive(archive, QStringLiteral("tar"), {file("data.bin", payload), file("second", "2")}));
-    const QByteArray bytes = readBytes(archive);
+    const QByteArray bytes = readFile(archive);
 
     std::unique_ptr<struct archive, ArchiveReaderFree> reader(archive_read_new());
     std::unique_ptr<struct archive, ArchiveWriterFree> writer(archive_write_disk_new());
@@ -1242,7 +1000,7 @@ void tst_Extractor::copyArchiveData()
     QCOMPARE(archive_write_header(writer.get(), entry), ARCHIVE_OK);
     QCOMPARE(CopyArchiveData(reader.get(), writer.get()), 0);
     QCOMPARE(archive_write_finish_entry(writer.get()), ARCHIVE_OK);
-    QCOMPARE(readBytes(destPath(QStringLiteral("data.bin"))), payload);
+    QCOMPARE(readFile(destPath(QStringLiteral("data.bin"))), payload);
 
     // A writer that was given no header refuses data.
     QCOMPARE(archive_read_next_header(reader.get(), &entry), ARCHIVE_OK);
@@ -1250,7 +1008,7 @@ void tst_Extractor::copyArchiveData()
     QVERIFY(loggedPrefix(QStringLiteral("ERROR"), QStringLiteral("archive_write_data_block failed: '")));
 
     // Data cut short by the end of the file.
-    QVERIFY(writeBytes(archive, bytes.left(512 + 20000)));
+    QVERIFY(writeFile(archive, bytes.left(512 + 20000)));
     std::unique_ptr<struct archive, ArchiveReaderFree> cut(archive_read_new());
     std::unique_ptr<struct archive, ArchiveWriterFree> sink(archive_write_disk_new());
     (void)archive_read_support_format_all(cut.get());
@@ -1336,7 +1094,7 @@ void tst_Extractor::commandLineTool()
     for (const QString &part : stderrHas)
         QVERIFY2(err.contains(part), qPrintable(err));
     QCOMPARE(tool.readAllStandardOutput(), QByteArray());
-    QCOMPARE(readBytes(destPath(QStringLiteral("bin/run"))), exitCode == 0 ? QByteArray("run") : QByteArray());
+    QCOMPARE(readFile(destPath(QStringLiteral("bin/run"))), exitCode == 0 ? QByteArray("run") : QByteArray());
     QCOMPARE(typeOf(path(QStringLiteral("evil"))), mode_t(0));
 }
 

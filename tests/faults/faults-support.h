@@ -5,6 +5,7 @@
 #pragma once
 
 #include "e2e-support.h"
+#include "support/tree-snapshot.h"
 
 #include <QCryptographicHash>
 #include <QMap>
@@ -17,96 +18,9 @@ namespace faults {
 
 using namespace e2e;
 
-// One entry of a tree: what a user would call its content.
-struct Node {
-    char type = '?';      // f file, d folder, l link, o other
-    unsigned mode = 0;    // permission bits
-    QByteArray content;   // hash of a file, target of a link
-    qint64 mtimeNs = -1;  // only in snapshots taken with times
-    bool operator==(const Node &o) const
-    {
-        return type == o.type && mode == o.mode && content == o.content && mtimeNs == o.mtimeNs;
-    }
-    bool operator!=(const Node &o) const { return !(*this == o); }
-};
-using Tree = QMap<QString, Node>;
-
-inline void walk(const QByteArray &dir, const QString &rel, bool withTimes, Tree &out)
-{
-    DIR *d = opendir(dir.constData());
-    if (!d)
-        return;
-    QVector<QByteArray> names;
-    while (struct dirent *e = readdir(d)) {
-        if (strcmp(e->d_name, ".") != 0 && strcmp(e->d_name, "..") != 0)
-            names << QByteArray(e->d_name);
-    }
-    closedir(d);
-    for (const QByteArray &name : names) {
-        const QByteArray path = dir + '/' + name;
-        const QString key = rel.isEmpty() ? QString::fromUtf8(name) : rel + '/' + QString::fromUtf8(name);
-        struct stat st;
-        if (lstat(path.constData(), &st) != 0)
-            continue;
-        Node n;
-        n.mode = st.st_mode & 07777;
-        if (withTimes)
-            n.mtimeNs = qint64(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec;
-        if (S_ISREG(st.st_mode)) {
-            n.type = 'f';
-            QFile f(QString::fromUtf8(path));
-            if (f.open(QIODevice::ReadOnly))
-                n.content = QCryptographicHash::hash(f.readAll(), QCryptographicHash::Sha1).toHex();
-            else
-                n.content = "unreadable";
-        } else if (S_ISLNK(st.st_mode)) {
-            n.type = 'l';
-            char target[4096];
-            const ssize_t len = readlink(path.constData(), target, sizeof target);
-            n.content = QByteArray(target, len > 0 ? int(len) : 0);
-        } else if (S_ISDIR(st.st_mode)) {
-            n.type = 'd';
-        } else {
-            n.type = 'o';
-        }
-        out.insert(key, n);
-        if (n.type == 'd')
-            walk(path, key, withTimes, out);
-    }
-}
-
-// The tree below `root`, never through a link. Times make the snapshot
-// notice a folder whose entries came and went.
-inline Tree snapshot(const QString &root, bool withTimes = false)
-{
-    Tree t;
-    walk(QFile::encodeName(root), QString(), withTimes, t);
-    return t;
-}
-
-// A readable account of how two trees differ, empty when equal.
-inline QString difference(const Tree &expected, const Tree &actual)
-{
-    QStringList out;
-    for (auto it = expected.begin(); it != expected.end(); ++it) {
-        auto a = actual.find(it.key());
-        if (a == actual.end())
-            out << "missing " + it.key();
-        else if (*a != *it)
-            out << QStringLiteral("changed %1 (%2 %3 -> %4 %5)")
-                       .arg(it.key())
-                       .arg(QChar(it->type))
-                       .arg(it->mode, 0, 8)
-                       .arg(QChar(a->type))
-                       .arg(a->mode, 0, 8);
-    }
-    for (auto it = actual.begin(); it != actual.end(); ++it)
-        if (!expected.contains(it.key()))
-            out << "extra " + it.key();
-    if (out.size() > 8)
-        out = out.mid(0, 8) << QStringLiteral("... %1 more").arg(out.size() - 8);
-    return out.join(QStringLiteral("; "));
-}
+using support::Tree;
+using support::difference;
+using support::snapshot;
 
 // The start script records which copy ran it. With FAULTS_HOLD set it then
 // waits until that file exists, so that its launcher stays in the run.
@@ -181,9 +95,7 @@ inline bool makeFaultPackage(const QString &dir, int build, int minSize = 0)
         {"resources/ui/main.qml", 800, 0},
         {"resources/ui/tray.qml", 500, 0},
     };
-    bool ok = writeFile(dir + "/INFO", infoFile(build))
-        && writeFile(dir + "/bin/cloud-zelto-ui", stubClient(), kExecutable)
-        && writeFile(dir + "/package/start-stop", recordingStartScript(build), kExecutable);
+    bool ok = support::writeClient(dir, infoFile(build), stubClient(), recordingStartScript(build));
     int index = 0;
     for (const Item &item : items) {
         const int size = item.size == 0 ? 0 : qMax(item.size, minSize);

@@ -99,7 +99,7 @@ inline QByteArray imageDigest(const QString &home)
     for (auto it = tree.begin(); it != tree.end(); ++it) {
         if (it.key() == "log" || it.key().startsWith("log/") || it.key() == "ui.pid")
             continue;
-        hash.addData(it.key().toUtf8() + ' ' + it->type + ' ' + QByteArray::number(it->mode, 8) + ' ' + it->content + '\n');
+        hash.addData(it.key() + ' ' + it->type + ' ' + QByteArray::number(it->mode & 07777, 8) + ' ' + it->content + '\n');
     }
     return hash.result().toHex();
 }

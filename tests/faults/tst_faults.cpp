@@ -8,6 +8,7 @@
 
 #include "faults-support.h"
 #include "powercut-support.h"
+#include "support/tmpfs-mount.h"
 
 #include <QElapsedTimer>
 #include <QRandomGenerator>
@@ -109,11 +110,9 @@ qint64 freePages(const QString &path)
     return qint64(v.f_bavail) * qint64(v.f_frsize) / 4096;
 }
 
-bool mountTmpfs(const QString &dir, qint64 bytes, bool remount = false)
+QByteArray tmpfsOptions(qint64 bytes)
 {
-    const QByteArray opts = "size=" + QByteArray::number(bytes) + ",mode=0755";
-    unsigned long flags = MS_NOSUID | MS_NODEV | (remount ? MS_REMOUNT : 0);
-    return ::mount("tmpfs", QFile::encodeName(dir).constData(), "tmpfs", flags, opts.constData()) == 0;
+    return "size=" + QByteArray::number(bytes) + ",mode=0755";
 }
 
 } // namespace
@@ -174,7 +173,16 @@ private:
     QString m_root;
     Tree m_package;
     Tree m_old;
-    QStringList m_mounts;
+    // A tmpfs of `bytes` on `dir` (created) until the case ends.
+    bool mountTmpfs(const QString &dir, qint64 bytes)
+    {
+        m_mounts.push_back(std::make_unique<support::TmpfsMount>(dir, tmpfsOptions(bytes)));
+        if (!m_mounts.back()->mounted())
+            qWarning("%s", qPrintable(m_mounts.back()->why()));
+        return m_mounts.back()->mounted();
+    }
+
+    std::vector<std::unique_ptr<support::TmpfsMount>> m_mounts;
     static Tally s_tally;
 };
 
@@ -204,32 +212,21 @@ void TstFaults::init()
     m_package.clear();
     // A file system of its own for each case: flushing it waits for nobody
     // else's writes, and what a case leaves goes with its unmounting.
-    if (g_privateMounts && mountTmpfs(m_case->path(), qint64(512) << 20))
-        m_mounts << m_case->path();
+    if (g_privateMounts)
+        mountTmpfs(m_case->path(), qint64(512) << 20);
 }
 
 void TstFaults::cleanup()
 {
-    for (int i = m_mounts.size() - 1; i >= 0; --i)
-        ::umount2(QFile::encodeName(m_mounts[i]).constData(), MNT_DETACH);
-    m_mounts.clear();
+    while (!m_mounts.empty())
+        m_mounts.pop_back();
     m_case.reset();
 }
 
 bool TstFaults::makeRoot(int minSize)
 {
-    const QString stage = stageDir();
-    if (!QDir().mkpath(m_root + "/bin") || !QDir().mkpath(m_root + "/log"))
-        return false;
-    if (!QFile::copy(stage + "/bin/" + launcherName(), m_root + "/bin/" + launcherName()))
-        return false;
-    for (const char *linked : {"lib", "images"}) {
-        const QString from = stage + "/" + linked;
-        if (QFileInfo::exists(from) && !QFile::link(from, m_root + "/" + linked))
-            return false;
-    }
-    if (!writeFile(m_root + "/INFO", infoFile(kNewBuild)) || !makeFaultPackage(m_root + "/package/orvilex", kNewBuild, minSize)
-        || !writeFile(m_root + "/log/launcher.debug", "launcher_debug=7\nservice_debug=7\nfile_op_debug=7\n"))
+    if (!support::makeProductRoot(m_root, stageDir(), kNewBuild,
+                                  [&](const QString &package) { return makeFaultPackage(package, kNewBuild, minSize); }))
         return false;
     m_package = snapshot(m_root + "/package/orvilex");
     return true;
@@ -479,9 +476,8 @@ void TstFaults::powerCutModel()
     QStringList got;
     const Tree tree = snapshot(last);
     for (auto it = tree.begin(); it != tree.end(); ++it)
-        got << (it->type == 'd' ? it.key() + "/"
-                                : it.key() + "=" + QString::fromUtf8(readFile(last + "/" + it.key())) + "/"
-                                      + QString::number(it->mode, 8));
+        got << QString::fromUtf8(it->type == 'd' ? it.key() + "/"
+                                                 : it.key() + "=" + it->content + "/" + QByteArray::number(it->mode & 07777, 8));
     got.sort();
     QCOMPARE(got.join(';'), expect);
 }
@@ -671,19 +667,17 @@ void TstFaults::fullDisk()
     const int minSize = 8192;
     QVERIFY(makeRoot(minSize));
     const QString home = m_case->path() + "/home";
-    QVERIFY(QDir().mkpath(home));
-    QVERIFY2(mountTmpfs(home, 64 << 20), strerror(errno));
-    m_mounts << home;
+    QVERIFY(mountTmpfs(home, 64 << 20));
     QVERIFY(!freshHome("home", minSize).isEmpty());
 
     // Room for the old copy, half the new one and the launcher's own files.
     qint64 packagePages = 0;
     for (auto it = m_package.begin(); it != m_package.end(); ++it)
         if (it->type == 'f')
-            packagePages += pagesOf(QFileInfo(m_root + "/package/orvilex/" + it.key()).size());
+            packagePages += pagesOf(it->content.size());
     const qint64 used = (64 << 20) / 4096 - freePages(home);
     const qint64 size = (used + packagePages / 2 + 24) * 4096;
-    QVERIFY2(mountTmpfs(home, size, true), strerror(errno));
+    QVERIFY2(m_mounts.back()->remount(tmpfsOptions(size)), strerror(errno));
 
     QString log;
     QStringList problems = diskFullRunProblems(home, &log);
@@ -704,9 +698,7 @@ void TstFaults::logDiskFull()
     const QString home = freshHome("home");
     QVERIFY(!home.isEmpty());
     const QString logDir = zeltoDir(home) + "/log";
-    QVERIFY(QDir().mkpath(logDir));
-    QVERIFY2(mountTmpfs(logDir, 64 << 10), strerror(errno));
-    m_mounts << logDir;
+    QVERIFY(mountTmpfs(logDir, 64 << 10));
     {
         const int fd = ::open(QFile::encodeName(logDir + "/filler").constData(), O_WRONLY | O_CREAT | O_CLOEXEC, 0644);
         QVERIFY(fd >= 0);
@@ -758,9 +750,7 @@ void TstFaults::diskFillsAt()
     // A trial upgrade on a roomy disk shows the order of the copied files
     // and the room left when each one is opened.
     const QString trialHome = m_case->path() + "/trial";
-    QVERIFY(QDir().mkpath(trialHome));
-    QVERIFY2(mountTmpfs(trialHome, fsSize), strerror(errno));
-    m_mounts << trialHome;
+    QVERIFY(mountTmpfs(trialHome, fsSize));
     QVERIFY(!freshHome("trial", minSize).isEmpty());
     const QString trace = m_case->path() + "/trial.trace";
     QVERIFY(!countCalls(trialHome, {}, trace).isEmpty());
@@ -789,9 +779,7 @@ void TstFaults::diskFillsAt()
     // The same home again, with the disk filled so that the chosen file
     // finds half the room it needs.
     const QString home = m_case->path() + "/home";
-    QVERIFY(QDir().mkpath(home));
-    QVERIFY2(mountTmpfs(home, fsSize), strerror(errno));
-    m_mounts << home;
+    QVERIFY(mountTmpfs(home, fsSize));
     m_old.clear();
     QVERIFY(!freshHome("home", minSize).isEmpty());
     const qint64 fill = target.avail - target.pages / 2;
@@ -912,17 +900,17 @@ void TstFaults::hostile()
     m_package = snapshot(m_root + "/package/orvilex");
     if (setup == "package-file-link") {
         m_package["share/key"].type = 'f';
-        m_package["share/key"].content = QCryptographicHash::hash("secret key\n", QCryptographicHash::Sha1).toHex();
+        m_package["share/key"].content = "secret key\n";
         const mode_t mask = ::umask(0);
         ::umask(mask);
-        m_package["share/key"].mode = 0777 & ~unsigned(mask);
+        m_package["share/key"].mode = S_IFREG | (0777 & ~unsigned(mask));
     }
     if (setup == "installed-links")
         m_old = snapshot(app);
 
-    const Tree docsBefore = snapshot(docs, true);
-    const Tree sshBefore = snapshot(home + "/.ssh", true);
-    const Tree outsideBefore = snapshot(outside, true);
+    const Tree docsBefore = snapshot(docs, support::Times);
+    const Tree sshBefore = snapshot(home + "/.ssh", support::Times);
+    const Tree outsideBefore = snapshot(outside, support::Times);
 
     RunResult r;
     if (asNobody) {
@@ -944,13 +932,13 @@ void TstFaults::hostile()
     QStringList problems;
     if (r.code != 0 || r.crashed)
         problems << describe(r);
-    QString diff = difference(docsBefore, snapshot(docs, true));
+    QString diff = difference(docsBefore, snapshot(docs, support::Times));
     if (!diff.isEmpty())
         problems << "Documents changed: " + diff;
-    diff = difference(sshBefore, snapshot(home + "/.ssh", true));
+    diff = difference(sshBefore, snapshot(home + "/.ssh", support::Times));
     if (!diff.isEmpty())
         problems << ".ssh changed: " + diff;
-    diff = difference(outsideBefore, snapshot(outside, true));
+    diff = difference(outsideBefore, snapshot(outside, support::Times));
     if (!diff.isEmpty())
         problems << "a folder outside the home changed: " + diff;
     const Tree installed = snapshot(app);

@@ -4,9 +4,9 @@
 
 #include "file-op.h"
 #include "log.h"
+#include "support/log-lines.h"
 
 #include <QFile>
-#include <QRegularExpression>
 #include <QtTest>
 
 #include <cerrno>
@@ -17,12 +17,9 @@
 
 #include <fcntl.h>
 #include <ftw.h>
-#include <grp.h>
-#include <sys/mount.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
 #include <sys/un.h>
-#include <sys/wait.h>
 #include <unistd.h>
 #include <utime.h>
 
@@ -88,59 +85,6 @@ void MakeSocket(const std::string &path)
     QVERIFY2(rc == 0, strerror(err));
 }
 
-static int WaitChild(pid_t pid)
-{
-    int status = 0;
-    while (waitpid(pid, &status, 0) < 0) {
-        if (errno != EINTR)
-            return 198;
-    }
-    if (WIFEXITED(status))
-        return WEXITSTATUS(status);
-    return 200 + (WIFSIGNALED(status) ? WTERMSIG(status) : 0);
-}
-
-int RunInChild(const std::function<int()> &body)
-{
-    pid_t pid = fork();
-    if (pid < 0)
-        return 197;
-    if (pid == 0)
-        _exit(body());
-    return WaitChild(pid);
-}
-
-int RunAsNobody(const std::function<int()> &body)
-{
-    return RunInChild([&body] {
-        const gid_t nogroup = 65534;
-        const uid_t nobody = 65534;
-        if (setgroups(0, nullptr) != 0 || setresgid(nogroup, nogroup, nogroup) != 0
-            || setresuid(nobody, nobody, nobody) != 0)
-            return 199;
-        return body();
-    });
-}
-
-TmpfsMount::TmpfsMount(const std::string &dir, const std::string &options) : m_dir(dir)
-{
-    if (::mkdir(dir.c_str(), 0755) != 0 && errno != EEXIST) {
-        m_why = std::string("mkdir: ") + strerror(errno);
-        return;
-    }
-    if (mount("tmpfs", dir.c_str(), "tmpfs", MS_NOSUID | MS_NODEV, options.c_str()) != 0) {
-        m_why = std::string("cannot mount a tmpfs here: ") + strerror(errno);
-        return;
-    }
-    m_mounted = true;
-}
-
-TmpfsMount::~TmpfsMount()
-{
-    if (m_mounted)
-        (void)umount2(m_dir.c_str(), MNT_DETACH);
-}
-
 // ---------------------------------------------------------------- fixture
 
 std::string TestFileOp::at(const std::string &rel) const
@@ -153,28 +97,21 @@ std::vector<std::string> TestFileOp::logLines() const
     QFile file(QString::fromStdString(m_logPath));
     if (!file.open(QIODevice::ReadOnly))
         return {};
-    const QByteArray all = file.readAll();
-    // Latin-1 keeps every byte as one character, so paths of any bytes
-    // survive the round trip.
-    static const QRegularExpression prefix(QStringLiteral(
-        "^\\d{4}-\\d\\d-\\d\\dT\\d\\d:\\d\\d:\\d\\d \\( *(\\d+): *(\\d+)\\) "
-        "\\[(ERROR|WARNING|NOTE|INFO|DEBUG)\\] file-op\\.cpp\\((\\d+)\\): (.*)$"));
-    QList<QByteArray> raws = all.split('\n');
+    QList<QByteArray> raws = file.readAll().split('\n');
     if (!raws.isEmpty() && raws.constLast().isEmpty())
         raws.removeLast();
     std::vector<std::string> lines;
+    support::LogLine line;
     for (const QByteArray &raw : raws) {
-        const QString line = QString::fromLatin1(raw);
-        auto m = prefix.match(line);
-        if (m.hasMatch()) {
-            lines.push_back(m.captured(3).toStdString() + " "
-                            + m.captured(5).toLatin1().toStdString());
-        } else if (!lines.empty()) {
+        // Latin-1 keeps every byte as one character, so paths of any bytes
+        // survive the round trip.
+        if (support::parseLogLine(raw, &line, true) && line.module == QLatin1String("file-op.cpp"))
+            lines.push_back(line.level.toStdString() + " " + line.message.toLatin1().toStdString());
+        else if (!lines.empty())
             // A message that carries a line feed of its own (a name).
             lines.back() += "\n" + raw.toStdString();
-        } else {
+        else
             lines.push_back("MALFORMED " + raw.toStdString());
-        }
     }
     return lines;
 }

@@ -13,6 +13,9 @@
 
 #include <sys/types.h>
 
+#include "support/tmpfs-mount.h"
+#include "support/unprivileged.h"
+
 class TestFileOp : public QObject {
     Q_OBJECT
 
@@ -117,26 +120,15 @@ void MakeSocket(const std::string &path);
 
 // Runs body in a forked child that dropped to uid/gid 65534 and reports its
 // result as the exit status: 0 passed, any other value names the failed
-// check. Returns the status, or 200 + the signal when the child was killed,
-// 199 when the privileges could not be dropped.
-int RunAsNobody(const std::function<int()> &body);
+// check (see support::runInChild).
+inline int RunAsNobody(const std::function<int()> &body) { return support::runAsNobody(body); }
 // The same in a forked child that keeps its privileges.
-int RunInChild(const std::function<int()> &body);
+inline int RunInChild(const std::function<int()> &body) { return support::runInChild(body); }
 
-// A small tmpfs mounted on a fresh folder, unmounted when it goes away.
-class TmpfsMount {
-public:
-    TmpfsMount(const std::string &dir, const std::string &options);
-    ~TmpfsMount();
-    TmpfsMount(const TmpfsMount &) = delete;
-    TmpfsMount &operator=(const TmpfsMount &) = delete;
-    bool mounted() const { return m_mounted; }
-    const std::string &why() const { return m_why; }
-
-private:
-    std::string m_dir;
-    bool m_mounted = false;
-    std::string m_why;
+// The shared tmpfs, named with this program's byte strings.
+struct TmpfsMount : support::TmpfsMount {
+    TmpfsMount(const std::string &dir, const std::string &options)
+        : support::TmpfsMount(QString::fromStdString(dir), QByteArray::fromStdString(options)) {}
 };
 
 // Fault injection for the flush and close of one path (see fault-shim.cpp).

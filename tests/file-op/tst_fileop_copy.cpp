@@ -4,6 +4,7 @@
 #include "file-op.h"
 #include "file-op-private.h"
 #include "file-op-tree.h"
+#include "support/tree-snapshot.h"
 #include "test-files.h"
 
 #include <QtTest>
@@ -54,58 +55,16 @@ std::vector<std::string> DirectoryOrder(const std::string &path)
 bool MakeDeepChain(const std::string &root, const std::string &name, int depth,
                    const std::string &link = "d")
 {
-    int fd = open(root.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    const char *next = name.c_str();
-    for (int level = 0; fd >= 0 && level < depth; ++level) {
-        if (mkdirat(fd, next, 0755) != 0) {
-            close(fd);
-            return false;
-        }
-        int child = openat(fd, next, O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-        close(fd);
-        fd = child;
-        next = link.c_str();
-    }
-    if (fd < 0)
-        return false;
+    return support::makeDeepChain(QString::fromStdString(root), QByteArray::fromStdString(name),
+                                  QByteArray::fromStdString(link), depth);
+}
+
+// Removes such a chain, again through descriptors.
+void RemoveDeepChain(const std::string &root, const std::string &name, const std::string &)
+{
+    const int fd = open(root.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    support::removeTreeAt(fd, name.c_str());
     close(fd);
-    return true;
-}
-
-// Removes such a chain from the bottom up, again through descriptors.
-void RemoveDeepChain(const std::string &root, const std::string &name, const std::string &link)
-{
-    std::vector<int> fds;
-    fds.push_back(open(root.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-    const char *next = name.c_str();
-    while (fds.back() >= 0) {
-        fds.push_back(openat(fds.back(), next, O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
-        next = link.c_str();
-    }
-    fds.pop_back();
-    for (size_t i = fds.size() - 1; i > 0; --i) {
-        close(fds[i]);
-        (void)unlinkat(fds[i - 1], i == 1 ? name.c_str() : link.c_str(), AT_REMOVEDIR);
-    }
-    close(fds[0]);
-}
-
-// Every file below root as relative name -> content ("<dir>" for folders).
-void Snapshot(const std::string &root, const std::string &rel,
-              std::map<std::string, std::string> &out)
-{
-    for (const std::string &name : DirectoryOrder(root + (rel.empty() ? "" : "/" + rel))) {
-        const std::string r = rel.empty() ? name : rel + "/" + name;
-        struct stat st;
-        if (lstat((root + "/" + r).c_str(), &st) != 0)
-            continue;
-        if (S_ISDIR(st.st_mode)) {
-            out[r] = "<dir>";
-            Snapshot(root, r, out);
-        } else {
-            out[r] = ReadBytes(root + "/" + r);
-        }
-    }
 }
 
 } // namespace
@@ -279,7 +238,7 @@ void TestFileOp::copyFullFileSystem()
     REQUIRE_ROOT();
     TmpfsMount mount(at("mnt"), "size=64k,mode=0755");
     if (!mount.mounted())
-        QSKIP(mount.why().c_str());
+        QSKIP(qPrintable(mount.why()));
 
     const std::string bytes = PatternBytes(200000);
     WriteBytes(at("src"), bytes);
@@ -435,7 +394,7 @@ void TestFileOp::copySharing()
         tmpfs.reset(new TmpfsMount(at("mnt"), place == "full" || place == "across-full" ? "size=64k,mode=0755"
                                                                                        : "size=8m,mode=0755"));
         if (!tmpfs->mounted())
-            QSKIP(tmpfs->why().c_str());
+            QSKIP(qPrintable(tmpfs->why()));
         if (place == "across" || place == "across-full")
             from = m_root;
     }
@@ -579,7 +538,7 @@ void TestFileOp::moveAcrossFileSystems()
     REQUIRE_ROOT();
     TmpfsMount mount(at("mnt"), "size=1m,mode=0755");
     if (!mount.mounted())
-        QSKIP(mount.why().c_str());
+        QSKIP(qPrintable(mount.why()));
     struct stat here, there;
     QCOMPARE(::stat(m_root.c_str(), &here), 0);
     QCOMPARE(::stat(at("mnt").c_str(), &there), 0);
@@ -612,15 +571,12 @@ void TestFileOp::moveAcrossFileSystems()
     WriteBytes(at("t/a b\n\xc3\xa9\xff"), "odd");
     QCOMPARE(chmod(at("t/sub/b").c_str(), 0600), 0);
     QCOMPARE(symlink("sub/b", at("t/link").c_str()), 0);
-    std::map<std::string, std::string> original;
-    Snapshot(at("t"), "", original);
-    QCOMPARE(original.size(), size_t(8));
+    const support::Tree original = support::withoutModes(support::snapshot(QString::fromStdString(at("t"))));
+    QCOMPARE(original.size(), 8);
 
     QCOMPARE(FSMovePath(at("t"), at("mnt/t")), 0);
     QVERIFY(!ExistsAsName(at("t")));
-    std::map<std::string, std::string> moved;
-    Snapshot(at("mnt/t"), "", moved);
-    QCOMPARE(moved == original, true);
+    QCOMPARE(support::withoutModes(support::snapshot(QString::fromStdString(at("mnt/t")))) == original, true);
     QCOMPARE(ModeOf(at("mnt/t/sub")), mode_t(0700));
     QCOMPARE(ModeOf(at("mnt/t/sub/b")), mode_t(0600));
     char target[16] = {};
@@ -644,7 +600,7 @@ void TestFileOp::moveAcrossFileSystemsStopsAtSpecialFile()
     REQUIRE_ROOT();
     TmpfsMount mount(at("mnt"), "size=1m,mode=0755");
     if (!mount.mounted())
-        QSKIP(mount.why().c_str());
+        QSKIP(qPrintable(mount.why()));
 
     QCOMPARE(::mkdir(at("t").c_str(), 0755), 0);
     for (const char *name : {"e1", "e2", "e3", "e4", "e5", "e6"})
@@ -672,7 +628,7 @@ void TestFileOp::moveAcrossFileSystemsFull()
     REQUIRE_ROOT();
     TmpfsMount mount(at("mnt"), "size=64k,mode=0755");
     if (!mount.mounted())
-        QSKIP(mount.why().c_str());
+        QSKIP(qPrintable(mount.why()));
 
     const std::string bytes = PatternBytes(200000);
     WriteBytes(at("big"), bytes);
@@ -917,7 +873,7 @@ void TestFileOp::deepTreeWithFewDescriptors()
         here.reset(new TmpfsMount(at("here"), "size=8m,mode=0755"));
         mount.reset(new TmpfsMount(at("mnt"), "size=8m,mode=0755"));
         if (!here->mounted() || !mount->mounted())
-            QSKIP((here->why() + mount->why()).c_str());
+            QSKIP(qPrintable(here->why() + mount->why()));
     } else if (operation != "remove") {
         REQUIRE_ROOT();
     } else {

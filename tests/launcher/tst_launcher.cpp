@@ -11,6 +11,9 @@
 #include "ui-text.h"
 #include "uipathmanager.h"
 
+#include "support/contrast.h"
+#include "test-files.h"
+
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDir>
@@ -39,20 +42,7 @@ const char kAppName[] = "Quenmark Zelto Client";
 const char kPreparing[] = "Quenmark Zelto Client is initializing...";
 const char kReady[] = "Quenmark Zelto Client is ready.";
 
-// WCAG's contrast ratio of two colours: 1 for the same, 21 for black on
-// white.
-double contrastRatio(QRgb a, QRgb b)
-{
-    const auto luminance = [](QRgb c) {
-        const auto linear = [](int v) {
-            const double x = v / 255.0;
-            return x <= 0.04045 ? x / 12.92 : std::pow((x + 0.055) / 1.055, 2.4);
-        };
-        return 0.2126 * linear(qRed(c)) + 0.7152 * linear(qGreen(c)) + 0.0722 * linear(qBlue(c));
-    };
-    const double la = luminance(a), lb = luminance(b);
-    return (qMax(la, lb) + 0.05) / (qMin(la, lb) + 0.05);
-}
+using support::contrastRatio;
 
 // The strongest contrast of any pixel in an area against a background:
 // the glyphs' cores, where anti-aliasing leaves the text's own colour.
@@ -211,10 +201,7 @@ private:
 
 QString readAll(const QString &path)
 {
-    QFile f(path);
-    if (!f.open(QIODevice::ReadOnly))
-        return QString();
-    return QString::fromUtf8(f.readAll());
+    return QString::fromUtf8(readFile(path));
 }
 
 } // namespace

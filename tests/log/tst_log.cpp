@@ -19,6 +19,8 @@
 #include <functional>
 #include <thread>
 
+#include "support/log-lines.h"
+#include "support/unprivileged.h"
 #include "test-files.h"
 
 #include <cstring>
@@ -31,17 +33,7 @@ constexpr qint64 kRotateSize = 5242880;
 // status, which the caller compares with 0.
 int inChild(const std::function<int()> &body)
 {
-    fflush(stdout);
-    fflush(stderr);
-    const pid_t pid = fork();
-    if (pid < 0)
-        return -1;
-    if (pid == 0)
-        _exit(body());
-    int status = 0;
-    if (waitpid(pid, &status, 0) != pid)
-        return -1;
-    return WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+    return support::runInChild(body);
 }
 
 // Points a standard stream of the child at a file.
@@ -100,9 +92,6 @@ void writeStreamLines() {
     LOG_INFO("filtered\n");
 }
 
-const QString kLinePattern = QStringLiteral(
-    "^\\d{4}-\\d{2}-\\d{2}T\\d{2}:\\d{2}:\\d{2} \\(([ \\d]{5,}):([ \\d]{5})\\) \\[(\\w+)\\] ([\\w/.-]+)\\((\\d+)\\): (.*)$");
-
 } // namespace
 
 class TestLog : public QObject
@@ -146,21 +135,19 @@ void TestLog::lineFormat()
 
     const QList<QByteArray> got = lines(readFile(log));
     QCOMPARE(got.size(), 2);
-    const QRegularExpression re(kLinePattern);
-    const QRegularExpressionMatch m = re.match(QString::fromUtf8(got[0]));
-    QVERIFY2(m.hasMatch(), got[0].constData());
+    support::LogLine m, m2;
+    QVERIFY2(support::parseLogLine(got[0], &m), got[0].constData());
     // The child's pid is unknown here; it is a number right-aligned in five.
-    QVERIFY(m.captured(1).trimmed().toInt() > 0);
-    QCOMPARE(m.captured(3), QStringLiteral("INFO"));
-    QCOMPARE(m.captured(4), QStringLiteral("file-op.cpp"));
-    QCOMPARE(m.captured(5).toInt(), kFormatInfoLine);
-    QCOMPARE(m.captured(6), QStringLiteral("hello w\u00f6rld 42"));
+    QVERIFY(m.pid.trimmed().toInt() > 0);
+    QCOMPARE(m.level, QStringLiteral("INFO"));
+    QCOMPARE(m.module, QStringLiteral("file-op.cpp"));
+    QCOMPARE(m.line, kFormatInfoLine);
+    QCOMPARE(m.message, QStringLiteral("hello w\u00f6rld 42"));
 
-    const QRegularExpressionMatch m2 = re.match(QString::fromUtf8(got[1]));
-    QVERIFY2(m2.hasMatch(), got[1].constData());
-    QCOMPARE(m2.captured(3), QStringLiteral("ERROR"));
-    QCOMPARE(m2.captured(1), m.captured(1));
-    QCOMPARE(m2.captured(2), m.captured(2));
+    QVERIFY2(support::parseLogLine(got[1], &m2), got[1].constData());
+    QCOMPARE(m2.level, QStringLiteral("ERROR"));
+    QCOMPARE(m2.pid, m.pid);
+    QCOMPARE(m2.tid, m.tid);
 }
 
 void TestLog::thresholds_data()
@@ -252,9 +239,9 @@ void TestLog::beforeConfigurationGoesToStderr()
     QCOMPARE(rc, 0);
     const QList<QByteArray> got = lines(readFile(err));
     QCOMPARE(got.size(), 1);
-    const QRegularExpressionMatch m = QRegularExpression(kLinePattern).match(QString::fromUtf8(got[0]));
-    QVERIFY2(m.hasMatch(), got[0].constData());
-    QCOMPARE(m.captured(6), QStringLiteral("before configuration"));
+    support::LogLine m;
+    QVERIFY2(support::parseLogLine(got[0], &m), got[0].constData());
+    QCOMPARE(m.message, QStringLiteral("before configuration"));
 }
 
 void TestLog::standardStreams_data()
@@ -284,7 +271,8 @@ void TestLog::standardStreams()
     QCOMPARE(rc, 0);
     const QList<QByteArray> got = lines(readFile(out));
     QCOMPARE(got.size(), 1);
-    QVERIFY(QRegularExpression(kLinePattern).match(QString::fromUtf8(got[0])).hasMatch());
+    support::LogLine parsed;
+    QVERIFY(support::parseLogLine(got[0], &parsed));
     QVERIFY(got[0].endsWith("[WARNING] file-op.cpp(" + QByteArray::number(kStreamWarningLine) + "): to the stream"));
     QVERIFY(!QFile::exists(unused));
 }
@@ -327,9 +315,9 @@ void TestLog::unopenableSink()
     const QList<QByteArray> got = lines(readFile(err));
     if (toStderr) {
         QCOMPARE(got.size(), 1);
-        const QRegularExpressionMatch m = QRegularExpression(kLinePattern).match(QString::fromUtf8(got[0]));
-        QVERIFY2(m.hasMatch(), got[0].constData());
-        QCOMPARE(m.captured(6), QStringLiteral("kept"));
+        support::LogLine m;
+        QVERIFY2(support::parseLogLine(got[0], &m), got[0].constData());
+        QCOMPARE(m.message, QStringLiteral("kept"));
     } else {
         QCOMPARE(got, QList<QByteArray>());
     }
@@ -560,13 +548,12 @@ void TestLog::threadsDoNotInterleave()
 
     // 2 x 2000 lines of ~650 bytes stay below the rotation size.
     QVERIFY(!QFile::exists(log + "_0"));
-    const QRegularExpression re(kLinePattern);
     const QRegularExpression whole(QStringLiteral("^[ab] \\d+ t{600}$"));
     int a = 0, b = 0;
+    support::LogLine m;
     for (const QByteArray &line : lines(readFile(log))) {
-        const QRegularExpressionMatch m = re.match(QString::fromUtf8(line));
-        QVERIFY2(m.hasMatch(), line.left(80).constData());
-        const QString msg = m.captured(6);
+        QVERIFY2(support::parseLogLine(line, &m), line.left(80).constData());
+        const QString msg = m.message;
         QVERIFY2(whole.match(msg).hasMatch(), line.left(80).constData());
         if (msg.startsWith('a'))
             ++a;

@@ -10,10 +10,10 @@
 #include <QFont>
 #include <QLockFile>
 #include <QProcess>
-#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include "support/log-lines.h"
 #include "test-files.h"
 
 namespace {
@@ -65,14 +65,10 @@ private:
 // The messages of a log's lines, after the prefix, for one level word.
 QStringList messages(const QByteArray &log, const QString &word)
 {
-    static const QRegularExpression re(QStringLiteral(
-        "^\\d{4}-\\d{2}-\\d{2}T\\d{2}:\\d{2}:\\d{2} \\([ \\d]{5,}:[ \\d]{5}\\) \\[(\\w+)\\] ([\\w/.-]+)\\(\\d+\\): (.*)$"));
     QStringList out;
-    for (const QByteArray &line : log.split('\n')) {
-        const QRegularExpressionMatch m = re.match(QString::fromUtf8(line));
-        if (m.hasMatch() && m.captured(1) == word)
-            out << m.captured(2) + QLatin1Char('|') + m.captured(3);
-    }
+    for (const support::LogLine &line : support::logLines(log))
+        if (line.level == word)
+            out << line.module + QLatin1Char('|') + line.message;
     return out;
 }
 

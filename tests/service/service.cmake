@@ -7,7 +7,7 @@ if(TARGET service)
 
   zelto_add_test(NAME tst_service
     SOURCES tst_service.cpp service-paths.h
-    LIBS service fileop zlog keyvalue pvk-qt Qt5::Core ${CMAKE_DL_LIBS}
+    LIBS service fileop zlog keyvalue pvk-qt testsupport Qt5::Core ${CMAKE_DL_LIBS}
     LABELS service
     TIMEOUT 300)
   add_dependencies(tst_service tst_service_helper)

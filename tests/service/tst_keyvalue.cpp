@@ -23,12 +23,6 @@ namespace {
 
 QByteArray bytes(const char *s, int n) { return QByteArray(s, n); }
 
-bool writeBytes(const QString &path, const QByteArray &content)
-{
-    QFile f(path);
-    return f.open(QIODevice::WriteOnly | QIODevice::Truncate) && f.write(content) == content.size();
-}
-
 } // namespace
 
 class TestKeyValue : public QObject
@@ -187,7 +181,7 @@ void TestKeyValue::unreadableLeavesMapAlone()
     } else if (kind == "big") {
         QFile::remove(target);
         // One byte past the 64 KiB that these files may have.
-        QVERIFY(writeBytes(target, "pid=8\n" + QByteArray(65537 - 6, '#')));
+        QVERIFY(writeFile(target, "pid=8\n" + QByteArray(65537 - 6, '#')));
     } else if (!kind.isEmpty() && !makeSpecialFile(target, kind)) {
         QSKIP(qPrintable(QStringLiteral("cannot make a %1 here: %2").arg(kind, strerror(errno))));
     }
@@ -205,7 +199,7 @@ void TestKeyValue::largestFileIsRead()
     const QString path = m_dir.filePath("largest");
     QByteArray content = "pid=9\n";
     content += QByteArray(65536 - content.size() - 1, '#') + "\n";
-    QVERIFY(writeBytes(path, content));
+    QVERIFY(writeFile(path, content));
     KeyValueFile kv;
     struct stat st;
     QCOMPARE(kv.load(QFile::encodeName(path).toStdString(), &st), 0);

@@ -6,9 +6,12 @@
 #include "linux-service.h"
 #include "log.h"
 #include "service-paths.h"
-
-#include <archive.h>
-#include <archive_entry.h>
+#include "support/archive-writer.h"
+#include "support/install-root.h"
+#include "support/log-lines.h"
+#include "support/tmpfs-mount.h"
+#include "support/tree-snapshot.h"
+#include "support/unprivileged.h"
 
 #include <QDir>
 #include <QDirIterator>
@@ -177,21 +180,17 @@ const char *const kHelper = SERVICE_HELPER;
 
 QByteArray info(const QByteArray &build, const QByteArray &major = "1")
 {
-    return "[Version]\nmajor_version=" + major + "\nminor_version=2\nbuild_version=" + build
-        + "\nicon_overlay_version=4\n";
+    return support::infoFile(build, major, "2", "4");
 }
 
-const QFile::Permissions kExec = QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner
-    | QFile::ReadGroup | QFile::ExeGroup | QFile::ReadOther | QFile::ExeOther;
+const QFile::Permissions kExec = support::kExecutable;
 
 // A client tree: INFO, the UI program, the start script (it records its
 // arguments beside itself), and `files` data files of this variant.
 void writeClientTree(const QString &dir, const QByteArray &build, const QByteArray &variant, int files = 4)
 {
-    QVERIFY(writeFile(dir + "/INFO", info(build)));
-    QVERIFY(writeFile(dir + "/bin/cloud-zelto-ui", "#!/bin/sh\n# " + variant + "\nexit 0\n", kExec));
-    QVERIFY(writeFile(dir + "/package/start-stop",
-                      "#!/bin/sh\nprintf '%s:%s\\n' \"$#\" \"$*\" > \"$(dirname \"$0\")/started\"\n", kExec));
+    QVERIFY(support::writeClient(dir, info(build), "#!/bin/sh\n# " + variant + "\nexit 0\n",
+                                 "#!/bin/sh\nprintf '%s:%s\\n' \"$#\" \"$*\" > \"$(dirname \"$0\")/started\"\n"));
     for (int i = 0; i < files; ++i) {
         QByteArray body = variant + " data " + QByteArray::number(i) + "\n";
         QVERIFY(writeFile(QString("%1/lib/part-%2/data-%3.bin").arg(dir).arg(i % 3).arg(i),
@@ -200,55 +199,15 @@ void writeClientTree(const QString &dir, const QByteArray &build, const QByteArr
     QVERIFY(writeFile(dir + "/share/deep/er/leaf.txt", variant + " leaf\n"));
 }
 
-// type, permission bits and content of every entry below `dir`.
-using Snapshot = QMap<QString, QByteArray>;
-
-void snapshotInto(const QString &dir, const QString &rel, Snapshot &out)
-{
-    QDir d(dir + rel);
-    const QFileInfoList entries = d.entryInfoList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
-    for (const QFileInfo &entry : entries) {
-        const QString name = rel + "/" + entry.fileName();
-        struct stat st;
-        if (lstat(QFile::encodeName(entry.filePath()).constData(), &st) != 0) {
-            out.insert(name, "?");
-            continue;
-        }
-        QByteArray value = QByteArray::number(st.st_mode, 8) + " ";
-        if (S_ISDIR(st.st_mode)) {
-            out.insert(name, value);
-            snapshotInto(dir, name, out);
-        } else if (S_ISLNK(st.st_mode)) {
-            // The target as the link holds it: a relative one means the same
-            // wherever the tree lies.
-            char target[PATH_MAX];
-            const ssize_t len = readlink(QFile::encodeName(entry.filePath()).constData(), target, sizeof target);
-            out.insert(name, value + (len >= 0 ? QByteArray(target, int(len)) : QByteArray("?")));
-        } else {
-            out.insert(name, value + readFile(entry.filePath()));
-        }
-    }
-}
-
-Snapshot snapshot(const QString &dir)
-{
-    Snapshot out;
-    if (QFileInfo::exists(dir))
-        snapshotInto(dir, QString(), out);
-    return out;
-}
+// Kind, permission bits and content of every entry below a folder.
+using Snapshot = support::Tree;
+using support::snapshot;
 
 // The content only: the permission bits of copied files follow the
 // package, those of folders the umask.
 Snapshot contentOf(const QString &dir)
 {
-    Snapshot out = snapshot(dir);
-    for (auto it = out.begin(); it != out.end(); ++it) {
-        const int blank = it.value().indexOf(' ');
-        const QByteArray mode = it.value().left(blank);
-        it.value() = (mode.startsWith("4") ? QByteArray("dir") : QByteArray("file:")) + it.value().mid(blank + 1);
-    }
-    return out;
+    return support::withoutModes(snapshot(dir));
 }
 
 // One case's folders: a per-user base and a resource root, both with a
@@ -288,13 +247,9 @@ struct Fixture {
     int count(const QString &level, const QString &message) const
     {
         int n = 0;
-        const QRegularExpression prefix(QStringLiteral("^\\S+ \\(\\s*\\d+:\\s*\\d+\\) \\[%1\\] [a-z/.-]+\\(\\d+\\): ")
-                                            .arg(level));
-        for (const QString &line : lines()) {
-            QRegularExpressionMatch m = prefix.match(line);
-            if (m.hasMatch() && line.mid(m.capturedLength()) == message)
-                ++n;
-        }
+        support::LogLine parsed;
+        for (const QString &line : lines())
+            n += support::parseLogLine(line.toUtf8(), &parsed) && parsed.level == level && parsed.message == message;
         return n;
     }
 
@@ -407,21 +362,12 @@ qint64 startedAtNs(pid_t pid)
     return (qint64(real.tv_sec) - boot.tv_sec) * 1000000000 + (real.tv_nsec - boot.tv_nsec) + sinceBoot;
 }
 
-// Runs `body` in a forked child with its own process group; true when the
-// child returned 0. A stray signal to the group cannot reach the test.
-bool inOwnProcessGroup(const std::function<int()> &body, pid_t *child = nullptr)
+// Runs `body` in a forked child with its own process group (as the user
+// 65534 when asked); true when the child returned 0. A stray signal to the
+// group cannot reach the test.
+bool inOwnProcessGroup(const std::function<int()> &body, support::As as = support::As::Root, pid_t *child = nullptr)
 {
-    pid_t pid = fork();
-    if (child)
-        *child = pid;
-    if (pid == 0) {
-        setpgid(0, 0);
-        _exit(body());
-    }
-    int status = 0;
-    while (waitpid(pid, &status, 0) < 0 && errno == EINTR) {
-    }
-    return WIFEXITED(status) && WEXITSTATUS(status) == 0;
+    return support::runInChild(body, as, child) == 0;
 }
 
 // Names an entry of `dir` so that the directory walk meets it after every
@@ -467,124 +413,25 @@ bool walkedAfter(const QString &dir, const QString &name, const QStringList &aft
     return true;
 }
 
-// A gzip-compressed tar archive holding `files` (name, content).
-bool writeArchive(const QString &path, const QList<QPair<QByteArray, QByteArray>> &files)
-{
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    struct archive *a = archive_write_new();
-    archive_write_set_format_pax_restricted(a);
-    archive_write_add_filter_gzip(a);
-    bool ok = archive_write_open_filename(a, QFile::encodeName(path).constData()) == ARCHIVE_OK;
-    for (const auto &file : files) {
-        if (!ok)
-            break;
-        struct archive_entry *entry = archive_entry_new();
-        archive_entry_set_pathname(entry, file.first.constData());
-        archive_entry_set_size(entry, file.second.size());
-        archive_entry_set_filetype(entry, AE_IFREG);
-        archive_entry_set_perm(entry, 0644);
-        ok = archive_write_header(a, entry) == ARCHIVE_OK
-            && archive_write_data(a, file.second.constData(), file.second.size()) == file.second.size();
-        archive_entry_free(entry);
-    }
-    ok = archive_write_close(a) == ARCHIVE_OK && ok;
-    archive_write_free(a);
-    return ok;
-}
-
-// A tmpfs mounted for one case, detached again on every path.
-class TmpfsMount
-{
-public:
-    explicit TmpfsMount(const QString &where, unsigned long flags = 0) : m_where(QFile::encodeName(where))
-    {
-        QDir().mkpath(where);
-        m_mounted = geteuid() == 0 && mount("zelto-test", m_where.constData(), "tmpfs", flags, "size=16m") == 0;
-        m_errno = m_mounted ? 0 : errno;
-    }
-    ~TmpfsMount()
-    {
-        if (m_mounted)
-            (void)umount2(m_where.constData(), MNT_DETACH);
-    }
-    bool mounted() const { return m_mounted; }
-    QString why() const { return geteuid() != 0 ? "not root" : QString::fromLocal8Bit(strerror(m_errno)); }
-
-private:
-    QByteArray m_where;
-    bool m_mounted = false;
-    int m_errno = 0;
-};
+using support::TmpfsMount;
 
 // A chain of `levels` folders named `name` below `dir`, with leaf.txt at
 // its bottom, built through descriptors: it may go deeper than a path can
 // name.
 bool makeDeepChain(const QString &dir, int levels, const QByteArray &name, const QByteArray &leaf)
 {
-    if (!QDir().mkpath(dir))
-        return false;
-    int fd = open(QFile::encodeName(dir).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    for (int i = 0; fd >= 0 && i < levels; ++i) {
-        const int child = mkdirat(fd, name.constData(), 0755) == 0
-            ? openat(fd, name.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC)
-            : -1;
-        close(fd);
-        fd = child;
-    }
-    if (fd < 0)
-        return false;
-    const int file = openat(fd, "leaf.txt", O_WRONLY | O_CREAT | O_CLOEXEC, 0644);
-    close(fd);
-    if (file < 0)
-        return false;
-    const bool written = write(file, leaf.constData(), size_t(leaf.size())) == leaf.size();
-    close(file);
-    return written;
+    return QDir().mkpath(dir) && support::makeDeepChain(dir, name, name, levels, &leaf);
 }
 
 // The depth of such a chain below `dir` and the content of its leaf.txt.
-QPair<int, QByteArray> deepChain(const QString &dir, const QByteArray &name)
-{
-    int fd = open(QFile::encodeName(dir).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    int depth = 0;
-    for (;;) {
-        const int child = fd < 0 ? -1 : openat(fd, name.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-        if (child < 0)
-            break;
-        close(fd);
-        fd = child;
-        ++depth;
-    }
-    QByteArray leaf;
-    const int file = fd < 0 ? -1 : openat(fd, "leaf.txt", O_RDONLY | O_CLOEXEC);
-    if (file >= 0) {
-        char buffer[256];
-        const ssize_t n = read(file, buffer, sizeof buffer);
-        leaf = QByteArray(buffer, n > 0 ? int(n) : 0);
-        close(file);
-    }
-    if (fd >= 0)
-        close(fd);
-    return {depth, leaf};
-}
+using support::deepChain;
 
 // The names below `dir` as raw bytes, never through a link.
-QList<QByteArray> rawTree(const QByteArray &dir, const QByteArray &rel = QByteArray())
+QList<QByteArray> rawTree(const QByteArray &dir)
 {
     QList<QByteArray> out;
-    DIR *d = opendir((dir + rel).constData());
-    if (!d)
-        return out;
-    while (struct dirent *e = readdir(d)) {
-        const QByteArray name(e->d_name);
-        if (name == "." || name == "..")
-            continue;
-        out << rel + "/" + name;
-        if (e->d_type == DT_DIR)
-            out += rawTree(dir, rel + "/" + name);
-    }
-    closedir(d);
-    std::sort(out.begin(), out.end());
+    for (const QByteArray &name : snapshot(QFile::decodeName(dir)).keys())
+        out << "/" + name;
     return out;
 }
 
@@ -868,7 +715,7 @@ void TestService::tenUnusableBackupNames()
     LinuxService service;
     QCOMPARE(service.installPackage(), -1);
 
-    QCOMPARE(snapshot(f.tmp.path()).remove("/t.log"), Snapshot(before).remove("/t.log"));
+    QCOMPARE(snapshot(f.tmp.path()).remove("t.log"), Snapshot(before).remove("t.log"));
     QCOMPARE(f.countContaining("failed to backup app from"), 11);
     for (int k = 0; k < 10; ++k)
         QCOMPARE(f.count("ERROR", QString("failed to backup app from '%1' -> '%2'")
@@ -991,11 +838,9 @@ void TestService::unreadablePackage()
         g_readErrorAt = QFileInfo(locked).fileName().toStdString();
     }
     const bool ok = inOwnProcessGroup([&] {
-        if (!readError && (setresgid(65534, 65534, 65534) != 0 || setresuid(65534, 65534, 65534) != 0))
-            return 3;
         LinuxService service;
         return service.upgrade() == -1 ? 0 : 1;
-    });
+    }, readError ? support::As::Root : support::As::Nobody);
     g_readErrorAt.clear();
     QVERIFY(ok);
     if (readError)
@@ -1318,7 +1163,7 @@ void TestService::extractPackage()
     Fixture f;
     const QString qpk = f.root + "/package/orvilex.qpk";
     if (setup == "archive")
-        QVERIFY(writeArchive(qpk, {{"INFO", info("9")}, {"bin/cloud-zelto-ui", "ui"}}));
+        QVERIFY(support::writeArchive(qpk, "tar.gz", {support::file("INFO", info("9")), support::file("bin/cloud-zelto-ui", "ui")}));
     if (setup == "blocked")
         QVERIFY(writeFile(f.app, "a file"));
 
@@ -1462,8 +1307,6 @@ void TestService::leftoverBackup()
         QCOMPARE(::chown(QFile::encodeName(leftover + "/root's/file").constData(), 0, 0), 0);
     }
     const bool ok = inOwnProcessGroup([&] {
-        if (!removable && (setresgid(65534, 65534, 65534) != 0 || setresuid(65534, 65534, 65534) != 0))
-            return 3;
         LinuxService service;
         service.readVersions();
         if (service.needUpgrade() != upgrade)
@@ -1471,7 +1314,7 @@ void TestService::leftoverBackup()
         if (upgrade && service.upgrade() != 0)
             return 5;
         return 0;
-    });
+    }, removable ? support::As::Root : support::As::Nobody);
     QVERIFY(ok);
     QCOMPARE(f.countContaining("did not finish"), 0);
     if (upgrade)
@@ -1818,9 +1661,7 @@ void TestService::terminateUI()
     QElapsedTimer timer;
     timer.start();
     pid_t calledIn = 0;
-    QVERIFY(inOwnProcessGroup([asNobody, mode, noProc, pidPath] {
-        if (asNobody && (setresgid(65534, 65534, 65534) != 0 || setresuid(65534, 65534, 65534) != 0))
-            return 3;
+    QVERIFY(inOwnProcessGroup([mode, noProc, pidPath] {
         // An empty file system over /proc, seen by this process only.
         if (mode == "noproc"
             && (unshare(CLONE_NEWNS) != 0 || mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) != 0
@@ -1833,7 +1674,7 @@ void TestService::terminateUI()
         LinuxService service;
         service.terminateUI();
         return 0;
-    }, &calledIn));
+    }, asNobody ? support::As::Nobody : support::As::Root, &calledIn));
     const qint64 elapsed = timer.elapsed();
     if (mode == "launcher")
         pid = QString::number(calledIn);
@@ -1889,7 +1730,7 @@ void TestService::startUI()
     Fixture f;
     std::unique_ptr<TmpfsMount> mount;
     if (home == "noexec") {
-        mount = std::make_unique<TmpfsMount>(f.base, MS_NOEXEC);
+        mount = std::make_unique<TmpfsMount>(f.base, "size=16m", MS_NOEXEC);
         if (!mount->mounted())
             QSKIP(qPrintable("cannot mount a noexec tmpfs: " + mount->why()));
     }
@@ -1989,7 +1830,7 @@ void TestService::migrateLegacyFolderAcrossFileSystems()
     Fixture f;
     // The new folder on its own file system: the legacy data must be
     // copied over and removed.
-    TmpfsMount mount(f.user);
+    TmpfsMount mount(f.user, "size=16m", 0);
     if (!mount.mounted())
         QSKIP(qPrintable("no tmpfs for the new folder: " + mount.why()));
     QVERIFY(writeFile(f.legacy + "/app/x", "app"));
@@ -2048,7 +1889,7 @@ void TestService::migrateLegacyFolderAcrossFileSystems()
     Snapshot union_ = snapshot(f.legacy + "/data");
     const Snapshot moved = snapshot(f.user + "/data");
     for (auto it = moved.begin(); it != moved.end(); ++it) {
-        if (!union_.contains(it.key()) || !it.value().startsWith("4"))
+        if (!union_.contains(it.key()) || it->type != 'd')
             union_.insert(it.key(), it.value());
     }
     QCOMPARE(union_, data);
