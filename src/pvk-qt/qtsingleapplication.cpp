@@ -1,6 +1,6 @@
 #include "qtsingleapplication.h"
 
-#include "file-op-base.h"
+#include "unique-fd.h"
 
 #include <QDateTime>
 #include <QDir>
@@ -35,7 +35,7 @@ int &rememberGivenName(int &argc)
 QString systemError(const char *call, const QByteArray &path, int err)
 {
     return QStringLiteral("%1(%2): %3 (%4)")
-        .arg(QLatin1String(call), QFile::decodeName(path), QString::fromLocal8Bit(fileop::ErrorText(err).c_str()))
+        .arg(QLatin1String(call), QFile::decodeName(path), qt_error_string(err))
         .arg(err);
 }
 
