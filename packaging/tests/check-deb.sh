@@ -23,32 +23,18 @@ set -euo pipefail
 build=$(cd "$1" && pwd)
 scratch=$2
 source_dir=${3:-}
-failures=0
-
-step() { printf '\n== %s\n' "$*"; }
-fail() { echo "FAIL: $*" >&2; failures=$((failures + 1)); }
-die() { echo "FAIL: $*" >&2; exit 1; }
+. "$(dirname "$0")/check-lib.sh"
 
 for tool in cpack dpkg-deb lintian appstreamcli desktop-file-validate hardening-check man readelf file; do
   command -v "$tool" >/dev/null || die "$tool is missing; scripts/deps.sh installs it"
 done
 
-rm -rf -- "$scratch"
-mkdir -p -- "$scratch"
-scratch=$(cd "$scratch" && pwd)
+fresh_scratch
 
 step "cpack -G DEB"
-if ! (cd "$build" && cpack -G DEB -B "$scratch/pkg") >"$scratch/cpack.log" 2>&1; then
-  cat "$scratch/cpack.log"
-  die "cpack failed"
-fi
-shopt -s nullglob
-debs=("$scratch"/pkg/*.deb)
-ddebs=("$scratch"/pkg/*.ddeb)
-shopt -u nullglob
-[ ${#debs[@]} -eq 1 ] || die "expected one .deb, got: ${debs[*]:-none}"
-[ ${#ddebs[@]} -eq 1 ] || die "expected one -dbgsym .ddeb, got: ${ddebs[*]:-none}"
-deb=${debs[0]} ddeb=${ddebs[0]}
+cpack_into DEB "$scratch/pkg"
+only_one deb "$scratch"/pkg/*.deb
+only_one ddeb "$scratch"/pkg/*.ddeb
 package=$(dpkg-deb -f "$deb" Package)
 version=$(dpkg-deb -f "$deb" Version)
 echo "$deb: $package $version"

@@ -21,9 +21,8 @@ scratch=$2
 cache=${ZELTO_PIUPARTS_CACHE:-/var/cache/zelto-piuparts}
 base=$cache/bookworm-eatmydata-base.tgz
 
+. "$(dirname "$0")/check-lib.sh"
 skip() { echo "SKIP: $*"; exit 77; }
-die() { echo "FAIL: $*" >&2; exit 1; }
-step() { printf '\n== %s\n' "$*"; }
 
 [ "$(id -u)" -eq 0 ] || skip "piuparts needs root"
 for tool in piuparts debootstrap dpkg-scanpackages cpack dpkg-deb; do
@@ -61,10 +60,8 @@ if [ ! -s "$base" ]; then
 fi
 
 step "cpack -G DEB"
-(cd "$build" && cpack -G DEB -B "$scratch/pkg") >"$scratch/cpack.log" 2>&1 || { cat "$scratch/cpack.log"; die "cpack failed"; }
-debs=("$scratch"/pkg/*.deb)
-[ -f "${debs[0]}" ] || die "cpack made no .deb"
-deb=${debs[0]}
+cpack_into DEB "$scratch/pkg"
+only_one deb "$scratch"/pkg/*.deb
 package=$(dpkg-deb -f "$deb" Package)
 version=$(dpkg-deb -f "$deb" Version)
 

@@ -16,30 +16,18 @@ scratch=$2
 source_dir=$(cd "$3" && pwd)
 failures=0
 
-step() { printf '\n== %s\n' "$*"; }
-fail() { echo "FAIL: $*" >&2; failures=$((failures + 1)); }
-die() { echo "FAIL: $*" >&2; exit 1; }
+. "$(dirname "$0")/check-lib.sh"
 
 for tool in cpack rpm rpmbuild rpmlint rpm2cpio cpio dpkg-deb; do
   command -v "$tool" >/dev/null || die "$tool is missing; scripts/deps.sh installs it"
 done
 
-rm -rf -- "$scratch"
-mkdir -p -- "$scratch"
-scratch=$(cd "$scratch" && pwd)
+fresh_scratch
 
 step "cpack -G RPM and -G DEB"
-if ! (cd "$build" && cpack -G "RPM;DEB" -B "$scratch/pkg") >"$scratch/cpack.log" 2>&1; then
-  cat "$scratch/cpack.log"
-  die "cpack failed"
-fi
-shopt -s nullglob
-rpms=("$scratch"/pkg/*.rpm)
-debs=("$scratch"/pkg/*.deb)
-shopt -u nullglob
-[ ${#rpms[@]} -eq 1 ] || die "expected one .rpm, got: ${rpms[*]:-none}"
-[ ${#debs[@]} -eq 1 ] || die "expected one .deb, got: ${debs[*]:-none}"
-rpm=${rpms[0]} deb=${debs[0]}
+cpack_into "RPM;DEB" "$scratch/pkg"
+only_one rpm "$scratch"/pkg/*.rpm
+only_one deb "$scratch"/pkg/*.deb
 rpm -qpi "$rpm"
 
 step "rpmlint"
