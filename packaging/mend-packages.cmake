@@ -12,6 +12,11 @@
 # file modes, and the documentation folder that Debian's debug packages
 # have: a link to the main package's, whose copyright covers them.
 
+# Run as a script, which knows no policies unless told: a recursive glob
+# would follow links into folders, and the tree links lib/plugins to the
+# system's Qt plug-ins, which must never be read as the package's own.
+cmake_policy(SET CMP0009 NEW)
+
 find_program(_dpkg_deb NAMES dpkg-deb REQUIRED)
 find_program(_touch NAMES touch REQUIRED)
 if(NOT CPACK_ZELTO_SOURCE_DATE_EPOCH MATCHES "^[0-9]+$")

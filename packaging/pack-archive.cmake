@@ -14,6 +14,10 @@
 # The same three steps are done here on a copy, so that the archive holds the
 # client exactly as the package will ship it.
 
+# Run as a script, which knows no policies unless told: a recursive glob
+# would follow a link to a folder out of the client's folder.
+cmake_policy(SET CMP0009 NEW)
+
 foreach(var FOLDER ARCHIVE DATE)
   if(NOT ${var})
     message(FATAL_ERROR "pack-archive.cmake: ${var} is not set")

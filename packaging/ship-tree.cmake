@@ -11,6 +11,11 @@
 # debug symbol package), every program is stripped here instead, and the
 # archives are packed from the stripped folders as they are.
 
+# Run as a script, which knows no policies unless told: a recursive glob
+# would follow links into folders, and the tree links lib/plugins to the
+# system's Qt plug-ins, which must never be read as the package's own.
+cmake_policy(SET CMP0009 NEW)
+
 if(NOT IS_DIRECTORY "${ROOT}")
   message(FATAL_ERROR "ship-tree.cmake: no tree at '${ROOT}'")
 endif()

@@ -15,12 +15,19 @@ fresh_scratch() {
 }
 
 # cpack_into GENERATORS FOLDER: the packages of the build tree, its output
-# kept beside FOLDER and shown when it fails.
+# kept beside FOLDER and shown when it fails. The tree CPack stages links
+# lib/plugins to the system's Qt plug-ins: building the packages must leave
+# every file there as it was.
 cpack_into() {
+  local plugins changed
+  plugins=$(qmake -query QT_INSTALL_PLUGINS) || die "qmake cannot name Qt's plug-in folder"
+  touch "$2.start"
   if ! (cd "$build" && cpack -G "$1" -B "$2") >"$2.log" 2>&1; then
     cat "$2.log"
     die "cpack failed"
   fi
+  changed=$(find "$plugins" -cnewer "$2.start" | head -n 5)
+  [ -z "$changed" ] || die "building the packages changed the system's Qt plug-ins: $changed"
 }
 
 # only_one NAME GLOB: sets NAME to the one file the expanded glob names (a
