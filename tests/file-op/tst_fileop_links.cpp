@@ -140,7 +140,7 @@ void TestFileOp::permissionTests()
     QCOMPARE(FSIsPermissionDenied(at("secret"), R_OK | W_OK), false);
     QCOMPARE(chmod(m_root.c_str(), 0755), 0);
     const std::string root = m_root;
-    const int status = RunAsNobody([root] {
+    const int status = support::runAsNobody([root] {
         if (!FSIsPermissionDenied(root + "/secret", R_OK) || FSHasPermission(root + "/secret", R_OK))
             return 1;
         if (FSIsPermissionDenied(root + "/public", R_OK) || !FSHasPermission(root + "/public", R_OK))
