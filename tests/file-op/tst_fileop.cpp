@@ -5,6 +5,7 @@
 #include "file-op.h"
 #include "log.h"
 #include "support/log-lines.h"
+#include "support/tree-snapshot.h"
 #include "test-files.h"
 
 #include <QFile>
@@ -15,7 +16,7 @@
 #include <map>
 #include <sstream>
 
-#include <ftw.h>
+#include <fcntl.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -159,16 +160,6 @@ std::vector<std::string> TestFileOp::logLines() const
 }
 
 
-static int RemoveOne(const char *path, const struct stat *, int kind, struct FTW *)
-{
-    if (kind == FTW_DNR) {
-        (void)chmod(path, 0700);
-        return 0;
-    }
-    (void)::remove(path);
-    return 0;
-}
-
 void TestFileOp::initTestCase()
 {
     // A umask that leaves a visible trace: 0644 becomes 0640, 0777 0750.
@@ -198,12 +189,11 @@ void TestFileOp::init()
 void TestFileOp::cleanup()
 {
     (void)LogConfigure(LOG_MODE_STDERR, nullptr, nullptr, 0, 0);
-    // Qt cannot name files whose names are not UTF-8, so the folder is
-    // emptied here, without following links and whatever the modes.
-    if (m_dir) {
-        (void)chmod(m_root.c_str(), 0700);
-        (void)nftw(m_root.c_str(), RemoveOne, 64, FTW_DEPTH | FTW_PHYS | FTW_MOUNT);
-    }
+    // Qt cannot name files whose names are not UTF-8, nor reach below the
+    // path limit, so the folder goes here, through descriptors and without
+    // following links.
+    if (m_dir)
+        support::removeTreeAt(AT_FDCWD, m_root.c_str());
     m_dir.reset();
     m_logDir.reset();
 }

@@ -61,12 +61,6 @@ bool MakeDeepChain(const std::string &root, const std::string &name, int depth,
                                   leaf.isNull() ? nullptr : &leaf);
 }
 
-// Removes such a chain, again through descriptors.
-void RemoveDeepChain(const std::string &path)
-{
-    support::removeTreeAt(AT_FDCWD, path.c_str());
-}
-
 } // namespace
 
 // ---------------------------------------------------------------- CopyFile
@@ -203,11 +197,10 @@ void TestFileOp::copyIntoReadOnlyFolder()
     QCOMPARE(::mkdir(at("rw").c_str(), 0), 0);
     QCOMPARE(chmod(at("rw").c_str(), 0777), 0);
 
-    const std::string root = m_root;
-    const int status = support::runAsNobody([root] {
-        if (CopyFile(root + "/src", root + "/ro/dst", false, false) != -1)
+    const int status = support::runAsNobody([this] {
+        if (CopyFile(at("src"), at("ro/dst"), false, false) != -1)
             return 1;
-        if (CopyFile(root + "/secret", root + "/rw/dst", false, false) != -1)
+        if (CopyFile(at("secret"), at("rw/dst"), false, false) != -1)
             return 2;
         return 0;
     });
@@ -693,11 +686,10 @@ void TestFileOp::removeUnreadableDirectory()
     QCOMPARE(chown(at("outer").c_str(), 65534, 65534), 0);
     QCOMPARE(chown(at("outer/file").c_str(), 65534, 65534), 0);
 
-    const std::string root = m_root;
-    const int status = support::runAsNobody([root] {
-        if (FSRemovePath(root + "/locked") != -3)
+    const int status = support::runAsNobody([this] {
+        if (FSRemovePath(at("locked")) != -3)
             return 1;
-        if (FSRemovePath(root + "/outer") != -3)
+        if (FSRemovePath(at("outer")) != -3)
             return 2;
         return 0;
     });
@@ -727,7 +719,7 @@ void TestFileOp::removeDeepTree()
     QVERIFY(MakeDeepChain(m_root, "abyss", 300, level, "leaf"));
     const int result = FSRemovePath(abyss);
     if (result != 0)
-        RemoveDeepChain(abyss);
+        support::removeTreeAt(AT_FDCWD, abyss.c_str());
     QCOMPARE(result, 0);
     QVERIFY(!ExistsAsName(abyss));
 
@@ -735,7 +727,7 @@ void TestFileOp::removeDeepTree()
     QVERIFY(MakeDeepChain(m_root, "abyss", 300, level));
     const int narrowDeep = RunWithFewDescriptors([abyss] { return FSRemovePath(abyss) == 0 ? 0 : 2; });
     if (narrowDeep != 0)
-        RemoveDeepChain(abyss);
+        support::removeTreeAt(AT_FDCWD, abyss.c_str());
     QCOMPARE(narrowDeep, 0);
     QVERIFY(!ExistsAsName(abyss));
     COMPARE_LOG(Lines{});
