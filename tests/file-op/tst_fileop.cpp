@@ -39,18 +39,6 @@ std::string ReadBytes(const std::string &path)
     return all.str();
 }
 
-std::string PatternBytes(size_t size)
-{
-    // Not periodic in 8192, so a chunk written twice or skipped shows.
-    std::string bytes(size, '\0');
-    uint32_t x = 12345;
-    for (size_t i = 0; i < size; ++i) {
-        x = x * 1103515245u + 12345u;
-        bytes[i] = static_cast<char>(x >> 24);
-    }
-    return bytes;
-}
-
 mode_t ModeOf(const std::string &path)
 {
     struct stat st;

@@ -13,6 +13,7 @@
 
 #include <sys/types.h>
 
+#include "support/noise.h"
 #include "support/tmpfs-mount.h"
 #include "support/unprivileged.h"
 
@@ -112,7 +113,7 @@ inline char *toString(const std::string &s)
 
 void WriteBytes(const std::string &path, const std::string &bytes);
 std::string ReadBytes(const std::string &path);
-std::string PatternBytes(size_t size);
+inline std::string PatternBytes(size_t size) { return support::noise(int(size)).toStdString(); }
 mode_t ModeOf(const std::string &path);
 bool ExistsAsName(const std::string &path);
 void MakeFifo(const std::string &path);
