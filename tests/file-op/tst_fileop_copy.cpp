@@ -295,7 +295,7 @@ void TestFileOp::copyRemovesSourceLast()
 void TestFileOp::copySharing_data()
 {
     QTest::addColumn<Target>("target");    // the copies' file system
-    QTest::addColumn<bool>("fromHere");     // the sources on the case folder's own, else the target's
+    QTest::addColumn<bool>("fromHere");     // the sources on the case folder's, else on the target
     QTest::addColumn<int>("size");
     QTest::addColumn<int>("files");         // copied one after another
     QTest::addColumn<int>("cloneErrno");    // forced answers, 0: the kernel's
@@ -723,7 +723,9 @@ void TestFileOp::removeDeepTree()
 
     // The same with few descriptors.
     QVERIFY(MakeDeepChain(m_root, "abyss", 300, level));
-    const int narrowDeep = RunWithFewDescriptors([abyss] { return FSRemovePath(abyss) == 0 ? 0 : 2; });
+    const int narrowDeep = RunWithFewDescriptors([abyss] {
+        return FSRemovePath(abyss) == 0 ? 0 : 2;
+    });
     if (narrowDeep != 0)
         support::removeTreeAt(AT_FDCWD, abyss.c_str());
     QCOMPARE(narrowDeep, 0);
