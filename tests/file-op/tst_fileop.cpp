@@ -482,12 +482,8 @@ void TestFileOp::dirWalk()
 
     const std::string d = at("w");
     QCOMPARE(::mkdir(d.c_str(), 0755), 0);
-    WriteBytes(d + "/file", "hello");
-    struct utimbuf t = {1600000000, 1600000000};
-    QCOMPARE(utime((d + "/file").c_str(), &t), 0);
-    QCOMPARE(::mkdir((d + "/sub").c_str(), 0755), 0);
-    QCOMPARE(symlink("file", (d + "/link").c_str()), 0);
-    MakeFifo(d + "/fifo");
+    Make(d + "/file", Made::File);
+    Build(d, "d:sub;l:link=file;p:fifo");
     MakeSocket(d + "/sock");
     WriteBytes(d + "/a b\n\xff", "");
 
