@@ -574,9 +574,8 @@ void TestFileOp::dirWalkFailures()
     // A folder that may be listed but whose entries may not be looked at.
     QCOMPARE(chmod(m_root.c_str(), 0755), 0);
     const std::string d = at("r");
-    QCOMPARE(::mkdir(d.c_str(), 0), 0);
+    Build(m_root, "d:r;f:r/only");
     QCOMPARE(chmod(d.c_str(), 0744), 0);
-    WriteBytes(d + "/only", "x");
     const int status = support::runAsNobody([&d] {
         DirHandle h;
         DirEntry e;

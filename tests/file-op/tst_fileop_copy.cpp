@@ -188,13 +188,10 @@ void TestFileOp::copyIntoReadOnlyFolder()
 {
     REQUIRE_ROOT();
     QCOMPARE(chmod(m_root.c_str(), 0755), 0);
-    QCOMPARE(::mkdir(at("ro").c_str(), 0), 0);
+    Build(m_root, "d:ro;f:src;f:secret;d:rw");
     QCOMPARE(chmod(at("ro").c_str(), 0555), 0);
-    WriteBytes(at("src"), "data");
     QCOMPARE(chmod(at("src").c_str(), 0644), 0);
-    WriteBytes(at("secret"), "data");
     QCOMPARE(chmod(at("secret").c_str(), 0600), 0);
-    QCOMPARE(::mkdir(at("rw").c_str(), 0), 0);
     QCOMPARE(chmod(at("rw").c_str(), 0777), 0);
 
     const int status = support::runAsNobody([this] {
@@ -668,14 +665,12 @@ void TestFileOp::removeUnreadableDirectory()
 {
     REQUIRE_ROOT();
     QCOMPARE(chmod(m_root.c_str(), 0755), 0);
-    QCOMPARE(::mkdir(at("locked").c_str(), 0755), 0);
-    WriteBytes(at("locked/file"), "x");
+    Build(m_root, "d:locked;f:locked/file");
     QCOMPARE(chmod(at("locked").c_str(), 0), 0);
 
     // Owned by the unprivileged user, holding a folder it cannot open.
-    QCOMPARE(::mkdir(at("outer").c_str(), 0755), 0);
-    QCOMPARE(::mkdir(at("outer/locked").c_str(), 0), 0);
-    WriteBytes(at("outer/file"), "x");
+    Build(m_root, "d:outer;d:outer/locked;f:outer/file");
+    QCOMPARE(chmod(at("outer/locked").c_str(), 0), 0);
     QCOMPARE(chown(at("outer").c_str(), 65534, 65534), 0);
     QCOMPARE(chown(at("outer/file").c_str(), 65534, 65534), 0);
 
@@ -687,7 +682,7 @@ void TestFileOp::removeUnreadableDirectory()
         return 0;
     });
     QCOMPARE(status, 0);
-    QCOMPARE(ReadBytes(at("locked/file")), std::string("x"));
+    QCOMPARE(ReadBytes(at("locked/file")), std::string("data"));
     QVERIFY(ExistsAsName(at("outer/locked")));
     COMPARE_LOG(Lines{});
 }

@@ -82,8 +82,7 @@ void TestFileOp::symbolicLinks()
 
 void TestFileOp::ownerModeTime()
 {
-    WriteBytes(at("f"), "x");
-    QCOMPARE(symlink("f", at("l").c_str()), 0);
+    Build(m_root, "f:f;l:l=f");
 
     QCOMPARE(FSChmod(at("l"), 0604), 0); // through the link
     QCOMPARE(ModeOf(at("f")), mode_t(0604));
@@ -118,9 +117,8 @@ void TestFileOp::ownerModeTime()
 
 void TestFileOp::permissionTests()
 {
-    WriteBytes(at("secret"), "x");
+    Build(m_root, "f:secret;f:public");
     QCOMPARE(chmod(at("secret").c_str(), 0600), 0);
-    WriteBytes(at("public"), "x");
     QCOMPARE(chmod(at("public").c_str(), 0644), 0);
 
     // A missing file is not a permission problem.
@@ -241,9 +239,7 @@ void TestFileOp::tempNameFromManyThreads()
 
 void TestFileOp::fullPath()
 {
-    QCOMPARE(::mkdir(at("a").c_str(), 0755), 0);
-    QCOMPARE(::mkdir(at("a/b").c_str(), 0755), 0);
-    QCOMPARE(symlink("a", at("l").c_str()), 0);
+    Build(m_root, "d:a;d:a/b;l:l=a");
     const QFileInfo root(QString::fromStdString(m_root));
     const std::string real = root.canonicalFilePath().toStdString();
 
