@@ -5,21 +5,20 @@
 #include "file-op.h"
 #include "log.h"
 #include "support/log-lines.h"
+#include "support/tree-snapshot.h"
+#include "test-files.h"
 
 #include <QFile>
 #include <QtTest>
 
 #include <cerrno>
-#include <cstring>
 #include <fstream>
 #include <map>
 #include <sstream>
 
 #include <fcntl.h>
-#include <ftw.h>
-#include <sys/socket.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
-#include <sys/un.h>
 #include <unistd.h>
 #include <utime.h>
 
@@ -40,18 +39,6 @@ std::string ReadBytes(const std::string &path)
     return all.str();
 }
 
-std::string PatternBytes(size_t size)
-{
-    // Not periodic in 8192, so a chunk written twice or skipped shows.
-    std::string bytes(size, '\0');
-    uint32_t x = 12345;
-    for (size_t i = 0; i < size; ++i) {
-        x = x * 1103515245u + 12345u;
-        bytes[i] = static_cast<char>(x >> 24);
-    }
-    return bytes;
-}
-
 mode_t ModeOf(const std::string &path)
 {
     struct stat st;
@@ -68,21 +55,61 @@ bool ExistsAsName(const std::string &path)
 
 void MakeFifo(const std::string &path)
 {
-    QVERIFY2(mkfifo(path.c_str(), 0644) == 0, strerror(errno));
+    QVERIFY2(makeSpecialFile(QString::fromStdString(path), QStringLiteral("fifo")), path.c_str());
 }
 
 void MakeSocket(const std::string &path)
 {
-    int fd = socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
-    QVERIFY(fd >= 0);
-    struct sockaddr_un addr = {};
-    addr.sun_family = AF_UNIX;
-    QVERIFY(path.size() < sizeof addr.sun_path);
-    memcpy(addr.sun_path, path.c_str(), path.size());
-    int rc = bind(fd, reinterpret_cast<struct sockaddr *>(&addr), sizeof addr);
-    int err = errno;
-    ::close(fd);
-    QVERIFY2(rc == 0, strerror(err));
+    QVERIFY2(makeSpecialFile(QString::fromStdString(path), QStringLiteral("socket")), path.c_str());
+}
+
+void Make(const std::string &path, Made what, const std::string &bytes)
+{
+    const struct utimbuf time = {1600000000, 1600000000};
+    switch (what) {
+    case Made::Nothing:
+        break;
+    case Made::File:
+        WriteBytes(path, bytes);
+        QCOMPARE(utime(path.c_str(), &time), 0);
+        break;
+    case Made::Folder:
+        QCOMPARE(::mkdir(path.c_str(), 0755), 0);
+        break;
+    case Made::FilledFolder:
+        QCOMPARE(::mkdir(path.c_str(), 0755), 0);
+        WriteBytes(path + "/inner", bytes);
+        break;
+    case Made::Tree:
+        QCOMPARE(::mkdir(path.c_str(), 0755), 0);
+        Build(path, "d:a;d:a/b;f:a/b/file;f:a b\n\xc3\xa9\xff;p:a/fifo;l:a/dangling=nowhere");
+        MakeSocket(path + "/a/sock");
+        QCOMPARE(chmod((path + "/a/b").c_str(), 0700), 0);
+        // Read-only entries go too: removal needs the folder's permission.
+        QCOMPARE(chmod((path + "/a/b/file").c_str(), 0), 0);
+        break;
+    case Made::LinkToFolder:
+        QCOMPARE(::mkdir((FSDirName(path) + "/target").c_str(), 0755), 0);
+        QCOMPARE(symlink("target", path.c_str()), 0);
+        break;
+    case Made::DanglingLink:
+        QCOMPARE(symlink("nowhere", path.c_str()), 0);
+        break;
+    case Made::Fifo:
+        MakeFifo(path);
+        break;
+    case Made::Socket:
+        MakeSocket(path);
+        break;
+    }
+}
+
+int RunWithFewDescriptors(const std::function<int()> &body)
+{
+    return support::runInChild([&body] {
+        struct rlimit limit = {32, 32};
+        return setrlimit(RLIMIT_NOFILE, &limit) == 0 ? body() : 1;
+    });
 }
 
 // ---------------------------------------------------------------- fixture
@@ -116,17 +143,6 @@ std::vector<std::string> TestFileOp::logLines() const
     return lines;
 }
 
-
-static int RemoveOne(const char *path, const struct stat *, int kind, struct FTW *)
-{
-    if (kind == FTW_DNR) {
-        (void)chmod(path, 0700);
-        return 0;
-    }
-    (void)::remove(path);
-    return 0;
-}
-
 void TestFileOp::initTestCase()
 {
     // A umask that leaves a visible trace: 0644 becomes 0640, 0777 0750.
@@ -156,12 +172,11 @@ void TestFileOp::init()
 void TestFileOp::cleanup()
 {
     (void)LogConfigure(LOG_MODE_STDERR, nullptr, nullptr, 0, 0);
-    // Qt cannot name files whose names are not UTF-8, so the folder is
-    // emptied here, without following links and whatever the modes.
-    if (m_dir) {
-        (void)chmod(m_root.c_str(), 0700);
-        (void)nftw(m_root.c_str(), RemoveOne, 64, FTW_DEPTH | FTW_PHYS | FTW_MOUNT);
-    }
+    // Qt cannot name files whose names are not UTF-8, nor reach below the
+    // path limit, so the folder goes here, through descriptors and without
+    // following links.
+    if (m_dir)
+        support::removeTreeAt(AT_FDCWD, m_root.c_str());
     m_dir.reset();
     m_logDir.reset();
 }
@@ -210,61 +225,41 @@ void TestFileOp::fileInfoEquality()
 
 // ---------------------------------------------------------------- FSStat
 
-static void MakeKind(const std::string &root, const std::string &kind)
-{
-    const std::string p = root + "/p";
-    if (kind == "file") {
-        WriteBytes(p, "hello");
-        struct utimbuf t = {1600000000, 1600000000};
-        QCOMPARE(utime(p.c_str(), &t), 0);
-    } else if (kind == "dir") {
-        QCOMPARE(::mkdir(p.c_str(), 0755), 0);
-    } else if (kind == "linkToDir") {
-        QCOMPARE(::mkdir((root + "/target").c_str(), 0755), 0);
-        QCOMPARE(symlink("target", p.c_str()), 0);
-    } else if (kind == "dangling") {
-        QCOMPARE(symlink("nowhere", p.c_str()), 0);
-    } else if (kind == "fifo") {
-        MakeFifo(p);
-    } else if (kind == "socket") {
-        MakeSocket(p);
-    } else if (kind == "fileParent") {
-        WriteBytes(p, "x");
-    }
-}
-
 void TestFileOp::stat_data()
 {
-    QTest::addColumn<std::string>("kind");
+    QTest::addColumn<Made>("made");         // at "p"
     QTest::addColumn<std::string>("rel");   // below the case folder, or absolute
     QTest::addColumn<int>("result");
     QTest::addColumn<bool>("exists");
     QTest::addColumn<uint>("type");
     QTest::addColumn<std::string>("name");
 
-    QTest::newRow("missing") << std::string() << std::string("none") << 0 << false << 0u << std::string("none");
-    QTest::newRow("regular file") << std::string("file") << std::string("p") << 0 << true << 1u << std::string("p");
-    QTest::newRow("directory") << std::string("dir") << std::string("p") << 0 << true << 2u << std::string("p");
-    QTest::newRow("directory, trailing slash") << std::string("dir") << std::string("p/") << 0 << true << 2u << std::string();
-    QTest::newRow("link to a directory") << std::string("linkToDir") << std::string("p") << 0 << true << 3u << std::string("p");
-    QTest::newRow("dangling link") << std::string("dangling") << std::string("p") << 0 << true << 3u << std::string("p");
-    QTest::newRow("fifo") << std::string("fifo") << std::string("p") << 0 << true << 6u << std::string("p");
-    QTest::newRow("socket") << std::string("socket") << std::string("p") << 0 << true << 7u << std::string("p");
-    QTest::newRow("device") << std::string() << std::string("/dev/null") << 0 << true << 5u << std::string("null");
-    QTest::newRow("below a file") << std::string("fileParent") << std::string("p/x") << -2 << false << 0u << std::string();
-    QTest::newRow("5000 bytes") << std::string() << std::string(5000, 'n') << -2 << false << 0u << std::string();
+    const Made none = Made::Nothing;
+    const std::string p = "p";
+    QTest::newRow("missing") << none << std::string("none") << 0 << false << 0u << std::string("none");
+    QTest::newRow("regular file") << Made::File << p << 0 << true << 1u << p;
+    QTest::newRow("directory") << Made::Folder << p << 0 << true << 2u << p;
+    QTest::newRow("directory, trailing slash") << Made::Folder << std::string("p/") << 0 << true << 2u
+        << std::string();
+    QTest::newRow("link to a directory") << Made::LinkToFolder << p << 0 << true << 3u << p;
+    QTest::newRow("dangling link") << Made::DanglingLink << p << 0 << true << 3u << p;
+    QTest::newRow("fifo") << Made::Fifo << p << 0 << true << 6u << p;
+    QTest::newRow("socket") << Made::Socket << p << 0 << true << 7u << p;
+    QTest::newRow("device") << none << std::string("/dev/null") << 0 << true << 5u << std::string("null");
+    QTest::newRow("below a file") << Made::File << std::string("p/x") << -2 << false << 0u << std::string();
+    QTest::newRow("5000 bytes") << none << std::string(5000, 'n') << -2 << false << 0u << std::string();
 }
 
 void TestFileOp::stat()
 {
-    QFETCH(std::string, kind);
+    QFETCH(Made, made);
     QFETCH(std::string, rel);
     QFETCH(int, result);
     QFETCH(bool, exists);
     QFETCH(uint, type);
     QFETCH(std::string, name);
 
-    MakeKind(m_root, kind);
+    Make(at("p"), made);
     const std::string path = rel[0] == '/' ? rel : at(rel);
 
     FileInfo info;
@@ -293,7 +288,7 @@ void TestFileOp::stat()
         QCOMPARE(info.gid, uint32_t(st.st_gid));
         QCOMPARE(info.device, uint64_t(st.st_dev));
     }
-    if (kind == "file") {
+    if (made == Made::File) {
         QCOMPARE(info.size, uint64_t(5));
         QCOMPARE(info.mtime, 1600000000u);
     }
@@ -304,7 +299,7 @@ void TestFileOp::stat()
 
 void TestFileOp::mkdir_data()
 {
-    QTest::addColumn<std::string>("setup");   // ';'-separated: d:x dir, f:x file, l:x=t link
+    QTest::addColumn<std::string>("setup");   // see Build()
     QTest::addColumn<std::string>("rel");
     QTest::addColumn<bool>("recursive");
     QTest::addColumn<int>("result");
@@ -335,7 +330,7 @@ void TestFileOp::mkdir_data()
         << std::string("a b/\xc3\xa9\xff/n\nl") << Lines{};
 }
 
-static void Build(const std::string &root, const std::string &setup)
+void Build(const std::string &root, const std::string &setup)
 {
     std::stringstream items(setup);
     std::string item;
@@ -345,6 +340,8 @@ static void Build(const std::string &root, const std::string &setup)
             QCOMPARE(::mkdir((root + "/" + what).c_str(), 0755), 0);
         } else if (item[0] == 'f') {
             WriteBytes(root + "/" + what, "data");
+        } else if (item[0] == 'p') {
+            MakeFifo(root + "/" + what);
         } else if (item[0] == 'l') {
             size_t eq = what.find('=');
             QCOMPARE(symlink(what.substr(eq + 1).c_str(), (root + "/" + what.substr(0, eq)).c_str()), 0);
@@ -485,12 +482,8 @@ void TestFileOp::dirWalk()
 
     const std::string d = at("w");
     QCOMPARE(::mkdir(d.c_str(), 0755), 0);
-    WriteBytes(d + "/file", "hello");
-    struct utimbuf t = {1600000000, 1600000000};
-    QCOMPARE(utime((d + "/file").c_str(), &t), 0);
-    QCOMPARE(::mkdir((d + "/sub").c_str(), 0755), 0);
-    QCOMPARE(symlink("file", (d + "/link").c_str()), 0);
-    MakeFifo(d + "/fifo");
+    Make(d + "/file", Made::File);
+    Build(d, "d:sub;l:link=file;p:fifo");
     MakeSocket(d + "/sock");
     WriteBytes(d + "/a b\n\xff", "");
 
@@ -581,10 +574,9 @@ void TestFileOp::dirWalkFailures()
     // A folder that may be listed but whose entries may not be looked at.
     QCOMPARE(chmod(m_root.c_str(), 0755), 0);
     const std::string d = at("r");
-    QCOMPARE(::mkdir(d.c_str(), 0), 0);
+    Build(m_root, "d:r;f:r/only");
     QCOMPARE(chmod(d.c_str(), 0744), 0);
-    WriteBytes(d + "/only", "x");
-    const int status = RunAsNobody([&d] {
+    const int status = support::runAsNobody([&d] {
         DirHandle h;
         DirEntry e;
         if (FSOpenDir(d, FS_DIR_WITH_STAT, h) != 0)

@@ -13,6 +13,7 @@
 
 #include <sys/types.h>
 
+#include "support/noise.h"
 #include "support/tmpfs-mount.h"
 #include "support/unprivileged.h"
 
@@ -112,18 +113,32 @@ inline char *toString(const std::string &s)
 
 void WriteBytes(const std::string &path, const std::string &bytes);
 std::string ReadBytes(const std::string &path);
-std::string PatternBytes(size_t size);
+inline std::string PatternBytes(size_t size) { return support::noise(int(size)).toStdString(); }
 mode_t ModeOf(const std::string &path);
 bool ExistsAsName(const std::string &path);
 void MakeFifo(const std::string &path);
 void MakeSocket(const std::string &path);
 
-// Runs body in a forked child that dropped to uid/gid 65534 and reports its
-// result as the exit status: 0 passed, any other value names the failed
-// check (see support::runInChild).
-inline int RunAsNobody(const std::function<int()> &body) { return support::runAsNobody(body); }
-// The same in a forked child that keeps its privileges.
-inline int RunInChild(const std::function<int()> &body) { return support::runInChild(body); }
+// What a case puts at a path before the call under test.
+enum class Made {
+    Nothing,
+    File,         // `bytes`, modified at 1600000000
+    Folder,       // empty
+    FilledFolder, // holding "inner" with `bytes`
+    Tree,         // folders, odd names, special files and a file nobody may read
+    LinkToFolder, // to the folder "target" beside it
+    DanglingLink,
+    Fifo,
+    Socket,
+};
+void Make(const std::string &path, Made what, const std::string &bytes = "hello");
+// Makes what `setup` names below root, ';'-separated: "d:x" a folder, "f:x"
+// a file holding "data", "p:x" a FIFO, "l:x=t" a link to t.
+void Build(const std::string &root, const std::string &setup);
+
+// Runs body in a forked child limited to 32 descriptors; its result is the
+// exit status (see support::runInChild), 1 when the limit was refused.
+int RunWithFewDescriptors(const std::function<int()> &body);
 
 // The shared tmpfs, named with this program's byte strings.
 struct TmpfsMount : support::TmpfsMount {
@@ -185,3 +200,4 @@ struct InjectedReadError {
 using Lines = std::vector<std::string>;
 Q_DECLARE_METATYPE(std::string)
 Q_DECLARE_METATYPE(Lines)
+Q_DECLARE_METATYPE(Made)

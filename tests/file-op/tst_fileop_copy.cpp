@@ -12,16 +12,16 @@
 #include <cerrno>
 #include <cstring>
 #include <fstream>
-#include <map>
-#include <set>
-#include <sstream>
 
 #include <dirent.h>
 #include <fcntl.h>
 #include <sys/mount.h>
-#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
+
+// Where copySharing copies to.
+enum class Target { Sharing, Tmpfs, FullTmpfs };
+Q_DECLARE_METATYPE(Target)
 
 namespace {
 
@@ -51,20 +51,14 @@ std::vector<std::string> DirectoryOrder(const std::string &path)
 }
 
 // A chain of `depth` folders below root/name, each named `link`, built
-// through descriptors so that it may go deeper than a path can name.
+// through descriptors so that it may go deeper than a path can name; with
+// `leaf`, leaf.txt holds it at the bottom.
 bool MakeDeepChain(const std::string &root, const std::string &name, int depth,
-                   const std::string &link = "d")
+                   const std::string &link = "d", const QByteArray &leaf = QByteArray())
 {
     return support::makeDeepChain(QString::fromStdString(root), QByteArray::fromStdString(name),
-                                  QByteArray::fromStdString(link), depth);
-}
-
-// Removes such a chain, again through descriptors.
-void RemoveDeepChain(const std::string &root, const std::string &name, const std::string &)
-{
-    const int fd = open(root.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    support::removeTreeAt(fd, name.c_str());
-    close(fd);
+                                  QByteArray::fromStdString(link), depth,
+                                  leaf.isNull() ? nullptr : &leaf);
 }
 
 } // namespace
@@ -138,29 +132,30 @@ void TestFileOp::copyModes()
 
 void TestFileOp::copyFailures_data()
 {
-    QTest::addColumn<std::string>("setup");
+    QTest::addColumn<std::string>("setup");       // see Build()
     QTest::addColumn<std::string>("source");
     QTest::addColumn<std::string>("destination"); // relative, or absolute
     QTest::addColumn<int>("result");
-    QTest::addColumn<std::string>("leftAt");      // what the destination holds afterwards
+    QTest::addColumn<uint>("left");               // the destination's type afterwards, 0: none
     QTest::addColumn<Lines>("log");
 
+    const uint none = 0, file = S_IFREG;
     QTest::newRow("missing source") << std::string() << std::string("none") << std::string("dst") << -1
-        << std::string("<absent>") << Lines{"ERROR CopyFile: open(%R/none): No such file or directory (2)"};
+        << none << Lines{"ERROR CopyFile: open(%R/none): No such file or directory (2)"};
     QTest::newRow("missing destination folder") << std::string("f:src") << std::string("src") << std::string("no/dst") << -1
-        << std::string("<absent>") << Lines{"ERROR CopyFile: open(%R/no/dst): No such file or directory (2)"};
+        << none << Lines{"ERROR CopyFile: open(%R/no/dst): No such file or directory (2)"};
     QTest::newRow("destination is a folder") << std::string("f:src;d:dst") << std::string("src") << std::string("dst") << -1
-        << std::string("<dir>") << Lines{"ERROR CopyFile: open(%R/dst): Is a directory (21)"};
+        << uint(S_IFDIR) << Lines{"ERROR CopyFile: open(%R/dst): Is a directory (21)"};
     QTest::newRow("source is a folder") << std::string("d:src") << std::string("src") << std::string("dst") << -1
-        << std::string() << Lines{"ERROR CopyFile: read: Is a directory (21)"};
+        << file << Lines{"ERROR CopyFile: read: Is a directory (21)"};
     QTest::newRow("source name of 5000 bytes") << std::string() << std::string(5000, 's') << std::string("dst") << -1
-        << std::string("<absent>") << Lines{"ERROR CopyFile: open(%R/" + std::string(5000, 's') + "): File name too long (36)"};
+        << none << Lines{"ERROR CopyFile: open(%R/" + std::string(5000, 's') + "): File name too long (36)"};
     QTest::newRow("FIFO source without writer") << std::string("p:src") << std::string("src") << std::string("dst") << 0
-        << std::string() << Lines{};
+        << file << Lines{};
     QTest::newRow("FIFO destination without reader") << std::string("f:src;p:dst") << std::string("src") << std::string("dst") << -1
-        << std::string("<fifo>") << Lines{"ERROR CopyFile: open(%R/dst): No such device or address (6)"};
+        << uint(S_IFIFO) << Lines{"ERROR CopyFile: open(%R/dst): No such device or address (6)"};
     QTest::newRow("device that is always full") << std::string("f:src") << std::string("src") << std::string("/dev/full") << -2
-        << std::string("<device>") << Lines{"ERROR CopyFile: write: No space left on device (28)"};
+        << uint(S_IFCHR) << Lines{"ERROR CopyFile: write: No space left on device (28)"};
 }
 
 void TestFileOp::copyFailures()
@@ -169,20 +164,10 @@ void TestFileOp::copyFailures()
     QFETCH(std::string, source);
     QFETCH(std::string, destination);
     QFETCH(int, result);
-    QFETCH(std::string, leftAt);
+    QFETCH(uint, left);
     QFETCH(Lines, log);
 
-    std::stringstream items(setup);
-    std::string item;
-    while (std::getline(items, item, ';')) {
-        const std::string p = at(item.substr(2));
-        if (item[0] == 'f')
-            WriteBytes(p, "data");
-        else if (item[0] == 'd')
-            QCOMPARE(::mkdir(p.c_str(), 0755), 0);
-        else if (item[0] == 'p')
-            MakeFifo(p);
-    }
+    Build(m_root, setup);
     const std::string dst = destination[0] == '/' ? destination : at(destination);
 
     // removeSource: a failed copy never costs the source.
@@ -192,16 +177,10 @@ void TestFileOp::copyFailures()
     if (result != 0 && setup.find("d:src") != std::string::npos)
         QVERIFY(ExistsAsName(at("src")));
 
-    struct stat st;
-    if (leftAt == "<absent>") {
-        QVERIFY(!ExistsAsName(dst));
-    } else if (leftAt == "<dir>") {
-        QVERIFY(::stat(dst.c_str(), &st) == 0 && S_ISDIR(st.st_mode));
-    } else if (leftAt == "<fifo>") {
-        QVERIFY(lstat(dst.c_str(), &st) == 0 && S_ISFIFO(st.st_mode));
-    } else if (leftAt != "<device>") {
-        QCOMPARE(ReadBytes(dst), leftAt);
-    }
+    struct stat st = {};
+    QCOMPARE(lstat(dst.c_str(), &st) == 0 ? uint(st.st_mode & S_IFMT) : 0u, left);
+    if (left == S_IFREG)
+        QCOMPARE(ReadBytes(dst), std::string());
     COMPARE_LOG(log);
 }
 
@@ -209,20 +188,16 @@ void TestFileOp::copyIntoReadOnlyFolder()
 {
     REQUIRE_ROOT();
     QCOMPARE(chmod(m_root.c_str(), 0755), 0);
-    QCOMPARE(::mkdir(at("ro").c_str(), 0), 0);
+    Build(m_root, "d:ro;f:src;f:secret;d:rw");
     QCOMPARE(chmod(at("ro").c_str(), 0555), 0);
-    WriteBytes(at("src"), "data");
     QCOMPARE(chmod(at("src").c_str(), 0644), 0);
-    WriteBytes(at("secret"), "data");
     QCOMPARE(chmod(at("secret").c_str(), 0600), 0);
-    QCOMPARE(::mkdir(at("rw").c_str(), 0), 0);
     QCOMPARE(chmod(at("rw").c_str(), 0777), 0);
 
-    const std::string root = m_root;
-    const int status = RunAsNobody([root] {
-        if (CopyFile(root + "/src", root + "/ro/dst", false, false) != -1)
+    const int status = support::runAsNobody([this] {
+        if (CopyFile(at("src"), at("ro/dst"), false, false) != -1)
             return 1;
-        if (CopyFile(root + "/secret", root + "/rw/dst", false, false) != -1)
+        if (CopyFile(at("secret"), at("rw/dst"), false, false) != -1)
             return 2;
         return 0;
     });
@@ -316,7 +291,8 @@ void TestFileOp::copyRemovesSourceLast()
 // logged as the loop logs them.
 void TestFileOp::copySharing_data()
 {
-    QTest::addColumn<std::string>("place"); // of source and destination, see below
+    QTest::addColumn<Target>("target");    // the copies' file system
+    QTest::addColumn<bool>("fromHere");     // the sources on the case folder's, else on the target
     QTest::addColumn<int>("size");
     QTest::addColumn<int>("files");         // copied one after another
     QTest::addColumn<int>("cloneErrno");    // forced answers, 0: the kernel's
@@ -331,45 +307,47 @@ void TestFileOp::copySharing_data()
 
     const int big = 300000;
     // sharing: an XFS with reflink or a btrfs; tmpfs: a tmpfs, which copies
-    // in the kernel but cannot share; across: from here to a tmpfs; full: a
-    // 64 KiB tmpfs that holds the source and has no room for the copy.
-    QTest::newRow("sharing: FICLONE") << std::string("sharing") << big << 3 << 0 << 0 << 0 << 0 << 0
+    // in the kernel but cannot share; full: a 64 KiB tmpfs that holds the
+    // source and has no room for the copy.
+    const Target sharing = Target::Sharing, tmpfs = Target::Tmpfs, full = Target::FullTmpfs;
+    QTest::newRow("sharing: FICLONE") << sharing << false << big << 3 << 0 << 0 << 0 << 0 << 0
         << 3 << 0 << true << Lines{};
-    QTest::newRow("sharing: FICLONE refused, copy_file_range shares") << std::string("sharing") << big << 3
+    QTest::newRow("sharing: FICLONE refused, copy_file_range shares") << sharing << false << big << 3
         << EOPNOTSUPP << 0 << 0 << 0 << 0 << 1 << -3 << true << Lines{};
-    QTest::newRow("sharing: empty file") << std::string("sharing") << 0 << 1 << 0 << 0 << 0 << 0 << 0
+    QTest::newRow("sharing: empty file") << sharing << false << 0 << 1 << 0 << 0 << 0 << 0 << 0
         << 0 << 0 << false << Lines{};
-    QTest::newRow("tmpfs: no sharing, in-kernel copy") << std::string("tmpfs") << big << 3 << 0 << 0 << 0 << 0 << 0
+    QTest::newRow("tmpfs: no sharing, in-kernel copy") << tmpfs << false << big << 3 << 0 << 0 << 0 << 0 << 0
         << 1 << -3 << false << Lines{};
-    QTest::newRow("across file systems: the loop") << std::string("across") << 20000 << 3 << 0 << 0 << 0 << 0 << 0
+    QTest::newRow("across file systems: the loop") << tmpfs << true << 20000 << 3 << 0 << 0 << 0 << 0 << 0
         << 1 << 1 << false << Lines{};
     for (int err : {EOPNOTSUPP, EXDEV, EINVAL, ENOSYS, EBADF, ENOTTY}) {
         QTest::newRow(("forced not supported: " + std::string(strerrorname_np(err))).c_str())
-            << std::string("tmpfs") << 20000 << 3 << err << err << 0 << 0 << 0 << 1 << 1 << false << Lines{};
+            << tmpfs << false << 20000 << 3 << err << err << 0 << 0 << 0 << 1 << 1 << false << Lines{};
     }
-    QTest::newRow("FICLONE: busy text, this file only") << std::string("tmpfs") << 20000 << 3 << ETXTBSY << 0 << 0
+    QTest::newRow("FICLONE: busy text, this file only") << tmpfs << false << 20000 << 3 << ETXTBSY << 0 << 0
         << 0 << 0 << 3 << -3 << false << Lines{};
-    QTest::newRow("copy_file_range: short counts") << std::string("tmpfs") << 20000 << 1 << EOPNOTSUPP << 0 << 0
+    QTest::newRow("copy_file_range: short counts") << tmpfs << false << 20000 << 1 << EOPNOTSUPP << 0 << 0
         << 3000 << 0 << 1 << 8 << false << Lines{};
-    QTest::newRow("copy_file_range: short, then not supported") << std::string("tmpfs") << 20000 << 2 << EOPNOTSUPP
+    QTest::newRow("copy_file_range: short, then not supported") << tmpfs << false << 20000 << 2 << EOPNOTSUPP
         << EXDEV << 10000 << 5000 << 0 << 1 << 3 << false << Lines{};
-    QTest::newRow("FICLONE: I/O error") << std::string("tmpfs") << 20000 << 1 << EIO << 0 << 0 << 0 << -1 << 1
+    QTest::newRow("FICLONE: I/O error") << tmpfs << false << 20000 << 1 << EIO << 0 << 0 << 0 << -1 << 1
         << 0 << false << Lines{"ERROR CopyFile: read: Input/output error (5)"};
-    QTest::newRow("FICLONE: no space") << std::string("tmpfs") << 20000 << 1 << ENOSPC << 0 << 0 << 0 << -2 << 1
+    QTest::newRow("FICLONE: no space") << tmpfs << false << 20000 << 1 << ENOSPC << 0 << 0 << 0 << -2 << 1
         << 0 << false << Lines{"ERROR CopyFile: write: No space left on device (28)"};
-    QTest::newRow("copy_file_range: quota after 8192 bytes") << std::string("tmpfs") << 20000 << 1 << EOPNOTSUPP
+    QTest::newRow("copy_file_range: quota after 8192 bytes") << tmpfs << false << 20000 << 1 << EOPNOTSUPP
         << EDQUOT << 8192 << 0 << -2 << 1 << 2 << false << Lines{"ERROR CopyFile: write: Disk quota exceeded (122)"};
-    QTest::newRow("copy_file_range: I/O error") << std::string("tmpfs") << 20000 << 1 << EOPNOTSUPP << EIO << 0 << 0
+    QTest::newRow("copy_file_range: I/O error") << tmpfs << false << 20000 << 1 << EOPNOTSUPP << EIO << 0 << 0
         << -1 << 1 << 1 << false << Lines{"ERROR CopyFile: read: Input/output error (5)"};
-    QTest::newRow("full: copy_file_range") << std::string("full") << 40000 << 1 << 0 << 0 << 0 << 0 << -2 << 1
+    QTest::newRow("full: copy_file_range") << full << false << 40000 << 1 << 0 << 0 << 0 << 0 << -2 << 1
         << -1 << false << Lines{"ERROR CopyFile: write: No space left on device (28)"};
-    QTest::newRow("full: the loop") << std::string("across-full") << 200000 << 1 << 0 << 0 << 0 << 0 << -2 << 1
+    QTest::newRow("full: the loop") << full << true << 200000 << 1 << 0 << 0 << 0 << 0 << -2 << 1
         << 1 << false << Lines{"ERROR CopyFile: write: No space left on device (28)"};
 }
 
 void TestFileOp::copySharing()
 {
-    QFETCH(std::string, place);
+    QFETCH(Target, target);
+    QFETCH(bool, fromHere);
     QFETCH(int, size);
     QFETCH(int, files);
     QFETCH(int, cloneErrno);
@@ -385,19 +363,17 @@ void TestFileOp::copySharing()
     REQUIRE_ROOT();
     std::unique_ptr<SharingFileSystem> sharing;
     std::unique_ptr<TmpfsMount> tmpfs;
-    std::string from = at("mnt"), to = at("mnt");
-    if (place == "sharing") {
+    if (target == Target::Sharing) {
         sharing.reset(new SharingFileSystem(QString::fromStdString(at("mnt"))));
         if (!sharing->mounted())
             QSKIP(qPrintable(sharing->why()));
     } else {
-        tmpfs.reset(new TmpfsMount(at("mnt"), place == "full" || place == "across-full" ? "size=64k,mode=0755"
-                                                                                       : "size=8m,mode=0755"));
+        const bool full = target == Target::FullTmpfs;
+        tmpfs.reset(new TmpfsMount(at("mnt"), full ? "size=64k,mode=0755" : "size=8m,mode=0755"));
         if (!tmpfs->mounted())
             QSKIP(qPrintable(tmpfs->why()));
-        if (place == "across" || place == "across-full")
-            from = m_root;
     }
+    const std::string from = fromHere ? m_root : at("mnt"), to = at("mnt");
 
     const std::string bytes = PatternBytes(size_t(size));
     std::vector<std::string> sources, copies;
@@ -456,57 +432,41 @@ void TestFileOp::copySharing()
 
 void TestFileOp::move_data()
 {
-    QTest::addColumn<std::string>("kind");        // of the source
-    QTest::addColumn<std::string>("destination"); // "", "empty", "full", "file" or "long"
+    QTest::addColumn<Made>("source");      // at "src"
+    QTest::addColumn<Made>("destination"); // at "dst"
+    QTest::addColumn<std::string>("from"); // the names given
+    QTest::addColumn<std::string>("to");
     QTest::addColumn<int>("result");
 
-    QTest::newRow("file") << std::string("file") << std::string() << 0;
-    QTest::newRow("folder") << std::string("dir") << std::string() << 0;
-    QTest::newRow("symbolic link") << std::string("link") << std::string() << 0;
-    QTest::newRow("FIFO") << std::string("fifo") << std::string() << 0;
-    QTest::newRow("socket") << std::string("socket") << std::string() << 0;
-    QTest::newRow("folder onto an empty folder") << std::string("dir") << std::string("empty") << 0;
-    QTest::newRow("folder onto a full folder") << std::string("dir") << std::string("full") << -3;
-    QTest::newRow("file onto a file") << std::string("file") << std::string("file") << 0;
-    QTest::newRow("missing source") << std::string("missing") << std::string("file") << -2;
-    QTest::newRow("empty source") << std::string("emptyArg") << std::string() << -1;
-    QTest::newRow("empty destination") << std::string("file") << std::string("emptyArg") << -1;
-    QTest::newRow("name too long") << std::string("file") << std::string("long") << -100;
+    const Made none = Made::Nothing;
+    const Made folder = Made::FilledFolder;
+    const std::string src = "src", dst = "dst";
+    QTest::newRow("file") << Made::File << none << src << dst << 0;
+    QTest::newRow("folder") << folder << none << src << dst << 0;
+    QTest::newRow("symbolic link") << Made::DanglingLink << none << src << dst << 0;
+    QTest::newRow("FIFO") << Made::Fifo << none << src << dst << 0;
+    QTest::newRow("socket") << Made::Socket << none << src << dst << 0;
+    QTest::newRow("folder onto an empty folder") << folder << Made::Folder << src << dst << 0;
+    QTest::newRow("folder onto a full folder") << folder << folder << src << dst << -3;
+    QTest::newRow("file onto a file") << Made::File << Made::File << src << dst << 0;
+    QTest::newRow("missing source") << none << Made::File << src << dst << -2;
+    QTest::newRow("empty source") << none << none << std::string() << dst << -1;
+    QTest::newRow("empty destination") << Made::File << none << src << std::string() << -1;
+    QTest::newRow("name too long") << Made::File << none << src << std::string(300, 'n') << -100;
 }
 
 void TestFileOp::move()
 {
-    QFETCH(std::string, kind);
-    QFETCH(std::string, destination);
+    QFETCH(Made, source);
+    QFETCH(Made, destination);
+    QFETCH(std::string, from);
+    QFETCH(std::string, to);
     QFETCH(int, result);
 
-    std::string src = at("src");
-    std::string dst = at("dst");
-    if (kind == "file") {
-        WriteBytes(src, "moved");
-    } else if (kind == "dir") {
-        QCOMPARE(::mkdir(src.c_str(), 0755), 0);
-        WriteBytes(src + "/inner", "moved");
-    } else if (kind == "link") {
-        QCOMPARE(symlink("nowhere", src.c_str()), 0);
-    } else if (kind == "fifo") {
-        MakeFifo(src);
-    } else if (kind == "socket") {
-        MakeSocket(src);
-    } else if (kind == "emptyArg") {
-        src.clear();
-    }
-    if (destination == "empty" || destination == "full")
-        QCOMPARE(::mkdir(dst.c_str(), 0755), 0);
-    if (destination == "full")
-        WriteBytes(dst + "/occupant", "stays");
-    if (destination == "file")
-        WriteBytes(dst, "old");
-    if (destination == "emptyArg")
-        dst.clear();
-    if (destination == "long")
-        dst = at(std::string(300, 'n'));
-
+    Make(at("src"), source, "moved");
+    Make(at("dst"), destination, "old");
+    const std::string src = from.empty() ? from : at(from);
+    const std::string dst = to.empty() ? to : at(to);
     struct stat before = {};
     (void)lstat(src.c_str(), &before);
 
@@ -518,17 +478,17 @@ void TestFileOp::move()
         QCOMPARE(lstat(dst.c_str(), &after), 0);
         // A rename keeps the very same file.
         QCOMPARE(after.st_ino, before.st_ino);
-        if (kind == "file")
+        if (source == Made::File)
             QCOMPARE(ReadBytes(dst), std::string("moved"));
-        if (kind == "dir")
+        if (source == Made::FilledFolder)
             QCOMPARE(ReadBytes(dst + "/inner"), std::string("moved"));
     } else {
-        if (kind != "missing" && kind != "emptyArg")
+        if (source != Made::Nothing)
             QVERIFY(ExistsAsName(src));
-        if (destination == "file")
+        if (destination == Made::File)
             QCOMPARE(ReadBytes(dst), std::string("old"));
-        if (destination == "full")
-            QCOMPARE(ReadBytes(dst + "/occupant"), std::string("stays"));
+        if (destination == Made::FilledFolder)
+            QCOMPARE(ReadBytes(dst + "/inner"), std::string("old"));
     }
     COMPARE_LOG(Lines{});
 }
@@ -561,10 +521,8 @@ void TestFileOp::moveAcrossFileSystems()
     QCOMPARE(ReadBytes(at("mnt/again")), std::string("theirs"));
 
     // A tree.
-    QCOMPARE(::mkdir(at("t").c_str(), 0755), 0);
-    QCOMPARE(::mkdir(at("t/sub").c_str(), 0700), 0);
-    QCOMPARE(::mkdir(at("t/sub/deep").c_str(), 0755), 0);
-    QCOMPARE(::mkdir(at("t/empty").c_str(), 0755), 0);
+    Build(m_root, "d:t;d:t/sub;d:t/sub/deep;d:t/empty");
+    QCOMPARE(chmod(at("t/sub").c_str(), 0700), 0);
     WriteBytes(at("t/a.txt"), PatternBytes(3000));
     WriteBytes(at("t/sub/b"), PatternBytes(9000));
     WriteBytes(at("t/sub/deep/c"), "");
@@ -641,73 +599,50 @@ void TestFileOp::moveAcrossFileSystemsFull()
 
 void TestFileOp::remove_data()
 {
-    QTest::addColumn<std::string>("kind");
+    QTest::addColumn<Made>("made"); // at "t"
     QTest::addColumn<std::string>("rel");
     QTest::addColumn<int>("result");
 
-    QTest::newRow("missing") << std::string() << std::string("none") << 0;
-    QTest::newRow("empty path") << std::string() << std::string() << -1;
-    QTest::newRow("file") << std::string("file") << std::string("t") << 0;
-    QTest::newRow("empty folder") << std::string("emptyDir") << std::string("t") << 0;
-    QTest::newRow("tree") << std::string("tree") << std::string("t") << 0;
-    QTest::newRow("tree, trailing slashes") << std::string("tree") << std::string("t//") << 0;
-    QTest::newRow("dangling link") << std::string("dangling") << std::string("t") << 0;
-    QTest::newRow("FIFO") << std::string("fifo") << std::string("t") << 0;
-    QTest::newRow("name of 5000 bytes") << std::string() << std::string(5000, 'x') << -1;
-    QTest::newRow("below a file") << std::string("file") << std::string("t/x") << -1;
-    QTest::newRow("final dot") << std::string("tree") << std::string("t/.") << -3;
-    QTest::newRow("final dot-dot") << std::string("tree") << std::string("t/a/..") << -3;
+    const std::string t = "t";
+    QTest::newRow("missing") << Made::Nothing << std::string("none") << 0;
+    QTest::newRow("empty path") << Made::Nothing << std::string() << -1;
+    QTest::newRow("file") << Made::File << t << 0;
+    QTest::newRow("empty folder") << Made::Folder << t << 0;
+    QTest::newRow("tree") << Made::Tree << t << 0;
+    QTest::newRow("tree, trailing slashes") << Made::Tree << std::string("t//") << 0;
+    QTest::newRow("dangling link") << Made::DanglingLink << t << 0;
+    QTest::newRow("FIFO") << Made::Fifo << t << 0;
+    QTest::newRow("name of 5000 bytes") << Made::Nothing << std::string(5000, 'x') << -1;
+    QTest::newRow("below a file") << Made::File << std::string("t/x") << -1;
+    QTest::newRow("final dot") << Made::Tree << std::string("t/.") << -3;
+    QTest::newRow("final dot-dot") << Made::Tree << std::string("t/a/..") << -3;
 }
 
 void TestFileOp::remove()
 {
-    QFETCH(std::string, kind);
+    QFETCH(Made, made);
     QFETCH(std::string, rel);
     QFETCH(int, result);
 
     const std::string t = at("t");
-    if (kind == "file") {
-        WriteBytes(t, "x");
-    } else if (kind == "emptyDir") {
-        QCOMPARE(::mkdir(t.c_str(), 0755), 0);
-    } else if (kind == "tree") {
-        QCOMPARE(::mkdir(t.c_str(), 0755), 0);
-        QCOMPARE(::mkdir((t + "/a").c_str(), 0755), 0);
-        QCOMPARE(::mkdir((t + "/a/b").c_str(), 0700), 0);
-        WriteBytes(t + "/a/b/file", "x");
-        WriteBytes(t + "/a b\n\xc3\xa9\xff", "x");
-        MakeFifo(t + "/a/fifo");
-        MakeSocket(t + "/a/sock");
-        QCOMPARE(symlink("nowhere", (t + "/a/dangling").c_str()), 0);
-        // Read-only entries go too: removal needs the folder's permission.
-        QCOMPARE(chmod((t + "/a/b/file").c_str(), 0), 0);
-    } else if (kind == "dangling") {
-        QCOMPARE(symlink("nowhere", t.c_str()), 0);
-    } else if (kind == "fifo") {
-        MakeFifo(t);
-    }
+    Make(t, made, "x");
     WriteBytes(at("neighbour"), "stays");
 
     QCOMPARE(FSRemovePath(rel.empty() ? rel : at(rel)), result);
     if (result == 0)
         QVERIFY(!ExistsAsName(t));
-    else if (!kind.empty())
+    else if (made != Made::Nothing)
         QVERIFY(ExistsAsName(t));
-    if (result != 0 && kind == "tree")
-        QCOMPARE(ReadBytes(t + "/a b\n\xc3\xa9\xff"), std::string("x"));
+    if (result != 0 && made == Made::Tree)
+        QCOMPARE(ReadBytes(t + "/a b\n\xc3\xa9\xff"), std::string("data"));
     QCOMPARE(ReadBytes(at("neighbour")), std::string("stays"));
     COMPARE_LOG(Lines{});
 }
 
 void TestFileOp::removeNeverFollowsLinks()
 {
-    QCOMPARE(::mkdir(at("outside").c_str(), 0755), 0);
-    QCOMPARE(::mkdir(at("outside/sub").c_str(), 0755), 0);
-    WriteBytes(at("outside/keep"), "keep");
-    WriteBytes(at("outside/sub/keep"), "keep");
-
-    QCOMPARE(::mkdir(at("t").c_str(), 0755), 0);
-    QCOMPARE(symlink("../outside", at("t/toDir").c_str()), 0);
+    Build(m_root, "d:outside;d:outside/sub;f:outside/keep;f:outside/sub/keep;"
+                  "d:t;l:t/toDir=../outside");
     QCOMPARE(symlink(at("outside/keep").c_str(), at("t/toFile").c_str()), 0);
     QCOMPARE(symlink(at("outside/sub").c_str(), at("t/toSub").c_str()), 0);
     QCOMPARE(FSRemovePath(at("t")), 0);
@@ -721,8 +656,8 @@ void TestFileOp::removeNeverFollowsLinks()
     QCOMPARE(FSRemovePath(at("l")), 0);
     QVERIFY(!ExistsAsName(at("l")));
 
-    QCOMPARE(ReadBytes(at("outside/keep")), std::string("keep"));
-    QCOMPARE(ReadBytes(at("outside/sub/keep")), std::string("keep"));
+    QCOMPARE(ReadBytes(at("outside/keep")), std::string("data"));
+    QCOMPARE(ReadBytes(at("outside/sub/keep")), std::string("data"));
     COMPARE_LOG(Lines{});
 }
 
@@ -730,27 +665,24 @@ void TestFileOp::removeUnreadableDirectory()
 {
     REQUIRE_ROOT();
     QCOMPARE(chmod(m_root.c_str(), 0755), 0);
-    QCOMPARE(::mkdir(at("locked").c_str(), 0755), 0);
-    WriteBytes(at("locked/file"), "x");
+    Build(m_root, "d:locked;f:locked/file");
     QCOMPARE(chmod(at("locked").c_str(), 0), 0);
 
     // Owned by the unprivileged user, holding a folder it cannot open.
-    QCOMPARE(::mkdir(at("outer").c_str(), 0755), 0);
-    QCOMPARE(::mkdir(at("outer/locked").c_str(), 0), 0);
-    WriteBytes(at("outer/file"), "x");
+    Build(m_root, "d:outer;d:outer/locked;f:outer/file");
+    QCOMPARE(chmod(at("outer/locked").c_str(), 0), 0);
     QCOMPARE(chown(at("outer").c_str(), 65534, 65534), 0);
     QCOMPARE(chown(at("outer/file").c_str(), 65534, 65534), 0);
 
-    const std::string root = m_root;
-    const int status = RunAsNobody([root] {
-        if (FSRemovePath(root + "/locked") != -3)
+    const int status = support::runAsNobody([this] {
+        if (FSRemovePath(at("locked")) != -3)
             return 1;
-        if (FSRemovePath(root + "/outer") != -3)
+        if (FSRemovePath(at("outer")) != -3)
             return 2;
         return 0;
     });
     QCOMPARE(status, 0);
-    QCOMPARE(ReadBytes(at("locked/file")), std::string("x"));
+    QCOMPARE(ReadBytes(at("locked/file")), std::string("data"));
     QVERIFY(ExistsAsName(at("outer/locked")));
     COMPARE_LOG(Lines{});
 }
@@ -765,49 +697,29 @@ void TestFileOp::removeDeepTree()
     // With few descriptors: one open folder at a time suffices.
     QVERIFY(MakeDeepChain(m_root, "narrow", 200));
     const std::string narrow = at("narrow");
-    const int status = RunInChild([narrow] {
-        struct rlimit limit = {32, 32};
-        if (setrlimit(RLIMIT_NOFILE, &limit) != 0)
-            return 1;
-        return FSRemovePath(narrow) == 0 ? 0 : 2;
-    });
-    QCOMPARE(status, 0);
+    QCOMPARE(RunWithFewDescriptors([narrow] { return FSRemovePath(narrow) == 0 ? 0 : 2; }), 0);
     QVERIFY(!ExistsAsName(at("narrow")));
 
-    // Deeper than a path can name, with files at the bottom: removed
+    // Deeper than a path can name, with a file at the bottom: removed
     // completely, through descriptors.
     const std::string level(20, 'a');
-    QVERIFY(MakeDeepChain(m_root, "abyss", 300, level));
-    {
-        std::vector<int> fds{open(at("abyss").c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC)};
-        for (int i = 1; i < 300 && fds.back() >= 0; ++i)
-            fds.push_back(openat(fds.back(), level.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-        QVERIFY(fds.back() >= 0);
-        const int file = openat(fds.back(), "bottom", O_WRONLY | O_CREAT | O_CLOEXEC, 0644);
-        QVERIFY(file >= 0);
-        close(file);
-        for (int fd : fds)
-            close(fd);
-    }
-    const int result = FSRemovePath(at("abyss"));
+    const std::string abyss = at("abyss");
+    QVERIFY(MakeDeepChain(m_root, "abyss", 300, level, "leaf"));
+    const int result = FSRemovePath(abyss);
     if (result != 0)
-        RemoveDeepChain(m_root, "abyss", level);
+        support::removeTreeAt(AT_FDCWD, abyss.c_str());
     QCOMPARE(result, 0);
-    QVERIFY(!ExistsAsName(at("abyss")));
+    QVERIFY(!ExistsAsName(abyss));
 
     // The same with few descriptors.
     QVERIFY(MakeDeepChain(m_root, "abyss", 300, level));
-    const std::string abyss = at("abyss");
-    const int narrowDeep = RunInChild([abyss] {
-        struct rlimit limit = {32, 32};
-        if (setrlimit(RLIMIT_NOFILE, &limit) != 0)
-            return 1;
+    const int narrowDeep = RunWithFewDescriptors([abyss] {
         return FSRemovePath(abyss) == 0 ? 0 : 2;
     });
     if (narrowDeep != 0)
-        RemoveDeepChain(m_root, "abyss", level);
+        support::removeTreeAt(AT_FDCWD, abyss.c_str());
     QCOMPARE(narrowDeep, 0);
-    QVERIFY(!ExistsAsName(at("abyss")));
+    QVERIFY(!ExistsAsName(abyss));
     COMPARE_LOG(Lines{});
 }
 
@@ -815,35 +727,31 @@ void TestFileOp::removeDeepTree()
 
 void TestFileOp::fsync_data()
 {
-    QTest::addColumn<std::string>("kind");
+    QTest::addColumn<Made>("made"); // at "p"
     QTest::addColumn<std::string>("rel");
     QTest::addColumn<int>("result");
     QTest::addColumn<Lines>("log");
 
-    QTest::newRow("missing") << std::string() << std::string("none") << 1 << Lines{};
-    QTest::newRow("file") << std::string("file") << std::string("p") << 0 << Lines{};
-    QTest::newRow("folder") << std::string("dir") << std::string("p") << 0 << Lines{};
-    QTest::newRow("FIFO without writer") << std::string("fifo") << std::string("p") << -1
+    const std::string p = "p";
+    QTest::newRow("missing") << Made::Nothing << std::string("none") << 1 << Lines{};
+    QTest::newRow("file") << Made::File << p << 0 << Lines{};
+    QTest::newRow("folder") << Made::Folder << p << 0 << Lines{};
+    QTest::newRow("FIFO without writer") << Made::Fifo << p << -1
         << Lines{"ERROR FSFsync: fsync(%R/p): Invalid argument (22)"};
-    QTest::newRow("name of 5000 bytes") << std::string() << std::string(5000, 'f') << -1
+    QTest::newRow("name of 5000 bytes") << Made::Nothing << std::string(5000, 'f') << -1
         << Lines{"ERROR FSFsync: open(%R/" + std::string(5000, 'f') + "): File name too long (36)"};
-    QTest::newRow("below a file") << std::string("file") << std::string("p/x") << -1
+    QTest::newRow("below a file") << Made::File << std::string("p/x") << -1
         << Lines{"ERROR FSFsync: open(%R/p/x): Not a directory (20)"};
 }
 
 void TestFileOp::fsync()
 {
-    QFETCH(std::string, kind);
+    QFETCH(Made, made);
     QFETCH(std::string, rel);
     QFETCH(int, result);
     QFETCH(Lines, log);
 
-    if (kind == "file")
-        WriteBytes(at("p"), "x");
-    else if (kind == "dir")
-        QCOMPARE(::mkdir(at("p").c_str(), 0755), 0);
-    else if (kind == "fifo")
-        MakeFifo(at("p"));
+    Make(at("p"), made);
     QCOMPARE(FSFsync(at(rel)), result);
     COMPARE_LOG(log);
 }
@@ -852,19 +760,21 @@ void TestFileOp::fsync()
 
 void TestFileOp::deepTreeWithFewDescriptors_data()
 {
-    QTest::addColumn<std::string>("operation"); // remove, move (across file systems)
+    QTest::addColumn<bool>("move");     // across file systems; else removed
+    QTest::addColumn<bool>("readOnly"); // the file system holding the tree
     QTest::addColumn<int>("levels");
-    QTest::newRow("removal, 2000 levels") << std::string("remove") << 2000;
-    QTest::newRow("move across file systems, 600 levels") << std::string("move") << 600;
+    QTest::newRow("removal, 2000 levels") << false << false << 2000;
+    QTest::newRow("move across file systems, 600 levels") << true << false << 600;
     // The failure comes from the bottom; the error number with it.
-    QTest::newRow("removal on a read-only file system, 100 levels") << std::string("remove-ro") << 100;
+    QTest::newRow("removal on a read-only file system, 100 levels") << false << true << 100;
 }
 
 // A user's own tree, however deep, is removed or carried across completely
 // under a limit of 32 descriptors.
 void TestFileOp::deepTreeWithFewDescriptors()
 {
-    QFETCH(std::string, operation);
+    QFETCH(bool, move);
+    QFETCH(bool, readOnly);
     QFETCH(int, levels);
     // On file systems of their own where root may mount them: removing
     // thousands of folders from a disk costs seconds.
@@ -874,86 +784,56 @@ void TestFileOp::deepTreeWithFewDescriptors()
         mount.reset(new TmpfsMount(at("mnt"), "size=8m,mode=0755"));
         if (!here->mounted() || !mount->mounted())
             QSKIP(qPrintable(here->why() + mount->why()));
-    } else if (operation != "remove") {
+    } else if (move || readOnly) {
         REQUIRE_ROOT();
     } else {
         QVERIFY(::mkdir(at("here").c_str(), 0755) == 0);
     }
-    const std::string top = operation == "remove-ro" ? at("mnt") : at("here");
-    QVERIFY(MakeDeepChain(top, "deep", levels));
-    {
-        int fd = open((top + "/deep").c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-        for (int i = 1; fd >= 0 && i < levels; ++i) {
-            const int child = openat(fd, "d", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-            close(fd);
-            fd = child;
-        }
-        QVERIFY(fd >= 0);
-        const int file = openat(fd, "bottom", O_WRONLY | O_CREAT | O_CLOEXEC, 0644);
-        close(fd);
-        QVERIFY(file >= 0);
-        QCOMPARE(write(file, "leaf", 4), ssize_t(4));
-        close(file);
-    }
-    if (operation == "remove-ro")
+    const std::string top = readOnly ? at("mnt") : at("here");
+    QVERIFY(MakeDeepChain(top, "deep", levels, "d", "leaf"));
+    if (readOnly)
         QCOMPARE(::mount(nullptr, at("mnt").c_str(), nullptr, MS_REMOUNT | MS_RDONLY, "size=8m,mode=0755"), 0);
     const std::string deep = top + "/deep";
-    const std::string there = operation == "remove-ro" ? deep : at("mnt/deep");
-    const int status = RunInChild([&] {
-        struct rlimit limit = {32, 32};
-        if (setrlimit(RLIMIT_NOFILE, &limit) != 0)
-            return 1;
-        if (operation == "remove-ro")
+    const std::string there = readOnly ? deep : at("mnt/deep");
+    const int status = RunWithFewDescriptors([&] {
+        if (readOnly)
             return FSRemovePath(deep) == -3 && errno == EROFS ? 0 : 3;
-        const int32_t result = operation == "remove" ? FSRemovePath(deep) : FSMovePath(deep, there);
-        return result == 0 ? 0 : 2;
+        return (move ? FSMovePath(deep, there) : FSRemovePath(deep)) == 0 ? 0 : 2;
     });
     const bool gone = !ExistsAsName(deep);
     // What a failed walk left behind is deeper than the fixture's cleanup
     // reaches.
-    if (operation != "remove-ro")
+    if (!readOnly)
         (void)FSRemovePath(deep);
-    int depth = 0;
-    std::string leaf;
-    if (operation != "remove") {
-        int fd = open(there.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-        for (int child; fd >= 0; fd = child, ++depth) {
-            child = openat(fd, "d", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-            if (child < 0) {
-                char buffer[8] = {};
-                const int file = openat(fd, "bottom", O_RDONLY | O_CLOEXEC);
-                if (file >= 0 && read(file, buffer, sizeof buffer - 1) > 0)
-                    leaf = buffer;
-                if (file >= 0)
-                    close(file);
-            }
-            close(fd);
-        }
-        (void)FSRemovePath(there);
-    }
+    const QPair<int, QByteArray> left = support::deepChain(QString::fromStdString(there), "d");
+    (void)FSRemovePath(there);
     QCOMPARE(status, 0);
-    QCOMPARE(gone, operation != "remove-ro");
-    if (operation != "remove") {
-        QCOMPARE(depth, levels);
-        QCOMPARE(leaf, std::string("leaf"));
+    QCOMPARE(gone, !readOnly);
+    if (move || readOnly) {
+        // The chain's own top and the folders below it.
+        QCOMPARE(1 + left.first, levels);
+        QCOMPARE(left.second, QByteArray("leaf"));
     }
     COMPARE_LOG(Lines{});
 }
 
 void TestFileOp::treeWalkFindsItsWayBack_data()
 {
-    QTest::addColumn<std::string>("change"); // made at the bottom, before the way back
-    QTest::addColumn<int>("result");          // of the step into the folders closed meanwhile
-    QTest::newRow("nothing: up through \"..\"") << std::string() << 0;
-    QTest::newRow("a folder moved away: down again by name") << std::string("moved") << 0;
-    QTest::newRow("a folder on the way replaced") << std::string("replaced") << int(ESTALE);
+    // Changes made at the bottom, before the way back.
+    QTest::addColumn<bool>("movedAway"); // the shallowest folder the walk still holds
+    QTest::addColumn<bool>("replaced");  // a folder above it
+    QTest::addColumn<int>("result");     // of the step into the folders closed meanwhile
+    QTest::newRow("nothing: up through \"..\"") << false << false << 0;
+    QTest::newRow("a folder moved away: down again by name") << true << false << 0;
+    QTest::newRow("a folder on the way replaced") << true << true << int(ESTALE);
 }
 
 // However deep a walk goes it holds a few descriptors, and it comes back
 // through the very folders it went down through, or says that it cannot.
 void TestFileOp::treeWalkFindsItsWayBack()
 {
-    QFETCH(std::string, change);
+    QFETCH(bool, movedAway);
+    QFETCH(bool, replaced);
     QFETCH(int, result);
     const int levels = 40;
     QVERIFY(MakeDeepChain(m_root, "t", levels));
@@ -982,9 +862,9 @@ void TestFileOp::treeWalkFindsItsWayBack()
     // The shallowest folder the walk still holds below its top; from there
     // on, the way back opens the folders again.
     const int edge = levels - int(fileop::kOpenFoldersPerWalk) + 1;
-    if (!change.empty())
+    if (movedAway)
         QCOMPARE(rename(pathAt(edge).c_str(), at("moved").c_str()), 0);
-    if (change == "replaced") {
+    if (replaced) {
         QCOMPARE(rename(pathAt(10).c_str(), at("old").c_str()), 0);
         QCOMPARE(::mkdir(pathAt(10).c_str(), 0755), 0);
     }

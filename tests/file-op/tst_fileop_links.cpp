@@ -4,12 +4,11 @@
 
 #include "file-op.h"
 
+#include <QFileInfo>
 #include <QtTest>
 
 #include <algorithm>
-#include <cstdlib>
 #include <fstream>
-#include <mutex>
 #include <map>
 #include <set>
 #include <thread>
@@ -20,14 +19,6 @@
 namespace {
 
 const std::string kAlphabet = "0123456789abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ-_";
-
-std::string RealPath(const std::string &path)
-{
-    char *resolved = realpath(path.c_str(), nullptr);
-    std::string result = resolved ? resolved : "";
-    free(resolved);
-    return result;
-}
 
 // The first mounted file system whose type is one of `types`, or "".
 std::string MountedOfType(const std::set<std::string> &types, bool prefixOnly)
@@ -91,8 +82,7 @@ void TestFileOp::symbolicLinks()
 
 void TestFileOp::ownerModeTime()
 {
-    WriteBytes(at("f"), "x");
-    QCOMPARE(symlink("f", at("l").c_str()), 0);
+    Build(m_root, "f:f;l:l=f");
 
     QCOMPARE(FSChmod(at("l"), 0604), 0); // through the link
     QCOMPARE(ModeOf(at("f")), mode_t(0604));
@@ -127,9 +117,8 @@ void TestFileOp::ownerModeTime()
 
 void TestFileOp::permissionTests()
 {
-    WriteBytes(at("secret"), "x");
+    Build(m_root, "f:secret;f:public");
     QCOMPARE(chmod(at("secret").c_str(), 0600), 0);
-    WriteBytes(at("public"), "x");
     QCOMPARE(chmod(at("public").c_str(), 0644), 0);
 
     // A missing file is not a permission problem.
@@ -139,17 +128,16 @@ void TestFileOp::permissionTests()
     REQUIRE_ROOT();
     QCOMPARE(FSIsPermissionDenied(at("secret"), R_OK | W_OK), false);
     QCOMPARE(chmod(m_root.c_str(), 0755), 0);
-    const std::string root = m_root;
-    const int status = RunAsNobody([root] {
-        if (!FSIsPermissionDenied(root + "/secret", R_OK) || FSHasPermission(root + "/secret", R_OK))
+    const int status = support::runAsNobody([this] {
+        if (!FSIsPermissionDenied(at("secret"), R_OK) || FSHasPermission(at("secret"), R_OK))
             return 1;
-        if (FSIsPermissionDenied(root + "/public", R_OK) || !FSHasPermission(root + "/public", R_OK))
+        if (FSIsPermissionDenied(at("public"), R_OK) || !FSHasPermission(at("public"), R_OK))
             return 2;
-        if (!FSIsPermissionDenied(root + "/public", W_OK))
+        if (!FSIsPermissionDenied(at("public"), W_OK))
             return 3;
-        if (FSIsPermissionDenied(root + "/none", R_OK))
+        if (FSIsPermissionDenied(at("none"), R_OK))
             return 4;
-        if (FSFsync(root + "/secret") != -1)
+        if (FSFsync(at("secret")) != -1)
             return 5;
         return 0;
     });
@@ -251,10 +239,9 @@ void TestFileOp::tempNameFromManyThreads()
 
 void TestFileOp::fullPath()
 {
-    QCOMPARE(::mkdir(at("a").c_str(), 0755), 0);
-    QCOMPARE(::mkdir(at("a/b").c_str(), 0755), 0);
-    QCOMPARE(symlink("a", at("l").c_str()), 0);
-    const std::string real = RealPath(m_root);
+    Build(m_root, "d:a;d:a/b;l:l=a");
+    const QFileInfo root(QString::fromStdString(m_root));
+    const std::string real = root.canonicalFilePath().toStdString();
 
     std::string path = at("l/b/../b/./");
     const std::string given = path;
