@@ -243,13 +243,7 @@ struct Fixture {
         return n;
     }
 
-    int countContaining(const QString &text) const
-    {
-        int n = 0;
-        for (const QString &line : lines())
-            n += line.contains(text) ? 1 : 0;
-        return n;
-    }
+    int countContaining(const QString &text) const { return lines().filter(text).size(); }
 
     QString journal() const { return app + ".installing"; }
 
@@ -335,11 +329,6 @@ unsigned long long procStatField(pid_t pid, int n)
     return n - 3 < fields.size() ? fields[n - 3].toULongLong() : 0;
 }
 
-unsigned long long processFlags(pid_t pid)
-{
-    return procStatField(pid, 9);
-}
-
 // When the process started, in nanoseconds of the wall clock.
 qint64 startedAtNs(pid_t pid)
 {
@@ -409,8 +398,6 @@ int32_t upgradeOnce()
     return service.upgrade();
 }
 
-using support::TmpfsMount;
-
 // A chain of `levels` folders named `name` below `dir`, with leaf.txt at
 // its bottom, built through descriptors: it may go deeper than a path can
 // name.
@@ -418,9 +405,6 @@ bool makeDeepChain(const QString &dir, int levels, const QByteArray &name, const
 {
     return QDir().mkpath(dir) && support::makeDeepChain(dir, name, name, levels, &leaf);
 }
-
-// The depth of such a chain below `dir` and the content of its leaf.txt.
-using support::deepChain;
 
 // The names below `dir` as raw bytes, never through a link.
 QList<QByteArray> rawTree(const QByteArray &dir)
@@ -980,7 +964,8 @@ void TestService::deepTrees()
     QVERIFY(!QFileInfo::exists(f.app + "_tmp2"));
     QCOMPARE(service.upgrade(), 0);
 
-    QCOMPARE(deepChain(f.app + "/share/deep", level), qMakePair(levels, QByteArray("package leaf\n")));
+    QCOMPARE(support::deepChain(f.app + "/share/deep", level),
+             qMakePair(levels, QByteArray("package leaf\n")));
     QCOMPARE(readFile(f.app + "/INFO"), info("2"));
     QVERIFY(!QFileInfo::exists(f.app + "/data"));
     QCOMPARE(f.leftovers(), QStringList());
@@ -1201,10 +1186,7 @@ void TestService::interruptedInstallation()
         Child installer({kHelper, "install", f.base, f.root});
         qunsetenv("ZELTO_TEST_STALL_AT");
         qunsetenv("ZELTO_TEST_STALLED");
-        QElapsedTimer timer;
-        timer.start();
-        while (!QFileInfo::exists(stalled) && !installer.done() && timer.elapsed() < 30000)
-            usleep(2000);
+        QTRY_VERIFY_WITH_TIMEOUT(QFileInfo::exists(stalled) || installer.done(), 30000);
         QVERIFY2(QFileInfo::exists(stalled), "the installation never reached the entry");
         QCOMPARE(kill(installer.pid(), SIGKILL), 0);
         QVERIFY(installer.wait());
@@ -1547,7 +1529,8 @@ void TestService::terminateUI()
 
     if ((asNobody || arrange & (OtherUser | NoProc)) && geteuid() != 0)
         QSKIP("needs root to run the client as another user than the caller, or to hide /proc");
-    if (process == KernelThread && !(processFlags(2) & 0x00200000))
+    // Field 9 holds the flags, PF_KTHREAD among them.
+    if (process == KernelThread && !(procStatField(2, 9) & 0x00200000))
         QSKIP("process 2 is no kernel thread here (a private pid namespace)");
     const bool latin1 = arrange & Latin1Home;
     const CodePageScope codePage(latin1 ? "ISO-8859-1" : "");
@@ -1716,9 +1699,9 @@ void TestService::startUI()
     QFETCH(QString, home);
     QFETCH(QString, line);
     Fixture f;
-    std::unique_ptr<TmpfsMount> mount;
+    std::unique_ptr<support::TmpfsMount> mount;
     if (home == "noexec") {
-        mount = std::make_unique<TmpfsMount>(f.base, "size=16m", MS_NOEXEC);
+        mount = std::make_unique<support::TmpfsMount>(f.base, "size=16m", MS_NOEXEC);
         if (!mount->mounted())
             QSKIP(qPrintable("cannot mount a noexec tmpfs: " + mount->why()));
     }
@@ -1742,10 +1725,10 @@ void TestService::removeAgedAppFolder()
     Fixture f;
     QVERIFY(writeFile(f.legacy + "/app/bin/old-ui", "x"));
     QVERIFY(writeFile(f.legacy + "/data/keep.txt", "keep"));
-    Service *service = new LinuxService;
+    // Called through the interface the launcher holds.
+    const std::unique_ptr<Service> service = std::make_unique<LinuxService>();
     service->removeAgedAppFolder();
     service->removeAgedAppFolder();
-    delete service;
     QVERIFY(!QFileInfo::exists(f.legacy + "/app"));
     QCOMPARE(readFile(f.legacy + "/data/keep.txt"), QByteArray("keep"));
     QCOMPARE(f.count("INFO", QString("removing aged app folder %1/app").arg(f.legacy)), 2);
@@ -1818,7 +1801,7 @@ void TestService::migrateLegacyFolderAcrossFileSystems()
     Fixture f;
     // The new folder on its own file system: the legacy data must be
     // copied over and removed.
-    TmpfsMount mount(f.user, "size=16m", 0);
+    support::TmpfsMount mount(f.user, "size=16m", 0);
     if (!mount.mounted())
         QSKIP(qPrintable("no tmpfs for the new folder: " + mount.why()));
     QVERIFY(writeFile(f.legacy + "/app/x", "app"));
