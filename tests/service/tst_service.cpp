@@ -5,7 +5,7 @@
 #include "file-op.h"
 #include "linux-service.h"
 #include "log.h"
-#include "service-paths.h"
+#include "uipathmanager.h"
 #include "support/archive-writer.h"
 #include "support/install-root.h"
 #include "support/log-lines.h"
@@ -36,7 +36,9 @@
 #include <fcntl.h>
 #include <spawn.h>
 #include <sched.h>
+#include <sys/mman.h>
 #include <sys/mount.h>
+#include <sys/prctl.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -166,7 +168,33 @@ extern "C" int unlinkat(int dir, const char *path, int flags)
 
 namespace {
 
-const char *const kHelper = SERVICE_HELPER;
+// This program: started with the arguments of a helper part (see main), it
+// plays the client or runs an installation that a test kills.
+QString helperProgram()
+{
+    return QCoreApplication::applicationFilePath();
+}
+
+// The launcher's path table, registered below a test's own folders.
+void RegisterTestPaths(const QString &base, const QString &root)
+{
+    const struct {
+        const char *key;
+        QString value;
+    } table[] = {
+        {"user_quenmark_zelto_path", base + "/.QuenmarkZelto"},
+        {"user_quenmark_zelto_app_path", base + "/.QuenmarkZelto/QuenmarkZelto.app"},
+        {"user_quenmark_zelto_resource_path", base + "/.QuenmarkZelto/QuenmarkZelto.app"},
+        {"user_quenmark_zelto_data_path", base + "/.QuenmarkZelto/data"},
+        {"user_quenmark_zelto_working_dir_path", base + "/.QuenmarkZelto/QuenmarkZelto.app/bin"},
+        {"user_quenmark_zelto_ui_path", base + "/.QuenmarkZelto/QuenmarkZelto.app/bin/cloud-zelto-ui"},
+        {"user_orvilex_path", base + "/.Orvilex"},
+        {"user_orvilex_resource_path", base + "/.Orvilex/Orvilex.app"},
+        {"root_resource_path", root},
+    };
+    for (const auto &row : table)
+        UIPathManager::getInstance()->setPath(QString::fromLatin1(row.key), QDir::cleanPath(row.value));
+}
 
 QByteArray info(const QByteArray &build, const QByteArray &major = "1")
 {
@@ -494,7 +522,7 @@ private slots:
 
 void TestService::initTestCase()
 {
-    QVERIFY2(QFileInfo(kHelper).isExecutable(), kHelper);
+    QVERIFY2(QFileInfo(helperProgram()).isExecutable(), qPrintable(helperProgram()));
     umask(022);
 }
 
@@ -1183,7 +1211,7 @@ void TestService::interruptedInstallation()
         const QString stalled = f.tmp.path() + "/stalled";
         qputenv("ZELTO_TEST_STALL_AT", "stall-here");
         qputenv("ZELTO_TEST_STALLED", QFile::encodeName(stalled));
-        Child installer({kHelper, "install", f.base, f.root});
+        Child installer({helperProgram(), "install", f.base, f.root});
         qunsetenv("ZELTO_TEST_STALL_AT");
         qunsetenv("ZELTO_TEST_STALLED");
         QTRY_VERIFY_WITH_TIMEOUT(QFileInfo::exists(stalled) || installer.done(), 30000);
@@ -1298,7 +1326,7 @@ void TestService::killedInstallationsAreRepaired()
     QElapsedTimer timer;
     timer.start();
     {
-        Child installer({kHelper, "install", f.base, f.root});
+        Child installer({helperProgram(), "install", f.base, f.root});
         QVERIFY(installer.wait());
         QCOMPARE(installer.status(), 0);
     }
@@ -1313,7 +1341,7 @@ void TestService::killedInstallationsAreRepaired()
         freshOld();
         const Snapshot old = contentOf(f.app);
         {
-            Child installer({kHelper, "install", f.base, f.root});
+            Child installer({helperProgram(), "install", f.base, f.root});
             usleep(static_cast<useconds_t>(QRandomGenerator::global()->bounded(static_cast<int>(span))));
             (void)kill(installer.pid(), SIGKILL);
             QVERIFY(installer.wait());
@@ -1540,7 +1568,7 @@ void TestService::terminateUI()
     QVERIFY(QDir().mkpath(f.app + "/bin"));
     std::unique_ptr<Child> client;
     if (process >= UiCopy) {
-        QStringList args{kHelper};
+        QStringList args{helperProgram()};
         QString cwd;
         QVERIFY(QDir().mkpath(f.app + "/lib"));
         switch (process) {
@@ -1553,13 +1581,13 @@ void TestService::terminateUI()
             break;
         case UiBesideCopy:
             QVERIFY(QDir().mkpath(f.app + "2/bin"));
-            QVERIFY(QFile::copy(kHelper, f.app + "2/bin/cloud-zelto-ui"));
+            QVERIFY(QFile::copy(helperProgram(), f.app + "2/bin/cloud-zelto-ui"));
             args = QStringList{f.app + "2/bin/cloud-zelto-ui"};
             cwd = f.app + "2";
             break;
         case WrapperScript: {
             const QString real = f.app + "/lib/cloud-zelto-ui.bin";
-            QVERIFY(QFile::copy(kHelper, real));
+            QVERIFY(QFile::copy(helperProgram(), real));
             const QByteArray wrapper = "#!/bin/sh\nexec '" + QFile::encodeName(real) + "' \"$@\"\n";
             QVERIFY(writeFile(ui, wrapper, kExec));
             args = QStringList{ui};
@@ -1571,7 +1599,7 @@ void TestService::terminateUI()
             args = QStringList{"/bin/sh", f.app + "/bin/client.sh"};
             break;
         case UiCopy:
-            QVERIFY(QFile::copy(kHelper, ui));
+            QVERIFY(QFile::copy(helperProgram(), ui));
             args = QStringList{ui};
             break;
         default: // the helper itself, outside the copy
@@ -1866,7 +1894,6 @@ void TestService::migrateLegacyFolderAcrossFileSystems()
     QCOMPARE(union_, data);
 }
 
-QTEST_GUILESS_MAIN(TestService)
 // A package nested deeper than the copy goes: one line says so, not one per
 // level, and the old copy comes back whole.
 void TestService::packageNestedTooDeep()
@@ -1900,6 +1927,114 @@ void TestService::packageNestedTooDeep()
     QCOMPARE(f.countContaining("[ERROR]"), 2);
     QCOMPARE(f.countContaining("[WARNING]"), 0);
     QCOMPARE(f.countContaining("user installation is ready"), 0);
+}
+
+namespace {
+
+// The parts this program plays when started with other arguments:
+//   client term|ignore|rename|nobody|hidden|slow <ready-file>
+//       plays the client's user interface: ends on SIGTERM (term), ignores
+//       it (ignore), ends on it after renaming its command (rename), or
+//       ends on it as user 65534 (nobody; hidden: also not dumpable, so
+//       that even that user cannot read its /proc entries), or ends 100 ms
+//       after it (slow); creates <ready-file> once its
+//       signal disposition and its user are set. With ZELTO_TEST_PID_FILE
+//       set, it first writes its pid file there, as a client does; with
+//       ZELTO_TEST_MAP set, it maps that file and closes it.
+//   install <base> <root>
+//       registers the path table below <base> and <root> and runs one
+//       installation; the exit code is its result (0 or 1).
+//       With ZELTO_TEST_STALL_AT set, the installation stops for good when
+//       the copy meets an entry of that name (the second walk to meet it:
+//       the first fingerprints the package), after creating the file named
+//       by ZELTO_TEST_STALLED: the test kills it there.
+
+volatile sig_atomic_t g_terminate = 0;
+
+void noteTerminate(int)
+{
+    g_terminate = 1;
+}
+
+int runClient(const char *mode, const char *readyFile)
+{
+    if (const char *pidFile = getenv("ZELTO_TEST_PID_FILE")) {
+        char line[32];
+        const int n = snprintf(line, sizeof line, "pid=%d\n", static_cast<int>(getpid()));
+        int fd = open(pidFile, O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+        if (fd < 0 || write(fd, line, static_cast<size_t>(n)) != n)
+            return 2;
+        close(fd);
+    }
+    if (const char *mapped = getenv("ZELTO_TEST_MAP")) {
+        int fd = open(mapped, O_RDONLY | O_CLOEXEC);
+        if (fd < 0 || mmap(nullptr, 1, PROT_READ, MAP_PRIVATE, fd, 0) == MAP_FAILED)
+            return 2;
+        close(fd);
+    }
+    if (strcmp(mode, "ignore") == 0)
+        signal(SIGTERM, SIG_IGN);
+    else if (strcmp(mode, "slow") == 0)
+        signal(SIGTERM, noteTerminate);
+    else
+        signal(SIGTERM, SIG_DFL);
+    if (strcmp(mode, "rename") == 0)
+        prctl(PR_SET_NAME, "renamed", 0, 0, 0);
+    const bool hidden = strcmp(mode, "hidden") == 0;
+    if ((strcmp(mode, "nobody") == 0 || hidden)
+        && (setresgid(65534, 65534, 65534) != 0 || setresuid(65534, 65534, 65534) != 0))
+        return 2;
+    if (hidden && prctl(PR_SET_DUMPABLE, 0, 0, 0, 0) != 0)
+        return 2;
+    int fd = open(readyFile, O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+    if (fd < 0)
+        return 2;
+    close(fd);
+    // Never outlive a test that lost track of us.
+    for (int i = 0; i < 1200; ++i) {
+        if (g_terminate) {
+            usleep(100000);
+            signal(SIGTERM, SIG_DFL);
+            raise(SIGTERM);
+        }
+        usleep(100000);
+    }
+    return 0;
+}
+
+// The copy stops for good at the second entry named ZELTO_TEST_STALL_AT.
+int runInstallation(const char *base, const char *root)
+{
+    const char *const stallAt = getenv("ZELTO_TEST_STALL_AT");
+    const char *const stalled = getenv("ZELTO_TEST_STALLED");
+    if (stallAt && stalled) {
+        g_onEntry = [stallAt, stalled, met = 0](const char *name) mutable {
+            if (strcmp(name, stallAt) != 0 || ++met != 2)
+                return;
+            int fd = open(stalled, O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+            if (fd >= 0)
+                close(fd);
+            for (;;)
+                pause();
+        };
+    }
+    RegisterTestPaths(QString::fromUtf8(base), QString::fromUtf8(root));
+    LinuxService service;
+    return service.installPackage() == 0 ? 0 : 1;
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    if (argc == 4 && strcmp(argv[1], "client") == 0)
+        return runClient(argv[2], argv[3]);
+    QCoreApplication app(argc, argv);
+    if (argc == 4 && strcmp(argv[1], "install") == 0)
+        return runInstallation(argv[2], argv[3]);
+    TestService test;
+    QTEST_SET_MAIN_SOURCE_PATH
+    return QTest::qExec(&test, argc, argv);
 }
 
 #include "tst_service.moc"
