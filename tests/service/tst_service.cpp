@@ -402,11 +402,8 @@ QString lateName(const QString &dir, const QStringList &after)
 bool walkedAfter(const QString &dir, const QString &name, const QStringList &after)
 {
     const QStringList order = walkOrder(dir);
-    for (const QString &a : after) {
-        if (order.indexOf(a) > order.indexOf(name))
-            return false;
-    }
-    return true;
+    return std::all_of(after.begin(), after.end(),
+                       [&](const QString &a) { return order.indexOf(a) <= order.indexOf(name); });
 }
 
 // One run of the installation as the launcher makes it: the versions read,
@@ -432,15 +429,6 @@ int32_t upgradeOnce()
 bool makeDeepChain(const QString &dir, int levels, const QByteArray &name, const QByteArray &leaf)
 {
     return QDir().mkpath(dir) && support::makeDeepChain(dir, name, name, levels, &leaf);
-}
-
-// The names below `dir` as raw bytes, never through a link.
-QList<QByteArray> rawTree(const QByteArray &dir)
-{
-    QList<QByteArray> out;
-    for (const QByteArray &name : snapshot(QFile::decodeName(dir)).keys())
-        out << "/" + name;
-    return out;
 }
 
 // The process a pid file names, and where its program lies: the helper
@@ -1030,7 +1018,8 @@ void TestService::pathsThatLostBytes()
         writeClientTree(f.app, "1", "old");
     }
     RegisterTestPaths(base, root);
-    const QList<QByteArray> before = rawTree(tmp);
+    // The names below the case's folder as raw bytes, never through a link.
+    const QList<QByteArray> before = snapshot(f.tmp.path()).keys();
 
     LinuxService service;
     service.readVersions();
@@ -1041,13 +1030,13 @@ void TestService::pathsThatLostBytes()
     service.startUI();
 
     const QByteArray app = rawBase + "/.QuenmarkZelto/QuenmarkZelto.app";
-    QList<QByteArray> after = rawTree(tmp);
+    QList<QByteArray> after = snapshot(f.tmp.path()).keys();
     if (lossy) {
         QVERIFY(!need);
         QCOMPARE(f.countContaining("[ERROR]"), 1);
         QCOMPARE(f.countContaining("does not name the real folder"), 1);
         // Nothing made anywhere, except by the old copy's start script.
-        after.removeAll("/home dir/.QuenmarkZelto/QuenmarkZelto.app/package/started");
+        after.removeAll("home dir/.QuenmarkZelto/QuenmarkZelto.app/package/started");
         QCOMPARE(after, before);
         if (!home)
             QCOMPARE(readFile(f.app + "/package/started"), QByteArray("1:start\n"));
@@ -1056,8 +1045,9 @@ void TestService::pathsThatLostBytes()
         QCOMPARE(f.countContaining("[ERROR]"), 0);
         QCOMPARE(readFile(QFile::decodeName(app + "/INFO")), home ? info("2") : info("1"));
         QCOMPARE(readFile(QFile::decodeName(app + "/package/started")), QByteArray("1:start\n"));
+        const QByteArray below = rawBase.mid(tmp.size() + 1);
         for (const QByteArray &name : after)
-            QVERIFY2(before.contains(name) || name.startsWith(rawBase.mid(tmp.size())), name.constData());
+            QVERIFY2(before.contains(name) || name.startsWith(below), name.constData());
     }
 }
 
@@ -1937,10 +1927,10 @@ namespace {
 //       it (ignore), ends on it after renaming its command (rename), or
 //       ends on it as user 65534 (nobody; hidden: also not dumpable, so
 //       that even that user cannot read its /proc entries), or ends 100 ms
-//       after it (slow); creates <ready-file> once its
-//       signal disposition and its user are set. With ZELTO_TEST_PID_FILE
-//       set, it first writes its pid file there, as a client does; with
-//       ZELTO_TEST_MAP set, it maps that file and closes it.
+//       after it (slow); creates <ready-file> once its signal disposition
+//       and its user are set. With ZELTO_TEST_PID_FILE set, it first writes
+//       its pid file there, as a client does; with ZELTO_TEST_MAP set, it
+//       maps that file and closes it.
 //   install <base> <root>
 //       registers the path table below <base> and <root> and runs one
 //       installation; the exit code is its result (0 or 1).
@@ -1958,14 +1948,9 @@ void noteTerminate(int)
 
 int runClient(const char *mode, const char *readyFile)
 {
-    if (const char *pidFile = getenv("ZELTO_TEST_PID_FILE")) {
-        char line[32];
-        const int n = snprintf(line, sizeof line, "pid=%d\n", static_cast<int>(getpid()));
-        int fd = open(pidFile, O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
-        if (fd < 0 || write(fd, line, static_cast<size_t>(n)) != n)
-            return 2;
-        close(fd);
-    }
+    const char *const pidFile = getenv("ZELTO_TEST_PID_FILE");
+    if (pidFile && !writeFile(QFile::decodeName(pidFile), "pid=" + QByteArray::number(getpid()) + "\n"))
+        return 2;
     if (const char *mapped = getenv("ZELTO_TEST_MAP")) {
         int fd = open(mapped, O_RDONLY | O_CLOEXEC);
         if (fd < 0 || mmap(nullptr, 1, PROT_READ, MAP_PRIVATE, fd, 0) == MAP_FAILED)
@@ -1986,10 +1971,8 @@ int runClient(const char *mode, const char *readyFile)
         return 2;
     if (hidden && prctl(PR_SET_DUMPABLE, 0, 0, 0, 0) != 0)
         return 2;
-    int fd = open(readyFile, O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
-    if (fd < 0)
+    if (!writeFile(QFile::decodeName(readyFile), ""))
         return 2;
-    close(fd);
     // Never outlive a test that lost track of us.
     for (int i = 0; i < 1200; ++i) {
         if (g_terminate) {
@@ -2002,7 +1985,6 @@ int runClient(const char *mode, const char *readyFile)
     return 0;
 }
 
-// The copy stops for good at the second entry named ZELTO_TEST_STALL_AT.
 int runInstallation(const char *base, const char *root)
 {
     const char *const stallAt = getenv("ZELTO_TEST_STALL_AT");
@@ -2011,9 +1993,7 @@ int runInstallation(const char *base, const char *root)
         g_onEntry = [stallAt, stalled, met = 0](const char *name) mutable {
             if (strcmp(name, stallAt) != 0 || ++met != 2)
                 return;
-            int fd = open(stalled, O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
-            if (fd >= 0)
-                close(fd);
+            writeFile(QFile::decodeName(stalled), "");
             for (;;)
                 pause();
         };
