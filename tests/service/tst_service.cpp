@@ -1122,26 +1122,32 @@ void TestService::upgradeWithoutClientInstalled()
 
 void TestService::extractPackage_data()
 {
-    QTest::addColumn<QString>("setup"); // archive, missing, blocked
+    QTest::addColumn<bool>("archive"); // the package's archive is in place
+    QTest::addColumn<bool>("blocked"); // a file stands where the application folder goes
     QTest::addColumn<int>("result");
     QTest::addColumn<QString>("line"); // LEVEL|message; %APP% %QPK%
 
-    QTest::newRow("archive unpacked") << "archive" << 0 << "INFO|extract package: '%QPK%' -> '%APP%'";
-    QTest::newRow("missing archive") << "missing" << -1 << "INFO|extract package: '%QPK%' -> '%APP%'";
-    QTest::newRow("app folder blocked by a file") << "blocked" << -1 << "ERROR|failed to create folder: '%APP%'";
+    const QString extracting = "INFO|extract package: '%QPK%' -> '%APP%'";
+    QTest::newRow("archive unpacked") << true << false << 0 << extracting;
+    QTest::newRow("missing archive") << false << false << -1 << extracting;
+    QTest::newRow("app folder blocked by a file")
+        << false << true << -1 << "ERROR|failed to create folder: '%APP%'";
 }
 
 void TestService::extractPackage()
 {
-    QFETCH(QString, setup);
+    QFETCH(bool, archive);
+    QFETCH(bool, blocked);
     QFETCH(int, result);
     QFETCH(QString, line);
 
     Fixture f;
     const QString qpk = f.root + "/package/orvilex.qpk";
-    if (setup == "archive")
-        QVERIFY(support::writeArchive(qpk, "tar.gz", {support::file("INFO", info("9")), support::file("bin/cloud-zelto-ui", "ui")}));
-    if (setup == "blocked")
+    if (archive) {
+        QVERIFY(support::writeArchive(qpk, "tar.gz", {support::file("INFO", info("9")),
+                                                      support::file("bin/cloud-zelto-ui", "ui")}));
+    }
+    if (blocked)
         QVERIFY(writeFile(f.app, "a file"));
 
     LinuxService service;
@@ -1149,10 +1155,11 @@ void TestService::extractPackage()
 
     line.replace("%APP%", f.app).replace("%QPK%", qpk);
     QCOMPARE(f.count(line.section('|', 0, 0), line.section('|', 1)), 1);
-    if (setup == "archive") {
+    if (archive) {
         QCOMPARE(readFile(f.app + "/INFO"), info("9"));
         QCOMPARE(readFile(f.app + "/bin/cloud-zelto-ui"), QByteArray("ui"));
-    } else if (setup == "blocked") {
+    }
+    if (blocked) {
         QCOMPARE(readFile(f.app), QByteArray("a file"));
         QCOMPARE(f.countContaining("extract package:"), 0);
     }
@@ -1700,30 +1707,30 @@ void TestService::terminateUI()
 
 void TestService::startUI_data()
 {
-    QTest::addColumn<QString>("home"); // plain, noexec, empty
+    QTest::addColumn<bool>("noexec"); // the home is mounted noexec
+    QTest::addColumn<bool>("installed"); // a copy is there to start
     QTest::addColumn<QString>("line"); // ERROR message; %SCRIPT%
     // The script's exit status is not judged, and nothing is logged.
-    QTest::newRow("blanks in the path") << "plain" << QString();
+    QTest::newRow("blanks in the path") << false << true << QString();
     // A script that cannot be run says so, with the system's reason.
-    QTest::newRow("home mounted noexec")
-        << "noexec"
-        << QString("cannot run start script '%SCRIPT%': %1 (%2)").arg(strerror(EACCES)).arg(EACCES);
-    QTest::newRow("no copy to start") << "empty"
-                                      << QString("cannot run start script '%SCRIPT%': %1 (%2)").arg(strerror(ENOENT)).arg(ENOENT);
+    const QString cannot = "cannot run start script '%SCRIPT%': %1 (%2)";
+    QTest::newRow("home mounted noexec") << true << true << cannot.arg(strerror(EACCES)).arg(EACCES);
+    QTest::newRow("no copy to start") << false << false << cannot.arg(strerror(ENOENT)).arg(ENOENT);
 }
 
 void TestService::startUI()
 {
-    QFETCH(QString, home);
+    QFETCH(bool, noexec);
+    QFETCH(bool, installed);
     QFETCH(QString, line);
     Fixture f;
     std::unique_ptr<support::TmpfsMount> mount;
-    if (home == "noexec") {
+    if (noexec) {
         mount = std::make_unique<support::TmpfsMount>(f.base, "size=16m", MS_NOEXEC);
         if (!mount->mounted())
             QSKIP(qPrintable("cannot mount a noexec tmpfs: " + mount->why()));
     }
-    if (home != "empty")
+    if (installed)
         writeClientTree(f.app, "1", "old");
     QVERIFY(f.app.contains(' '));
     LinuxService service;
@@ -1754,36 +1761,43 @@ void TestService::removeAgedAppFolder()
 
 void TestService::migrateLegacyFolder_data()
 {
-    QTest::addColumn<QString>("setup"); // data, nodata, none, blocked, occupied
+    QTest::addColumn<bool>("legacy"); // a legacy folder with its app folder
+    QTest::addColumn<bool>("data"); // and with a data folder
+    QTest::addColumn<bool>("blocked"); // a file stands where the new folder goes
+    QTest::addColumn<bool>("occupied"); // the new data folder holds a file of the user's
     QTest::addColumn<QString>("error");
     QTest::addColumn<bool>("legacyKept");
 
-    QTest::newRow("data moved") << "data" << "" << false;
-    QTest::newRow("no data folder") << "nodata" << "" << false;
-    QTest::newRow("no legacy folder") << "none" << "" << false;
-    QTest::newRow("new folder blocked by a file") << "blocked" << "Failed to create Quenmark Zelto folder" << true;
-    QTest::newRow("new data folder not empty") << "occupied" << "Failed to move data to Quenmark Zelto folder" << true;
+    QTest::newRow("data moved") << true << true << false << false << "" << false;
+    QTest::newRow("no data folder") << true << false << false << false << "" << false;
+    QTest::newRow("no legacy folder") << false << false << false << false << "" << false;
+    QTest::newRow("new folder blocked by a file")
+        << true << true << true << false << "Failed to create Quenmark Zelto folder" << true;
+    QTest::newRow("new data folder not empty")
+        << true << true << false << true << "Failed to move data to Quenmark Zelto folder" << true;
 }
 
 void TestService::migrateLegacyFolder()
 {
-    QFETCH(QString, setup);
+    QFETCH(bool, legacy);
+    QFETCH(bool, data);
+    QFETCH(bool, blocked);
+    QFETCH(bool, occupied);
     QFETCH(QString, error);
     QFETCH(bool, legacyKept);
 
     Fixture f;
-    if (setup != "none") {
+    if (legacy)
         QVERIFY(writeFile(f.legacy + "/app/x", "app"));
-        if (setup != "nodata") {
-            QVERIFY(writeFile(f.legacy + "/data/a.txt", "a"));
-            QVERIFY(writeFile(f.legacy + "/data/sub/b.txt", "b"));
-        }
+    if (data) {
+        QVERIFY(writeFile(f.legacy + "/data/a.txt", "a"));
+        QVERIFY(writeFile(f.legacy + "/data/sub/b.txt", "b"));
     }
-    if (setup == "blocked")
+    if (blocked)
         QVERIFY(writeFile(f.user, "a file"));
-    if (setup == "occupied")
+    if (occupied)
         QVERIFY(writeFile(f.user + "/data/mine.txt", "mine"));
-    const Snapshot legacy = snapshot(f.legacy);
+    const Snapshot legacyTree = snapshot(f.legacy);
     const Snapshot legacyData = contentOf(f.legacy + "/data");
 
     LinuxService service;
@@ -1794,27 +1808,29 @@ void TestService::migrateLegacyFolder()
     else
         QCOMPARE(f.countContaining("[ERROR]"), 0);
     if (legacyKept) {
-        QCOMPARE(snapshot(f.legacy), legacy);
+        QCOMPARE(snapshot(f.legacy), legacyTree);
     } else {
         QVERIFY(!QFileInfo::exists(f.legacy));
         QVERIFY(QFileInfo(f.user).isDir());
         QCOMPARE(contentOf(f.user + "/data"), legacyData);
     }
-    if (setup == "occupied")
+    if (occupied)
         QCOMPARE(readFile(f.user + "/data/mine.txt"), QByteArray("mine"));
 }
 
 void TestService::migrateLegacyFolderAcrossFileSystems_data()
 {
-    QTest::addColumn<QString>("setup"); // plain; socket: cannot cross, the move fails half-way; occupied
-    QTest::newRow("data copied across") << "plain";
-    QTest::newRow("move fails half-way") << "socket";
-    QTest::newRow("new data folder holds a file of the same name") << "occupied";
+    QTest::addColumn<bool>("socket"); // one that cannot cross: the move fails half-way
+    QTest::addColumn<bool>("occupied"); // the new data folder holds a file of the same name
+    QTest::newRow("data copied across") << false << false;
+    QTest::newRow("move fails half-way") << true << false;
+    QTest::newRow("new data folder holds a file of the same name") << false << true;
 }
 
 void TestService::migrateLegacyFolderAcrossFileSystems()
 {
-    QFETCH(QString, setup);
+    QFETCH(bool, socket);
+    QFETCH(bool, occupied);
 
     Fixture f;
     // The new folder on its own file system: the legacy data must be
@@ -1829,9 +1845,9 @@ void TestService::migrateLegacyFolderAcrossFileSystems()
     QVERIFY(writeFile(f.legacy + "/data/private/key", "secret", QFile::ReadOwner | QFile::WriteOwner));
     QCOMPARE(chmod(QFile::encodeName(f.legacy + "/data/private").constData(), 0700), 0);
     QVERIFY(QFile::link("sub/b.txt", f.legacy + "/data/link"));
-    if (setup == "socket")
+    if (socket)
         QVERIFY(makeSpecialFile(f.legacy + "/data/sub/socket", "socket"));
-    if (setup == "occupied")
+    if (occupied)
         QVERIFY(writeFile(f.user + "/data/a.txt", "the user's own"));
     const Snapshot data = snapshot(f.legacy + "/data");
     const Snapshot legacy = snapshot(f.legacy);
@@ -1844,7 +1860,7 @@ void TestService::migrateLegacyFolderAcrossFileSystems()
     }
     g_recordFlushes = false;
 
-    if (setup == "plain") {
+    if (!socket && !occupied) {
         QCOMPARE(f.countContaining("[ERROR]"), 0);
         QCOMPARE(snapshot(f.user + "/data"), data);
         QVERIFY(!QFileInfo::exists(f.legacy));
@@ -1867,7 +1883,7 @@ void TestService::migrateLegacyFolderAcrossFileSystems()
         return;
     }
     QCOMPARE(f.count("ERROR", "Failed to move data to Quenmark Zelto folder"), 1);
-    if (setup == "occupied") {
+    if (occupied) {
         // Nothing is overwritten, nothing moved: the legacy folder stays.
         QCOMPARE(readFile(f.user + "/data/a.txt"), QByteArray("the user's own"));
         QCOMPARE(snapshot(f.legacy), legacy);
