@@ -431,6 +431,10 @@ bool makeDeepChain(const QString &dir, int levels, const QByteArray &name, const
     return QDir().mkpath(dir) && support::makeDeepChain(dir, name, name, levels, &leaf);
 }
 
+// What an application folder holds: the package's copy, the copy that was
+// there before, or nothing.
+enum Copy { PackageCopy, OldCopy, NoCopy };
+
 // The process a pid file names, and where its program lies: the helper
 // started as the copy's UI program, from the copy's lib folder as another
 // program, outside the copy (mapping a file of it), as the UI program of a
@@ -454,6 +458,7 @@ enum Arrange {
 
 } // namespace
 
+Q_DECLARE_METATYPE(Copy)
 Q_DECLARE_METATYPE(Process)
 
 class TestService : public QObject
@@ -587,42 +592,37 @@ void TestService::install_data()
     QTest::addColumn<bool>("leftoverTmp");
     QTest::addColumn<bool>("package");
     QTest::addColumn<int>("result");
-    QTest::addColumn<QString>("expectedApp"); // package, old or absent
+    QTest::addColumn<Copy>("expectedApp"); // what the application folder holds afterwards
     QTest::addColumn<QStringList>("expectedLines"); // LEVEL|message; %APP% %PKG%
     QTest::addColumn<int>("backupErrors");
     QTest::addColumn<bool>("userLink"); // the per-user folder links to a folder elsewhere
     QTest::addColumn<bool>("sharing");  // package and home on a file system that shares blocks
 
+    const QString ready = "INFO|user installation is ready, removing backup app";
+    const QString noPackage = "ERROR|FSCopyPath: source path '%PKG%' does not exist";
     QTest::newRow("first install")
-        << false << false << true << 0 << "package"
-        << QStringList{"INFO|copy package:'%PKG%' -> '%APP%' ", "INFO|user installation is ready, removing backup app"}
-        << 0 << false << false;
-    QTest::newRow("upgrade") << true << false << true << 0 << "package"
-                             << QStringList{"INFO|user installation is ready, removing backup app"} << 0 << false << false;
+        << false << false << true << 0 << PackageCopy
+        << QStringList{"INFO|copy package:'%PKG%' -> '%APP%' ", ready} << 0 << false << false;
+    QTest::newRow("upgrade")
+        << true << false << true << 0 << PackageCopy << QStringList{ready} << 0 << false << false;
     QTest::newRow("non-empty _tmp leftover")
-        << true << true << true << 0 << "package"
-        << QStringList{"ERROR|failed to backup app from '%APP%' -> '%APP%_tmp'",
-                       "INFO|user installation is ready, removing backup app"}
-        << 1 << false << false;
+        << true << true << true << 0 << PackageCopy
+        << QStringList{"ERROR|failed to backup app from '%APP%' -> '%APP%_tmp'", ready} << 1 << false
+        << false;
     QTest::newRow("missing package, first install")
-        << false << false << false << -1 << "absent"
-        << QStringList{"ERROR|FSCopyPath: source path '%PKG%' does not exist",
-                       "ERROR|Failed to extract package, and no old installation to rollback"}
+        << false << false << false << -1 << NoCopy
+        << QStringList{noPackage, "ERROR|Failed to extract package, and no old installation to rollback"}
         << 0 << false << false;
     QTest::newRow("missing package, installed copy")
-        << true << false << false << -1 << "old"
-        << QStringList{"ERROR|FSCopyPath: source path '%PKG%' does not exist",
-                       "ERROR|Failed to extract package, rollback to old installation"}
-        << 0 << false << false;
+        << true << false << false << -1 << OldCopy
+        << QStringList{noPackage, "ERROR|Failed to extract package, rollback to old installation"} << 0
+        << false << false;
     QTest::newRow("first install, user folder is a link")
-        << false << false << true << 0 << "package"
-        << QStringList{"INFO|user installation is ready, removing backup app"} << 0 << true << false;
+        << false << false << true << 0 << PackageCopy << QStringList{ready} << 0 << true << false;
     QTest::newRow("upgrade, user folder is a link")
-        << true << false << true << 0 << "package"
-        << QStringList{"INFO|user installation is ready, removing backup app"} << 0 << true << false;
+        << true << false << true << 0 << PackageCopy << QStringList{ready} << 0 << true << false;
     QTest::newRow("upgrade, blocks shared with the package")
-        << true << false << true << 0 << "package"
-        << QStringList{"INFO|user installation is ready, removing backup app"} << 0 << false << true;
+        << true << false << true << 0 << PackageCopy << QStringList{ready} << 0 << false << true;
 }
 
 void TestService::install()
@@ -631,7 +631,7 @@ void TestService::install()
     QFETCH(bool, leftoverTmp);
     QFETCH(bool, package);
     QFETCH(int, result);
-    QFETCH(QString, expectedApp);
+    QFETCH(Copy, expectedApp);
     QFETCH(QStringList, expectedLines);
     QFETCH(int, backupErrors);
     QFETCH(bool, userLink);
@@ -677,9 +677,9 @@ void TestService::install()
     LinuxService service;
     QCOMPARE(service.upgrade(), result);
 
-    if (expectedApp == "package")
+    if (expectedApp == PackageCopy)
         QCOMPARE(contentOf(f.app), contentOf(f.pkg));
-    else if (expectedApp == "old")
+    else if (expectedApp == OldCopy)
         QCOMPARE(snapshot(f.app), before);
     else
         QVERIFY(!QFileInfo::exists(f.app));
