@@ -674,8 +674,7 @@ void TestService::install()
     }
     const Snapshot before = snapshot(f.app);
 
-    LinuxService service;
-    QCOMPARE(service.upgrade(), result);
+    QCOMPARE(upgradeOnce(), result);
 
     if (expectedApp == PackageCopy)
         QCOMPARE(contentOf(f.app), contentOf(f.pkg));
@@ -731,8 +730,7 @@ void TestService::tenUnusableBackupNames()
         QVERIFY(writeFile(QString::fromStdString(backupName(f.app.toStdString(), k)) + "/stale", "x"));
     const Snapshot before = snapshot(f.tmp.path());
 
-    LinuxService service;
-    QCOMPARE(service.installPackage(), -1);
+    QCOMPARE(LinuxService().installPackage(), -1);
 
     QCOMPARE(snapshot(f.tmp.path()).remove("t.log"), Snapshot(before).remove("t.log"));
     QCOMPARE(f.countContaining("failed to backup app from"), 11);
@@ -755,8 +753,7 @@ void TestService::rollbackRestoresEveryByte()
     QVERIFY(QFile::link(f.tmp.path() + "/nowhere", f.pkg + "/share/dangling"));
     const Snapshot before = snapshot(f.app);
 
-    LinuxService service;
-    QCOMPARE(service.upgrade(), -1);
+    QCOMPARE(upgradeOnce(), -1);
 
     QCOMPARE(snapshot(f.app), before);
     QCOMPARE(f.leftovers(), QStringList());
@@ -953,8 +950,7 @@ void TestService::specialEntries()
     if (linked)
         QVERIFY(QFile::link(kind.isEmpty() ? f.pkg + "/lib" : made, entry));
 
-    LinuxService service;
-    QCOMPARE(service.upgrade(), -1);
+    QCOMPARE(upgradeOnce(), -1);
     QCOMPARE(f.count("ERROR", QString("CopyFile: '%1' is not a regular file (%2)").arg(entry).arg(type)), 1);
     QCOMPARE(f.count("ERROR", "Failed to extract package, rollback to old installation"), 1);
     QCOMPARE(snapshot(f.app), before);
@@ -1114,8 +1110,7 @@ void TestService::upgradeWithoutClientInstalled()
     Fixture f;
     f.writePackage("2", "new");
     QVERIFY(writeFile(f.user + "/ui.pid", "pid=1\n"));
-    LinuxService service;
-    QCOMPARE(service.upgrade(), 0);
+    QCOMPARE(upgradeOnce(), 0);
     QCOMPARE(f.countContaining("local appdata exist"), 0);
     QCOMPARE(f.countContaining("ui.pid"), 0);
 }
@@ -1150,8 +1145,7 @@ void TestService::extractPackage()
     if (blocked)
         QVERIFY(writeFile(f.app, "a file"));
 
-    LinuxService service;
-    QCOMPARE(service.extractPackage(), result);
+    QCOMPARE(LinuxService().extractPackage(), result);
 
     line.replace("%APP%", f.app).replace("%QPK%", qpk);
     QCOMPARE(f.count(line.section('|', 0, 0), line.section('|', 1)), 1);
@@ -1669,8 +1663,7 @@ void TestService::terminateUI()
         }
         if (namesLauncher && !writeFile(pidPath, "pid=" + QByteArray::number(getpid()) + "\n"))
             return 5;
-        LinuxService service;
-        service.terminateUI();
+        LinuxService().terminateUI();
         return 0;
     }, asNobody ? support::As::Nobody : support::As::Root, &calledIn), 0);
     const qint64 elapsed = timer.elapsed();
@@ -1733,8 +1726,7 @@ void TestService::startUI()
     if (installed)
         writeClientTree(f.app, "1", "old");
     QVERIFY(f.app.contains(' '));
-    LinuxService service;
-    service.startUI();
+    LinuxService().startUI();
     if (line.isEmpty()) {
         QCOMPARE(readFile(f.app + "/package/started"), QByteArray("1:start\n"));
         QCOMPARE(f.lines(), QStringList());
@@ -1800,8 +1792,7 @@ void TestService::migrateLegacyFolder()
     const Snapshot legacyTree = snapshot(f.legacy);
     const Snapshot legacyData = contentOf(f.legacy + "/data");
 
-    LinuxService service;
-    service.migrateLegacyFolder();
+    LinuxService().migrateLegacyFolder();
 
     if (!error.isEmpty())
         QCOMPARE(f.count("ERROR", error), 1);
@@ -1854,10 +1845,7 @@ void TestService::migrateLegacyFolderAcrossFileSystems()
 
     g_flushes.clear();
     g_recordFlushes = true;
-    {
-        LinuxService service;
-        service.migrateLegacyFolder();
-    }
+    LinuxService().migrateLegacyFolder();
     g_recordFlushes = false;
 
     if (!socket && !occupied) {
