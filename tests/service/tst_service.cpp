@@ -228,13 +228,15 @@ Snapshot contentOf(const QString &dir)
     return support::withoutModes(snapshot(dir));
 }
 
-// One case's folders: a per-user base and a resource root, both with a
-// blank in their names, the path table, and a private debug log.
+// One case's folders, below `parent`: a per-user base and a resource root,
+// both with a blank in their names, the path table, and a private debug log.
 struct Fixture {
     QTemporaryDir tmp;
     QString base, root, user, app, pkg, legacy, logFile;
 
-    explicit Fixture(const QString &home = QStringLiteral("home dir"))
+    explicit Fixture(const QString &home = QStringLiteral("home dir"),
+                     const QString &parent = QDir::tempPath())
+        : tmp(parent + "/tst_service-XXXXXX")
     {
         base = tmp.path() + '/' + home;
         root = tmp.path() + "/opt dir/zelto";
@@ -641,16 +643,12 @@ void TestService::install()
     // blocks, as /opt and /home on one btrfs.
     QTemporaryDir mountPoint;
     std::unique_ptr<SharingFileSystem> shared;
-    const QByteArray savedTmp = qgetenv("TMPDIR");
     if (sharing) {
-        shared.reset(new SharingFileSystem(mountPoint.path() + "/fs"));
+        shared = std::make_unique<SharingFileSystem>(mountPoint.path() + "/fs");
         if (!shared->mounted())
             QSKIP(qPrintable("no file system that shares blocks: " + shared->why()));
-        qputenv("TMPDIR", QFile::encodeName(mountPoint.path() + "/fs"));
     }
-    Fixture f;
-    if (sharing)
-        savedTmp.isNull() ? qunsetenv("TMPDIR") : qputenv("TMPDIR", savedTmp);
+    Fixture f(QStringLiteral("home dir"), sharing ? mountPoint.path() + "/fs" : QDir::tempPath());
     const QString elsewhere = f.tmp.path() + "/other disk/zelto";
     if (userLink) {
         QVERIFY(QDir().mkpath(elsewhere));
