@@ -134,34 +134,38 @@ void TestKeyValue::badLineEmptiesEarlierLoads()
 void TestKeyValue::unreadableLeavesMapAlone_data()
 {
     QTest::addColumn<QString>("name");
-    QTest::addColumn<QString>("kind"); // what the test puts at the name first
-    QTest::newRow("empty path") << QString() << "";
-    QTest::newRow("missing file") << QStringLiteral("no-such-file") << "";
-    QTest::newRow("folder") << QStringLiteral(".") << "";
+    QTest::addColumn<QString>("kind"); // made at the name first, as makeSpecialFile takes it
+    QTest::addColumn<bool>("linked"); // the name is a link to it, made beside
+    QTest::addColumn<int>("bytes"); // else a file of this size at the name; 0: none
+    QTest::newRow("empty path") << QString() << "" << false << 0;
+    QTest::newRow("missing file") << QStringLiteral("no-such-file") << "" << false << 0;
+    QTest::newRow("folder") << QStringLiteral(".") << "" << false << 0;
     // Opening any of these for reading the ordinary way blocks for ever or
     // never reaches an end.
     for (const QString &kind : specialFileKinds())
-        QTest::addRow("%s", qPrintable(kind)) << kind << kind;
-    QTest::newRow("link to a FIFO") << QStringLiteral("fifo-link") << "fifo-link";
-    QTest::newRow("just over 64 KiB") << QStringLiteral("big") << "big";
+        QTest::addRow("%s", qPrintable(kind)) << kind << kind << false << 0;
+    QTest::newRow("link to a FIFO") << QStringLiteral("fifo-link") << "fifo" << true << 0;
+    // One byte past the 64 KiB that these files may have.
+    QTest::newRow("just over 64 KiB") << QStringLiteral("big") << "" << false << 65537;
 }
 
 void TestKeyValue::unreadableLeavesMapAlone()
 {
     QFETCH(QString, name);
     QFETCH(QString, kind);
+    QFETCH(bool, linked);
+    QFETCH(int, bytes);
     const QString good = m_dir.filePath("alone-good");
     QVERIFY(writeFile(good, "pid=7\n"));
 
     const QString target = m_dir.filePath(name);
     const QByteArray native = QFile::encodeName(target);
-    if (kind == "fifo-link") {
-        QVERIFY(makeSpecialFile(m_dir.filePath("the-fifo"), "fifo"));
-        QVERIFY(QFile::link(m_dir.filePath("the-fifo"), target));
-    } else if (kind == "big") {
+    if (linked) {
+        QVERIFY(makeSpecialFile(m_dir.filePath("the-" + kind), kind));
+        QVERIFY(QFile::link(m_dir.filePath("the-" + kind), target));
+    } else if (bytes > 0) {
         QFile::remove(target);
-        // One byte past the 64 KiB that these files may have.
-        QVERIFY(writeFile(target, "pid=8\n" + QByteArray(65537 - 6, '#')));
+        QVERIFY(writeFile(target, "pid=8\n" + QByteArray(bytes - 6, '#')));
     } else if (!kind.isEmpty() && !makeSpecialFile(target, kind)) {
         QSKIP(qPrintable(QStringLiteral("cannot make a %1 here: %2").arg(kind, strerror(errno))));
     }
