@@ -337,11 +337,7 @@ public:
     int status() const { return m_status; }
     bool wait(int ms = 30000) const
     {
-        QElapsedTimer timer;
-        timer.start();
-        while (!m_done && timer.elapsed() < ms)
-            usleep(2000);
-        return m_done;
+        return QTest::qWaitFor([this] { return m_done.load(); }, ms);
     }
 
 private:
