@@ -59,7 +59,8 @@ void TestKeyValue::load_data()
     QTest::newRow("hash right after key") << QByteArray("key#x\n") << 0 << none;
     QTest::newRow("later value wins") << QByteArray("k=1\nk=2\n") << 0 << Entries{{"k", "2"}};
     QTest::newRow("high bytes in value") << QByteArray("k=\xc3\xa9t\xc3\xa9\xff\n") << 0 << Entries{{"k", "\xc3\xa9t\xc3\xa9\xff"}};
-    QTest::newRow("NUL ends the line") << QByteArray("k=v\0garbage here\n", 17) << 0 << Entries{{"k", "v"}};
+    QTest::newRow("NUL ends the line")
+        << QByteArray("k=v\0garbage here\n", 17) << 0 << Entries{{"k", "v"}};
     QTest::newRow("NUL right after =") << QByteArray("k=\0v\n", 5) << -1 << none;
     QTest::newRow("entries in key order") << QByteArray("b=2\na=1\nB=3\n") << 0 << Entries{{"B", "3"}, {"a", "1"}, {"b", "2"}};
 

@@ -370,8 +370,8 @@ qint64 startedAtNs(pid_t pid)
 // The entries of `dir` in the order the directory walk meets them.
 QStringList walkOrder(const QString &dir)
 {
-    return QDir(dir).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
-                               QDir::Unsorted);
+    const QDir::Filters all = QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot;
+    return QDir(dir).entryList(all, QDir::Unsorted);
 }
 
 // Names an entry of `dir` so that the directory walk meets it after every
@@ -605,16 +605,17 @@ void TestService::install_data()
         << true << false << true << 0 << PackageCopy << QStringList{ready} << 0 << false << false;
     QTest::newRow("non-empty _tmp leftover")
         << true << true << true << 0 << PackageCopy
-        << QStringList{"ERROR|failed to backup app from '%APP%' -> '%APP%_tmp'", ready} << 1 << false
-        << false;
+        << QStringList{"ERROR|failed to backup app from '%APP%' -> '%APP%_tmp'", ready} << 1
+        << false << false;
     QTest::newRow("missing package, first install")
         << false << false << false << -1 << NoCopy
-        << QStringList{noPackage, "ERROR|Failed to extract package, and no old installation to rollback"}
+        << QStringList{noPackage,
+                       "ERROR|Failed to extract package, and no old installation to rollback"}
         << 0 << false << false;
     QTest::newRow("missing package, installed copy")
         << true << false << false << -1 << OldCopy
-        << QStringList{noPackage, "ERROR|Failed to extract package, rollback to old installation"} << 0
-        << false << false;
+        << QStringList{noPackage, "ERROR|Failed to extract package, rollback to old installation"}
+        << 0 << false << false;
     QTest::newRow("first install, user folder is a link")
         << false << false << true << 0 << PackageCopy << QStringList{ready} << 0 << true << false;
     QTest::newRow("upgrade, user folder is a link")
@@ -1701,7 +1702,8 @@ void TestService::startUI_data()
     QTest::newRow("blanks in the path") << false << true << QString();
     // A script that cannot be run says so, with the system's reason.
     const QString cannot = "cannot run start script '%SCRIPT%': %1 (%2)";
-    QTest::newRow("home mounted noexec") << true << true << cannot.arg(strerror(EACCES)).arg(EACCES);
+    QTest::newRow("home mounted noexec")
+        << true << true << cannot.arg(strerror(EACCES)).arg(EACCES);
     QTest::newRow("no copy to start") << false << false << cannot.arg(strerror(ENOENT)).arg(ENOENT);
 }
 
@@ -1947,7 +1949,8 @@ void noteTerminate(int)
 int runClient(const char *mode, const char *readyFile)
 {
     const char *const pidFile = getenv("ZELTO_TEST_PID_FILE");
-    if (pidFile && !writeFile(QFile::decodeName(pidFile), "pid=" + QByteArray::number(getpid()) + "\n"))
+    const QByteArray pidLine = "pid=" + QByteArray::number(getpid()) + "\n";
+    if (pidFile && !writeFile(QFile::decodeName(pidFile), pidLine))
         return 2;
     if (const char *mapped = getenv("ZELTO_TEST_MAP")) {
         int fd = open(mapped, O_RDONLY | O_CLOEXEC);
