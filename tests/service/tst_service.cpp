@@ -267,9 +267,8 @@ struct Fixture {
     int count(const QString &level, const QString &message) const
     {
         int n = 0;
-        support::LogLine parsed;
-        for (const QString &line : lines())
-            n += support::parseLogLine(line.toUtf8(), &parsed) && parsed.level == level && parsed.message == message;
+        for (const support::LogLine &line : support::logLines(readFile(logFile)))
+            n += line.level == level && line.message == message;
         return n;
     }
 
