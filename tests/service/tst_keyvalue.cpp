@@ -11,19 +11,10 @@
 #include <map>
 #include <string>
 
-#include <cstdio>
-
 #include <sys/stat.h>
-#include <unistd.h>
 
 using Entries = std::map<std::string, std::string>;
 Q_DECLARE_METATYPE(Entries)
-
-namespace {
-
-QByteArray bytes(const char *s, int n) { return QByteArray(s, n); }
-
-} // namespace
 
 class TestKeyValue : public QObject
 {
@@ -68,8 +59,9 @@ void TestKeyValue::load_data()
     QTest::newRow("hash right after key") << QByteArray("key#x\n") << 0 << none;
     QTest::newRow("later value wins") << QByteArray("k=1\nk=2\n") << 0 << Entries{{"k", "2"}};
     QTest::newRow("high bytes in value") << QByteArray("k=\xc3\xa9t\xc3\xa9\xff\n") << 0 << Entries{{"k", "\xc3\xa9t\xc3\xa9\xff"}};
-    QTest::newRow("NUL ends the line") << bytes("k=v\0garbage here\n", 17) << 0 << Entries{{"k", "v"}};
-    QTest::newRow("NUL right after =") << bytes("k=\0v\n", 5) << -1 << none;
+    QTest::newRow("NUL ends the line")
+        << QByteArray("k=v\0garbage here\n", 17) << 0 << Entries{{"k", "v"}};
+    QTest::newRow("NUL right after =") << QByteArray("k=\0v\n", 5) << -1 << none;
     QTest::newRow("entries in key order") << QByteArray("b=2\na=1\nB=3\n") << 0 << Entries{{"B", "3"}, {"a", "1"}, {"b", "2"}};
 
     QTest::newRow("blank inside unquoted") << QByteArray("pid=12 34\n") << -1 << none;
@@ -109,10 +101,7 @@ void TestKeyValue::load()
 
     QVERIFY(m_dir.isValid());
     const QString path = m_dir.filePath(QString::fromLatin1(QTest::currentDataTag()).replace(' ', '_'));
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    QCOMPARE(f.write(content), qint64(content.size()));
-    f.close();
+    QVERIFY(writeFile(path, content));
 
     KeyValueFile kv;
     QCOMPARE(kv.load(QFile::encodeName(path).toStdString()), result);
@@ -122,11 +111,8 @@ void TestKeyValue::load()
 void TestKeyValue::loadAddsToEarlierEntries()
 {
     const QString a = m_dir.filePath("add-a"), b = m_dir.filePath("add-b");
-    QFile fa(a), fb(b);
-    QVERIFY(fa.open(QIODevice::WriteOnly) && fa.write("x=1\ny=1\n") > 0);
-    QVERIFY(fb.open(QIODevice::WriteOnly) && fb.write("y=2\nz=2\n") > 0);
-    fa.close();
-    fb.close();
+    QVERIFY(writeFile(a, "x=1\ny=1\n"));
+    QVERIFY(writeFile(b, "y=2\nz=2\n"));
 
     KeyValueFile kv;
     QCOMPARE(kv.load(a.toStdString()), 0);
@@ -137,11 +123,8 @@ void TestKeyValue::loadAddsToEarlierEntries()
 void TestKeyValue::badLineEmptiesEarlierLoads()
 {
     const QString good = m_dir.filePath("earlier-good"), bad = m_dir.filePath("earlier-bad");
-    QFile fg(good), fbad(bad);
-    QVERIFY(fg.open(QIODevice::WriteOnly) && fg.write("pid=1\n") > 0);
-    QVERIFY(fbad.open(QIODevice::WriteOnly) && fbad.write("q=2\nbroken line\n") > 0);
-    fg.close();
-    fbad.close();
+    QVERIFY(writeFile(good, "pid=1\n"));
+    QVERIFY(writeFile(bad, "q=2\nbroken line\n"));
 
     KeyValueFile kv;
     QCOMPARE(kv.load(good.toStdString()), 0);
@@ -152,36 +135,38 @@ void TestKeyValue::badLineEmptiesEarlierLoads()
 void TestKeyValue::unreadableLeavesMapAlone_data()
 {
     QTest::addColumn<QString>("name");
-    QTest::addColumn<QString>("kind"); // what the test puts at the name first
-    QTest::newRow("empty path") << QString() << "";
-    QTest::newRow("missing file") << QStringLiteral("no-such-file") << "";
-    QTest::newRow("folder") << QStringLiteral(".") << "";
+    QTest::addColumn<QString>("kind"); // made at the name first, as makeSpecialFile takes it
+    QTest::addColumn<bool>("linked"); // the name is a link to it, made beside
+    QTest::addColumn<int>("bytes"); // else a file of this size at the name; 0: none
+    QTest::newRow("empty path") << QString() << "" << false << 0;
+    QTest::newRow("missing file") << QStringLiteral("no-such-file") << "" << false << 0;
+    QTest::newRow("folder") << QStringLiteral(".") << "" << false << 0;
     // Opening any of these for reading the ordinary way blocks for ever or
     // never reaches an end.
     for (const QString &kind : specialFileKinds())
-        QTest::addRow("%s", qPrintable(kind)) << kind << kind;
-    QTest::newRow("link to a FIFO") << QStringLiteral("fifo-link") << "fifo-link";
-    QTest::newRow("just over 64 KiB") << QStringLiteral("big") << "big";
+        QTest::addRow("%s", qPrintable(kind)) << kind << kind << false << 0;
+    QTest::newRow("link to a FIFO") << QStringLiteral("fifo-link") << "fifo" << true << 0;
+    // One byte past the 64 KiB that these files may have.
+    QTest::newRow("just over 64 KiB") << QStringLiteral("big") << "" << false << 65537;
 }
 
 void TestKeyValue::unreadableLeavesMapAlone()
 {
     QFETCH(QString, name);
     QFETCH(QString, kind);
+    QFETCH(bool, linked);
+    QFETCH(int, bytes);
     const QString good = m_dir.filePath("alone-good");
-    QFile fg(good);
-    QVERIFY(fg.open(QIODevice::WriteOnly) && fg.write("pid=7\n") > 0);
-    fg.close();
+    QVERIFY(writeFile(good, "pid=7\n"));
 
     const QString target = m_dir.filePath(name);
     const QByteArray native = QFile::encodeName(target);
-    if (kind == "fifo-link") {
-        QVERIFY(makeSpecialFile(m_dir.filePath("the-fifo"), "fifo"));
-        QVERIFY(QFile::link(m_dir.filePath("the-fifo"), target));
-    } else if (kind == "big") {
+    if (linked) {
+        QVERIFY(makeSpecialFile(m_dir.filePath("the-" + kind), kind));
+        QVERIFY(QFile::link(m_dir.filePath("the-" + kind), target));
+    } else if (bytes > 0) {
         QFile::remove(target);
-        // One byte past the 64 KiB that these files may have.
-        QVERIFY(writeFile(target, "pid=8\n" + QByteArray(65537 - 6, '#')));
+        QVERIFY(writeFile(target, "pid=8\n" + QByteArray(bytes - 6, '#')));
     } else if (!kind.isEmpty() && !makeSpecialFile(target, kind)) {
         QSKIP(qPrintable(QStringLiteral("cannot make a %1 here: %2").arg(kind, strerror(errno))));
     }

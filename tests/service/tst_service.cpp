@@ -5,7 +5,7 @@
 #include "file-op.h"
 #include "linux-service.h"
 #include "log.h"
-#include "service-paths.h"
+#include "uipathmanager.h"
 #include "support/archive-writer.h"
 #include "support/install-root.h"
 #include "support/log-lines.h"
@@ -36,12 +36,11 @@
 #include <fcntl.h>
 #include <spawn.h>
 #include <sched.h>
+#include <sys/mman.h>
 #include <sys/mount.h>
+#include <sys/prctl.h>
 #include <sys/resource.h>
-#include <sys/socket.h>
 #include <sys/stat.h>
-#include <sys/sysmacros.h>
-#include <sys/un.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -62,8 +61,7 @@ static std::function<void(const char *)> g_onEntry;
 
 extern "C" struct dirent *readdir(DIR *dir)
 {
-    using Real = struct dirent *(*)(DIR *);
-    static const Real real = reinterpret_cast<Real>(dlsym(RTLD_NEXT, "readdir"));
+    static const auto real = reinterpret_cast<decltype(&readdir)>(dlsym(RTLD_NEXT, "readdir"));
     struct dirent *entry = real(dir);
     if (entry && !g_readErrorAt.empty() && g_readErrorAt == entry->d_name) {
         errno = EIO;
@@ -103,8 +101,7 @@ static QString g_failMoveTo;
 
 extern "C" ssize_t write(int fd, const void *buf, size_t count)
 {
-    using Real = ssize_t (*)(int, const void *, size_t);
-    static const Real real = reinterpret_cast<Real>(dlsym(RTLD_NEXT, "write"));
+    static const auto real = reinterpret_cast<decltype(&write)>(dlsym(RTLD_NEXT, "write"));
     if (g_journalFaults.load() && pathOfFd(fd).endsWith(".installing.new")
         && g_fullDiskAtJournalWrite.contains(++g_journalWrites)) {
         errno = ENOSPC;
@@ -115,8 +112,7 @@ extern "C" ssize_t write(int fd, const void *buf, size_t count)
 
 extern "C" int fsync(int fd)
 {
-    using Real = int (*)(int);
-    static const Real real = reinterpret_cast<Real>(dlsym(RTLD_NEXT, "fsync"));
+    static const auto real = reinterpret_cast<decltype(&fsync)>(dlsym(RTLD_NEXT, "fsync"));
     if (g_recordFlushes.load())
         g_flushes << "fsync " + pathOfFd(fd);
     struct stat st;
@@ -130,8 +126,7 @@ extern "C" int fsync(int fd)
 
 extern "C" int syncfs(int fd)
 {
-    using Real = int (*)(int);
-    static const Real real = reinterpret_cast<Real>(dlsym(RTLD_NEXT, "syncfs"));
+    static const auto real = reinterpret_cast<decltype(&syncfs)>(dlsym(RTLD_NEXT, "syncfs"));
     if (g_recordFlushes.load())
         g_flushes << "syncfs " + pathOfFd(fd);
     return real(fd);
@@ -139,8 +134,7 @@ extern "C" int syncfs(int fd)
 
 extern "C" int rename(const char *from, const char *to)
 {
-    using Real = int (*)(const char *, const char *);
-    static const Real real = reinterpret_cast<Real>(dlsym(RTLD_NEXT, "rename"));
+    static const auto real = reinterpret_cast<decltype(&rename)>(dlsym(RTLD_NEXT, "rename"));
     if (g_recordFlushes.load())
         g_flushes << "rename " + QFile::decodeName(to);
     if (g_journalFaults.load()) {
@@ -156,8 +150,7 @@ extern "C" int rename(const char *from, const char *to)
 
 extern "C" int unlink(const char *path)
 {
-    using Real = int (*)(const char *);
-    static const Real real = reinterpret_cast<Real>(dlsym(RTLD_NEXT, "unlink"));
+    static const auto real = reinterpret_cast<decltype(&unlink)>(dlsym(RTLD_NEXT, "unlink"));
     if (g_recordFlushes.load())
         g_flushes << "unlink " + QFile::decodeName(path);
     return real(path);
@@ -167,8 +160,7 @@ extern "C" int unlink(const char *path)
 // as unlink names them.
 extern "C" int unlinkat(int dir, const char *path, int flags)
 {
-    using Real = int (*)(int, const char *, int);
-    static const Real real = reinterpret_cast<Real>(dlsym(RTLD_NEXT, "unlinkat"));
+    static const auto real = reinterpret_cast<decltype(&unlinkat)>(dlsym(RTLD_NEXT, "unlinkat"));
     if (g_recordFlushes.load() && flags == 0)
         g_flushes << "unlink " + (dir == AT_FDCWD ? QString() : pathOfFd(dir) + "/") + QFile::decodeName(path);
     return real(dir, path, flags);
@@ -176,7 +168,33 @@ extern "C" int unlinkat(int dir, const char *path, int flags)
 
 namespace {
 
-const char *const kHelper = SERVICE_HELPER;
+// This program: started with the arguments of a helper part (see main), it
+// plays the client or runs an installation that a test kills.
+QString helperProgram()
+{
+    return QCoreApplication::applicationFilePath();
+}
+
+// The launcher's path table, registered below a test's own folders.
+void RegisterTestPaths(const QString &base, const QString &root)
+{
+    const struct {
+        const char *key;
+        QString value;
+    } table[] = {
+        {"user_quenmark_zelto_path", base + "/.QuenmarkZelto"},
+        {"user_quenmark_zelto_app_path", base + "/.QuenmarkZelto/QuenmarkZelto.app"},
+        {"user_quenmark_zelto_resource_path", base + "/.QuenmarkZelto/QuenmarkZelto.app"},
+        {"user_quenmark_zelto_data_path", base + "/.QuenmarkZelto/data"},
+        {"user_quenmark_zelto_working_dir_path", base + "/.QuenmarkZelto/QuenmarkZelto.app/bin"},
+        {"user_quenmark_zelto_ui_path", base + "/.QuenmarkZelto/QuenmarkZelto.app/bin/cloud-zelto-ui"},
+        {"user_orvilex_path", base + "/.Orvilex"},
+        {"user_orvilex_resource_path", base + "/.Orvilex/Orvilex.app"},
+        {"root_resource_path", root},
+    };
+    for (const auto &row : table)
+        UIPathManager::getInstance()->setPath(QString::fromLatin1(row.key), QDir::cleanPath(row.value));
+}
 
 QByteArray info(const QByteArray &build, const QByteArray &major = "1")
 {
@@ -210,13 +228,15 @@ Snapshot contentOf(const QString &dir)
     return support::withoutModes(snapshot(dir));
 }
 
-// One case's folders: a per-user base and a resource root, both with a
-// blank in their names, the path table, and a private debug log.
+// One case's folders, below `parent`: a per-user base and a resource root,
+// both with a blank in their names, the path table, and a private debug log.
 struct Fixture {
     QTemporaryDir tmp;
     QString base, root, user, app, pkg, legacy, logFile;
 
-    explicit Fixture(const QString &home = QStringLiteral("home dir"))
+    explicit Fixture(const QString &home = QStringLiteral("home dir"),
+                     const QString &parent = QDir::tempPath())
+        : tmp(parent + "/tst_service-XXXXXX")
     {
         base = tmp.path() + '/' + home;
         root = tmp.path() + "/opt dir/zelto";
@@ -247,19 +267,12 @@ struct Fixture {
     int count(const QString &level, const QString &message) const
     {
         int n = 0;
-        support::LogLine parsed;
-        for (const QString &line : lines())
-            n += support::parseLogLine(line.toUtf8(), &parsed) && parsed.level == level && parsed.message == message;
+        for (const support::LogLine &line : support::logLines(readFile(logFile)))
+            n += line.level == level && line.message == message;
         return n;
     }
 
-    int countContaining(const QString &text) const
-    {
-        int n = 0;
-        for (const QString &line : lines())
-            n += line.contains(text) ? 1 : 0;
-        return n;
-    }
+    int countContaining(const QString &text) const { return lines().filter(text).size(); }
 
     QString journal() const { return app + ".installing"; }
 
@@ -323,11 +336,7 @@ public:
     int status() const { return m_status; }
     bool wait(int ms = 30000) const
     {
-        QElapsedTimer timer;
-        timer.start();
-        while (!m_done && timer.elapsed() < ms)
-            usleep(2000);
-        return m_done;
+        return QTest::qWaitFor([this] { return m_done.load(); }, ms);
     }
 
 private:
@@ -345,11 +354,6 @@ unsigned long long procStatField(pid_t pid, int n)
     return n - 3 < fields.size() ? fields[n - 3].toULongLong() : 0;
 }
 
-unsigned long long processFlags(pid_t pid)
-{
-    return procStatField(pid, 9);
-}
-
 // When the process started, in nanoseconds of the wall clock.
 qint64 startedAtNs(pid_t pid)
 {
@@ -362,12 +366,11 @@ qint64 startedAtNs(pid_t pid)
     return (qint64(real.tv_sec) - boot.tv_sec) * 1000000000 + (real.tv_nsec - boot.tv_nsec) + sinceBoot;
 }
 
-// Runs `body` in a forked child with its own process group (as the user
-// 65534 when asked); true when the child returned 0. A stray signal to the
-// group cannot reach the test.
-bool inOwnProcessGroup(const std::function<int()> &body, support::As as = support::As::Root, pid_t *child = nullptr)
+// The entries of `dir` in the order the directory walk meets them.
+QStringList walkOrder(const QString &dir)
 {
-    return support::runInChild(body, as, child) == 0;
+    const QDir::Filters all = QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot;
+    return QDir(dir).entryList(all, QDir::Unsorted);
 }
 
 // Names an entry of `dir` so that the directory walk meets it after every
@@ -379,12 +382,7 @@ QString lateName(const QString &dir, const QStringList &after)
         candidates << QString("late-%1").arg(i);
         writeFile(dir + "/" + candidates.last(), "");
     }
-    QStringList order;
-    if (DIR *d = opendir(QFile::encodeName(dir).constData())) {
-        while (struct dirent *e = readdir(d))
-            order << QFile::decodeName(e->d_name);
-        closedir(d);
-    }
+    const QStringList order = walkOrder(dir);
     int last = -1;
     for (const QString &name : after)
         last = std::max(last, int(order.indexOf(name)));
@@ -400,20 +398,27 @@ QString lateName(const QString &dir, const QStringList &after)
 
 bool walkedAfter(const QString &dir, const QString &name, const QStringList &after)
 {
-    QStringList order;
-    if (DIR *d = opendir(QFile::encodeName(dir).constData())) {
-        while (struct dirent *e = readdir(d))
-            order << QFile::decodeName(e->d_name);
-        closedir(d);
-    }
-    for (const QString &a : after) {
-        if (order.indexOf(a) > order.indexOf(name))
-            return false;
-    }
-    return true;
+    const QStringList order = walkOrder(dir);
+    return std::all_of(after.begin(), after.end(),
+                       [&](const QString &a) { return order.indexOf(a) <= order.indexOf(name); });
 }
 
-using support::TmpfsMount;
+// One run of the installation as the launcher makes it: the versions read,
+// then the upgrade when they ask for one; `otherwise` when they do not.
+const int32_t kNotNeeded = 1;
+int32_t upgradeIfNeeded(int32_t otherwise = kNotNeeded)
+{
+    LinuxService service;
+    service.readVersions();
+    return service.needUpgrade() ? service.upgrade() : otherwise;
+}
+
+// One upgrade, without reading the versions first.
+int32_t upgradeOnce()
+{
+    LinuxService service;
+    return service.upgrade();
+}
 
 // A chain of `levels` folders named `name` below `dir`, with leaf.txt at
 // its bottom, built through descriptors: it may go deeper than a path can
@@ -423,19 +428,35 @@ bool makeDeepChain(const QString &dir, int levels, const QByteArray &name, const
     return QDir().mkpath(dir) && support::makeDeepChain(dir, name, name, levels, &leaf);
 }
 
-// The depth of such a chain below `dir` and the content of its leaf.txt.
-using support::deepChain;
+// What an application folder holds: the package's copy, the copy that was
+// there before, or nothing.
+enum Copy { PackageCopy, OldCopy, NoCopy };
 
-// The names below `dir` as raw bytes, never through a link.
-QList<QByteArray> rawTree(const QByteArray &dir)
-{
-    QList<QByteArray> out;
-    for (const QByteArray &name : snapshot(QFile::decodeName(dir)).keys())
-        out << "/" + name;
-    return out;
-}
+// The process a pid file names, and where its program lies: the helper
+// started as the copy's UI program, from the copy's lib folder as another
+// program, outside the copy (mapping a file of it), as the UI program of a
+// folder beside the copy, through a wrapper script, or as a script of the
+// copy run by the shell.
+enum Process { NoProcess, TheLauncher, KernelThread, UiCopy, HelperInCopy, HelperOutside,
+               HelperMappingCopy, UiBesideCopy, WrapperScript, ScriptOfCopy };
+
+// What a terminateUI case arranges around the client and its pid file.
+enum Arrange {
+    ProgramDeleted = 1 << 0, // the client's program is deleted once it runs
+    EndedFirst = 1 << 1, // the client has ended before the call
+    WritesOwnPidFile = 1 << 2, // the client writes its pid file as it starts
+    OtherUser = 1 << 3, // the client makes itself user 65534
+    StampStartSecond = 1 << 4, // the pid file's time: the whole second of the client's start
+    StampTwoSecondsEarlier = 1 << 5, // two seconds before that
+    StampHalfMinuteEarlier = 1 << 6, // half a minute before the call
+    NoProc = 1 << 7, // an empty /proc in the launcher's sight
+    Latin1Home = 1 << 8, // a home named in Latin-1, under a Latin-1 locale
+};
 
 } // namespace
+
+Q_DECLARE_METATYPE(Copy)
+Q_DECLARE_METATYPE(Process)
 
 class TestService : public QObject
 {
@@ -491,7 +512,7 @@ private slots:
 
 void TestService::initTestCase()
 {
-    QVERIFY2(QFileInfo(kHelper).isExecutable(), kHelper);
+    QVERIFY2(QFileInfo(helperProgram()).isExecutable(), qPrintable(helperProgram()));
     umask(022);
 }
 
@@ -568,42 +589,38 @@ void TestService::install_data()
     QTest::addColumn<bool>("leftoverTmp");
     QTest::addColumn<bool>("package");
     QTest::addColumn<int>("result");
-    QTest::addColumn<QString>("expectedApp"); // package, old or absent
+    QTest::addColumn<Copy>("expectedApp"); // what the application folder holds afterwards
     QTest::addColumn<QStringList>("expectedLines"); // LEVEL|message; %APP% %PKG%
     QTest::addColumn<int>("backupErrors");
     QTest::addColumn<bool>("userLink"); // the per-user folder links to a folder elsewhere
     QTest::addColumn<bool>("sharing");  // package and home on a file system that shares blocks
 
+    const QString ready = "INFO|user installation is ready, removing backup app";
+    const QString noPackage = "ERROR|FSCopyPath: source path '%PKG%' does not exist";
     QTest::newRow("first install")
-        << false << false << true << 0 << "package"
-        << QStringList{"INFO|copy package:'%PKG%' -> '%APP%' ", "INFO|user installation is ready, removing backup app"}
-        << 0 << false << false;
-    QTest::newRow("upgrade") << true << false << true << 0 << "package"
-                             << QStringList{"INFO|user installation is ready, removing backup app"} << 0 << false << false;
+        << false << false << true << 0 << PackageCopy
+        << QStringList{"INFO|copy package:'%PKG%' -> '%APP%' ", ready} << 0 << false << false;
+    QTest::newRow("upgrade")
+        << true << false << true << 0 << PackageCopy << QStringList{ready} << 0 << false << false;
     QTest::newRow("non-empty _tmp leftover")
-        << true << true << true << 0 << "package"
-        << QStringList{"ERROR|failed to backup app from '%APP%' -> '%APP%_tmp'",
-                       "INFO|user installation is ready, removing backup app"}
-        << 1 << false << false;
+        << true << true << true << 0 << PackageCopy
+        << QStringList{"ERROR|failed to backup app from '%APP%' -> '%APP%_tmp'", ready} << 1
+        << false << false;
     QTest::newRow("missing package, first install")
-        << false << false << false << -1 << "absent"
-        << QStringList{"ERROR|FSCopyPath: source path '%PKG%' does not exist",
+        << false << false << false << -1 << NoCopy
+        << QStringList{noPackage,
                        "ERROR|Failed to extract package, and no old installation to rollback"}
         << 0 << false << false;
     QTest::newRow("missing package, installed copy")
-        << true << false << false << -1 << "old"
-        << QStringList{"ERROR|FSCopyPath: source path '%PKG%' does not exist",
-                       "ERROR|Failed to extract package, rollback to old installation"}
+        << true << false << false << -1 << OldCopy
+        << QStringList{noPackage, "ERROR|Failed to extract package, rollback to old installation"}
         << 0 << false << false;
     QTest::newRow("first install, user folder is a link")
-        << false << false << true << 0 << "package"
-        << QStringList{"INFO|user installation is ready, removing backup app"} << 0 << true << false;
+        << false << false << true << 0 << PackageCopy << QStringList{ready} << 0 << true << false;
     QTest::newRow("upgrade, user folder is a link")
-        << true << false << true << 0 << "package"
-        << QStringList{"INFO|user installation is ready, removing backup app"} << 0 << true << false;
+        << true << false << true << 0 << PackageCopy << QStringList{ready} << 0 << true << false;
     QTest::newRow("upgrade, blocks shared with the package")
-        << true << false << true << 0 << "package"
-        << QStringList{"INFO|user installation is ready, removing backup app"} << 0 << false << true;
+        << true << false << true << 0 << PackageCopy << QStringList{ready} << 0 << false << true;
 }
 
 void TestService::install()
@@ -612,7 +629,7 @@ void TestService::install()
     QFETCH(bool, leftoverTmp);
     QFETCH(bool, package);
     QFETCH(int, result);
-    QFETCH(QString, expectedApp);
+    QFETCH(Copy, expectedApp);
     QFETCH(QStringList, expectedLines);
     QFETCH(int, backupErrors);
     QFETCH(bool, userLink);
@@ -622,16 +639,12 @@ void TestService::install()
     // blocks, as /opt and /home on one btrfs.
     QTemporaryDir mountPoint;
     std::unique_ptr<SharingFileSystem> shared;
-    const QByteArray savedTmp = qgetenv("TMPDIR");
     if (sharing) {
-        shared.reset(new SharingFileSystem(mountPoint.path() + "/fs"));
+        shared = std::make_unique<SharingFileSystem>(mountPoint.path() + "/fs");
         if (!shared->mounted())
             QSKIP(qPrintable("no file system that shares blocks: " + shared->why()));
-        qputenv("TMPDIR", QFile::encodeName(mountPoint.path() + "/fs"));
     }
-    Fixture f;
-    if (sharing)
-        savedTmp.isNull() ? qunsetenv("TMPDIR") : qputenv("TMPDIR", savedTmp);
+    Fixture f(QStringLiteral("home dir"), sharing ? mountPoint.path() + "/fs" : QDir::tempPath());
     const QString elsewhere = f.tmp.path() + "/other disk/zelto";
     if (userLink) {
         QVERIFY(QDir().mkpath(elsewhere));
@@ -655,12 +668,11 @@ void TestService::install()
     }
     const Snapshot before = snapshot(f.app);
 
-    LinuxService service;
-    QCOMPARE(service.upgrade(), result);
+    QCOMPARE(upgradeOnce(), result);
 
-    if (expectedApp == "package")
+    if (expectedApp == PackageCopy)
         QCOMPARE(contentOf(f.app), contentOf(f.pkg));
-    else if (expectedApp == "old")
+    else if (expectedApp == OldCopy)
         QCOMPARE(snapshot(f.app), before);
     else
         QVERIFY(!QFileInfo::exists(f.app));
@@ -712,8 +724,7 @@ void TestService::tenUnusableBackupNames()
         QVERIFY(writeFile(QString::fromStdString(backupName(f.app.toStdString(), k)) + "/stale", "x"));
     const Snapshot before = snapshot(f.tmp.path());
 
-    LinuxService service;
-    QCOMPARE(service.installPackage(), -1);
+    QCOMPARE(LinuxService().installPackage(), -1);
 
     QCOMPARE(snapshot(f.tmp.path()).remove("t.log"), Snapshot(before).remove("t.log"));
     QCOMPARE(f.countContaining("failed to backup app from"), 11);
@@ -736,8 +747,7 @@ void TestService::rollbackRestoresEveryByte()
     QVERIFY(QFile::link(f.tmp.path() + "/nowhere", f.pkg + "/share/dangling"));
     const Snapshot before = snapshot(f.app);
 
-    LinuxService service;
-    QCOMPARE(service.upgrade(), -1);
+    QCOMPARE(upgradeOnce(), -1);
 
     QCOMPARE(snapshot(f.app), before);
     QCOMPARE(f.leftovers(), QStringList());
@@ -764,21 +774,13 @@ void TestService::failedFirstInstallLeavesNoPartialCopy()
     if (!walkedAfter(f.pkg, name, {"INFO", "bin"}))
         QSKIP("the file system reorders its entries");
 
-    {
-        LinuxService service;
-        service.readVersions();
-        QVERIFY(service.needUpgrade());
-        QCOMPARE(service.upgrade(), -1);
-    }
+    QCOMPARE(upgradeIfNeeded(), -1);
     QVERIFY(!QFileInfo::exists(f.app));
     QCOMPARE(f.leftovers(), QStringList());
     QCOMPARE(f.count("ERROR", "Failed to extract package, and no old installation to rollback"), 1);
 
     QVERIFY(QFile::remove(f.pkg + "/" + name));
-    LinuxService again;
-    again.readVersions();
-    QVERIFY(again.needUpgrade());
-    QCOMPARE(again.upgrade(), 0);
+    QCOMPARE(upgradeIfNeeded(), 0);
     QCOMPARE(contentOf(f.app), contentOf(f.pkg));
 }
 
@@ -790,11 +792,7 @@ void TestService::typelessDirectoryEntries()
 
     g_typelessCount = 0;
     g_typelessEntries = true;
-    int32_t result;
-    {
-        LinuxService service;
-        result = service.upgrade();
-    }
+    const int32_t result = upgradeOnce();
     g_typelessEntries = false;
 
     QVERIFY(g_typelessCount.load() > 0);
@@ -831,18 +829,14 @@ void TestService::unreadablePackage()
         QVERIFY(QFile::setPermissions(lockedPath, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
         // The user owns the home; root owns the package.
         QVERIFY(QFile::setPermissions(f.tmp.path(), kExec));
-        QProcess chown;
-        chown.start("chown", {"-R", "65534:65534", f.base, f.logFile});
-        QVERIFY(chown.waitForFinished() && chown.exitCode() == 0);
+        QCOMPARE(QProcess::execute("chown", {"-R", "65534:65534", f.base, f.logFile}), 0);
     } else {
         g_readErrorAt = QFileInfo(locked).fileName().toStdString();
     }
-    const bool ok = inOwnProcessGroup([&] {
-        LinuxService service;
-        return service.upgrade() == -1 ? 0 : 1;
-    }, readError ? support::As::Root : support::As::Nobody);
+    const int status = support::runInChild([] { return upgradeOnce() == -1 ? 0 : 1; },
+                                           readError ? support::As::Root : support::As::Nobody);
     g_readErrorAt.clear();
-    QVERIFY(ok);
+    QCOMPARE(status, 0);
     if (readError)
         QCOMPARE(f.count("ERROR", QString("FSCopyPath: failed to read folder '%1/lib/part-1': %2 (%3)")
                                       .arg(f.pkg, strerror(EIO)).arg(EIO)),
@@ -891,13 +885,7 @@ void TestService::packageChangesDuringCopy()
         writeFile(f.root + "/INFO", info(QByteArray::number(build)));
         writeFile(f.pkg + "/INFO", info(QByteArray::number(build)));
     };
-    int32_t result;
-    {
-        LinuxService service;
-        service.readVersions();
-        QVERIFY(service.needUpgrade());
-        result = service.upgrade();
-    }
+    const int32_t result = upgradeIfNeeded();
     g_onEntry = nullptr;
 
     const QString changed = QString("package '%1' changed while it was copied").arg(f.pkg);
@@ -918,24 +906,22 @@ void TestService::packageChangesDuringCopy()
         QCOMPARE(snapshot(f.app), before);
         QCOMPARE(f.count("ERROR", changed), 3);
         // The next run, with the package settled, installs it as it stands.
-        LinuxService next;
-        next.readVersions();
-        QVERIFY(next.needUpgrade());
-        QCOMPARE(next.upgrade(), 0);
+        QCOMPARE(upgradeIfNeeded(), 0);
         QCOMPARE(contentOf(f.app), contentOf(f.pkg));
     }
 }
 
 void TestService::specialEntries_data()
 {
-    QTest::addColumn<QString>("kind");
+    QTest::addColumn<QString>("kind"); // as makeSpecialFile takes it; empty: none
+    QTest::addColumn<bool>("linked"); // a link to it made elsewhere; with no kind, to lib/
     QTest::addColumn<int>("type"); // the code in the log line
-    QTest::newRow("link to /dev/zero") << "zero" << 5;
-    QTest::newRow("character device") << "device" << 5;
-    QTest::newRow("FIFO") << "fifo" << 6;
-    QTest::newRow("link to a FIFO") << "fifo-link" << 6;
-    QTest::newRow("socket") << "socket" << 7;
-    QTest::newRow("link to a folder") << "folder-link" << 2;
+    QTest::newRow("link to /dev/zero") << "zero-link" << false << 5;
+    QTest::newRow("character device") << "device" << false << 5;
+    QTest::newRow("FIFO") << "fifo" << false << 6;
+    QTest::newRow("link to a FIFO") << "fifo" << true << 6;
+    QTest::newRow("socket") << "socket" << false << 7;
+    QTest::newRow("link to a folder") << "" << true << 2;
 }
 
 // Only regular files are copied: anything else fails the copy at once,
@@ -943,40 +929,22 @@ void TestService::specialEntries_data()
 void TestService::specialEntries()
 {
     QFETCH(QString, kind);
+    QFETCH(bool, linked);
     QFETCH(int, type);
+    if (kind == "device" && geteuid() != 0)
+        QSKIP("needs root to make a device node");
     Fixture f;
     f.writePackage("2", "new");
     writeClientTree(f.app, "1", "old");
     const Snapshot before = snapshot(f.app);
     const QString entry = f.pkg + "/share/special";
-    const QByteArray at = QFile::encodeName(entry);
-    if (kind == "zero") {
-        QVERIFY(QFile::link("/dev/zero", entry));
-    } else if (kind == "device") {
-        if (geteuid() != 0)
-            QSKIP("needs root to make a device node");
-        QCOMPARE(mknod(at.constData(), S_IFCHR | 0644, makedev(1, 5)), 0);
-    } else if (kind == "fifo" || kind == "fifo-link") {
-        const QString fifo = kind == "fifo" ? entry : f.tmp.path() + "/fifo";
-        QCOMPARE(mkfifo(QFile::encodeName(fifo).constData(), 0644), 0);
-        if (kind == "fifo-link")
-            QVERIFY(QFile::link(fifo, entry));
-    } else if (kind == "socket") {
-        const int fd = socket(AF_UNIX, SOCK_STREAM, 0);
-        QVERIFY(fd >= 0);
-        struct sockaddr_un addr = {};
-        addr.sun_family = AF_UNIX;
-        QVERIFY(size_t(at.size()) < sizeof addr.sun_path);
-        memcpy(addr.sun_path, at.constData(), size_t(at.size()));
-        const int bound = bind(fd, reinterpret_cast<struct sockaddr *>(&addr), sizeof addr);
-        close(fd);
-        QCOMPARE(bound, 0);
-    } else if (kind == "folder-link") {
-        QVERIFY(QFile::link(f.pkg + "/lib", entry));
-    }
+    const QString made = linked ? f.tmp.path() + "/special" : entry;
+    if (!kind.isEmpty())
+        QVERIFY(makeSpecialFile(made, kind));
+    if (linked)
+        QVERIFY(QFile::link(kind.isEmpty() ? f.pkg + "/lib" : made, entry));
 
-    LinuxService service;
-    QCOMPARE(service.upgrade(), -1);
+    QCOMPARE(upgradeOnce(), -1);
     QCOMPARE(f.count("ERROR", QString("CopyFile: '%1' is not a regular file (%2)").arg(entry).arg(type)), 1);
     QCOMPARE(f.count("ERROR", "Failed to extract package, rollback to old installation"), 1);
     QCOMPARE(snapshot(f.app), before);
@@ -1002,7 +970,8 @@ void TestService::deepTrees()
     QVERIFY(!QFileInfo::exists(f.app + "_tmp2"));
     QCOMPARE(service.upgrade(), 0);
 
-    QCOMPARE(deepChain(f.app + "/share/deep", level), qMakePair(levels, QByteArray("package leaf\n")));
+    QCOMPARE(support::deepChain(f.app + "/share/deep", level),
+             qMakePair(levels, QByteArray("package leaf\n")));
     QCOMPARE(readFile(f.app + "/INFO"), info("2"));
     QVERIFY(!QFileInfo::exists(f.app + "/data"));
     QCOMPARE(f.leftovers(), QStringList());
@@ -1039,7 +1008,8 @@ void TestService::pathsThatLostBytes()
         writeClientTree(f.app, "1", "old");
     }
     RegisterTestPaths(base, root);
-    const QList<QByteArray> before = rawTree(tmp);
+    // The names below the case's folder as raw bytes, never through a link.
+    const QList<QByteArray> before = snapshot(f.tmp.path()).keys();
 
     LinuxService service;
     service.readVersions();
@@ -1050,13 +1020,13 @@ void TestService::pathsThatLostBytes()
     service.startUI();
 
     const QByteArray app = rawBase + "/.QuenmarkZelto/QuenmarkZelto.app";
-    QList<QByteArray> after = rawTree(tmp);
+    QList<QByteArray> after = snapshot(f.tmp.path()).keys();
     if (lossy) {
         QVERIFY(!need);
         QCOMPARE(f.countContaining("[ERROR]"), 1);
         QCOMPARE(f.countContaining("does not name the real folder"), 1);
         // Nothing made anywhere, except by the old copy's start script.
-        after.removeAll("/home dir/.QuenmarkZelto/QuenmarkZelto.app/package/started");
+        after.removeAll("home dir/.QuenmarkZelto/QuenmarkZelto.app/package/started");
         QCOMPARE(after, before);
         if (!home)
             QCOMPARE(readFile(f.app + "/package/started"), QByteArray("1:start\n"));
@@ -1065,8 +1035,9 @@ void TestService::pathsThatLostBytes()
         QCOMPARE(f.countContaining("[ERROR]"), 0);
         QCOMPARE(readFile(QFile::decodeName(app + "/INFO")), home ? info("2") : info("1"));
         QCOMPARE(readFile(QFile::decodeName(app + "/package/started")), QByteArray("1:start\n"));
+        const QByteArray below = rawBase.mid(tmp.size() + 1);
         for (const QByteArray &name : after)
-            QVERIFY2(before.contains(name) || name.startsWith(rawBase.mid(tmp.size())), name.constData());
+            QVERIFY2(before.contains(name) || name.startsWith(below), name.constData());
     }
 }
 
@@ -1096,11 +1067,7 @@ void TestService::flushOrder()
 
     g_flushes.clear();
     g_recordFlushes = true;
-    int32_t result;
-    {
-        LinuxService service;
-        result = service.upgrade();
-    }
+    const int32_t result = upgradeOnce();
     g_recordFlushes = false;
     QCOMPARE(result, 0);
     QCOMPARE(contentOf(f.app), contentOf(f.pkg));
@@ -1137,45 +1104,50 @@ void TestService::upgradeWithoutClientInstalled()
     Fixture f;
     f.writePackage("2", "new");
     QVERIFY(writeFile(f.user + "/ui.pid", "pid=1\n"));
-    LinuxService service;
-    QCOMPARE(service.upgrade(), 0);
+    QCOMPARE(upgradeOnce(), 0);
     QCOMPARE(f.countContaining("local appdata exist"), 0);
     QCOMPARE(f.countContaining("ui.pid"), 0);
 }
 
 void TestService::extractPackage_data()
 {
-    QTest::addColumn<QString>("setup"); // archive, missing, blocked
+    QTest::addColumn<bool>("archive"); // the package's archive is in place
+    QTest::addColumn<bool>("blocked"); // a file stands where the application folder goes
     QTest::addColumn<int>("result");
     QTest::addColumn<QString>("line"); // LEVEL|message; %APP% %QPK%
 
-    QTest::newRow("archive unpacked") << "archive" << 0 << "INFO|extract package: '%QPK%' -> '%APP%'";
-    QTest::newRow("missing archive") << "missing" << -1 << "INFO|extract package: '%QPK%' -> '%APP%'";
-    QTest::newRow("app folder blocked by a file") << "blocked" << -1 << "ERROR|failed to create folder: '%APP%'";
+    const QString extracting = "INFO|extract package: '%QPK%' -> '%APP%'";
+    QTest::newRow("archive unpacked") << true << false << 0 << extracting;
+    QTest::newRow("missing archive") << false << false << -1 << extracting;
+    QTest::newRow("app folder blocked by a file")
+        << false << true << -1 << "ERROR|failed to create folder: '%APP%'";
 }
 
 void TestService::extractPackage()
 {
-    QFETCH(QString, setup);
+    QFETCH(bool, archive);
+    QFETCH(bool, blocked);
     QFETCH(int, result);
     QFETCH(QString, line);
 
     Fixture f;
     const QString qpk = f.root + "/package/orvilex.qpk";
-    if (setup == "archive")
-        QVERIFY(support::writeArchive(qpk, "tar.gz", {support::file("INFO", info("9")), support::file("bin/cloud-zelto-ui", "ui")}));
-    if (setup == "blocked")
+    if (archive) {
+        QVERIFY(support::writeArchive(qpk, "tar.gz", {support::file("INFO", info("9")),
+                                                      support::file("bin/cloud-zelto-ui", "ui")}));
+    }
+    if (blocked)
         QVERIFY(writeFile(f.app, "a file"));
 
-    LinuxService service;
-    QCOMPARE(service.extractPackage(), result);
+    QCOMPARE(LinuxService().extractPackage(), result);
 
     line.replace("%APP%", f.app).replace("%QPK%", qpk);
     QCOMPARE(f.count(line.section('|', 0, 0), line.section('|', 1)), 1);
-    if (setup == "archive") {
+    if (archive) {
         QCOMPARE(readFile(f.app + "/INFO"), info("9"));
         QCOMPARE(readFile(f.app + "/bin/cloud-zelto-ui"), QByteArray("ui"));
-    } else if (setup == "blocked") {
+    }
+    if (blocked) {
         QCOMPARE(readFile(f.app), QByteArray("a file"));
         QCOMPARE(f.countContaining("extract package:"), 0);
     }
@@ -1224,13 +1196,10 @@ void TestService::interruptedInstallation()
         const QString stalled = f.tmp.path() + "/stalled";
         qputenv("ZELTO_TEST_STALL_AT", "stall-here");
         qputenv("ZELTO_TEST_STALLED", QFile::encodeName(stalled));
-        Child installer({kHelper, "install", f.base, f.root});
+        Child installer({helperProgram(), "install", f.base, f.root});
         qunsetenv("ZELTO_TEST_STALL_AT");
         qunsetenv("ZELTO_TEST_STALLED");
-        QElapsedTimer timer;
-        timer.start();
-        while (!QFileInfo::exists(stalled) && !installer.done() && timer.elapsed() < 30000)
-            usleep(2000);
+        QTRY_VERIFY_WITH_TIMEOUT(QFileInfo::exists(stalled) || installer.done(), 30000);
         QVERIFY2(QFileInfo::exists(stalled), "the installation never reached the entry");
         QCOMPARE(kill(installer.pid(), SIGKILL), 0);
         QVERIFY(installer.wait());
@@ -1300,13 +1269,11 @@ void TestService::leftoverBackup()
         QVERIFY(QFile::setPermissions(f.tmp.path(), kExec));
         QVERIFY(QFile::setPermissions(f.tmp.path() + "/opt dir", kExec));
         QVERIFY(QFile::setPermissions(f.root, kExec));
-        QProcess chown;
-        chown.start("chown", {"-R", "65534:65534", f.base, f.logFile});
-        QVERIFY(chown.waitForFinished() && chown.exitCode() == 0);
+        QCOMPARE(QProcess::execute("chown", {"-R", "65534:65534", f.base, f.logFile}), 0);
         QCOMPARE(::chown(QFile::encodeName(leftover + "/root's").constData(), 0, 0), 0);
         QCOMPARE(::chown(QFile::encodeName(leftover + "/root's/file").constData(), 0, 0), 0);
     }
-    const bool ok = inOwnProcessGroup([&] {
+    const int status = support::runInChild([&] {
         LinuxService service;
         service.readVersions();
         if (service.needUpgrade() != upgrade)
@@ -1315,7 +1282,7 @@ void TestService::leftoverBackup()
             return 5;
         return 0;
     }, removable ? support::As::Root : support::As::Nobody);
-    QVERIFY(ok);
+    QCOMPARE(status, 0);
     QCOMPARE(f.countContaining("did not finish"), 0);
     if (upgrade)
         QCOMPARE(contentOf(f.app), contentOf(f.pkg));
@@ -1344,7 +1311,7 @@ void TestService::killedInstallationsAreRepaired()
     QElapsedTimer timer;
     timer.start();
     {
-        Child installer({kHelper, "install", f.base, f.root});
+        Child installer({helperProgram(), "install", f.base, f.root});
         QVERIFY(installer.wait());
         QCOMPARE(installer.status(), 0);
     }
@@ -1359,7 +1326,7 @@ void TestService::killedInstallationsAreRepaired()
         freshOld();
         const Snapshot old = contentOf(f.app);
         {
-            Child installer({kHelper, "install", f.base, f.root});
+            Child installer({helperProgram(), "install", f.base, f.root});
             usleep(static_cast<useconds_t>(QRandomGenerator::global()->bounded(static_cast<int>(span))));
             (void)kill(installer.pid(), SIGKILL);
             QVERIFY(installer.wait());
@@ -1372,20 +1339,14 @@ void TestService::killedInstallationsAreRepaired()
         if (trials % 3 == 2) {
             // A run whose copy fails leaves a complete copy.
             QVERIFY(QFile::link(f.tmp.path() + "/nowhere", f.pkg + "/dangling"));
-            {
-                LinuxService service;
-                (void)service.upgrade();
-            }
+            (void)upgradeOnce();
             QVERIFY(QFile::remove(f.pkg + "/dangling"));
             const Snapshot now = contentOf(f.app);
             QVERIFY2(now == old || now == package, qPrintable(state));
             QCOMPARE(f.leftovers(), QStringList());
         }
 
-        LinuxService service;
-        service.readVersions();
-        if (service.needUpgrade())
-            QCOMPARE(service.upgrade(), 0);
+        QCOMPARE(upgradeIfNeeded(0), 0);
         QVERIFY2(contentOf(f.app) == package, qPrintable(state));
         QCOMPARE(f.leftovers(), QStringList());
     }
@@ -1433,11 +1394,7 @@ void TestService::journalWriteFailures()
     g_failNextFolderFlush = false;
     g_failMoveTo = moveBackFails ? f.app : QString();
     g_journalFaults = true;
-    int32_t result;
-    {
-        LinuxService service;
-        result = service.upgrade();
-    }
+    const int32_t result = upgradeOnce();
     g_journalFaults = false;
     QCOMPARE(result, -1);
     QVERIFY(g_journalWrites >= fullDiskAt.last());
@@ -1448,12 +1405,7 @@ void TestService::journalWriteFailures()
     }
 
     QVERIFY(QFile::link(f.tmp.path() + "/nowhere", f.pkg + "/share/dangling"));
-    {
-        LinuxService next;
-        next.readVersions();
-        if (next.needUpgrade())
-            (void)next.upgrade();
-    }
+    (void)upgradeIfNeeded();
     const Snapshot after = contentOf(f.app);
     QVERIFY2(after == old || after == package, "the next run ended without a complete copy");
     QCOMPARE(f.leftovers(), QStringList());
@@ -1463,190 +1415,221 @@ void TestService::journalWriteFailures()
 
 void TestService::terminateUI_data()
 {
-    QTest::addColumn<QString>("mode");
+    QTest::addColumn<Process>("process"); // the process the pid file names
+    QTest::addColumn<QByteArray>("onTerm"); // the helper's client part: term, ignore, rename, ...
     QTest::addColumn<QByteArray>("pidFile"); // null: none; "%PID%" is the helper's
+    QTest::addColumn<int>("arrange"); // Arrange flags
     QTest::addColumn<QString>("line"); // LEVEL|message; %FILE% %PID%
     QTest::addColumn<int>("endedBy"); // signal that ended the helper; 0: still running
     QTest::addColumn<bool>("asNobody"); // terminateUI runs as an unprivileged user
+    QTest::addColumn<int>("withinMs"); // how soon terminateUI returns; 0: not judged
 
-    QTest::newRow("no pid file") << "" << QByteArray() << "DEBUG|pid file '%FILE%' does not exist, no need to terminate"
-                                 << 0 << false;
-    QTest::newRow("bad syntax") << "" << QByteArray("pid 1234\n") << "NOTE|Failed to read pid file '%FILE%', not exist ?"
-                                << 0 << false;
-    QTest::newRow("no pid key") << "" << QByteArray("other=5\n")
-                                << "NOTE|pid file '%FILE%' holds no usable process id ''" << 0 << false;
-    QTest::newRow("empty pid") << "" << QByteArray("pid=''\n") << "NOTE|pid file '%FILE%' holds no usable process id ''"
-                               << 0 << false;
-    QTest::newRow("letters") << "" << QByteArray("pid=abc\n")
-                             << "NOTE|pid file '%FILE%' holds no usable process id 'abc'" << 0 << false;
-    QTest::newRow("zero") << "" << QByteArray("pid=0\n") << "NOTE|pid file '%FILE%' holds no usable process id '0'" << 0 << false;
-    QTest::newRow("negative") << "" << QByteArray("pid=-7\n")
-                              << "NOTE|pid file '%FILE%' holds no usable process id '-7'" << 0 << false;
-    QTest::newRow("client ends on TERM") << "term" << QByteArray("pid=%PID%\n") << "" << SIGTERM << false;
-    QTest::newRow("client ignores TERM") << "ignore" << QByteArray("pid = %PID% # ui\n") << "" << SIGKILL << false;
-    QTest::newRow("client renamed itself") << "rename" << QByteArray("pid=%PID%\n") << "" << SIGTERM << false;
-    QTest::newRow("client program deleted") << "deleted" << QByteArray("pid=%PID%\n") << "" << SIGTERM << false;
-    QTest::newRow("client exited already") << "exited" << QByteArray("pid=%PID%\n") << "" << SIGTERM << false;
+    // Pid files that name no process at all.
+    const auto noProcess = [](const char *tag, const QByteArray &pidFile, const QString &line) {
+        QTest::newRow(tag) << NoProcess << QByteArray() << pidFile << 0 << line << 0 << false << 0;
+    };
+    const QString noId = "NOTE|pid file '%FILE%' holds no usable process id '%1'";
+    noProcess("no pid file", {}, "DEBUG|pid file '%FILE%' does not exist, no need to terminate");
+    noProcess("bad syntax", "pid 1234\n", "NOTE|Failed to read pid file '%FILE%', not exist ?");
+    noProcess("no pid key", "other=5\n", noId.arg(""));
+    noProcess("empty pid", "pid=''\n", noId.arg(""));
+    noProcess("letters", "pid=abc\n", noId.arg("abc"));
+    noProcess("zero", "pid=0\n", noId.arg("0"));
+    noProcess("negative", "pid=-7\n", noId.arg("-7"));
+
+    // Clients that TERM ends, with nothing noted; the pid file names them
+    // unless they write it themselves.
+    const QByteArray term("term");
+    const QByteArray pid("pid=%PID%\n");
+    const auto ends = [&pid](const char *tag, Process process, const char *onTerm,
+                             int arrange = 0) {
+        const QByteArray pidFile = arrange & WritesOwnPidFile ? QByteArray() : pid;
+        QTest::newRow(tag) << process << QByteArray(onTerm) << pidFile << arrange << QString()
+                           << SIGTERM << false << 0;
+    };
+    const QString notRunning(", client taken as not running");
+    ends("client ends on TERM", UiCopy, "term");
+    QTest::newRow("client ignores TERM")
+        << UiCopy << QByteArray("ignore") << QByteArray("pid = %PID% # ui\n") << 0 << QString()
+        << SIGKILL << false << 0;
+    ends("client renamed itself", UiCopy, "rename");
+    ends("client program deleted", UiCopy, "rename", ProgramDeleted);
+    ends("client exited already", UiCopy, "term", EndedFirst);
     // The process that wrote the pid file is the client, whatever its
     // program, as long as it uses the installed copy: a program of another
     // name working in the copy, a wrapper that runs another binary of the
     // copy, a script of the copy, a program that maps a file of the copy.
-    QTest::newRow("program of another name") << "unrelated" << QByteArray("pid=%PID%\n") << "" << SIGTERM << false;
-    QTest::newRow("wrapper client") << "wrapper" << QByteArray("pid=%PID%\n") << "" << SIGTERM << false;
-    QTest::newRow("interpreted client") << "interpreted" << QByteArray("pid=%PID%\n") << "" << SIGTERM << false;
-    QTest::newRow("program that maps a file of the copy") << "mapped" << QByteArray("pid=%PID%\n") << "" << SIGTERM << false;
+    ends("program of another name", HelperInCopy, "term");
+    ends("wrapper client", WrapperScript, "term");
+    ends("interpreted client", ScriptOfCopy, "term");
+    ends("program that maps a file of the copy", HelperMappingCopy, "term");
     // A process of the user that started before the file was written but
     // uses nothing of the copy (with a home shared by two hosts, the file
     // names the other host's client): another program, such as an editor.
+    const QString unused = "NOTE|process %PID% does not use '%APP%'" + notRunning;
     QTest::newRow("program outside the copy")
-        << "outside" << QByteArray("pid=%PID%\n") << "NOTE|process %PID% does not use '%APP%', client taken as not running"
-        << 0 << false;
+        << HelperOutside << term << pid << 0 << unused << 0 << false << 0;
     // A folder whose name only begins like the copy's is not the copy.
     QTest::newRow("program beside the copy")
-        << "beside" << QByteArray("pid=%PID%\n") << "NOTE|process %PID% does not use '%APP%', client taken as not running"
-        << 0 << false;
+        << UiBesideCopy << term << pid << 0 << unused << 0 << false << 0;
     // Files of the copy, kept by a file system that keeps whole seconds:
     // the pid file seems written at the whole second before the start.
-    QTest::newRow("pid file in whole seconds") << "coarse" << QByteArray("pid=%PID%\n") << "" << SIGTERM << false;
+    const QString startedAfter =
+        "NOTE|process %PID% started after pid file '%FILE%' was written" + notRunning;
+    ends("pid file in whole seconds", UiCopy, "term", StampStartSecond);
     // That allowance never lets a process started seconds later pass.
     QTest::newRow("whole seconds, started two seconds later")
-        << "coarse-later" << QByteArray("pid=%PID%\n")
-        << "NOTE|process %PID% started after pid file '%FILE%' was written, client taken as not running" << 0 << false;
+        << UiCopy << term << pid << int(StampTwoSecondsEarlier) << startedAfter << 0 << false << 0;
     // Written in the same clock tick as the start, by the client itself.
-    QTest::newRow("client writes its pid file at once") << "self" << QByteArray() << "" << SIGTERM << false;
-    QTest::newRow("client ends 100 ms after TERM") << "slow" << QByteArray("pid=%PID%\n") << "" << SIGTERM << false;
+    ends("client writes its pid file at once", UiCopy, "term", WritesOwnPidFile);
+    QTest::newRow("client ends 100 ms after TERM")
+        << UiCopy << QByteArray("slow") << pid << 0 << QString() << SIGTERM << false << 1000;
     // Under a Latin-1 locale the home folder's name is Latin-1 bytes, and
     // so is the pid file's path: it is found, and the client stopped.
-    QTest::newRow("home named in Latin-1") << "latin1" << QByteArray("pid=%PID%\n") << "" << SIGTERM << false;
+    ends("home named in Latin-1", UiCopy, "term", Latin1Home);
     // The id of an ended client, handed to a later process of the same
     // name: that one lives on.
     QTest::newRow("same name, started after the write")
-        << "later" << QByteArray("pid=%PID%\n")
-        << "NOTE|process %PID% started after pid file '%FILE%' was written, client taken as not running" << 0 << false;
+        << UiCopy << term << pid << int(StampHalfMinuteEarlier) << startedAfter << 0 << false << 0;
     // Another user's process is neither signalled nor waited for, in
     // either direction.
-    QTest::newRow("client of another user") << "nobody" << QByteArray("pid=%PID%\n")
-                                            << "NOTE|process %PID% belongs to user 65534, not to 0, client taken as not running"
-                                            << 0 << false;
-    QTest::newRow("signal not permitted") << "term" << QByteArray("pid=%PID%\n")
-                                          << "NOTE|process %PID% belongs to user 0, not to 65534, client taken as not running"
-                                          << 0 << true;
+    QTest::newRow("client of another user")
+        << UiCopy << QByteArray("nobody") << pid << int(OtherUser)
+        << "NOTE|process %PID% belongs to user 65534, not to 0" + notRunning << 0 << false << 4000;
+    QTest::newRow("signal not permitted")
+        << UiCopy << term << pid << 0
+        << "NOTE|process %PID% belongs to user 0, not to 65534" + notRunning << 0 << true << 4000;
     // However the file came to name it, the launcher never stops itself.
-    QTest::newRow("pid file names the launcher") << "launcher" << QByteArray()
-                                                 << "NOTE|pid file '%FILE%' names process %PID%, this launcher, client taken as not running"
-                                                 << 0 << false;
+    QTest::newRow("pid file names the launcher")
+        << TheLauncher << QByteArray() << QByteArray() << 0
+        << "NOTE|pid file '%FILE%' names process %PID%, this launcher" + notRunning << 0 << false
+        << 0;
     // A client of this user whose /proc entries this user may not read
     // (not dumpable) cannot be told from another program: left alone.
     QTest::newRow("client the launcher cannot see")
-        << "hidden" << QByteArray("pid=%PID%\n")
-        << QString("NOTE|cannot tell whether process %PID% uses '%APP%': /proc/%PID%/exe: %1 (%2), client taken as not running")
-               .arg(strerror(EACCES))
-               .arg(EACCES)
-        << 0 << true;
+        << UiCopy << QByteArray("hidden") << pid << 0
+        << QString("NOTE|cannot tell whether process %PID% uses '%APP%': /proc/%PID%/exe: %1 (%2)")
+                   .arg(strerror(EACCES))
+                   .arg(EACCES)
+               + notRunning
+        << 0 << true << 4000;
     // A kernel thread has no program; root may signal it, but it is never
     // the client.
     QTest::newRow("pid file names a kernel thread")
-        << "kthread" << QByteArray("pid=2\n")
-        << "NOTE|pid file '%FILE%' names process 2, a kernel thread, client taken as not running" << 0 << false;
-    QTest::newRow("no /proc") << "noproc" << QByteArray("pid=%PID%\n")
-                              << QString("NOTE|cannot tell whether process %PID% wrote pid file '%FILE%': /proc/%PID%/stat: "
-                                         "%1 (%2), client taken as not running")
-                                     .arg(strerror(ENOENT))
-                                     .arg(ENOENT)
-                              << 0 << false;
+        << KernelThread << QByteArray() << QByteArray("pid=2\n") << 0
+        << "NOTE|pid file '%FILE%' names process 2, a kernel thread" + notRunning << 0 << false
+        << 4000;
+    QTest::newRow("no /proc")
+        << UiCopy << term << pid << int(NoProc)
+        << QString("NOTE|cannot tell whether process %PID% wrote pid file '%FILE%': "
+                   "/proc/%PID%/stat: %1 (%2)")
+                   .arg(strerror(ENOENT))
+                   .arg(ENOENT)
+               + notRunning
+        << 0 << false << 0;
 }
 
 void TestService::terminateUI()
 {
-    QFETCH(QString, mode);
+    QFETCH(Process, process);
+    QFETCH(QByteArray, onTerm);
     QFETCH(QByteArray, pidFile);
+    QFETCH(int, arrange);
     QFETCH(QString, line);
     QFETCH(int, endedBy);
     QFETCH(bool, asNobody);
+    QFETCH(int, withinMs);
 
-    if ((asNobody || mode == "nobody" || mode == "noproc") && geteuid() != 0)
+    if ((asNobody || arrange & (OtherUser | NoProc)) && geteuid() != 0)
         QSKIP("needs root to run the client as another user than the caller, or to hide /proc");
-    if (mode == "kthread" && !(processFlags(2) & 0x00200000))
+    // Field 9 holds the flags, PF_KTHREAD among them.
+    if (process == KernelThread && !(procStatField(2, 9) & 0x00200000))
         QSKIP("process 2 is no kernel thread here (a private pid namespace)");
-    const CodePageScope codePage(mode == "latin1" ? "ISO-8859-1" : "");
-    Fixture f(mode == "latin1" ? QStringLiteral("home jos\u00e9") : QStringLiteral("home dir"));
+    const bool latin1 = arrange & Latin1Home;
+    const CodePageScope codePage(latin1 ? "ISO-8859-1" : "");
+    Fixture f(latin1 ? QStringLiteral("home jos\u00e9") : QStringLiteral("home dir"));
     const QString ui = f.app + "/bin/cloud-zelto-ui";
     const QString pidPath = f.user + "/ui.pid";
     QVERIFY(QDir().mkpath(f.app + "/bin"));
     std::unique_ptr<Child> client;
-    if (!mode.isEmpty() && mode != "launcher" && mode != "kthread") {
-        QString ready = f.tmp.path() + "/ready";
-        QStringList args;
+    if (process >= UiCopy) {
+        QStringList args{helperProgram()};
         QString cwd;
         QVERIFY(QDir().mkpath(f.app + "/lib"));
-        if (mode == "unrelated") {
-            args << kHelper;
+        switch (process) {
+        case HelperInCopy:
             cwd = f.app + "/lib";
-        } else if (mode == "outside" || mode == "mapped") {
-            args << kHelper;
-            if (mode == "mapped") {
-                QVERIFY(writeFile(f.app + "/lib/libzelto-ui.so", "mapped\n"));
-                QVERIFY(qputenv("ZELTO_TEST_MAP", QFile::encodeName(f.app + "/lib/libzelto-ui.so")));
-            }
-        } else if (mode == "beside") {
+            break;
+        case HelperMappingCopy:
+            QVERIFY(writeFile(f.app + "/lib/libzelto-ui.so", "mapped\n"));
+            QVERIFY(qputenv("ZELTO_TEST_MAP", QFile::encodeName(f.app + "/lib/libzelto-ui.so")));
+            break;
+        case UiBesideCopy:
             QVERIFY(QDir().mkpath(f.app + "2/bin"));
-            QVERIFY(QFile::copy(kHelper, f.app + "2/bin/cloud-zelto-ui"));
-            args << f.app + "2/bin/cloud-zelto-ui";
+            QVERIFY(QFile::copy(helperProgram(), f.app + "2/bin/cloud-zelto-ui"));
+            args = QStringList{f.app + "2/bin/cloud-zelto-ui"};
             cwd = f.app + "2";
-        } else if (mode == "wrapper") {
+            break;
+        case WrapperScript: {
             const QString real = f.app + "/lib/cloud-zelto-ui.bin";
-            QVERIFY(QFile::copy(kHelper, real));
-            QVERIFY(writeFile(ui, "#!/bin/sh\nexec '" + QFile::encodeName(real) + "' \"$@\"\n", kExec));
-            args << ui;
-        } else if (mode == "interpreted") {
-            const QString script = f.app + "/bin/client.sh";
-            QVERIFY(writeFile(script, "#!/bin/sh\n: > \"$3\"\nwhile :; do sleep 1; done\n"));
-            args << "/bin/sh" << script;
-        } else {
-            QVERIFY(QFile::copy(kHelper, ui));
-            args << ui;
+            QVERIFY(QFile::copy(helperProgram(), real));
+            const QByteArray wrapper = "#!/bin/sh\nexec '" + QFile::encodeName(real) + "' \"$@\"\n";
+            QVERIFY(writeFile(ui, wrapper, kExec));
+            args = QStringList{ui};
+            break;
         }
-        if (mode == "nobody" || mode == "hidden") {
-            // Reached and written by the client once it is user 65534.
-            QVERIFY(QFile::setPermissions(f.tmp.path(), kExec));
-            QVERIFY(QDir().mkpath(f.tmp.path() + "/shared"));
-            QVERIFY(QFile::setPermissions(f.tmp.path() + "/shared", kExec | QFile::WriteGroup | QFile::WriteOther));
-            ready = f.tmp.path() + "/shared/ready";
+        case ScriptOfCopy:
+            QVERIFY(writeFile(f.app + "/bin/client.sh",
+                              "#!/bin/sh\n: > \"$3\"\nwhile :; do sleep 1; done\n"));
+            args = QStringList{"/bin/sh", f.app + "/bin/client.sh"};
+            break;
+        case UiCopy:
+            QVERIFY(QFile::copy(helperProgram(), ui));
+            args = QStringList{ui};
+            break;
+        default: // the helper itself, outside the copy
+            break;
         }
-        const QString clientMode = mode == "ignore" || mode == "rename" || mode == "deleted" || mode == "nobody"
-                || mode == "hidden" || mode == "slow" ? (mode == "deleted" ? QString("rename") : mode) : QString("term");
-        if (mode == "self")
+        // Reached and written by the client also once it is user 65534.
+        QVERIFY(QFile::setPermissions(f.tmp.path(), kExec));
+        QVERIFY(QDir().mkpath(f.tmp.path() + "/shared"));
+        QVERIFY(QFile::setPermissions(f.tmp.path() + "/shared",
+                                      kExec | QFile::WriteGroup | QFile::WriteOther));
+        const QString ready = f.tmp.path() + "/shared/ready";
+        if (arrange & WritesOwnPidFile)
             QVERIFY(qputenv("ZELTO_TEST_PID_FILE", QFile::encodeName(pidPath)));
         // Started well inside a second, so that its whole second lies
         // clearly before its start.
-        for (struct timespec now; mode.startsWith("coarse") && clock_gettime(CLOCK_REALTIME, &now) == 0
+        for (struct timespec now; arrange & (StampStartSecond | StampTwoSecondsEarlier)
+             && clock_gettime(CLOCK_REALTIME, &now) == 0
              && (now.tv_nsec < 100000000 || now.tv_nsec > 600000000);)
             usleep(10000);
-        client = std::make_unique<Child>(args << "client" << clientMode << ready, cwd);
+        client = std::make_unique<Child>(args << "client" << onTerm << ready, cwd);
         qunsetenv("ZELTO_TEST_PID_FILE");
         qunsetenv("ZELTO_TEST_MAP");
         QTRY_VERIFY_WITH_TIMEOUT(QFileInfo::exists(ready) || client->done(), 30000);
         QVERIFY(!client->done());
-        if (mode == "deleted")
+        if (arrange & ProgramDeleted)
             QVERIFY(QFile::remove(ui));
-        if (mode == "exited") {
+        if (arrange & EndedFirst) {
             QCOMPARE(kill(client->pid(), SIGTERM), 0);
             QVERIFY(client->wait());
         }
     }
-    QString pid = client ? QString::number(client->pid()) : QString(mode == "kthread" ? "2" : "");
+    QString pid = client ? QString::number(client->pid()) : QString();
     if (!pidFile.isNull())
         QVERIFY(writeFile(pidPath, QByteArray(pidFile).replace("%PID%", pid.toUtf8())));
-    if (mode.startsWith("coarse")) {
+    if (arrange & (StampStartSecond | StampTwoSecondsEarlier)) {
         // Rounded down to the whole second of the client's start, as such
         // a file system keeps it; or two seconds before that.
         const qint64 started = startedAtNs(client->pid());
         QVERIFY(started > 0);
-        const time_t second = time_t(started / 1000000000) - (mode == "coarse-later" ? 2 : 0);
+        const time_t earlier = arrange & StampTwoSecondsEarlier ? 2 : 0;
+        const time_t second = time_t(started / 1000000000) - earlier;
         const struct timespec times[2] = {{second, 0}, {second, 0}};
         QCOMPARE(utimensat(AT_FDCWD, QFile::encodeName(pidPath).constData(), times, 0), 0);
     }
-    if (mode == "later") {
+    if (arrange & StampHalfMinuteEarlier) {
         // As if written half a minute before the process started.
         const time_t then = time(nullptr) - 30;
         const struct timespec times[2] = {{then, 0}, {then, 0}};
@@ -1658,35 +1641,35 @@ void TestService::terminateUI()
     // A process id of 0 or below would reach a whole process group; the
     // call runs where such a signal cannot reach the test.
     const QString noProc = f.tmp.path() + "/no-proc-here";
+    const bool hideProc = arrange & NoProc;
+    const bool namesLauncher = process == TheLauncher;
     QElapsedTimer timer;
     timer.start();
     pid_t calledIn = 0;
-    QVERIFY(inOwnProcessGroup([mode, noProc, pidPath] {
+    QCOMPARE(support::runInChild([hideProc, namesLauncher, noProc, pidPath] {
         // An empty file system over /proc, seen by this process only.
-        if (mode == "noproc"
-            && (unshare(CLONE_NEWNS) != 0 || mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) != 0
+        if (hideProc
+            && (unshare(CLONE_NEWNS) != 0
+                || mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) != 0
                 || mount("zelto-test", "/proc", "tmpfs", 0, "size=1m") != 0)) {
             writeFile(noProc, strerror(errno));
             return 0;
         }
-        if (mode == "launcher" && !writeFile(pidPath, "pid=" + QByteArray::number(getpid()) + "\n"))
+        if (namesLauncher && !writeFile(pidPath, "pid=" + QByteArray::number(getpid()) + "\n"))
             return 5;
-        LinuxService service;
-        service.terminateUI();
+        LinuxService().terminateUI();
         return 0;
-    }, asNobody ? support::As::Nobody : support::As::Root, &calledIn));
+    }, asNobody ? support::As::Nobody : support::As::Root, &calledIn), 0);
     const qint64 elapsed = timer.elapsed();
-    if (mode == "launcher")
+    if (namesLauncher)
         pid = QString::number(calledIn);
     if (QFileInfo::exists(noProc))
         QSKIP(qPrintable("cannot hide /proc here: " + readFile(noProc)));
     // Waiting for a client that never ends takes five seconds; one that
     // ends 100 ms after TERM is noticed then, not at the next probe a
     // second later.
-    if (mode == "nobody" || mode == "kthread" || asNobody)
-        QVERIFY2(elapsed < 4000, qPrintable(QString::number(elapsed)));
-    if (mode == "slow")
-        QVERIFY2(elapsed < 1000, qPrintable(QString::number(elapsed)));
+    if (withinMs > 0)
+        QVERIFY2(elapsed < withinMs, qPrintable(QString::number(elapsed)));
 
     if (!line.isEmpty()) {
         line.replace("%FILE%", pidPath).replace("%PID%", pid).replace("%APP%", f.app);
@@ -1703,7 +1686,7 @@ void TestService::terminateUI()
     QVERIFY(client->wait());
     QVERIFY(WIFSIGNALED(client->status()));
     QCOMPARE(WTERMSIG(client->status()), endedBy);
-    if (mode != "exited")
+    if (!(arrange & EndedFirst))
         QCOMPARE(f.countContaining("[NOTE]"), 0);
     else
         QCOMPARE(f.countContaining("service.cpp"), 0);
@@ -1711,34 +1694,34 @@ void TestService::terminateUI()
 
 void TestService::startUI_data()
 {
-    QTest::addColumn<QString>("home"); // plain, noexec, empty
+    QTest::addColumn<bool>("noexec"); // the home is mounted noexec
+    QTest::addColumn<bool>("installed"); // a copy is there to start
     QTest::addColumn<QString>("line"); // ERROR message; %SCRIPT%
     // The script's exit status is not judged, and nothing is logged.
-    QTest::newRow("blanks in the path") << "plain" << QString();
+    QTest::newRow("blanks in the path") << false << true << QString();
     // A script that cannot be run says so, with the system's reason.
+    const QString cannot = "cannot run start script '%SCRIPT%': %1 (%2)";
     QTest::newRow("home mounted noexec")
-        << "noexec"
-        << QString("cannot run start script '%SCRIPT%': %1 (%2)").arg(strerror(EACCES)).arg(EACCES);
-    QTest::newRow("no copy to start") << "empty"
-                                      << QString("cannot run start script '%SCRIPT%': %1 (%2)").arg(strerror(ENOENT)).arg(ENOENT);
+        << true << true << cannot.arg(strerror(EACCES)).arg(EACCES);
+    QTest::newRow("no copy to start") << false << false << cannot.arg(strerror(ENOENT)).arg(ENOENT);
 }
 
 void TestService::startUI()
 {
-    QFETCH(QString, home);
+    QFETCH(bool, noexec);
+    QFETCH(bool, installed);
     QFETCH(QString, line);
     Fixture f;
-    std::unique_ptr<TmpfsMount> mount;
-    if (home == "noexec") {
-        mount = std::make_unique<TmpfsMount>(f.base, "size=16m", MS_NOEXEC);
+    std::unique_ptr<support::TmpfsMount> mount;
+    if (noexec) {
+        mount = std::make_unique<support::TmpfsMount>(f.base, "size=16m", MS_NOEXEC);
         if (!mount->mounted())
             QSKIP(qPrintable("cannot mount a noexec tmpfs: " + mount->why()));
     }
-    if (home != "empty")
+    if (installed)
         writeClientTree(f.app, "1", "old");
     QVERIFY(f.app.contains(' '));
-    LinuxService service;
-    service.startUI();
+    LinuxService().startUI();
     if (line.isEmpty()) {
         QCOMPARE(readFile(f.app + "/package/started"), QByteArray("1:start\n"));
         QCOMPARE(f.lines(), QStringList());
@@ -1754,10 +1737,10 @@ void TestService::removeAgedAppFolder()
     Fixture f;
     QVERIFY(writeFile(f.legacy + "/app/bin/old-ui", "x"));
     QVERIFY(writeFile(f.legacy + "/data/keep.txt", "keep"));
-    Service *service = new LinuxService;
+    // Called through the interface the launcher holds.
+    const std::unique_ptr<Service> service = std::make_unique<LinuxService>();
     service->removeAgedAppFolder();
     service->removeAgedAppFolder();
-    delete service;
     QVERIFY(!QFileInfo::exists(f.legacy + "/app"));
     QCOMPARE(readFile(f.legacy + "/data/keep.txt"), QByteArray("keep"));
     QCOMPARE(f.count("INFO", QString("removing aged app folder %1/app").arg(f.legacy)), 2);
@@ -1765,72 +1748,80 @@ void TestService::removeAgedAppFolder()
 
 void TestService::migrateLegacyFolder_data()
 {
-    QTest::addColumn<QString>("setup"); // data, nodata, none, blocked, occupied
+    QTest::addColumn<bool>("legacy"); // a legacy folder with its app folder
+    QTest::addColumn<bool>("data"); // and with a data folder
+    QTest::addColumn<bool>("blocked"); // a file stands where the new folder goes
+    QTest::addColumn<bool>("occupied"); // the new data folder holds a file of the user's
     QTest::addColumn<QString>("error");
     QTest::addColumn<bool>("legacyKept");
 
-    QTest::newRow("data moved") << "data" << "" << false;
-    QTest::newRow("no data folder") << "nodata" << "" << false;
-    QTest::newRow("no legacy folder") << "none" << "" << false;
-    QTest::newRow("new folder blocked by a file") << "blocked" << "Failed to create Quenmark Zelto folder" << true;
-    QTest::newRow("new data folder not empty") << "occupied" << "Failed to move data to Quenmark Zelto folder" << true;
+    QTest::newRow("data moved") << true << true << false << false << "" << false;
+    QTest::newRow("no data folder") << true << false << false << false << "" << false;
+    QTest::newRow("no legacy folder") << false << false << false << false << "" << false;
+    QTest::newRow("new folder blocked by a file")
+        << true << true << true << false << "Failed to create Quenmark Zelto folder" << true;
+    QTest::newRow("new data folder not empty")
+        << true << true << false << true << "Failed to move data to Quenmark Zelto folder" << true;
 }
 
 void TestService::migrateLegacyFolder()
 {
-    QFETCH(QString, setup);
+    QFETCH(bool, legacy);
+    QFETCH(bool, data);
+    QFETCH(bool, blocked);
+    QFETCH(bool, occupied);
     QFETCH(QString, error);
     QFETCH(bool, legacyKept);
 
     Fixture f;
-    if (setup != "none") {
+    if (legacy)
         QVERIFY(writeFile(f.legacy + "/app/x", "app"));
-        if (setup != "nodata") {
-            QVERIFY(writeFile(f.legacy + "/data/a.txt", "a"));
-            QVERIFY(writeFile(f.legacy + "/data/sub/b.txt", "b"));
-        }
+    if (data) {
+        QVERIFY(writeFile(f.legacy + "/data/a.txt", "a"));
+        QVERIFY(writeFile(f.legacy + "/data/sub/b.txt", "b"));
     }
-    if (setup == "blocked")
+    if (blocked)
         QVERIFY(writeFile(f.user, "a file"));
-    if (setup == "occupied")
+    if (occupied)
         QVERIFY(writeFile(f.user + "/data/mine.txt", "mine"));
-    const Snapshot legacy = snapshot(f.legacy);
+    const Snapshot legacyTree = snapshot(f.legacy);
     const Snapshot legacyData = contentOf(f.legacy + "/data");
 
-    LinuxService service;
-    service.migrateLegacyFolder();
+    LinuxService().migrateLegacyFolder();
 
     if (!error.isEmpty())
         QCOMPARE(f.count("ERROR", error), 1);
     else
         QCOMPARE(f.countContaining("[ERROR]"), 0);
     if (legacyKept) {
-        QCOMPARE(snapshot(f.legacy), legacy);
+        QCOMPARE(snapshot(f.legacy), legacyTree);
     } else {
         QVERIFY(!QFileInfo::exists(f.legacy));
         QVERIFY(QFileInfo(f.user).isDir());
         QCOMPARE(contentOf(f.user + "/data"), legacyData);
     }
-    if (setup == "occupied")
+    if (occupied)
         QCOMPARE(readFile(f.user + "/data/mine.txt"), QByteArray("mine"));
 }
 
 void TestService::migrateLegacyFolderAcrossFileSystems_data()
 {
-    QTest::addColumn<QString>("setup"); // plain; socket: cannot cross, the move fails half-way; occupied
-    QTest::newRow("data copied across") << "plain";
-    QTest::newRow("move fails half-way") << "socket";
-    QTest::newRow("new data folder holds a file of the same name") << "occupied";
+    QTest::addColumn<bool>("socket"); // one that cannot cross: the move fails half-way
+    QTest::addColumn<bool>("occupied"); // the new data folder holds a file of the same name
+    QTest::newRow("data copied across") << false << false;
+    QTest::newRow("move fails half-way") << true << false;
+    QTest::newRow("new data folder holds a file of the same name") << false << true;
 }
 
 void TestService::migrateLegacyFolderAcrossFileSystems()
 {
-    QFETCH(QString, setup);
+    QFETCH(bool, socket);
+    QFETCH(bool, occupied);
 
     Fixture f;
     // The new folder on its own file system: the legacy data must be
     // copied over and removed.
-    TmpfsMount mount(f.user, "size=16m", 0);
+    support::TmpfsMount mount(f.user, "size=16m", 0);
     if (!mount.mounted())
         QSKIP(qPrintable("no tmpfs for the new folder: " + mount.why()));
     QVERIFY(writeFile(f.legacy + "/app/x", "app"));
@@ -1840,22 +1831,19 @@ void TestService::migrateLegacyFolderAcrossFileSystems()
     QVERIFY(writeFile(f.legacy + "/data/private/key", "secret", QFile::ReadOwner | QFile::WriteOwner));
     QCOMPARE(chmod(QFile::encodeName(f.legacy + "/data/private").constData(), 0700), 0);
     QVERIFY(QFile::link("sub/b.txt", f.legacy + "/data/link"));
-    if (setup == "socket")
+    if (socket)
         QVERIFY(makeSpecialFile(f.legacy + "/data/sub/socket", "socket"));
-    if (setup == "occupied")
+    if (occupied)
         QVERIFY(writeFile(f.user + "/data/a.txt", "the user's own"));
     const Snapshot data = snapshot(f.legacy + "/data");
     const Snapshot legacy = snapshot(f.legacy);
 
     g_flushes.clear();
     g_recordFlushes = true;
-    {
-        LinuxService service;
-        service.migrateLegacyFolder();
-    }
+    LinuxService().migrateLegacyFolder();
     g_recordFlushes = false;
 
-    if (setup == "plain") {
+    if (!socket && !occupied) {
         QCOMPARE(f.countContaining("[ERROR]"), 0);
         QCOMPARE(snapshot(f.user + "/data"), data);
         QVERIFY(!QFileInfo::exists(f.legacy));
@@ -1878,7 +1866,7 @@ void TestService::migrateLegacyFolderAcrossFileSystems()
         return;
     }
     QCOMPARE(f.count("ERROR", "Failed to move data to Quenmark Zelto folder"), 1);
-    if (setup == "occupied") {
+    if (occupied) {
         // Nothing is overwritten, nothing moved: the legacy folder stays.
         QCOMPARE(readFile(f.user + "/data/a.txt"), QByteArray("the user's own"));
         QCOMPARE(snapshot(f.legacy), legacy);
@@ -1895,7 +1883,6 @@ void TestService::migrateLegacyFolderAcrossFileSystems()
     QCOMPARE(union_, data);
 }
 
-QTEST_GUILESS_MAIN(TestService)
 // A package nested deeper than the copy goes: one line says so, not one per
 // level, and the old copy comes back whole.
 void TestService::packageNestedTooDeep()
@@ -1908,20 +1895,15 @@ void TestService::packageNestedTooDeep()
 
     // Under the usual limit of 1024 descriptors, which a walk holding some
     // for each level ran out of.
-    const bool failed = inOwnProcessGroup([] {
+    QCOMPARE(support::runInChild([] {
         struct rlimit limit;
         if (getrlimit(RLIMIT_NOFILE, &limit) != 0)
             return 3;
         limit.rlim_cur = std::min<rlim_t>(limit.rlim_cur, 1024);
         if (setrlimit(RLIMIT_NOFILE, &limit) != 0)
             return 3;
-        LinuxService service;
-        service.readVersions();
-        if (!service.needUpgrade())
-            return 4;
-        return service.upgrade() == -1 ? 0 : 1;
-    });
-    QVERIFY(failed);
+        return upgradeIfNeeded() == -1 ? 0 : 1;
+    }), 0);
 
     QCOMPARE(snapshot(f.app), before);
     QCOMPARE(f.leftovers(), QStringList());
@@ -1934,6 +1916,105 @@ void TestService::packageNestedTooDeep()
     QCOMPARE(f.countContaining("[ERROR]"), 2);
     QCOMPARE(f.countContaining("[WARNING]"), 0);
     QCOMPARE(f.countContaining("user installation is ready"), 0);
+}
+
+namespace {
+
+// The parts this program plays when started with other arguments:
+//   client term|ignore|rename|nobody|hidden|slow <ready-file>
+//       plays the client's user interface: ends on SIGTERM (term), ignores
+//       it (ignore), ends on it after renaming its command (rename), or
+//       ends on it as user 65534 (nobody; hidden: also not dumpable, so
+//       that even that user cannot read its /proc entries), or ends 100 ms
+//       after it (slow); creates <ready-file> once its signal disposition
+//       and its user are set. With ZELTO_TEST_PID_FILE set, it first writes
+//       its pid file there, as a client does; with ZELTO_TEST_MAP set, it
+//       maps that file and closes it.
+//   install <base> <root>
+//       registers the path table below <base> and <root> and runs one
+//       installation; the exit code is its result (0 or 1).
+//       With ZELTO_TEST_STALL_AT set, the installation stops for good when
+//       the copy meets an entry of that name (the second walk to meet it:
+//       the first fingerprints the package), after creating the file named
+//       by ZELTO_TEST_STALLED: the test kills it there.
+
+volatile sig_atomic_t g_terminate = 0;
+
+void noteTerminate(int)
+{
+    g_terminate = 1;
+}
+
+int runClient(const char *mode, const char *readyFile)
+{
+    const char *const pidFile = getenv("ZELTO_TEST_PID_FILE");
+    const QByteArray pidLine = "pid=" + QByteArray::number(getpid()) + "\n";
+    if (pidFile && !writeFile(QFile::decodeName(pidFile), pidLine))
+        return 2;
+    if (const char *mapped = getenv("ZELTO_TEST_MAP")) {
+        int fd = open(mapped, O_RDONLY | O_CLOEXEC);
+        if (fd < 0 || mmap(nullptr, 1, PROT_READ, MAP_PRIVATE, fd, 0) == MAP_FAILED)
+            return 2;
+        close(fd);
+    }
+    if (strcmp(mode, "ignore") == 0)
+        signal(SIGTERM, SIG_IGN);
+    else if (strcmp(mode, "slow") == 0)
+        signal(SIGTERM, noteTerminate);
+    else
+        signal(SIGTERM, SIG_DFL);
+    if (strcmp(mode, "rename") == 0)
+        prctl(PR_SET_NAME, "renamed", 0, 0, 0);
+    const bool hidden = strcmp(mode, "hidden") == 0;
+    if ((strcmp(mode, "nobody") == 0 || hidden)
+        && (setresgid(65534, 65534, 65534) != 0 || setresuid(65534, 65534, 65534) != 0))
+        return 2;
+    if (hidden && prctl(PR_SET_DUMPABLE, 0, 0, 0, 0) != 0)
+        return 2;
+    if (!writeFile(QFile::decodeName(readyFile), ""))
+        return 2;
+    // Never outlive a test that lost track of us.
+    for (int i = 0; i < 1200; ++i) {
+        if (g_terminate) {
+            usleep(100000);
+            signal(SIGTERM, SIG_DFL);
+            raise(SIGTERM);
+        }
+        usleep(100000);
+    }
+    return 0;
+}
+
+int runInstallation(const char *base, const char *root)
+{
+    const char *const stallAt = getenv("ZELTO_TEST_STALL_AT");
+    const char *const stalled = getenv("ZELTO_TEST_STALLED");
+    if (stallAt && stalled) {
+        g_onEntry = [stallAt, stalled, met = 0](const char *name) mutable {
+            if (strcmp(name, stallAt) != 0 || ++met != 2)
+                return;
+            writeFile(QFile::decodeName(stalled), "");
+            for (;;)
+                pause();
+        };
+    }
+    RegisterTestPaths(QString::fromUtf8(base), QString::fromUtf8(root));
+    LinuxService service;
+    return service.installPackage() == 0 ? 0 : 1;
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    if (argc == 4 && strcmp(argv[1], "client") == 0)
+        return runClient(argv[2], argv[3]);
+    QCoreApplication app(argc, argv);
+    if (argc == 4 && strcmp(argv[1], "install") == 0)
+        return runInstallation(argv[2], argv[3]);
+    TestService test;
+    QTEST_SET_MAIN_SOURCE_PATH
+    return QTest::qExec(&test, argc, argv);
 }
 
 #include "tst_service.moc"
