@@ -89,6 +89,33 @@ inline bool makeSpecialFile(const QString &path, const QString &kind)
     return false;
 }
 
+// Sets or (for a null string) unsets an environment variable for the
+// scope, restoring the old state afterwards.
+class ScopedEnv
+{
+public:
+    ScopedEnv(const char *name, const QString &value)
+        : m_name(name), m_had(qEnvironmentVariableIsSet(name)), m_old(qgetenv(name))
+    {
+        if (value.isNull())
+            qunsetenv(name);
+        else
+            qputenv(name, value.toUtf8());
+    }
+    ~ScopedEnv()
+    {
+        if (m_had)
+            qputenv(m_name, m_old);
+        else
+            qunsetenv(m_name);
+    }
+
+private:
+    const char *m_name;
+    bool m_had;
+    QByteArray m_old;
+};
+
 // Qt takes file names in `codePage` (as under a locale of that code page)
 // until the object goes; folders named meanwhile with removeOnExit() go
 // first, while their names still encode as they were made. An empty name

@@ -146,33 +146,9 @@ struct TmpfsMount : support::TmpfsMount {
         : support::TmpfsMount(QString::fromStdString(dir), QByteArray::fromStdString(options)) {}
 };
 
-// Fault injection for the flush and close of one path (see fault-shim.cpp).
-struct InjectedFault {
-    InjectedFault(const std::string &path, int fsyncErrno, int closeErrno,
-                  const std::string &watchedSource = std::string());
-    ~InjectedFault();
-    static int fsyncCalls();
-    // Whether watchedSource still existed when path was flushed.
-    static bool sourcePresentAtSync();
-};
-
-// While it lives, FICLONE answers cloneErrno (0: the kernel answers) and
-// copy_file_range copies at most rangeLimit bytes a call (0: no limit) and
-// answers rangeErrno (0: never) once rangeErrnoAfter bytes went through. It
-// counts both calls (see fault-shim.cpp).
-struct InjectedSharing {
-    InjectedSharing(int cloneErrno, int rangeErrno, long long rangeErrnoAfter = 0, size_t rangeLimit = 0);
-    ~InjectedSharing();
-    static int cloneCalls();
-    static int rangeCalls();
-};
-
-// While it lives, a directory walk that reaches an entry of this name gets
-// a read error (EIO) in its place.
-struct InjectedReadError {
-    explicit InjectedReadError(const std::string &name);
-    ~InjectedReadError();
-};
+// The flush and close of one path, the kernel's copy calls and a directory
+// read fail on demand: InjectedFault, InjectedSharing, InjectedReadError.
+#include "support/fault-interposer.h"
 
 // Skips the calling test with a reason (not from a helper: QSKIP returns).
 #define REQUIRE_ROOT()                                                         \

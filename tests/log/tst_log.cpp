@@ -13,10 +13,9 @@
 
 #include <fcntl.h>
 #include <sys/stat.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
-#include <functional>
+#include <memory>
 #include <thread>
 
 #include "support/log-lines.h"
@@ -25,16 +24,13 @@
 
 #include <cstring>
 
+Q_DECLARE_METATYPE(LogMode)
+
 namespace {
 
-constexpr qint64 kRotateSize = 5242880;
+using support::runInChild;
 
-// Runs `body` in a child process; its return value is the child's exit
-// status, which the caller compares with 0.
-int inChild(const std::function<int()> &body)
-{
-    return support::runInChild(body);
-}
+constexpr qint64 kRotateSize = 5242880;
 
 // Points a standard stream of the child at a file.
 bool redirect(int fd, const QString &path)
@@ -53,6 +49,13 @@ QList<QByteArray> lines(const QByteArray &text)
     if (!out.isEmpty() && out.last().isEmpty())
         out.removeLast();
     return out;
+}
+
+// A live file one byte short of the rotation size: the next line crosses it.
+bool makeNearlyFull(const QString &log)
+{
+    QFile f(log);
+    return f.open(QIODevice::WriteOnly) && f.resize(kRotateSize - 1);
 }
 
 // One line per level for the component, the message naming the level.
@@ -99,6 +102,7 @@ class TestLog : public QObject
     Q_OBJECT
 
 private slots:
+    void init();
     void lineFormat();
     void thresholds_data();
     void thresholds();
@@ -117,15 +121,22 @@ private slots:
     void threadsDoNotInterleave();
 
 private:
-    QTemporaryDir m_dir;
-    QString path(const QString &name) const { return m_dir.filePath(name); }
+    // A fresh folder for each case and row.
+    std::unique_ptr<QTemporaryDir> m_dir;
+    QString path(const QString &name) const { return m_dir->filePath(name); }
 };
+
+void TestLog::init()
+{
+    m_dir = std::make_unique<QTemporaryDir>();
+    QVERIFY(m_dir->isValid());
+}
 
 void TestLog::lineFormat()
 {
     const QString log = path("format.log"), sw = path("format.debug");
     QVERIFY(writeFile(sw, "file_op_debug=7\n"));
-    const int rc = inChild([&] {
+    const int rc = runInChild([&] {
         if (LogConfigure(LOG_MODE_FILE, log.toUtf8().constData(), sw.toUtf8().constData(), 50, 1) != 0)
             return 1;
         writeFormatLines();
@@ -188,9 +199,8 @@ void TestLog::thresholds()
     QFETCH(QString, component);
     QFETCH(QString, levels);
 
-    const QString tag = QString::fromLatin1(QTest::currentDataTag()).replace(' ', '_').replace(',', '_');
-    const QString log = path(tag + ".log");
-    const QString sw = switchFile == "-" ? path(tag + ".missing") : path(tag + ".debug");
+    const QString log = path("thresholds.log");
+    const QString sw = path("thresholds.debug");
     if (switchFile.startsWith('@')) {
         if (!makeSpecialFile(sw, QString::fromUtf8(switchFile.mid(1))))
             QSKIP(qPrintable(QStringLiteral("cannot make it here: %1").arg(strerror(errno))));
@@ -199,7 +209,7 @@ void TestLog::thresholds()
     }
 
     const QByteArray comp = component.toUtf8();
-    const int rc = inChild([&] {
+    const int rc = runInChild([&] {
         if (LogConfigure(LOG_MODE_FILE, log.toUtf8().constData(), sw.toUtf8().constData(), 50, 1) != 0)
             return 1;
         writeEveryLevel(comp.constData());
@@ -214,7 +224,7 @@ void TestLog::earlierEntriesStay()
     const QString log = path("stay.log"), a = path("stay-a.debug"), b = path("stay-b.debug");
     QVERIFY(writeFile(a, "extractor_debug=7\nservice_debug=7\n"));
     QVERIFY(writeFile(b, "service_debug=3\n"));
-    const int rc = inChild([&] {
+    const int rc = runInChild([&] {
         LogConfigure(LOG_MODE_FILE, log.toUtf8().constData(), a.toUtf8().constData(), 50, 1);
         if (LogConfigure(LOG_MODE_FILE, log.toUtf8().constData(), b.toUtf8().constData(), 50, 1) != 0)
             return 1;
@@ -229,7 +239,7 @@ void TestLog::earlierEntriesStay()
 void TestLog::beforeConfigurationGoesToStderr()
 {
     const QString err = path("initial.stderr");
-    const int rc = inChild([&] {
+    const int rc = runInChild([&] {
         if (!redirect(STDERR_FILENO, err))
             return 1;
         LOG_ERROR("before configuration\n");
@@ -246,23 +256,23 @@ void TestLog::beforeConfigurationGoesToStderr()
 
 void TestLog::standardStreams_data()
 {
-    QTest::addColumn<int>("mode");
-    QTest::addColumn<int>("fd");
-    QTest::newRow("stdout") << int(LOG_MODE_STDOUT) << STDOUT_FILENO;
-    QTest::newRow("stderr") << int(LOG_MODE_STDERR) << STDERR_FILENO;
+    QTest::addColumn<LogMode>("sink");
+    QTest::addColumn<int>("fd"); // the stream that sink writes to
+    QTest::newRow("stdout") << LOG_MODE_STDOUT << STDOUT_FILENO;
+    QTest::newRow("stderr") << LOG_MODE_STDERR << STDERR_FILENO;
 }
 
 void TestLog::standardStreams()
 {
-    QFETCH(int, mode);
+    QFETCH(LogMode, sink);
     QFETCH(int, fd);
-    const QString out = path(QStringLiteral("stream-%1.out").arg(mode));
-    const QString unused = path(QStringLiteral("stream-%1.log").arg(mode));
-    const int rc = inChild([&] {
+    const QString out = path("stream.out");
+    const QString unused = path("stream.log");
+    const int rc = runInChild([&] {
         if (!redirect(fd, out))
             return 1;
         // The log path is ignored outside the file mode.
-        if (LogConfigure(mode, unused.toUtf8().constData(), "", 50, 1) != 0)
+        if (LogConfigure(sink, unused.toUtf8().constData(), "", 50, 1) != 0)
             return 2;
         writeStreamLines();
         fflush(nullptr);
@@ -279,31 +289,32 @@ void TestLog::standardStreams()
 
 void TestLog::unopenableSink_data()
 {
-    QTest::addColumn<int>("mode");
+    QTest::addColumn<int>("sink"); // a LogMode, or a number that names none
     QTest::addColumn<QString>("logName");
     QTest::addColumn<bool>("toStderr"); // false: the log is disabled
+    QTest::addColumn<bool>("nothingAtLogName"); // the log's path is not even created
     // A log file that cannot be opened leaves the log as it was before any
     // configuration: standard error, timestamps, the default thresholds.
-    QTest::newRow("missing folder") << int(LOG_MODE_FILE) << "no-such-folder/x.log" << true;
-    QTest::newRow("empty path") << int(LOG_MODE_FILE) << "" << true;
-    QTest::newRow("path is a folder") << int(LOG_MODE_FILE) << "." << true;
-    QTest::newRow("unknown mode") << 7 << "unknown-mode.log" << false;
+    QTest::newRow("missing folder") << int(LOG_MODE_FILE) << "no-such-folder/x.log" << true << false;
+    QTest::newRow("empty path") << int(LOG_MODE_FILE) << "" << true << false;
+    QTest::newRow("path is a folder") << int(LOG_MODE_FILE) << "." << true << false;
+    QTest::newRow("unknown mode") << 7 << "unknown-mode.log" << false << true;
 }
 
 void TestLog::unopenableSink()
 {
-    QFETCH(int, mode);
+    QFETCH(int, sink);
     QFETCH(QString, logName);
     QFETCH(bool, toStderr);
-    const QString tag = QString::fromLatin1(QTest::currentDataTag()).replace(' ', '_');
-    const QString err = path(QStringLiteral("disabled-%1.stderr").arg(tag));
-    const QString sw = path(QStringLiteral("disabled-%1.debug").arg(tag));
+    QFETCH(bool, nothingAtLogName);
+    const QString err = path("disabled.stderr");
+    const QString sw = path("disabled.debug");
     QVERIFY(writeFile(sw, "file_op_debug=7\n"));
     const QByteArray log = logName.isEmpty() ? QByteArray() : path(logName).toUtf8();
-    const int rc = inChild([&] {
+    const int rc = runInChild([&] {
         if (!redirect(STDERR_FILENO, err))
             return 1;
-        if (LogConfigure(mode, log.constData(), sw.toUtf8().constData(), 50, 1) != -1)
+        if (LogConfigure(sink, log.constData(), sw.toUtf8().constData(), 50, 1) != -1)
             return 2;
         if (LogIsEnabled(LOG_LEVEL_ERROR, LOG_COMPONENT) != toStderr)
             return 3;
@@ -321,7 +332,7 @@ void TestLog::unopenableSink()
     } else {
         QCOMPARE(got, QList<QByteArray>());
     }
-    if (mode != LOG_MODE_FILE)
+    if (nothingAtLogName)
         QVERIFY(!QFile::exists(QString::fromUtf8(log)));
 }
 
@@ -345,7 +356,7 @@ void TestLog::specialFileAtLogName()
 {
     QFETCH(QString, kind);
     QFETCH(bool, reader);
-    const QString log = path("special-" + QString::fromLatin1(QTest::currentDataTag()).replace(' ', '_') + ".log");
+    const QString log = path("special.log");
     const QString document = path("letter.txt");
     if (kind == "hardlink") {
         QVERIFY(writeFile(document, "dear user\n"));
@@ -357,7 +368,7 @@ void TestLog::specialFileAtLogName()
         readEnd = open(QFile::encodeName(log).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     QVERIFY(!reader || readEnd >= 0);
 
-    const int rc = inChild([&] {
+    const int rc = runInChild([&] {
         if (LogConfigure(LOG_MODE_FILE, log.toUtf8().constData(), "", 50, 1) != 0)
             return 1;
         LOG_ERROR("first\n");
@@ -391,10 +402,8 @@ void TestLog::specialFileAtLogName()
 
 void TestLog::rotationAtFiveMiB()
 {
-    QTemporaryDir dir;
-    QVERIFY(dir.isValid());
-    const QString log = dir.filePath("launcher.log");
-    const int rc = inChild([&] {
+    const QString log = path("launcher.log");
+    const int rc = runInChild([&] {
         if (LogConfigure(LOG_MODE_FILE, log.toUtf8().constData(), "", 3, 1) != 0)
             return 1;
         const std::string pad(1000, 'x');
@@ -433,10 +442,8 @@ void TestLog::rotationAtFiveMiB()
 void TestLog::rotationKeepsCount()
 {
     // Keep count 3: the live file and rotated files 0 and 1, never 2.
-    QTemporaryDir dir;
-    QVERIFY(dir.isValid());
-    const QString log = dir.filePath("keep.log");
-    const int rc = inChild([&] {
+    const QString log = path("keep.log");
+    const int rc = runInChild([&] {
         if (LogConfigure(LOG_MODE_FILE, log.toUtf8().constData(), "", 3, 1) != 0)
             return 1;
         const std::string pad(4000, 'k');
@@ -465,18 +472,11 @@ void TestLog::rotationShiftsFullSet()
 {
     // Keep count 50 with all fifty rotated names present: one rotation moves
     // 0..48 up by one, drops the oldest, and no file 49 is left.
-    QTemporaryDir dir;
-    QVERIFY(dir.isValid());
-    const QString log = dir.filePath("launcher.log");
+    const QString log = path("launcher.log");
     for (int k = 0; k < 50; ++k)
         QVERIFY(writeFile(log + "_" + QString::number(k), "old " + QByteArray::number(k) + "\n"));
-    // A live file one byte short of the limit: the next line crosses it.
-    {
-        QFile f(log);
-        QVERIFY(f.open(QIODevice::WriteOnly));
-        QVERIFY(f.resize(kRotateSize - 1));
-    }
-    const int rc = inChild([&] {
+    QVERIFY(makeNearlyFull(log));
+    const int rc = runInChild([&] {
         if (LogConfigure(LOG_MODE_FILE, log.toUtf8().constData(), "", 50, 1) != 0)
             return 1;
         LOG_ERROR("crossing\n");
@@ -486,7 +486,7 @@ void TestLog::rotationShiftsFullSet()
     QCOMPARE(rc, 0);
     QVERIFY(!QFile::exists(log + "_49"));
     // The live file and rotated files 0 to 48, nothing else.
-    QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 50);
+    QCOMPARE(QDir(m_dir->path()).entryList(QDir::Files | QDir::Hidden).size(), 50);
     QVERIFY(readFile(log + "_0").endsWith(": crossing\n"));
     for (int k = 1; k <= 48; ++k)
         QCOMPARE(readFile(log + "_" + QString::number(k)), "old " + QByteArray::number(k - 1) + "\n");
@@ -499,16 +499,10 @@ void TestLog::failedRotationStopsLog()
     // With keep count 1 the live file is renamed straight to file 0; a
     // non-empty folder of that name makes the rename fail, and the log
     // then writes nothing until it is configured again.
-    QTemporaryDir dir;
-    QVERIFY(dir.isValid());
-    const QString log = dir.filePath("stuck.log");
+    const QString log = path("stuck.log");
     QVERIFY(QDir().mkpath(log + "_0/inside"));
-    {
-        QFile f(log);
-        QVERIFY(f.open(QIODevice::WriteOnly));
-        QVERIFY(f.resize(kRotateSize - 1));
-    }
-    const int rc = inChild([&] {
+    QVERIFY(makeNearlyFull(log));
+    const int rc = runInChild([&] {
         if (LogConfigure(LOG_MODE_FILE, log.toUtf8().constData(), "", 1, 1) != 0)
             return 1;
         LOG_ERROR("crossing\n");
@@ -531,9 +525,7 @@ void TestLog::threadsDoNotInterleave()
     // Runs in this process: a forked child of a threaded process (QtTest's
     // watchdog) may not start threads under the thread sanitizer. The log
     // goes back to its initial sink afterwards.
-    QTemporaryDir dir;
-    QVERIFY(dir.isValid());
-    const QString log = dir.filePath("threads.log");
+    const QString log = path("threads.log");
     constexpr int kLines = 2000;
     QCOMPARE(LogConfigure(LOG_MODE_FILE, log.toUtf8().constData(), "", 5, 1), 0);
     const std::string pad(600, 't');

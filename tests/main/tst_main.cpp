@@ -35,33 +35,6 @@ const char *const kTableTails[] = {
     "/.Orvilex/Orvilex.app",
 };
 
-// Sets or (for a null string) unsets an environment variable for the
-// scope, restoring the old state afterwards.
-class ScopedEnv
-{
-public:
-    ScopedEnv(const char *name, const QString &value)
-        : m_name(name), m_had(qEnvironmentVariableIsSet(name)), m_old(qgetenv(name))
-    {
-        if (value.isNull())
-            qunsetenv(name);
-        else
-            qputenv(name, value.toUtf8());
-    }
-    ~ScopedEnv()
-    {
-        if (m_had)
-            qputenv(m_name, m_old);
-        else
-            qunsetenv(m_name);
-    }
-
-private:
-    const char *m_name;
-    bool m_had;
-    QByteArray m_old;
-};
-
 // The messages of a log's lines, after the prefix, for one level word.
 QStringList messages(const QByteArray &log, const QString &word)
 {
@@ -122,7 +95,11 @@ private:
     // library it finds through $ORIGIN/../lib,
     // root/lib/plugins/platforms/libqoffscreen.so, root/log/.
     bool stage(const QByteArray &switchFile);
-    Run launch(const QProcessEnvironment &extra = QProcessEnvironment());
+    // Runs the staged launcher in `folder` (the case's folder when empty);
+    // with `bareName`, argv[0] is exactly "zelto-launcher", as when it is
+    // found on PATH.
+    Run launch(const QProcessEnvironment &extra = QProcessEnvironment(),
+               const QString &folder = QString(), bool bareName = false);
 
     std::unique_ptr<QTemporaryDir> m_dir;
     QString m_root, m_home, m_runtime;
@@ -154,7 +131,7 @@ bool TestMain::stage(const QByteArray &switchFile)
     return switchFile.isNull() || writeFile(m_root + "/log/launcher.debug", switchFile);
 }
 
-Run TestMain::launch(const QProcessEnvironment &extra)
+Run TestMain::launch(const QProcessEnvironment &extra, const QString &folder, bool bareName)
 {
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert("HOME", m_home);
@@ -170,8 +147,11 @@ Run TestMain::launch(const QProcessEnvironment &extra)
     }
     QProcess p;
     p.setProcessEnvironment(env);
-    p.setWorkingDirectory(m_dir->path());
-    p.start(m_root + "/bin/zelto-launcher", QStringList());
+    p.setWorkingDirectory(folder.isEmpty() ? m_dir->path() : folder);
+    if (bareName)
+        p.start("bash", {"-c", "exec -a zelto-launcher '" + m_root + "/bin/zelto-launcher'"});
+    else
+        p.start(m_root + "/bin/zelto-launcher", QStringList());
     Run run;
     if (!p.waitForFinished(60000)) {
         p.kill();
@@ -377,23 +357,14 @@ void TestMain::bareNameGivesRelativePluginPath()
         QVERIFY(QDir().mkpath(folder + "/../lib/plugins/platforms"));
         QVERIFY(QFile::copy(QStringLiteral(PLANTED_PLUGIN), folder + "/../lib/plugins/platforms/libqoffscreen-planted.so"));
     }
-    // argv[0] exactly "zelto-launcher", as when it is found on PATH.
-    QProcess p;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert("HOME", m_home);
-    env.insert("XDG_RUNTIME_DIR", m_runtime);
-    env.insert("QT_QPA_PLATFORM", "offscreen");
-    env.insert("ZELTO_PLANTED_MARK", mark);
-    p.setProcessEnvironment(env);
-    p.setWorkingDirectory(folder);
-    p.start("bash", {"-c", "exec -a zelto-launcher '" + m_root + "/bin/zelto-launcher'"});
-    QVERIFY(p.waitForFinished(60000));
-    const QByteArray err = p.readAllStandardError();
-    QVERIFY2(!QFile::exists(mark), err.constData());
-    QCOMPARE(p.exitStatus(), QProcess::NormalExit);
-    QCOMPARE(p.exitCode(), 0);
+    QProcessEnvironment extra;
+    extra.insert("ZELTO_PLANTED_MARK", mark);
+    const Run run = launch(extra, folder, true);
+    QVERIFY2(!QFile::exists(mark), run.err.constData());
+    // -1 when it did not end in time or did not exit normally.
+    QCOMPARE(run.exitCode, 0);
     const QString expected = QString(libPath).replace("<root>", QDir::cleanPath(m_root));
-    QCOMPARE(p.readAllStandardOutput().split('\n').first(), "lib path = '" + expected.toUtf8() + "'");
+    QCOMPARE(run.out.split('\n').first(), "lib path = '" + expected.toUtf8() + "'");
     QVERIFY(QFileInfo(m_home + "/.QuenmarkZelto/log/launcher.log").isFile());
 }
 

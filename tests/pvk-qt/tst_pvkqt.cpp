@@ -75,6 +75,20 @@ Instance launch(const QProcessEnvironment &env, const QString &program = QString
     return in;
 }
 
+// Starts helper `in` (launch's arguments) and checks that it reported, and
+// whether it found another instance running.
+#define LAUNCH(in, expectRunning, ...)                                         \
+    Instance in = launch(__VA_ARGS__);                                         \
+    QVERIFY(in.process);                                                       \
+    QCOMPARE(in.running, expectRunning)
+
+// A helper that finds another instance running, and so ends at once.
+#define LAUNCH_REFUSED(...)                                                    \
+    do {                                                                       \
+        LAUNCH(refused_, true, __VA_ARGS__);                                   \
+        QVERIFY(refused_.process->waitForFinished(30000));                     \
+    } while (0)
+
 // Lets a holding helper exit normally.
 bool release(Instance &in)
 {
@@ -133,16 +147,12 @@ void TestPvkQt::init()
 
 void TestPvkQt::secondInstanceIsRefused()
 {
-    Instance first = launch(m_env);
-    QVERIFY(first.process);
-    QVERIFY(!first.running);
+    LAUNCH(first, false, m_env);
     QCOMPARE(QFileInfo(first.lock).path(), m_dir->filePath("home") + "/.pvk-qt");
     QCOMPARE(first.problem, QString());
     QVERIFY(QFile::exists(first.lock));
 
-    Instance second = launch(m_env);
-    QVERIFY(second.process);
-    QVERIFY(second.running);
+    LAUNCH(second, true, m_env);
     QVERIFY(second.process->waitForFinished(30000));
     QCOMPARE(second.process->exitCode(), 1);
     // The refused instance leaves the holder's lock in place.
@@ -150,30 +160,21 @@ void TestPvkQt::secondInstanceIsRefused()
 
     QVERIFY(release(first));
     QVERIFY(!QFile::exists(first.lock));
-    Instance third = launch(m_env);
-    QVERIFY(third.process);
-    QVERIFY(!third.running);
+    LAUNCH(third, false, m_env);
     QVERIFY(release(third));
 }
 
 void TestPvkQt::killedHolderDoesNotBlock()
 {
-    Instance holder = launch(m_env);
-    QVERIFY(holder.process);
-    QVERIFY(!holder.running);
+    LAUNCH(holder, false, m_env);
     ::kill(pid_t(holder.process->processId()), SIGKILL);
     QVERIFY(holder.process->waitForFinished(30000));
     // The dead holder's lock file is still there; only the holder's death
     // makes it stale.
     QVERIFY(QFile::exists(holder.lock));
 
-    Instance next = launch(m_env);
-    QVERIFY(next.process);
-    QVERIFY(!next.running);
-    Instance after = launch(m_env);
-    QVERIFY(after.process);
-    QVERIFY(after.running);
-    QVERIFY(after.process->waitForFinished(30000));
+    LAUNCH(next, false, m_env);
+    LAUNCH_REFUSED(m_env);
     QVERIFY(release(next));
 }
 
@@ -181,16 +182,11 @@ void TestPvkQt::oldLockOfLiveHolderHolds()
 {
     // A launcher that has run for hours still counts as running: the age
     // of its lock never makes the lock stale.
-    Instance holder = launch(m_env);
-    QVERIFY(holder.process);
-    QVERIFY(!holder.running);
+    LAUNCH(holder, false, m_env);
     const struct timespec times[2] = {{time(nullptr) - 86400, 0}, {time(nullptr) - 86400, 0}};
     QCOMPARE(utimensat(AT_FDCWD, QFile::encodeName(holder.lock).constData(), times, 0), 0);
 
-    Instance next = launch(m_env);
-    QVERIFY(next.process);
-    QVERIFY(next.running);
-    QVERIFY(next.process->waitForFinished(30000));
+    LAUNCH_REFUSED(m_env);
     QVERIFY(release(holder));
 }
 
@@ -288,9 +284,7 @@ void TestPvkQt::lockOfAnotherHost()
     const struct timespec times[2] = {{then, 0}, {then, 0}};
     QCOMPARE(utimensat(AT_FDCWD, QFile::encodeName(probe.lock).constData(), times, 0), 0);
 
-    Instance next = launch(m_env);
-    QVERIFY(next.process);
-    QCOMPARE(next.running, expectRunning);
+    LAUNCH(next, expectRunning, m_env);
     QCOMPARE(next.problem, QString());
     if (expectRunning) {
         QVERIFY2(next.note.contains("held by process 4242 of host 'host-b.example'"), qPrintable(next.note));
@@ -322,9 +316,7 @@ void TestPvkQt::homeFolderWithoutRuntimeDir()
     else if (runtime != "+")
         env.insert("XDG_RUNTIME_DIR", runtime);
 
-    Instance first = launch(env);
-    QVERIFY(first.process);
-    QVERIFY(!first.running);
+    LAUNCH(first, false, env);
     const QString home = m_dir->filePath("home");
     QCOMPARE(QFileInfo(first.lock).path(), home + "/.pvk-qt");
     // Private to the user: nobody else may plant or remove the lock.
@@ -332,10 +324,7 @@ void TestPvkQt::homeFolderWithoutRuntimeDir()
     QCOMPARE(stat(QFile::encodeName(home + "/.pvk-qt").constData(), &st), 0);
     QCOMPARE(st.st_mode & 07777, mode_t(0700));
 
-    Instance second = launch(env);
-    QVERIFY(second.process);
-    QVERIFY(second.running);
-    QVERIFY(second.process->waitForFinished(30000));
+    LAUNCH_REFUSED(env);
     QVERIFY(release(first));
 }
 
@@ -376,21 +365,15 @@ void TestPvkQt::oneAtATime()
         QVERIFY(QFile::copy(helper, program));
     }
 
-    Instance first = launch(m_env, helper, named);
-    QVERIFY(first.process);
-    QVERIFY(!first.running);
-    Instance other = launch(env, program, args);
-    QVERIFY(other.process);
-    QVERIFY(other.running);
+    LAUNCH(first, false, m_env, helper, named);
+    LAUNCH(other, true, env, program, args);
     QCOMPARE(other.lock, first.lock);
     QVERIFY(other.process->waitForFinished(30000));
     QCOMPARE(other.process->exitCode(), 1);
     QVERIFY(release(first));
 
     // Once the first has gone, the other kind runs.
-    Instance next = launch(env, program, args);
-    QVERIFY(next.process);
-    QVERIFY(!next.running);
+    LAUNCH(next, false, env, program, args);
     QVERIFY(release(next));
 }
 
@@ -416,17 +399,12 @@ void TestPvkQt::nonLockAtLockName()
     else if (!makeSpecialFile(probe.lock, kind))
         QSKIP(qPrintable(QStringLiteral("cannot make a %1 here: %2").arg(kind, strerror(errno))));
 
-    Instance next = launch(m_env);
-    QVERIFY(next.process);
-    QVERIFY(!next.running);
+    LAUNCH(next, false, m_env);
     QCOMPARE(next.problem, QString());
     struct stat st;
     QCOMPARE(lstat(QFile::encodeName(next.lock).constData(), &st), 0);
     QVERIFY(S_ISREG(st.st_mode));
-    Instance second = launch(m_env);
-    QVERIFY(second.process);
-    QVERIFY(second.running);
-    QVERIFY(second.process->waitForFinished(30000));
+    LAUNCH_REFUSED(m_env);
     QVERIFY(release(next));
 }
 
@@ -478,18 +456,14 @@ void TestPvkQt::lockCannotBeTaken()
         env.insert("PVKQT_HELPER_UID", "65534");
     }
 
-    Instance first = launch(env);
-    QVERIFY(first.process);
-    QVERIFY(!first.running);
+    LAUNCH(first, false, env);
     if (problem.isEmpty()) {
         QCOMPARE(first.problem, QString());
         QCOMPARE(QFileInfo(first.lock).canonicalPath(), QFileInfo(target).canonicalFilePath());
     } else {
         QVERIFY2(first.problem.contains(QString(problem).replace("%HOME%", home)), qPrintable(first.problem));
         // Not another instance: a second one runs as well.
-        Instance second = launch(env);
-        QVERIFY(second.process);
-        QVERIFY(!second.running);
+        LAUNCH(second, false, env);
         QVERIFY(release(second));
     }
     QVERIFY(release(first));
@@ -621,26 +595,13 @@ void TestPvkQt::defaultLanguage()
     QFETCH(QString, lang);
     QFETCH(QString, code);
 
-    const char *names[] = {"LANGUAGE", "LC_ALL", "LC_MESSAGES", "LANG"};
-    const QString values[] = {language, lcAll, lcMessages, lang};
-    QByteArray saved[4];
-    bool had[4];
-    for (int i = 0; i < 4; ++i) {
-        had[i] = qEnvironmentVariableIsSet(names[i]);
-        saved[i] = qgetenv(names[i]);
-        if (values[i].isEmpty())
-            qunsetenv(names[i]);
-        else
-            qputenv(names[i], values[i].toLatin1());
-    }
-    const QString got = TaviLocale::getInstance()->getDefaultLanguage();
-    for (int i = 0; i < 4; ++i) {
-        if (had[i])
-            qputenv(names[i], saved[i]);
-        else
-            qunsetenv(names[i]);
-    }
-    QCOMPARE(got, code);
+    // An empty value: the variable is unset.
+    const auto value = [](const QString &v) { return v.isEmpty() ? QString() : v; };
+    ScopedEnv a("LANGUAGE", value(language));
+    ScopedEnv b("LC_ALL", value(lcAll));
+    ScopedEnv c("LC_MESSAGES", value(lcMessages));
+    ScopedEnv d("LANG", value(lang));
+    QCOMPARE(TaviLocale::getInstance()->getDefaultLanguage(), code);
 }
 
 QTEST_MAIN(TestPvkQt)

@@ -7,12 +7,11 @@
 #include <QProcess>
 #include <QRegularExpression>
 #include <QResource>
+#include <QScopeGuard>
 #include <QSet>
 #include <QTemporaryDir>
 #include <QTranslator>
 #include <QXmlStreamReader>
-
-#include <memory>
 
 namespace {
 
@@ -110,23 +109,6 @@ bool readCatalogue(const QString &path, QList<TsMessage> *messages, QString *why
     }
     return true;
 }
-
-// Installs a translator for the lifetime of the object.
-class InstalledTranslator
-{
-public:
-    explicit InstalledTranslator(QTranslator *t) : t_(t) { installed_ = QCoreApplication::installTranslator(t_); }
-    ~InstalledTranslator()
-    {
-        if (installed_)
-            QCoreApplication::removeTranslator(t_);
-    }
-    bool installed() const { return installed_; }
-
-private:
-    QTranslator *t_;
-    bool installed_ = false;
-};
 
 // Answers every lookup with a text that carries escapes, as a catalogue
 // written with backslash sequences would.
@@ -333,8 +315,8 @@ void TestUIText::lookupWithTranslator()
     QFETCH(QString, ready);
     QTranslator translator;
     QVERIFY(translator.load(":/" + code + ".qm", QString(), QString(), QString()));
-    InstalledTranslator guard(&translator);
-    QVERIFY(guard.installed());
+    QVERIFY(QCoreApplication::installTranslator(&translator));
+    const auto removal = qScopeGuard([&] { QCoreApplication::removeTranslator(&translator); });
     QCOMPARE(LookupUIText(UITEXT_APP_NAME), QString(kAppName));
     QCOMPARE(LookupUIText(UITEXT_ENV_PREPARING), preparing);
     QCOMPARE(LookupUIText(UITEXT_ENV_PREPARATION_DONE), ready);
@@ -357,7 +339,8 @@ void TestUIText::sharedTextsTranslateAlike()
     QFETCH(QString, error);
     QTranslator translator;
     QVERIFY(translator.load(":/" + code + ".qm", QString(), QString(), QString()));
-    InstalledTranslator guard(&translator);
+    QCoreApplication::installTranslator(&translator);
+    const auto removal = qScopeGuard([&] { QCoreApplication::removeTranslator(&translator); });
     QCOMPARE(LookupUIText(21), error);
     QCOMPARE(LookupUIText(156), error);
     QCOMPARE(LookupUIText(668), error);
@@ -366,8 +349,8 @@ void TestUIText::sharedTextsTranslateAlike()
 void TestUIText::escapesInTranslations()
 {
     EscapingTranslator translator;
-    InstalledTranslator guard(&translator);
-    QVERIFY(guard.installed());
+    QVERIFY(QCoreApplication::installTranslator(&translator));
+    const auto removal = qScopeGuard([&] { QCoreApplication::removeTranslator(&translator); });
     // Only lower-case n and t after a backslash are escapes.
     QCOMPARE(LookupUIText(5), QString("a\nb\tc\\\\x\\N"));
 }

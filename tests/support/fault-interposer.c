@@ -1,8 +1,10 @@
 /*
- * Fault injection by LD_PRELOAD: counts the file-system calls a process
- * makes on paths below chosen folders and, at the N-th call of one kind,
- * kills the process with SIGKILL or fails the call with an error.
+ * The tests' libc interposer: fails, counts or kills file-system calls.
+ * Every call that nothing armed goes straight to the C library.
  *
+ * Preloaded (built with FAULT_PRELOAD: the fault-inject library), it counts
+ * the calls a process makes on paths below chosen folders and, at the N-th
+ * call of one kind, kills the process with SIGKILL or fails the call.
  * Environment (read once when the library loads; LD_PRELOAD is then removed
  * from the environment, so that only the first process is instrumented and
  * the programs it starts run untouched):
@@ -28,8 +30,17 @@
  * A killed call never happens; a failed call does nothing, except close,
  * which releases the descriptor as the kernel does. After an injected fsync
  * failure, every later fsync of the same regular file (inode) is a retry.
+ *
+ * Linked into a test program, it is armed in-process through
+ * fault-interposer.h: the flush and close of one file, the kernel's copy
+ * calls, one name in a directory read. Flush and close failures cannot be
+ * provoked with real file-system means on a local disk (a full tmpfs
+ * refuses the write, never the flush).
  */
 #define _GNU_SOURCE
+#include "fault-interposer.h"
+
+#include <dirent.h>
 #include <dlfcn.h>
 #include <errno.h>
 #include <fcntl.h>
@@ -76,77 +87,68 @@ static int g_failedCount;
 static long g_retries;
 static long g_injected;
 
-#define REAL(name) static __typeof__(name) *real_##name
-REAL(rename);
-REAL(renameat);
-REAL(renameat2);
-REAL(mkdir);
-REAL(mkdirat);
-REAL(unlink);
-REAL(unlinkat);
-REAL(rmdir);
-REAL(remove);
-REAL(open);
-REAL(open64);
-REAL(openat);
-REAL(openat64);
-REAL(creat);
-REAL(creat64);
-REAL(fopen);
-REAL(fopen64);
-REAL(fclose);
-REAL(write);
-REAL(pwrite);
-REAL(pwrite64);
-REAL(writev);
-REAL(copy_file_range);
-REAL(ioctl);
-REAL(fsync);
-REAL(fdatasync);
-REAL(syncfs);
-REAL(close);
+/* Armed in-process between calls: each flag is cleared first and published
+ * last, so that a call that sees it set sees what it arms; counters are
+ * atomic, as the calls may come from several threads. */
+static struct {
+    int armed;
+    char path[PATH_MAX];
+    char source[PATH_MAX];
+    int fsyncErrno;
+    int closeErrno;
+    int fsyncCalls;
+    int sourcePresent;
+} g_file;
+static struct {
+    int armed;
+    int cloneErrno;
+    int rangeErrno;
+    long long rangeErrnoAfter;
+    size_t rangeLimit;
+    int cloneCalls;
+    int rangeCalls;
+    long long rangeCopied;
+} g_sharing;
+static int g_readErrorArmed;
+static char g_readErrorAt[NAME_MAX + 1];
 
-#define RESOLVE(name)                                                      \
-    do {                                                                   \
-        if (!real_##name)                                                  \
-            real_##name = (__typeof__(name) *)dlsym(RTLD_NEXT, #name);    \
-    } while (0)
+#define FAULT_CALLS(X)                                                          \
+    X(rename) X(renameat) X(renameat2) X(mkdir) X(mkdirat)                      \
+    X(unlink) X(unlinkat) X(rmdir) X(remove)                                    \
+    X(open) X(open64) X(openat) X(openat64) X(creat) X(creat64)                 \
+    X(fopen) X(fopen64) X(fclose) X(write) X(pwrite) X(pwrite64) X(writev)      \
+    X(copy_file_range) X(ioctl) X(fsync) X(fdatasync) X(syncfs) X(close)        \
+    X(readdir)
 
+#define DECLARE_REAL(name) static __typeof__(name) *real_##name;
+FAULT_CALLS(DECLARE_REAL)
+
+#define RESOLVE_REAL(name) real_##name = (__typeof__(name) *)dlsym(RTLD_NEXT, #name);
 static void resolveAll(void)
 {
-    RESOLVE(rename);
-    RESOLVE(renameat);
-    RESOLVE(renameat2);
-    RESOLVE(mkdir);
-    RESOLVE(mkdirat);
-    RESOLVE(unlink);
-    RESOLVE(unlinkat);
-    RESOLVE(rmdir);
-    RESOLVE(remove);
-    RESOLVE(open);
-    RESOLVE(open64);
-    RESOLVE(openat);
-    RESOLVE(openat64);
-    RESOLVE(creat);
-    RESOLVE(creat64);
-    RESOLVE(fopen);
-    RESOLVE(fopen64);
-    RESOLVE(fclose);
-    RESOLVE(write);
-    RESOLVE(pwrite);
-    RESOLVE(pwrite64);
-    RESOLVE(writev);
-    RESOLVE(copy_file_range);
-    RESOLVE(ioctl);
-    RESOLVE(fsync);
-    RESOLVE(fdatasync);
-    RESOLVE(syncfs);
-    RESOLVE(close);
+    FAULT_CALLS(RESOLVE_REAL)
 }
 
+// Every guard below resolves first: a call from another library's
+// constructor may be the first to need the real calls.
 static pthread_once_t g_once = PTHREAD_ONCE_INIT;
 static void ensureResolved(void) { (void)pthread_once(&g_once, resolveAll); }
 
+static int isArmed(const int *flag) { return __atomic_load_n(flag, __ATOMIC_ACQUIRE); }
+static void setArmed(int *flag, int on) { __atomic_store_n(flag, on, __ATOMIC_RELEASE); }
+
+static void appendLine(const char *file, const char *text)
+{
+    if (!file[0] || !real_open)
+        return;
+    int fd = real_open(file, O_WRONLY | O_CREAT | O_APPEND | O_CLOEXEC, 0644);
+    if (fd < 0)
+        return;
+    (void)!real_write(fd, text, strlen(text));
+    (void)real_close(fd);
+}
+
+#ifdef FAULT_PRELOAD
 static void copyEnv(char *dst, size_t size, const char *name)
 {
     const char *v = getenv(name);
@@ -168,30 +170,15 @@ __attribute__((constructor)) static void faultInit(void)
             g_kind = k;
     const char *at = getenv("FAULT_AT");
     g_at = at ? strtol(at, NULL, 10) : 0;
+    static const char *const kActions[] = {"count", "kill", "eio", "enospc", "skip"};
     const char *action = getenv("FAULT_ACTION");
-    if (action && strcmp(action, "kill") == 0)
-        g_action = A_KILL;
-    else if (action && strcmp(action, "eio") == 0)
-        g_action = A_EIO;
-    else if (action && strcmp(action, "enospc") == 0)
-        g_action = A_ENOSPC;
-    else if (action && strcmp(action, "skip") == 0)
-        g_action = A_SKIP;
+    for (int a = A_KILL; action && a <= A_SKIP; ++a)
+        if (strcmp(action, kActions[a]) == 0)
+            g_action = a;
     if (g_at <= 0 || g_kind < 0 || (g_action == A_SKIP && g_kind != K_FSYNC))
         g_action = A_COUNT;
     g_enabled = g_prefix[0] != '\0';
     unsetenv("LD_PRELOAD");
-}
-
-static void appendLine(const char *file, const char *text)
-{
-    if (!file[0] || !real_open)
-        return;
-    int fd = real_open(file, O_WRONLY | O_CREAT | O_APPEND | O_CLOEXEC, 0644);
-    if (fd < 0)
-        return;
-    (void)!real_write(fd, text, strlen(text));
-    (void)real_close(fd);
 }
 
 __attribute__((destructor)) static void faultReport(void)
@@ -207,6 +194,7 @@ __attribute__((destructor)) static void faultReport(void)
              g_injected, g_retries);
     appendLine(g_report, line);
 }
+#endif
 
 /* True when `path` equals one of the colon-separated folders or lies below it. */
 static int underAny(const char *path, const char *list)
@@ -357,97 +345,80 @@ static void noteFsync(int fd, int failedNow)
     pthread_mutex_unlock(&g_mutex);
 }
 
+/* Fails the calling function with `err` unless it is 0. */
+#define FAIL_ON(err, failValue)                                                \
+    do {                                                                       \
+        int err_ = (err);                                                      \
+        if (err_) {                                                            \
+            errno = err_;                                                      \
+            return (failValue);                                                \
+        }                                                                      \
+    } while (0)
+
 /* ---- renames, folders, removal ---- */
 
-#define PATH_GUARD(kind, dirfd, path, failValue)                   \
-    do {                                                           \
-        char abs_[PATH_MAX];                                       \
-        if (watchedPath((dirfd), (path), abs_, sizeof abs_)) {     \
-            int err_ = account((kind), abs_);                      \
-            if (err_) {                                            \
-                errno = err_;                                      \
-                return (failValue);                                \
-            }                                                      \
-        }                                                          \
-    } while (0)
-
-static int watchedEither(int fd1, const char *p1, int fd2, const char *p2, char *abs, size_t size)
+/* Counts a call on a watched path (a rename: on either path); 0 or the
+ * error to fail it with. */
+static int pathCall(int kind, int fd1, const char *p1, int fd2, const char *p2)
 {
-    return watchedPath(fd1, p1, abs, size) || watchedPath(fd2, p2, abs, size);
+    char abs[PATH_MAX];
+    ensureResolved();
+    if (watchedPath(fd1, p1, abs, sizeof abs) || (p2 && watchedPath(fd2, p2, abs, sizeof abs)))
+        return account(kind, abs);
+    return 0;
 }
-
-#define RENAME_GUARD(fd1, p1, fd2, p2)                                  \
-    do {                                                                \
-        char abs_[PATH_MAX];                                            \
-        if (watchedEither((fd1), (p1), (fd2), (p2), abs_, sizeof abs_)) { \
-            int err_ = account(K_RENAME, abs_);                         \
-            if (err_) {                                                 \
-                errno = err_;                                           \
-                return -1;                                              \
-            }                                                           \
-        }                                                               \
-    } while (0)
 
 int rename(const char *from, const char *to)
 {
-    ensureResolved();
-    RENAME_GUARD(AT_FDCWD, from, AT_FDCWD, to);
+    FAIL_ON(pathCall(K_RENAME, AT_FDCWD, from, AT_FDCWD, to), -1);
     return real_rename(from, to);
 }
 
 int renameat(int fromfd, const char *from, int tofd, const char *to)
 {
-    ensureResolved();
-    RENAME_GUARD(fromfd, from, tofd, to);
+    FAIL_ON(pathCall(K_RENAME, fromfd, from, tofd, to), -1);
     return real_renameat(fromfd, from, tofd, to);
 }
 
 int renameat2(int fromfd, const char *from, int tofd, const char *to, unsigned int flags)
 {
-    ensureResolved();
-    RENAME_GUARD(fromfd, from, tofd, to);
+    FAIL_ON(pathCall(K_RENAME, fromfd, from, tofd, to), -1);
     return real_renameat2(fromfd, from, tofd, to, flags);
 }
 
 int mkdir(const char *path, mode_t mode)
 {
-    ensureResolved();
-    PATH_GUARD(K_MKDIR, AT_FDCWD, path, -1);
+    FAIL_ON(pathCall(K_MKDIR, AT_FDCWD, path, 0, NULL), -1);
     return real_mkdir(path, mode);
 }
 
 int mkdirat(int dirfd, const char *path, mode_t mode)
 {
-    ensureResolved();
-    PATH_GUARD(K_MKDIR, dirfd, path, -1);
+    FAIL_ON(pathCall(K_MKDIR, dirfd, path, 0, NULL), -1);
     return real_mkdirat(dirfd, path, mode);
 }
 
 int unlink(const char *path)
 {
-    ensureResolved();
-    PATH_GUARD(K_UNLINK, AT_FDCWD, path, -1);
+    FAIL_ON(pathCall(K_UNLINK, AT_FDCWD, path, 0, NULL), -1);
     return real_unlink(path);
 }
 
 int unlinkat(int dirfd, const char *path, int flags)
 {
-    ensureResolved();
-    PATH_GUARD(K_UNLINK, dirfd, path, -1);
+    FAIL_ON(pathCall(K_UNLINK, dirfd, path, 0, NULL), -1);
     return real_unlinkat(dirfd, path, flags);
 }
 
 int rmdir(const char *path)
 {
-    ensureResolved();
-    PATH_GUARD(K_UNLINK, AT_FDCWD, path, -1);
+    FAIL_ON(pathCall(K_UNLINK, AT_FDCWD, path, 0, NULL), -1);
     return real_rmdir(path);
 }
 
 int remove(const char *path)
 {
-    ensureResolved();
-    PATH_GUARD(K_UNLINK, AT_FDCWD, path, -1);
+    FAIL_ON(pathCall(K_UNLINK, AT_FDCWD, path, 0, NULL), -1);
     return real_remove(path);
 }
 
@@ -462,6 +433,7 @@ static int writingFlags(int flags)
 static int beforeOpen(int dirfd, const char *path, int writing, int *watched)
 {
     char abs[PATH_MAX];
+    ensureResolved();
     *watched = watchedPath(dirfd, path, abs, sizeof abs);
     if (*watched && writing)
         return account(K_OPENW, abs);
@@ -482,19 +454,15 @@ static mode_t modeArg(int flags, va_list ap)
     return 0;
 }
 
-#define OPEN_BODY(call, dirfd, path, flags)                       \
-    ensureResolved();                                             \
-    va_list ap;                                                   \
-    va_start(ap, flags);                                          \
-    mode_t mode = modeArg(flags, ap);                             \
-    va_end(ap);                                                   \
-    int writing = writingFlags(flags);                            \
-    int watched = 0;                                              \
-    int err = beforeOpen((dirfd), (path), writing, &watched);     \
-    if (err) {                                                    \
-        errno = err;                                              \
-        return -1;                                                \
-    }                                                             \
+/* `call` opens with `mode`, taken from the arguments after `flags`. */
+#define OPEN_BODY(call, dirfd, path, flags)                                    \
+    va_list ap;                                                                \
+    va_start(ap, flags);                                                       \
+    mode_t mode = modeArg(flags, ap);                                          \
+    va_end(ap);                                                                \
+    int writing = writingFlags(flags);                                         \
+    int watched = 0;                                                           \
+    FAIL_ON(beforeOpen((dirfd), (path), writing, &watched), -1);               \
     return afterOpen(call, watched, writing)
 
 int open(const char *path, int flags, ...)
@@ -517,45 +485,29 @@ int openat64(int dirfd, const char *path, int flags, ...)
     OPEN_BODY(real_openat64(dirfd, path, flags, mode), dirfd, path, flags);
 }
 
+static int creatCommon(__typeof__(creat) **real, const char *path, mode_t mode)
+{
+    int watched = 0;
+    FAIL_ON(beforeOpen(AT_FDCWD, path, 1, &watched), -1);
+    return afterOpen((*real)(path, mode), watched, 1);
+}
+
 int creat(const char *path, mode_t mode)
 {
-    ensureResolved();
-    int watched = 0;
-    int err = beforeOpen(AT_FDCWD, path, 1, &watched);
-    if (err) {
-        errno = err;
-        return -1;
-    }
-    return afterOpen(real_creat(path, mode), watched, 1);
+    return creatCommon(&real_creat, path, mode);
 }
 
 int creat64(const char *path, mode_t mode)
 {
-    ensureResolved();
-    int watched = 0;
-    int err = beforeOpen(AT_FDCWD, path, 1, &watched);
-    if (err) {
-        errno = err;
-        return -1;
-    }
-    return afterOpen(real_creat64(path, mode), watched, 1);
+    return creatCommon(&real_creat64, path, mode);
 }
 
-static int writingMode(const char *mode)
+static FILE *fopenCommon(__typeof__(fopen) **real, const char *path, const char *mode)
 {
-    return mode && (strchr(mode, 'w') || strchr(mode, 'a') || strchr(mode, '+'));
-}
-
-static FILE *fopenCommon(__typeof__(fopen) *real, const char *path, const char *mode)
-{
-    int writing = writingMode(mode);
+    int writing = mode && (strchr(mode, 'w') || strchr(mode, 'a') || strchr(mode, '+'));
     int watched = 0;
-    int err = beforeOpen(AT_FDCWD, path, writing, &watched);
-    if (err) {
-        errno = err;
-        return NULL;
-    }
-    FILE *f = real(path, mode);
+    FAIL_ON(beforeOpen(AT_FDCWD, path, writing, &watched), NULL);
+    FILE *f = (*real)(path, mode);
     if (f)
         afterOpen(fileno(f), watched, writing);
     return f;
@@ -563,67 +515,76 @@ static FILE *fopenCommon(__typeof__(fopen) *real, const char *path, const char *
 
 FILE *fopen(const char *path, const char *mode)
 {
-    ensureResolved();
-    return fopenCommon(real_fopen, path, mode);
+    return fopenCommon(&real_fopen, path, mode);
 }
 
 FILE *fopen64(const char *path, const char *mode)
 {
-    ensureResolved();
-    return fopenCommon(real_fopen64, path, mode);
+    return fopenCommon(&real_fopen64, path, mode);
 }
 
 /* ---- writing, flushing, closing ---- */
 
-#define WRITE_GUARD(fd)                                      \
-    do {                                                     \
-        if (fdFlags(fd) & FD_WRITING) {                      \
-            int err_ = accountFd(K_WRITE, (fd));             \
-            if (err_) {                                      \
-                errno = err_;                                \
-                return -1;                                   \
-            }                                                \
-        }                                                    \
-    } while (0)
+/* 0, or the error to fail a write into `fd` with. */
+static int writeCall(int fd)
+{
+    ensureResolved();
+    return (fdFlags(fd) & FD_WRITING) ? accountFd(K_WRITE, fd) : 0;
+}
 
 ssize_t write(int fd, const void *buf, size_t count)
 {
-    ensureResolved();
-    WRITE_GUARD(fd);
+    FAIL_ON(writeCall(fd), -1);
     return real_write(fd, buf, count);
 }
 
 ssize_t pwrite(int fd, const void *buf, size_t count, off_t offset)
 {
-    ensureResolved();
-    WRITE_GUARD(fd);
+    FAIL_ON(writeCall(fd), -1);
     return real_pwrite(fd, buf, count, offset);
 }
 
 ssize_t pwrite64(int fd, const void *buf, size_t count, off64_t offset)
 {
-    ensureResolved();
-    WRITE_GUARD(fd);
+    FAIL_ON(writeCall(fd), -1);
     return real_pwrite64(fd, buf, count, offset);
 }
 
 ssize_t writev(int fd, const struct iovec *iov, int iovcnt)
 {
-    ensureResolved();
-    WRITE_GUARD(fd);
+    FAIL_ON(writeCall(fd), -1);
     return real_writev(fd, iov, iovcnt);
 }
 
-/* The copy lets the kernel write its data where it can: those calls are
- * its writes. */
+/*
+ * The copy lets the kernel write its data where it can: those calls are its
+ * writes. Armed in-process, it copies at most the armed limit per call (a
+ * short count) and answers the armed error once the armed number of bytes
+ * went through.
+ */
 ssize_t copy_file_range(int in, off64_t *inOffset, int out, off64_t *outOffset, size_t length,
                         unsigned int flags)
 {
-    ensureResolved();
-    WRITE_GUARD(out);
-    return real_copy_file_range(in, inOffset, out, outOffset, length, flags);
+    FAIL_ON(writeCall(out), -1);
+    int sharing = isArmed(&g_sharing.armed);
+    if (sharing) {
+        __atomic_add_fetch(&g_sharing.rangeCalls, 1, __ATOMIC_RELAXED);
+        long long copied = __atomic_load_n(&g_sharing.rangeCopied, __ATOMIC_RELAXED);
+        long long left = g_sharing.rangeErrnoAfter - copied;
+        FAIL_ON(g_sharing.rangeErrno != 0 && left <= 0 ? g_sharing.rangeErrno : 0, -1);
+        if (g_sharing.rangeLimit != 0 && length > g_sharing.rangeLimit)
+            length = g_sharing.rangeLimit;
+        if (g_sharing.rangeErrno != 0 && (long long)length > left)
+            length = (size_t)left;
+    }
+    ssize_t n = real_copy_file_range(in, inOffset, out, outOffset, length, flags);
+    if (sharing && n > 0)
+        __atomic_add_fetch(&g_sharing.rangeCopied, n, __ATOMIC_RELAXED);
+    return n;
 }
 
+/* FICLONE armed in-process answers the armed error number (0: the kernel
+ * answers). */
 int ioctl(int fd, unsigned long request, ...)
 {
     va_list args;
@@ -631,13 +592,32 @@ int ioctl(int fd, unsigned long request, ...)
     void *arg = va_arg(args, void *);
     va_end(args);
     ensureResolved();
-    if (request == FICLONE)
-        WRITE_GUARD(fd);
+    if (request == FICLONE) {
+        FAIL_ON(writeCall(fd), -1);
+        if (isArmed(&g_sharing.armed)) {
+            __atomic_add_fetch(&g_sharing.cloneCalls, 1, __ATOMIC_RELAXED);
+            FAIL_ON(g_sharing.cloneErrno, -1);
+        }
+    }
     return real_ioctl(fd, request, arg);
 }
 
-static int syncGuard(int fd)
+/* Whether `fd` is open on the file armed in-process. */
+static int armedFile(int fd)
 {
+    char path[PATH_MAX];
+    return isArmed(&g_file.armed) && fdPath(fd, path, sizeof path) == 0 &&
+           strcmp(path, g_file.path) == 0;
+}
+
+static int syncCall(int fd)
+{
+    if (armedFile(fd)) {
+        int present = g_file.source[0] && access(g_file.source, F_OK) == 0;
+        __atomic_store_n(&g_file.sourcePresent, present, __ATOMIC_RELAXED);
+        __atomic_add_fetch(&g_file.fsyncCalls, 1, __ATOMIC_RELAXED);
+        return g_file.fsyncErrno;
+    }
     if (!(fdFlags(fd) & FD_WATCHED))
         return 0;
     int err = accountFd(K_FSYNC, fd);
@@ -645,18 +625,14 @@ static int syncGuard(int fd)
     return err;
 }
 
-// `real` is read only after the resolution, which a call from another
-// library's constructor may be the first to need.
+// `real` is read only after the resolution.
 static int guardedSync(int fd, int (**real)(int))
 {
     ensureResolved();
-    int err = syncGuard(fd);
+    int err = syncCall(fd);
     if (err < 0)
         return 0;
-    if (err) {
-        errno = err;
-        return -1;
-    }
+    FAIL_ON(err, -1);
     return (*real)(fd);
 }
 
@@ -675,31 +651,105 @@ int syncfs(int fd)
     return guardedSync(fd, &real_syncfs);
 }
 
-int close(int fd)
+/* 0, or the error to report after closing `fd`. */
+static int closeCall(int fd)
 {
     ensureResolved();
-    int flags = fdFlags(fd);
-    int err = (flags & FD_WRITING) ? accountFd(K_CLOSE, fd) : 0;
+    int err = (fdFlags(fd) & FD_WRITING) ? accountFd(K_CLOSE, fd) : 0;
     setFd(fd, 0);
+    return err;
+}
+
+int close(int fd)
+{
+    int err = closeCall(fd);
+    // As on a network file system: the descriptor is gone, the error is
+    // reported anyway.
+    if (!err && armedFile(fd))
+        err = g_file.closeErrno;
     int r = real_close(fd);
-    if (err) {
-        errno = err;
-        return -1;
-    }
+    FAIL_ON(err, -1);
     return r;
 }
 
 int fclose(FILE *f)
 {
-    ensureResolved();
-    int fd = f ? fileno(f) : -1;
-    int flags = fdFlags(fd);
-    int err = (flags & FD_WRITING) ? accountFd(K_CLOSE, fd) : 0;
-    setFd(fd, 0);
+    int err = closeCall(f ? fileno(f) : -1);
     int r = real_fclose(f);
-    if (err) {
-        errno = err;
-        return EOF;
-    }
+    FAIL_ON(err, EOF);
     return r;
+}
+
+/* A walk that reaches the name armed in-process gets a read error instead,
+ * as from a failing disk. */
+struct dirent *readdir(DIR *dir)
+{
+    ensureResolved();
+    struct dirent *entry = real_readdir(dir);
+    if (entry && isArmed(&g_readErrorArmed) && strcmp(g_readErrorAt, entry->d_name) == 0) {
+        errno = EIO;
+        return NULL;
+    }
+    return entry;
+}
+
+/* ---- arming in-process ---- */
+
+static void copyString(char *dst, size_t size, const char *src)
+{
+    snprintf(dst, size, "%s", src ? src : "");
+}
+
+void faultArmFile(const char *path, int fsyncErrno, int closeErrno, const char *watchedSource)
+{
+    setArmed(&g_file.armed, 0);
+    // The file may not exist yet: resolve its folder.
+    const char *slash = strrchr(path, '/');
+    char folder[PATH_MAX];
+    copyString(folder, sizeof folder, path);
+    folder[slash ? slash - path : 0] = '\0';
+    char *resolved = realpath(folder, NULL);
+    if (resolved && slash)
+        snprintf(g_file.path, sizeof g_file.path, "%s%s", resolved, slash);
+    else
+        copyString(g_file.path, sizeof g_file.path, path);
+    free(resolved);
+    copyString(g_file.source, sizeof g_file.source, watchedSource);
+    g_file.fsyncErrno = fsyncErrno;
+    g_file.closeErrno = closeErrno;
+    g_file.fsyncCalls = 0;
+    g_file.sourcePresent = 0;
+    setArmed(&g_file.armed, 1);
+}
+
+void faultDisarmFile(void) { setArmed(&g_file.armed, 0); }
+int faultFileFsyncs(void) { return __atomic_load_n(&g_file.fsyncCalls, __ATOMIC_RELAXED); }
+
+int faultFileSourcePresentAtSync(void)
+{
+    return __atomic_load_n(&g_file.sourcePresent, __ATOMIC_RELAXED);
+}
+
+void faultArmSharing(int cloneErrno, int rangeErrno, long long rangeErrnoAfter, size_t rangeLimit)
+{
+    setArmed(&g_sharing.armed, 0);
+    g_sharing.cloneErrno = cloneErrno;
+    g_sharing.rangeErrno = rangeErrno;
+    g_sharing.rangeErrnoAfter = rangeErrnoAfter;
+    g_sharing.rangeLimit = rangeLimit;
+    g_sharing.cloneCalls = 0;
+    g_sharing.rangeCalls = 0;
+    g_sharing.rangeCopied = 0;
+    setArmed(&g_sharing.armed, 1);
+}
+
+void faultDisarmSharing(void) { setArmed(&g_sharing.armed, 0); }
+int faultCloneCalls(void) { return __atomic_load_n(&g_sharing.cloneCalls, __ATOMIC_RELAXED); }
+int faultRangeCalls(void) { return __atomic_load_n(&g_sharing.rangeCalls, __ATOMIC_RELAXED); }
+
+void faultArmReadError(const char *name)
+{
+    setArmed(&g_readErrorArmed, 0);
+    copyString(g_readErrorAt, sizeof g_readErrorAt, name);
+    setArmed(&g_readErrorArmed, name != NULL);
 }

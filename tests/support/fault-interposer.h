@@ -1,0 +1,65 @@
+// Arming the tests' libc interposer (fault-interposer.c) from inside the
+// test program that links it. Nothing is armed at first.
+#pragma once
+
+#include <stddef.h>
+
+#ifdef __cplusplus
+#include <string>
+
+extern "C" {
+#endif
+
+// The flush (fsync) of `path` fails with fsyncErrno, its close with
+// closeErrno (0: the call goes through); both are counted.
+void faultArmFile(const char *path, int fsyncErrno, int closeErrno, const char *watchedSource);
+void faultDisarmFile(void);
+int faultFileFsyncs(void);
+int faultFileSourcePresentAtSync(void);
+
+void faultArmSharing(int cloneErrno, int rangeErrno, long long rangeErrnoAfter, size_t rangeLimit);
+void faultDisarmSharing(void);
+int faultCloneCalls(void);
+int faultRangeCalls(void);
+
+// NULL disarms.
+void faultArmReadError(const char *name);
+
+#ifdef __cplusplus
+}
+
+// Fault injection for the flush and close of one path, while it lives.
+struct InjectedFault {
+    InjectedFault(const std::string &path, int fsyncErrno, int closeErrno,
+                  const std::string &watchedSource = std::string())
+    {
+        faultArmFile(path.c_str(), fsyncErrno, closeErrno, watchedSource.c_str());
+    }
+    ~InjectedFault() { faultDisarmFile(); }
+    static int fsyncCalls() { return faultFileFsyncs(); }
+    // Whether watchedSource still existed when path was flushed.
+    static bool sourcePresentAtSync() { return faultFileSourcePresentAtSync() != 0; }
+};
+
+// While it lives, FICLONE answers cloneErrno (0: the kernel answers) and
+// copy_file_range copies at most rangeLimit bytes a call (0: no limit) and
+// answers rangeErrno (0: never) once rangeErrnoAfter bytes went through. It
+// counts both calls.
+struct InjectedSharing {
+    InjectedSharing(int cloneErrno, int rangeErrno, long long rangeErrnoAfter = 0,
+                    size_t rangeLimit = 0)
+    {
+        faultArmSharing(cloneErrno, rangeErrno, rangeErrnoAfter, rangeLimit);
+    }
+    ~InjectedSharing() { faultDisarmSharing(); }
+    static int cloneCalls() { return faultCloneCalls(); }
+    static int rangeCalls() { return faultRangeCalls(); }
+};
+
+// While it lives, a directory walk that reaches an entry of this name gets
+// a read error (EIO) in its place.
+struct InjectedReadError {
+    explicit InjectedReadError(const std::string &name) { faultArmReadError(name.c_str()); }
+    ~InjectedReadError() { faultArmReadError(nullptr); }
+};
+#endif
