@@ -10,6 +10,7 @@
 #include <QLibraryInfo>
 #include <QProcess>
 #include <QProcessEnvironment>
+#include <QRegularExpression>
 #include <QString>
 #include <QStandardPaths>
 #include <QStringList>
@@ -23,6 +24,8 @@
 #include <sys/types.h>
 #include <sys/wait.h>
 #include <unistd.h>
+
+#include <vector>
 
 #include "support/install-root.h"
 #include "test-files.h"
@@ -141,12 +144,8 @@ inline void startLauncher(QProcess &p, const QString &root, const QProcessEnviro
 // Lines of $HOME/client.log that begin with `word`.
 inline QStringList clientEvents(const QString &home, const QString &word)
 {
-    QStringList out;
     const QStringList lines = QString::fromUtf8(readFile(home + "/client.log")).split('\n', Qt::SkipEmptyParts);
-    for (const QString &line : lines)
-        if (line.startsWith(word + ' '))
-            out << line;
-    return out;
+    return lines.filter(QRegularExpression("^" + QRegularExpression::escape(word) + ' '));
 }
 
 inline pid_t pidOf(const QString &event)
@@ -223,78 +222,119 @@ inline QByteArray outputOf(const QString &program, const QStringList &arguments,
     return p.readAllStandardOutput();
 }
 
+// A program the case needs in the background; why() says what the machine
+// lacked when it could not be started.
+class Background
+{
+public:
+    QString why() const { return m_why; }
+
+protected:
+    bool fail(const QString &why)
+    {
+        m_why = why;
+        return false;
+    }
+
+private:
+    QString m_why;
+};
+
+// A program leading a session of its own, its output in a file, ended as a
+// whole with the case: the services its buses start and the X server its
+// compositor starts outlive their parents otherwise. `fd3`, when given, is
+// its descriptor 3.
+class Session
+{
+public:
+    bool start(const QString &program, const QStringList &arguments, const QProcessEnvironment &env,
+               const QString &output, int fd3 = -1)
+    {
+        std::vector<QByteArray> args{QFile::encodeName(program)}, vars;
+        for (const QString &a : arguments)
+            args.push_back(a.toLocal8Bit());
+        for (const QString &v : env.toStringList())
+            vars.push_back(v.toLocal8Bit());
+        std::vector<char *> argv, envp;
+        for (QByteArray &a : args)
+            argv.push_back(a.data());
+        argv.push_back(nullptr);
+        for (QByteArray &v : vars)
+            envp.push_back(v.data());
+        envp.push_back(nullptr);
+        const QByteArray out = QFile::encodeName(output);
+        m_pid = ::fork();
+        if (m_pid == 0) {
+            ::setsid();
+            // The copy on 3 must survive exec: dup2 gives it no O_CLOEXEC,
+            // and when the descriptor already is 3 the flag is cleared by hand.
+            if (fd3 == 3)
+                ::fcntl(3, F_SETFD, 0);
+            else if (fd3 >= 0)
+                ::dup2(fd3, 3);
+            const int fd = ::open(out.constData(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+            const int null = ::open("/dev/null", O_RDONLY);
+            ::dup2(null, 0);
+            ::dup2(fd, 1);
+            ::dup2(fd, 2);
+            ::execve(argv[0], argv.data(), envp.data());
+            ::_exit(127);
+        }
+        return m_pid > 0;
+    }
+
+    ~Session()
+    {
+        if (m_pid <= 0)
+            return;
+        ::kill(-m_pid, SIGTERM);
+        if (!waitUntil([&] { return ::waitpid(m_pid, nullptr, WNOHANG) == m_pid; }, 10000)) {
+            ::kill(-m_pid, SIGKILL);
+            ::waitpid(m_pid, nullptr, 0);
+        }
+        // What the leader left behind in its session.
+        ::kill(-m_pid, SIGKILL);
+    }
+
+private:
+    pid_t m_pid = -1;
+};
+
 // An Xvfb of the test's own. -displayfd lets the server pick a free display
 // number and report it.
-class XServer
+class XServer : public Background
 {
 public:
     bool start()
     {
         const QString xvfb = QStandardPaths::findExecutable(QStringLiteral("Xvfb"));
-        if (xvfb.isEmpty()) {
-            m_why = QStringLiteral("Xvfb is not installed");
-            return false;
-        }
+        if (xvfb.isEmpty())
+            return fail(QStringLiteral("Xvfb is not installed"));
         int fds[2];
-        if (::pipe2(fds, O_CLOEXEC) != 0) {
-            m_why = QStringLiteral("pipe failed");
-            return false;
-        }
-        const QByteArray program = QFile::encodeName(xvfb);
-        m_pid = ::fork();
-        if (m_pid == 0) {
-            // The copy on 3 must survive exec: dup2 gives it no O_CLOEXEC,
-            // and when the pipe already is 3 the flag is cleared by hand.
-            if (fds[1] == 3)
-                ::fcntl(3, F_SETFD, 0);
-            else
-                ::dup2(fds[1], 3);
-            const int null = ::open("/dev/null", O_RDWR);
-            ::dup2(null, 0);
-            ::dup2(null, 1);
-            ::dup2(null, 2);
-            ::execl(program.constData(), "Xvfb", "-displayfd", "3", "-screen", "0", "1024x768x24",
-                    "-dpi", "96", "-br", "-nolisten", "tcp", static_cast<char *>(nullptr));
-            ::_exit(127);
-        }
+        if (::pipe2(fds, O_CLOEXEC) != 0)
+            return fail(QStringLiteral("pipe failed"));
+        const bool started = m_server.start(xvfb, {"-displayfd", "3", "-screen", "0", "1024x768x24", "-dpi", "96",
+                                                   "-br", "-nolisten", "tcp"},
+                                            QProcessEnvironment::systemEnvironment(), "/dev/null", fds[1]);
         ::close(fds[1]);
-        if (m_pid < 0) {
-            ::close(fds[0]);
-            m_why = QStringLiteral("fork failed");
-            return false;
-        }
         QByteArray number;
         char c;
-        while (::read(fds[0], &c, 1) == 1 && c != '\n')
+        while (started && ::read(fds[0], &c, 1) == 1 && c != '\n')
             number += c;
         ::close(fds[0]);
-        if (number.isEmpty()) {
-            m_why = QStringLiteral("Xvfb did not report a display");
-            stop();
-            return false;
-        }
+        if (!started)
+            return fail(QStringLiteral("fork failed"));
+        if (number.isEmpty())
+            return fail(QStringLiteral("Xvfb did not report a display"));
         m_display = ":" + QString::fromLatin1(number);
         return true;
     }
 
-    void stop()
-    {
-        if (m_pid > 0) {
-            ::kill(m_pid, SIGTERM);
-            ::waitpid(m_pid, nullptr, 0);
-            m_pid = -1;
-        }
-    }
-
-    ~XServer() { stop(); }
-
     QString display() const { return m_display; }
-    QString why() const { return m_why; }
 
 private:
-    pid_t m_pid = -1;
+    Session m_server;
     QString m_display;
-    QString m_why;
 };
 
 // A window property as xprop prints it; empty when it is not set.
@@ -308,6 +348,19 @@ inline QByteArray xprop(const QStringList &arguments,
 inline QByteArray rootProperty(const QString &display, const QString &name)
 {
     return xprop({"-display", display, "-root", name});
+}
+
+// The window ids of a root property that lists windows, as xprop prints it.
+inline QStringList listedWindows(const QByteArray &value)
+{
+    QStringList ids;
+    const int hash = value.indexOf('#');
+    if (hash < 0)
+        return ids;
+    for (const QByteArray &id : value.mid(hash + 1).split(','))
+        if (!id.trimmed().isEmpty() && id.trimmed() != "0x0")
+            ids << QString::fromLatin1(id.trimmed());
+    return ids;
 }
 
 // Qt's own plug-in folder, where the system's Qt keeps every platform and
@@ -332,16 +385,14 @@ inline void endProcess(QProcess &p)
 
 // A window manager (openbox unless named) on a running X server; ready once
 // it has announced itself on the root window, as the EWMH asks of one.
-class WindowManager
+class WindowManager : public Background
 {
 public:
     bool start(const QString &display, const QString &program = QStringLiteral("openbox"))
     {
         if (QStandardPaths::findExecutable(program).isEmpty()
-            || QStandardPaths::findExecutable(QStringLiteral("xprop")).isEmpty()) {
-            m_why = program + QStringLiteral(" or xprop is not installed");
-            return false;
-        }
+            || QStandardPaths::findExecutable(QStringLiteral("xprop")).isEmpty())
+            return fail(program + QStringLiteral(" or xprop is not installed"));
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert("DISPLAY", display);
         m_process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
@@ -349,18 +400,14 @@ public:
         // xfwm4 manages no window until it has read its settings, which it
         // asks for on a session bus: one of its own, ended with it.
         if (program == QLatin1String("xfwm4")) {
-            if (!m_busDir.isValid()) {
-                m_why = QStringLiteral("no folder for a session bus");
-                return false;
-            }
+            if (!m_busDir.isValid())
+                return fail(QStringLiteral("no folder for a session bus"));
             const QString address = "unix:path=" + m_busDir.path() + "/bus";
-            m_bus.setStandardOutputFile(QProcess::nullDevice());
-            m_bus.setStandardErrorFile(QProcess::nullDevice());
-            m_bus.start(QStringLiteral("dbus-daemon"), {"--session", "--nofork", "--address=" + address});
-            if (!m_bus.waitForStarted() || !waitUntil([&] { return QFileInfo::exists(m_busDir.path() + "/bus"); }, 30000)) {
-                m_why = QStringLiteral("no session bus for xfwm4");
-                return false;
-            }
+            if (!m_bus.start(QStandardPaths::findExecutable(QStringLiteral("dbus-daemon")),
+                             {"--session", "--nofork", "--address=" + address}, QProcessEnvironment::systemEnvironment(),
+                             QProcess::nullDevice())
+                || !waitUntil([&] { return QFileInfo::exists(m_busDir.path() + "/bus"); }, 30000))
+                return fail(QStringLiteral("no session bus for xfwm4"));
             env.insert("DBUS_SESSION_BUS_ADDRESS", address);
             // Nothing of the accessibility bus, which would outlive it.
             env.insert("NO_AT_BRIDGE", "1");
@@ -373,26 +420,17 @@ public:
         else
             m_process.start(program, {"--sm-disable"});
         if (!m_process.waitForStarted()
-            || !waitUntil([&] { return !rootProperty(display, "_NET_SUPPORTING_WM_CHECK").isEmpty(); }, 30000)) {
-            m_why = program + QStringLiteral(" did not come up on ") + display;
-            return false;
-        }
+            || !waitUntil([&] { return !rootProperty(display, "_NET_SUPPORTING_WM_CHECK").isEmpty(); }, 30000))
+            return fail(program + QStringLiteral(" did not come up on ") + display);
         return true;
     }
 
-    ~WindowManager()
-    {
-        endProcess(m_process);
-        endProcess(m_bus);
-    }
-
-    QString why() const { return m_why; }
+    ~WindowManager() { endProcess(m_process); }
 
 private:
     QProcess m_process;
     QTemporaryDir m_busDir;
-    QProcess m_bus;
-    QString m_why;
+    Session m_bus;
 };
 
 // The top-level windows the window manager has taken on, each as
@@ -401,13 +439,9 @@ private:
 inline QStringList managedWindows(const QString &display)
 {
     QStringList out;
-    const QByteArray list = rootProperty(display, "_NET_CLIENT_LIST");
-    const int hash = list.indexOf('#');
-    if (hash < 0)
-        return out;
-    for (const QByteArray &id : list.mid(hash + 1).split(',')) {
-        const QByteArray props = outputOf(QStringLiteral("xprop"), {"-display", display, "-id", QString::fromLatin1(id.trimmed()),
-                                                                    "_NET_WM_NAME", "WM_CLASS"});
+    for (const QString &id : listedWindows(rootProperty(display, "_NET_CLIENT_LIST"))) {
+        const QByteArray props =
+            outputOf(QStringLiteral("xprop"), {"-display", display, "-id", id, "_NET_WM_NAME", "WM_CLASS"});
         QString title, klass;
         for (const QByteArray &line : props.split('\n')) {
             const int eq = line.indexOf(" = ");
@@ -426,45 +460,30 @@ inline QStringList managedWindows(const QString &display)
 // A headless Wayland compositor of Debian's (weston) in a runtime folder of
 // the test's own, logging the protocol so that a test can see which windows
 // a client made.
-class Compositor
+class Compositor : public Background
 {
 public:
     static QString socketName() { return QStringLiteral("zelto-test-wayland"); }
 
     bool start(const QString &runtimeDir)
     {
-        if (QStandardPaths::findExecutable(QStringLiteral("weston")).isEmpty()) {
-            m_why = QStringLiteral("weston is not installed");
-            return false;
-        }
-        m_runtime = runtimeDir;
+        if (QStandardPaths::findExecutable(QStringLiteral("weston")).isEmpty())
+            return fail(QStringLiteral("weston is not installed"));
         m_log = runtimeDir + "/weston.log";
-        if (!QDir().mkpath(runtimeDir) || !QFile::setPermissions(runtimeDir, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner)) {
-            m_why = QStringLiteral("no runtime folder ") + runtimeDir;
-            return false;
-        }
+        if (!QDir().mkpath(runtimeDir) || !QFile::setPermissions(runtimeDir, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner))
+            return fail(QStringLiteral("no runtime folder ") + runtimeDir);
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert("XDG_RUNTIME_DIR", runtimeDir);
         env.remove("WAYLAND_DISPLAY");
         env.remove("DISPLAY");
-        m_process.setProcessEnvironment(env);
-        m_process.setProcessChannelMode(QProcess::MergedChannels);
-        m_process.setStandardOutputFile(runtimeDir + "/weston.out");
-        m_process.start(QStringLiteral("weston"),
-                        {"--backend=headless-backend.so", "--use-pixman", "--width=1024", "--height=768",
-                         "--socket=" + socketName(), "--no-config", "--idle-time=0", "--log=" + m_log,
-                         "--debug", "--logger-scopes=log,proto"});
-        if (!m_process.waitForStarted()
-            || !waitUntil([&] { return QFileInfo::exists(runtimeDir + "/" + socketName()); }, 30000)) {
-            m_why = QStringLiteral("weston did not come up: ") + QString::fromUtf8(readFile(runtimeDir + "/weston.out"));
-            return false;
-        }
+        if (!m_weston.start(QStandardPaths::findExecutable(QStringLiteral("weston")),
+                            {"--backend=headless-backend.so", "--use-pixman", "--width=1024", "--height=768",
+                             "--socket=" + socketName(), "--no-config", "--idle-time=0", "--log=" + m_log, "--debug",
+                             "--logger-scopes=log,proto"},
+                            env, runtimeDir + "/weston.out")
+            || !waitUntil([&] { return QFileInfo::exists(runtimeDir + "/" + socketName()); }, 30000))
+            return fail(QStringLiteral("weston did not come up: ") + QString::fromUtf8(readFile(runtimeDir + "/weston.out")));
         return true;
-    }
-
-    ~Compositor()
-    {
-        endProcess(m_process);
     }
 
     // True once a client gave a toplevel window this title and drew it.
@@ -475,14 +494,9 @@ public:
             && log.contains(".attach(");
     }
 
-    QString runtimeDir() const { return m_runtime; }
-    QString why() const { return m_why; }
-
 private:
-    QProcess m_process;
-    QString m_runtime;
+    Session m_weston;
     QString m_log;
-    QString m_why;
 };
 
 } // namespace e2e

@@ -7,18 +7,13 @@
 #include "support/contrast.h"
 
 #include <QApplication>
-#include <QColor>
 #include <QImage>
-#include <QLibraryInfo>
 #include <QPixmap>
 #include <QRegularExpression>
 #include <QScreen>
 #include <QSet>
 #include <QTemporaryDir>
 #include <QtTest>
-
-#include <cmath>
-#include <vector>
 
 using namespace e2e;
 
@@ -28,22 +23,25 @@ namespace {
 // the server's screen.
 XServer *g_server = nullptr;
 
+const QRgb kWhiteSmoke = 0xf5f5f5;
+
+// The bounding box of the pixels in `area` of a picture whose colour
+// `picked` accepts; a null rectangle when there are none.
+template <typename Picked>
+QRect boundingBox(const QImage &image, const QRect &area, Picked picked)
+{
+    QRect box;
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x)
+            if (picked(image.pixel(x, y) & 0xffffff))
+                box |= QRect(x, y, 1, 1);
+    return box;
+}
+
 // The bounding box of everything that is not the black root window.
 QRect windowArea(const QImage &screen)
 {
-    int left = screen.width(), top = screen.height(), right = -1, bottom = -1;
-    for (int y = 0; y < screen.height(); ++y) {
-        const QRgb *line = reinterpret_cast<const QRgb *>(screen.constScanLine(y));
-        for (int x = 0; x < screen.width(); ++x) {
-            if ((line[x] & 0xffffff) != 0) {
-                left = qMin(left, x);
-                right = qMax(right, x);
-                top = qMin(top, y);
-                bottom = qMax(bottom, y);
-            }
-        }
-    }
-    return right < 0 ? QRect() : QRect(QPoint(left, top), QPoint(right, bottom));
+    return boundingBox(screen, screen.rect(), [](QRgb p) { return p != 0; });
 }
 
 // The WhiteSmoke client area of the dialog in a picture, and the gaps
@@ -64,18 +62,8 @@ struct ClientArea {
 
 ClientArea clientArea(const QImage &shot)
 {
-    const QRgb whiteSmoke = 0xf5f5f5;
-    QRect client;
-    for (int y = 0; y < shot.height(); ++y)
-        for (int x = 0; x < shot.width(); ++x)
-            if ((shot.pixel(x, y) & 0xffffff) == whiteSmoke)
-                client |= QRect(x, y, 1, 1);
-    QRect content;
-    for (int y = client.top(); y <= client.bottom(); ++y)
-        for (int x = client.left(); x <= client.right(); ++x)
-            if ((shot.pixel(x, y) & 0xffffff) != whiteSmoke)
-                content |= QRect(x, y, 1, 1);
-    return {client, content};
+    const QRect client = boundingBox(shot, shot.rect(), [](QRgb p) { return p == kWhiteSmoke; });
+    return {client, boundingBox(shot, client, [](QRgb p) { return p != kWhiteSmoke; })};
 }
 
 QImage grabScreen()
@@ -91,21 +79,13 @@ using support::contrastRatio;
 // the text's own colour.
 double labelContrast(const QImage &shot, const ClientArea &dialog)
 {
-    const QRgb whiteSmoke = 0xf5f5f5;
     double best = 1.0;
-    bool inText = false;
     for (int y = dialog.content.top(); y <= dialog.content.bottom(); ++y) {
-        bool any = false;
-        for (int x = dialog.client.left(); x <= dialog.client.right(); ++x) {
-            const QRgb p = shot.pixel(x, y) & 0xffffff;
-            if (p != whiteSmoke) {
-                any = true;
-                best = qMax(best, contrastRatio(p, whiteSmoke));
-            }
-        }
-        if (inText && !any)
+        const QRect row(dialog.client.left(), y, dialog.client.width(), 1);
+        if (boundingBox(shot, row, [&](QRgb p) { return p != kWhiteSmoke; }).isNull())
             break;
-        inText = inText || any;
+        for (int x = row.left(); x <= row.right(); ++x)
+            best = qMax(best, contrastRatio(shot.pixel(x, y) & 0xffffff, kWhiteSmoke));
     }
     return best;
 }
@@ -192,15 +172,7 @@ QByteArray rootPropertyIn(const QProcessEnvironment &x, const char *name)
 // The window ids of a root property that lists windows.
 QStringList windowList(const QProcessEnvironment &x, const char *name)
 {
-    QStringList ids;
-    const QByteArray value = rootPropertyIn(x, name);
-    const int hash = value.indexOf('#');
-    if (hash < 0)
-        return ids;
-    for (const QByteArray &id : value.mid(hash + 1).split(','))
-        if (!id.trimmed().isEmpty() && id.trimmed() != "0x0")
-            ids << QString::fromLatin1(id.trimmed());
-    return ids;
+    return listedWindows(rootPropertyIn(x, name));
 }
 
 // The managed window with this title, or empty.
@@ -238,75 +210,19 @@ struct Child {
     ~Child() { endProcess(process); }
 };
 
-// A program leading a session of its own, its output in a file, ended as a
-// whole with the case: the services its buses start and the X server its
-// compositor starts outlive their parents otherwise.
-class Session
-{
-public:
-    bool start(const QString &program, const QStringList &arguments, const QProcessEnvironment &env,
-               const QString &output)
-    {
-        QList<QByteArray> args{QFile::encodeName(program)};
-        for (const QString &a : arguments)
-            args << a.toLocal8Bit();
-        QList<QByteArray> vars;
-        for (const QString &v : env.toStringList())
-            vars << v.toLocal8Bit();
-        std::vector<char *> argv, envp;
-        for (QByteArray &a : args)
-            argv.push_back(a.data());
-        argv.push_back(nullptr);
-        for (QByteArray &v : vars)
-            envp.push_back(v.data());
-        envp.push_back(nullptr);
-        const QByteArray out = QFile::encodeName(output);
-        m_pid = ::fork();
-        if (m_pid == 0) {
-            ::setsid();
-            const int fd = ::open(out.constData(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
-            const int null = ::open("/dev/null", O_RDONLY);
-            ::dup2(null, 0);
-            ::dup2(fd, 1);
-            ::dup2(fd, 2);
-            ::execve(argv[0], argv.data(), envp.data());
-            ::_exit(127);
-        }
-        return m_pid > 0;
-    }
-
-    ~Session()
-    {
-        if (m_pid <= 0)
-            return;
-        ::kill(-m_pid, SIGTERM);
-        if (!waitUntil([&] { return ::waitpid(m_pid, nullptr, WNOHANG) == m_pid; }, 10000)) {
-            ::kill(-m_pid, SIGKILL);
-            ::waitpid(m_pid, nullptr, 0);
-        }
-        // What the leader left behind in its session.
-        ::kill(-m_pid, SIGKILL);
-    }
-
-private:
-    pid_t m_pid = -1;
-};
-
 // GNOME Shell 43 headless, as a Wayland compositor with Xwayland, on D-Bus
 // buses of its own: a session bus (dbus-run-session) and, in place of the
 // system bus, a second private bus (its login manager is asked for there).
-class GnomeShell
+class GnomeShell : public Background
 {
 public:
     bool start(const QString &dir)
     {
         if (QStandardPaths::findExecutable(QStringLiteral("gnome-shell")).isEmpty()
             || QStandardPaths::findExecutable(QStringLiteral("Xwayland")).isEmpty()
-            || QStandardPaths::findExecutable(QStringLiteral("dbus-run-session")).isEmpty()) {
-            m_why = QStringLiteral("gnome-shell, Xwayland or dbus-run-session is not installed "
-                                   "(GNOME Shell is too large for the CI's package budget)");
-            return false;
-        }
+            || QStandardPaths::findExecutable(QStringLiteral("dbus-run-session")).isEmpty())
+            return fail(QStringLiteral("gnome-shell, Xwayland or dbus-run-session is not installed "
+                                       "(GNOME Shell is too large for the CI's package budget)"));
         m_runtime = dir + "/gnome-runtime";
         QDir().mkpath(m_runtime);
         QFile::setPermissions(m_runtime, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
@@ -314,10 +230,8 @@ public:
         if (!m_systemBus.start(QStandardPaths::findExecutable(QStringLiteral("dbus-daemon")),
                                {"--session", "--nofork", "--address=unix:path=" + systemBus},
                                QProcessEnvironment::systemEnvironment(), dir + "/system-bus.log")
-            || !waitUntil([&] { return QFileInfo::exists(systemBus); }, 30000)) {
-            m_why = QStringLiteral("no private bus");
-            return false;
-        }
+            || !waitUntil([&] { return QFileInfo::exists(systemBus); }, 30000))
+            return fail(QStringLiteral("no private bus"));
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert("XDG_RUNTIME_DIR", m_runtime);
         env.insert("DBUS_SYSTEM_BUS_ADDRESS", "unix:path=" + systemBus);
@@ -332,10 +246,8 @@ public:
                    m_display = display.match(log).captured(1);
                    return !m_display.isEmpty() && log.contains("GNOME Shell started")
                        && !QDir(m_runtime).entryList({".mutter-Xwaylandauth.*"}, QDir::Files | QDir::Hidden).isEmpty();
-               }, 180000)) {
-            m_why = QStringLiteral("GNOME Shell did not come up: ") + QString::fromUtf8(readFile(m_log)).right(2000);
-            return false;
-        }
+               }, 180000))
+            return fail(QStringLiteral("GNOME Shell did not come up: ") + QString::fromUtf8(readFile(m_log)).right(2000));
         m_xauthority = m_runtime + "/" + QDir(m_runtime).entryList({".mutter-Xwaylandauth.*"}, QDir::Files | QDir::Hidden).first();
         return true;
     }
@@ -352,33 +264,27 @@ public:
         env.insert("XDG_SESSION_TYPE", "wayland");
     }
 
-    QString why() const { return m_why; }
-
 private:
     Session m_systemBus;
     Session m_shell;
-    QString m_runtime, m_log, m_display, m_xauthority, m_why;
+    QString m_runtime, m_log, m_display, m_xauthority;
 };
 
 // KDE's KWin as a virtual Wayland compositor with Xwayland.
-class KWin
+class KWin : public Background
 {
 public:
     bool start(const QString &dir)
     {
         const QString installed = QStandardPaths::findExecutable(QStringLiteral("kwin_wayland"));
-        if (installed.isEmpty()) {
-            m_why = QStringLiteral("kwin_wayland is not installed (KWin is too large for the CI's package budget)");
-            return false;
-        }
+        if (installed.isEmpty())
+            return fail(QStringLiteral("kwin_wayland is not installed (KWin is too large for the CI's package budget)"));
         // Debian gives kwin_wayland a file capability, which a container
         // without that capability refuses to exec: a copy has none.
         const QString kwinCopy = dir + "/kwin_wayland";
         if (!QFile::copy(installed, kwinCopy)
-            || !QFile::setPermissions(kwinCopy, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner)) {
-            m_why = QStringLiteral("cannot copy kwin_wayland");
-            return false;
-        }
+            || !QFile::setPermissions(kwinCopy, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner))
+            return fail(QStringLiteral("cannot copy kwin_wayland"));
         m_runtime = dir + "/kwin-runtime";
         QDir().mkpath(m_runtime);
         QFile::setPermissions(m_runtime, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
@@ -391,10 +297,8 @@ public:
                           {"--", kwinCopy, "--virtual", "--width", "1024", "--height", "768", "--socket", "zelto-kwin",
                            "--no-lockscreen", "--no-global-shortcuts"},
                           env, m_log)
-            || !waitUntil([&] { return QFileInfo::exists(m_runtime + "/zelto-kwin"); }, 60000)) {
-            m_why = QStringLiteral("KWin did not come up: ") + QString::fromUtf8(readFile(m_log)).right(2000);
-            return false;
-        }
+            || !waitUntil([&] { return QFileInfo::exists(m_runtime + "/zelto-kwin"); }, 60000))
+            return fail(QStringLiteral("KWin did not come up: ") + QString::fromUtf8(readFile(m_log)).right(2000));
         return true;
     }
 
@@ -407,11 +311,9 @@ public:
         env.insert("XDG_SESSION_TYPE", "wayland");
     }
 
-    QString why() const { return m_why; }
-
 private:
     Session m_kwin;
-    QString m_runtime, m_log, m_why;
+    QString m_runtime, m_log;
 };
 
 // Reads the launcher's accessibility tree and events from the AT-SPI bus
@@ -639,7 +541,7 @@ void TstGui::dialogDuringUpgrade()
         for (int x = 0; x < client.width(); ++x) {
             const QRgb p = client.pixel(x, y) & 0xffffff;
             colours.insert(p);
-            background += p == 0xf5f5f5;
+            background += p == kWhiteSmoke;
         }
     }
     QVERIFY2(background > client.width() * client.height() / 2,
