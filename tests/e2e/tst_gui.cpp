@@ -15,6 +15,8 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <memory>
+
 using namespace e2e;
 
 namespace {
@@ -389,7 +391,18 @@ GLib.timeout_add(100, registered)
 pyatspi.Registry.start()
 )";
 
+// The launcher's palette: the platform's own, or a dark one picked the
+// way users pick one (qt5ct's colour scheme, adwaita-qt's style).
+enum Theme { NoTheme, Qt5ctDark, AdwaitaDark };
+
+// The session a row runs the launcher in: an X window manager on Xvfb, or
+// a Wayland desktop with Xwayland.
+enum Desktop { X11WindowManager, GnomeOnWayland, KdeOnWayland };
+
 } // namespace
+
+Q_DECLARE_METATYPE(Theme)
+Q_DECLARE_METATYPE(Desktop)
 
 class TstGui : public QObject
 {
@@ -397,10 +410,19 @@ class TstGui : public QObject
 
 private slots:
     void initTestCase();
+    void init();
+    void cleanup();
     void dialogDuringUpgrade_data();
     void dialogDuringUpgrade();
     void dialogInSession_data();
     void dialogInSession();
+
+private:
+    // Each case's product root and home, and where its pictures are kept.
+    std::unique_ptr<QTemporaryDir> m_dir;
+    QString m_root;
+    QString m_home;
+    QString m_pictures;
 };
 
 void TstGui::initTestCase()
@@ -411,70 +433,77 @@ void TstGui::initTestCase()
     QVERIFY2(QFileInfo(exe).isExecutable(), qPrintable("no installed launcher at " + exe));
     QVERIFY2(QFileInfo::exists(stageDir() + "/lib/plugins/platforms/libqxcb.so"),
              "the installed tree lacks the xcb platform plug-in");
+    m_pictures = qEnvironmentVariable("ZELTO_BUILD_DIR", QDir::currentPath()) + "/screenshots";
+}
+
+void TstGui::init()
+{
+    m_dir = std::make_unique<QTemporaryDir>();
+    QVERIFY(m_dir->isValid());
+    m_root = m_dir->path() + "/root";
+    m_home = m_dir->path() + "/home";
+    QVERIFY(QDir().mkpath(m_home));
+    QVERIFY(QDir().mkpath(m_pictures));
+}
+
+// Whatever way the case ended, no client of it stays behind.
+void TstGui::cleanup()
+{
+    killClients(m_home);
+    m_dir.reset();
 }
 
 void TstGui::dialogDuringUpgrade_data()
 {
     QTest::addColumn<bool>("windowManager");
-    QTest::addColumn<QString>("scale"); // QT_SCALE_FACTOR; empty: unset
+    QTest::addColumn<int>("scale"); // QT_SCALE_FACTOR; 1: unset
     QTest::addColumn<QString>("picture");
-    QTest::addColumn<QString>("theme"); // "dark": qt5ct's dark colour scheme; "adwaita-dark"
+    QTest::addColumn<Theme>("theme");
     // The README's picture is the one under a window manager.
-    QTest::newRow("bare X server") << false << QString() << "dialog-bare" << QString();
-    QTest::newRow("openbox") << true << QString() << "dialog" << QString();
-    QTest::newRow("openbox, scale 2") << true << "2" << "dialog-scale2" << QString();
-    QTest::newRow("openbox, dark palette (qt5ct)") << true << QString() << "dialog-dark" << "dark";
-    QTest::newRow("openbox, Adwaita-Dark (adwaita-qt)") << true << QString() << "dialog-adwaita-dark" << "adwaita-dark";
+    QTest::newRow("bare X server") << false << 1 << "dialog-bare" << NoTheme;
+    QTest::newRow("openbox") << true << 1 << "dialog" << NoTheme;
+    QTest::newRow("openbox, scale 2") << true << 2 << "dialog-scale2" << NoTheme;
+    QTest::newRow("openbox, dark palette (qt5ct)") << true << 1 << "dialog-dark" << Qt5ctDark;
+    QTest::newRow("openbox, Adwaita-Dark (adwaita-qt)") << true << 1 << "dialog-adwaita-dark" << AdwaitaDark;
 }
 
 void TstGui::dialogDuringUpgrade()
 {
     QFETCH(bool, windowManager);
-    QFETCH(QString, scale);
+    QFETCH(int, scale);
     QFETCH(QString, picture);
-    QFETCH(QString, theme);
-    const int factor = scale.isEmpty() ? 1 : scale.toInt();
+    QFETCH(Theme, theme);
 
     WindowManager wm;
     if (windowManager && !wm.start(g_server->display()))
         QSKIP(qPrintable("no window manager: " + wm.why()));
 
-    QTemporaryDir dir;
-    QVERIFY(dir.isValid());
-    const QString root = dir.path() + "/root";
-    const QString home = dir.path() + "/home";
-    QVERIFY(QDir().mkpath(home));
-    // Whatever way the case ends, no client of it stays behind.
-    struct Reaper {
-        QString home;
-        ~Reaper() { killClients(home); }
-    } reaper{home};
-    QVERIFY(makeRoot(root, 2001));
+    QVERIFY(makeRoot(m_root, 2001));
     // An installed copy older than the package, so that the dialog comes
     // up; the run is held at the start script, before the dialog goes.
-    QVERIFY(makePackage(appPath(home), 2000));
-    const QString fifo = holdAtStart(home);
+    QVERIFY(makePackage(appPath(m_home), 2000));
+    const QString fifo = holdAtStart(m_home);
     QVERIFY(!fifo.isEmpty());
 
     // Nothing on the screen yet: a black root window.
     QVERIFY(windowArea(grabScreen()).isNull());
 
-    QProcessEnvironment env = launcherEnvironment(home);
+    QProcessEnvironment env = launcherEnvironment(m_home);
     env.insert("QT_QPA_PLATFORM", "xcb");
     env.insert("DISPLAY", g_server->display());
     env.remove("QT_FONT_DPI");
     env.remove("QT_SCALE_FACTOR");
     env.remove("QT_AUTO_SCREEN_SCALE_FACTOR");
-    if (!scale.isEmpty())
-        env.insert("QT_SCALE_FACTOR", scale);
+    if (scale != 1)
+        env.insert("QT_SCALE_FACTOR", QString::number(scale));
     env.remove("QT_QPA_PLATFORMTHEME");
     QString why;
-    if (theme == "dark" && !darkTheme(root, dir.path() + "/config", env, &why))
+    if (theme == Qt5ctDark && !darkTheme(m_root, m_dir->path() + "/config", env, &why))
         QSKIP(qPrintable("no dark theme: " + why));
-    if (theme == "adwaita-dark" && !adwaitaDark(root, env, &why))
+    if (theme == AdwaitaDark && !adwaitaDark(m_root, env, &why))
         QSKIP(qPrintable("no Adwaita-Dark: " + why));
     QProcess launcher;
-    startLauncher(launcher, root, env);
+    startLauncher(launcher, m_root, env);
     QVERIFY(launcher.waitForStarted());
 
     const int writer = waitForReader(fifo, 120000);
@@ -504,11 +533,9 @@ void TstGui::dialogDuringUpgrade()
             break;
     }
 
-    const QString folder = qEnvironmentVariable("ZELTO_BUILD_DIR", QDir::currentPath()) + "/screenshots";
-    QVERIFY(QDir().mkpath(folder));
-    QVERIFY(screen.save(folder + "/" + picture + "-screen.png"));
+    QVERIFY(screen.save(m_pictures + "/" + picture + "-screen.png"));
     QVERIFY(!shot.isNull());
-    QVERIFY(shot.save(folder + "/" + picture + ".png"));
+    QVERIFY(shot.save(m_pictures + "/" + picture + ".png"));
     const ClientArea dialog = clientArea(shot);
     qInfo("%s", qPrintable(dialog.describe()));
 
@@ -516,14 +543,14 @@ void TstGui::dialogDuringUpgrade()
     ::close(writer);
     QVERIFY(launcher.waitForFinished(120000));
     QCOMPARE(launcher.exitCode(), 0);
-    QTRY_COMPARE_WITH_TIMEOUT(clientEvents(home, "started").size(), 1, 30000);
+    QTRY_COMPARE_WITH_TIMEOUT(clientEvents(m_home, "started").size(), 1, 30000);
 
     // The client area is fixed at 400 pixels for a multiplier of 1.0 (the
     // server runs at 96 dpi), times the scale. Without a window manager the
     // picture is that area alone; with one, its frame and title bar are
     // drawn around it.
-    QCOMPARE(dialog.client.width(), 400 * factor);
-    QVERIFY2(dialog.client.height() >= 50 * factor && dialog.client.height() <= 300 * factor,
+    QCOMPARE(dialog.client.width(), 400 * scale);
+    QVERIFY2(dialog.client.height() >= 50 * scale && dialog.client.height() <= 300 * scale,
              qPrintable(dialog.describe()));
     if (windowManager) {
         QVERIFY2(area.width() > dialog.client.width() && area.height() > dialog.client.height() + 10,
@@ -558,9 +585,9 @@ void TstGui::dialogDuringUpgrade()
     // the glyphs' own shape) per scale step.
     // Adwaita draws the bar as a thin line in the middle of its widget, so
     // what is measured there is not the layout's margin: sides only.
-    const int slack = factor + 1;
+    const int slack = scale + 1;
     QVERIFY2(qAbs(dialog.left() - dialog.right()) <= 1, qPrintable(dialog.describe()));
-    if (theme != "adwaita-dark") {
+    if (theme != AdwaitaDark) {
         QVERIFY2(qAbs(dialog.bottom() - dialog.left()) <= slack, qPrintable(dialog.describe()));
         QVERIFY2(qAbs(dialog.top() - dialog.bottom()) <= slack, qPrintable(dialog.describe()));
     }
@@ -585,69 +612,68 @@ void TstGui::dialogDuringUpgrade()
 // accessibility bus; GNOME on Wayland through Xwayland, KDE on Wayland.
 void TstGui::dialogInSession_data()
 {
-    QTest::addColumn<QString>("session"); // an X window manager, "gnome-shell" or "kwin"
+    QTest::addColumn<Desktop>("desktop");
+    QTest::addColumn<QString>("windowManager"); // on X11
+    // xfwm4 fails on a server another window manager has run on (BadGC).
+    QTest::addColumn<bool>("ownServer");
     QTest::addColumn<bool>("atSpi");
     QTest::addColumn<QString>("platform"); // what Qt ends up on
     QTest::addColumn<QString>("picture");
-    QTest::newRow("openbox: focus stays, a fixed dialog, close hides") << "openbox" << false << "xcb" << "session-openbox";
-    QTest::newRow("xfwm4: focus stays, a fixed dialog, close hides") << "xfwm4" << false << "xcb" << "session-xfwm4";
-    QTest::newRow("metacity: focus stays, a fixed dialog, close hides") << "metacity" << false << "xcb" << "session-metacity";
-    QTest::newRow("openbox: AT-SPI tree and events") << "openbox" << true << "xcb" << QString();
+    QTest::newRow("openbox: focus stays, a fixed dialog, close hides")
+        << X11WindowManager << "openbox" << false << false << "xcb" << "session-openbox";
+    QTest::newRow("xfwm4: focus stays, a fixed dialog, close hides")
+        << X11WindowManager << "xfwm4" << true << false << "xcb" << "session-xfwm4";
+    QTest::newRow("metacity: focus stays, a fixed dialog, close hides")
+        << X11WindowManager << "metacity" << false << false << "xcb" << "session-metacity";
+    QTest::newRow("openbox: AT-SPI tree and events")
+        << X11WindowManager << "openbox" << false << true << "xcb" << QString();
     QTest::newRow("GNOME Shell on Wayland: Xwayland, GNOME's title bar")
-        << "gnome-shell" << false << "xcb" << "session-gnome";
-    QTest::newRow("KDE KWin on Wayland: stays on Wayland") << "kwin" << false << "wayland" << QString();
+        << GnomeOnWayland << QString() << false << false << "xcb" << "session-gnome";
+    QTest::newRow("KDE KWin on Wayland: stays on Wayland")
+        << KdeOnWayland << QString() << false << false << "wayland" << QString();
 }
 
 void TstGui::dialogInSession()
 {
-    QFETCH(QString, session);
+    QFETCH(Desktop, desktop);
+    QFETCH(QString, windowManager);
+    QFETCH(bool, ownServer);
     QFETCH(bool, atSpi);
     QFETCH(QString, platform);
     QFETCH(QString, picture);
     const bool x11 = platform == "xcb";
+    const QString dir = m_dir->path();
 
-    QTemporaryDir dir;
-    QVERIFY(dir.isValid());
-    const QString root = dir.path() + "/root";
-    const QString home = dir.path() + "/home";
-    QVERIFY(QDir().mkpath(home));
-    struct Reaper {
-        QString home;
-        ~Reaper() { killClients(home); }
-    } reaper{home};
-
-    QProcessEnvironment env = launcherEnvironment(home);
+    QProcessEnvironment env = launcherEnvironment(m_home);
     for (const char *name : {"QT_QPA_PLATFORM", "QT_QPA_PLATFORMTHEME", "QT_SCALE_FACTOR", "QT_FONT_DPI",
                              "QT_AUTO_SCREEN_SCALE_FACTOR", "WAYLAND_DISPLAY", "XDG_SESSION_TYPE", "XDG_SESSION_DESKTOP",
                              "DBUS_SESSION_BUS_ADDRESS", "XAUTHORITY", "QT_LINUX_ACCESSIBILITY_ALWAYS_ON"})
         env.remove(name);
 
     // The session first: a row the machine cannot serve says why it skips.
-    XServer ownServer;
+    XServer server;
     WindowManager wm;
     GnomeShell gnome;
     KWin kwin;
-    if (session == "gnome-shell") {
-        if (!gnome.start(dir.path()))
+    if (desktop == GnomeOnWayland) {
+        if (!gnome.start(dir))
             QSKIP(qPrintable("no GNOME Shell session: " + gnome.why()));
         gnome.enter(env);
-    } else if (session == "kwin") {
-        if (!kwin.start(dir.path()))
+    } else if (desktop == KdeOnWayland) {
+        if (!kwin.start(dir))
             QSKIP(qPrintable("no KWin session: " + kwin.why()));
         kwin.enter(env);
         env.remove("DISPLAY");
     } else {
-        // xfwm4 fails on a server another window manager has run on
-        // (BadGC): it gets a server of its own.
-        if (session == "xfwm4" && !ownServer.start())
-            QSKIP(qPrintable("no X server for xfwm4: " + ownServer.why()));
-        const QString display = session == "xfwm4" ? ownServer.display() : g_server->display();
-        if (!wm.start(display, session))
+        if (ownServer && !server.start())
+            QSKIP(qPrintable("no X server for " + windowManager + ": " + server.why()));
+        const QString display = ownServer ? server.display() : g_server->display();
+        if (!wm.start(display, windowManager))
             QSKIP(qPrintable("no window manager: " + wm.why()));
         env.insert("DISPLAY", display);
-        env.insert("XDG_RUNTIME_DIR", dir.path() + "/runtime");
-        QVERIFY(QDir().mkpath(dir.path() + "/runtime"));
-        QVERIFY(QFile::setPermissions(dir.path() + "/runtime", QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+        env.insert("XDG_RUNTIME_DIR", dir + "/runtime");
+        QVERIFY(QDir().mkpath(dir + "/runtime"));
+        QVERIFY(QFile::setPermissions(dir + "/runtime", QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
     }
     // What an X client of the session sees.
     QProcessEnvironment x = QProcessEnvironment::systemEnvironment();
@@ -661,10 +687,10 @@ void TstGui::dialogInSession()
     }
 
     // The distribution's install: the system's plug-ins, every platform.
-    QVERIFY(makeRoot(root, 2001));
-    QVERIFY(ownLib(root, qtPluginFolder()));
-    QVERIFY(makePackage(appPath(home), 2000));
-    const QString fifo = holdAtStart(home);
+    QVERIFY(makeRoot(m_root, 2001));
+    QVERIFY(ownLib(m_root, qtPluginFolder()));
+    QVERIFY(makePackage(appPath(m_home), 2000));
+    const QString fifo = holdAtStart(m_home);
     QVERIFY(!fifo.isEmpty());
 
     // The window the user types in has the focus when the launcher starts.
@@ -694,7 +720,7 @@ void TstGui::dialogInSession()
         if (!waitUntil(focused, 10000)) {
             // GNOME Shell comes up in its overview, where no window has the
             // focus; the dialog must not take it there either.
-            QVERIFY2(session == "gnome-shell", "the other window never got the focus");
+            QVERIFY2(desktop == GnomeOnWayland, "the other window never got the focus");
             qInfo("no window has the focus in the session: %s", rootPropertyIn(x, "_NET_ACTIVE_WINDOW").constData());
             typing.clear();
         }
@@ -705,19 +731,19 @@ void TstGui::dialogInSession()
     Session bus;
     Child listener;
     Session synthesizer, screenReader;
-    const QString saidPath = dir.path() + "/said.txt";
-    const QString atSpiOut = dir.path() + "/at-spi.txt";
-    const QString atSpiFlag = dir.path() + "/at-spi.dump";
+    const QString saidPath = dir + "/said.txt";
+    const QString atSpiOut = dir + "/at-spi.txt";
+    const QString atSpiFlag = dir + "/at-spi.dump";
     if (atSpi) {
         if (!QFileInfo::exists("/usr/bin/python3")
             || !outputOf("/usr/bin/python3", {"-c", "import pyatspi; print('pyatspi')"}).contains("pyatspi")
             || QStandardPaths::findExecutable(QStringLiteral("dbus-daemon")).isEmpty())
             QSKIP("python3-pyatspi or dbus-daemon is not installed");
-        const QString address = "unix:path=" + dir.path() + "/session-bus";
+        const QString address = "unix:path=" + dir + "/session-bus";
         QVERIFY(bus.start(QStandardPaths::findExecutable(QStringLiteral("dbus-daemon")),
                           {"--session", "--nofork", "--address=" + address}, QProcessEnvironment::systemEnvironment(),
-                          dir.path() + "/session-bus.log"));
-        QVERIFY(waitUntil([&] { return QFileInfo::exists(dir.path() + "/session-bus"); }, 30000));
+                          dir + "/session-bus.log"));
+        QVERIFY(waitUntil([&] { return QFileInfo::exists(dir + "/session-bus"); }, 30000));
         env.insert("DBUS_SESSION_BUS_ADDRESS", address);
         env.insert("QT_LINUX_ACCESSIBILITY_ALWAYS_ON", "1");
         QProcessEnvironment py = x;
@@ -735,7 +761,7 @@ void TstGui::dialogInSession()
         if (orca.isEmpty() || speechd.isEmpty()) {
             qInfo("orca or speech-dispatcher is not installed: nothing is heard");
         } else {
-            const QString readerHome = dir.path() + "/reader-home";
+            const QString readerHome = dir + "/reader-home";
             const QString config = readerHome + "/.config/speech-dispatcher";
             QVERIFY(QDir().mkpath(config + "/modules"));
             QVERIFY(writeFile(config + "/speechd.conf",
@@ -748,9 +774,9 @@ void TstGui::dialogInSession()
             QVERIFY(writeFile(readerHome + "/.asoundrc", "pcm.!default { type null }\n"));
             QProcessEnvironment reader = py;
             reader.insert("HOME", readerHome);
-            QVERIFY(synthesizer.start(speechd, {"-s", "-t", "600"}, reader, dir.path() + "/speechd.out"));
+            QVERIFY(synthesizer.start(speechd, {"-s", "-t", "600"}, reader, dir + "/speechd.out"));
             QVERIFY(waitUntil([&] { return QFileInfo::exists(env.value("XDG_RUNTIME_DIR") + "/speech-dispatcher/speechd.sock"); }, 30000));
-            QVERIFY(screenReader.start(orca, {"--replace", "-u", readerHome + "/orca"}, reader, dir.path() + "/orca.out"));
+            QVERIFY(screenReader.start(orca, {"--replace", "-u", readerHome + "/orca"}, reader, dir + "/orca.out"));
             QVERIFY2(waitUntil([&] { return readFile(saidPath).contains("Screen reader on"); }, 60000),
                      "the screen reader never spoke");
         }
@@ -763,15 +789,15 @@ void TstGui::dialogInSession()
     // when the label changes.
     Session oldClient;
     if (atSpi) {
-        QVERIFY(makePackage(appPath(home), 2000, OnTerm::Ignore));
+        QVERIFY(makePackage(appPath(m_home), 2000, OnTerm::Ignore));
         QProcessEnvironment clientEnv = QProcessEnvironment::systemEnvironment();
-        clientEnv.insert("HOME", home);
-        QVERIFY(oldClient.start(appPath(home) + "/bin/cloud-zelto-ui", QStringList(), clientEnv, dir.path() + "/old-client.log"));
-        QVERIFY(waitUntil([&] { return clientEvents(home, "started").size() == 1; }, 30000));
+        clientEnv.insert("HOME", m_home);
+        QVERIFY(oldClient.start(appPath(m_home) + "/bin/cloud-zelto-ui", QStringList(), clientEnv, dir + "/old-client.log"));
+        QVERIFY(waitUntil([&] { return clientEvents(m_home, "started").size() == 1; }, 30000));
     }
 
     QProcess launcher;
-    startLauncher(launcher, root, env);
+    startLauncher(launcher, m_root, env);
     QVERIFY(launcher.waitForStarted());
     const int writer = waitForReader(fifo, 120000);
     if (writer < 0) {
@@ -791,17 +817,15 @@ void TstGui::dialogInSession()
                 ::close(fd);
             }
         }
-    } held{writer, appPath(home) + "/bin/cloud-zelto-ui"};
+    } held{writer, appPath(m_home) + "/bin/cloud-zelto-ui"};
 
     const QString title = QStringLiteral("Quenmark Zelto Client");
-    const QString folder = qEnvironmentVariable("ZELTO_BUILD_DIR", QDir::currentPath()) + "/screenshots";
-    QVERIFY(QDir().mkpath(folder));
     // The AT-SPI row looks at the accessibility bus alone.
     if (x11 && !atSpi) {
         QString dialog;
         waitUntil([&] { return !(dialog = windowTitled(x, title)).isEmpty(); }, 30000);
         QVERIFY2(!dialog.isEmpty(), qPrintable("no dialog in the session; the log says: "
-                                                + QString::fromUtf8(readFile(logPath(home))).right(1500)));
+                                                + QString::fromUtf8(readFile(logPath(m_home))).right(1500)));
         const QString frame = frameOf(x, dialog);
         QVERIFY(waitUntil([&] { return outputOf("xwininfo", {"-id", frame}, x).contains("IsViewable"); }, 30000));
 
@@ -831,7 +855,7 @@ void TstGui::dialogInSession()
 
         // The picture with the window manager's frame.
         if (!picture.isEmpty()) {
-            const QString shot = folder + "/" + picture + ".png";
+            const QString shot = m_pictures + "/" + picture + ".png";
             QFile::remove(shot);
             (void)outputOf("import", {"-window", frame, shot}, x);
             QVERIFY2(QImage(shot).width() >= 400, qPrintable("no picture of the dialog in " + shot));
@@ -847,11 +871,11 @@ void TstGui::dialogInSession()
         QVERIFY(writeFile(atSpiFlag, "dump\n"));
         QVERIFY2(waitUntil([&] { return readFile(atSpiOut).contains("\ndone"); }, 60000), "no AT-SPI tree");
         const QString transcript = QString::fromUtf8(readFile(atSpiOut));
-        QVERIFY(writeFile(folder + "/at-spi.txt", transcript.toUtf8()));
+        QVERIFY(writeFile(m_pictures + "/at-spi.txt", transcript.toUtf8()));
         if (QFileInfo::exists(saidPath)) {
             const QString ready = QStringLiteral("Quenmark Zelto Client is ready.");
             const bool heard = waitUntil([&] { return readFile(saidPath).contains(ready.toUtf8()); }, 30000);
-            QVERIFY(writeFile(folder + "/screen-reader.txt", readFile(saidPath)));
+            QVERIFY(writeFile(m_pictures + "/screen-reader.txt", readFile(saidPath)));
             qInfo("the screen reader said:\n%s", readFile(saidPath).constData());
             QVERIFY2(heard, "the screen reader never said \"is ready.\"");
             // Once: the dialog's title comes before it, not the label again.
@@ -880,9 +904,9 @@ void TstGui::dialogInSession()
     QVERIFY2(launcher.exitStatus() == QProcess::NormalExit && launcher.exitCode() == 0,
              qPrintable(QStringLiteral("exit %1, status %2: ").arg(launcher.exitCode()).arg(launcher.exitStatus())
                         + launcher.readAllStandardError().right(1500)));
-    QTRY_COMPARE_WITH_TIMEOUT(clientEvents(home, "started").size(), atSpi ? 2 : 1, 30000);
-    QCOMPARE(QString::fromUtf8(readFile(home + "/start-stop.platform")).trimmed(), QStringLiteral("<unset>"));
-    const QByteArray log = readFile(logPath(home));
+    QTRY_COMPARE_WITH_TIMEOUT(clientEvents(m_home, "started").size(), atSpi ? 2 : 1, 30000);
+    QCOMPARE(QString::fromUtf8(readFile(m_home + "/start-stop.platform")).trimmed(), QStringLiteral("<unset>"));
+    const QByteArray log = readFile(logPath(m_home));
     QVERIFY2(log.contains("Qt platform = " + platform.toUtf8()), log.right(1500).constData());
     QVERIFY(!log.contains("[ERROR]"));
 }
