@@ -345,15 +345,26 @@ inline QByteArray xprop(const QStringList &arguments,
     return out.contains("not found") || out.contains("no such atom") ? QByteArray() : out.trimmed();
 }
 
-inline QByteArray rootProperty(const QString &display, const QString &name)
+// What an X client of the display finds in its environment.
+inline QProcessEnvironment xClient(const QString &display)
 {
-    return xprop({"-display", display, "-root", name});
+    QProcessEnvironment x = QProcessEnvironment::systemEnvironment();
+    x.insert("DISPLAY", display);
+    return x;
 }
 
-// The window ids of a root property that lists windows, as xprop prints it.
-inline QStringList listedWindows(const QByteArray &value)
+// One property of the root window in a session: `x` is the environment of
+// an X client of it.
+inline QByteArray rootProperty(const QProcessEnvironment &x, const char *name)
+{
+    return xprop({"-root", QString::fromLatin1(name)}, x);
+}
+
+// The window ids of a root property that lists windows.
+inline QStringList windowList(const QProcessEnvironment &x, const char *name)
 {
     QStringList ids;
+    const QByteArray value = rootProperty(x, name);
     const int hash = value.indexOf('#');
     if (hash < 0)
         return ids;
@@ -361,6 +372,17 @@ inline QStringList listedWindows(const QByteArray &value)
         if (!id.trimmed().isEmpty() && id.trimmed() != "0x0")
             ids << QString::fromLatin1(id.trimmed());
     return ids;
+}
+
+// The managed window with this title, or empty.
+inline QString windowTitled(const QProcessEnvironment &x, const QString &title)
+{
+    for (const QString &id : windowList(x, "_NET_CLIENT_LIST")) {
+        const QByteArray names = outputOf(QStringLiteral("xprop"), {"-id", id, "_NET_WM_NAME", "WM_NAME"}, x);
+        if (names.contains("= \"" + title.toUtf8() + '"'))
+            return id;
+    }
+    return QString();
 }
 
 // Qt's own plug-in folder, where the system's Qt keeps every platform and
@@ -420,7 +442,7 @@ public:
         else
             m_process.start(program, {"--sm-disable"});
         if (!m_process.waitForStarted()
-            || !waitUntil([&] { return !rootProperty(display, "_NET_SUPPORTING_WM_CHECK").isEmpty(); }, 30000))
+            || !waitUntil([&] { return !rootProperty(env, "_NET_SUPPORTING_WM_CHECK").isEmpty(); }, 30000))
             return fail(program + QStringLiteral(" did not come up on ") + display);
         return true;
     }
@@ -432,30 +454,6 @@ private:
     QTemporaryDir m_busDir;
     Session m_bus;
 };
-
-// The top-level windows the window manager has taken on, each as
-// "title|WM_CLASS" with xprop's quoting, e.g.
-// "\"Quenmark Zelto Client\"|\"zelto-launcher\", \"zelto-launcher\"".
-inline QStringList managedWindows(const QString &display)
-{
-    QStringList out;
-    for (const QString &id : listedWindows(rootProperty(display, "_NET_CLIENT_LIST"))) {
-        const QByteArray props =
-            outputOf(QStringLiteral("xprop"), {"-display", display, "-id", id, "_NET_WM_NAME", "WM_CLASS"});
-        QString title, klass;
-        for (const QByteArray &line : props.split('\n')) {
-            const int eq = line.indexOf(" = ");
-            if (eq < 0)
-                continue;
-            if (line.startsWith("_NET_WM_NAME"))
-                title = QString::fromUtf8(line.mid(eq + 3));
-            else if (line.startsWith("WM_CLASS"))
-                klass = QString::fromUtf8(line.mid(eq + 3));
-        }
-        out << title + '|' + klass;
-    }
-    return out;
-}
 
 // A headless Wayland compositor of Debian's (weston) in a runtime folder of
 // the test's own, logging the protocol so that a test can see which windows

@@ -744,9 +744,10 @@ void TstE2E::startsInEverySession()
             if (waitUntil([&] { return compositor.hasWindow(title); }, 30000))
                 dialog = title;
         } else {
-            waitUntil([&] { return !managedWindows(xserver.display()).filter(title).isEmpty(); }, 30000);
-            dialog = managedWindows(xserver.display()).filter(title).value(0);
-            qInfo("dialog window under openbox: %s", qPrintable(dialog));
+            QString id;
+            if (waitUntil([&] { return !(id = windowTitled(xClient(xserver.display()), title)).isEmpty(); }, 30000))
+                dialog = title;
+            qInfo("dialog window under openbox: %s", qPrintable(id));
         }
         ::close(writer);
     }

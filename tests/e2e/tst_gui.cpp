@@ -119,73 +119,40 @@ bool ownLib(const QString &root, const QString &plugins)
 
 // A dark palette for the launcher through the qt5ct platform theme, the way
 // a user of a desktop without its own Qt integration picks one: the theme's
-// configuration names one of its dark colour schemes.
-bool darkTheme(const QString &root, const QString &configHome, QProcessEnvironment &env, QString *why)
+// configuration names one of its dark colour schemes. What the machine
+// lacks for it, or nothing.
+QString darkTheme(const QString &root, const QString &configHome, QProcessEnvironment &env)
 {
     const QString scheme = QStringLiteral("/usr/share/qt5ct/colors/darker.conf");
-    if (!QFileInfo::exists(qtPluginFolder() + "/platformthemes/libqt5ct.so") || !QFileInfo::exists(scheme)) {
-        *why = QStringLiteral("qt5ct is not installed");
-        return false;
-    }
+    if (!QFileInfo::exists(qtPluginFolder() + "/platformthemes/libqt5ct.so") || !QFileInfo::exists(scheme))
+        return QStringLiteral("qt5ct is not installed");
     // The product's plug-in folder is the only one the launcher searches.
-    if (!ownLib(root, QString())) {
-        *why = QStringLiteral("cannot link the platform themes into ") + root;
-        return false;
-    }
-    QDir().mkpath(configHome + "/qt5ct");
-    QFile conf(configHome + "/qt5ct/qt5ct.conf");
-    if (!conf.open(QIODevice::WriteOnly)
-        || conf.write("[Appearance]\ncolor_scheme_path=" + scheme.toUtf8() + "\ncustom_palette=true\nstyle=Fusion\n") <= 0) {
-        *why = QStringLiteral("cannot write ") + conf.fileName();
-        return false;
-    }
+    if (!ownLib(root, QString()))
+        return QStringLiteral("cannot link the platform themes into ") + root;
+    const QString conf = configHome + "/qt5ct/qt5ct.conf";
+    if (!writeFile(conf, "[Appearance]\ncolor_scheme_path=" + scheme.toUtf8() + "\ncustom_palette=true\nstyle=Fusion\n"))
+        return QStringLiteral("cannot write ") + conf;
     env.insert("XDG_CONFIG_HOME", configHome);
     env.insert("QT_QPA_PLATFORMTHEME", "qt5ct");
-    return true;
+    return QString();
 }
 
 // GNOME's dark style for Qt (adwaita-qt), picked by name as GNOME's users
-// do; it brings its own dark palette.
-bool adwaitaDark(const QString &root, QProcessEnvironment &env, QString *why)
+// do; it brings its own dark palette. What the machine lacks, or nothing.
+QString adwaitaDark(const QString &root, QProcessEnvironment &env)
 {
-    if (!QFileInfo::exists(qtPluginFolder() + "/styles/adwaita.so")) {
-        *why = QStringLiteral("adwaita-qt is not installed");
-        return false;
-    }
-    if (!ownLib(root, QString())) {
-        *why = QStringLiteral("cannot link the styles into ") + root;
-        return false;
-    }
+    if (!QFileInfo::exists(qtPluginFolder() + "/styles/adwaita.so"))
+        return QStringLiteral("adwaita-qt is not installed");
+    if (!ownLib(root, QString()))
+        return QStringLiteral("cannot link the styles into ") + root;
     env.insert("QT_STYLE_OVERRIDE", "Adwaita-Dark");
-    return true;
+    return QString();
 }
 
-// One property of one X window, or of the root window, in a session.
+// One property of one X window in a session.
 QByteArray windowProperty(const QProcessEnvironment &x, const QString &id, const char *name)
 {
     return xprop({"-id", id, QString::fromLatin1(name)}, x);
-}
-
-QByteArray rootPropertyIn(const QProcessEnvironment &x, const char *name)
-{
-    return xprop({"-root", QString::fromLatin1(name)}, x);
-}
-
-// The window ids of a root property that lists windows.
-QStringList windowList(const QProcessEnvironment &x, const char *name)
-{
-    return listedWindows(rootPropertyIn(x, name));
-}
-
-// The managed window with this title, or empty.
-QString windowTitled(const QProcessEnvironment &x, const QString &title)
-{
-    for (const QString &id : windowList(x, "_NET_CLIENT_LIST")) {
-        const QByteArray names = outputOf(QStringLiteral("xprop"), {"-id", id, "_NET_WM_NAME", "WM_NAME"}, x);
-        if (names.contains("= \"" + title.toUtf8() + '"'))
-            return id;
-    }
-    return QString();
 }
 
 // The frame a reparenting window manager put around a window, or the
@@ -498,9 +465,9 @@ void TstGui::dialogDuringUpgrade()
         env.insert("QT_SCALE_FACTOR", QString::number(scale));
     env.remove("QT_QPA_PLATFORMTHEME");
     QString why;
-    if (theme == Qt5ctDark && !darkTheme(m_root, m_dir->path() + "/config", env, &why))
+    if (theme == Qt5ctDark && !(why = darkTheme(m_root, m_dir->path() + "/config", env)).isEmpty())
         QSKIP(qPrintable("no dark theme: " + why));
-    if (theme == AdwaitaDark && !adwaitaDark(m_root, env, &why))
+    if (theme == AdwaitaDark && !(why = adwaitaDark(m_root, env)).isEmpty())
         QSKIP(qPrintable("no Adwaita-Dark: " + why));
     QProcess launcher;
     startLauncher(launcher, m_root, env);
@@ -676,8 +643,7 @@ void TstGui::dialogInSession()
         QVERIFY(QFile::setPermissions(dir + "/runtime", QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
     }
     // What an X client of the session sees.
-    QProcessEnvironment x = QProcessEnvironment::systemEnvironment();
-    x.insert("DISPLAY", env.value("DISPLAY"));
+    QProcessEnvironment x = xClient(env.value("DISPLAY"));
     if (env.contains("XAUTHORITY"))
         x.insert("XAUTHORITY", env.value("XAUTHORITY"));
     if (x11) {
@@ -708,7 +674,7 @@ void TstGui::dialogInSession()
                 other.process.waitForFinished();
             }
         }
-        QVERIFY2(!typing.isEmpty(), qPrintable("xlogo never mapped: " + rootPropertyIn(x, "_NET_CLIENT_LIST")
+        QVERIFY2(!typing.isEmpty(), qPrintable("xlogo never mapped: " + rootProperty(x, "_NET_CLIENT_LIST")
                                                 + outputOf("xwininfo", {"-root", "-tree"}, x)));
         const auto focused = [&] { return windowList(x, "_NET_ACTIVE_WINDOW").value(0) == typing; };
         // A window manager that leaves a new window unfocused is asked to
@@ -721,7 +687,7 @@ void TstGui::dialogInSession()
             // GNOME Shell comes up in its overview, where no window has the
             // focus; the dialog must not take it there either.
             QVERIFY2(desktop == GnomeOnWayland, "the other window never got the focus");
-            qInfo("no window has the focus in the session: %s", rootPropertyIn(x, "_NET_ACTIVE_WINDOW").constData());
+            qInfo("no window has the focus in the session: %s", rootProperty(x, "_NET_ACTIVE_WINDOW").constData());
             typing.clear();
         }
     }
@@ -872,8 +838,8 @@ void TstGui::dialogInSession()
         QVERIFY2(waitUntil([&] { return readFile(atSpiOut).contains("\ndone"); }, 60000), "no AT-SPI tree");
         const QString transcript = QString::fromUtf8(readFile(atSpiOut));
         QVERIFY(writeFile(m_pictures + "/at-spi.txt", transcript.toUtf8()));
+        const QString ready = QStringLiteral("Quenmark Zelto Client is ready.");
         if (QFileInfo::exists(saidPath)) {
-            const QString ready = QStringLiteral("Quenmark Zelto Client is ready.");
             const bool heard = waitUntil([&] { return readFile(saidPath).contains(ready.toUtf8()); }, 30000);
             QVERIFY(writeFile(m_pictures + "/screen-reader.txt", readFile(saidPath)));
             qInfo("the screen reader said:\n%s", readFile(saidPath).constData());
@@ -884,7 +850,6 @@ void TstGui::dialogInSession()
         qInfo("%s", qPrintable(transcript));
         const QStringList lines = transcript.split('\n');
         // Roles and values as before; the bar named after what it measures.
-        const QString ready = QStringLiteral("Quenmark Zelto Client is ready.");
         QVERIFY(lines.filter(QRegularExpression("^tree\\|1\\|dialog\\|Quenmark Zelto Client\\|")).size() == 1);
         QVERIFY(lines.filter(QRegularExpression("^tree\\|2\\|label\\|" + QRegularExpression::escape(ready) + "\\|")).size() == 1);
         QVERIFY2(lines.filter(QRegularExpression("^tree\\|2\\|progress bar\\|" + QRegularExpression::escape(ready) + "\\|.*\\|100(\\.0)?$")).size() == 1,
