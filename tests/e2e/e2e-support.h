@@ -159,8 +159,6 @@ inline bool alive(pid_t pid)
         return false;
     // A zombie is as good as gone: it only waits for its parent.
     const QByteArray status = readFile(QStringLiteral("/proc/%1/status").arg(pid));
-    if (status.isEmpty())
-        return false;
     const int at = status.indexOf("State:");
     return at >= 0 && !status.mid(at, 12).contains('Z');
 }
@@ -415,44 +413,36 @@ public:
         if (QStandardPaths::findExecutable(program).isEmpty()
             || QStandardPaths::findExecutable(QStringLiteral("xprop")).isEmpty())
             return fail(program + QStringLiteral(" or xprop is not installed"));
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert("DISPLAY", display);
-        m_process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-        m_process.setStandardOutputFile(QProcess::nullDevice());
+        if (!m_dir.isValid())
+            return fail(QStringLiteral("no folder for its log"));
+        QProcessEnvironment env = xClient(display);
         // xfwm4 manages no window until it has read its settings, which it
         // asks for on a session bus: one of its own, ended with it.
         if (program == QLatin1String("xfwm4")) {
-            if (!m_busDir.isValid())
-                return fail(QStringLiteral("no folder for a session bus"));
-            const QString address = "unix:path=" + m_busDir.path() + "/bus";
+            const QString address = "unix:path=" + m_dir.path() + "/bus";
             if (!m_bus.start(QStandardPaths::findExecutable(QStringLiteral("dbus-daemon")),
                              {"--session", "--nofork", "--address=" + address}, QProcessEnvironment::systemEnvironment(),
-                             QProcess::nullDevice())
-                || !waitUntil([&] { return QFileInfo::exists(m_busDir.path() + "/bus"); }, 30000))
+                             m_dir.path() + "/bus.log")
+                || !waitUntil([&] { return QFileInfo::exists(m_dir.path() + "/bus"); }, 30000))
                 return fail(QStringLiteral("no session bus for xfwm4"));
             env.insert("DBUS_SESSION_BUS_ADDRESS", address);
             // Nothing of the accessibility bus, which would outlive it.
             env.insert("NO_AT_BRIDGE", "1");
         }
-        m_process.setProcessEnvironment(env);
-        if (program == QLatin1String("xfwm4"))
-            m_process.start(program, {"--sm-client-disable", "--compositor=off"});
-        else if (program == QLatin1String("metacity"))
-            m_process.start(program, {"--sm-disable", "--compositor=none"});
-        else
-            m_process.start(program, {"--sm-disable"});
-        if (!m_process.waitForStarted()
+        const QStringList options = program == QLatin1String("xfwm4") ? QStringList{"--sm-client-disable", "--compositor=off"}
+            : program == QLatin1String("metacity")                  ? QStringList{"--sm-disable", "--compositor=none"}
+                                                                    : QStringList{"--sm-disable"};
+        const QString log = m_dir.path() + "/window-manager.log";
+        if (!m_process.start(QStandardPaths::findExecutable(program), options, env, log)
             || !waitUntil([&] { return !rootProperty(env, "_NET_SUPPORTING_WM_CHECK").isEmpty(); }, 30000))
-            return fail(program + QStringLiteral(" did not come up on ") + display);
+            return fail(program + QStringLiteral(" did not come up on ") + display + ": " + QString::fromUtf8(readFile(log)));
         return true;
     }
 
-    ~WindowManager() { endProcess(m_process); }
-
 private:
-    QProcess m_process;
-    QTemporaryDir m_busDir;
+    QTemporaryDir m_dir;
     Session m_bus;
+    Session m_process;
 };
 
 // A headless Wayland compositor of Debian's (weston) in a runtime folder of

@@ -694,9 +694,7 @@ void TstGui::dialogInSession()
 
     // The accessibility bus of a session bus of the case's own, with a
     // listener on it before the launcher starts.
-    Session bus;
-    Child listener;
-    Session synthesizer, screenReader;
+    Session bus, listener, synthesizer, screenReader;
     const QString saidPath = dir + "/said.txt";
     const QString atSpiOut = dir + "/at-spi.txt";
     const QString atSpiFlag = dir + "/at-spi.dump";
@@ -715,10 +713,8 @@ void TstGui::dialogInSession()
         QProcessEnvironment py = x;
         py.insert("DBUS_SESSION_BUS_ADDRESS", address);
         py.insert("XDG_RUNTIME_DIR", env.value("XDG_RUNTIME_DIR"));
-        listener.process.setProcessEnvironment(py);
-        listener.process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-        listener.process.start("/usr/bin/python3", {"-c", QString::fromLatin1(kAtSpiListener), atSpiOut, atSpiFlag});
-        QVERIFY(listener.process.waitForStarted());
+        QVERIFY(listener.start("/usr/bin/python3", {"-c", QString::fromLatin1(kAtSpiListener), atSpiOut, atSpiFlag},
+                               py, dir + "/at-spi-listener.log"));
         QVERIFY2(waitUntil([&] { return readFile(atSpiOut).contains("listening"); }, 60000), "no AT-SPI listener");
         // A screen reader on the same bus, where the machine has one: its
         // synthesizer writes what it is given into a file.

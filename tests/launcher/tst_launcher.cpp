@@ -654,7 +654,6 @@ void TstLauncher::run()
     QStringList recorded;
     Qt::HANDLE serviceThread = nullptr;
     ShowCounter counter;
-    int result = -1;
     {
         Launcher launcher(new ScriptedService(
             {upgradeNeeded, upgradeResult, &probe, &recorded, &serviceThread, agedApp}));
@@ -662,12 +661,9 @@ void TstLauncher::run()
         QVERIFY(d);
         d->installEventFilter(&counter);
 
-        result = runLauncher(launcher);
-
-        QCOMPARE(result, 0);
+        QCOMPARE(runLauncher(launcher), 0);
         QVERIFY(!d->isVisible());
         QCOMPARE(d->value(), 100);
-        d->removeEventFilter(&counter);
     }
     LogConfigure(LOG_MODE_STDERR, "", "", 50, 1);
 
@@ -707,7 +703,6 @@ void TstLauncher::notShownByItself()
     d->installEventFilter(&counter);
     QCOMPARE(runLauncher(launcher), 0);
     QCOMPARE(counter.shows, 0);
-    d->removeEventFilter(&counter);
 }
 
 int main(int argc, char **argv)
