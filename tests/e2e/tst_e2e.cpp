@@ -17,19 +17,17 @@ namespace {
 
 const int kRunTimeoutMs = 120000;
 
-// Each needle must follow the one before it in the text.
-bool inOrder(const QString &text, const QStringList &needles, QString *missing)
+// The first needle that does not follow the one before it in the text, or
+// nothing when each does.
+QString outOfOrder(const QString &text, const QStringList &needles)
 {
     int at = 0;
     for (const QString &n : needles) {
-        const int found = text.indexOf(n, at);
-        if (found < 0) {
-            *missing = n;
-            return false;
-        }
-        at = found + n.size();
+        if ((at = text.indexOf(n, at)) < 0)
+            return n;
+        at += n.size();
     }
-    return true;
+    return QString();
 }
 
 // An X display number that no server of this machine answers.
@@ -68,8 +66,8 @@ Q_DECLARE_METATYPE(LibPath)
 #define VERIFY_IN_ORDER(text, ...)                                                         \
     do {                                                                                   \
         const QString text_ = (text);                                                      \
-        QString missing_;                                                                  \
-        QVERIFY2(inOrder(text_, QStringList{__VA_ARGS__}, &missing_),                      \
+        const QString missing_ = outOfOrder(text_, QStringList{__VA_ARGS__});              \
+        QVERIFY2(missing_.isEmpty(),                                                       \
                  qPrintable(QStringLiteral("'%1' missing or out of order in:\n%2").arg(missing_, text_))); \
     } while (0)
 #define VERIFY_LOG_ORDER(home, ...) VERIFY_IN_ORDER(QString::fromUtf8(readFile(logPath(home))), __VA_ARGS__)
@@ -547,19 +545,17 @@ void TstE2E::startsInEverySession_data()
     QTest::addColumn<QString>("platform");     // what Qt ends up on
 
     const QStringList noDisplay{"-DISPLAY", "-WAYLAND_DISPLAY", "-QT_QPA_PLATFORM"};
+    const QStringList noCompositor{"QT_QPA_PLATFORM=wayland", "WAYLAND_DISPLAY=zelto-no-compositor", "-DISPLAY"};
+    const QStringList westonAlone{"-QT_QPA_PLATFORM", "-DISPLAY"};
     const QString gone = missingDisplay();
     QTest::newRow("no display")
         << ByPath << false << PluginCopies << false << false << noDisplay << RootLib << "offscreen";
     QTest::newRow("no display, system plug-ins")
         << ByPath << false << SystemPlugins << false << false << noDisplay << RootLib << "offscreen";
     QTest::newRow("Wayland asked for, no compositor")
-        << ByPath << false << SystemPlugins << false << false
-        << QStringList{"QT_QPA_PLATFORM=wayland", "WAYLAND_DISPLAY=zelto-no-compositor", "-DISPLAY"} << RootLib
-        << "offscreen";
+        << ByPath << false << SystemPlugins << false << false << noCompositor << RootLib << "offscreen";
     QTest::newRow("Wayland asked for, no Wayland plug-in")
-        << ByPath << false << PluginCopies << false << false
-        << QStringList{"QT_QPA_PLATFORM=wayland", "WAYLAND_DISPLAY=zelto-no-compositor", "-DISPLAY"} << RootLib
-        << "offscreen";
+        << ByPath << false << PluginCopies << false << false << noCompositor << RootLib << "offscreen";
     QTest::newRow("xcb asked for, X display does not exist")
         << ByPath << false << PluginCopies << false << false
         << QStringList{"QT_QPA_PLATFORM=xcb", "DISPLAY=" + gone, "-WAYLAND_DISPLAY"} << RootLib << "offscreen";
@@ -587,12 +583,10 @@ void TstE2E::startsInEverySession_data()
         << ByPath << false << SystemPlugins << true << false << QStringList{"QT_QPA_PLATFORM=wayland", "-DISPLAY"}
         << RootLib << "wayland";
     QTest::newRow("weston, nothing asked")
-        << ByBareName << false << SystemPlugins << true << false << QStringList{"-QT_QPA_PLATFORM", "-DISPLAY"}
-        << RootLib << "wayland";
+        << ByBareName << false << SystemPlugins << true << false << westonAlone << RootLib << "wayland";
     // The tree `cmake --install` makes carries the Wayland plug-ins too.
     QTest::newRow("weston, nothing asked, the tree's plug-in copies")
-        << ByPath << false << PluginCopies << true << false << QStringList{"-QT_QPA_PLATFORM", "-DISPLAY"}
-        << RootLib << "wayland";
+        << ByPath << false << PluginCopies << true << false << westonAlone << RootLib << "wayland";
     QTest::newRow("Xvfb + openbox, nothing asked")
         << ByPath << false << PluginCopies << false << true << QStringList{"-QT_QPA_PLATFORM", "-WAYLAND_DISPLAY"}
         << RootLib << "xcb";

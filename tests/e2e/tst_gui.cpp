@@ -458,12 +458,10 @@ void TstGui::dialogDuringUpgrade()
     QProcessEnvironment env = launcherEnvironment(m_home);
     env.insert("QT_QPA_PLATFORM", "xcb");
     env.insert("DISPLAY", g_server->display());
-    env.remove("QT_FONT_DPI");
-    env.remove("QT_SCALE_FACTOR");
-    env.remove("QT_AUTO_SCREEN_SCALE_FACTOR");
+    for (const char *name : {"QT_FONT_DPI", "QT_SCALE_FACTOR", "QT_AUTO_SCREEN_SCALE_FACTOR", "QT_QPA_PLATFORMTHEME"})
+        env.remove(name);
     if (scale != 1)
         env.insert("QT_SCALE_FACTOR", QString::number(scale));
-    env.remove("QT_QPA_PLATFORMTHEME");
     QString why;
     if (theme == Qt5ctDark && !(why = darkTheme(m_root, m_dir->path() + "/config", env)).isEmpty())
         QSKIP(qPrintable("no dark theme: " + why));
