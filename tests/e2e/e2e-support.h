@@ -281,7 +281,11 @@ public:
         return m_pid > 0;
     }
 
-    ~Session()
+    ~Session() { stop(); }
+
+    // TERM to the session, KILL when the leader is still there after ten
+    // seconds, and KILL to what the leader left behind in it.
+    void stop()
     {
         if (m_pid <= 0)
             return;
@@ -290,8 +294,8 @@ public:
             ::kill(-m_pid, SIGKILL);
             ::waitpid(m_pid, nullptr, 0);
         }
-        // What the leader left behind in its session.
         ::kill(-m_pid, SIGKILL);
+        m_pid = -1;
     }
 
 private:
@@ -388,19 +392,6 @@ inline QString windowTitled(const QProcessEnvironment &x, const QString &title)
 inline QString qtPluginFolder()
 {
     return QLibraryInfo::location(QLibraryInfo::PluginsPath);
-}
-
-// Ends a program of the test: TERM, and KILL when it is still there after
-// ten seconds.
-inline void endProcess(QProcess &p)
-{
-    if (p.state() == QProcess::NotRunning)
-        return;
-    p.terminate();
-    if (!p.waitForFinished(10000)) {
-        p.kill();
-        p.waitForFinished();
-    }
 }
 
 // A window manager (openbox unless named) on a running X server; ready once

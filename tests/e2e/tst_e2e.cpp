@@ -723,11 +723,7 @@ void TstE2E::startsInEverySession()
     if (held) {
         // A launcher that ends early (an abort) ends the wait with it.
         int writer = -1;
-        for (int waited = 0; writer < 0 && waited < kRunTimeoutMs; waited += 100) {
-            writer = waitForReader(hold, 0);
-            if (writer < 0 && launcher.waitForFinished(100))
-                break;
-        }
+        waitUntil([&] { return (writer = waitForReader(hold, 0)) >= 0 || launcher.waitForFinished(50); }, kRunTimeoutMs);
         if (writer < 0) {
             launcher.kill();
             launcher.waitForFinished();

@@ -173,12 +173,6 @@ QString frameOf(const QProcessEnvironment &x, const QString &id)
     return current;
 }
 
-// A program's process, ended with the case.
-struct Child {
-    QProcess process;
-    ~Child() { endProcess(process); }
-};
-
 // GNOME Shell 43 headless, as a Wayland compositor with Xwayland, on D-Bus
 // buses of its own: a session bus (dbus-run-session) and, in place of the
 // system bus, a second private bus (its login manager is asked for there).
@@ -658,19 +652,15 @@ void TstGui::dialogInSession()
     QVERIFY(!fifo.isEmpty());
 
     // The window the user types in has the focus when the launcher starts.
-    Child other;
+    Session other;
     QString typing;
     if (x11) {
-        other.process.setProcessEnvironment(x);
         // A window manager that has only just come up may miss the first
         // window mapped: started again until one is managed.
         for (int attempt = 0; attempt < 3 && typing.isEmpty(); ++attempt) {
-            other.process.start(QStringLiteral("xlogo"), QStringList());
-            QVERIFY(other.process.waitForStarted());
-            if (!waitUntil([&] { return !(typing = windowTitled(x, "xlogo")).isEmpty(); }, 10000)) {
-                other.process.kill();
-                other.process.waitForFinished();
-            }
+            QVERIFY(other.start(QStandardPaths::findExecutable(QStringLiteral("xlogo")), {}, x, dir + "/xlogo.log"));
+            if (!waitUntil([&] { return !(typing = windowTitled(x, "xlogo")).isEmpty(); }, 10000))
+                other.stop();
         }
         QVERIFY2(!typing.isEmpty(), qPrintable("xlogo never mapped: " + rootProperty(x, "_NET_CLIENT_LIST")
                                                 + outputOf("xwininfo", {"-root", "-tree"}, x)));
