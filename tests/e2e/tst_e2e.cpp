@@ -6,7 +6,6 @@
 #include "e2e-support.h"
 
 #include <QTemporaryDir>
-#include <QThread>
 #include <QtTest>
 
 #include <cstring>
