@@ -346,17 +346,16 @@ void TstE2E::readOnlyHomeKeepsClient()
 
 void TstE2E::secondLauncherDuringFirst_data()
 {
-    // How the second launcher differs from the first: not at all, in the
-    // runtime folder (none, or another one), in the name it is started by.
-    QTest::addColumn<bool>("sameRuntime");
-    QTest::addColumn<bool>("otherRuntime");
+    // The second launcher's runtime folder (the first's is run-first; empty:
+    // none) and whether it is started through a renamed link.
+    QTest::addColumn<QString>("runtime");
     QTest::addColumn<bool>("renamedLink");
-    QTest::newRow("same environment") << true << false << false;
+    QTest::newRow("same environment") << "run-first" << false;
     // A session without the runtime folder (ssh, cron, a script), or with
     // another one, is the same user with the same per-user folder.
-    QTest::newRow("other runtime folder") << false << true << false;
-    QTest::newRow("no runtime folder") << false << false << false;
-    QTest::newRow("through a renamed link") << false << false << true;
+    QTest::newRow("other runtime folder") << "run-second" << false;
+    QTest::newRow("no runtime folder") << QString() << false;
+    QTest::newRow("through a renamed link") << QString() << true;
 }
 
 // The first launcher is held inside its upgrade step: the running client,
@@ -364,24 +363,23 @@ void TstE2E::secondLauncherDuringFirst_data()
 // starts and must leave at once, touching nothing.
 void TstE2E::secondLauncherDuringFirst()
 {
-    QFETCH(bool, sameRuntime);
-    QFETCH(bool, otherRuntime);
+    QFETCH(QString, runtime);
     QFETCH(bool, renamedLink);
     QVERIFY(makeRoot(m_root, 2001));
     installCopy(2000, OnTerm::HoldLauncher);
     const pid_t old = startInstalledClient();
     QVERIFY(old > 0);
 
-    const QString runtime = m_case->path() + "/run-first";
-    QVERIFY(QDir().mkpath(runtime));
-    QVERIFY(QFile::setPermissions(runtime, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner));
+    const QString firstRuntime = m_case->path() + "/run-first";
+    QVERIFY(QDir().mkpath(firstRuntime));
+    QVERIFY(QFile::setPermissions(firstRuntime, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner));
     QProcessEnvironment firstEnv = launcherEnvironment(m_home);
-    firstEnv.insert("XDG_RUNTIME_DIR", runtime);
-    QProcessEnvironment secondEnv = sameRuntime ? firstEnv : launcherEnvironment(m_home);
+    firstEnv.insert("XDG_RUNTIME_DIR", firstRuntime);
+    QProcessEnvironment secondEnv = launcherEnvironment(m_home);
     QString program = m_root + "/bin/" + launcherName();
-    if (otherRuntime) {
-        QVERIFY(QDir().mkpath(m_case->path() + "/run-second"));
-        secondEnv.insert("XDG_RUNTIME_DIR", m_case->path() + "/run-second");
+    if (!runtime.isEmpty()) {
+        QVERIFY(QDir().mkpath(m_case->path() + "/" + runtime));
+        secondEnv.insert("XDG_RUNTIME_DIR", m_case->path() + "/" + runtime);
     }
     if (renamedLink) {
         QVERIFY(QFile::link(program, m_root + "/bin/zelto-renamed"));
