@@ -412,21 +412,23 @@ public:
         if (program == QLatin1String("xfwm4")) {
             const QString address = "unix:path=" + m_dir.path() + "/bus";
             if (!m_bus.start(QStandardPaths::findExecutable(QStringLiteral("dbus-daemon")),
-                             {"--session", "--nofork", "--address=" + address}, QProcessEnvironment::systemEnvironment(),
-                             m_dir.path() + "/bus.log")
+                             {"--session", "--nofork", "--address=" + address},
+                             QProcessEnvironment::systemEnvironment(), m_dir.path() + "/bus.log")
                 || !waitUntil([&] { return QFileInfo::exists(m_dir.path() + "/bus"); }, 30000))
                 return fail(QStringLiteral("no session bus for xfwm4"));
             env.insert("DBUS_SESSION_BUS_ADDRESS", address);
             // Nothing of the accessibility bus, which would outlive it.
             env.insert("NO_AT_BRIDGE", "1");
         }
-        const QStringList options = program == QLatin1String("xfwm4") ? QStringList{"--sm-client-disable", "--compositor=off"}
-            : program == QLatin1String("metacity")                  ? QStringList{"--sm-disable", "--compositor=none"}
-                                                                    : QStringList{"--sm-disable"};
+        const QStringList options = program == QLatin1String("xfwm4")
+            ? QStringList{"--sm-client-disable", "--compositor=off"}
+            : program == QLatin1String("metacity") ? QStringList{"--sm-disable", "--compositor=none"}
+                                                   : QStringList{"--sm-disable"};
         const QString log = m_dir.path() + "/window-manager.log";
         if (!m_process.start(QStandardPaths::findExecutable(program), options, env, log)
             || !waitUntil([&] { return !rootProperty(env, "_NET_SUPPORTING_WM_CHECK").isEmpty(); }, 30000))
-            return fail(program + QStringLiteral(" did not come up on ") + display + ": " + QString::fromUtf8(readFile(log)));
+            return fail(program + QStringLiteral(" did not come up on ") + display + ": "
+                        + QString::fromUtf8(readFile(log)));
         return true;
     }
 
@@ -461,7 +463,8 @@ public:
                              "--logger-scopes=log,proto"},
                             env, runtimeDir + "/weston.out")
             || !waitUntil([&] { return QFileInfo::exists(runtimeDir + "/" + socketName()); }, 30000))
-            return fail(QStringLiteral("weston did not come up: ") + QString::fromUtf8(readFile(runtimeDir + "/weston.out")));
+            return fail(QStringLiteral("weston did not come up: ")
+                        + QString::fromUtf8(readFile(runtimeDir + "/weston.out")));
         return true;
     }
 

@@ -348,7 +348,7 @@ void TstE2E::secondLauncherDuringFirst_data()
 {
     // The second launcher's runtime folder (the first's is run-first; empty:
     // none) and whether it is started through a renamed link.
-    QTest::addColumn<QString>("runtime");
+    QTest::addColumn<QString>("secondRuntime");
     QTest::addColumn<bool>("renamedLink");
     QTest::newRow("same environment") << "run-first" << false;
     // A session without the runtime folder (ssh, cron, a script), or with
@@ -363,23 +363,23 @@ void TstE2E::secondLauncherDuringFirst_data()
 // starts and must leave at once, touching nothing.
 void TstE2E::secondLauncherDuringFirst()
 {
-    QFETCH(QString, runtime);
+    QFETCH(QString, secondRuntime);
     QFETCH(bool, renamedLink);
     QVERIFY(makeRoot(m_root, 2001));
     installCopy(2000, OnTerm::HoldLauncher);
     const pid_t old = startInstalledClient();
     QVERIFY(old > 0);
 
-    const QString firstRuntime = m_case->path() + "/run-first";
-    QVERIFY(QDir().mkpath(firstRuntime));
-    QVERIFY(QFile::setPermissions(firstRuntime, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner));
+    const QString runtime = m_case->path() + "/run-first";
+    QVERIFY(QDir().mkpath(runtime));
+    QVERIFY(QFile::setPermissions(runtime, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner));
     QProcessEnvironment firstEnv = launcherEnvironment(m_home);
-    firstEnv.insert("XDG_RUNTIME_DIR", firstRuntime);
+    firstEnv.insert("XDG_RUNTIME_DIR", runtime);
     QProcessEnvironment secondEnv = launcherEnvironment(m_home);
     QString program = m_root + "/bin/" + launcherName();
-    if (!runtime.isEmpty()) {
-        QVERIFY(QDir().mkpath(m_case->path() + "/" + runtime));
-        secondEnv.insert("XDG_RUNTIME_DIR", m_case->path() + "/" + runtime);
+    if (!secondRuntime.isEmpty()) {
+        QVERIFY(QDir().mkpath(m_case->path() + "/" + secondRuntime));
+        secondEnv.insert("XDG_RUNTIME_DIR", m_case->path() + "/" + secondRuntime);
     }
     if (renamedLink) {
         QVERIFY(QFile::link(program, m_root + "/bin/zelto-renamed"));
@@ -720,7 +720,10 @@ void TstE2E::startsInEverySession()
     if (held) {
         // A launcher that ends early (an abort) ends the wait with it.
         int writer = -1;
-        waitUntil([&] { return (writer = waitForReader(hold, 0)) >= 0 || launcher.waitForFinished(50); }, kRunTimeoutMs);
+        const auto heldOrEnded = [&] {
+            return (writer = waitForReader(hold, 0)) >= 0 || launcher.waitForFinished(50);
+        };
+        waitUntil(heldOrEnded, kRunTimeoutMs);
         if (writer < 0) {
             launcher.kill();
             launcher.waitForFinished();

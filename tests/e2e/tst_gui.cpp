@@ -130,7 +130,8 @@ QString darkTheme(const QString &root, const QString &configHome, QProcessEnviro
     if (!ownLib(root, QString()))
         return QStringLiteral("cannot link the platform themes into ") + root;
     const QString conf = configHome + "/qt5ct/qt5ct.conf";
-    if (!writeFile(conf, "[Appearance]\ncolor_scheme_path=" + scheme.toUtf8() + "\ncustom_palette=true\nstyle=Fusion\n"))
+    if (!writeFile(conf, "[Appearance]\ncolor_scheme_path=" + scheme.toUtf8()
+                             + "\ncustom_palette=true\nstyle=Fusion\n"))
         return QStringLiteral("cannot write ") + conf;
     env.insert("XDG_CONFIG_HOME", configHome);
     env.insert("QT_QPA_PLATFORMTHEME", "qt5ct");
@@ -210,7 +211,8 @@ public:
                    return !m_display.isEmpty() && log.contains("GNOME Shell started")
                        && !QDir(m_runtime).entryList({".mutter-Xwaylandauth.*"}, QDir::Files | QDir::Hidden).isEmpty();
                }, 180000))
-            return fail(QStringLiteral("GNOME Shell did not come up: ") + QString::fromUtf8(readFile(m_log)).right(2000));
+            return fail(QStringLiteral("GNOME Shell did not come up: ")
+                        + QString::fromUtf8(readFile(m_log)).right(2000));
         m_xauthority = m_runtime + "/" + QDir(m_runtime).entryList({".mutter-Xwaylandauth.*"}, QDir::Files | QDir::Hidden).first();
         return true;
     }
@@ -241,7 +243,8 @@ public:
     {
         const QString installed = QStandardPaths::findExecutable(QStringLiteral("kwin_wayland"));
         if (installed.isEmpty())
-            return fail(QStringLiteral("kwin_wayland is not installed (KWin is too large for the CI's package budget)"));
+            return fail(QStringLiteral("kwin_wayland is not installed "
+                                       "(KWin is too large for the CI's package budget)"));
         // Debian gives kwin_wayland a file capability, which a container
         // without that capability refuses to exec: a copy has none.
         const QString kwinCopy = dir + "/kwin_wayland";

@@ -129,8 +129,7 @@ protected:
     }
 };
 
-// The sequence as the service sees it. Runs on the handler thread; each
-// step asks the main thread for a picture of the dialog and waits for it.
+// What a scripted service answers, and where it records its steps.
 struct Script {
     bool upgradeNeeded;
     int upgradeResult;
@@ -141,12 +140,14 @@ struct Script {
     unsigned long startDelayMs = 0;
 };
 
+// The sequence as the service sees it. Runs on the handler thread; each
+// step asks the main thread for a picture of the dialog and waits for it.
 class ScriptedService : public Service
 {
 public:
-    explicit ScriptedService(Script script) : m(std::move(script)) {}
+    explicit ScriptedService(Script script) : m_script(std::move(script)) {}
 
-    ~ScriptedService() override { m.calls->append(QStringLiteral("~Service")); }
+    ~ScriptedService() override { m_script.calls->append(QStringLiteral("~Service")); }
 
     void terminateUI() override { record("terminateUI"); }
     int32_t upgrade() override
@@ -156,41 +157,41 @@ public:
         // mixed with the worker's own.
         Notify_Adapter::getInstance()->UpdateProgress(4, 1);
         Notify_Adapter::getInstance()->UpdateDialogText(QStringLiteral("relay text"));
-        return m.upgradeResult;
+        return m_script.upgradeResult;
     }
     void startUI() override
     {
         // removeAgedAppFolder() is not virtual; its effect tells that it ran
         // before this step.
-        record(QFileInfo::exists(m.agedApp) ? "startUI (aged app present)" : "startUI");
-        if (m.startDelayMs)
-            QThread::msleep(m.startDelayMs);
+        record(QFileInfo::exists(m_script.agedApp) ? "startUI (aged app present)" : "startUI");
+        if (m_script.startDelayMs)
+            QThread::msleep(m_script.startDelayMs);
     }
     void readVersions() override
     {
-        *m.thread = QThread::currentThreadId();
+        *m_script.thread = QThread::currentThreadId();
         record("readVersions");
     }
     bool needUpgrade() override
     {
         record("needUpgrade");
-        return m.upgradeNeeded;
+        return m_script.upgradeNeeded;
     }
 
 private:
     void record(const char *step)
     {
-        m.calls->append(QLatin1String(step));
+        m_script.calls->append(QLatin1String(step));
         // Only a pointer to a literal crosses: the blocking call's hand-off
         // happens inside Qt, where a thread checker cannot follow it.
-        if (m.probe) {
-            QMetaObject::invokeMethod(m.probe, "snapshot", Qt::BlockingQueuedConnection,
+        if (m_script.probe) {
+            QMetaObject::invokeMethod(m_script.probe, "snapshot", Qt::BlockingQueuedConnection,
                                       Q_ARG(const char *, step));
-            (void)m.probe->taken.load(std::memory_order_acquire);
+            (void)m_script.probe->taken.load(std::memory_order_acquire);
         }
     }
 
-    const Script m;
+    const Script m_script;
 };
 
 } // namespace

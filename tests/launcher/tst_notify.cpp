@@ -28,8 +28,8 @@ public slots:
 private:
     static QString elsewhere()
     {
-        return QThread::currentThread() == QCoreApplication::instance()->thread() ? QString()
-                                                                                   : QStringLiteral(" off the main thread");
+        const bool onMain = QThread::currentThread() == QCoreApplication::instance()->thread();
+        return onMain ? QString() : QStringLiteral(" off the main thread");
     }
 };
 
