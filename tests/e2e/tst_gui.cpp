@@ -9,6 +9,7 @@
 #include <QApplication>
 #include <QImage>
 #include <QPixmap>
+#include <QScopeGuard>
 #include <QRegularExpression>
 #include <QScreen>
 #include <QSet>
@@ -752,7 +753,7 @@ void TstGui::dialogInSession()
     QProcess launcher;
     startLauncher(launcher, m_root, env);
     QVERIFY(launcher.waitForStarted());
-    const int writer = waitForReader(fifo, 120000);
+    int writer = waitForReader(fifo, 120000);
     if (writer < 0) {
         launcher.kill();
         launcher.waitForFinished();
@@ -760,17 +761,12 @@ void TstGui::dialogInSession()
     }
     // A case that ends early lets the start script go on without a client
     // to start: none outlives the case.
-    struct Writer {
-        int fd;
-        QString client;
-        ~Writer()
-        {
-            if (fd >= 0) {
-                QFile::remove(client);
-                ::close(fd);
-            }
+    const auto release = qScopeGuard([&] {
+        if (writer >= 0) {
+            QFile::remove(appPath(m_home) + "/bin/cloud-zelto-ui");
+            ::close(writer);
         }
-    } held{writer, appPath(m_home) + "/bin/cloud-zelto-ui"};
+    });
 
     const QString title = QStringLiteral("Quenmark Zelto Client");
     // The AT-SPI row looks at the accessibility bus alone.
@@ -848,8 +844,8 @@ void TstGui::dialogInSession()
 
     // The start script goes on, and the launcher ends on the platform the
     // session called for; the client gets the user's own setting.
-    ::close(held.fd);
-    held.fd = -1;
+    ::close(writer);
+    writer = -1;
     QVERIFY(launcher.waitForFinished(120000));
     QVERIFY2(launcher.exitStatus() == QProcess::NormalExit && launcher.exitCode() == 0,
              qPrintable(QStringLiteral("exit %1, status %2: ").arg(launcher.exitCode()).arg(launcher.exitStatus())

@@ -21,6 +21,7 @@
 #include <QLabel>
 #include <QPalette>
 #include <QProgressBar>
+#include <QScopeGuard>
 #include <QProcess>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -424,10 +425,7 @@ void TstLauncher::dialogReadable()
     QFETCH(QPalette, palette);
     const QPalette before = QApplication::palette();
     QApplication::setPalette(palette);
-    struct Restore {
-        QPalette p;
-        ~Restore() { QApplication::setPalette(p); }
-    } restore{before};
+    const auto restore = qScopeGuard([&before] { QApplication::setPalette(before); });
 
     Launcher launcher(idleService());
     ProcessingProgressDialog *d = findDialog();
