@@ -10,6 +10,7 @@
 #include <QLibraryInfo>
 #include <QProcess>
 #include <QProcessEnvironment>
+#include <QRegularExpression>
 #include <QString>
 #include <QStandardPaths>
 #include <QStringList>
@@ -23,6 +24,8 @@
 #include <sys/types.h>
 #include <sys/wait.h>
 #include <unistd.h>
+
+#include <vector>
 
 #include "support/install-root.h"
 #include "test-files.h"
@@ -141,12 +144,8 @@ inline void startLauncher(QProcess &p, const QString &root, const QProcessEnviro
 // Lines of $HOME/client.log that begin with `word`.
 inline QStringList clientEvents(const QString &home, const QString &word)
 {
-    QStringList out;
     const QStringList lines = QString::fromUtf8(readFile(home + "/client.log")).split('\n', Qt::SkipEmptyParts);
-    for (const QString &line : lines)
-        if (line.startsWith(word + ' '))
-            out << line;
-    return out;
+    return lines.filter(QRegularExpression("^" + QRegularExpression::escape(word) + ' '));
 }
 
 inline pid_t pidOf(const QString &event)
@@ -160,8 +159,6 @@ inline bool alive(pid_t pid)
         return false;
     // A zombie is as good as gone: it only waits for its parent.
     const QByteArray status = readFile(QStringLiteral("/proc/%1/status").arg(pid));
-    if (status.isEmpty())
-        return false;
     const int at = status.indexOf("State:");
     return at >= 0 && !status.mid(at, 12).contains('Z');
 }
@@ -223,78 +220,123 @@ inline QByteArray outputOf(const QString &program, const QStringList &arguments,
     return p.readAllStandardOutput();
 }
 
+// A program the case needs in the background; why() says what the machine
+// lacked when it could not be started.
+class Background
+{
+public:
+    QString why() const { return m_why; }
+
+protected:
+    bool fail(const QString &why)
+    {
+        m_why = why;
+        return false;
+    }
+
+private:
+    QString m_why;
+};
+
+// A program leading a session of its own, its output in a file, ended as a
+// whole with the case: the services its buses start and the X server its
+// compositor starts outlive their parents otherwise. `fd3`, when given, is
+// its descriptor 3.
+class Session
+{
+public:
+    bool start(const QString &program, const QStringList &arguments, const QProcessEnvironment &env,
+               const QString &output, int fd3 = -1)
+    {
+        std::vector<QByteArray> args{QFile::encodeName(program)}, vars;
+        for (const QString &a : arguments)
+            args.push_back(a.toLocal8Bit());
+        for (const QString &v : env.toStringList())
+            vars.push_back(v.toLocal8Bit());
+        std::vector<char *> argv, envp;
+        for (QByteArray &a : args)
+            argv.push_back(a.data());
+        argv.push_back(nullptr);
+        for (QByteArray &v : vars)
+            envp.push_back(v.data());
+        envp.push_back(nullptr);
+        const QByteArray out = QFile::encodeName(output);
+        m_pid = ::fork();
+        if (m_pid == 0) {
+            ::setsid();
+            // The copy on 3 must survive exec: dup2 gives it no O_CLOEXEC,
+            // and when the descriptor already is 3 the flag is cleared by hand.
+            if (fd3 == 3)
+                ::fcntl(3, F_SETFD, 0);
+            else if (fd3 >= 0)
+                ::dup2(fd3, 3);
+            const int fd = ::open(out.constData(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+            const int null = ::open("/dev/null", O_RDONLY);
+            ::dup2(null, 0);
+            ::dup2(fd, 1);
+            ::dup2(fd, 2);
+            ::execve(argv[0], argv.data(), envp.data());
+            ::_exit(127);
+        }
+        return m_pid > 0;
+    }
+
+    ~Session() { stop(); }
+
+    // TERM to the session, KILL when the leader is still there after ten
+    // seconds, and KILL to what the leader left behind in it.
+    void stop()
+    {
+        if (m_pid <= 0)
+            return;
+        ::kill(-m_pid, SIGTERM);
+        if (!waitUntil([&] { return ::waitpid(m_pid, nullptr, WNOHANG) == m_pid; }, 10000)) {
+            ::kill(-m_pid, SIGKILL);
+            ::waitpid(m_pid, nullptr, 0);
+        }
+        ::kill(-m_pid, SIGKILL);
+        m_pid = -1;
+    }
+
+private:
+    pid_t m_pid = -1;
+};
+
 // An Xvfb of the test's own. -displayfd lets the server pick a free display
 // number and report it.
-class XServer
+class XServer : public Background
 {
 public:
     bool start()
     {
         const QString xvfb = QStandardPaths::findExecutable(QStringLiteral("Xvfb"));
-        if (xvfb.isEmpty()) {
-            m_why = QStringLiteral("Xvfb is not installed");
-            return false;
-        }
+        if (xvfb.isEmpty())
+            return fail(QStringLiteral("Xvfb is not installed"));
         int fds[2];
-        if (::pipe2(fds, O_CLOEXEC) != 0) {
-            m_why = QStringLiteral("pipe failed");
-            return false;
-        }
-        const QByteArray program = QFile::encodeName(xvfb);
-        m_pid = ::fork();
-        if (m_pid == 0) {
-            // The copy on 3 must survive exec: dup2 gives it no O_CLOEXEC,
-            // and when the pipe already is 3 the flag is cleared by hand.
-            if (fds[1] == 3)
-                ::fcntl(3, F_SETFD, 0);
-            else
-                ::dup2(fds[1], 3);
-            const int null = ::open("/dev/null", O_RDWR);
-            ::dup2(null, 0);
-            ::dup2(null, 1);
-            ::dup2(null, 2);
-            ::execl(program.constData(), "Xvfb", "-displayfd", "3", "-screen", "0", "1024x768x24",
-                    "-dpi", "96", "-br", "-nolisten", "tcp", static_cast<char *>(nullptr));
-            ::_exit(127);
-        }
+        if (::pipe2(fds, O_CLOEXEC) != 0)
+            return fail(QStringLiteral("pipe failed"));
+        const bool started = m_server.start(xvfb, {"-displayfd", "3", "-screen", "0", "1024x768x24", "-dpi", "96",
+                                                   "-br", "-nolisten", "tcp"},
+                                            QProcessEnvironment::systemEnvironment(), "/dev/null", fds[1]);
         ::close(fds[1]);
-        if (m_pid < 0) {
-            ::close(fds[0]);
-            m_why = QStringLiteral("fork failed");
-            return false;
-        }
         QByteArray number;
         char c;
-        while (::read(fds[0], &c, 1) == 1 && c != '\n')
+        while (started && ::read(fds[0], &c, 1) == 1 && c != '\n')
             number += c;
         ::close(fds[0]);
-        if (number.isEmpty()) {
-            m_why = QStringLiteral("Xvfb did not report a display");
-            stop();
-            return false;
-        }
+        if (!started)
+            return fail(QStringLiteral("fork failed"));
+        if (number.isEmpty())
+            return fail(QStringLiteral("Xvfb did not report a display"));
         m_display = ":" + QString::fromLatin1(number);
         return true;
     }
 
-    void stop()
-    {
-        if (m_pid > 0) {
-            ::kill(m_pid, SIGTERM);
-            ::waitpid(m_pid, nullptr, 0);
-            m_pid = -1;
-        }
-    }
-
-    ~XServer() { stop(); }
-
     QString display() const { return m_display; }
-    QString why() const { return m_why; }
 
 private:
-    pid_t m_pid = -1;
+    Session m_server;
     QString m_display;
-    QString m_why;
 };
 
 // A window property as xprop prints it; empty when it is not set.
@@ -305,9 +347,44 @@ inline QByteArray xprop(const QStringList &arguments,
     return out.contains("not found") || out.contains("no such atom") ? QByteArray() : out.trimmed();
 }
 
-inline QByteArray rootProperty(const QString &display, const QString &name)
+// What an X client of the display finds in its environment.
+inline QProcessEnvironment xClient(const QString &display)
 {
-    return xprop({"-display", display, "-root", name});
+    QProcessEnvironment x = QProcessEnvironment::systemEnvironment();
+    x.insert("DISPLAY", display);
+    return x;
+}
+
+// One property of the root window in a session: `x` is the environment of
+// an X client of it.
+inline QByteArray rootProperty(const QProcessEnvironment &x, const char *name)
+{
+    return xprop({"-root", QString::fromLatin1(name)}, x);
+}
+
+// The window ids of a root property that lists windows.
+inline QStringList windowList(const QProcessEnvironment &x, const char *name)
+{
+    QStringList ids;
+    const QByteArray value = rootProperty(x, name);
+    const int hash = value.indexOf('#');
+    if (hash < 0)
+        return ids;
+    for (const QByteArray &id : value.mid(hash + 1).split(','))
+        if (!id.trimmed().isEmpty() && id.trimmed() != "0x0")
+            ids << QString::fromLatin1(id.trimmed());
+    return ids;
+}
+
+// The managed window with this title, or empty.
+inline QString windowTitled(const QProcessEnvironment &x, const QString &title)
+{
+    for (const QString &id : windowList(x, "_NET_CLIENT_LIST")) {
+        const QByteArray names = outputOf(QStringLiteral("xprop"), {"-id", id, "_NET_WM_NAME", "WM_NAME"}, x);
+        if (names.contains("= \"" + title.toUtf8() + '"'))
+            return id;
+    }
+    return QString();
 }
 
 // Qt's own plug-in folder, where the system's Qt keeps every platform and
@@ -317,154 +394,78 @@ inline QString qtPluginFolder()
     return QLibraryInfo::location(QLibraryInfo::PluginsPath);
 }
 
-// Ends a program of the test: TERM, and KILL when it is still there after
-// ten seconds.
-inline void endProcess(QProcess &p)
-{
-    if (p.state() == QProcess::NotRunning)
-        return;
-    p.terminate();
-    if (!p.waitForFinished(10000)) {
-        p.kill();
-        p.waitForFinished();
-    }
-}
-
 // A window manager (openbox unless named) on a running X server; ready once
 // it has announced itself on the root window, as the EWMH asks of one.
-class WindowManager
+class WindowManager : public Background
 {
 public:
     bool start(const QString &display, const QString &program = QStringLiteral("openbox"))
     {
         if (QStandardPaths::findExecutable(program).isEmpty()
-            || QStandardPaths::findExecutable(QStringLiteral("xprop")).isEmpty()) {
-            m_why = program + QStringLiteral(" or xprop is not installed");
-            return false;
-        }
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert("DISPLAY", display);
-        m_process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-        m_process.setStandardOutputFile(QProcess::nullDevice());
+            || QStandardPaths::findExecutable(QStringLiteral("xprop")).isEmpty())
+            return fail(program + QStringLiteral(" or xprop is not installed"));
+        if (!m_dir.isValid())
+            return fail(QStringLiteral("no folder for its log"));
+        QProcessEnvironment env = xClient(display);
         // xfwm4 manages no window until it has read its settings, which it
         // asks for on a session bus: one of its own, ended with it.
         if (program == QLatin1String("xfwm4")) {
-            if (!m_busDir.isValid()) {
-                m_why = QStringLiteral("no folder for a session bus");
-                return false;
-            }
-            const QString address = "unix:path=" + m_busDir.path() + "/bus";
-            m_bus.setStandardOutputFile(QProcess::nullDevice());
-            m_bus.setStandardErrorFile(QProcess::nullDevice());
-            m_bus.start(QStringLiteral("dbus-daemon"), {"--session", "--nofork", "--address=" + address});
-            if (!m_bus.waitForStarted() || !waitUntil([&] { return QFileInfo::exists(m_busDir.path() + "/bus"); }, 30000)) {
-                m_why = QStringLiteral("no session bus for xfwm4");
-                return false;
-            }
+            const QString address = "unix:path=" + m_dir.path() + "/bus";
+            if (!m_bus.start(QStandardPaths::findExecutable(QStringLiteral("dbus-daemon")),
+                             {"--session", "--nofork", "--address=" + address},
+                             QProcessEnvironment::systemEnvironment(), m_dir.path() + "/bus.log")
+                || !waitUntil([&] { return QFileInfo::exists(m_dir.path() + "/bus"); }, 30000))
+                return fail(QStringLiteral("no session bus for xfwm4"));
             env.insert("DBUS_SESSION_BUS_ADDRESS", address);
             // Nothing of the accessibility bus, which would outlive it.
             env.insert("NO_AT_BRIDGE", "1");
         }
-        m_process.setProcessEnvironment(env);
-        if (program == QLatin1String("xfwm4"))
-            m_process.start(program, {"--sm-client-disable", "--compositor=off"});
-        else if (program == QLatin1String("metacity"))
-            m_process.start(program, {"--sm-disable", "--compositor=none"});
-        else
-            m_process.start(program, {"--sm-disable"});
-        if (!m_process.waitForStarted()
-            || !waitUntil([&] { return !rootProperty(display, "_NET_SUPPORTING_WM_CHECK").isEmpty(); }, 30000)) {
-            m_why = program + QStringLiteral(" did not come up on ") + display;
-            return false;
-        }
+        const QStringList options = program == QLatin1String("xfwm4")
+            ? QStringList{"--sm-client-disable", "--compositor=off"}
+            : program == QLatin1String("metacity") ? QStringList{"--sm-disable", "--compositor=none"}
+                                                   : QStringList{"--sm-disable"};
+        const QString log = m_dir.path() + "/window-manager.log";
+        if (!m_process.start(QStandardPaths::findExecutable(program), options, env, log)
+            || !waitUntil([&] { return !rootProperty(env, "_NET_SUPPORTING_WM_CHECK").isEmpty(); }, 30000))
+            return fail(program + QStringLiteral(" did not come up on ") + display + ": "
+                        + QString::fromUtf8(readFile(log)));
         return true;
     }
 
-    ~WindowManager()
-    {
-        endProcess(m_process);
-        endProcess(m_bus);
-    }
-
-    QString why() const { return m_why; }
-
 private:
-    QProcess m_process;
-    QTemporaryDir m_busDir;
-    QProcess m_bus;
-    QString m_why;
+    QTemporaryDir m_dir;
+    Session m_bus;
+    Session m_process;
 };
-
-// The top-level windows the window manager has taken on, each as
-// "title|WM_CLASS" with xprop's quoting, e.g.
-// "\"Quenmark Zelto Client\"|\"zelto-launcher\", \"zelto-launcher\"".
-inline QStringList managedWindows(const QString &display)
-{
-    QStringList out;
-    const QByteArray list = rootProperty(display, "_NET_CLIENT_LIST");
-    const int hash = list.indexOf('#');
-    if (hash < 0)
-        return out;
-    for (const QByteArray &id : list.mid(hash + 1).split(',')) {
-        const QByteArray props = outputOf(QStringLiteral("xprop"), {"-display", display, "-id", QString::fromLatin1(id.trimmed()),
-                                                                    "_NET_WM_NAME", "WM_CLASS"});
-        QString title, klass;
-        for (const QByteArray &line : props.split('\n')) {
-            const int eq = line.indexOf(" = ");
-            if (eq < 0)
-                continue;
-            if (line.startsWith("_NET_WM_NAME"))
-                title = QString::fromUtf8(line.mid(eq + 3));
-            else if (line.startsWith("WM_CLASS"))
-                klass = QString::fromUtf8(line.mid(eq + 3));
-        }
-        out << title + '|' + klass;
-    }
-    return out;
-}
 
 // A headless Wayland compositor of Debian's (weston) in a runtime folder of
 // the test's own, logging the protocol so that a test can see which windows
 // a client made.
-class Compositor
+class Compositor : public Background
 {
 public:
     static QString socketName() { return QStringLiteral("zelto-test-wayland"); }
 
     bool start(const QString &runtimeDir)
     {
-        if (QStandardPaths::findExecutable(QStringLiteral("weston")).isEmpty()) {
-            m_why = QStringLiteral("weston is not installed");
-            return false;
-        }
-        m_runtime = runtimeDir;
+        if (QStandardPaths::findExecutable(QStringLiteral("weston")).isEmpty())
+            return fail(QStringLiteral("weston is not installed"));
         m_log = runtimeDir + "/weston.log";
-        if (!QDir().mkpath(runtimeDir) || !QFile::setPermissions(runtimeDir, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner)) {
-            m_why = QStringLiteral("no runtime folder ") + runtimeDir;
-            return false;
-        }
+        if (!QDir().mkpath(runtimeDir) || !QFile::setPermissions(runtimeDir, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner))
+            return fail(QStringLiteral("no runtime folder ") + runtimeDir);
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert("XDG_RUNTIME_DIR", runtimeDir);
         env.remove("WAYLAND_DISPLAY");
         env.remove("DISPLAY");
-        m_process.setProcessEnvironment(env);
-        m_process.setProcessChannelMode(QProcess::MergedChannels);
-        m_process.setStandardOutputFile(runtimeDir + "/weston.out");
-        m_process.start(QStringLiteral("weston"),
-                        {"--backend=headless-backend.so", "--use-pixman", "--width=1024", "--height=768",
-                         "--socket=" + socketName(), "--no-config", "--idle-time=0", "--log=" + m_log,
-                         "--debug", "--logger-scopes=log,proto"});
-        if (!m_process.waitForStarted()
-            || !waitUntil([&] { return QFileInfo::exists(runtimeDir + "/" + socketName()); }, 30000)) {
-            m_why = QStringLiteral("weston did not come up: ") + QString::fromUtf8(readFile(runtimeDir + "/weston.out"));
-            return false;
-        }
+        if (!m_weston.start(QStandardPaths::findExecutable(QStringLiteral("weston")),
+                            {"--backend=headless-backend.so", "--use-pixman", "--width=1024", "--height=768",
+                             "--socket=" + socketName(), "--no-config", "--idle-time=0", "--log=" + m_log, "--debug",
+                             "--logger-scopes=log,proto"},
+                            env, runtimeDir + "/weston.out")
+            || !waitUntil([&] { return QFileInfo::exists(runtimeDir + "/" + socketName()); }, 30000))
+            return fail(QStringLiteral("weston did not come up: ")
+                        + QString::fromUtf8(readFile(runtimeDir + "/weston.out")));
         return true;
-    }
-
-    ~Compositor()
-    {
-        endProcess(m_process);
     }
 
     // True once a client gave a toplevel window this title and drew it.
@@ -475,14 +476,9 @@ public:
             && log.contains(".attach(");
     }
 
-    QString runtimeDir() const { return m_runtime; }
-    QString why() const { return m_why; }
-
 private:
-    QProcess m_process;
-    QString m_runtime;
+    Session m_weston;
     QString m_log;
-    QString m_why;
 };
 
 } // namespace e2e

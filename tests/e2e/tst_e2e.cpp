@@ -5,9 +5,7 @@
 
 #include "e2e-support.h"
 
-#include <QLibraryInfo>
 #include <QTemporaryDir>
-#include <QThread>
 #include <QtTest>
 
 #include <cstring>
@@ -18,19 +16,17 @@ namespace {
 
 const int kRunTimeoutMs = 120000;
 
-// Each needle must follow the one before it in the text.
-bool inOrder(const QString &text, const QStringList &needles, QString *missing)
+// The first needle that does not follow the one before it in the text, or
+// nothing when each does.
+QString outOfOrder(const QString &text, const QStringList &needles)
 {
     int at = 0;
     for (const QString &n : needles) {
-        const int found = text.indexOf(n, at);
-        if (found < 0) {
-            *missing = n;
-            return false;
-        }
-        at = found + n.size();
+        if ((at = text.indexOf(n, at)) < 0)
+            return n;
+        at += n.size();
     }
-    return true;
+    return QString();
 }
 
 // An X display number that no server of this machine answers.
@@ -42,21 +38,38 @@ QString missingDisplay()
             return QStringLiteral(":%1").arg(n);
 }
 
+// How a row starts the launcher, what its lib/plugins is, and where the
+// first line of its output says the plug-ins are.
+enum Argv0 { ByPath, ByLink, ByBareName };
+enum Plugins { PluginCopies, SystemPlugins, NoPlugins };
+enum LibPath { RootLib, StageLib, QtLib };
+
 QStringList backups(const QString &home)
 {
     return QDir(home + "/.QuenmarkZelto").entryList({"QuenmarkZelto.app_tmp*"},
                                                      QDir::AllEntries | QDir::Hidden | QDir::System);
 }
 
+// The sample client registers itself only in its pid file.
+pid_t samplePid(const QString &home)
+{
+    return static_cast<pid_t>(readFile(home + "/.QuenmarkZelto/ui.pid").replace("pid=", "").trimmed().toInt());
+}
+
 } // namespace
 
-#define VERIFY_LOG_ORDER(home, ...)                                                        \
+Q_DECLARE_METATYPE(Argv0)
+Q_DECLARE_METATYPE(Plugins)
+Q_DECLARE_METATYPE(LibPath)
+
+#define VERIFY_IN_ORDER(text, ...)                                                         \
     do {                                                                                   \
-        const QString log_ = QString::fromUtf8(readFile(logPath(home)));                   \
-        QString missing_;                                                                  \
-        QVERIFY2(inOrder(log_, QStringList{__VA_ARGS__}, &missing_),                       \
-                 qPrintable(QStringLiteral("'%1' missing or out of order in:\n%2").arg(missing_, log_))); \
+        const QString text_ = (text);                                                      \
+        const QString missing_ = outOfOrder(text_, QStringList{__VA_ARGS__});              \
+        QVERIFY2(missing_.isEmpty(),                                                       \
+                 qPrintable(QStringLiteral("'%1' missing or out of order in:\n%2").arg(missing_, text_))); \
     } while (0)
+#define VERIFY_LOG_ORDER(home, ...) VERIFY_IN_ORDER(QString::fromUtf8(readFile(logPath(home))), __VA_ARGS__)
 
 class TstE2E : public QObject
 {
@@ -92,7 +105,7 @@ private:
     // Starts the installed copy's client the way the launcher does.
     pid_t startInstalledClient();
 
-    QTemporaryDir *m_case = nullptr;
+    std::unique_ptr<QTemporaryDir> m_case;
     QString m_root;
     QString m_home;
 };
@@ -105,7 +118,7 @@ void TstE2E::initTestCase()
 
 void TstE2E::init()
 {
-    m_case = new QTemporaryDir;
+    m_case = std::make_unique<QTemporaryDir>();
     QVERIFY(m_case->isValid());
     m_root = m_case->path() + "/root";
     m_home = m_case->path() + "/home";
@@ -115,13 +128,10 @@ void TstE2E::init()
 void TstE2E::cleanup()
 {
     killClients(m_home);
-    // The sample client registers itself only in its pid file.
-    const pid_t sample = static_cast<pid_t>(
-        readFile(m_home + "/.QuenmarkZelto/ui.pid").replace("pid=", "").trimmed().toInt());
+    const pid_t sample = samplePid(m_home);
     if (sample > 0 && readFile(QStringLiteral("/proc/%1/comm").arg(sample)).trimmed() == "cloud-zelto-ui")
         ::kill(sample, SIGKILL);
-    delete m_case;
-    m_case = nullptr;
+    m_case.reset();
 }
 
 int TstE2E::run(const QString &root, QByteArray *out)
@@ -160,15 +170,11 @@ pid_t TstE2E::startInstalledClient()
     QProcess p;
     p.setProcessEnvironment(launcherEnvironment(m_home));
     p.start(appPath(m_home) + "/package/start-stop", {"start"});
-    if (!p.waitForFinished(30000))
+    QStringList started;
+    if (!p.waitForFinished(30000)
+        || !waitUntil([&] { return (started = clientEvents(m_home, "started")).size() > before; }, 30000))
         return -1;
-    for (int waited = 0; waited < 30000; waited += 50) {
-        const QStringList started = clientEvents(m_home, "started");
-        if (started.size() > before)
-            return pidOf(started.last());
-        QThread::msleep(50);
-    }
-    return -1;
+    return pidOf(started.last());
 }
 
 void TstE2E::firstInstall()
@@ -228,16 +234,16 @@ void TstE2E::upToDate()
 
 void TstE2E::upgradeStopsRunningClient_data()
 {
-    QTest::addColumn<int>("onTerm");
-    QTest::newRow("client ends on TERM") << int(OnTerm::End);
-    QTest::newRow("client ignores TERM, killed") << int(OnTerm::Ignore);
+    QTest::addColumn<bool>("endsOnTerm"); // false: it ignores TERM and is killed
+    QTest::newRow("client ends on TERM") << true;
+    QTest::newRow("client ignores TERM, killed") << false;
 }
 
 void TstE2E::upgradeStopsRunningClient()
 {
-    QFETCH(int, onTerm);
+    QFETCH(bool, endsOnTerm);
     QVERIFY(makeRoot(m_root, 2001));
-    installCopy(2000, OnTerm(onTerm));
+    installCopy(2000, endsOnTerm ? OnTerm::End : OnTerm::Ignore);
     const pid_t old = startInstalledClient();
     QVERIFY(old > 0);
     QVERIFY(alive(old));
@@ -246,11 +252,8 @@ void TstE2E::upgradeStopsRunningClient()
 
     // The old client is gone before its files were replaced.
     QVERIFY(!alive(old));
-    const QStringList terminated = clientEvents(m_home, "terminated");
-    if (OnTerm(onTerm) == OnTerm::End)
-        QCOMPARE(terminated, QStringList{QStringLiteral("terminated %1").arg(old)});
-    else
-        QCOMPARE(terminated, QStringList());
+    const QStringList terminated{QStringLiteral("terminated %1").arg(old)};
+    QCOMPARE(clientEvents(m_home, "terminated"), endsOnTerm ? terminated : QStringList());
 
     QCOMPARE(readFile(appPath(m_home) + "/INFO"), infoFile(2001));
     QVERIFY(!QFileInfo::exists(appPath(m_home) + "/only-in-old-copy"));
@@ -336,21 +339,23 @@ void TstE2E::readOnlyHomeKeepsClient()
                                .arg(m_home, QString::fromLocal8Bit(strerror(EROFS)))
                                .arg(EROFS);
     QCOMPARE(text.count(reason), 1);
-    QString missing;
-    QVERIFY2(inOrder(text, {"[ERROR] linux/linux-service.cpp(", reason, "[ERROR] launcher.cpp(", "Failed to upgrade package"}, &missing),
-             qPrintable("'" + missing + "' missing or out of order in:\n" + text));
+    VERIFY_IN_ORDER(text, "[ERROR] linux/linux-service.cpp(", reason, "[ERROR] launcher.cpp(",
+                    "Failed to upgrade package");
     QVERIFY2(!text.contains("local appdata exist"), err.constData());
 }
 
 void TstE2E::secondLauncherDuringFirst_data()
 {
-    QTest::addColumn<QString>("second"); // how the second launcher differs from the first
-    QTest::newRow("same environment") << "same";
+    // The second launcher's runtime folder (the first's is run-first; empty:
+    // none) and whether it is started through a renamed link.
+    QTest::addColumn<QString>("secondRuntime");
+    QTest::addColumn<bool>("renamedLink");
+    QTest::newRow("same environment") << "run-first" << false;
     // A session without the runtime folder (ssh, cron, a script), or with
     // another one, is the same user with the same per-user folder.
-    QTest::newRow("other runtime folder") << "runtime";
-    QTest::newRow("no runtime folder") << "no-runtime";
-    QTest::newRow("through a renamed link") << "link";
+    QTest::newRow("other runtime folder") << "run-second" << false;
+    QTest::newRow("no runtime folder") << QString() << false;
+    QTest::newRow("through a renamed link") << QString() << true;
 }
 
 // The first launcher is held inside its upgrade step: the running client,
@@ -358,7 +363,8 @@ void TstE2E::secondLauncherDuringFirst_data()
 // starts and must leave at once, touching nothing.
 void TstE2E::secondLauncherDuringFirst()
 {
-    QFETCH(QString, second);
+    QFETCH(QString, secondRuntime);
+    QFETCH(bool, renamedLink);
     QVERIFY(makeRoot(m_root, 2001));
     installCopy(2000, OnTerm::HoldLauncher);
     const pid_t old = startInstalledClient();
@@ -369,12 +375,13 @@ void TstE2E::secondLauncherDuringFirst()
     QVERIFY(QFile::setPermissions(runtime, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner));
     QProcessEnvironment firstEnv = launcherEnvironment(m_home);
     firstEnv.insert("XDG_RUNTIME_DIR", runtime);
-    QProcessEnvironment secondEnv = second == "same" ? firstEnv : launcherEnvironment(m_home);
+    QProcessEnvironment secondEnv = launcherEnvironment(m_home);
     QString program = m_root + "/bin/" + launcherName();
-    if (second == "runtime") {
-        QVERIFY(QDir().mkpath(m_case->path() + "/run-second"));
-        secondEnv.insert("XDG_RUNTIME_DIR", m_case->path() + "/run-second");
-    } else if (second == "link") {
+    if (!secondRuntime.isEmpty()) {
+        QVERIFY(QDir().mkpath(m_case->path() + "/" + secondRuntime));
+        secondEnv.insert("XDG_RUNTIME_DIR", m_case->path() + "/" + secondRuntime);
+    }
+    if (renamedLink) {
         QVERIFY(QFile::link(program, m_root + "/bin/zelto-renamed"));
         program = m_root + "/bin/zelto-renamed";
     }
@@ -384,12 +391,10 @@ void TstE2E::secondLauncherDuringFirst()
     QVERIFY(first.waitForStarted());
     const pid_t firstPid = static_cast<pid_t>(first.processId());
     QVERIFY(writeFile(m_home + "/launcher.pid", QByteArray::number(firstPid) + "\n"));
-    for (int waited = 0; waited < kRunTimeoutMs && clientEvents(m_home, "held").isEmpty(); waited += 50) {
-        if (first.state() == QProcess::NotRunning)
-            break;
-        QThread::msleep(50);
-    }
-    if (clientEvents(m_home, "held").isEmpty()) {
+    const auto heldOrEnded = [&] {
+        return !clientEvents(m_home, "held").isEmpty() || first.state() == QProcess::NotRunning;
+    };
+    if (!waitUntil(heldOrEnded, kRunTimeoutMs) || clientEvents(m_home, "held").isEmpty()) {
         first.kill();
         first.waitForFinished();
         QFAIL("the first launcher never asked the running client to end");
@@ -505,9 +510,8 @@ void TstE2E::samplePackage()
     QVERIFY(QFileInfo(app + "/bin/cloud-zelto-ui").isExecutable());
 
     // The start script returns once the client has registered its pid.
-    const QByteArray pidLine = readFile(m_home + "/.QuenmarkZelto/ui.pid");
-    const pid_t client = static_cast<pid_t>(QByteArray(pidLine).replace("pid=", "").trimmed().toInt());
-    QVERIFY2(client > 0, pidLine.constData());
+    const pid_t client = samplePid(m_home);
+    QVERIFY2(client > 0, readFile(m_home + "/.QuenmarkZelto/ui.pid").constData());
     QVERIFY(alive(client));
     QCOMPARE(readFile(QStringLiteral("/proc/%1/comm").arg(client)).trimmed(), QByteArray("cloud-zelto-ui"));
 
@@ -528,119 +532,118 @@ void TstE2E::samplePackage()
 // the user's own QT_QPA_PLATFORM.
 void TstE2E::startsInEverySession_data()
 {
-    QTest::addColumn<QString>("how");          // "path", "link", "bare name"
+    QTest::addColumn<Argv0>("how");
     QTest::addColumn<bool>("nonUtf8Root");
-    QTest::addColumn<QString>("plugins");      // "copies", "system link", "absent"
-    QTest::addColumn<QString>("session");      // "none", "weston", "xvfb+openbox", "weston+xvfb"
+    QTest::addColumn<Plugins>("plugins");
+    QTest::addColumn<bool>("weston");          // a Wayland compositor
+    QTest::addColumn<bool>("xvfb");            // an X server with openbox
     QTest::addColumn<QStringList>("env");      // NAME=value, or -NAME to unset
-    QTest::addColumn<QString>("libPath");      // "root", "stage" (resolved), "qt"
+    QTest::addColumn<LibPath>("libPath");
     QTest::addColumn<QString>("platform");     // what Qt ends up on
 
     const QStringList noDisplay{"-DISPLAY", "-WAYLAND_DISPLAY", "-QT_QPA_PLATFORM"};
+    const QStringList noCompositor{"QT_QPA_PLATFORM=wayland", "WAYLAND_DISPLAY=zelto-no-compositor", "-DISPLAY"};
+    const QStringList westonAlone{"-QT_QPA_PLATFORM", "-DISPLAY"};
     const QString gone = missingDisplay();
-    QTest::newRow("no display") << "path" << false << "copies" << "none" << noDisplay << "root" << "offscreen";
+    QTest::newRow("no display")
+        << ByPath << false << PluginCopies << false << false << noDisplay << RootLib << "offscreen";
     QTest::newRow("no display, system plug-ins")
-        << "path" << false << "system link" << "none" << noDisplay << "root" << "offscreen";
+        << ByPath << false << SystemPlugins << false << false << noDisplay << RootLib << "offscreen";
     QTest::newRow("Wayland asked for, no compositor")
-        << "path" << false << "system link" << "none"
-        << QStringList{"QT_QPA_PLATFORM=wayland", "WAYLAND_DISPLAY=zelto-no-compositor", "-DISPLAY"} << "root"
-        << "offscreen";
+        << ByPath << false << SystemPlugins << false << false << noCompositor << RootLib << "offscreen";
     QTest::newRow("Wayland asked for, no Wayland plug-in")
-        << "path" << false << "copies" << "none"
-        << QStringList{"QT_QPA_PLATFORM=wayland", "WAYLAND_DISPLAY=zelto-no-compositor", "-DISPLAY"} << "root"
-        << "offscreen";
+        << ByPath << false << PluginCopies << false << false << noCompositor << RootLib << "offscreen";
     QTest::newRow("xcb asked for, X display does not exist")
-        << "path" << false << "copies" << "none" << QStringList{"QT_QPA_PLATFORM=xcb", "DISPLAY=" + gone, "-WAYLAND_DISPLAY"}
-        << "root" << "offscreen";
+        << ByPath << false << PluginCopies << false << false
+        << QStringList{"QT_QPA_PLATFORM=xcb", "DISPLAY=" + gone, "-WAYLAND_DISPLAY"} << RootLib << "offscreen";
     QTest::newRow("nothing asked, X display does not exist")
-        << "path" << false << "system link" << "none"
-        << QStringList{"-QT_QPA_PLATFORM", "DISPLAY=" + gone, "-WAYLAND_DISPLAY"} << "root" << "offscreen";
+        << ByPath << false << SystemPlugins << false << false
+        << QStringList{"-QT_QPA_PLATFORM", "DISPLAY=" + gone, "-WAYLAND_DISPLAY"} << RootLib << "offscreen";
     QTest::newRow("platform unknown to Qt asked for")
-        << "path" << false << "copies" << "none" << QStringList{"QT_QPA_PLATFORM=dxcb;xcb", "-DISPLAY", "-WAYLAND_DISPLAY"}
-        << "root" << "offscreen";
-    QTest::newRow("through a link elsewhere") << "link" << false << "copies" << "none" << noDisplay << "root" << "offscreen";
-    QTest::newRow("bare name from PATH") << "bare name" << false << "copies" << "none" << noDisplay << "root" << "offscreen";
+        << ByPath << false << PluginCopies << false << false
+        << QStringList{"QT_QPA_PLATFORM=dxcb;xcb", "-DISPLAY", "-WAYLAND_DISPLAY"} << RootLib << "offscreen";
+    QTest::newRow("through a link elsewhere")
+        << ByLink << false << PluginCopies << false << false << noDisplay << RootLib << "offscreen";
+    QTest::newRow("bare name from PATH")
+        << ByBareName << false << PluginCopies << false << false << noDisplay << RootLib << "offscreen";
     QTest::newRow("bare name, system plug-ins")
-        << "bare name" << false << "system link" << "none" << noDisplay << "root" << "offscreen";
-    QTest::newRow("lib/plugins absent") << "path" << false << "absent" << "none" << noDisplay << "qt" << "offscreen";
+        << ByBareName << false << SystemPlugins << false << false << noDisplay << RootLib << "offscreen";
+    QTest::newRow("lib/plugins absent")
+        << ByPath << false << NoPlugins << false << false << noDisplay << QtLib << "offscreen";
     QTest::newRow("non-UTF-8 root, plug-ins linked from the stage")
-        << "path" << true << "copies" << "none" << noDisplay << "stage" << "offscreen";
+        << ByPath << true << PluginCopies << false << false << noDisplay << StageLib << "offscreen";
     QTest::newRow("non-UTF-8 root, system plug-ins")
-        << "path" << true << "system link" << "none" << noDisplay << "qt" << "offscreen";
+        << ByPath << true << SystemPlugins << false << false << noDisplay << QtLib << "offscreen";
     QTest::newRow("non-UTF-8 root, through a link")
-        << "link" << true << "absent" << "none" << noDisplay << "qt" << "offscreen";
+        << ByLink << true << NoPlugins << false << false << noDisplay << QtLib << "offscreen";
     QTest::newRow("weston, Wayland asked for")
-        << "path" << false << "system link" << "weston" << QStringList{"QT_QPA_PLATFORM=wayland", "-DISPLAY"} << "root"
-        << "wayland";
+        << ByPath << false << SystemPlugins << true << false << QStringList{"QT_QPA_PLATFORM=wayland", "-DISPLAY"}
+        << RootLib << "wayland";
     QTest::newRow("weston, nothing asked")
-        << "bare name" << false << "system link" << "weston" << QStringList{"-QT_QPA_PLATFORM", "-DISPLAY"} << "root"
-        << "wayland";
+        << ByBareName << false << SystemPlugins << true << false << westonAlone << RootLib << "wayland";
     // The tree `cmake --install` makes carries the Wayland plug-ins too.
     QTest::newRow("weston, nothing asked, the tree's plug-in copies")
-        << "path" << false << "copies" << "weston" << QStringList{"-QT_QPA_PLATFORM", "-DISPLAY"} << "root"
-        << "wayland";
+        << ByPath << false << PluginCopies << true << false << westonAlone << RootLib << "wayland";
     QTest::newRow("Xvfb + openbox, nothing asked")
-        << "path" << false << "copies" << "xvfb+openbox" << QStringList{"-QT_QPA_PLATFORM", "-WAYLAND_DISPLAY"} << "root"
-        << "xcb";
+        << ByPath << false << PluginCopies << false << true << QStringList{"-QT_QPA_PLATFORM", "-WAYLAND_DISPLAY"}
+        << RootLib << "xcb";
     QTest::newRow("Xvfb + openbox, Wayland asked for, no compositor")
-        << "link" << false << "system link" << "xvfb+openbox"
-        << QStringList{"QT_QPA_PLATFORM=wayland", "WAYLAND_DISPLAY=zelto-no-compositor"} << "root" << "xcb";
+        << ByLink << false << SystemPlugins << false << true
+        << QStringList{"QT_QPA_PLATFORM=wayland", "WAYLAND_DISPLAY=zelto-no-compositor"} << RootLib << "xcb";
     // GNOME draws its own title bar only for X11 windows: in its Wayland
     // session the launcher goes through Xwayland unless the user chose.
     // KDE draws it for Wayland windows too, so there Wayland stays first.
     QTest::newRow("weston + Xvfb as GNOME on Wayland, nothing asked")
-        << "path" << false << "system link" << "weston+xvfb"
-        << QStringList{"-QT_QPA_PLATFORM", "XDG_CURRENT_DESKTOP=GNOME", "XDG_SESSION_TYPE=wayland"} << "root" << "xcb";
+        << ByPath << false << SystemPlugins << true << true
+        << QStringList{"-QT_QPA_PLATFORM", "XDG_CURRENT_DESKTOP=GNOME", "XDG_SESSION_TYPE=wayland"} << RootLib
+        << "xcb";
     QTest::newRow("weston + Xvfb as Ubuntu's GNOME, empty choice")
-        << "path" << false << "system link" << "weston+xvfb"
-        << QStringList{"QT_QPA_PLATFORM=", "XDG_CURRENT_DESKTOP=ubuntu:GNOME", "-XDG_SESSION_TYPE"} << "root" << "xcb";
+        << ByPath << false << SystemPlugins << true << true
+        << QStringList{"QT_QPA_PLATFORM=", "XDG_CURRENT_DESKTOP=ubuntu:GNOME", "-XDG_SESSION_TYPE"} << RootLib
+        << "xcb";
     QTest::newRow("weston + Xvfb as GNOME on Wayland, Wayland asked for")
-        << "path" << false << "system link" << "weston+xvfb"
-        << QStringList{"QT_QPA_PLATFORM=wayland", "XDG_CURRENT_DESKTOP=GNOME", "XDG_SESSION_TYPE=wayland"} << "root"
-        << "wayland";
+        << ByPath << false << SystemPlugins << true << true
+        << QStringList{"QT_QPA_PLATFORM=wayland", "XDG_CURRENT_DESKTOP=GNOME", "XDG_SESSION_TYPE=wayland"}
+        << RootLib << "wayland";
     QTest::newRow("weston + Xvfb as KDE on Wayland, nothing asked")
-        << "path" << false << "system link" << "weston+xvfb"
-        << QStringList{"-QT_QPA_PLATFORM", "XDG_CURRENT_DESKTOP=KDE", "XDG_SESSION_DESKTOP=KDE", "XDG_SESSION_TYPE=wayland"}
-        << "root" << "wayland";
+        << ByPath << false << SystemPlugins << true << true
+        << QStringList{"-QT_QPA_PLATFORM", "XDG_CURRENT_DESKTOP=KDE", "XDG_SESSION_DESKTOP=KDE",
+                       "XDG_SESSION_TYPE=wayland"}
+        << RootLib << "wayland";
     QTest::newRow("weston as GNOME on Wayland, no X display")
-        << "path" << false << "system link" << "weston"
-        << QStringList{"-QT_QPA_PLATFORM", "-DISPLAY", "XDG_CURRENT_DESKTOP=GNOME", "XDG_SESSION_TYPE=wayland"} << "root"
-        << "wayland";
+        << ByPath << false << SystemPlugins << true << false
+        << QStringList{"-QT_QPA_PLATFORM", "-DISPLAY", "XDG_CURRENT_DESKTOP=GNOME", "XDG_SESSION_TYPE=wayland"}
+        << RootLib << "wayland";
 }
 
 void TstE2E::startsInEverySession()
 {
-    QFETCH(QString, how);
+    QFETCH(Argv0, how);
     QFETCH(bool, nonUtf8Root);
-    QFETCH(QString, plugins);
-    QFETCH(QString, session);
+    QFETCH(Plugins, plugins);
+    QFETCH(bool, weston);
+    QFETCH(bool, xvfb);
     QFETCH(QStringList, env);
-    QFETCH(QString, libPath);
+    QFETCH(LibPath, libPath);
     QFETCH(QString, platform);
 
     // The session first: a row the machine cannot serve says why it skips.
     XServer xserver;
     WindowManager wm;
-    Compositor weston;
+    Compositor compositor;
     QProcessEnvironment environment = launcherEnvironment(m_home);
     environment.insert("XDG_RUNTIME_DIR", m_case->path() + "/runtime");
     // The desktop's own names come from the row alone.
     environment.remove("XDG_CURRENT_DESKTOP");
     environment.remove("XDG_SESSION_DESKTOP");
     environment.remove("XDG_SESSION_TYPE");
-    if (session.startsWith("weston")) {
-        if (!weston.start(m_case->path() + "/runtime"))
-            QSKIP(qPrintable("no Wayland compositor: " + weston.why()));
+    if (weston) {
+        if (!compositor.start(m_case->path() + "/runtime"))
+            QSKIP(qPrintable("no Wayland compositor: " + compositor.why()));
         environment.insert("WAYLAND_DISPLAY", Compositor::socketName());
     }
-    if (session == "weston+xvfb") {
-        // Xwayland's place: an X server beside the compositor.
-        if (!xserver.start())
-            QSKIP(qPrintable("no X server: " + xserver.why()));
-        if (!wm.start(xserver.display()))
-            QSKIP(qPrintable("no window manager: " + wm.why()));
-        environment.insert("DISPLAY", xserver.display());
-    } else if (session == "xvfb+openbox") {
+    // Beside the compositor, the X server stands in for Xwayland.
+    if (xvfb) {
         if (!xserver.start())
             QSKIP(qPrintable("no X server: " + xserver.why()));
         if (!wm.start(xserver.display()))
@@ -661,11 +664,11 @@ void TstE2E::startsInEverySession()
     QVERIFY(makeRoot(m_root, 2001));
     const QString qtPlugins = qtPluginFolder();
     QVERIFY2(QFileInfo::exists(qtPlugins + "/platforms/libqoffscreen.so"), qPrintable(qtPlugins));
-    if (plugins != "copies") {
+    if (plugins != PluginCopies) {
         QVERIFY(QFile::remove(m_root + "/lib"));
         QVERIFY(QDir().mkpath(m_root + "/lib"));
         QVERIFY(QFile::link(stageDir() + "/lib/libpvk-qt.so.1", m_root + "/lib/libpvk-qt.so.1"));
-        if (plugins == "system link")
+        if (plugins == SystemPlugins)
             QVERIFY(QFile::link(qtPlugins, m_root + "/lib/plugins"));
     }
     // QTemporaryDir removes by QString, which cannot name the non-UTF-8
@@ -689,11 +692,11 @@ void TstE2E::startsInEverySession()
     const QByteArray exe = root.to + "/bin/" + QFile::encodeName(launcherName());
     QByteArray command = "exec \"$1\"";
     QByteArray argv0 = exe;
-    if (how == "link") {
+    if (how == ByLink) {
         argv0 = QFile::encodeName(m_case->path()) + "/elsewhere/launcher-link";
         QVERIFY(QDir().mkpath(m_case->path() + "/elsewhere"));
         QVERIFY(::symlink(exe.constData(), argv0.constData()) == 0);
-    } else if (how == "bare name") {
+    } else if (how == ByBareName) {
         environment.insert("PATH", m_root + "/bin:" + environment.value("PATH"));
         command = "exec " + QFile::encodeName(launcherName());
     }
@@ -702,7 +705,7 @@ void TstE2E::startsInEverySession()
     QByteArray octal;
     for (const char c : argv0)
         octal += "\\" + QByteArray::number(static_cast<uchar>(c), 8);
-    const bool held = session != "none";
+    const bool held = weston || xvfb;
     const QString hold = held ? holdAtStart(m_home) : QString();
     QVERIFY(!held || !hold.isEmpty());
     QProcess launcher;
@@ -717,23 +720,24 @@ void TstE2E::startsInEverySession()
     if (held) {
         // A launcher that ends early (an abort) ends the wait with it.
         int writer = -1;
-        for (int waited = 0; writer < 0 && waited < kRunTimeoutMs; waited += 100) {
-            writer = waitForReader(hold, 0);
-            if (writer < 0 && launcher.waitForFinished(100))
-                break;
-        }
+        const auto heldOrEnded = [&] {
+            return (writer = waitForReader(hold, 0)) >= 0 || launcher.waitForFinished(50);
+        };
+        waitUntil(heldOrEnded, kRunTimeoutMs);
         if (writer < 0) {
             launcher.kill();
             launcher.waitForFinished();
             QFAIL(qPrintable("the launcher never reached the start script: " + launcher.readAllStandardError()));
         }
         const QString title = QStringLiteral("Quenmark Zelto Client");
-        if (session == "weston" || (session == "weston+xvfb" && platform == "wayland")) {
-            if (waitUntil([&] { return weston.hasWindow(title); }, 30000))
+        if (platform == "wayland") {
+            if (waitUntil([&] { return compositor.hasWindow(title); }, 30000))
                 dialog = title;
         } else {
-            waitUntil([&] { return !managedWindows(xserver.display()).filter(title).isEmpty(); }, 30000);
-            dialog = managedWindows(xserver.display()).filter(title).value(0);
+            QString id;
+            if (waitUntil([&] { return !(id = windowTitled(xClient(xserver.display()), title)).isEmpty(); }, 30000))
+                dialog = title;
+            qInfo("dialog window under openbox: %s", qPrintable(id));
         }
         ::close(writer);
     }
@@ -744,14 +748,12 @@ void TstE2E::startsInEverySession()
     QVERIFY2(launcher.exitStatus() == QProcess::NormalExit, err.constData());
     QVERIFY2(!err.contains("no Qt platform plugin could be initialized"), err.constData());
     QCOMPARE(launcher.exitCode(), 0);
-    const QByteArray expectedLib = libPath == "qt" ? QFile::encodeName(qtPlugins)
-        : libPath == "stage" ? QFile::encodeName(QFileInfo(stageDir() + "/lib/plugins").canonicalFilePath())
-                                                   : root.to + "/lib/plugins";
+    const QByteArray expectedLib = libPath == QtLib ? QFile::encodeName(qtPlugins)
+        : libPath == StageLib ? QFile::encodeName(QFileInfo(stageDir() + "/lib/plugins").canonicalFilePath())
+                              : root.to + "/lib/plugins";
     QCOMPARE(out.split('\n').first(), "lib path = '" + expectedLib + "'");
     if (held)
         QVERIFY2(dialog.contains("Quenmark Zelto Client"), "no dialog in the session");
-    if (session == "xvfb+openbox")
-        qInfo("dialog window under openbox: %s", qPrintable(dialog));
 
     // Upgraded and started, with the user's own platform choice.
     QCOMPARE(readFile(appPath(m_home) + "/INFO"), infoFile(2001));

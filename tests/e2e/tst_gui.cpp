@@ -7,18 +7,16 @@
 #include "support/contrast.h"
 
 #include <QApplication>
-#include <QColor>
 #include <QImage>
-#include <QLibraryInfo>
 #include <QPixmap>
+#include <QScopeGuard>
 #include <QRegularExpression>
 #include <QScreen>
 #include <QSet>
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include <cmath>
-#include <vector>
+#include <memory>
 
 using namespace e2e;
 
@@ -28,22 +26,25 @@ namespace {
 // the server's screen.
 XServer *g_server = nullptr;
 
+const QRgb kWhiteSmoke = 0xf5f5f5;
+
+// The bounding box of the pixels in `area` of a picture whose colour
+// `picked` accepts; a null rectangle when there are none.
+template <typename Picked>
+QRect boundingBox(const QImage &image, const QRect &area, Picked picked)
+{
+    QRect box;
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x)
+            if (picked(image.pixel(x, y) & 0xffffff))
+                box |= QRect(x, y, 1, 1);
+    return box;
+}
+
 // The bounding box of everything that is not the black root window.
 QRect windowArea(const QImage &screen)
 {
-    int left = screen.width(), top = screen.height(), right = -1, bottom = -1;
-    for (int y = 0; y < screen.height(); ++y) {
-        const QRgb *line = reinterpret_cast<const QRgb *>(screen.constScanLine(y));
-        for (int x = 0; x < screen.width(); ++x) {
-            if ((line[x] & 0xffffff) != 0) {
-                left = qMin(left, x);
-                right = qMax(right, x);
-                top = qMin(top, y);
-                bottom = qMax(bottom, y);
-            }
-        }
-    }
-    return right < 0 ? QRect() : QRect(QPoint(left, top), QPoint(right, bottom));
+    return boundingBox(screen, screen.rect(), [](QRgb p) { return p != 0; });
 }
 
 // The WhiteSmoke client area of the dialog in a picture, and the gaps
@@ -64,18 +65,8 @@ struct ClientArea {
 
 ClientArea clientArea(const QImage &shot)
 {
-    const QRgb whiteSmoke = 0xf5f5f5;
-    QRect client;
-    for (int y = 0; y < shot.height(); ++y)
-        for (int x = 0; x < shot.width(); ++x)
-            if ((shot.pixel(x, y) & 0xffffff) == whiteSmoke)
-                client |= QRect(x, y, 1, 1);
-    QRect content;
-    for (int y = client.top(); y <= client.bottom(); ++y)
-        for (int x = client.left(); x <= client.right(); ++x)
-            if ((shot.pixel(x, y) & 0xffffff) != whiteSmoke)
-                content |= QRect(x, y, 1, 1);
-    return {client, content};
+    const QRect client = boundingBox(shot, shot.rect(), [](QRgb p) { return p == kWhiteSmoke; });
+    return {client, boundingBox(shot, client, [](QRgb p) { return p != kWhiteSmoke; })};
 }
 
 QImage grabScreen()
@@ -91,21 +82,13 @@ using support::contrastRatio;
 // the text's own colour.
 double labelContrast(const QImage &shot, const ClientArea &dialog)
 {
-    const QRgb whiteSmoke = 0xf5f5f5;
     double best = 1.0;
-    bool inText = false;
     for (int y = dialog.content.top(); y <= dialog.content.bottom(); ++y) {
-        bool any = false;
-        for (int x = dialog.client.left(); x <= dialog.client.right(); ++x) {
-            const QRgb p = shot.pixel(x, y) & 0xffffff;
-            if (p != whiteSmoke) {
-                any = true;
-                best = qMax(best, contrastRatio(p, whiteSmoke));
-            }
-        }
-        if (inText && !any)
+        const QRect row(dialog.client.left(), y, dialog.client.width(), 1);
+        if (boundingBox(shot, row, [&](QRgb p) { return p != kWhiteSmoke; }).isNull())
             break;
-        inText = inText || any;
+        for (int x = row.left(); x <= row.right(); ++x)
+            best = qMax(best, contrastRatio(shot.pixel(x, y) & 0xffffff, kWhiteSmoke));
     }
     return best;
 }
@@ -137,81 +120,41 @@ bool ownLib(const QString &root, const QString &plugins)
 
 // A dark palette for the launcher through the qt5ct platform theme, the way
 // a user of a desktop without its own Qt integration picks one: the theme's
-// configuration names one of its dark colour schemes.
-bool darkTheme(const QString &root, const QString &configHome, QProcessEnvironment &env, QString *why)
+// configuration names one of its dark colour schemes. What the machine
+// lacks for it, or nothing.
+QString darkTheme(const QString &root, const QString &configHome, QProcessEnvironment &env)
 {
     const QString scheme = QStringLiteral("/usr/share/qt5ct/colors/darker.conf");
-    if (!QFileInfo::exists(qtPluginFolder() + "/platformthemes/libqt5ct.so") || !QFileInfo::exists(scheme)) {
-        *why = QStringLiteral("qt5ct is not installed");
-        return false;
-    }
+    if (!QFileInfo::exists(qtPluginFolder() + "/platformthemes/libqt5ct.so") || !QFileInfo::exists(scheme))
+        return QStringLiteral("qt5ct is not installed");
     // The product's plug-in folder is the only one the launcher searches.
-    if (!ownLib(root, QString())) {
-        *why = QStringLiteral("cannot link the platform themes into ") + root;
-        return false;
-    }
-    QDir().mkpath(configHome + "/qt5ct");
-    QFile conf(configHome + "/qt5ct/qt5ct.conf");
-    if (!conf.open(QIODevice::WriteOnly)
-        || conf.write("[Appearance]\ncolor_scheme_path=" + scheme.toUtf8() + "\ncustom_palette=true\nstyle=Fusion\n") <= 0) {
-        *why = QStringLiteral("cannot write ") + conf.fileName();
-        return false;
-    }
+    if (!ownLib(root, QString()))
+        return QStringLiteral("cannot link the platform themes into ") + root;
+    const QString conf = configHome + "/qt5ct/qt5ct.conf";
+    if (!writeFile(conf, "[Appearance]\ncolor_scheme_path=" + scheme.toUtf8()
+                             + "\ncustom_palette=true\nstyle=Fusion\n"))
+        return QStringLiteral("cannot write ") + conf;
     env.insert("XDG_CONFIG_HOME", configHome);
     env.insert("QT_QPA_PLATFORMTHEME", "qt5ct");
-    return true;
+    return QString();
 }
 
 // GNOME's dark style for Qt (adwaita-qt), picked by name as GNOME's users
-// do; it brings its own dark palette.
-bool adwaitaDark(const QString &root, QProcessEnvironment &env, QString *why)
+// do; it brings its own dark palette. What the machine lacks, or nothing.
+QString adwaitaDark(const QString &root, QProcessEnvironment &env)
 {
-    if (!QFileInfo::exists(qtPluginFolder() + "/styles/adwaita.so")) {
-        *why = QStringLiteral("adwaita-qt is not installed");
-        return false;
-    }
-    if (!ownLib(root, QString())) {
-        *why = QStringLiteral("cannot link the styles into ") + root;
-        return false;
-    }
+    if (!QFileInfo::exists(qtPluginFolder() + "/styles/adwaita.so"))
+        return QStringLiteral("adwaita-qt is not installed");
+    if (!ownLib(root, QString()))
+        return QStringLiteral("cannot link the styles into ") + root;
     env.insert("QT_STYLE_OVERRIDE", "Adwaita-Dark");
-    return true;
+    return QString();
 }
 
-// One property of one X window, or of the root window, in a session.
+// One property of one X window in a session.
 QByteArray windowProperty(const QProcessEnvironment &x, const QString &id, const char *name)
 {
     return xprop({"-id", id, QString::fromLatin1(name)}, x);
-}
-
-QByteArray rootPropertyIn(const QProcessEnvironment &x, const char *name)
-{
-    return xprop({"-root", QString::fromLatin1(name)}, x);
-}
-
-// The window ids of a root property that lists windows.
-QStringList windowList(const QProcessEnvironment &x, const char *name)
-{
-    QStringList ids;
-    const QByteArray value = rootPropertyIn(x, name);
-    const int hash = value.indexOf('#');
-    if (hash < 0)
-        return ids;
-    for (const QByteArray &id : value.mid(hash + 1).split(','))
-        if (!id.trimmed().isEmpty() && id.trimmed() != "0x0")
-            ids << QString::fromLatin1(id.trimmed());
-    return ids;
-}
-
-// The managed window with this title, or empty.
-QString windowTitled(const QProcessEnvironment &x, const QString &title)
-{
-    for (const QString &id : windowList(x, "_NET_CLIENT_LIST")) {
-        const QByteArray names = outputOf(QStringLiteral("xprop"), {"-id", id, "_NET_WM_NAME", "WM_NAME"}, x);
-        if (names.contains("= \"" + title.toUtf8() + '"'))
-            return id;
-    }
-    return QString();
 }
 
 // The frame a reparenting window manager put around a window, or the
@@ -232,81 +175,19 @@ QString frameOf(const QProcessEnvironment &x, const QString &id)
     return current;
 }
 
-// A program's process, ended with the case.
-struct Child {
-    QProcess process;
-    ~Child() { endProcess(process); }
-};
-
-// A program leading a session of its own, its output in a file, ended as a
-// whole with the case: the services its buses start and the X server its
-// compositor starts outlive their parents otherwise.
-class Session
-{
-public:
-    bool start(const QString &program, const QStringList &arguments, const QProcessEnvironment &env,
-               const QString &output)
-    {
-        QList<QByteArray> args{QFile::encodeName(program)};
-        for (const QString &a : arguments)
-            args << a.toLocal8Bit();
-        QList<QByteArray> vars;
-        for (const QString &v : env.toStringList())
-            vars << v.toLocal8Bit();
-        std::vector<char *> argv, envp;
-        for (QByteArray &a : args)
-            argv.push_back(a.data());
-        argv.push_back(nullptr);
-        for (QByteArray &v : vars)
-            envp.push_back(v.data());
-        envp.push_back(nullptr);
-        const QByteArray out = QFile::encodeName(output);
-        m_pid = ::fork();
-        if (m_pid == 0) {
-            ::setsid();
-            const int fd = ::open(out.constData(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
-            const int null = ::open("/dev/null", O_RDONLY);
-            ::dup2(null, 0);
-            ::dup2(fd, 1);
-            ::dup2(fd, 2);
-            ::execve(argv[0], argv.data(), envp.data());
-            ::_exit(127);
-        }
-        return m_pid > 0;
-    }
-
-    ~Session()
-    {
-        if (m_pid <= 0)
-            return;
-        ::kill(-m_pid, SIGTERM);
-        if (!waitUntil([&] { return ::waitpid(m_pid, nullptr, WNOHANG) == m_pid; }, 10000)) {
-            ::kill(-m_pid, SIGKILL);
-            ::waitpid(m_pid, nullptr, 0);
-        }
-        // What the leader left behind in its session.
-        ::kill(-m_pid, SIGKILL);
-    }
-
-private:
-    pid_t m_pid = -1;
-};
-
 // GNOME Shell 43 headless, as a Wayland compositor with Xwayland, on D-Bus
 // buses of its own: a session bus (dbus-run-session) and, in place of the
 // system bus, a second private bus (its login manager is asked for there).
-class GnomeShell
+class GnomeShell : public Background
 {
 public:
     bool start(const QString &dir)
     {
         if (QStandardPaths::findExecutable(QStringLiteral("gnome-shell")).isEmpty()
             || QStandardPaths::findExecutable(QStringLiteral("Xwayland")).isEmpty()
-            || QStandardPaths::findExecutable(QStringLiteral("dbus-run-session")).isEmpty()) {
-            m_why = QStringLiteral("gnome-shell, Xwayland or dbus-run-session is not installed "
-                                   "(GNOME Shell is too large for the CI's package budget)");
-            return false;
-        }
+            || QStandardPaths::findExecutable(QStringLiteral("dbus-run-session")).isEmpty())
+            return fail(QStringLiteral("gnome-shell, Xwayland or dbus-run-session is not installed "
+                                       "(GNOME Shell is too large for the CI's package budget)"));
         m_runtime = dir + "/gnome-runtime";
         QDir().mkpath(m_runtime);
         QFile::setPermissions(m_runtime, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
@@ -314,10 +195,8 @@ public:
         if (!m_systemBus.start(QStandardPaths::findExecutable(QStringLiteral("dbus-daemon")),
                                {"--session", "--nofork", "--address=unix:path=" + systemBus},
                                QProcessEnvironment::systemEnvironment(), dir + "/system-bus.log")
-            || !waitUntil([&] { return QFileInfo::exists(systemBus); }, 30000)) {
-            m_why = QStringLiteral("no private bus");
-            return false;
-        }
+            || !waitUntil([&] { return QFileInfo::exists(systemBus); }, 30000))
+            return fail(QStringLiteral("no private bus"));
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert("XDG_RUNTIME_DIR", m_runtime);
         env.insert("DBUS_SYSTEM_BUS_ADDRESS", "unix:path=" + systemBus);
@@ -332,10 +211,9 @@ public:
                    m_display = display.match(log).captured(1);
                    return !m_display.isEmpty() && log.contains("GNOME Shell started")
                        && !QDir(m_runtime).entryList({".mutter-Xwaylandauth.*"}, QDir::Files | QDir::Hidden).isEmpty();
-               }, 180000)) {
-            m_why = QStringLiteral("GNOME Shell did not come up: ") + QString::fromUtf8(readFile(m_log)).right(2000);
-            return false;
-        }
+               }, 180000))
+            return fail(QStringLiteral("GNOME Shell did not come up: ")
+                        + QString::fromUtf8(readFile(m_log)).right(2000));
         m_xauthority = m_runtime + "/" + QDir(m_runtime).entryList({".mutter-Xwaylandauth.*"}, QDir::Files | QDir::Hidden).first();
         return true;
     }
@@ -352,33 +230,28 @@ public:
         env.insert("XDG_SESSION_TYPE", "wayland");
     }
 
-    QString why() const { return m_why; }
-
 private:
     Session m_systemBus;
     Session m_shell;
-    QString m_runtime, m_log, m_display, m_xauthority, m_why;
+    QString m_runtime, m_log, m_display, m_xauthority;
 };
 
 // KDE's KWin as a virtual Wayland compositor with Xwayland.
-class KWin
+class KWin : public Background
 {
 public:
     bool start(const QString &dir)
     {
         const QString installed = QStandardPaths::findExecutable(QStringLiteral("kwin_wayland"));
-        if (installed.isEmpty()) {
-            m_why = QStringLiteral("kwin_wayland is not installed (KWin is too large for the CI's package budget)");
-            return false;
-        }
+        if (installed.isEmpty())
+            return fail(QStringLiteral("kwin_wayland is not installed "
+                                       "(KWin is too large for the CI's package budget)"));
         // Debian gives kwin_wayland a file capability, which a container
         // without that capability refuses to exec: a copy has none.
         const QString kwinCopy = dir + "/kwin_wayland";
         if (!QFile::copy(installed, kwinCopy)
-            || !QFile::setPermissions(kwinCopy, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner)) {
-            m_why = QStringLiteral("cannot copy kwin_wayland");
-            return false;
-        }
+            || !QFile::setPermissions(kwinCopy, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner))
+            return fail(QStringLiteral("cannot copy kwin_wayland"));
         m_runtime = dir + "/kwin-runtime";
         QDir().mkpath(m_runtime);
         QFile::setPermissions(m_runtime, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
@@ -391,10 +264,8 @@ public:
                           {"--", kwinCopy, "--virtual", "--width", "1024", "--height", "768", "--socket", "zelto-kwin",
                            "--no-lockscreen", "--no-global-shortcuts"},
                           env, m_log)
-            || !waitUntil([&] { return QFileInfo::exists(m_runtime + "/zelto-kwin"); }, 60000)) {
-            m_why = QStringLiteral("KWin did not come up: ") + QString::fromUtf8(readFile(m_log)).right(2000);
-            return false;
-        }
+            || !waitUntil([&] { return QFileInfo::exists(m_runtime + "/zelto-kwin"); }, 60000))
+            return fail(QStringLiteral("KWin did not come up: ") + QString::fromUtf8(readFile(m_log)).right(2000));
         return true;
     }
 
@@ -407,11 +278,9 @@ public:
         env.insert("XDG_SESSION_TYPE", "wayland");
     }
 
-    QString why() const { return m_why; }
-
 private:
     Session m_kwin;
-    QString m_runtime, m_log, m_why;
+    QString m_runtime, m_log;
 };
 
 // Reads the launcher's accessibility tree and events from the AT-SPI bus
@@ -487,7 +356,18 @@ GLib.timeout_add(100, registered)
 pyatspi.Registry.start()
 )";
 
+// The launcher's palette: the platform's own, or a dark one picked the
+// way users pick one (qt5ct's colour scheme, adwaita-qt's style).
+enum Theme { NoTheme, Qt5ctDark, AdwaitaDark };
+
+// The session a row runs the launcher in: an X window manager on Xvfb, or
+// a Wayland desktop with Xwayland.
+enum Desktop { X11WindowManager, GnomeOnWayland, KdeOnWayland };
+
 } // namespace
+
+Q_DECLARE_METATYPE(Theme)
+Q_DECLARE_METATYPE(Desktop)
 
 class TstGui : public QObject
 {
@@ -495,10 +375,19 @@ class TstGui : public QObject
 
 private slots:
     void initTestCase();
+    void init();
+    void cleanup();
     void dialogDuringUpgrade_data();
     void dialogDuringUpgrade();
     void dialogInSession_data();
     void dialogInSession();
+
+private:
+    // Each case's product root and home, and where its pictures are kept.
+    std::unique_ptr<QTemporaryDir> m_dir;
+    QString m_root;
+    QString m_home;
+    QString m_pictures;
 };
 
 void TstGui::initTestCase()
@@ -509,70 +398,75 @@ void TstGui::initTestCase()
     QVERIFY2(QFileInfo(exe).isExecutable(), qPrintable("no installed launcher at " + exe));
     QVERIFY2(QFileInfo::exists(stageDir() + "/lib/plugins/platforms/libqxcb.so"),
              "the installed tree lacks the xcb platform plug-in");
+    m_pictures = qEnvironmentVariable("ZELTO_BUILD_DIR", QDir::currentPath()) + "/screenshots";
+}
+
+void TstGui::init()
+{
+    m_dir = std::make_unique<QTemporaryDir>();
+    QVERIFY(m_dir->isValid());
+    m_root = m_dir->path() + "/root";
+    m_home = m_dir->path() + "/home";
+    QVERIFY(QDir().mkpath(m_home));
+    QVERIFY(QDir().mkpath(m_pictures));
+}
+
+// Whatever way the case ended, no client of it stays behind.
+void TstGui::cleanup()
+{
+    killClients(m_home);
+    m_dir.reset();
 }
 
 void TstGui::dialogDuringUpgrade_data()
 {
     QTest::addColumn<bool>("windowManager");
-    QTest::addColumn<QString>("scale"); // QT_SCALE_FACTOR; empty: unset
+    QTest::addColumn<int>("scale"); // QT_SCALE_FACTOR; 1: unset
     QTest::addColumn<QString>("picture");
-    QTest::addColumn<QString>("theme"); // "dark": qt5ct's dark colour scheme; "adwaita-dark"
+    QTest::addColumn<Theme>("theme");
     // The README's picture is the one under a window manager.
-    QTest::newRow("bare X server") << false << QString() << "dialog-bare" << QString();
-    QTest::newRow("openbox") << true << QString() << "dialog" << QString();
-    QTest::newRow("openbox, scale 2") << true << "2" << "dialog-scale2" << QString();
-    QTest::newRow("openbox, dark palette (qt5ct)") << true << QString() << "dialog-dark" << "dark";
-    QTest::newRow("openbox, Adwaita-Dark (adwaita-qt)") << true << QString() << "dialog-adwaita-dark" << "adwaita-dark";
+    QTest::newRow("bare X server") << false << 1 << "dialog-bare" << NoTheme;
+    QTest::newRow("openbox") << true << 1 << "dialog" << NoTheme;
+    QTest::newRow("openbox, scale 2") << true << 2 << "dialog-scale2" << NoTheme;
+    QTest::newRow("openbox, dark palette (qt5ct)") << true << 1 << "dialog-dark" << Qt5ctDark;
+    QTest::newRow("openbox, Adwaita-Dark (adwaita-qt)") << true << 1 << "dialog-adwaita-dark" << AdwaitaDark;
 }
 
 void TstGui::dialogDuringUpgrade()
 {
     QFETCH(bool, windowManager);
-    QFETCH(QString, scale);
+    QFETCH(int, scale);
     QFETCH(QString, picture);
-    QFETCH(QString, theme);
-    const int factor = scale.isEmpty() ? 1 : scale.toInt();
+    QFETCH(Theme, theme);
 
     WindowManager wm;
     if (windowManager && !wm.start(g_server->display()))
         QSKIP(qPrintable("no window manager: " + wm.why()));
 
-    QTemporaryDir dir;
-    QVERIFY(dir.isValid());
-    const QString root = dir.path() + "/root";
-    const QString home = dir.path() + "/home";
-    QVERIFY(QDir().mkpath(home));
-    // Whatever way the case ends, no client of it stays behind.
-    struct Reaper {
-        QString home;
-        ~Reaper() { killClients(home); }
-    } reaper{home};
-    QVERIFY(makeRoot(root, 2001));
+    QVERIFY(makeRoot(m_root, 2001));
     // An installed copy older than the package, so that the dialog comes
     // up; the run is held at the start script, before the dialog goes.
-    QVERIFY(makePackage(appPath(home), 2000));
-    const QString fifo = holdAtStart(home);
+    QVERIFY(makePackage(appPath(m_home), 2000));
+    const QString fifo = holdAtStart(m_home);
     QVERIFY(!fifo.isEmpty());
 
     // Nothing on the screen yet: a black root window.
     QVERIFY(windowArea(grabScreen()).isNull());
 
-    QProcessEnvironment env = launcherEnvironment(home);
+    QProcessEnvironment env = launcherEnvironment(m_home);
     env.insert("QT_QPA_PLATFORM", "xcb");
     env.insert("DISPLAY", g_server->display());
-    env.remove("QT_FONT_DPI");
-    env.remove("QT_SCALE_FACTOR");
-    env.remove("QT_AUTO_SCREEN_SCALE_FACTOR");
-    if (!scale.isEmpty())
-        env.insert("QT_SCALE_FACTOR", scale);
-    env.remove("QT_QPA_PLATFORMTHEME");
+    for (const char *name : {"QT_FONT_DPI", "QT_SCALE_FACTOR", "QT_AUTO_SCREEN_SCALE_FACTOR", "QT_QPA_PLATFORMTHEME"})
+        env.remove(name);
+    if (scale != 1)
+        env.insert("QT_SCALE_FACTOR", QString::number(scale));
     QString why;
-    if (theme == "dark" && !darkTheme(root, dir.path() + "/config", env, &why))
+    if (theme == Qt5ctDark && !(why = darkTheme(m_root, m_dir->path() + "/config", env)).isEmpty())
         QSKIP(qPrintable("no dark theme: " + why));
-    if (theme == "adwaita-dark" && !adwaitaDark(root, env, &why))
+    if (theme == AdwaitaDark && !(why = adwaitaDark(m_root, env)).isEmpty())
         QSKIP(qPrintable("no Adwaita-Dark: " + why));
     QProcess launcher;
-    startLauncher(launcher, root, env);
+    startLauncher(launcher, m_root, env);
     QVERIFY(launcher.waitForStarted());
 
     const int writer = waitForReader(fifo, 120000);
@@ -602,11 +496,9 @@ void TstGui::dialogDuringUpgrade()
             break;
     }
 
-    const QString folder = qEnvironmentVariable("ZELTO_BUILD_DIR", QDir::currentPath()) + "/screenshots";
-    QVERIFY(QDir().mkpath(folder));
-    QVERIFY(screen.save(folder + "/" + picture + "-screen.png"));
+    QVERIFY(screen.save(m_pictures + "/" + picture + "-screen.png"));
     QVERIFY(!shot.isNull());
-    QVERIFY(shot.save(folder + "/" + picture + ".png"));
+    QVERIFY(shot.save(m_pictures + "/" + picture + ".png"));
     const ClientArea dialog = clientArea(shot);
     qInfo("%s", qPrintable(dialog.describe()));
 
@@ -614,14 +506,14 @@ void TstGui::dialogDuringUpgrade()
     ::close(writer);
     QVERIFY(launcher.waitForFinished(120000));
     QCOMPARE(launcher.exitCode(), 0);
-    QTRY_COMPARE_WITH_TIMEOUT(clientEvents(home, "started").size(), 1, 30000);
+    QTRY_COMPARE_WITH_TIMEOUT(clientEvents(m_home, "started").size(), 1, 30000);
 
     // The client area is fixed at 400 pixels for a multiplier of 1.0 (the
     // server runs at 96 dpi), times the scale. Without a window manager the
     // picture is that area alone; with one, its frame and title bar are
     // drawn around it.
-    QCOMPARE(dialog.client.width(), 400 * factor);
-    QVERIFY2(dialog.client.height() >= 50 * factor && dialog.client.height() <= 300 * factor,
+    QCOMPARE(dialog.client.width(), 400 * scale);
+    QVERIFY2(dialog.client.height() >= 50 * scale && dialog.client.height() <= 300 * scale,
              qPrintable(dialog.describe()));
     if (windowManager) {
         QVERIFY2(area.width() > dialog.client.width() && area.height() > dialog.client.height() + 10,
@@ -639,7 +531,7 @@ void TstGui::dialogDuringUpgrade()
         for (int x = 0; x < client.width(); ++x) {
             const QRgb p = client.pixel(x, y) & 0xffffff;
             colours.insert(p);
-            background += p == 0xf5f5f5;
+            background += p == kWhiteSmoke;
         }
     }
     QVERIFY2(background > client.width() * client.height() / 2,
@@ -656,9 +548,9 @@ void TstGui::dialogDuringUpgrade()
     // the glyphs' own shape) per scale step.
     // Adwaita draws the bar as a thin line in the middle of its widget, so
     // what is measured there is not the layout's margin: sides only.
-    const int slack = factor + 1;
+    const int slack = scale + 1;
     QVERIFY2(qAbs(dialog.left() - dialog.right()) <= 1, qPrintable(dialog.describe()));
-    if (theme != "adwaita-dark") {
+    if (theme != AdwaitaDark) {
         QVERIFY2(qAbs(dialog.bottom() - dialog.left()) <= slack, qPrintable(dialog.describe()));
         QVERIFY2(qAbs(dialog.top() - dialog.bottom()) <= slack, qPrintable(dialog.describe()));
     }
@@ -683,73 +575,71 @@ void TstGui::dialogDuringUpgrade()
 // accessibility bus; GNOME on Wayland through Xwayland, KDE on Wayland.
 void TstGui::dialogInSession_data()
 {
-    QTest::addColumn<QString>("session"); // an X window manager, "gnome-shell" or "kwin"
+    QTest::addColumn<Desktop>("desktop");
+    QTest::addColumn<QString>("windowManager"); // on X11
+    // xfwm4 fails on a server another window manager has run on (BadGC).
+    QTest::addColumn<bool>("ownServer");
     QTest::addColumn<bool>("atSpi");
     QTest::addColumn<QString>("platform"); // what Qt ends up on
     QTest::addColumn<QString>("picture");
-    QTest::newRow("openbox: focus stays, a fixed dialog, close hides") << "openbox" << false << "xcb" << "session-openbox";
-    QTest::newRow("xfwm4: focus stays, a fixed dialog, close hides") << "xfwm4" << false << "xcb" << "session-xfwm4";
-    QTest::newRow("metacity: focus stays, a fixed dialog, close hides") << "metacity" << false << "xcb" << "session-metacity";
-    QTest::newRow("openbox: AT-SPI tree and events") << "openbox" << true << "xcb" << QString();
+    QTest::newRow("openbox: focus stays, a fixed dialog, close hides")
+        << X11WindowManager << "openbox" << false << false << "xcb" << "session-openbox";
+    QTest::newRow("xfwm4: focus stays, a fixed dialog, close hides")
+        << X11WindowManager << "xfwm4" << true << false << "xcb" << "session-xfwm4";
+    QTest::newRow("metacity: focus stays, a fixed dialog, close hides")
+        << X11WindowManager << "metacity" << false << false << "xcb" << "session-metacity";
+    QTest::newRow("openbox: AT-SPI tree and events")
+        << X11WindowManager << "openbox" << false << true << "xcb" << QString();
     QTest::newRow("GNOME Shell on Wayland: Xwayland, GNOME's title bar")
-        << "gnome-shell" << false << "xcb" << "session-gnome";
-    QTest::newRow("KDE KWin on Wayland: stays on Wayland") << "kwin" << false << "wayland" << QString();
+        << GnomeOnWayland << QString() << false << false << "xcb" << "session-gnome";
+    QTest::newRow("KDE KWin on Wayland: stays on Wayland")
+        << KdeOnWayland << QString() << false << false << "wayland" << QString();
 }
 
 void TstGui::dialogInSession()
 {
-    QFETCH(QString, session);
+    QFETCH(Desktop, desktop);
+    QFETCH(QString, windowManager);
+    QFETCH(bool, ownServer);
     QFETCH(bool, atSpi);
     QFETCH(QString, platform);
     QFETCH(QString, picture);
     const bool x11 = platform == "xcb";
+    const QString dir = m_dir->path();
 
-    QTemporaryDir dir;
-    QVERIFY(dir.isValid());
-    const QString root = dir.path() + "/root";
-    const QString home = dir.path() + "/home";
-    QVERIFY(QDir().mkpath(home));
-    struct Reaper {
-        QString home;
-        ~Reaper() { killClients(home); }
-    } reaper{home};
-
-    QProcessEnvironment env = launcherEnvironment(home);
+    QProcessEnvironment env = launcherEnvironment(m_home);
     for (const char *name : {"QT_QPA_PLATFORM", "QT_QPA_PLATFORMTHEME", "QT_SCALE_FACTOR", "QT_FONT_DPI",
                              "QT_AUTO_SCREEN_SCALE_FACTOR", "WAYLAND_DISPLAY", "XDG_SESSION_TYPE", "XDG_SESSION_DESKTOP",
                              "DBUS_SESSION_BUS_ADDRESS", "XAUTHORITY", "QT_LINUX_ACCESSIBILITY_ALWAYS_ON"})
         env.remove(name);
 
     // The session first: a row the machine cannot serve says why it skips.
-    XServer ownServer;
+    XServer server;
     WindowManager wm;
     GnomeShell gnome;
     KWin kwin;
-    if (session == "gnome-shell") {
-        if (!gnome.start(dir.path()))
+    if (desktop == GnomeOnWayland) {
+        if (!gnome.start(dir))
             QSKIP(qPrintable("no GNOME Shell session: " + gnome.why()));
         gnome.enter(env);
-    } else if (session == "kwin") {
-        if (!kwin.start(dir.path()))
+    } else if (desktop == KdeOnWayland) {
+        if (!kwin.start(dir))
             QSKIP(qPrintable("no KWin session: " + kwin.why()));
         kwin.enter(env);
         env.remove("DISPLAY");
     } else {
-        // xfwm4 fails on a server another window manager has run on
-        // (BadGC): it gets a server of its own.
-        if (session == "xfwm4" && !ownServer.start())
-            QSKIP(qPrintable("no X server for xfwm4: " + ownServer.why()));
-        const QString display = session == "xfwm4" ? ownServer.display() : g_server->display();
-        if (!wm.start(display, session))
+        if (ownServer && !server.start())
+            QSKIP(qPrintable("no X server for " + windowManager + ": " + server.why()));
+        const QString display = ownServer ? server.display() : g_server->display();
+        if (!wm.start(display, windowManager))
             QSKIP(qPrintable("no window manager: " + wm.why()));
         env.insert("DISPLAY", display);
-        env.insert("XDG_RUNTIME_DIR", dir.path() + "/runtime");
-        QVERIFY(QDir().mkpath(dir.path() + "/runtime"));
-        QVERIFY(QFile::setPermissions(dir.path() + "/runtime", QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+        env.insert("XDG_RUNTIME_DIR", dir + "/runtime");
+        QVERIFY(QDir().mkpath(dir + "/runtime"));
+        QVERIFY(QFile::setPermissions(dir + "/runtime", QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
     }
     // What an X client of the session sees.
-    QProcessEnvironment x = QProcessEnvironment::systemEnvironment();
-    x.insert("DISPLAY", env.value("DISPLAY"));
+    QProcessEnvironment x = xClient(env.value("DISPLAY"));
     if (env.contains("XAUTHORITY"))
         x.insert("XAUTHORITY", env.value("XAUTHORITY"));
     if (x11) {
@@ -759,28 +649,24 @@ void TstGui::dialogInSession()
     }
 
     // The distribution's install: the system's plug-ins, every platform.
-    QVERIFY(makeRoot(root, 2001));
-    QVERIFY(ownLib(root, qtPluginFolder()));
-    QVERIFY(makePackage(appPath(home), 2000));
-    const QString fifo = holdAtStart(home);
+    QVERIFY(makeRoot(m_root, 2001));
+    QVERIFY(ownLib(m_root, qtPluginFolder()));
+    QVERIFY(makePackage(appPath(m_home), 2000));
+    const QString fifo = holdAtStart(m_home);
     QVERIFY(!fifo.isEmpty());
 
     // The window the user types in has the focus when the launcher starts.
-    Child other;
+    Session other;
     QString typing;
     if (x11) {
-        other.process.setProcessEnvironment(x);
         // A window manager that has only just come up may miss the first
         // window mapped: started again until one is managed.
         for (int attempt = 0; attempt < 3 && typing.isEmpty(); ++attempt) {
-            other.process.start(QStringLiteral("xlogo"), QStringList());
-            QVERIFY(other.process.waitForStarted());
-            if (!waitUntil([&] { return !(typing = windowTitled(x, "xlogo")).isEmpty(); }, 10000)) {
-                other.process.kill();
-                other.process.waitForFinished();
-            }
+            QVERIFY(other.start(QStandardPaths::findExecutable(QStringLiteral("xlogo")), {}, x, dir + "/xlogo.log"));
+            if (!waitUntil([&] { return !(typing = windowTitled(x, "xlogo")).isEmpty(); }, 10000))
+                other.stop();
         }
-        QVERIFY2(!typing.isEmpty(), qPrintable("xlogo never mapped: " + rootPropertyIn(x, "_NET_CLIENT_LIST")
+        QVERIFY2(!typing.isEmpty(), qPrintable("xlogo never mapped: " + rootProperty(x, "_NET_CLIENT_LIST")
                                                 + outputOf("xwininfo", {"-root", "-tree"}, x)));
         const auto focused = [&] { return windowList(x, "_NET_ACTIVE_WINDOW").value(0) == typing; };
         // A window manager that leaves a new window unfocused is asked to
@@ -792,39 +678,35 @@ void TstGui::dialogInSession()
         if (!waitUntil(focused, 10000)) {
             // GNOME Shell comes up in its overview, where no window has the
             // focus; the dialog must not take it there either.
-            QVERIFY2(session == "gnome-shell", "the other window never got the focus");
-            qInfo("no window has the focus in the session: %s", rootPropertyIn(x, "_NET_ACTIVE_WINDOW").constData());
+            QVERIFY2(desktop == GnomeOnWayland, "the other window never got the focus");
+            qInfo("no window has the focus in the session: %s", rootProperty(x, "_NET_ACTIVE_WINDOW").constData());
             typing.clear();
         }
     }
 
     // The accessibility bus of a session bus of the case's own, with a
     // listener on it before the launcher starts.
-    Session bus;
-    Child listener;
-    Session synthesizer, screenReader;
-    const QString saidPath = dir.path() + "/said.txt";
-    const QString atSpiOut = dir.path() + "/at-spi.txt";
-    const QString atSpiFlag = dir.path() + "/at-spi.dump";
+    Session bus, listener, synthesizer, screenReader;
+    const QString saidPath = dir + "/said.txt";
+    const QString atSpiOut = dir + "/at-spi.txt";
+    const QString atSpiFlag = dir + "/at-spi.dump";
     if (atSpi) {
         if (!QFileInfo::exists("/usr/bin/python3")
             || !outputOf("/usr/bin/python3", {"-c", "import pyatspi; print('pyatspi')"}).contains("pyatspi")
             || QStandardPaths::findExecutable(QStringLiteral("dbus-daemon")).isEmpty())
             QSKIP("python3-pyatspi or dbus-daemon is not installed");
-        const QString address = "unix:path=" + dir.path() + "/session-bus";
+        const QString address = "unix:path=" + dir + "/session-bus";
         QVERIFY(bus.start(QStandardPaths::findExecutable(QStringLiteral("dbus-daemon")),
                           {"--session", "--nofork", "--address=" + address}, QProcessEnvironment::systemEnvironment(),
-                          dir.path() + "/session-bus.log"));
-        QVERIFY(waitUntil([&] { return QFileInfo::exists(dir.path() + "/session-bus"); }, 30000));
+                          dir + "/session-bus.log"));
+        QVERIFY(waitUntil([&] { return QFileInfo::exists(dir + "/session-bus"); }, 30000));
         env.insert("DBUS_SESSION_BUS_ADDRESS", address);
         env.insert("QT_LINUX_ACCESSIBILITY_ALWAYS_ON", "1");
         QProcessEnvironment py = x;
         py.insert("DBUS_SESSION_BUS_ADDRESS", address);
         py.insert("XDG_RUNTIME_DIR", env.value("XDG_RUNTIME_DIR"));
-        listener.process.setProcessEnvironment(py);
-        listener.process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-        listener.process.start("/usr/bin/python3", {"-c", QString::fromLatin1(kAtSpiListener), atSpiOut, atSpiFlag});
-        QVERIFY(listener.process.waitForStarted());
+        QVERIFY(listener.start("/usr/bin/python3", {"-c", QString::fromLatin1(kAtSpiListener), atSpiOut, atSpiFlag},
+                               py, dir + "/at-spi-listener.log"));
         QVERIFY2(waitUntil([&] { return readFile(atSpiOut).contains("listening"); }, 60000), "no AT-SPI listener");
         // A screen reader on the same bus, where the machine has one: its
         // synthesizer writes what it is given into a file.
@@ -833,7 +715,7 @@ void TstGui::dialogInSession()
         if (orca.isEmpty() || speechd.isEmpty()) {
             qInfo("orca or speech-dispatcher is not installed: nothing is heard");
         } else {
-            const QString readerHome = dir.path() + "/reader-home";
+            const QString readerHome = dir + "/reader-home";
             const QString config = readerHome + "/.config/speech-dispatcher";
             QVERIFY(QDir().mkpath(config + "/modules"));
             QVERIFY(writeFile(config + "/speechd.conf",
@@ -846,9 +728,9 @@ void TstGui::dialogInSession()
             QVERIFY(writeFile(readerHome + "/.asoundrc", "pcm.!default { type null }\n"));
             QProcessEnvironment reader = py;
             reader.insert("HOME", readerHome);
-            QVERIFY(synthesizer.start(speechd, {"-s", "-t", "600"}, reader, dir.path() + "/speechd.out"));
+            QVERIFY(synthesizer.start(speechd, {"-s", "-t", "600"}, reader, dir + "/speechd.out"));
             QVERIFY(waitUntil([&] { return QFileInfo::exists(env.value("XDG_RUNTIME_DIR") + "/speech-dispatcher/speechd.sock"); }, 30000));
-            QVERIFY(screenReader.start(orca, {"--replace", "-u", readerHome + "/orca"}, reader, dir.path() + "/orca.out"));
+            QVERIFY(screenReader.start(orca, {"--replace", "-u", readerHome + "/orca"}, reader, dir + "/orca.out"));
             QVERIFY2(waitUntil([&] { return readFile(saidPath).contains("Screen reader on"); }, 60000),
                      "the screen reader never spoke");
         }
@@ -861,17 +743,17 @@ void TstGui::dialogInSession()
     // when the label changes.
     Session oldClient;
     if (atSpi) {
-        QVERIFY(makePackage(appPath(home), 2000, OnTerm::Ignore));
+        QVERIFY(makePackage(appPath(m_home), 2000, OnTerm::Ignore));
         QProcessEnvironment clientEnv = QProcessEnvironment::systemEnvironment();
-        clientEnv.insert("HOME", home);
-        QVERIFY(oldClient.start(appPath(home) + "/bin/cloud-zelto-ui", QStringList(), clientEnv, dir.path() + "/old-client.log"));
-        QVERIFY(waitUntil([&] { return clientEvents(home, "started").size() == 1; }, 30000));
+        clientEnv.insert("HOME", m_home);
+        QVERIFY(oldClient.start(appPath(m_home) + "/bin/cloud-zelto-ui", QStringList(), clientEnv, dir + "/old-client.log"));
+        QVERIFY(waitUntil([&] { return clientEvents(m_home, "started").size() == 1; }, 30000));
     }
 
     QProcess launcher;
-    startLauncher(launcher, root, env);
+    startLauncher(launcher, m_root, env);
     QVERIFY(launcher.waitForStarted());
-    const int writer = waitForReader(fifo, 120000);
+    int writer = waitForReader(fifo, 120000);
     if (writer < 0) {
         launcher.kill();
         launcher.waitForFinished();
@@ -879,27 +761,20 @@ void TstGui::dialogInSession()
     }
     // A case that ends early lets the start script go on without a client
     // to start: none outlives the case.
-    struct Writer {
-        int fd;
-        QString client;
-        ~Writer()
-        {
-            if (fd >= 0) {
-                QFile::remove(client);
-                ::close(fd);
-            }
+    const auto release = qScopeGuard([&] {
+        if (writer >= 0) {
+            QFile::remove(appPath(m_home) + "/bin/cloud-zelto-ui");
+            ::close(writer);
         }
-    } held{writer, appPath(home) + "/bin/cloud-zelto-ui"};
+    });
 
     const QString title = QStringLiteral("Quenmark Zelto Client");
-    const QString folder = qEnvironmentVariable("ZELTO_BUILD_DIR", QDir::currentPath()) + "/screenshots";
-    QVERIFY(QDir().mkpath(folder));
     // The AT-SPI row looks at the accessibility bus alone.
     if (x11 && !atSpi) {
         QString dialog;
         waitUntil([&] { return !(dialog = windowTitled(x, title)).isEmpty(); }, 30000);
         QVERIFY2(!dialog.isEmpty(), qPrintable("no dialog in the session; the log says: "
-                                                + QString::fromUtf8(readFile(logPath(home))).right(1500)));
+                                                + QString::fromUtf8(readFile(logPath(m_home))).right(1500)));
         const QString frame = frameOf(x, dialog);
         QVERIFY(waitUntil([&] { return outputOf("xwininfo", {"-id", frame}, x).contains("IsViewable"); }, 30000));
 
@@ -907,13 +782,11 @@ void TstGui::dialogInSession()
         const QByteArray type = windowProperty(x, dialog, "_NET_WM_WINDOW_TYPE");
         qInfo("%s", type.constData());
         QVERIFY2(type.contains("_NET_WM_WINDOW_TYPE_DIALOG"), type.constData());
-        const QByteArray hints = windowProperty(x, dialog, "WM_NORMAL_HINTS");
-        const QRegularExpression minimum(QStringLiteral("minimum size: (\\d+) by (\\d+)"));
-        const QRegularExpression maximum(QStringLiteral("maximum size: (\\d+) by (\\d+)"));
-        const auto min = minimum.match(QString::fromLatin1(hints));
-        const auto max = maximum.match(QString::fromLatin1(hints));
-        QVERIFY2(min.hasMatch() && max.hasMatch() && min.captured(1) == max.captured(1) && min.captured(2) == max.captured(2),
-                 hints.constData());
+        const QString hints = QString::fromLatin1(windowProperty(x, dialog, "WM_NORMAL_HINTS"));
+        const auto size = [&](const QString &bound) {
+            return QRegularExpression(bound + QStringLiteral(" size: (\\d+ by \\d+)")).match(hints).captured(1);
+        };
+        QVERIFY2(!size("minimum").isEmpty() && size("minimum") == size("maximum"), qPrintable(hints));
         const QByteArray actions = windowProperty(x, dialog, "_NET_WM_ALLOWED_ACTIONS");
         qInfo("%s", actions.constData());
         QVERIFY2(!actions.contains("MAXIMIZE"), actions.constData());
@@ -929,7 +802,7 @@ void TstGui::dialogInSession()
 
         // The picture with the window manager's frame.
         if (!picture.isEmpty()) {
-            const QString shot = folder + "/" + picture + ".png";
+            const QString shot = m_pictures + "/" + picture + ".png";
             QFile::remove(shot);
             (void)outputOf("import", {"-window", frame, shot}, x);
             QVERIFY2(QImage(shot).width() >= 400, qPrintable("no picture of the dialog in " + shot));
@@ -945,11 +818,11 @@ void TstGui::dialogInSession()
         QVERIFY(writeFile(atSpiFlag, "dump\n"));
         QVERIFY2(waitUntil([&] { return readFile(atSpiOut).contains("\ndone"); }, 60000), "no AT-SPI tree");
         const QString transcript = QString::fromUtf8(readFile(atSpiOut));
-        QVERIFY(writeFile(folder + "/at-spi.txt", transcript.toUtf8()));
+        QVERIFY(writeFile(m_pictures + "/at-spi.txt", transcript.toUtf8()));
+        const QString ready = QStringLiteral("Quenmark Zelto Client is ready.");
         if (QFileInfo::exists(saidPath)) {
-            const QString ready = QStringLiteral("Quenmark Zelto Client is ready.");
             const bool heard = waitUntil([&] { return readFile(saidPath).contains(ready.toUtf8()); }, 30000);
-            QVERIFY(writeFile(folder + "/screen-reader.txt", readFile(saidPath)));
+            QVERIFY(writeFile(m_pictures + "/screen-reader.txt", readFile(saidPath)));
             qInfo("the screen reader said:\n%s", readFile(saidPath).constData());
             QVERIFY2(heard, "the screen reader never said \"is ready.\"");
             // Once: the dialog's title comes before it, not the label again.
@@ -958,7 +831,6 @@ void TstGui::dialogInSession()
         qInfo("%s", qPrintable(transcript));
         const QStringList lines = transcript.split('\n');
         // Roles and values as before; the bar named after what it measures.
-        const QString ready = QStringLiteral("Quenmark Zelto Client is ready.");
         QVERIFY(lines.filter(QRegularExpression("^tree\\|1\\|dialog\\|Quenmark Zelto Client\\|")).size() == 1);
         QVERIFY(lines.filter(QRegularExpression("^tree\\|2\\|label\\|" + QRegularExpression::escape(ready) + "\\|")).size() == 1);
         QVERIFY2(lines.filter(QRegularExpression("^tree\\|2\\|progress bar\\|" + QRegularExpression::escape(ready) + "\\|.*\\|100(\\.0)?$")).size() == 1,
@@ -972,15 +844,15 @@ void TstGui::dialogInSession()
 
     // The start script goes on, and the launcher ends on the platform the
     // session called for; the client gets the user's own setting.
-    ::close(held.fd);
-    held.fd = -1;
+    ::close(writer);
+    writer = -1;
     QVERIFY(launcher.waitForFinished(120000));
     QVERIFY2(launcher.exitStatus() == QProcess::NormalExit && launcher.exitCode() == 0,
              qPrintable(QStringLiteral("exit %1, status %2: ").arg(launcher.exitCode()).arg(launcher.exitStatus())
                         + launcher.readAllStandardError().right(1500)));
-    QTRY_COMPARE_WITH_TIMEOUT(clientEvents(home, "started").size(), atSpi ? 2 : 1, 30000);
-    QCOMPARE(QString::fromUtf8(readFile(home + "/start-stop.platform")).trimmed(), QStringLiteral("<unset>"));
-    const QByteArray log = readFile(logPath(home));
+    QTRY_COMPARE_WITH_TIMEOUT(clientEvents(m_home, "started").size(), atSpi ? 2 : 1, 30000);
+    QCOMPARE(QString::fromUtf8(readFile(m_home + "/start-stop.platform")).trimmed(), QStringLiteral("<unset>"));
+    const QByteArray log = readFile(logPath(m_home));
     QVERIFY2(log.contains("Qt platform = " + platform.toUtf8()), log.right(1500).constData());
     QVERIFY(!log.contains("[ERROR]"));
 }

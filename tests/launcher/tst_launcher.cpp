@@ -17,24 +17,22 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDir>
-#include <QFile>
 #include <QImage>
 #include <QLabel>
-#include <QMutex>
 #include <QPalette>
 #include <QProgressBar>
-#include <QMutexLocker>
+#include <QScopeGuard>
 #include <QProcess>
 #include <QPushButton>
-#include <QSemaphore>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QAccessible>
 #include <QtTest>
 
+#include <algorithm>
 #include <atomic>
-#include <cmath>
 #include <cstdio>
+#include <memory>
 
 namespace {
 
@@ -132,21 +130,25 @@ protected:
     }
 };
 
+// What a scripted service answers, and where it records its steps.
+struct Script {
+    bool upgradeNeeded;
+    int upgradeResult;
+    Probe *probe;
+    QStringList *calls;
+    Qt::HANDLE *thread;
+    QString agedApp;
+    unsigned long startDelayMs = 0;
+};
+
 // The sequence as the service sees it. Runs on the handler thread; each
 // step asks the main thread for a picture of the dialog and waits for it.
 class ScriptedService : public Service
 {
 public:
-    ScriptedService(bool upgradeNeeded, int upgradeResult, Probe *probe,
-                    QStringList *calls, Qt::HANDLE *thread, QString agedApp,
-                    unsigned long startDelayMs = 0)
-        : m_upgradeNeeded(upgradeNeeded), m_upgradeResult(upgradeResult), m_probe(probe),
-          m_calls(calls), m_thread(thread), m_agedApp(std::move(agedApp)),
-          m_startDelayMs(startDelayMs)
-    {
-    }
+    explicit ScriptedService(Script script) : m_script(std::move(script)) {}
 
-    ~ScriptedService() override { m_calls->append(QStringLiteral("~Service")); }
+    ~ScriptedService() override { m_script.calls->append(QStringLiteral("~Service")); }
 
     void terminateUI() override { record("terminateUI"); }
     int32_t upgrade() override
@@ -156,53 +158,42 @@ public:
         // mixed with the worker's own.
         Notify_Adapter::getInstance()->UpdateProgress(4, 1);
         Notify_Adapter::getInstance()->UpdateDialogText(QStringLiteral("relay text"));
-        return m_upgradeResult;
+        return m_script.upgradeResult;
     }
     void startUI() override
     {
         // removeAgedAppFolder() is not virtual; its effect tells that it ran
         // before this step.
-        record(QFileInfo::exists(m_agedApp) ? "startUI (aged app present)" : "startUI");
-        if (m_startDelayMs)
-            QThread::msleep(m_startDelayMs);
+        record(QFileInfo::exists(m_script.agedApp) ? "startUI (aged app present)" : "startUI");
+        if (m_script.startDelayMs)
+            QThread::msleep(m_script.startDelayMs);
     }
     void readVersions() override
     {
-        *m_thread = QThread::currentThreadId();
+        *m_script.thread = QThread::currentThreadId();
         record("readVersions");
     }
     bool needUpgrade() override
     {
         record("needUpgrade");
-        return m_upgradeNeeded;
+        return m_script.upgradeNeeded;
     }
 
 private:
     void record(const char *step)
     {
-        m_calls->append(QLatin1String(step));
+        m_script.calls->append(QLatin1String(step));
         // Only a pointer to a literal crosses: the blocking call's hand-off
         // happens inside Qt, where a thread checker cannot follow it.
-        if (m_probe) {
-            QMetaObject::invokeMethod(m_probe, "snapshot", Qt::BlockingQueuedConnection,
+        if (m_script.probe) {
+            QMetaObject::invokeMethod(m_script.probe, "snapshot", Qt::BlockingQueuedConnection,
                                       Q_ARG(const char *, step));
-            (void)m_probe->taken.load(std::memory_order_acquire);
+            (void)m_script.probe->taken.load(std::memory_order_acquire);
         }
     }
 
-    bool m_upgradeNeeded;
-    int m_upgradeResult;
-    Probe *m_probe;
-    QStringList *m_calls;
-    Qt::HANDLE *m_thread;
-    QString m_agedApp;
-    unsigned long m_startDelayMs;
+    const Script m_script;
 };
-
-QString readAll(const QString &path)
-{
-    return QString::fromUtf8(readFile(path));
-}
 
 } // namespace
 
@@ -240,11 +231,11 @@ private:
     void registerPaths(const QString &root);
     Service *idleService()
     {
-        return new ScriptedService(false, 0, nullptr, &m_idleCalls, &m_idleThread, QString());
+        return new ScriptedService({false, 0, nullptr, &m_idleCalls, &m_idleThread, QString()});
     }
     int runLauncher(Launcher &launcher);
 
-    QTemporaryDir *m_dir = nullptr;
+    std::unique_ptr<QTemporaryDir> m_dir;
     QStringList m_idleCalls;
     Qt::HANDLE m_idleThread = nullptr;
 };
@@ -256,15 +247,14 @@ void TstLauncher::initTestCase()
 
 void TstLauncher::init()
 {
-    m_dir = new QTemporaryDir;
+    m_dir = std::make_unique<QTemporaryDir>();
     QVERIFY(m_dir->isValid());
     registerPaths(m_dir->path());
 }
 
 void TstLauncher::cleanup()
 {
-    delete m_dir;
-    m_dir = nullptr;
+    m_dir.reset();
     // The path table is process-wide: point it at nothing that exists.
     registerPaths(QStringLiteral("/nonexistent-zelto-test"));
 }
@@ -435,10 +425,7 @@ void TstLauncher::dialogReadable()
     QFETCH(QPalette, palette);
     const QPalette before = QApplication::palette();
     QApplication::setPalette(palette);
-    struct Restore {
-        QPalette p;
-        ~Restore() { QApplication::setPalette(p); }
-    } restore{before};
+    const auto restore = qScopeGuard([&before] { QApplication::setPalette(before); });
 
     Launcher launcher(idleService());
     ProcessingProgressDialog *d = findDialog();
@@ -463,10 +450,7 @@ void TstLauncher::dialogReadable()
     for (int y = 0; y < barShot.height(); ++y)
         for (int x = 0; x < barShot.width(); ++x)
             ++counts[barShot.pixel(x, y)];
-    QRgb commonest = 0;
-    for (auto it = counts.cbegin(); it != counts.cend(); ++it)
-        if (it.value() > counts.value(commonest))
-            commonest = it.key();
+    const QRgb commonest = std::max_element(counts.cbegin(), counts.cend()).key();
     const double barContrast = strongestContrast(barShot, barShot.rect().adjusted(2, 2, -2, -2), commonest);
     QVERIFY2(barContrast >= 4.5, qPrintable(QStringLiteral("bar's text %1:1 on #%2").arg(barContrast).arg(commonest & 0xffffff, 6, 16, QLatin1Char('0'))));
     // The specified style sheet stays as it was.
@@ -589,7 +573,8 @@ void TstLauncher::workerSignalOrder()
     Qt::HANDLE serviceThread = nullptr;
     bool done = false;
     {
-        Worker worker(new ScriptedService(upgradeNeeded, upgradeResult, nullptr, &seen, &serviceThread, QString()));
+        Worker worker(new ScriptedService(
+            {upgradeNeeded, upgradeResult, nullptr, &seen, &serviceThread, QString()}));
         // Direct connections: recorded on the handler thread, in emission order.
         connect(&worker, &Worker::sigShowMsg, &worker, [&seen] { seen << "sigShowMsg"; }, Qt::DirectConnection);
         connect(&worker, &Worker::sigUpdateProgress, &worker,
@@ -657,11 +642,7 @@ void TstLauncher::run()
 
     const QString logPath = m_dir->filePath(QStringLiteral("t.log"));
     const QString switchPath = m_dir->filePath(QStringLiteral("switch"));
-    {
-        QFile sw(switchPath);
-        QVERIFY(sw.open(QIODevice::WriteOnly));
-        sw.write("launcher_debug=7\n");
-    }
+    QVERIFY(writeFile(switchPath, "launcher_debug=7\n"));
     QCOMPARE(LogConfigure(LOG_MODE_FILE, logPath.toUtf8().constData(),
                           switchPath.toUtf8().constData(), 50, 1), 0);
 
@@ -672,20 +653,16 @@ void TstLauncher::run()
     QStringList recorded;
     Qt::HANDLE serviceThread = nullptr;
     ShowCounter counter;
-    int result = -1;
     {
-        Launcher launcher(new ScriptedService(upgradeNeeded, upgradeResult, &probe, &recorded,
-                                              &serviceThread, agedApp));
+        Launcher launcher(new ScriptedService(
+            {upgradeNeeded, upgradeResult, &probe, &recorded, &serviceThread, agedApp}));
         ProcessingProgressDialog *d = findDialog();
         QVERIFY(d);
         d->installEventFilter(&counter);
 
-        result = runLauncher(launcher);
-
-        QCOMPARE(result, 0);
+        QCOMPARE(runLauncher(launcher), 0);
         QVERIFY(!d->isVisible());
         QCOMPARE(d->value(), 100);
-        d->removeEventFilter(&counter);
     }
     LogConfigure(LOG_MODE_STDERR, "", "", 50, 1);
 
@@ -698,7 +675,7 @@ void TstLauncher::run()
     // Nothing of the launcher remains once it is deleted.
     QVERIFY(!findDialog());
 
-    const QString log = readAll(logPath);
+    const QString log = QString::fromUtf8(readFile(logPath));
     int at = 0;
     for (const QString &line : logLines) {
         const int found = log.indexOf(line, at);
@@ -718,14 +695,13 @@ void TstLauncher::notShownByItself()
     QStringList recorded;
     Qt::HANDLE serviceThread = nullptr;
     ShowCounter counter;
-    Launcher launcher(new ScriptedService(false, 0, &probe, &recorded, &serviceThread,
-                                          m_dir->path() + QStringLiteral("/none"), 5000));
+    const QString none = m_dir->path() + QStringLiteral("/none");
+    Launcher launcher(new ScriptedService({false, 0, &probe, &recorded, &serviceThread, none, 5000}));
     ProcessingProgressDialog *d = findDialog();
     QVERIFY(d);
     d->installEventFilter(&counter);
     QCOMPARE(runLauncher(launcher), 0);
     QCOMPARE(counter.shows, 0);
-    d->removeEventFilter(&counter);
 }
 
 int main(int argc, char **argv)
