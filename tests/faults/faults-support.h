@@ -151,10 +151,8 @@ inline void applyFault(QProcessEnvironment &env, const Fault &f)
 inline QMap<QString, long> lastReport(const QString &file)
 {
     QMap<QString, long> out;
-    const QList<QByteArray> lines = readFile(file).trimmed().split('\n');
-    if (lines.isEmpty())
-        return out;
-    for (const QByteArray &field : lines.last().split(' ')) {
+    // A split gives at least one line, if empty.
+    for (const QByteArray &field : readFile(file).trimmed().split('\n').last().split(' ')) {
         const int eq = field.indexOf('=');
         if (eq > 0)
             out.insert(QString::fromLatin1(field.left(eq)), field.mid(eq + 1).toLong());

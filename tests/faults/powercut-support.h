@@ -106,9 +106,7 @@ inline QByteArray imageDigest(const QString &home)
 
 inline bool copyTree(const QString &from, const QString &to)
 {
-    QProcess cp;
-    cp.start("cp", {"-a", "--", from, to});
-    return cp.waitForFinished(60000) && cp.exitStatus() == QProcess::NormalExit && cp.exitCode() == 0;
+    return QProcess::execute("cp", {"-a", "--", from, to}) == 0;
 }
 
 } // namespace faults

@@ -111,9 +111,7 @@ void nextStartComesLater(const QString &home)
 
 QString reportDir()
 {
-    QString dir = qEnvironmentVariable("ZELTO_FAULT_REPORT_DIR");
-    if (dir.isEmpty())
-        dir = QDir::currentPath();
+    const QString dir = qEnvironmentVariable("ZELTO_FAULT_REPORT_DIR", QDir::currentPath());
     QDir().mkpath(dir);
     return dir;
 }
@@ -928,9 +926,7 @@ void TstFaults::hostile()
 
     RunResult r;
     if (asNobody) {
-        QProcess chown;
-        chown.start("chown", {"-R", "65534:65534", m_case->path()});
-        QVERIFY(chown.waitForFinished() && chown.exitCode() == 0);
+        QVERIFY(QProcess::execute("chown", {"-R", "65534:65534", m_case->path()}) == 0);
         QVERIFY(::chmod(QFile::encodeName(m_case->path()).constData(), 0755) == 0);
         // Permission bits bind the user only when the run drops root.
         QProcess p;
@@ -1005,12 +1001,8 @@ void TstFaults::pidFiles()
     QFETCH(QByteArray, content);
     QFETCH(PidFile, pidFile);
     QFETCH(bool, wholeSeconds);
-    {
-        QProcess probe;
-        probe.start("unshare", {"--fork", "--pid", "--mount-proc", "true"});
-        if (!probe.waitForFinished() || probe.exitStatus() != QProcess::NormalExit || probe.exitCode() != 0)
-            QSKIP("a private pid namespace (unshare --fork --pid --mount-proc) needs root");
-    }
+    if (QProcess::execute("unshare", {"--fork", "--pid", "--mount-proc", "true"}) != 0)
+        QSKIP("a private pid namespace (unshare --fork --pid --mount-proc) needs root");
     QVERIFY(makeRoot());
     QString home = freshHome("home");
     QVERIFY(!home.isEmpty());
