@@ -122,7 +122,8 @@ struct Fault {
 
 // A fault at the `at`-th `op` call below `home`, reported in home.report.
 inline Fault faultIn(const QString &home, const QString &op = QString(), long at = 0,
-                     const QString &action = QStringLiteral("kill"), const QStringList &excludes = {})
+                     const QString &action = QStringLiteral("kill"),
+                     const QStringList &excludes = {})
 {
     Fault f;
     f.op = op;

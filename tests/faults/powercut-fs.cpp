@@ -617,7 +617,8 @@ int fsTruncate(const char *path, off_t size, struct fuse_file_info *fi)
 
 int fsUtimens(const char *path, const struct timespec tv[2], struct fuse_file_info *fi)
 {
-    return result(fdOf(fi) >= 0 ? futimens(fdOf(fi), tv) : utimensat(g.root, rel(path), tv, AT_SYMLINK_NOFOLLOW));
+    return result(fdOf(fi) >= 0 ? futimens(fdOf(fi), tv)
+                                : utimensat(g.root, rel(path), tv, AT_SYMLINK_NOFOLLOW));
 }
 
 int openCommon(const char *path, int flags, mode_t mode, struct fuse_file_info *fi)

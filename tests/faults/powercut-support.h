@@ -22,7 +22,8 @@ inline QVector<CutPoint> readCutPoints(const QString &images)
     QVector<CutPoint> points;
     const QString text = QString::fromUtf8(readFile(images + "/points"));
     for (const QString &line : text.split('\n', Qt::SkipEmptyParts))
-        points << CutPoint{line.section(' ', 0, 0).toInt(), line.section(' ', 1, 1), line.section(' ', 2)};
+        points << CutPoint{line.section(' ', 0, 0).toInt(), line.section(' ', 1, 1),
+                           line.section(' ', 2)};
     return points;
 }
 

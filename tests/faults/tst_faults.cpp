@@ -140,7 +140,7 @@ struct Scene {
     QString outside;
     QString root;
     QString casePath;
-    QString backup(int n) const { return n == 0 ? app + "_tmp" : app + "_tmp" + QString::number(n); }
+    QString backup(int n) const { return app + "_tmp" + (n == 0 ? QString() : QString::number(n)); }
     QString package() const { return root + "/package/orvilex"; }
 };
 
@@ -151,8 +151,8 @@ bool link(const QString &target, const QString &at)
 
 QStringList leftovers(const QString &home)
 {
-    return QDir(zeltoDir(home)).entryList({"QuenmarkZelto.app_tmp*", "QuenmarkZelto.app.installing*"},
-                                          QDir::AllEntries | QDir::Hidden | QDir::System);
+    const QStringList names{"QuenmarkZelto.app_tmp*", "QuenmarkZelto.app.installing*"};
+    return QDir(zeltoDir(home)).entryList(names, QDir::AllEntries | QDir::Hidden | QDir::System);
 }
 
 QStringList startLines(const QString &home)
@@ -481,7 +481,8 @@ void TstFaults::powerCutModel()
     QFETCH(QStringList, steps);
     QFETCH(QString, image);
     QFETCH(QString, expect);
-    if (const QString lacking = PowerCutFs::lacking(g_privateMounts, "no power-cut file system"); !lacking.isEmpty())
+    const QString lacking = PowerCutFs::lacking(g_privateMounts, "no power-cut file system");
+    if (!lacking.isEmpty())
         QSKIP(qPrintable(lacking));
     const QString backing = m_case->path() + "/backing";
     QVERIFY(writeFile(backing + "/d/old", "old"));
@@ -613,7 +614,8 @@ void TstFaults::ioErrors()
         if (reportedSuccess && packageFile)
             problems << "success reported although " + injectedPath + " failed";
         if (reportedSuccess) {
-            problems.differ("success reported but the copy differs: ", m_package, snapshot(appPath(home)));
+            problems.differ("success reported but the copy differs: ", m_package,
+                            snapshot(appPath(home)));
         } else if (!injectedPath.isEmpty()) {
             problems.add("no rollback: ", finalProblems(home, 0, kOldBuild));
             if (!log.contains("Failed to upgrade package"))
@@ -891,7 +893,8 @@ void TstFaults::hostile()
     QVERIFY(makeRoot());
     const QString home = freshHome("home");
     QVERIFY(!home.isEmpty());
-    const Scene s{home, appPath(home), home + "/Documents", m_case->path() + "/outside", m_root, m_case->path()};
+    const Scene s{home, appPath(home), home + "/Documents", m_case->path() + "/outside", m_root,
+                  m_case->path()};
 
     // The user's own things, which no run may touch.
     QVERIFY(writeFile(s.docs + "/letter.txt", "dear user\n"));
@@ -943,11 +946,14 @@ void TstFaults::hostile()
     problems.failed(r);
     problems.differ("Documents changed: ", docsBefore, snapshot(s.docs, support::Times));
     problems.differ(".ssh changed: ", sshBefore, snapshot(home + "/.ssh", support::Times));
-    problems.differ("a folder outside the home changed: ", outsideBefore, snapshot(s.outside, support::Times));
+    problems.differ("a folder outside the home changed: ", outsideBefore,
+                    snapshot(s.outside, support::Times));
     if (QFileInfo(s.app).isSymLink())
         problems << "the application folder is still a link";
-    problems.differ(QStringLiteral("the application folder is not the %1 copy: ").arg(build == kNewBuild ? "new" : "old"),
-                    build == kNewBuild ? m_package : m_old, snapshot(s.app));
+    const bool upgraded = build == kNewBuild;
+    problems.differ(QStringLiteral("the application folder is not the %1 copy: ")
+                        .arg(upgraded ? "new" : "old"),
+                    upgraded ? m_package : m_old, snapshot(s.app));
     const QStringList starts = startLines(home);
     if (starts.isEmpty() || !starts.last().startsWith(QStringLiteral("start %1 ").arg(build)))
         problems << "the client was not started";
@@ -1009,7 +1015,8 @@ void TstFaults::pidFiles()
     const QString dir = m_case->path();
     PowerCutFs fs;
     if (wholeSeconds) {
-        const QString lacking = PowerCutFs::lacking(g_privateMounts, "no file system with whole-second times");
+        const QString lacking =
+            PowerCutFs::lacking(g_privateMounts, "no file system with whole-second times");
         if (!lacking.isEmpty())
             QSKIP(qPrintable(lacking));
         QString why;
@@ -1166,7 +1173,8 @@ void TstFaults::manyLaunchers()
         };
         waitUntil([&] { return running() <= 1; }, kRunTimeoutMs);
         // The one inside must have reached its start script.
-        waitUntil([&] { return startLines(home).size() != startsBefore || running() != 1; }, kRunTimeoutMs);
+        waitUntil([&] { return startLines(home).size() != startsBefore || running() != 1; },
+                  kRunTimeoutMs);
 
         Problems problems;
         const int inside = running();
@@ -1270,7 +1278,8 @@ void TstFaults::powerCuts()
     QFETCH(bool, killedHalfWay);
     QFETCH(bool, clientRunning);
     QFETCH(QString, forgotten);
-    if (const QString lacking = PowerCutFs::lacking(g_privateMounts, "no power-cut file system"); !lacking.isEmpty())
+    const QString lacking = PowerCutFs::lacking(g_privateMounts, "no power-cut file system");
+    if (!lacking.isEmpty())
         QSKIP(qPrintable(lacking));
     QVERIFY(makeRoot());
     // A root without the package: a run there can only repair.
@@ -1308,8 +1317,9 @@ void TstFaults::powerCuts()
         client.setProcessEnvironment(launcherEnvironment(home));
         client.start(appPath(home) + "/bin/cloud-zelto-ui", QStringList());
         QVERIFY(client.waitForStarted());
-        const bool wrote = waitUntil([&] { return !readFile(zeltoDir(home) + "/ui.pid").isEmpty(); }, 10000);
-        QVERIFY2(wrote, "the client wrote no pid file");
+        const QString pid = zeltoDir(home) + "/ui.pid";
+        QVERIFY2(waitUntil([&] { return !readFile(pid).isEmpty(); }, 10000),
+                 "the client wrote no pid file");
     }
     // A flush that the launcher only pretends to make, to show which cut
     // points notice it.
@@ -1324,7 +1334,8 @@ void TstFaults::powerCuts()
                 skip = line.split(' ').value(1).toLong();
         QVERIFY2(skip > 0, qPrintable("the upgrade does not flush " + forgotten));
     }
-    const Fault skipped = faultIn(home, QStringLiteral("fsync"), skip, QStringLiteral("skip"), launcherOwnFiles(home));
+    const Fault skipped = faultIn(home, QStringLiteral("fsync"), skip, QStringLiteral("skip"),
+                                  launcherOwnFiles(home));
     const RunResult upgraded = run(home, skip > 0 ? &skipped : nullptr);
     if (skip > 0)
         qInfo("%s", readFile(skipped.report).constData());
@@ -1449,7 +1460,8 @@ void TstFaults::folderFlushErrors()
 {
     QFETCH(int, error);
     QFETCH(bool, failingDisk);
-    const QString lacking = PowerCutFs::lacking(g_privateMounts, "no FUSE file system to answer folder flushes");
+    const QString lacking =
+        PowerCutFs::lacking(g_privateMounts, "no FUSE file system to answer folder flushes");
     if (!lacking.isEmpty())
         QSKIP(qPrintable(lacking));
     QVERIFY(makeRoot());
