@@ -70,40 +70,36 @@ inline bool makeFaultPackage(const QString &dir, int build, int minSize = 0)
     struct Item {
         const char *path;
         int size;
-        int kind; // 0 data, 1 executable, 2 private, 3 private executable
+        QFile::Permissions mode;
     };
-    static const Item items[] = {
-        {"lib/libzelto-core.so.1", 20000, 1},
-        {"lib/libzelto-net.so.1", 3000, 1},
-        {"lib/plugins/platforms/libqoffscreen.so", 2500, 1},
-        {"lib/plugins/imageformats/libqpng.so", 1800, 1},
-        {"bin/zelto-helper", 900, 1},
-        {"bin/zelto-sync", 1400, 3},
-        {"share/doc/README", 700, 0},
-        {"share/doc/LICENSE", 1200, 0},
-        {"share/doc/empty", 0, 0},
-        {"share/icons/hicolor/48x48/zelto.png", 600, 0},
-        {"share/icons/hicolor/256x256/zelto.png", 2600, 0},
-        {"share/locale/de/zelto.qm", 400, 0},
-        {"share/locale/fr/zelto.qm", 420, 0},
-        {"share/locale/th/zelto.qm", 380, 0},
-        {"etc/defaults.conf", 150, 2},
-        {"etc/keys/update.pub", 300, 2},
-        {"etc/keys/private/token", 64, 2},
-        {"resources/fonts/sans.ttf", 5000, 0},
-        {"resources/sounds/done.wav", 1000, 0},
-        {"resources/ui/main.qml", 800, 0},
-        {"resources/ui/tray.qml", 500, 0},
+    const Item items[] = {
+        {"lib/libzelto-core.so.1", 20000, kExecutable},
+        {"lib/libzelto-net.so.1", 3000, kExecutable},
+        {"lib/plugins/platforms/libqoffscreen.so", 2500, kExecutable},
+        {"lib/plugins/imageformats/libqpng.so", 1800, kExecutable},
+        {"bin/zelto-helper", 900, kExecutable},
+        {"bin/zelto-sync", 1400, privExe},
+        {"share/doc/README", 700, rw},
+        {"share/doc/LICENSE", 1200, rw},
+        {"share/doc/empty", 0, rw},
+        {"share/icons/hicolor/48x48/zelto.png", 600, rw},
+        {"share/icons/hicolor/256x256/zelto.png", 2600, rw},
+        {"share/locale/de/zelto.qm", 400, rw},
+        {"share/locale/fr/zelto.qm", 420, rw},
+        {"share/locale/th/zelto.qm", 380, rw},
+        {"etc/defaults.conf", 150, priv},
+        {"etc/keys/update.pub", 300, priv},
+        {"etc/keys/private/token", 64, priv},
+        {"resources/fonts/sans.ttf", 5000, rw},
+        {"resources/sounds/done.wav", 1000, rw},
+        {"resources/ui/main.qml", 800, rw},
+        {"resources/ui/tray.qml", 500, rw},
     };
     bool ok = support::writeClient(dir, infoFile(build), stubClient(), recordingStartScript(build));
     int index = 0;
     for (const Item &item : items) {
         const int size = item.size == 0 ? 0 : qMax(item.size, minSize);
-        const QFile::Permissions mode = item.kind == 1 ? kExecutable
-            : item.kind == 2                         ? priv
-            : item.kind == 3                         ? privExe
-                                                     : rw;
-        ok = ok && writeFile(dir + '/' + item.path, filler(build, index++, size), mode);
+        ok = ok && writeFile(dir + '/' + item.path, filler(build, index++, size), item.mode);
     }
     // Files only this build has.
     ok = ok && writeFile(QStringLiteral("%1/share/build-%2/notes.txt").arg(dir).arg(build),
@@ -124,6 +120,21 @@ struct Fault {
     QString trace;
 };
 
+// A fault at the `at`-th `op` call below `home`, reported in home.report.
+inline Fault faultIn(const QString &home, const QString &op = QString(), long at = 0,
+                     const QString &action = QStringLiteral("kill"),
+                     const QStringList &excludes = {})
+{
+    Fault f;
+    f.op = op;
+    f.at = at;
+    f.action = action;
+    f.prefixes = QStringList{home};
+    f.excludes = excludes;
+    f.report = home + ".report";
+    return f;
+}
+
 inline void applyFault(QProcessEnvironment &env, const Fault &f)
 {
     env.insert(QStringLiteral("LD_PRELOAD"), qEnvironmentVariable("ZELTO_FAULT_SHIM"));
@@ -141,10 +152,8 @@ inline void applyFault(QProcessEnvironment &env, const Fault &f)
 inline QMap<QString, long> lastReport(const QString &file)
 {
     QMap<QString, long> out;
-    const QList<QByteArray> lines = readFile(file).trimmed().split('\n');
-    if (lines.isEmpty())
-        return out;
-    for (const QByteArray &field : lines.last().split(' ')) {
+    // A split gives at least one line, if empty.
+    for (const QByteArray &field : readFile(file).trimmed().split('\n').last().split(' ')) {
         const int eq = field.indexOf('=');
         if (eq > 0)
             out.insert(QString::fromLatin1(field.left(eq)), field.mid(eq + 1).toLong());
@@ -164,19 +173,12 @@ public:
     };
     void add(const QString &cls, bool intact)
     {
-        if (!m_order.contains(cls))
-            m_order << cls;
-        Row &r = m_rows[cls];
+        Row &r = row(cls);
         ++r.tried;
         if (intact)
             ++r.intact;
     }
-    void note(const QString &cls, const QString &text)
-    {
-        if (!m_order.contains(cls))
-            m_order << cls;
-        m_rows[cls].note = text;
-    }
+    void note(const QString &cls, const QString &text) { row(cls).note = text; }
     QByteArray markdown() const
     {
         QByteArray out = "| Fault class | Cases tried | Nothing lost |\n|---|---:|---:|\n";
@@ -192,6 +194,13 @@ public:
     }
 
 private:
+    Row &row(const QString &cls)
+    {
+        if (!m_order.contains(cls))
+            m_order << cls;
+        return m_rows[cls];
+    }
+
     QStringList m_order;
     QMap<QString, Row> m_rows;
 };

@@ -41,6 +41,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <map>
+#include <memory>
 #include <random>
 #include <set>
 #include <string>
@@ -110,16 +111,17 @@ const char *rel(const char *path)
     return *path ? path : ".";
 }
 
-std::vector<std::string> split(const std::string &path)
+// The non-empty parts between the separators.
+std::vector<std::string> split(const std::string &text, char separator)
 {
     std::vector<std::string> parts;
     size_t i = 0;
-    while (i < path.size()) {
-        size_t j = path.find('/', i);
+    while (i < text.size()) {
+        size_t j = text.find(separator, i);
         if (j == std::string::npos)
-            j = path.size();
+            j = text.size();
         if (j > i)
-            parts.push_back(path.substr(i, j - i));
+            parts.push_back(text.substr(i, j - i));
         i = j + 1;
     }
     return parts;
@@ -128,7 +130,7 @@ std::vector<std::string> split(const std::string &path)
 uint64_t lookup(const char *path)
 {
     uint64_t id = g.rootId;
-    for (const std::string &name : split(path)) {
+    for (const std::string &name : split(path, '/')) {
         auto dir = g.live.find(id);
         if (dir == g.live.end())
             return 0;
@@ -147,6 +149,31 @@ uint64_t parentOf(const char *path, std::string *name)
     const size_t slash = p.find_last_of('/');
     *name = p.substr(slash + 1);
     return lookup(p.substr(0, slash).c_str());
+}
+
+// Owns a descriptor; closing it keeps errno, which the callers report.
+struct Fd {
+    int fd;
+    ~Fd()
+    {
+        const int err = errno;
+        if (fd >= 0)
+            close(fd);
+        errno = err;
+    }
+};
+
+using Folder = std::unique_ptr<DIR, int (*)(DIR *)>;
+
+// The folder at `relPath` for reading its entries; empty, with errno, when
+// it cannot be opened.
+Folder openFolder(const char *relPath, int flags)
+{
+    Fd fd{openat(g.root, relPath, O_RDONLY | O_DIRECTORY | O_CLOEXEC | flags)};
+    Folder dir(fd.fd < 0 ? nullptr : fdopendir(fd.fd), closedir);
+    if (dir)
+        fd.fd = -1; // the folder owns it now
+    return dir;
 }
 
 bool readAll(int fd, std::string *out)
@@ -169,12 +196,8 @@ bool readAll(int fd, std::string *out)
 
 bool readFileAt(const std::string &relPath, std::string *out)
 {
-    int fd = openat(g.root, relPath.c_str(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC);
-    if (fd < 0)
-        return false;
-    bool ok = readAll(fd, out);
-    close(fd);
-    return ok;
+    const Fd fd{openat(g.root, relPath.c_str(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC)};
+    return fd.fd >= 0 && readAll(fd.fd, out);
 }
 
 // A new inode for what now stands at `relPath` in the backing folder.
@@ -214,20 +237,14 @@ void scan(const std::string &relPath, uint64_t id)
     }
     if (node.type != 'd')
         return;
-    int fd = openat(g.root, relPath.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
-    if (fd < 0)
+    const Folder dir = openFolder(relPath.c_str(), O_NOFOLLOW);
+    if (!dir)
         return;
-    DIR *dir = fdopendir(fd);
-    if (!dir) {
-        close(fd);
-        return;
-    }
     std::vector<std::string> names;
-    while (struct dirent *e = readdir(dir)) {
+    while (struct dirent *e = readdir(dir.get())) {
         if (strcmp(e->d_name, ".") != 0 && strcmp(e->d_name, "..") != 0)
             names.push_back(e->d_name);
     }
-    closedir(dir);
     for (const std::string &name : names) {
         const std::string child = relPath == "." ? name : relPath + "/" + name;
         const uint64_t childId = adopt(child);
@@ -352,20 +369,19 @@ struct Writer {
                     chmod(path.c_str(), modeOf(id));
                 }
             } else if (node.type == 'f') {
-                int fd = open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
-                if (fd >= 0) {
+                const Fd fd{open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600)};
+                if (fd.fd >= 0) {
                     const std::string &bytes = dataOf(id);
                     size_t done = 0;
                     while (done < bytes.size()) {
-                        ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
+                        ssize_t n = ::write(fd.fd, bytes.data() + done, bytes.size() - done);
                         if (n <= 0)
                             break;
                         done += size_t(n);
                     }
-                    fchmod(fd, modeOf(id));
+                    fchmod(fd.fd, modeOf(id));
                     const struct timespec times[2] = {{0, UTIME_OMIT}, timeOf(id)};
-                    futimens(fd, times);
-                    close(fd);
+                    futimens(fd.fd, times);
                 }
             } else if (node.type == 'l') {
                 // An image without the link fails the sweep's comparison;
@@ -434,6 +450,9 @@ void cutPoint(const char *kind, const char *path, bool durableChanged, const std
 
 int fail() { return -errno; }
 
+// A call's result (0 or -1 with errno) as FUSE wants it.
+int result(int r) { return r == 0 ? 0 : fail(); }
+
 // The backing descriptor of an open file; -1 for a folder or a name.
 int fdOf(struct fuse_file_info *fi)
 {
@@ -463,7 +482,7 @@ int fsGetattr(const char *path, struct stat *st, struct fuse_file_info *fi)
     int r = fdOf(fi) >= 0 ? fstat(fdOf(fi), st) : fstatat(g.root, rel(path), st, AT_SYMLINK_NOFOLLOW);
     if (r == 0 && g_wholeSeconds)
         st->st_atim.tv_nsec = st->st_mtim.tv_nsec = st->st_ctim.tv_nsec = 0;
-    return r == 0 ? 0 : fail();
+    return result(r);
 }
 
 int fsReadlink(const char *path, char *buf, size_t size)
@@ -475,73 +494,67 @@ int fsReadlink(const char *path, char *buf, size_t size)
     return 0;
 }
 
-// After a call that made a name: a new inode under it, unless the name
-// already stood for one (an O_CREAT open of an existing file).
-void named(const char *path)
+// After a call that made a name (`result` 0): a new inode under it,
+// unless the name already stood for one (an O_CREAT open of an existing
+// file). The call's result as FUSE wants it.
+int named(int result, const char *path)
 {
+    if (result != 0)
+        return fail();
     std::string name;
     const uint64_t parent = parentOf(path, &name);
-    if (!parent || g.live[parent].count(name))
-        return;
-    if (uint64_t id = adopt(rel(path)))
-        change(parent, {{name, id}});
+    if (parent && !g.live[parent].count(name))
+        if (uint64_t id = adopt(rel(path)))
+            change(parent, {{name, id}});
+    return 0;
 }
 
-// A removal is a cut point when it is the first since the durable state
-// last changed: the moment it may reach the disk ahead of all before it.
-void unnamed(const char *path)
+// After a call that removed a name (`result` 0). A removal is a cut point
+// when it is the first since the durable state last changed: the moment it
+// may reach the disk ahead of all before it.
+int unnamed(int result, const char *path)
 {
+    if (result != 0)
+        return fail();
     std::string name;
     const uint64_t parent = parentOf(path, &name);
     if (!parent)
-        return;
+        return 0;
     change(parent, {{name, 0}});
     if (!g.removedSinceFlush && !isQuiet(path)) {
         g.removedSinceFlush = true;
         cutPoint("remove", path, false, {parent});
     }
+    return 0;
 }
 
 int fsMknod(const char *path, mode_t mode, dev_t dev)
 {
-    if (mknodat(g.root, rel(path), mode, dev) != 0)
-        return fail();
-    named(path);
-    return 0;
+    return named(mknodat(g.root, rel(path), mode, dev), path);
 }
 
 int fsMkdir(const char *path, mode_t mode)
 {
-    if (mkdirat(g.root, rel(path), mode) != 0)
-        return fail();
-    named(path);
-    return 0;
+    return named(mkdirat(g.root, rel(path), mode), path);
 }
 
 int fsUnlink(const char *path)
 {
-    if (unlinkat(g.root, rel(path), 0) != 0)
-        return fail();
-    unnamed(path);
-    return 0;
+    return unnamed(unlinkat(g.root, rel(path), 0), path);
 }
 
 int fsRmdir(const char *path)
 {
-    if (unlinkat(g.root, rel(path), AT_REMOVEDIR) != 0)
-        return fail();
     const uint64_t id = lookup(path);
-    unnamed(path);
-    g.live.erase(id);
-    return 0;
+    const int result = unnamed(unlinkat(g.root, rel(path), AT_REMOVEDIR), path);
+    if (result == 0)
+        g.live.erase(id);
+    return result;
 }
 
 int fsSymlink(const char *target, const char *path)
 {
-    if (symlinkat(target, g.root, rel(path)) != 0)
-        return fail();
-    named(path);
-    return 0;
+    return named(symlinkat(target, g.root, rel(path)), path);
 }
 
 int fsRename(const char *from, const char *to, unsigned int flags)
@@ -585,37 +598,27 @@ int fsLink(const char *from, const char *to)
 
 int fsChmod(const char *path, mode_t mode, struct fuse_file_info *fi)
 {
-    int r = fdOf(fi) >= 0 ? fchmod(fdOf(fi), mode) : fchmodat(g.root, rel(path), mode, 0);
-    return r == 0 ? 0 : fail();
+    return result(fdOf(fi) >= 0 ? fchmod(fdOf(fi), mode) : fchmodat(g.root, rel(path), mode, 0));
 }
 
 int fsChown(const char *path, uid_t uid, gid_t gid, struct fuse_file_info *fi)
 {
-    int r = fdOf(fi) >= 0 ? fchown(fdOf(fi), uid, gid) : fchownat(g.root, rel(path), uid, gid, AT_SYMLINK_NOFOLLOW);
-    return r == 0 ? 0 : fail();
+    return result(fdOf(fi) >= 0 ? fchown(fdOf(fi), uid, gid)
+                                : fchownat(g.root, rel(path), uid, gid, AT_SYMLINK_NOFOLLOW));
 }
 
 int fsTruncate(const char *path, off_t size, struct fuse_file_info *fi)
 {
-    int r;
-    if (fdOf(fi) >= 0) {
-        r = ftruncate(fdOf(fi), size);
-    } else {
-        int fd = openat(g.root, rel(path), O_WRONLY | O_NOFOLLOW | O_CLOEXEC);
-        if (fd < 0)
-            return fail();
-        r = ftruncate(fd, size);
-        int err = errno;
-        close(fd);
-        errno = err;
-    }
-    return r == 0 ? 0 : fail();
+    if (fdOf(fi) >= 0)
+        return result(ftruncate(fdOf(fi), size));
+    const Fd fd{openat(g.root, rel(path), O_WRONLY | O_NOFOLLOW | O_CLOEXEC)};
+    return fd.fd < 0 ? fail() : result(ftruncate(fd.fd, size));
 }
 
 int fsUtimens(const char *path, const struct timespec tv[2], struct fuse_file_info *fi)
 {
-    int r = fdOf(fi) >= 0 ? futimens(fdOf(fi), tv) : utimensat(g.root, rel(path), tv, AT_SYMLINK_NOFOLLOW);
-    return r == 0 ? 0 : fail();
+    return result(fdOf(fi) >= 0 ? futimens(fdOf(fi), tv)
+                                : utimensat(g.root, rel(path), tv, AT_SYMLINK_NOFOLLOW));
 }
 
 int openCommon(const char *path, int flags, mode_t mode, struct fuse_file_info *fi)
@@ -624,7 +627,7 @@ int openCommon(const char *path, int flags, mode_t mode, struct fuse_file_info *
     if (fd < 0)
         return fail();
     if (flags & O_CREAT)
-        named(path);
+        named(0, path);
     fi->fh = uint64_t(fd);
     g.openFiles[uint64_t(fd)] = lookup(path);
     return 0;
@@ -654,7 +657,7 @@ int fsWrite(const char *, const char *buf, size_t size, off_t off, struct fuse_f
 
 int fsStatfs(const char *, struct statvfs *st)
 {
-    return fstatvfs(g.root, st) == 0 ? 0 : fail();
+    return result(fstatvfs(g.root, st));
 }
 
 int fsRelease(const char *, struct fuse_file_info *fi)
@@ -673,16 +676,11 @@ int fsFsync(const char *path, int datasync, struct fuse_file_info *fi)
     // The descriptor may be open for writing only.
     char proc[64];
     snprintf(proc, sizeof proc, "/proc/self/fd/%d", int(fi->fh));
-    int fd = open(proc, O_RDONLY | O_CLOEXEC);
-    if (fd < 0)
-        return fail();
+    const Fd fd{open(proc, O_RDONLY | O_CLOEXEC)};
     std::string data;
     struct stat st;
-    const bool ok = readAll(fd, &data) && fstat(fd, &st) == 0;
-    int err = errno;
-    close(fd);
-    if (!ok)
-        return -err;
+    if (fd.fd < 0 || !readAll(fd.fd, &data) || fstat(fd.fd, &st) != 0)
+        return fail();
     Inode &inode = node->second;
     const mode_t mode = datasync ? inode.mode : (st.st_mode & 07777);
     const bool changed = data != inode.data || mode != inode.mode;
@@ -708,16 +706,10 @@ int fsOpendir(const char *path, struct fuse_file_info *fi)
 int fsReaddir(const char *path, void *buf, fuse_fill_dir_t fill, off_t, struct fuse_file_info *,
               enum fuse_readdir_flags)
 {
-    int fd = openat(g.root, rel(path), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd < 0)
+    const Folder dir = openFolder(rel(path), 0);
+    if (!dir)
         return fail();
-    DIR *dir = fdopendir(fd);
-    if (!dir) {
-        int err = errno;
-        close(fd);
-        return -err;
-    }
-    while (struct dirent *e = readdir(dir)) {
+    while (struct dirent *e = readdir(dir.get())) {
         struct stat st;
         memset(&st, 0, sizeof st);
         st.st_ino = e->d_ino;
@@ -725,7 +717,6 @@ int fsReaddir(const char *path, void *buf, fuse_fill_dir_t fill, off_t, struct f
         if (fill(buf, e->d_name, &st, 0, fuse_fill_dir_flags(0)))
             break;
     }
-    closedir(dir);
     return 0;
 }
 
@@ -754,12 +745,7 @@ int fsFsyncdir(const char *path, int datasync, struct fuse_file_info *)
 
 int fsAccess(const char *path, int mask)
 {
-    return faccessat(g.root, rel(path), mask, 0) == 0 ? 0 : fail();
-}
-
-void usage()
-{
-    fprintf(stderr, "usage: powercut-fs --backing DIR --images DIR [--quiet P1:P2] [--seed N] MOUNTPOINT [fuse options]\n");
+    return result(faccessat(g.root, rel(path), mask, 0));
 }
 
 } // namespace
@@ -780,22 +766,13 @@ int main(int argc, char **argv)
         } else if (a == "--fsyncdir-error" && i + 1 < argc) {
             g_fsyncdirError = int(strtol(argv[++i], nullptr, 10));
         } else if (a == "--quiet" && i + 1 < argc) {
-            const std::string list = argv[++i];
-            size_t at = 0;
-            while (at <= list.size()) {
-                size_t colon = list.find(':', at);
-                if (colon == std::string::npos)
-                    colon = list.size();
-                if (colon > at)
-                    g.quiet.push_back(list.substr(at, colon - at));
-                at = colon + 1;
-            }
+            g.quiet = split(argv[++i], ':');
         } else {
             fuseArgs.push_back(argv[i]);
         }
     }
     if (g.backing.empty() || g.images.empty() || fuseArgs.size() < 2) {
-        usage();
+        fprintf(stderr, "usage: powercut-fs --backing DIR --images DIR [--quiet P1:P2] [--seed N] MOUNTPOINT [fuse options]\n");
         return 2;
     }
     // Modes reach the backing folder as the caller's umask left them.

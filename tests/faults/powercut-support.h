@@ -7,7 +7,6 @@
 
 #include <QElapsedTimer>
 
-#include <csignal>
 #include <sys/mount.h>
 
 namespace faults {
@@ -21,16 +20,10 @@ struct CutPoint {
 inline QVector<CutPoint> readCutPoints(const QString &images)
 {
     QVector<CutPoint> points;
-    for (const QByteArray &line : readFile(images + "/points").split('\n')) {
-        const QString text = QString::fromUtf8(line);
-        if (text.isEmpty())
-            continue;
-        CutPoint p;
-        p.n = text.section(' ', 0, 0).toInt();
-        p.kind = text.section(' ', 1, 1);
-        p.path = text.section(' ', 2);
-        points << p;
-    }
+    const QString text = QString::fromUtf8(readFile(images + "/points"));
+    for (const QString &line : text.split('\n', Qt::SkipEmptyParts))
+        points << CutPoint{line.section(' ', 0, 0).toInt(), line.section(' ', 1, 1),
+                           line.section(' ', 2)};
     return points;
 }
 
@@ -40,7 +33,20 @@ class PowerCutFs
 public:
     ~PowerCutFs() { unmount(); }
 
-    bool mount(const QString &program, const QString &backing, const QString &mountPoint, const QString &images,
+    // Why no such file system can be mounted here (`without` names what a
+    // build without libfuse3 lacks); empty when one can.
+    static QString lacking(bool privateMounts, const QString &without)
+    {
+        const QString program = qEnvironmentVariable("ZELTO_POWERCUT_FS");
+        if (program.isEmpty() || !QFileInfo(program).isExecutable())
+            return "built without libfuse3 (libfuse3-dev): " + without;
+        if (!QFileInfo::exists("/dev/fuse") || !privateMounts)
+            return QStringLiteral("mounting a FUSE file system needs /dev/fuse, root and a mount "
+                                  "namespace of our own");
+        return QString();
+    }
+
+    bool mount(const QString &backing, const QString &mountPoint, const QString &images,
                const QStringList &quiet, QString *why, const QStringList &options = {})
     {
         if (!QDir().mkpath(mountPoint) || !QDir().mkpath(images)) {
@@ -51,6 +57,7 @@ public:
         m_daemon.setProcessChannelMode(QProcess::MergedChannels);
         // Another seed draws other random images; the default repeats the last run.
         const QString seed = qEnvironmentVariable("ZELTO_POWERCUT_SEED", QStringLiteral("1"));
+        const QString program = qEnvironmentVariable("ZELTO_POWERCUT_FS");
         m_daemon.start(program, QStringList{"--backing", backing, "--images", images, "--quiet", quiet.join(':'), "--seed", seed}
                                     + options + QStringList{mountPoint});
         QElapsedTimer waited;
@@ -74,13 +81,7 @@ public:
             return;
         // libfuse unmounts on SIGTERM; a daemon that hangs or died leaves
         // its mount, which is cut loose.
-        if (m_daemon.state() != QProcess::NotRunning) {
-            ::kill(pid_t(m_daemon.processId()), SIGTERM);
-            if (!m_daemon.waitForFinished(10000)) {
-                m_daemon.kill();
-                m_daemon.waitForFinished();
-            }
-        }
+        endProcess(m_daemon);
         ::umount2(QFile::encodeName(m_mount).constData(), MNT_DETACH);
         m_mount.clear();
     }
@@ -106,9 +107,7 @@ inline QByteArray imageDigest(const QString &home)
 
 inline bool copyTree(const QString &from, const QString &to)
 {
-    QProcess cp;
-    cp.start("cp", {"-a", "--", from, to});
-    return cp.waitForFinished(60000) && cp.exitStatus() == QProcess::NormalExit && cp.exitCode() == 0;
+    return QProcess::execute("cp", {"-a", "--", from, to}) == 0;
 }
 
 } // namespace faults

@@ -40,6 +40,7 @@ struct RunResult {
     bool timedOut = false;
     qint64 ms = 0;
     QByteArray err;
+    bool failed() const { return crashed || code != 0; }
 };
 
 QString describe(const RunResult &r)
@@ -51,10 +52,40 @@ QString describe(const RunResult &r)
     return QStringLiteral("exit %1").arg(r.code);
 }
 
-QStringList namesIn(const QString &dir, const QString &pattern)
+// Waits for a launcher that startLauncher started; one that outlives its
+// time is killed.
+RunResult finish(QProcess &p)
 {
-    return QDir(dir).entryList({pattern}, QDir::AllEntries | QDir::Hidden | QDir::System);
+    RunResult r;
+    if (!p.waitForFinished(kRunTimeoutMs)) {
+        p.kill();
+        p.waitForFinished();
+        r.timedOut = true;
+    }
+    r.err = p.readAllStandardError();
+    r.crashed = p.exitStatus() != QProcess::NormalExit;
+    r.code = p.exitCode();
+    return r;
 }
+
+// What went wrong in one case, each part after the words that name it.
+struct Problems : QStringList {
+    void add(const QString &what, const QString &detail)
+    {
+        if (!detail.isEmpty())
+            append(what + detail);
+    }
+    void differ(const QString &what, const Tree &expected, const Tree &actual)
+    {
+        add(what, difference(expected, actual));
+    }
+    void failed(const RunResult &r, const QString &what = QString())
+    {
+        if (r.failed())
+            append(what + describe(r));
+    }
+    QString text() const { return join("; "); }
+};
 
 QString zeltoDir(const QString &home)
 {
@@ -80,16 +111,48 @@ void nextStartComesLater(const QString &home)
 
 QString reportDir()
 {
-    QString dir = qEnvironmentVariable("ZELTO_FAULT_REPORT_DIR");
-    if (dir.isEmpty())
-        dir = QDir::currentPath();
+    const QString dir = qEnvironmentVariable("ZELTO_FAULT_REPORT_DIR", QDir::currentPath());
     QDir().mkpath(dir);
     return dir;
 }
 
+// The log and the instance lock have their own failure handling; the
+// faults are meant for the installation.
+QStringList launcherOwnFiles(const QString &home)
+{
+    return {zeltoDir(home) + "/log", home + "/.pvk-qt"};
+}
+
+// What a failed case left, copied into the report folder for a look after
+// the test.
+void keep(const QString &from, const QString &name)
+{
+    const QString kept = reportDir() + "/powercut-" + name;
+    if (QDir(kept).removeRecursively())
+        copyTree(from, kept);
+}
+
+// Where a hostile case arranges the surroundings of its run.
+struct Scene {
+    QString home;
+    QString app;
+    QString docs;
+    QString outside;
+    QString root;
+    QString casePath;
+    QString backup(int n) const { return app + "_tmp" + (n == 0 ? QString() : QString::number(n)); }
+    QString package() const { return root + "/package/orvilex"; }
+};
+
+bool link(const QString &target, const QString &at)
+{
+    return ::symlink(QFile::encodeName(target).constData(), QFile::encodeName(at).constData()) == 0;
+}
+
 QStringList leftovers(const QString &home)
 {
-    return namesIn(zeltoDir(home), "QuenmarkZelto.app_tmp*") + namesIn(zeltoDir(home), "QuenmarkZelto.app.installing*");
+    const QStringList names{"QuenmarkZelto.app_tmp*", "QuenmarkZelto.app.installing*"};
+    return QDir(zeltoDir(home)).entryList(names, QDir::AllEntries | QDir::Hidden | QDir::System);
 }
 
 QStringList startLines(const QString &home)
@@ -116,6 +179,18 @@ QByteArray tmpfsOptions(qint64 bytes)
 }
 
 } // namespace
+
+using Arrange = void (*)(const Scene &);
+Q_DECLARE_METATYPE(Arrange)
+
+// What stands at the client's pid file when the launcher starts.
+enum class PidFile {
+    Written,   // the row's content, written by the test
+    Folder,    // a folder in its place
+    OwnClient, // written by the client running here
+    OtherHost, // written by the client of another host that shares the home
+};
+Q_DECLARE_METATYPE(PidFile)
 
 class TstFaults : public QObject
 {
@@ -154,12 +229,13 @@ private:
     bool makeRoot(int minSize = 0);
     // A fresh home below the case with the old build installed.
     QString freshHome(const QString &name, int minSize = 0);
-    RunResult run(const QString &home, const Fault *fault = nullptr,
-                  const QMap<QString, QString> &extraEnv = {});
-    // What is wrong with the home after the run that should have finished
-    // the installation; empty when the client is complete and started.
-    QString finalProblems(const QString &home, int startsBefore);
-    QString rolledBackProblems(const QString &home);
+    RunResult run(const QString &home, const Fault *fault = nullptr);
+    // What is wrong with the home after the run that should have left the
+    // copy of `build` (the package's, or the old one after a rollback)
+    // complete and started; empty when nothing is.
+    QString finalProblems(const QString &home, int startsBefore, int build = kNewBuild);
+    // What is wrong once the user's next start has run after a faulty run.
+    QString nextRunProblems(const QString &home);
     // One run on a home whose disk fills during the copy: what is wrong
     // after it, with the log's text in `log`.
     QStringList diskFullRunProblems(const QString &home, QString *log);
@@ -242,69 +318,50 @@ QString TstFaults::freshHome(const QString &name, int minSize)
     return home;
 }
 
-RunResult TstFaults::run(const QString &home, const Fault *fault, const QMap<QString, QString> &extraEnv)
+RunResult TstFaults::run(const QString &home, const Fault *fault)
 {
     QProcessEnvironment env = launcherEnvironment(home);
     if (fault)
         applyFault(env, *fault);
-    for (auto it = extraEnv.begin(); it != extraEnv.end(); ++it)
-        env.insert(it.key(), it.value());
-    RunResult r;
     QElapsedTimer timer;
     timer.start();
     QProcess p;
     startLauncher(p, m_root, env);
-    if (!p.waitForFinished(kRunTimeoutMs)) {
-        p.kill();
-        p.waitForFinished();
-        r.timedOut = true;
-    }
+    RunResult r = finish(p);
     r.ms = timer.elapsed();
-    r.err = p.readAllStandardError();
-    r.crashed = p.exitStatus() != QProcess::NormalExit;
-    r.code = p.exitCode();
     return r;
 }
 
-QString TstFaults::finalProblems(const QString &home, int startsBefore)
+QString TstFaults::finalProblems(const QString &home, int startsBefore, int build)
 {
-    QStringList problems;
-    const QString diff = difference(m_package, snapshot(appPath(home)));
-    if (!diff.isEmpty())
-        problems << "application folder is not the package: " + diff;
-    const QStringList left = leftovers(home);
-    if (!left.isEmpty())
-        problems << "left behind: " + left.join(' ');
+    Problems problems;
+    const bool upgraded = build == kNewBuild;
+    problems.differ(upgraded ? "application folder is not the package: " : "old copy not back: ",
+                    upgraded ? m_package : m_old, snapshot(appPath(home)));
+    problems.add("left behind: ", leftovers(home).join(' '));
     const QStringList starts = startLines(home);
-    if (starts.size() <= startsBefore || !starts.last().startsWith(QStringLiteral("start %1 ").arg(kNewBuild)))
-        problems << "the new client was not started";
-    return problems.join("; ");
+    if (starts.size() <= startsBefore || !starts.last().startsWith(QStringLiteral("start %1 ").arg(build)))
+        problems << QStringLiteral("the %1 client was not started").arg(upgraded ? "new" : "old");
+    return problems.text();
 }
 
-QString TstFaults::rolledBackProblems(const QString &home)
+// A killed run's lock file is the caller's to age: one that ended leaves
+// none empty.
+QString TstFaults::nextRunProblems(const QString &home)
 {
-    QStringList problems;
-    const QString diff = difference(m_old, snapshot(appPath(home)));
-    if (!diff.isEmpty())
-        problems << "old copy not back: " + diff;
-    const QStringList left = leftovers(home);
-    if (!left.isEmpty())
-        problems << "left behind: " + left.join(' ');
-    const QStringList starts = startLines(home);
-    if (starts.isEmpty() || !starts.last().startsWith(QStringLiteral("start %1 ").arg(kOldBuild)))
-        problems << "the old client was not started";
-    return problems.join("; ");
+    const int starts = startLines(home).size();
+    const RunResult after = run(home);
+    Problems problems;
+    problems.add(QString(), finalProblems(home, starts));
+    problems.failed(after, "next run: ");
+    return problems.text();
 }
 
 QStringList TstFaults::diskFullRunProblems(const QString &home, QString *log)
 {
-    const RunResult r = run(home);
-    QStringList problems;
-    if (r.code != 0 || r.crashed)
-        problems << describe(r);
-    const QString rb = rolledBackProblems(home);
-    if (!rb.isEmpty())
-        problems << rb;
+    Problems problems;
+    problems.failed(run(home));
+    problems.add(QString(), finalProblems(home, 0, kOldBuild));
     *log = QString::fromUtf8(readFile(logPath(home)));
     if (!log->contains(QString::fromUtf8(strerror(ENOSPC))))
         problems << "the log does not say the disk is full";
@@ -313,13 +370,10 @@ QStringList TstFaults::diskFullRunProblems(const QString &home, QString *log)
 
 QMap<QString, long> TstFaults::countCalls(const QString &home, const QStringList &excludes, const QString &trace)
 {
-    Fault f;
-    f.prefixes = QStringList{home};
+    Fault f = faultIn(home);
     f.excludes = excludes;
-    f.report = home + ".report";
     f.trace = trace;
-    const RunResult r = run(home, &f);
-    if (r.code != 0 || r.crashed)
+    if (run(home, &f).failed())
         return {};
     return lastReport(f.report);
 }
@@ -345,38 +399,35 @@ void TstFaults::injectionWorks_data()
 {
     QTest::addColumn<QString>("op");
     QTest::addColumn<QString>("action");
-    QTest::addColumn<int>("exitCode");   // -1: killed
+    QTest::addColumn<bool>("killed");
+    QTest::addColumn<int>("exitCode"); // when not killed
     QTest::addColumn<long>("retries");
-    QTest::newRow("count only") << QString() << "kill" << 0 << 0L;
-    QTest::newRow("kill at the open") << "openw" << "kill" << -1 << 0L;
-    QTest::newRow("kill at the write") << "write" << "kill" << -1 << 0L;
-    QTest::newRow("EIO from the write") << "write" << "eio" << 1 << 0L;
-    QTest::newRow("EIO from the first fsync, then a retry") << "fsync" << "eio" << 2 << 1L;
-    QTest::newRow("ENOSPC from the close") << "close" << "enospc" << 8 << 0L;
-    QTest::newRow("the first fsync skipped, reporting success") << "fsync" << "skip" << 0 << 0L;
+    QTest::newRow("count only") << QString() << "kill" << false << 0 << 0L;
+    QTest::newRow("kill at the open") << "openw" << "kill" << true << 0 << 0L;
+    QTest::newRow("kill at the write") << "write" << "kill" << true << 0 << 0L;
+    QTest::newRow("EIO from the write") << "write" << "eio" << false << 1 << 0L;
+    QTest::newRow("EIO from the first fsync, then a retry") << "fsync" << "eio" << false << 2 << 1L;
+    QTest::newRow("ENOSPC from the close") << "close" << "enospc" << false << 8 << 0L;
+    QTest::newRow("the first fsync skipped, reporting success") << "fsync" << "skip" << false << 0 << 0L;
 }
 
 void TstFaults::injectionWorks()
 {
     QFETCH(QString, op);
     QFETCH(QString, action);
+    QFETCH(bool, killed);
     QFETCH(int, exitCode);
     QFETCH(long, retries);
     const QString dir = m_case->path() + "/watched";
     QVERIFY(QDir().mkpath(dir));
-    Fault f;
-    f.op = op;
-    f.at = op.isEmpty() ? 0 : 1;
-    f.action = action;
-    f.prefixes = QStringList{dir};
-    f.report = m_case->path() + "/report";
+    const Fault f = faultIn(dir, op, op.isEmpty() ? 0 : 1, action);
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     applyFault(env, f);
     QProcess p;
     p.setProcessEnvironment(env);
     p.start(QCoreApplication::applicationFilePath(), {"--touch", dir + "/file"});
     QVERIFY(p.waitForFinished(kRunTimeoutMs));
-    if (exitCode < 0) {
+    if (killed) {
         QCOMPARE(p.exitStatus(), QProcess::CrashExit);
         return;
     }
@@ -430,11 +481,9 @@ void TstFaults::powerCutModel()
     QFETCH(QStringList, steps);
     QFETCH(QString, image);
     QFETCH(QString, expect);
-    const QString program = qEnvironmentVariable("ZELTO_POWERCUT_FS");
-    if (program.isEmpty() || !QFileInfo(program).isExecutable())
-        QSKIP("built without libfuse3 (libfuse3-dev): no power-cut file system");
-    if (!QFileInfo::exists("/dev/fuse") || !g_privateMounts)
-        QSKIP("mounting a FUSE file system needs /dev/fuse, root and a mount namespace of our own");
+    const QString lacking = PowerCutFs::lacking(g_privateMounts, "no power-cut file system");
+    if (!lacking.isEmpty())
+        QSKIP(qPrintable(lacking));
     const QString backing = m_case->path() + "/backing";
     QVERIFY(writeFile(backing + "/d/old", "old"));
     QVERIFY(::chmod(QFile::encodeName(backing + "/d/old").constData(), 0644) == 0);
@@ -443,7 +492,7 @@ void TstFaults::powerCutModel()
     {
         PowerCutFs fs;
         QString why;
-        QVERIFY2(fs.mount(program, backing, mnt, images, {}, &why), qPrintable(why));
+        QVERIFY2(fs.mount(backing, mnt, images, {}, &why), qPrintable(why));
         for (const QString &step : steps) {
             const QStringList w = step.split(' ');
             const QByteArray path = QFile::encodeName(mnt + "/" + w.value(1));
@@ -507,20 +556,12 @@ void TstFaults::crashPoints()
     for (long n = 1; n <= total; ++n) {
         const QString home = freshHome(QStringLiteral("kill-%1").arg(n));
         QVERIFY(!home.isEmpty());
-        Fault f;
-        f.op = op;
-        f.at = n;
-        f.prefixes = QStringList{home};
-        f.report = home + ".report";
+        const Fault f = faultIn(home, op, n);
         const RunResult killed = run(home, &f);
-        const int starts = startLines(home).size();
         nextStartComesLater(home);
-        const RunResult after = run(home);
-        QString problems = finalProblems(home, starts);
+        QString problems = nextRunProblems(home);
         if (killed.timedOut)
-            problems += " killed run timed out";
-        if (after.code != 0 || after.crashed)
-            problems += " recovery run: " + describe(after);
+            problems += " (the killed run timed out)";
         s_tally.add(cls, problems.isEmpty());
         if (!problems.isEmpty())
             failures << QStringLiteral("at %1 (%2): %3").arg(n).arg(describe(killed), problems);
@@ -545,14 +586,9 @@ void TstFaults::ioErrors()
 {
     QFETCH(QString, op);
     QVERIFY(makeRoot());
-    auto excludesOf = [](const QString &home) {
-        // The log and the instance lock have their own failure handling;
-        // the errors are meant for the installation.
-        return QStringList{zeltoDir(home) + "/log", home + "/.pvk-qt"};
-    };
     const QString countHome = freshHome("count");
     QVERIFY(!countHome.isEmpty());
-    const QMap<QString, long> counts = countCalls(countHome, excludesOf(countHome));
+    const QMap<QString, long> counts = countCalls(countHome, launcherOwnFiles(countHome));
     QVERIFY2(counts.contains(op), "the counting run failed");
     const long total = counts.value(op);
     QVERIFY(total > 0);
@@ -562,17 +598,9 @@ void TstFaults::ioErrors()
     for (long n = 1; n <= total; ++n) {
         const QString home = freshHome(QStringLiteral("eio-%1").arg(n));
         QVERIFY(!home.isEmpty());
-        Fault f;
-        f.op = op;
-        f.at = n;
-        f.action = QStringLiteral("eio");
-        f.prefixes = QStringList{home};
-        f.excludes = excludesOf(home);
-        f.report = home + ".report";
-        const RunResult failed = run(home, &f);
-        QStringList problems;
-        if (failed.code != 0 || failed.crashed)
-            problems << "faulty run: " + describe(failed);
+        const Fault f = faultIn(home, op, n, QStringLiteral("eio"), launcherOwnFiles(home));
+        Problems problems;
+        problems.failed(run(home, &f), "faulty run: ");
         const QMap<QString, long> report = lastReport(f.report);
         if (report.value("retries") != 0)
             problems << QStringLiteral("fsync retried %1 times after its failure").arg(report.value("retries"));
@@ -586,26 +614,17 @@ void TstFaults::ioErrors()
         if (reportedSuccess && packageFile)
             problems << "success reported although " + injectedPath + " failed";
         if (reportedSuccess) {
-            const QString diff = difference(m_package, snapshot(appPath(home)));
-            if (!diff.isEmpty())
-                problems << "success reported but the copy differs: " + diff;
+            problems.differ("success reported but the copy differs: ", m_package,
+                            snapshot(appPath(home)));
         } else if (!injectedPath.isEmpty()) {
-            const QString rb = rolledBackProblems(home);
-            if (!rb.isEmpty())
-                problems << "no rollback: " + rb;
+            problems.add("no rollback: ", finalProblems(home, 0, kOldBuild));
             if (!log.contains("Failed to upgrade package"))
                 problems << "the failure is not in the log";
         }
-        const int starts = startLines(home).size();
-        const RunResult after = run(home);
-        const QString fin = finalProblems(home, starts);
-        if (!fin.isEmpty())
-            problems << "next run: " + fin;
-        if (after.code != 0 || after.crashed)
-            problems << "next run: " + describe(after);
+        problems.add("next run: ", nextRunProblems(home));
         s_tally.add(cls, problems.isEmpty());
         if (!problems.isEmpty())
-            failures << QStringLiteral("at %1 (%2): %3").arg(n).arg(injectedPath, problems.join("; "));
+            failures << QStringLiteral("at %1 (%2): %3").arg(n).arg(injectedPath, problems.text());
         QDir(home).removeRecursively();
     }
     QVERIFY2(failures.isEmpty(), qPrintable(QStringLiteral("%1 of %2 I/O errors went wrong:\n").arg(failures.size()).arg(total)
@@ -640,12 +659,8 @@ void TstFaults::randomKills()
         if (p.state() != QProcess::NotRunning)
             ::kill(pid_t(p.processId()), SIGKILL);
         p.waitForFinished(kRunTimeoutMs);
-        const int starts = startLines(home).size();
         nextStartComesLater(home);
-        const RunResult after = run(home);
-        QString problems = finalProblems(home, starts);
-        if (after.code != 0 || after.crashed)
-            problems += " recovery run: " + describe(after);
+        const QString problems = nextRunProblems(home);
         s_tally.add(QStringLiteral("SIGKILL at a random moment (0 to 1.1 x %1 ms)").arg(upgradeMs), problems.isEmpty());
         if (!problems.isEmpty())
             failures << QStringLiteral("after %1 ms: %2").arg(delay).arg(problems);
@@ -711,12 +726,9 @@ void TstFaults::logDiskFull()
     }
 
     const RunResult r = run(home);
-    QStringList problems;
-    if (r.code != 0 || r.crashed)
-        problems << describe(r);
-    const QString installed = finalProblems(home, 0);
-    if (!installed.isEmpty())
-        problems << installed;
+    Problems problems;
+    problems.failed(r);
+    problems.add(QString(), finalProblems(home, 0));
     if (QFileInfo(logPath(home)).size() != 0)
         problems << "a line fitted into the full disk";
     const QString err = QString::fromUtf8(r.err);
@@ -732,15 +744,15 @@ void TstFaults::logDiskFull()
 
 void TstFaults::diskFillsAt_data()
 {
-    QTest::addColumn<QString>("where");
-    QTest::newRow("first file") << "first";
-    QTest::newRow("middle file") << "middle";
-    QTest::newRow("last file") << "last";
+    QTest::addColumn<double>("through"); // how far through the copy's large files
+    QTest::newRow("first file") << 0.0;
+    QTest::newRow("middle file") << 0.5;
+    QTest::newRow("last file") << 1.0;
 }
 
 void TstFaults::diskFillsAt()
 {
-    QFETCH(QString, where);
+    QFETCH(double, through);
     if (!g_privateMounts)
         QSKIP("mounting a small tmpfs needs root and a mount namespace of our own");
     const int minSize = 32768;
@@ -774,7 +786,7 @@ void TstFaults::diskFillsAt()
             opens.append({rel, f[2].toLongLong(), pages});
     }
     QVERIFY2(opens.size() >= 3, "too few large files in the copy");
-    const Open target = where == "first" ? opens.first() : where == "last" ? opens.last() : opens[opens.size() / 2];
+    const Open target = opens[qMin(int(opens.size() * through), opens.size() - 1)];
 
     // The same home again, with the disk filled so that the chosen file
     // finds half the room it needs.
@@ -808,115 +820,116 @@ void TstFaults::diskFillsAt()
 
 void TstFaults::hostile_data()
 {
-    QTest::addColumn<QString>("setup");
+    QTest::addColumn<Arrange>("arrange");
     QTest::addColumn<bool>("asNobody");
-    QTest::addColumn<QString>("expect"); // new, old
-    QTest::newRow("backup names are files") << "files" << false << "new";
-    QTest::newRow("backup names link to another folder") << "links" << false << "new";
+    QTest::addColumn<int>("build"); // of the copy the application folder must hold
+    QTest::addColumn<bool>("backupNamesFreed");
+    QTest::newRow("backup names are files") << Arrange([](const Scene &s) {
+        for (int n = 0; n < 4; ++n)
+            QVERIFY(writeFile(s.backup(n), "not a folder\n"));
+    }) << false << kNewBuild << false;
+    QTest::newRow("backup names link to another folder") << Arrange([](const Scene &s) {
+        QVERIFY(link(s.docs, s.backup(0)));
+        QVERIFY(link(s.docs + "/sub", s.backup(1)));
+        QVERIFY(link(s.outside, s.backup(2)));
+    }) << false << kNewBuild << false;
     // Leftover links, with no installation journal: removed (never followed),
     // so the backup names are free again.
-    QTest::newRow("all ten backup names link away") << "all-links" << false << "new";
-    QTest::newRow("backup names are unreadable folders") << "unreadable" << true << "new";
-    QTest::newRow("package links to private folders") << "package-dir-link" << false << "old";
-    QTest::newRow("package links to a private file") << "package-file-link" << false << "new";
-    QTest::newRow("installed copy links to private folders") << "installed-links" << false << "new";
-    QTest::newRow("application folder is a link") << "app-link" << false << "new";
-    QTest::newRow("legacy app folder is a link") << "legacy-link" << false << "new";
-    QTest::newRow("journal's temporary name links to a document") << "journal-link" << false << "new";
-    QTest::newRow("log file links to a document") << "log-link" << false << "new";
-    QTest::newRow("per-user folder links to another disk") << "user-link" << false << "new";
-    QTest::newRow("package links to a device") << "package-device-link" << false << "old";
+    QTest::newRow("all ten backup names link away") << Arrange([](const Scene &s) {
+        for (int n = 0; n < 10; ++n)
+            QVERIFY(link(n % 2 ? s.outside : s.docs, s.backup(n)));
+    }) << false << kNewBuild << true;
+    QTest::newRow("backup names are unreadable folders") << Arrange([](const Scene &s) {
+        for (int n = 0; n < 2; ++n) {
+            QVERIFY(writeFile(s.backup(n) + "/kept/file", "x\n"));
+            QVERIFY(::chmod(QFile::encodeName(s.backup(n)).constData(), 0) == 0);
+        }
+    }) << true << kNewBuild << false;
+    QTest::newRow("package links to private folders") << Arrange([](const Scene &s) {
+        QVERIFY(link(s.docs, s.package() + "/share/docs"));
+        QVERIFY(link(s.home + "/.ssh", s.package() + "/share/ssh"));
+    }) << false << kOldBuild << false;
+    QTest::newRow("package links to a private file") << Arrange([](const Scene &s) {
+        QVERIFY(link(s.home + "/.ssh/id_zelto", s.package() + "/share/key"));
+    }) << false << kNewBuild << false;
+    QTest::newRow("installed copy links to private folders") << Arrange([](const Scene &s) {
+        QVERIFY(link(s.docs, s.app + "/share/docs"));
+        QVERIFY(link(s.home + "/.ssh", s.app + "/lib/ssh"));
+        QVERIFY(link(s.home + "/.ssh/id_zelto", s.app + "/etc/key"));
+        QVERIFY(link(s.outside, s.app + "/outside"));
+    }) << false << kNewBuild << false;
+    QTest::newRow("application folder is a link") << Arrange([](const Scene &s) {
+        QVERIFY(QDir(s.app).removeRecursively());
+        QVERIFY(link(s.docs + "/Zelto", s.app));
+    }) << false << kNewBuild << false;
+    QTest::newRow("legacy app folder is a link") << Arrange([](const Scene &s) {
+        QVERIFY(QDir().mkpath(s.home + "/.Orvilex"));
+        QVERIFY(link(s.docs, s.home + "/.Orvilex/app"));
+    }) << false << kNewBuild << false;
+    QTest::newRow("journal's temporary name links to a document") << Arrange([](const Scene &s) {
+        QVERIFY(link(s.docs + "/letter.txt", s.app + ".installing.new"));
+    }) << false << kNewBuild << false;
+    QTest::newRow("log file links to a document") << Arrange([](const Scene &s) {
+        QVERIFY(QDir().mkpath(zeltoDir(s.home) + "/log"));
+        QVERIFY(link(s.docs + "/letter.txt", zeltoDir(s.home) + "/log/launcher.log"));
+    }) << false << kNewBuild << false;
+    QTest::newRow("per-user folder links to another disk") << Arrange([](const Scene &s) {
+        QVERIFY(QDir().mkpath(s.casePath + "/other-disk"));
+        QVERIFY(::rename(QFile::encodeName(zeltoDir(s.home)).constData(),
+                         QFile::encodeName(s.casePath + "/other-disk/zelto").constData()) == 0);
+        QVERIFY(link(s.casePath + "/other-disk/zelto", zeltoDir(s.home)));
+    }) << false << kNewBuild << false;
+    QTest::newRow("package links to a device") << Arrange([](const Scene &s) {
+        QVERIFY(link("/dev/zero", s.package() + "/share/zero"));
+    }) << false << kOldBuild << false;
 }
 
 void TstFaults::hostile()
 {
-    QFETCH(QString, setup);
+    QFETCH(Arrange, arrange);
     QFETCH(bool, asNobody);
-    QFETCH(QString, expect);
+    QFETCH(int, build);
+    QFETCH(bool, backupNamesFreed);
     QVERIFY(makeRoot());
     const QString home = freshHome("home");
     QVERIFY(!home.isEmpty());
+    const Scene s{home, appPath(home), home + "/Documents", m_case->path() + "/outside", m_root,
+                  m_case->path()};
 
     // The user's own things, which no run may touch.
-    const QString docs = home + "/Documents";
-    QVERIFY(writeFile(docs + "/letter.txt", "dear user\n"));
-    QVERIFY(writeFile(docs + "/Zelto/INFO", infoFile(kOldBuild)));
-    QVERIFY(makeFaultPackage(docs + "/Zelto", kOldBuild));
-    QVERIFY(writeFile(docs + "/sub/deeper/notes.txt", "notes\n"));
+    QVERIFY(writeFile(s.docs + "/letter.txt", "dear user\n"));
+    QVERIFY(writeFile(s.docs + "/Zelto/INFO", infoFile(kOldBuild)));
+    QVERIFY(makeFaultPackage(s.docs + "/Zelto", kOldBuild));
+    QVERIFY(writeFile(s.docs + "/sub/deeper/notes.txt", "notes\n"));
     QVERIFY(writeFile(home + "/.ssh/id_zelto", "secret key\n", QFile::ReadOwner | QFile::WriteOwner));
-    const QString outside = m_case->path() + "/outside";
-    QVERIFY(writeFile(outside + "/data.txt", "outside\n"));
+    QVERIFY(writeFile(s.outside + "/data.txt", "outside\n"));
 
-    const QString app = appPath(home);
-    auto link = [](const QString &target, const QString &at) { return ::symlink(QFile::encodeName(target).constData(), QFile::encodeName(at).constData()) == 0; };
-    const QString backup0 = app + "_tmp";
-    auto backupN = [&](int n) { return n == 0 ? backup0 : backup0 + QString::number(n); };
-
-    if (setup == "files") {
-        for (int n = 0; n < 4; ++n)
-            QVERIFY(writeFile(backupN(n), "not a folder\n"));
-    } else if (setup == "links") {
-        QVERIFY(link(docs, backupN(0)));
-        QVERIFY(link(docs + "/sub", backupN(1)));
-        QVERIFY(link(outside, backupN(2)));
-    } else if (setup == "all-links") {
-        for (int n = 0; n < 10; ++n)
-            QVERIFY(link(n % 2 ? outside : docs, backupN(n)));
-    } else if (setup == "unreadable") {
-        for (int n = 0; n < 2; ++n) {
-            QVERIFY(writeFile(backupN(n) + "/kept/file", "x\n"));
-            QVERIFY(::chmod(QFile::encodeName(backupN(n)).constData(), 0) == 0);
+    arrange(s);
+    if (QTest::currentTestFailed())
+        return;
+    // The package as it is now is what a complete installation holds; a
+    // link in it to a file is copied as a file of the user's own.
+    m_package = snapshot(s.package());
+    for (auto it = m_package.begin(); it != m_package.end(); ++it) {
+        const QString target = QString::fromUtf8(it->content);
+        if (it->type == 'l' && QFileInfo(target).isFile()) {
+            const mode_t mask = ::umask(0);
+            ::umask(mask);
+            *it = support::Node();
+            it->type = 'f';
+            it->content = readFile(target);
+            it->mode = S_IFREG | (0777 & ~unsigned(mask));
         }
-    } else if (setup == "package-dir-link") {
-        QVERIFY(link(docs, m_root + "/package/orvilex/share/docs"));
-        QVERIFY(link(home + "/.ssh", m_root + "/package/orvilex/share/ssh"));
-    } else if (setup == "package-file-link") {
-        QVERIFY(link(home + "/.ssh/id_zelto", m_root + "/package/orvilex/share/key"));
-    } else if (setup == "installed-links") {
-        QVERIFY(link(docs, app + "/share/docs"));
-        QVERIFY(link(home + "/.ssh", app + "/lib/ssh"));
-        QVERIFY(link(home + "/.ssh/id_zelto", app + "/etc/key"));
-        QVERIFY(link(outside, app + "/outside"));
-    } else if (setup == "app-link") {
-        QVERIFY(QDir(app).removeRecursively());
-        QVERIFY(link(docs + "/Zelto", app));
-    } else if (setup == "legacy-link") {
-        QVERIFY(QDir().mkpath(home + "/.Orvilex"));
-        QVERIFY(link(docs, home + "/.Orvilex/app"));
-    } else if (setup == "journal-link") {
-        QVERIFY(link(docs + "/letter.txt", app + ".installing.new"));
-    } else if (setup == "user-link") {
-        QVERIFY(QDir().mkpath(m_case->path() + "/other-disk"));
-        QVERIFY(::rename(QFile::encodeName(zeltoDir(home)).constData(),
-                         QFile::encodeName(m_case->path() + "/other-disk/zelto").constData()) == 0);
-        QVERIFY(link(m_case->path() + "/other-disk/zelto", zeltoDir(home)));
-    } else if (setup == "package-device-link") {
-        QVERIFY(link("/dev/zero", m_root + "/package/orvilex/share/zero"));
-    } else if (setup == "log-link") {
-        QVERIFY(QDir().mkpath(zeltoDir(home) + "/log"));
-        QVERIFY(link(docs + "/letter.txt", zeltoDir(home) + "/log/launcher.log"));
     }
-    // The package as it is now is what a complete installation holds.
-    m_package = snapshot(m_root + "/package/orvilex");
-    if (setup == "package-file-link") {
-        m_package["share/key"].type = 'f';
-        m_package["share/key"].content = "secret key\n";
-        const mode_t mask = ::umask(0);
-        ::umask(mask);
-        m_package["share/key"].mode = S_IFREG | (0777 & ~unsigned(mask));
-    }
-    if (setup == "installed-links")
-        m_old = snapshot(app);
+    const bool userFolderLinked = QFileInfo(zeltoDir(home)).isSymLink();
 
-    const Tree docsBefore = snapshot(docs, support::Times);
+    const Tree docsBefore = snapshot(s.docs, support::Times);
     const Tree sshBefore = snapshot(home + "/.ssh", support::Times);
-    const Tree outsideBefore = snapshot(outside, support::Times);
+    const Tree outsideBefore = snapshot(s.outside, support::Times);
 
     RunResult r;
     if (asNobody) {
-        QProcess chown;
-        chown.start("chown", {"-R", "65534:65534", m_case->path()});
-        QVERIFY(chown.waitForFinished() && chown.exitCode() == 0);
+        QVERIFY(QProcess::execute("chown", {"-R", "65534:65534", m_case->path()}) == 0);
         QVERIFY(::chmod(QFile::encodeName(m_case->path()).constData(), 0755) == 0);
         // Permission bits bind the user only when the run drops root.
         QProcess p;
@@ -929,35 +942,27 @@ void TstFaults::hostile()
         r = run(home);
     }
 
-    QStringList problems;
-    if (r.code != 0 || r.crashed)
-        problems << describe(r);
-    QString diff = difference(docsBefore, snapshot(docs, support::Times));
-    if (!diff.isEmpty())
-        problems << "Documents changed: " + diff;
-    diff = difference(sshBefore, snapshot(home + "/.ssh", support::Times));
-    if (!diff.isEmpty())
-        problems << ".ssh changed: " + diff;
-    diff = difference(outsideBefore, snapshot(outside, support::Times));
-    if (!diff.isEmpty())
-        problems << "a folder outside the home changed: " + diff;
-    const Tree installed = snapshot(app);
-    QFileInfo appInfo(app);
-    if (appInfo.isSymLink())
+    Problems problems;
+    problems.failed(r);
+    problems.differ("Documents changed: ", docsBefore, snapshot(s.docs, support::Times));
+    problems.differ(".ssh changed: ", sshBefore, snapshot(home + "/.ssh", support::Times));
+    problems.differ("a folder outside the home changed: ", outsideBefore,
+                    snapshot(s.outside, support::Times));
+    if (QFileInfo(s.app).isSymLink())
         problems << "the application folder is still a link";
-    diff = difference(expect == "new" ? m_package : m_old, installed);
-    if (!diff.isEmpty())
-        problems << QStringLiteral("the application folder is not the %1 copy: %2").arg(expect, diff);
+    const bool upgraded = build == kNewBuild;
+    problems.differ(QStringLiteral("the application folder is not the %1 copy: ")
+                        .arg(upgraded ? "new" : "old"),
+                    upgraded ? m_package : m_old, snapshot(s.app));
     const QStringList starts = startLines(home);
-    const int build = expect == "new" ? kNewBuild : kOldBuild;
     if (starts.isEmpty() || !starts.last().startsWith(QStringLiteral("start %1 ").arg(build)))
         problems << "the client was not started";
-    if (setup == "user-link" && !QFileInfo(zeltoDir(home)).isSymLink())
+    if (userFolderLinked && !QFileInfo(zeltoDir(home)).isSymLink())
         problems << "the per-user folder is no longer a link";
-    if (setup == "all-links" && !leftovers(home).isEmpty())
+    if (backupNamesFreed && !leftovers(home).isEmpty())
         problems << "leftover backup names stayed: " + leftovers(home).join(' ');
     s_tally.add(QStringLiteral("Hostile surroundings (links, files, unreadable folders)"), problems.isEmpty());
-    QVERIFY2(problems.isEmpty(), qPrintable(problems.join("; ")));
+    QVERIFY2(problems.isEmpty(), qPrintable(problems.text()));
 }
 
 // ---- pid files ----
@@ -968,67 +973,64 @@ void TstFaults::pidFiles_data()
     // the parent or the decoy is then dated before they started, as a stale
     // file whose id a later process got (a file written after they started
     // names the process that wrote it, and that one is stopped).
-    QTest::addColumn<QByteArray>("content");
-    QTest::addColumn<QString>("kind");       // file, folder, client
-    QTest::newRow("pid=0") << QByteArray("pid=0\n") << "file";
-    QTest::newRow("pid=-1") << QByteArray("pid=-1\n") << "file";
-    QTest::newRow("pid=-5") << QByteArray("pid=-5\n") << "file";
-    QTest::newRow("pid=1") << QByteArray("pid=1\n") << "file";
-    QTest::newRow("pid= (empty)") << QByteArray("pid=\n") << "file";
-    QTest::newRow("empty file") << QByteArray() << "file";
-    QTest::newRow("pid=99999999999") << QByteArray("pid=99999999999\n") << "file";
-    QTest::newRow("pid=12abc") << QByteArray("pid=12abc\n") << "file";
-    QTest::newRow("launcher's own pid") << QByteArray("pid=@SELF@\n") << "file";
-    QTest::newRow("launcher's parent") << QByteArray("pid=@PARENT@\n") << "file";
-    QTest::newRow("another process of the user") << QByteArray("pid=@DECOY@\n") << "file";
+    QTest::addColumn<QByteArray>("content"); // of a written pid file
+    QTest::addColumn<PidFile>("pidFile");
+    QTest::addColumn<bool>("wholeSeconds"); // the home keeps file times in whole seconds
+    QTest::newRow("pid=0") << QByteArray("pid=0\n") << PidFile::Written << false;
+    QTest::newRow("pid=-1") << QByteArray("pid=-1\n") << PidFile::Written << false;
+    QTest::newRow("pid=-5") << QByteArray("pid=-5\n") << PidFile::Written << false;
+    QTest::newRow("pid=1") << QByteArray("pid=1\n") << PidFile::Written << false;
+    QTest::newRow("pid= (empty)") << QByteArray("pid=\n") << PidFile::Written << false;
+    QTest::newRow("empty file") << QByteArray() << PidFile::Written << false;
+    QTest::newRow("pid=99999999999") << QByteArray("pid=99999999999\n") << PidFile::Written << false;
+    QTest::newRow("pid=12abc") << QByteArray("pid=12abc\n") << PidFile::Written << false;
+    QTest::newRow("launcher's own pid") << QByteArray("pid=@SELF@\n") << PidFile::Written << false;
+    QTest::newRow("launcher's parent") << QByteArray("pid=@PARENT@\n") << PidFile::Written << false;
+    QTest::newRow("another process of the user") << QByteArray("pid=@DECOY@\n") << PidFile::Written << false;
     QByteArray big;
     while (big.size() < (1 << 20))
         big += "# padding padding padding padding padding padding padding padding\n";
-    QTest::newRow("1 MB file") << big + "pid=@DECOY@\n" << "file";
-    QTest::newRow("folder in place of the file") << QByteArray() << "folder";
-    QTest::newRow("the running client (control)") << QByteArray() << "client";
+    QTest::newRow("1 MB file") << big + "pid=@DECOY@\n" << PidFile::Written << false;
+    QTest::newRow("folder in place of the file") << QByteArray() << PidFile::Folder << false;
+    QTest::newRow("the running client (control)") << QByteArray() << PidFile::OwnClient << false;
     // A home shared with another host (pid, host-name and mount spaces and
     // a machine id of its own): that host's client writes its id, which
     // here is another program of the user, started before the write.
-    QTest::newRow("home shared with another host") << QByteArray() << "other-host";
+    QTest::newRow("home shared with another host") << QByteArray() << PidFile::OtherHost << false;
     // A home that keeps whole seconds: the pid file seems written before
     // the client started, in the same second; the client is stopped.
-    QTest::newRow("the running client, whole-second file times") << QByteArray() << "client-whole-seconds";
+    QTest::newRow("the running client, whole-second file times") << QByteArray() << PidFile::OwnClient << true;
 }
 
 void TstFaults::pidFiles()
 {
     QFETCH(QByteArray, content);
-    QFETCH(QString, kind);
-    {
-        QProcess probe;
-        probe.start("unshare", {"--fork", "--pid", "--mount-proc", "true"});
-        if (!probe.waitForFinished() || probe.exitStatus() != QProcess::NormalExit || probe.exitCode() != 0)
-            QSKIP("a private pid namespace (unshare --fork --pid --mount-proc) needs root");
-    }
+    QFETCH(PidFile, pidFile);
+    QFETCH(bool, wholeSeconds);
+    if (QProcess::execute("unshare", {"--fork", "--pid", "--mount-proc", "true"}) != 0)
+        QSKIP("a private pid namespace (unshare --fork --pid --mount-proc) needs root");
     QVERIFY(makeRoot());
     QString home = freshHome("home");
     QVERIFY(!home.isEmpty());
     const QString dir = m_case->path();
     PowerCutFs fs;
-    if (kind == "client-whole-seconds") {
-        const QString program = qEnvironmentVariable("ZELTO_POWERCUT_FS");
-        if (program.isEmpty() || !QFileInfo(program).isExecutable())
-            QSKIP("built without libfuse3 (libfuse3-dev): no file system with whole-second times");
-        if (!QFileInfo::exists("/dev/fuse") || !g_privateMounts)
-            QSKIP("mounting a FUSE file system needs /dev/fuse, root and a mount namespace of our own");
+    if (wholeSeconds) {
+        const QString lacking =
+            PowerCutFs::lacking(g_privateMounts, "no file system with whole-second times");
+        if (!lacking.isEmpty())
+            QSKIP(qPrintable(lacking));
         QString why;
-        QVERIFY2(fs.mount(program, home, dir + "/mnt", dir + "/images", {"/.QuenmarkZelto", "/.pvk-qt"}, &why,
+        QVERIFY2(fs.mount(home, dir + "/mnt", dir + "/images", {"/.QuenmarkZelto", "/.pvk-qt"}, &why,
                           {"--whole-seconds"}),
                  qPrintable(why));
         home = dir + "/mnt";
     }
-    const QString pidFile = zeltoDir(home) + "/ui.pid";
+    const QString pidPath = zeltoDir(home) + "/ui.pid";
     const QString out = dir + "/events.log";
-    if (kind == "folder")
-        QVERIFY(QDir().mkpath(pidFile + "/inside"));
-    else if (kind == "file")
-        QVERIFY(writeFile(pidFile, content));
+    if (pidFile == PidFile::Folder)
+        QVERIFY(QDir().mkpath(pidPath + "/inside"));
+    else if (pidFile == PidFile::Written)
+        QVERIFY(writeFile(pidPath, content));
 
     // pid 1 of the namespace: the decoy, then the launcher below a parent
     // of its own; every signal any of them gets is written down.
@@ -1047,15 +1049,15 @@ void TstFaults::pidFiles()
                       "#!/bin/sh\n"
                       "for s in TERM HUP INT USR1 USR2 QUIT; do trap \"echo \\\"init $s\\\" >> \\\"$OUT\\\"\" $s; done\n"
                       "\"$CASE/decoy.sh\" &\ndecoy=$!\n"
-                      "if [ \"$KIND\" = client-whole-seconds ]; then\n"
+                      "if [ -n \"$WHOLE_SECONDS\" ]; then\n"
                       // Well inside a second: its whole second lies clearly before the start.
                       "  while :; do case $(date +%N) in [1-5]*) break;; esac; sleep 0.01; done\n"
                       "fi\n"
-                      "if [ \"${KIND%-whole-seconds}\" = client ]; then\n"
+                      "if [ -n \"$OWN_CLIENT\" ]; then\n"
                       "  \"$APP/bin/cloud-zelto-ui\" & client=$!\n"
                       "  while [ ! -s \"$PIDFILE\" ]; do sleep 0.05; done\n"
                       "fi\n"
-                      "if [ \"$KIND\" = other-host ]; then\n"
+                      "if [ -n \"$OTHER_HOST\" ]; then\n"
                       "  unshare --uts --mount /bin/sh \"$CASE/host-b.sh\" & hostb=$!\n"
                       "  while [ ! -s \"$PIDFILE\" ] && kill -0 $hostb 2>/dev/null; do sleep 0.05; done\n"
                       "fi\n"
@@ -1080,9 +1082,11 @@ void TstFaults::pidFiles()
     QProcessEnvironment env = launcherEnvironment(home);
     env.insert("CASE", dir);
     env.insert("OUT", out);
-    env.insert("KIND", kind);
+    env.insert("OWN_CLIENT", pidFile == PidFile::OwnClient ? "1" : "");
+    env.insert("OTHER_HOST", pidFile == PidFile::OtherHost ? "1" : "");
+    env.insert("WHOLE_SECONDS", wholeSeconds ? "1" : "");
     env.insert("APP", appPath(home));
-    env.insert("PIDFILE", pidFile);
+    env.insert("PIDFILE", pidPath);
     env.insert("LAUNCHER", m_root + "/bin/" + launcherName());
     QProcess ns;
     ns.setProcessEnvironment(env);
@@ -1090,7 +1094,7 @@ void TstFaults::pidFiles()
     QVERIFY(ns.waitForFinished(kRunTimeoutMs));
     const QString events = QString::fromUtf8(readFile(out)) + QString::fromUtf8(readFile(home + "/signals.log"));
 
-    QStringList problems;
+    Problems problems;
     if (!events.contains("rc 0"))
         problems << "the launcher did not end with 0";
     if (!events.contains("decoy alive"))
@@ -1100,23 +1104,21 @@ void TstFaults::pidFiles()
     const QRegularExpressionMatch hit = signalled.match(events);
     if (hit.hasMatch())
         problems << hit.captured(1) + " got " + hit.captured(2);
-    if (kind.startsWith("client")) {
+    if (pidFile == PidFile::OwnClient) {
         if (!events.contains("client TERM") || events.contains("client alive"))
             problems << "the running client was not stopped";
     } else if (events.contains("client TERM")) {
         problems << "a client was signalled";
     }
     struct stat pidStatus;
-    if (kind == "client-whole-seconds" && (::stat(QFile::encodeName(pidFile).constData(), &pidStatus) != 0 || pidStatus.st_mtim.tv_nsec != 0))
+    if (wholeSeconds && (::stat(QFile::encodeName(pidPath).constData(), &pidStatus) != 0 || pidStatus.st_mtim.tv_nsec != 0))
         problems << "the pid file's time is not in whole seconds";
     const QString note = QString("process 2 does not use '%1', client taken as not running").arg(appPath(home));
-    if (kind == "other-host" && !readFile(logPath(home)).contains(QFile::encodeName(note)))
+    if (pidFile == PidFile::OtherHost && !readFile(logPath(home)).contains(QFile::encodeName(note)))
         problems << "no NOTE says that process 2 does not use the copy";
-    const QString diff = difference(m_package, snapshot(appPath(home)));
-    if (!diff.isEmpty())
-        problems << "the upgrade did not complete: " + diff;
+    problems.differ("the upgrade did not complete: ", m_package, snapshot(appPath(home)));
     s_tally.add(QStringLiteral("Pid files: forged, stale, malformed (private pid namespace)"), problems.isEmpty());
-    QVERIFY2(problems.isEmpty(), qPrintable(problems.join("; ") + "\nevents:\n" + events));
+    QVERIFY2(problems.isEmpty(), qPrintable(problems.text() + "\nevents:\n" + events));
 }
 
 // ---- many launchers ----
@@ -1162,8 +1164,6 @@ void TstFaults::manyLaunchers()
 
         // All but the one that proceeds end on their own; it waits in the
         // start script until released.
-        QElapsedTimer waited;
-        waited.start();
         auto running = [&]() {
             int n = 0;
             for (auto &p : procs)
@@ -1171,13 +1171,12 @@ void TstFaults::manyLaunchers()
                     ++n;
             return n;
         };
-        while (running() > 1 && waited.elapsed() < kRunTimeoutMs)
-            QThread::msleep(20);
+        waitUntil([&] { return running() <= 1; }, kRunTimeoutMs);
         // The one inside must have reached its start script.
-        while (startLines(home).size() == startsBefore && waited.elapsed() < kRunTimeoutMs && running() == 1)
-            QThread::msleep(20);
+        waitUntil([&] { return startLines(home).size() != startsBefore || running() != 1; },
+                  kRunTimeoutMs);
 
-        QStringList problems;
+        Problems problems;
         const int inside = running();
         if (inside != 1)
             problems << QStringLiteral("%1 launchers proceeded").arg(inside);
@@ -1194,12 +1193,9 @@ void TstFaults::manyLaunchers()
         }
 
         const bool killRound = round % 5 == 4;
-        for (auto &p : procs) {
-            if (p->state() == QProcess::NotRunning)
-                continue;
-            if (killRound)
+        for (auto &p : procs)
+            if (killRound && p->state() != QProcess::NotRunning)
                 ::kill(pid_t(p->processId()), SIGKILL);
-        }
         writeFile(hold, "go\n");
         // The start script of a killed holder lives on until released.
         if (killRound)
@@ -1215,14 +1211,11 @@ void TstFaults::manyLaunchers()
         const int started = startLines(home).size() - startsBefore;
         if (started != 1)
             problems << QStringLiteral("%1 start scripts ran").arg(started);
-        if (!killRound) {
-            const QString diff = difference(m_package, snapshot(appPath(home)));
-            if (!diff.isEmpty())
-                problems << "copy differs: " + diff;
-        }
+        if (!killRound)
+            problems.differ("copy differs: ", m_package, snapshot(appPath(home)));
         s_tally.add(QStringLiteral("%1 launchers released at once (rounds)").arg(perRound), problems.isEmpty());
         if (!problems.isEmpty())
-            failures << QStringLiteral("round %1%2: %3").arg(round).arg(killRound ? " (holder killed)" : "", problems.join("; "));
+            failures << QStringLiteral("round %1%2: %3").arg(round).arg(killRound ? " (holder killed)" : "", problems.text());
     }
     // After all of it, one plain run completes the installation.
     const int starts = startLines(home).size();
@@ -1237,7 +1230,7 @@ void TstFaults::manyLaunchers()
 
 QString TstFaults::repairedProblems(const QString &home, int startsBefore, bool fresh)
 {
-    QStringList problems;
+    Problems problems;
     const Tree copy = snapshot(appPath(home));
     const bool isNew = difference(m_package, copy).isEmpty();
     const bool isOld = !m_old.isEmpty() && difference(m_old, copy).isEmpty();
@@ -1245,25 +1238,31 @@ QString TstFaults::repairedProblems(const QString &home, int startsBefore, bool 
     if (!isNew && !isOld && !(fresh && none))
         problems << "neither copy complete: "
                 + difference(m_old.isEmpty() || copy.contains("package") ? m_package : m_old, copy);
-    const QStringList left = leftovers(home);
-    if (!left.isEmpty())
-        problems << "left behind: " + left.join(' ');
+    problems.add("left behind: ", leftovers(home).join(' '));
     const QStringList starts = startLines(home);
     if (!none && (starts.size() <= startsBefore
                   || !starts.last().startsWith(QStringLiteral("start %1 ").arg(isNew ? kNewBuild : kOldBuild))))
         problems << "the client was not started";
-    return problems.join("; ");
+    return problems.text();
 }
 
 void TstFaults::powerCuts_data()
 {
-    QTest::addColumn<QString>("start");    // upgrade, first, repair
-    QTest::addColumn<QString>("forgotten"); // a folder of the copy whose flush is skipped
-    QTest::newRow("upgrade with the client running") << "upgrade" << QString();
-    QTest::newRow("first installation") << "first" << QString();
-    QTest::newRow("repair of an upgrade killed half-way") << "repair" << QString();
+    QTest::addColumn<QString>("subject");     // in the reliability table
+    QTest::addColumn<QString>("keptAs");      // in the names of what failed cuts left
+    QTest::addColumn<bool>("installed");      // an old copy is there before the run
+    QTest::addColumn<bool>("killedHalfWay");  // by a run before, in the middle of the copy
+    QTest::addColumn<bool>("clientRunning");  // the old client runs during the upgrade
+    QTest::addColumn<QString>("forgotten");   // a folder of the copy whose flush is skipped
+    QTest::newRow("upgrade with the client running")
+        << "an upgrade" << "upgrade" << true << false << true << QString();
+    QTest::newRow("first installation")
+        << "a first installation" << "first" << false << false << false << QString();
+    QTest::newRow("repair of an upgrade killed half-way")
+        << "the repair of an upgrade killed half-way" << "repair" << true << true << false << QString();
     // The control: the sweep must notice a flush that is not made.
-    QTest::newRow("upgrade that forgets one folder's flush (noticed)") << "upgrade" << "etc/keys";
+    QTest::newRow("upgrade that forgets one folder's flush (noticed)")
+        << "an upgrade" << "upgrade" << true << false << true << "etc/keys";
 }
 
 // The run goes through the power-cut file system, which writes what a
@@ -1273,44 +1272,34 @@ void TstFaults::powerCuts_data()
 // end with the package's copy, nothing left behind and the client started.
 void TstFaults::powerCuts()
 {
-    QFETCH(QString, start);
+    QFETCH(QString, subject);
+    QFETCH(QString, keptAs);
+    QFETCH(bool, installed);
+    QFETCH(bool, killedHalfWay);
+    QFETCH(bool, clientRunning);
     QFETCH(QString, forgotten);
-    const QString program = qEnvironmentVariable("ZELTO_POWERCUT_FS");
-    if (program.isEmpty() || !QFileInfo(program).isExecutable())
-        QSKIP("built without libfuse3 (libfuse3-dev): no power-cut file system");
-    if (!QFileInfo::exists("/dev/fuse"))
-        QSKIP("no /dev/fuse: FUSE file systems cannot be mounted here");
-    if (!g_privateMounts)
-        QSKIP("mounting a FUSE file system needs root and a mount namespace of our own");
+    const QString lacking = PowerCutFs::lacking(g_privateMounts, "no power-cut file system");
+    if (!lacking.isEmpty())
+        QSKIP(qPrintable(lacking));
     QVERIFY(makeRoot());
     // A root without the package: a run there can only repair.
     const QString bare = m_case->path() + "/bare";
-    QVERIFY(QDir().mkpath(bare + "/bin") && QDir().mkpath(bare + "/package"));
-    QVERIFY(QFile::copy(m_root + "/bin/" + launcherName(), bare + "/bin/" + launcherName()));
-    for (const char *linked : {"lib", "images"})
-        if (QFileInfo::exists(m_root + "/" + linked))
-            QVERIFY(QFile::link(QFileInfo(m_root + "/" + linked).symLinkTarget(), bare + "/" + linked));
-    QVERIFY(QFile::copy(m_root + "/INFO", bare + "/INFO"));
-    QVERIFY(QDir().mkpath(bare + "/log"));
-    QVERIFY(QFile::copy(m_root + "/log/launcher.debug", bare + "/log/launcher.debug"));
+    QVERIFY(support::makeProductRoot(bare, stageDir(), kNewBuild, [](const QString &package) {
+        return QDir().mkpath(QFileInfo(package).path());
+    }));
 
     const QString backing = m_case->path() + "/backing";
-    if (start == "first") {
-        QVERIFY(QDir().mkpath(backing));
-    } else {
+    if (installed)
         QVERIFY(!freshHome("backing").isEmpty());
-    }
-    if (start == "repair") {
+    else
+        QVERIFY(QDir().mkpath(backing));
+    if (killedHalfWay) {
         // Killed in the middle of copying the package.
         const QString countHome = freshHome("count");
-        const long opens = countCalls(countHome, {zeltoDir(countHome) + "/log", countHome + "/.pvk-qt"}).value("openw");
+        const long opens = countCalls(countHome, launcherOwnFiles(countHome)).value("openw");
         QVERIFY(opens > 4);
-        Fault f;
-        f.op = QStringLiteral("openw");
-        f.at = opens / 2;
-        f.prefixes = QStringList{backing};
-        f.excludes = QStringList{zeltoDir(backing) + "/log", backing + "/.pvk-qt"};
-        f.report = m_case->path() + "/kill.report";
+        const Fault f = faultIn(backing, QStringLiteral("openw"), opens / 2, QStringLiteral("kill"),
+                                launcherOwnFiles(backing));
         const RunResult killed = run(backing, &f);
         QVERIFY2(killed.crashed, qPrintable("the run was not killed: " + describe(killed)));
         QVERIFY2(!leftovers(backing).isEmpty(), "the killed run left nothing to repair");
@@ -1321,18 +1310,16 @@ void TstFaults::powerCuts()
     const QString images = m_case->path() + "/images";
     PowerCutFs fs;
     QString why;
-    QVERIFY2(fs.mount(program, backing, home, images, {"/.QuenmarkZelto/log", "/.pvk-qt"}, &why), qPrintable(why));
+    QVERIFY2(fs.mount(backing, home, images, {"/.QuenmarkZelto/log", "/.pvk-qt"}, &why), qPrintable(why));
 
     QProcess client;
-    if (start == "upgrade") {
+    if (clientRunning) {
         client.setProcessEnvironment(launcherEnvironment(home));
         client.start(appPath(home) + "/bin/cloud-zelto-ui", QStringList());
         QVERIFY(client.waitForStarted());
-        QElapsedTimer waited;
-        waited.start();
-        while (readFile(zeltoDir(home) + "/ui.pid").isEmpty() && waited.elapsed() < 10000)
-            QThread::msleep(20);
-        QVERIFY2(!readFile(zeltoDir(home) + "/ui.pid").isEmpty(), "the client wrote no pid file");
+        const QString pid = zeltoDir(home) + "/ui.pid";
+        QVERIFY2(waitUntil([&] { return !readFile(pid).isEmpty(); }, 10000),
+                 "the client wrote no pid file");
     }
     // A flush that the launcher only pretends to make, to show which cut
     // points notice it.
@@ -1341,26 +1328,21 @@ void TstFaults::powerCuts()
         // Which flush it is shows a trial upgrade on a plain folder.
         const QString trialHome = freshHome("trial");
         const QString trace = m_case->path() + "/trial.trace";
-        QVERIFY(!countCalls(trialHome, {zeltoDir(trialHome) + "/log", trialHome + "/.pvk-qt"}, trace).isEmpty());
+        QVERIFY(!countCalls(trialHome, launcherOwnFiles(trialHome), trace).isEmpty());
         for (const QByteArray &line : readFile(trace).split('\n'))
             if (line.startsWith("fsync ") && QString::fromUtf8(line).section(' ', 3) == appPath(trialHome) + "/" + forgotten)
                 skip = line.split(' ').value(1).toLong();
         QVERIFY2(skip > 0, qPrintable("the upgrade does not flush " + forgotten));
     }
-    Fault skipped;
-    skipped.op = QStringLiteral("fsync");
-    skipped.at = skip;
-    skipped.action = QStringLiteral("skip");
-    skipped.prefixes = QStringList{home};
-    skipped.excludes = QStringList{zeltoDir(home) + "/log", home + "/.pvk-qt"};
-    skipped.report = m_case->path() + "/skip.report";
+    const Fault skipped = faultIn(home, QStringLiteral("fsync"), skip, QStringLiteral("skip"),
+                                  launcherOwnFiles(home));
     const RunResult upgraded = run(home, skip > 0 ? &skipped : nullptr);
     if (skip > 0)
         qInfo("%s", readFile(skipped.report).constData());
     QCOMPARE(upgraded.code, 0);
     const QString live = finalProblems(home, 0);
     QVERIFY2(live.isEmpty(), qPrintable("the run itself: " + live));
-    if (start == "upgrade") {
+    if (clientRunning) {
         QVERIFY2(client.waitForFinished(10000), "the running client was not stopped");
         QVERIFY(readFile(home + "/signals.log").contains("client TERM"));
     }
@@ -1376,14 +1358,11 @@ void TstFaults::powerCuts()
     };
     QMap<QByteArray, Outcome> outcomes;
     const bool firstFailureOnly = qEnvironmentVariableIsSet("ZELTO_POWERCUT_FIRST_FAILURE");
-    const QString cls = start == "upgrade" ? QStringLiteral("an upgrade")
-        : start == "first"               ? QStringLiteral("a first installation")
-                                         : QStringLiteral("the repair of an upgrade killed half-way");
-    auto tallyClass = [&cls](const char *mode) {
+    auto tallyClass = [&subject](const char *mode) {
         const QString survives = qstrcmp(mode, "worst") == 0 ? QStringLiteral("only what was flushed survives")
             : qstrcmp(mode, "latest") == 0 ? QStringLiteral("a rename or removal alone reaches the disk ahead of what came before")
                                            : QStringLiteral("a seeded random part of the rest survives too");
-        return QStringLiteral("Power cut at every durability point of %1: %2").arg(cls, survives);
+        return QStringLiteral("Power cut at every durability point of %1: %2").arg(subject, survives);
     };
     static const char *const modes[] = {"worst", "latest", "random"};
     if (forgotten.isEmpty())
@@ -1411,30 +1390,18 @@ void TstFaults::powerCuts()
                 QProcess pa, pb;
                 startLauncher(pa, bare, launcherEnvironment(a));
                 startLauncher(pb, m_root, launcherEnvironment(b));
-                const bool doneA = pa.waitForFinished(kRunTimeoutMs);
-                const bool doneB = pb.waitForFinished(kRunTimeoutMs);
+                const bool failedA = finish(pa).failed();
+                const bool failedB = finish(pb).failed();
+                const char *notZero = " (run did not end with 0)";
                 Outcome o;
-                o.repaired = repairedProblems(a, startsA, start == "first");
-                if (!doneA || pa.exitStatus() != QProcess::NormalExit || pa.exitCode() != 0)
-                    o.repaired += " (run did not end with 0)";
-                o.normal = finalProblems(b, startsB);
-                if (!doneB || pb.exitStatus() != QProcess::NormalExit || pb.exitCode() != 0)
-                    o.normal += " (run did not end with 0)";
-                if (!doneA)
-                    pa.kill();
-                if (!doneB)
-                    pb.kill();
-                pa.waitForFinished();
-                pb.waitForFinished();
+                o.repaired = repairedProblems(a, startsA, !installed) + (failedA ? notZero : "");
+                o.normal = finalProblems(b, startsB) + (failedB ? notZero : "");
                 outcomes.insert(digest, o);
                 // What the runs after a failed cut left, for a look later.
-                for (const QString &after : {o.repaired.isEmpty() ? QString() : a, o.normal.isEmpty() ? QString() : b}) {
-                    if (!forgotten.isEmpty())
-                        break;
-                    const QString kept = QStringLiteral("%1/powercut-%2-%3").arg(reportDir(), start, QFileInfo(after).fileName());
-                    if (!after.isEmpty() && QDir(kept).removeRecursively())
-                        copyTree(after, kept);
-                }
+                if (forgotten.isEmpty() && !o.repaired.isEmpty())
+                    keep(a, keptAs + "-" + QFileInfo(a).fileName());
+                if (forgotten.isEmpty() && !o.normal.isEmpty())
+                    keep(b, keptAs + "-" + QFileInfo(b).fileName());
                 QDir(a).removeRecursively();
                 QDir(b).removeRecursively();
             }
@@ -1448,21 +1415,14 @@ void TstFaults::powerCuts()
             }
             s_tally.add(tallyClass(mode), intact);
             if (!intact) {
-                QStringList what;
-                if (!o.repaired.isEmpty())
-                    what << "repair alone: " + o.repaired;
-                if (!o.normal.isEmpty())
-                    what << "next run: " + o.normal;
+                Problems what;
+                what.add("repair alone: ", o.repaired);
+                what.add("next run: ", o.normal);
                 failures << QStringLiteral("cut %1 (%2) after %3 %4: %5")
                                 .arg(point.n)
-                                .arg(mode, point.kind, point.path, what.join("; "));
+                                .arg(mode, point.kind, point.path, what.text());
                 // What the cut left, for a look after the test.
-                const QString kept = QStringLiteral("%1/powercut-%2-%3.%4")
-                                         .arg(reportDir(), start)
-                                         .arg(point.n)
-                                         .arg(mode);
-                QDir(kept).removeRecursively();
-                copyTree(image, kept);
+                keep(image, QStringLiteral("%1-%2.%3").arg(keptAs).arg(point.n).arg(mode));
             }
         }
         if (firstFailureOnly && !failures.isEmpty())
@@ -1484,9 +1444,10 @@ void TstFaults::powerCuts()
 void TstFaults::folderFlushErrors_data()
 {
     QTest::addColumn<int>("error"); // of every folder flush
-    QTest::newRow("EINVAL (cannot flush folders)") << EINVAL;
-    QTest::newRow("EOPNOTSUPP (cannot flush folders)") << EOPNOTSUPP;
-    QTest::newRow("EIO (failing disk)") << EIO;
+    QTest::addColumn<bool>("failingDisk"); // rather than folders that cannot be flushed
+    QTest::newRow("EINVAL (cannot flush folders)") << EINVAL << false;
+    QTest::newRow("EOPNOTSUPP (cannot flush folders)") << EOPNOTSUPP << false;
+    QTest::newRow("EIO (failing disk)") << EIO << true;
 }
 
 // A first installation into a home on a file system that answers every
@@ -1498,11 +1459,11 @@ void TstFaults::folderFlushErrors_data()
 void TstFaults::folderFlushErrors()
 {
     QFETCH(int, error);
-    const QString program = qEnvironmentVariable("ZELTO_POWERCUT_FS");
-    if (program.isEmpty() || !QFileInfo(program).isExecutable())
-        QSKIP("built without libfuse3 (libfuse3-dev): no FUSE file system to answer folder flushes");
-    if (!QFileInfo::exists("/dev/fuse") || !g_privateMounts)
-        QSKIP("mounting a FUSE file system needs /dev/fuse, root and a mount namespace of our own");
+    QFETCH(bool, failingDisk);
+    const QString lacking =
+        PowerCutFs::lacking(g_privateMounts, "no FUSE file system to answer folder flushes");
+    if (!lacking.isEmpty())
+        QSKIP(qPrintable(lacking));
     QVERIFY(makeRoot());
     const QString backing = m_case->path() + "/backing";
     QVERIFY(QDir().mkpath(backing));
@@ -1510,11 +1471,10 @@ void TstFaults::folderFlushErrors()
     PowerCutFs fs;
     QString why;
     // Everything of the launcher is quiet: no power-cut images are wanted.
-    QVERIFY2(fs.mount(program, backing, home, m_case->path() + "/images", {"/.QuenmarkZelto", "/.pvk-qt"}, &why,
+    QVERIFY2(fs.mount(backing, home, m_case->path() + "/images", {"/.QuenmarkZelto", "/.pvk-qt"}, &why,
                       {"--fsyncdir-error", QString::number(error)}),
              qPrintable(why));
 
-    const bool unsupported = error != EIO;
     const QString errorText = QString::fromUtf8(strerror(error));
     for (int runs = 1; runs <= 2; ++runs) {
         nextStartComesLater(home);
@@ -1528,7 +1488,7 @@ void TstFaults::folderFlushErrors()
         const QStringList errorsOfFlush = lines.filter("[ERROR]").filter(ends);
         QCOMPARE(lines.filter("last installation did not finish").size(), 0);
         QCOMPARE(leftovers(home), QStringList());
-        if (unsupported) {
+        if (!failingDisk) {
             // Noted once in the run that flushes, not once per folder.
             QCOMPARE(flushLines.size(), runs == 1 ? 1 : 0);
             QCOMPARE(lines.filter("[NOTE]").filter(ends).size(), runs == 1 ? 1 : 0);
