@@ -299,21 +299,23 @@ void TestPvkQt::lockOfAnotherHost()
 
 void TestPvkQt::homeFolderWithoutRuntimeDir_data()
 {
-    QTest::addColumn<QString>("runtime"); // "-" unsets the variable, "+" keeps a private one
-    QTest::newRow("private runtime folder") << "+";
-    QTest::newRow("unset") << "-";
-    QTest::newRow("empty") << "";
-    QTest::newRow("relative") << "runtime";
-    QTest::newRow("missing folder") << "/nonexistent/runtime";
+    QTest::addColumn<bool>("ownRuntime"); // the fixture's private runtime folder stays
+    QTest::addColumn<QString>("runtime"); // the variable's value otherwise; null: unset
+    QTest::newRow("private runtime folder") << true << QString();
+    QTest::newRow("unset") << false << QString();
+    QTest::newRow("empty") << false << QString("");
+    QTest::newRow("relative") << false << QString("runtime");
+    QTest::newRow("missing folder") << false << QString("/nonexistent/runtime");
 }
 
 void TestPvkQt::homeFolderWithoutRuntimeDir()
 {
+    QFETCH(bool, ownRuntime);
     QFETCH(QString, runtime);
     QProcessEnvironment env = m_env;
-    if (runtime == "-")
+    if (!ownRuntime && runtime.isNull())
         env.remove("XDG_RUNTIME_DIR");
-    else if (runtime != "+")
+    else if (!ownRuntime)
         env.insert("XDG_RUNTIME_DIR", runtime);
 
     LAUNCH(first, false, env);
