@@ -163,34 +163,35 @@ void TestLog::lineFormat()
 
 void TestLog::thresholds_data()
 {
-    QTest::addColumn<QByteArray>("switchFile"); // "-" for none
+    QTest::addColumn<QByteArray>("switchFile"); // its content; null: none
     QTest::addColumn<QString>("component");
     QTest::addColumn<QString>("levels");
+    QTest::addColumn<QString>("special"); // a file of this kind at its name
 
-    QTest::newRow("no switch file") << QByteArray("-") << "file_op_debug" << "34";
-    QTest::newRow("empty switch file") << QByteArray("") << "service_debug" << "34";
-    QTest::newRow("extractor 7") << QByteArray("extractor_debug=7\n") << "extractor_debug" << "34567";
-    QTest::newRow("extractor 7, other stays 4") << QByteArray("extractor_debug=7\n") << "service_debug" << "34";
-    QTest::newRow("default_component 7") << QByteArray("default_component=7\n") << "launcher_debug" << "34";
-    QTest::newRow("default_component itself") << QByteArray("default_component=7\n") << "default_component" << "34567";
-    QTest::newRow("non-numeric silences") << QByteArray("file_op_debug=abc\n") << "file_op_debug" << "";
-    QTest::newRow("zero silences") << QByteArray("file_op_debug=0\n") << "file_op_debug" << "";
-    QTest::newRow("negative silences") << QByteArray("file_op_debug=-3\n") << "file_op_debug" << "";
-    QTest::newRow("leading number") << QByteArray("file_op_debug=5abc\n") << "file_op_debug" << "345";
-    QTest::newRow("plus sign") << QByteArray("file_op_debug=+6\n") << "file_op_debug" << "3456";
-    QTest::newRow("quoted, blank first") << QByteArray("file_op_debug=\" 7\"\n") << "file_op_debug" << "";
-    QTest::newRow("huge saturates") << QByteArray("file_op_debug=99999999999999\n") << "file_op_debug" << "34567";
-    QTest::newRow("huge negative") << QByteArray("file_op_debug=-99999999999999\n") << "file_op_debug" << "";
-    QTest::newRow("level 3 only") << QByteArray("file_op_debug=3\n") << "file_op_debug" << "3";
-    QTest::newRow("comments and blanks") << QByteArray("# levels\n\n service_debug = 6 # more\n") << "service_debug" << "3456";
-    QTest::newRow("case-sensitive component") << QByteArray("SERVICE_DEBUG=7\n") << "service_debug" << "34";
-    QTest::newRow("bad line drops file") << QByteArray("service_debug=7\nservice_debug\n") << "service_debug" << "34";
-    QTest::newRow("empty value drops file") << QByteArray("service_debug=7\nfile_op_debug=\n") << "service_debug" << "34";
-    QTest::newRow("section drops file") << QByteArray("[log]\nextractor_debug=7\n") << "extractor_debug" << "34";
-    QTest::newRow("last line wins") << QByteArray("service_debug=7\nservice_debug=3\n") << "service_debug" << "3";
-    // "@kind": a special file at the switch file's name is no switch file.
+    QTest::newRow("no switch file") << QByteArray() << "file_op_debug" << "34" << QString();
+    QTest::newRow("empty switch file") << QByteArray("") << "service_debug" << "34" << QString();
+    QTest::newRow("extractor 7") << QByteArray("extractor_debug=7\n") << "extractor_debug" << "34567" << QString();
+    QTest::newRow("extractor 7, other stays 4") << QByteArray("extractor_debug=7\n") << "service_debug" << "34" << QString();
+    QTest::newRow("default_component 7") << QByteArray("default_component=7\n") << "launcher_debug" << "34" << QString();
+    QTest::newRow("default_component itself") << QByteArray("default_component=7\n") << "default_component" << "34567" << QString();
+    QTest::newRow("non-numeric silences") << QByteArray("file_op_debug=abc\n") << "file_op_debug" << "" << QString();
+    QTest::newRow("zero silences") << QByteArray("file_op_debug=0\n") << "file_op_debug" << "" << QString();
+    QTest::newRow("negative silences") << QByteArray("file_op_debug=-3\n") << "file_op_debug" << "" << QString();
+    QTest::newRow("leading number") << QByteArray("file_op_debug=5abc\n") << "file_op_debug" << "345" << QString();
+    QTest::newRow("plus sign") << QByteArray("file_op_debug=+6\n") << "file_op_debug" << "3456" << QString();
+    QTest::newRow("quoted, blank first") << QByteArray("file_op_debug=\" 7\"\n") << "file_op_debug" << "" << QString();
+    QTest::newRow("huge saturates") << QByteArray("file_op_debug=99999999999999\n") << "file_op_debug" << "34567" << QString();
+    QTest::newRow("huge negative") << QByteArray("file_op_debug=-99999999999999\n") << "file_op_debug" << "" << QString();
+    QTest::newRow("level 3 only") << QByteArray("file_op_debug=3\n") << "file_op_debug" << "3" << QString();
+    QTest::newRow("comments and blanks") << QByteArray("# levels\n\n service_debug = 6 # more\n") << "service_debug" << "3456" << QString();
+    QTest::newRow("case-sensitive component") << QByteArray("SERVICE_DEBUG=7\n") << "service_debug" << "34" << QString();
+    QTest::newRow("bad line drops file") << QByteArray("service_debug=7\nservice_debug\n") << "service_debug" << "34" << QString();
+    QTest::newRow("empty value drops file") << QByteArray("service_debug=7\nfile_op_debug=\n") << "service_debug" << "34" << QString();
+    QTest::newRow("section drops file") << QByteArray("[log]\nextractor_debug=7\n") << "extractor_debug" << "34" << QString();
+    QTest::newRow("last line wins") << QByteArray("service_debug=7\nservice_debug=3\n") << "service_debug" << "3" << QString();
+    // A special file at the switch file's name is no switch file.
     for (const QString &kind : specialFileKinds())
-        QTest::addRow("switch file is a %s", qPrintable(kind)) << ("@" + kind).toUtf8() << "service_debug" << "34";
+        QTest::addRow("switch file is a %s", qPrintable(kind)) << QByteArray() << "service_debug" << "34" << kind;
 }
 
 void TestLog::thresholds()
@@ -198,13 +199,14 @@ void TestLog::thresholds()
     QFETCH(QByteArray, switchFile);
     QFETCH(QString, component);
     QFETCH(QString, levels);
+    QFETCH(QString, special);
 
     const QString log = path("thresholds.log");
     const QString sw = path("thresholds.debug");
-    if (switchFile.startsWith('@')) {
-        if (!makeSpecialFile(sw, QString::fromUtf8(switchFile.mid(1))))
+    if (!special.isEmpty()) {
+        if (!makeSpecialFile(sw, special))
             QSKIP(qPrintable(QStringLiteral("cannot make it here: %1").arg(strerror(errno))));
-    } else if (switchFile != "-") {
+    } else if (!switchFile.isNull()) {
         QVERIFY(writeFile(sw, switchFile));
     }
 
@@ -338,14 +340,16 @@ void TestLog::unopenableSink()
 
 void TestLog::specialFileAtLogName_data()
 {
-    QTest::addColumn<QString>("kind");
+    QTest::addColumn<QString>("kind"); // of the special file at the log's name
     QTest::addColumn<bool>("reader"); // a FIFO with somebody reading it
+    QTest::addColumn<bool>("rotated"); // the first line rotates the log
+    QTest::addColumn<bool>("hardLink"); // instead, a second name of a document
     for (const QString &kind : specialFileKinds())
-        QTest::addRow("%s", qPrintable(kind)) << kind << false;
-    QTest::newRow("fifo being read") << "fifo" << true;
+        QTest::addRow("%s", qPrintable(kind)) << kind << false << (kind == "sparse") << false;
+    QTest::newRow("fifo being read") << "fifo" << true << false << false;
     // A second name of another file of the user's: the log must not grow
     // inside that file.
-    QTest::newRow("hard link to a document") << "hardlink" << false;
+    QTest::newRow("hard link to a document") << QString() << false << false << true;
 }
 
 // Opening a FIFO for writing blocks until somebody reads it, and writing to
@@ -356,9 +360,11 @@ void TestLog::specialFileAtLogName()
 {
     QFETCH(QString, kind);
     QFETCH(bool, reader);
+    QFETCH(bool, rotated);
+    QFETCH(bool, hardLink);
     const QString log = path("special.log");
     const QString document = path("letter.txt");
-    if (kind == "hardlink") {
+    if (hardLink) {
         QVERIFY(writeFile(document, "dear user\n"));
         QCOMPARE(::link(QFile::encodeName(document).constData(), QFile::encodeName(log).constData()), 0);
     } else if (!makeSpecialFile(log, kind))
@@ -383,7 +389,7 @@ void TestLog::specialFileAtLogName()
     QCOMPARE(lstat(QFile::encodeName(log).constData(), &st), 0);
     QVERIFY(S_ISREG(st.st_mode));
     const QList<QByteArray> live = lines(readFile(log));
-    if (kind == "sparse") {
+    if (rotated) {
         QCOMPARE(live.size(), 1);
         QVERIFY(live.first().endsWith("second"));
         // The first line went to the end of the old file, which now is
@@ -394,7 +400,7 @@ void TestLog::specialFileAtLogName()
         QVERIFY(live.at(0).endsWith("first"));
         QVERIFY(live.at(1).endsWith("second"));
     }
-    if (kind == "hardlink") {
+    if (hardLink) {
         QCOMPARE(readFile(document), QByteArray("dear user\n"));
         QCOMPARE(st.st_nlink, nlink_t(1));
     }

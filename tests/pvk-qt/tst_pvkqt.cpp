@@ -299,21 +299,23 @@ void TestPvkQt::lockOfAnotherHost()
 
 void TestPvkQt::homeFolderWithoutRuntimeDir_data()
 {
-    QTest::addColumn<QString>("runtime"); // "-" unsets the variable, "+" keeps a private one
-    QTest::newRow("private runtime folder") << "+";
-    QTest::newRow("unset") << "-";
-    QTest::newRow("empty") << "";
-    QTest::newRow("relative") << "runtime";
-    QTest::newRow("missing folder") << "/nonexistent/runtime";
+    QTest::addColumn<bool>("ownRuntime"); // the fixture's private runtime folder stays
+    QTest::addColumn<QString>("runtime"); // the variable's value otherwise; null: unset
+    QTest::newRow("private runtime folder") << true << QString();
+    QTest::newRow("unset") << false << QString();
+    QTest::newRow("empty") << false << QString("");
+    QTest::newRow("relative") << false << QString("runtime");
+    QTest::newRow("missing folder") << false << QString("/nonexistent/runtime");
 }
 
 void TestPvkQt::homeFolderWithoutRuntimeDir()
 {
+    QFETCH(bool, ownRuntime);
     QFETCH(QString, runtime);
     QProcessEnvironment env = m_env;
-    if (runtime == "-")
+    if (!ownRuntime && runtime.isNull())
         env.remove("XDG_RUNTIME_DIR");
-    else if (runtime != "+")
+    else if (!ownRuntime)
         env.insert("XDG_RUNTIME_DIR", runtime);
 
     LAUNCH(first, false, env);
@@ -379,10 +381,11 @@ void TestPvkQt::oneAtATime()
 
 void TestPvkQt::nonLockAtLockName_data()
 {
-    QTest::addColumn<QString>("kind");
+    QTest::addColumn<QString>("kind"); // of the special file at the lock's name
+    QTest::addColumn<bool>("folder"); // instead, an empty folder
     for (const QString &kind : specialFileKinds())
-        QTest::addRow("%s", qPrintable(kind)) << kind;
-    QTest::newRow("empty folder") << "folder";
+        QTest::addRow("%s", qPrintable(kind)) << kind << false;
+    QTest::newRow("empty folder") << QString() << true;
 }
 
 // Reading the holder's record from a FIFO or /dev/zero would never end; a
@@ -391,10 +394,11 @@ void TestPvkQt::nonLockAtLockName_data()
 void TestPvkQt::nonLockAtLockName()
 {
     QFETCH(QString, kind);
+    QFETCH(bool, folder);
     Instance probe = launch(m_env);
     QVERIFY(probe.process);
     QVERIFY(release(probe));
-    if (kind == "folder")
+    if (folder)
         QVERIFY(QDir().mkdir(probe.lock));
     else if (!makeSpecialFile(probe.lock, kind))
         QSKIP(qPrintable(QStringLiteral("cannot make a %1 here: %2").arg(kind, strerror(errno))));
