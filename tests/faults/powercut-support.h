@@ -81,7 +81,13 @@ public:
             return;
         // libfuse unmounts on SIGTERM; a daemon that hangs or died leaves
         // its mount, which is cut loose.
-        endProcess(m_daemon);
+        if (m_daemon.state() != QProcess::NotRunning) {
+            m_daemon.terminate();
+            if (!m_daemon.waitForFinished(10000)) {
+                m_daemon.kill();
+                m_daemon.waitForFinished();
+            }
+        }
         ::umount2(QFile::encodeName(m_mount).constData(), MNT_DETACH);
         m_mount.clear();
     }
