@@ -76,7 +76,8 @@ void Make(const std::string &path, Made what, const std::string &bytes)
         break;
     case Made::Tree:
         QCOMPARE(::mkdir(path.c_str(), 0755), 0);
-        Build(path, "d:a;d:a/b;f:a/b/file;f:a b\n\xc3\xa9\xff;p:a/fifo;s:a/sock;l:a/dangling=nowhere");
+        Build(path, "d:a;d:a/b;f:a/b/file;f:a b\n\xc3\xa9\xff;p:a/fifo;s:a/sock;"
+                    "l:a/dangling=nowhere");
         QCOMPARE(chmod((path + "/a/b").c_str(), 0700), 0);
         // Read-only entries go too: removal needs the folder's permission.
         QCOMPARE(chmod((path + "/a/b/file").c_str(), 0), 0);
@@ -146,7 +147,6 @@ void TestFileOp::initTestCase()
 void TestFileOp::cleanupTestCase()
 {
     umask(m_savedUmask);
-    (void)LogConfigure(LOG_MODE_STDERR, nullptr, nullptr, 0, 0);
 }
 
 void TestFileOp::init()
@@ -332,15 +332,14 @@ void Build(const std::string &root, const std::string &setup)
     std::stringstream items(setup);
     std::string item;
     while (std::getline(items, item, ';')) {
-        const std::string what = item.substr(2);
+        const std::string what = item.substr(2), path = root + "/" + what;
         if (item[0] == 'd') {
-            QCOMPARE(::mkdir((root + "/" + what).c_str(), 0755), 0);
+            QCOMPARE(::mkdir(path.c_str(), 0755), 0);
         } else if (item[0] == 'f') {
-            WriteBytes(root + "/" + what, "data");
+            WriteBytes(path, "data");
         } else if (item[0] == 'p' || item[0] == 's') {
-            const QString path = QString::fromStdString(root + "/" + what);
-            QVERIFY2(makeSpecialFile(path, item[0] == 'p' ? QStringLiteral("fifo") : QStringLiteral("socket")),
-                     item.c_str());
+            const QString kind = item[0] == 'p' ? QStringLiteral("fifo") : QStringLiteral("socket");
+            QVERIFY2(makeSpecialFile(QString::fromStdString(path), kind), what.c_str());
         } else if (item[0] == 'l') {
             size_t eq = what.find('=');
             QCOMPARE(symlink(what.substr(eq + 1).c_str(), (root + "/" + what.substr(0, eq)).c_str()), 0);
@@ -562,8 +561,8 @@ void TestFileOp::dirWalkFailures()
         QCOMPARE(rc, -1);
         QCOMPARE(FSRemovePath(at("io")), -3);
         QCOMPARE(ReadBytes(at("io/bad")), std::string("x"));
-        QCOMPARE(logLines().last(),
-                 Latin1("ERROR FSReadDir: Failed to read directory '" + at("io") + "'. Input/output error (5)"));
+        QCOMPARE(logLines().last(), Latin1("ERROR FSReadDir: Failed to read directory '" + at("io")
+                                           + "'. Input/output error (5)"));
     }
     QCOMPARE(FSRemovePath(at("io")), 0);
 
