@@ -5,14 +5,13 @@
 #include "file-op.h"
 #include "log.h"
 #include "support/log-lines.h"
+#include "support/noise.h"
 #include "support/tree-snapshot.h"
 #include "test-files.h"
 
-#include <QFile>
-#include <QtTest>
-
 #include <cerrno>
 #include <fstream>
+#include <iterator>
 #include <map>
 #include <sstream>
 
@@ -34,9 +33,14 @@ void WriteBytes(const std::string &path, const std::string &bytes)
 std::string ReadBytes(const std::string &path)
 {
     std::ifstream in(path, std::ios::binary);
-    std::ostringstream all;
-    all << in.rdbuf();
-    return all.str();
+    return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+std::string WriteNoise(const std::string &path, size_t size)
+{
+    const std::string bytes = support::noise(int(size)).toStdString();
+    WriteBytes(path, bytes);
+    return bytes;
 }
 
 mode_t ModeOf(const std::string &path)
@@ -51,16 +55,6 @@ bool ExistsAsName(const std::string &path)
 {
     struct stat st;
     return lstat(path.c_str(), &st) == 0;
-}
-
-void MakeFifo(const std::string &path)
-{
-    QVERIFY2(makeSpecialFile(QString::fromStdString(path), QStringLiteral("fifo")), path.c_str());
-}
-
-void MakeSocket(const std::string &path)
-{
-    QVERIFY2(makeSpecialFile(QString::fromStdString(path), QStringLiteral("socket")), path.c_str());
 }
 
 void Make(const std::string &path, Made what, const std::string &bytes)
@@ -82,8 +76,8 @@ void Make(const std::string &path, Made what, const std::string &bytes)
         break;
     case Made::Tree:
         QCOMPARE(::mkdir(path.c_str(), 0755), 0);
-        Build(path, "d:a;d:a/b;f:a/b/file;f:a b\n\xc3\xa9\xff;p:a/fifo;l:a/dangling=nowhere");
-        MakeSocket(path + "/a/sock");
+        Build(path, "d:a;d:a/b;f:a/b/file;f:a b\n\xc3\xa9\xff;p:a/fifo;s:a/sock;"
+                    "l:a/dangling=nowhere");
         QCOMPARE(chmod((path + "/a/b").c_str(), 0700), 0);
         // Read-only entries go too: removal needs the folder's permission.
         QCOMPARE(chmod((path + "/a/b/file").c_str(), 0), 0);
@@ -96,10 +90,8 @@ void Make(const std::string &path, Made what, const std::string &bytes)
         QCOMPARE(symlink("nowhere", path.c_str()), 0);
         break;
     case Made::Fifo:
-        MakeFifo(path);
-        break;
     case Made::Socket:
-        MakeSocket(path);
+        Build(FSDirName(path), (what == Made::Fifo ? "p:" : "s:") + FSBaseName(path));
         break;
     }
 }
@@ -119,28 +111,31 @@ std::string TestFileOp::at(const std::string &rel) const
     return rel.empty() ? m_root : m_root + "/" + rel;
 }
 
-std::vector<std::string> TestFileOp::logLines() const
+QStringList TestFileOp::logLines() const
 {
-    QFile file(QString::fromStdString(m_logPath));
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    QList<QByteArray> raws = file.readAll().split('\n');
+    QList<QByteArray> raws = readFile(QString::fromStdString(m_logPath)).split('\n');
     if (!raws.isEmpty() && raws.constLast().isEmpty())
         raws.removeLast();
-    std::vector<std::string> lines;
+    QStringList lines;
     support::LogLine line;
     for (const QByteArray &raw : raws) {
         // Latin-1 keeps every byte as one character, so paths of any bytes
         // survive the round trip.
         if (support::parseLogLine(raw, &line, true) && line.module == QLatin1String("file-op.cpp"))
-            lines.push_back(line.level.toStdString() + " " + line.message.toLatin1().toStdString());
+            lines << line.level + QLatin1Char(' ') + line.message;
         else if (!lines.empty())
             // A message that carries a line feed of its own (a name).
-            lines.back() += "\n" + raw.toStdString();
+            lines.last() += QLatin1Char('\n') + QString::fromLatin1(raw);
         else
-            lines.push_back("MALFORMED " + raw.toStdString());
+            lines << QLatin1String("MALFORMED ") + QString::fromLatin1(raw);
     }
     return lines;
+}
+
+bool TestFileOp::mountTmpfs(const std::string &rel, const QByteArray &options)
+{
+    m_mounts.emplace_back(new support::TmpfsMount(QString::fromStdString(at(rel)), options));
+    return m_mounts.back()->mounted();
 }
 
 void TestFileOp::initTestCase()
@@ -152,7 +147,6 @@ void TestFileOp::initTestCase()
 void TestFileOp::cleanupTestCase()
 {
     umask(m_savedUmask);
-    (void)LogConfigure(LOG_MODE_STDERR, nullptr, nullptr, 0, 0);
 }
 
 void TestFileOp::init()
@@ -163,6 +157,8 @@ void TestFileOp::init()
     QVERIFY(m_dir->isValid());
     QVERIFY(m_logDir->isValid());
     m_root = m_dir->path().toStdString();
+    // Open to uid 65534, which the permission cases drop to.
+    QCOMPARE(chmod(m_root.c_str(), 0755), 0);
     m_logPath = m_logDir->filePath("t.log").toStdString();
     const std::string switchPath = m_logDir->filePath("switch").toStdString();
     WriteBytes(switchPath, "file_op_debug=7\n");
@@ -172,6 +168,7 @@ void TestFileOp::init()
 void TestFileOp::cleanup()
 {
     (void)LogConfigure(LOG_MODE_STDERR, nullptr, nullptr, 0, 0);
+    m_mounts.clear();
     // Qt cannot name files whose names are not UTF-8, nor reach below the
     // path limit, so the folder goes here, through descriptors and without
     // following links.
@@ -335,13 +332,14 @@ void Build(const std::string &root, const std::string &setup)
     std::stringstream items(setup);
     std::string item;
     while (std::getline(items, item, ';')) {
-        const std::string what = item.substr(2);
+        const std::string what = item.substr(2), path = root + "/" + what;
         if (item[0] == 'd') {
-            QCOMPARE(::mkdir((root + "/" + what).c_str(), 0755), 0);
+            QCOMPARE(::mkdir(path.c_str(), 0755), 0);
         } else if (item[0] == 'f') {
-            WriteBytes(root + "/" + what, "data");
-        } else if (item[0] == 'p') {
-            MakeFifo(root + "/" + what);
+            WriteBytes(path, "data");
+        } else if (item[0] == 'p' || item[0] == 's') {
+            const QString kind = item[0] == 'p' ? QStringLiteral("fifo") : QStringLiteral("socket");
+            QVERIFY2(makeSpecialFile(QString::fromStdString(path), kind), what.c_str());
         } else if (item[0] == 'l') {
             size_t eq = what.find('=');
             QCOMPARE(symlink(what.substr(eq + 1).c_str(), (root + "/" + what.substr(0, eq)).c_str()), 0);
@@ -483,8 +481,7 @@ void TestFileOp::dirWalk()
     const std::string d = at("w");
     QCOMPARE(::mkdir(d.c_str(), 0755), 0);
     Make(d + "/file", Made::File);
-    Build(d, "d:sub;l:link=file;p:fifo");
-    MakeSocket(d + "/sock");
+    Build(d, "d:sub;l:link=file;p:fifo;s:sock");
     WriteBytes(d + "/a b\n\xff", "");
 
     DirHandle handle;
@@ -564,15 +561,13 @@ void TestFileOp::dirWalkFailures()
         QCOMPARE(rc, -1);
         QCOMPARE(FSRemovePath(at("io")), -3);
         QCOMPARE(ReadBytes(at("io/bad")), std::string("x"));
-        const Lines ioLines = logLines();
-        QCOMPARE(ioLines.back(), "ERROR FSReadDir: Failed to read directory '" + at("io")
-                                   + "'. Input/output error (5)");
+        QCOMPARE(logLines().last(), Latin1("ERROR FSReadDir: Failed to read directory '" + at("io")
+                                           + "'. Input/output error (5)"));
     }
     QCOMPARE(FSRemovePath(at("io")), 0);
 
     REQUIRE_ROOT();
     // A folder that may be listed but whose entries may not be looked at.
-    QCOMPARE(chmod(m_root.c_str(), 0755), 0);
     const std::string d = at("r");
     Build(m_root, "d:r;f:r/only");
     QCOMPARE(chmod(d.c_str(), 0744), 0);
@@ -592,10 +587,10 @@ void TestFileOp::dirWalkFailures()
         return rc == 0 && n == 3 ? 0 : 4;
     });
     QCOMPARE(status, 0);
-    const Lines lines = logLines();
-    QCOMPARE(lines.size(), size_t(4));
-    const std::string want = "ERROR FSOpenDir: Failed to get info for '" + d + "/";
-    QVERIFY2(lines[3].compare(0, want.size(), want) == 0, lines[3].c_str());
+    const QStringList lines = logLines();
+    QCOMPARE(lines.size(), 4);
+    QVERIFY2(lines[3].startsWith(Latin1("ERROR FSOpenDir: Failed to get info for '" + d + "/")),
+             qPrintable(lines[3]));
 }
 
 // ---------------------------------------------------------------- path strings

@@ -13,7 +13,6 @@
 
 #include <sys/types.h>
 
-#include "support/noise.h"
 #include "support/tmpfs-mount.h"
 #include "support/unprivileged.h"
 
@@ -91,21 +90,30 @@ private:
     std::string at(const std::string &rel) const;
     // The log lines written since init(), each as "LEVEL message" without
     // the final line feed; a line whose prefix is malformed fails the case.
-    std::vector<std::string> logLines() const;
+    QStringList logLines() const;
+    // A tmpfs on the case's folder `rel` until cleanup(); false when the
+    // machine gives none (the mount's why() says so).
+    bool mountTmpfs(const std::string &rel, const QByteArray &options);
 
     std::unique_ptr<QTemporaryDir> m_dir;
     std::unique_ptr<QTemporaryDir> m_logDir;
     std::string m_root;
     std::string m_logPath;
+    std::vector<std::unique_ptr<support::TmpfsMount>> m_mounts;
     mode_t m_savedUmask = 022;
 };
 
-// Byte strings print as Latin-1, one character per byte.
+// Byte strings print and compare as Latin-1, one character per byte.
+inline QString Latin1(const std::string &s)
+{
+    return QString::fromLatin1(s.c_str(), int(s.size()));
+}
+
 namespace QTest {
 template <>
 inline char *toString(const std::string &s)
 {
-    return QTest::toString(QString::fromLatin1(s.c_str(), int(s.size())));
+    return QTest::toString(Latin1(s));
 }
 } // namespace QTest
 
@@ -113,11 +121,11 @@ inline char *toString(const std::string &s)
 
 void WriteBytes(const std::string &path, const std::string &bytes);
 std::string ReadBytes(const std::string &path);
-inline std::string PatternBytes(size_t size) { return support::noise(int(size)).toStdString(); }
+// Writes `size` bytes that neither repeat nor compress (the same for the same
+// size) and gives them back.
+std::string WriteNoise(const std::string &path, size_t size);
 mode_t ModeOf(const std::string &path);
 bool ExistsAsName(const std::string &path);
-void MakeFifo(const std::string &path);
-void MakeSocket(const std::string &path);
 
 // What a case puts at a path before the call under test.
 enum class Made {
@@ -133,18 +141,12 @@ enum class Made {
 };
 void Make(const std::string &path, Made what, const std::string &bytes = "hello");
 // Makes what `setup` names below root, ';'-separated: "d:x" a folder, "f:x"
-// a file holding "data", "p:x" a FIFO, "l:x=t" a link to t.
+// a file holding "data", "p:x" a FIFO, "s:x" a socket, "l:x=t" a link to t.
 void Build(const std::string &root, const std::string &setup);
 
 // Runs body in a forked child limited to 32 descriptors; its result is the
 // exit status (see support::runInChild), 1 when the limit was refused.
 int RunWithFewDescriptors(const std::function<int()> &body);
-
-// The shared tmpfs, named with this program's byte strings.
-struct TmpfsMount : support::TmpfsMount {
-    TmpfsMount(const std::string &dir, const std::string &options)
-        : support::TmpfsMount(QString::fromStdString(dir), QByteArray::fromStdString(options)) {}
-};
 
 // The flush and close of one path, the kernel's copy calls and a directory
 // read fail on demand: InjectedFault, InjectedSharing, InjectedReadError.
@@ -157,20 +159,21 @@ struct TmpfsMount : support::TmpfsMount {
             QSKIP("needs root: mounts a tmpfs or drops to uid 65534");        \
     } while (0)
 
+// Mounts a tmpfs on the case's folder `rel` or skips the calling test.
+#define MOUNT_TMPFS_OR_SKIP(rel, options)                                      \
+    do {                                                                       \
+        if (!mountTmpfs(rel, options))                                         \
+            QSKIP(qPrintable(m_mounts.back()->why()));                         \
+    } while (0)
+
 // Compares logged lines with the expected ones; "%R" stands for the case's
 // folder.
 #define COMPARE_LOG(...)                                                       \
     do {                                                                       \
         QStringList want_;                                                     \
-        for (std::string e_ : std::vector<std::string>(__VA_ARGS__)) {         \
-            for (size_t p_; (p_ = e_.find("%R")) != std::string::npos;)        \
-                e_.replace(p_, 2, m_root);                                     \
-            want_ << QString::fromLatin1(e_.c_str(), int(e_.size()));          \
-        }                                                                      \
-        QStringList got_;                                                      \
-        for (const std::string &g_ : logLines())                               \
-            got_ << QString::fromLatin1(g_.c_str(), int(g_.size()));           \
-        QCOMPARE(got_, want_);                                                 \
+        for (const std::string &e_ : std::vector<std::string>(__VA_ARGS__))    \
+            want_ << Latin1(e_).replace(QLatin1String("%R"), Latin1(m_root));  \
+        QCOMPARE(logLines(), want_);                                           \
     } while (0)
 
 using Lines = std::vector<std::string>;

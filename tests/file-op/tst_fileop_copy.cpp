@@ -7,13 +7,11 @@
 #include "support/tree-snapshot.h"
 #include "test-files.h"
 
-#include <QtTest>
-
 #include <cerrno>
 #include <cstring>
+#include <filesystem>
 #include <fstream>
 
-#include <dirent.h>
 #include <fcntl.h>
 #include <sys/mount.h>
 #include <sys/stat.h>
@@ -22,46 +20,6 @@
 // Where copySharing copies to.
 enum class Target { Sharing, Tmpfs, FullTmpfs };
 Q_DECLARE_METATYPE(Target)
-
-namespace {
-
-// Sets a umask for one case and gives the fixture's back afterwards.
-class UmaskScope {
-public:
-    explicit UmaskScope(mode_t mask) : m_old(umask(mask)) {}
-    ~UmaskScope() { umask(m_old); }
-
-private:
-    mode_t m_old;
-};
-
-// Names in the order the directory hands them out, "." and ".." left out.
-std::vector<std::string> DirectoryOrder(const std::string &path)
-{
-    std::vector<std::string> names;
-    DIR *dir = opendir(path.c_str());
-    if (!dir)
-        return names;
-    while (struct dirent *d = readdir(dir)) {
-        if (strcmp(d->d_name, ".") != 0 && strcmp(d->d_name, "..") != 0)
-            names.emplace_back(d->d_name);
-    }
-    closedir(dir);
-    return names;
-}
-
-// A chain of `depth` folders below root/name, each named `link`, built
-// through descriptors so that it may go deeper than a path can name; with
-// `leaf`, leaf.txt holds it at the bottom.
-bool MakeDeepChain(const std::string &root, const std::string &name, int depth,
-                   const std::string &link = "d", const QByteArray &leaf = QByteArray())
-{
-    return support::makeDeepChain(QString::fromStdString(root), QByteArray::fromStdString(name),
-                                  QByteArray::fromStdString(link), depth,
-                                  leaf.isNull() ? nullptr : &leaf);
-}
-
-} // namespace
 
 // ---------------------------------------------------------------- CopyFile
 
@@ -75,8 +33,7 @@ void TestFileOp::copySizes_data()
 void TestFileOp::copySizes()
 {
     QFETCH(int, size);
-    const std::string bytes = PatternBytes(size_t(size));
-    WriteBytes(at("src"), bytes);
+    const std::string bytes = WriteNoise(at("src"), size_t(size));
 
     QCOMPARE(CopyFile(at("src"), at("dst"), false, false), 0);
     QCOMPARE(ReadBytes(at("dst")), bytes);
@@ -87,8 +44,7 @@ void TestFileOp::copySizes()
 
 void TestFileOp::copyTruncatesLongerDestination()
 {
-    const std::string bytes = PatternBytes(20000);
-    WriteBytes(at("src"), bytes);
+    const std::string bytes = WriteNoise(at("src"), 20000);
     WriteBytes(at("dst"), std::string(30000, 'L'));
     QCOMPARE(chmod(at("dst").c_str(), 0600), 0);
 
@@ -121,7 +77,7 @@ void TestFileOp::copyModes()
     QFETCH(bool, keepMode);
     QFETCH(uint, expected);
 
-    UmaskScope scope(mask);
+    const auto restoreUmask = qScopeGuard([old = umask(mask)] { umask(old); });
     WriteBytes(at("src"), "#!/bin/sh\n");
     QCOMPARE(chmod(at("src").c_str(), sourceMode), 0);
     QCOMPARE(CopyFile(at("src"), at("dst"), false, keepMode), 0);
@@ -187,7 +143,6 @@ void TestFileOp::copyFailures()
 void TestFileOp::copyIntoReadOnlyFolder()
 {
     REQUIRE_ROOT();
-    QCOMPARE(chmod(m_root.c_str(), 0755), 0);
     Build(m_root, "d:ro;f:src;f:secret;d:rw");
     QCOMPARE(chmod(at("ro").c_str(), 0555), 0);
     QCOMPARE(chmod(at("src").c_str(), 0644), 0);
@@ -210,13 +165,8 @@ void TestFileOp::copyIntoReadOnlyFolder()
 
 void TestFileOp::copyFullFileSystem()
 {
-    REQUIRE_ROOT();
-    TmpfsMount mount(at("mnt"), "size=64k,mode=0755");
-    if (!mount.mounted())
-        QSKIP(qPrintable(mount.why()));
-
-    const std::string bytes = PatternBytes(200000);
-    WriteBytes(at("src"), bytes);
+    MOUNT_TMPFS_OR_SKIP("mnt", "size=64k,mode=0755");
+    const std::string bytes = WriteNoise(at("src"), 200000);
     QCOMPARE(CopyFile(at("src"), at("mnt/dst"), true, false), -2);
 
     // The source stays whole; the destination keeps what fitted.
@@ -255,8 +205,7 @@ void TestFileOp::copyFlushAndCloseFailures()
     QFETCH(int, result);
     QFETCH(Lines, log);
 
-    const std::string bytes = PatternBytes(10000);
-    WriteBytes(at("src"), bytes);
+    const std::string bytes = WriteNoise(at("src"), 10000);
     {
         InjectedFault fault(at("dst"), fsyncErrno, closeErrno);
         QCOMPARE(CopyFile(at("src"), at("dst"), true, false), result);
@@ -272,8 +221,7 @@ void TestFileOp::copyFlushAndCloseFailures()
 
 void TestFileOp::copyRemovesSourceLast()
 {
-    const std::string bytes = PatternBytes(8193);
-    WriteBytes(at("src"), bytes);
+    const std::string bytes = WriteNoise(at("src"), 8193);
     {
         InjectedFault watch(at("dst"), 0, 0, at("src"));
         QCOMPARE(CopyFile(at("src"), at("dst"), true, false), 0);
@@ -362,25 +310,22 @@ void TestFileOp::copySharing()
 
     REQUIRE_ROOT();
     std::unique_ptr<SharingFileSystem> sharing;
-    std::unique_ptr<TmpfsMount> tmpfs;
     if (target == Target::Sharing) {
         sharing.reset(new SharingFileSystem(QString::fromStdString(at("mnt"))));
         if (!sharing->mounted())
             QSKIP(qPrintable(sharing->why()));
     } else {
-        const bool full = target == Target::FullTmpfs;
-        tmpfs.reset(new TmpfsMount(at("mnt"), full ? "size=64k,mode=0755" : "size=8m,mode=0755"));
-        if (!tmpfs->mounted())
-            QSKIP(qPrintable(tmpfs->why()));
+        MOUNT_TMPFS_OR_SKIP("mnt", target == Target::FullTmpfs ? "size=64k,mode=0755"
+                                                               : "size=8m,mode=0755");
     }
     const std::string from = fromHere ? m_root : at("mnt"), to = at("mnt");
 
-    const std::string bytes = PatternBytes(size_t(size));
+    std::string bytes;
     std::vector<std::string> sources, copies;
     for (int i = 0; i < files; ++i) {
         sources.push_back(from + "/src" + std::to_string(i));
         copies.push_back(to + "/dst" + std::to_string(i));
-        WriteBytes(sources.back(), bytes);
+        bytes = WriteNoise(sources.back(), size_t(size));
         // Another user's file, mode 0750: the copy is the copier's own.
         QCOMPARE(chmod(sources.back().c_str(), 0750), 0);
         QCOMPARE(chown(sources.back().c_str(), 65534, 65534), 0);
@@ -495,18 +440,14 @@ void TestFileOp::move()
 
 void TestFileOp::moveAcrossFileSystems()
 {
-    REQUIRE_ROOT();
-    TmpfsMount mount(at("mnt"), "size=1m,mode=0755");
-    if (!mount.mounted())
-        QSKIP(qPrintable(mount.why()));
+    MOUNT_TMPFS_OR_SKIP("mnt", "size=1m,mode=0755");
     struct stat here, there;
     QCOMPARE(::stat(m_root.c_str(), &here), 0);
     QCOMPARE(::stat(at("mnt").c_str(), &there), 0);
     QVERIFY(here.st_dev != there.st_dev);
 
     // A single file: copied with its mode, then the source removed.
-    const std::string bytes = PatternBytes(20000);
-    WriteBytes(at("file"), bytes);
+    const std::string bytes = WriteNoise(at("file"), 20000);
     QCOMPARE(chmod(at("file").c_str(), 0705), 0);
     QCOMPARE(FSMovePath(at("file"), at("mnt/file")), 0);
     QVERIFY(!ExistsAsName(at("file")));
@@ -521,14 +462,13 @@ void TestFileOp::moveAcrossFileSystems()
     QCOMPARE(ReadBytes(at("mnt/again")), std::string("theirs"));
 
     // A tree.
-    Build(m_root, "d:t;d:t/sub;d:t/sub/deep;d:t/empty");
+    Build(m_root, "d:t;d:t/sub;d:t/sub/deep;d:t/empty;l:t/link=sub/b");
     QCOMPARE(chmod(at("t/sub").c_str(), 0700), 0);
-    WriteBytes(at("t/a.txt"), PatternBytes(3000));
-    WriteBytes(at("t/sub/b"), PatternBytes(9000));
+    WriteNoise(at("t/a.txt"), 3000);
+    WriteNoise(at("t/sub/b"), 9000);
     WriteBytes(at("t/sub/deep/c"), "");
     WriteBytes(at("t/a b\n\xc3\xa9\xff"), "odd");
     QCOMPARE(chmod(at("t/sub/b").c_str(), 0600), 0);
-    QCOMPARE(symlink("sub/b", at("t/link").c_str()), 0);
     const support::Tree original = support::withoutModes(support::snapshot(QString::fromStdString(at("t"))));
     QCOMPARE(original.size(), 8);
 
@@ -537,16 +477,15 @@ void TestFileOp::moveAcrossFileSystems()
     QCOMPARE(support::withoutModes(support::snapshot(QString::fromStdString(at("mnt/t")))) == original, true);
     QCOMPARE(ModeOf(at("mnt/t/sub")), mode_t(0700));
     QCOMPARE(ModeOf(at("mnt/t/sub/b")), mode_t(0600));
-    char target[16] = {};
-    QCOMPARE(readlink(at("mnt/t/link").c_str(), target, sizeof target - 1), ssize_t(5));
-    QCOMPARE(std::string(target), std::string("sub/b"));
+    std::error_code error;
+    QCOMPARE(std::filesystem::read_symlink(at("mnt/t/link"), error).string(), std::string("sub/b"));
 
     // A link arrives as the same link; special files are not carried across.
     QCOMPARE(symlink("file", at("link").c_str()), 0);
     QCOMPARE(FSMovePath(at("link"), at("mnt/link")), 0);
     QVERIFY(!ExistsAsName(at("link")));
-    QCOMPARE(readlink(at("mnt/link").c_str(), target, sizeof target - 1), ssize_t(4));
-    MakeFifo(at("fifo"));
+    QCOMPARE(std::filesystem::read_symlink(at("mnt/link"), error).string(), std::string("file"));
+    Build(m_root, "p:fifo");
     QCOMPARE(FSMovePath(at("fifo"), at("mnt/fifo")), -3);
     QVERIFY(ExistsAsName(at("fifo")));
     QVERIFY(!ExistsAsName(at("mnt/fifo")));
@@ -555,16 +494,16 @@ void TestFileOp::moveAcrossFileSystems()
 
 void TestFileOp::moveAcrossFileSystemsStopsAtSpecialFile()
 {
-    REQUIRE_ROOT();
-    TmpfsMount mount(at("mnt"), "size=1m,mode=0755");
-    if (!mount.mounted())
-        QSKIP(qPrintable(mount.why()));
+    MOUNT_TMPFS_OR_SKIP("mnt", "size=1m,mode=0755");
 
     QCOMPARE(::mkdir(at("t").c_str(), 0755), 0);
     for (const char *name : {"e1", "e2", "e3", "e4", "e5", "e6"})
         WriteBytes(at("t/") + name, name);
-    MakeFifo(at("t/fifo"));
-    const std::vector<std::string> order = DirectoryOrder(at("t"));
+    Build(m_root, "p:t/fifo");
+    // The order in which the folder hands its names out.
+    std::vector<std::string> order;
+    for (const auto &entry : std::filesystem::directory_iterator(at("t")))
+        order.push_back(entry.path().filename());
     QCOMPARE(order.size(), size_t(7));
 
     QCOMPARE(FSMovePath(at("t"), at("mnt/t")), -3);
@@ -583,13 +522,8 @@ void TestFileOp::moveAcrossFileSystemsStopsAtSpecialFile()
 
 void TestFileOp::moveAcrossFileSystemsFull()
 {
-    REQUIRE_ROOT();
-    TmpfsMount mount(at("mnt"), "size=64k,mode=0755");
-    if (!mount.mounted())
-        QSKIP(qPrintable(mount.why()));
-
-    const std::string bytes = PatternBytes(200000);
-    WriteBytes(at("big"), bytes);
+    MOUNT_TMPFS_OR_SKIP("mnt", "size=64k,mode=0755");
+    const std::string bytes = WriteNoise(at("big"), 200000);
     QCOMPARE(FSMovePath(at("big"), at("mnt/big")), -3);
     QCOMPARE(ReadBytes(at("big")), bytes);
     COMPARE_LOG(Lines{"ERROR CopyFile: write: No space left on device (28)"});
@@ -641,10 +575,9 @@ void TestFileOp::remove()
 
 void TestFileOp::removeNeverFollowsLinks()
 {
-    Build(m_root, "d:outside;d:outside/sub;f:outside/keep;f:outside/sub/keep;"
-                  "d:t;l:t/toDir=../outside");
-    QCOMPARE(symlink(at("outside/keep").c_str(), at("t/toFile").c_str()), 0);
-    QCOMPARE(symlink(at("outside/sub").c_str(), at("t/toSub").c_str()), 0);
+    Build(m_root, "d:outside;d:outside/sub;f:outside/keep;f:outside/sub/keep;d:t;"
+                  "l:t/toDir=../outside;l:t/toFile=" + at("outside/keep") + ";"
+                  "l:t/toSub=" + at("outside/sub"));
     QCOMPARE(FSRemovePath(at("t")), 0);
     QVERIFY(!ExistsAsName(at("t")));
 
@@ -664,12 +597,9 @@ void TestFileOp::removeNeverFollowsLinks()
 void TestFileOp::removeUnreadableDirectory()
 {
     REQUIRE_ROOT();
-    QCOMPARE(chmod(m_root.c_str(), 0755), 0);
-    Build(m_root, "d:locked;f:locked/file");
+    Build(m_root, "d:locked;f:locked/file;d:outer;d:outer/locked;f:outer/file");
     QCOMPARE(chmod(at("locked").c_str(), 0), 0);
-
-    // Owned by the unprivileged user, holding a folder it cannot open.
-    Build(m_root, "d:outer;d:outer/locked;f:outer/file");
+    // "outer" is the unprivileged user's own, holding a folder it cannot open.
     QCOMPARE(chmod(at("outer/locked").c_str(), 0), 0);
     QCOMPARE(chown(at("outer").c_str(), 65534, 65534), 0);
     QCOMPARE(chown(at("outer/file").c_str(), 65534, 65534), 0);
@@ -689,37 +619,28 @@ void TestFileOp::removeUnreadableDirectory()
 
 void TestFileOp::removeDeepTree()
 {
+    const QString root = QString::fromStdString(m_root);
     // Within the path limit: removed completely.
-    QVERIFY(MakeDeepChain(m_root, "deep", 800));
+    QVERIFY(support::makeDeepChain(root, "deep", "d", 800));
     QCOMPARE(FSRemovePath(at("deep")), 0);
     QVERIFY(!ExistsAsName(at("deep")));
 
     // With few descriptors: one open folder at a time suffices.
-    QVERIFY(MakeDeepChain(m_root, "narrow", 200));
-    const std::string narrow = at("narrow");
-    QCOMPARE(RunWithFewDescriptors([narrow] { return FSRemovePath(narrow) == 0 ? 0 : 2; }), 0);
+    QVERIFY(support::makeDeepChain(root, "narrow", "d", 200));
+    QCOMPARE(RunWithFewDescriptors([this] { return FSRemovePath(at("narrow")) == 0 ? 0 : 2; }), 0);
     QVERIFY(!ExistsAsName(at("narrow")));
 
     // Deeper than a path can name, with a file at the bottom: removed
     // completely, through descriptors.
-    const std::string level(20, 'a');
-    const std::string abyss = at("abyss");
-    QVERIFY(MakeDeepChain(m_root, "abyss", 300, level, "leaf"));
-    const int result = FSRemovePath(abyss);
-    if (result != 0)
-        support::removeTreeAt(AT_FDCWD, abyss.c_str());
-    QCOMPARE(result, 0);
-    QVERIFY(!ExistsAsName(abyss));
+    const QByteArray level(20, 'a'), leaf("leaf");
+    QVERIFY(support::makeDeepChain(root, "abyss", level, 300, &leaf));
+    QCOMPARE(FSRemovePath(at("abyss")), 0);
+    QVERIFY(!ExistsAsName(at("abyss")));
 
     // The same with few descriptors.
-    QVERIFY(MakeDeepChain(m_root, "abyss", 300, level));
-    const int narrowDeep = RunWithFewDescriptors([abyss] {
-        return FSRemovePath(abyss) == 0 ? 0 : 2;
-    });
-    if (narrowDeep != 0)
-        support::removeTreeAt(AT_FDCWD, abyss.c_str());
-    QCOMPARE(narrowDeep, 0);
-    QVERIFY(!ExistsAsName(abyss));
+    QVERIFY(support::makeDeepChain(root, "abyss", level, 300));
+    QCOMPARE(RunWithFewDescriptors([this] { return FSRemovePath(at("abyss")) == 0 ? 0 : 2; }), 0);
+    QVERIFY(!ExistsAsName(at("abyss")));
     COMPARE_LOG(Lines{});
 }
 
@@ -778,19 +699,15 @@ void TestFileOp::deepTreeWithFewDescriptors()
     QFETCH(int, levels);
     // On file systems of their own where root may mount them: removing
     // thousands of folders from a disk costs seconds.
-    std::unique_ptr<TmpfsMount> here, mount;
-    if (geteuid() == 0) {
-        here.reset(new TmpfsMount(at("here"), "size=8m,mode=0755"));
-        mount.reset(new TmpfsMount(at("mnt"), "size=8m,mode=0755"));
-        if (!here->mounted() || !mount->mounted())
-            QSKIP(qPrintable(here->why() + mount->why()));
-    } else if (move || readOnly) {
-        REQUIRE_ROOT();
-    } else {
+    if (geteuid() != 0 && !move && !readOnly) {
         QVERIFY(::mkdir(at("here").c_str(), 0755) == 0);
+    } else {
+        MOUNT_TMPFS_OR_SKIP("here", "size=8m,mode=0755");
+        MOUNT_TMPFS_OR_SKIP("mnt", "size=8m,mode=0755");
     }
     const std::string top = readOnly ? at("mnt") : at("here");
-    QVERIFY(MakeDeepChain(top, "deep", levels, "d", "leaf"));
+    const QByteArray leaf("leaf");
+    QVERIFY(support::makeDeepChain(QString::fromStdString(top), "deep", "d", levels, &leaf));
     if (readOnly)
         QCOMPARE(::mount(nullptr, at("mnt").c_str(), nullptr, MS_REMOUNT | MS_RDONLY, "size=8m,mode=0755"), 0);
     const std::string deep = top + "/deep";
@@ -836,14 +753,14 @@ void TestFileOp::treeWalkFindsItsWayBack()
     QFETCH(bool, replaced);
     QFETCH(int, result);
     const int levels = 40;
-    QVERIFY(MakeDeepChain(m_root, "t", levels));
+    QVERIFY(support::makeDeepChain(QString::fromStdString(m_root), "t", "d", levels));
     auto pathAt = [this](int depth) {
-        std::string path = at("t");
-        for (int i = 0; i < depth; ++i)
-            path += "/d";
-        return path;
+        return at("t") + QByteArray("/d").repeated(depth).toStdString();
     };
-    auto openDescriptors = [] { return DirectoryOrder("/proc/self/fd").size(); };
+    auto openDescriptors = [] {
+        using std::filesystem::directory_iterator;
+        return size_t(std::distance(directory_iterator("/proc/self/fd"), directory_iterator()));
+    };
     auto identity = [](int fd) {
         struct stat st {};
         (void)fstat(fd, &st);
