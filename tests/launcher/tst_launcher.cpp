@@ -190,6 +190,13 @@ private:
 
 } // namespace
 
+// `launcher` with a service that does nothing unless asked, and `d`, its
+// dialog, which must be the only one.
+#define IDLE_LAUNCHER(launcher, d)                                             \
+    Launcher launcher(idleService());                                          \
+    ProcessingProgressDialog *d = findDialog();                                \
+    QVERIFY(d)
+
 class TstLauncher : public QObject
 {
     Q_OBJECT
@@ -274,9 +281,7 @@ int TstLauncher::runLauncher(Launcher &launcher)
 
 void TstLauncher::dialogSetUp()
 {
-    Launcher launcher(idleService());
-    ProcessingProgressDialog *d = findDialog();
-    QVERIFY(d);
+    IDLE_LAUNCHER(launcher, d);
 
     QCOMPARE(d->parent(), nullptr);
     QCOMPARE(d->windowTitle(), QString::fromLatin1(kAppName));
@@ -363,9 +368,7 @@ void TstLauncher::dialogIcon()
 
 void TstLauncher::closeRequestIgnored()
 {
-    Launcher launcher(idleService());
-    ProcessingProgressDialog *d = findDialog();
-    QVERIFY(d);
+    IDLE_LAUNCHER(launcher, d);
     d->show();
     QVERIFY(QTest::qWaitForWindowExposed(d));
     QSignalSpy canceled(d, &QProgressDialog::canceled);
@@ -416,9 +419,7 @@ void TstLauncher::dialogReadable()
     QApplication::setPalette(palette);
     const auto restore = qScopeGuard([&before] { QApplication::setPalette(before); });
 
-    Launcher launcher(idleService());
-    ProcessingProgressDialog *d = findDialog();
-    QVERIFY(d);
+    IDLE_LAUNCHER(launcher, d);
     d->show();
     QVERIFY(QTest::qWaitForWindowExposed(d));
     const QImage shot = d->grab().toImage().convertToFormat(QImage::Format_RGB32);
@@ -450,9 +451,7 @@ void TstLauncher::dialogReadable()
 // shown without taking the focus.
 void TstLauncher::dialogStaysOutOfTheWay()
 {
-    Launcher launcher(idleService());
-    ProcessingProgressDialog *d = findDialog();
-    QVERIFY(d);
+    IDLE_LAUNCHER(launcher, d);
     QCOMPARE(d->windowType(), Qt::Dialog);
     const Qt::WindowFlags hints = d->windowFlags() & ~Qt::WindowType_Mask;
     QCOMPARE(hints, Qt::WindowTitleHint | Qt::WindowSystemMenuHint);
@@ -465,9 +464,7 @@ void TstLauncher::dialogStaysOutOfTheWay()
 // label, shown anew at each change, so that screen readers speak it.
 void TstLauncher::dialogAccessible()
 {
-    Launcher launcher(idleService());
-    ProcessingProgressDialog *d = findDialog();
-    QVERIFY(d);
+    IDLE_LAUNCHER(launcher, d);
     auto *bar = d->findChild<QProgressBar *>();
     QVERIFY(bar);
     QCOMPARE(bar->accessibleName(), QString::fromLatin1(kPreparing));
@@ -510,9 +507,7 @@ void TstLauncher::updateProgress()
     QFETCH(int, steps);
     QFETCH(int, value);
 
-    Launcher launcher(idleService());
-    ProcessingProgressDialog *d = findDialog();
-    QVERIFY(d);
+    IDLE_LAUNCHER(launcher, d);
     QVERIFY(QMetaObject::invokeMethod(&launcher, "UpdateProgress", Q_ARG(int, 2), Q_ARG(int, 1)));
     QCOMPARE(d->value(), 50);
     QVERIFY(QMetaObject::invokeMethod(&launcher, "UpdateProgress", Q_ARG(int, total), Q_ARG(int, steps)));
@@ -523,9 +518,7 @@ void TstLauncher::updateProgress()
 
 void TstLauncher::relayReachesDialog()
 {
-    Launcher launcher(idleService());
-    ProcessingProgressDialog *d = findDialog();
-    QVERIFY(d);
+    IDLE_LAUNCHER(launcher, d);
     Notify_Adapter::getInstance()->UpdateProgress(3, 2);
     Notify_Adapter::getInstance()->UpdateDialogText(QStringLiteral("unpacking"));
     QCOMPARE(d->value(), 66);

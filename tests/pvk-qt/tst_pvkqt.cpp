@@ -6,9 +6,7 @@
 #include "uipathmanager.h"
 
 #include <QGuiApplication>
-#include <QProcess>
 #include <QScreen>
-#include <QTemporaryDir>
 #include <QtTest>
 
 #include <fcntl.h>
