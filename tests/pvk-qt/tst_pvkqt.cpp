@@ -347,13 +347,11 @@ void TestPvkQt::homeFolderWithoutRuntimeDir()
 
 void TestPvkQt::oneAtATime_data()
 {
-    // How the second instance differs from the first: its XDG_RUNTIME_DIR, a
-    // private folder below the fixture's ("runtime" is the first's; null:
-    // unset), how it is started, and whether both name the application
-    // first, as the launcher does.
+    // The second's XDG_RUNTIME_DIR, a private folder below the fixture's
+    // ("runtime" is the first's); null: unset.
     QTest::addColumn<QString>("runtime");
     QTest::addColumn<Start>("start");
-    QTest::addColumn<bool>("named");
+    QTest::addColumn<bool>("named"); // both name the application first, as the launcher does
     QTest::newRow("other runtime folder") << "runtime2" << Start::Directly << false;
     QTest::newRow("no runtime folder") << QString() << Start::Directly << false;
     QTest::newRow("through a renamed link") << "runtime" << Start::ThroughLink << false;
