@@ -62,8 +62,8 @@ void checkOnly(const fs::path &dir, const std::initializer_list<fs::path> &allow
 // are the extraction's own, and checkOnly() looks after them.
 support::Tree victimState()
 {
-    return support::snapshot(QFile::decodeName(g_sandbox.c_str()), support::Times | support::Identity,
-                             {"archive", "via", "real", "log"});
+    return support::snapshot(QFile::decodeName(g_sandbox.c_str()),
+                             support::Times | support::Identity, {"archive", "via", "real", "log"});
 }
 
 void checkVictim()
@@ -76,9 +76,11 @@ void checkVictim()
 // An ERROR line whose reason, the text in the last quotes, is empty.
 void checkReasons()
 {
-    for (const support::LogLine &line : support::logLines(readFile(QFile::decodeName(g_log.c_str())))) {
+    const QByteArray log = readFile(QFile::decodeName(g_log.c_str()));
+    for (const support::LogLine &line : support::logLines(log)) {
         const QString &message = line.message;
-        const bool emptyQuoted = message.endsWith("''") && message.indexOf('\'') == message.size() - 2;
+        const bool emptyQuoted =
+            message.endsWith("''") && message.indexOf('\'') == message.size() - 2;
         if (line.level == "ERROR" && (emptyQuoted || message.endsWith("('')")))
             fail("a failure without a reason", message.toStdString());
     }

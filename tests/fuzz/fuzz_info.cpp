@@ -48,8 +48,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     paths->setPath(QStringLiteral("user_quenmark_zelto_app_path"), app);
     paths->setPath(QStringLiteral("user_quenmark_zelto_resource_path"), app);
     paths->setPath(QStringLiteral("user_quenmark_zelto_ui_path"), app + QStringLiteral("/bin/cloud-zelto-ui"));
+    const QByteArray installed(bytes + secondAt, int(size - secondAt));
     if (!writeFile(root + QStringLiteral("/INFO"), QByteArray(bytes, int(first)))
-        || !writeFile(app + QStringLiteral("/INFO"), QByteArray(bytes + secondAt, int(size - secondAt))))
+        || !writeFile(app + QStringLiteral("/INFO"), installed))
         abort();
     {
         LinuxService service;

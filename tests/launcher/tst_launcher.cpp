@@ -180,7 +180,8 @@ private:
         // Only a pointer to a literal crosses: the blocking call's hand-off
         // happens inside Qt, where a thread checker cannot follow it.
         if (probe->pictures) {
-            QMetaObject::invokeMethod(probe, "snapshot", Qt::BlockingQueuedConnection, Q_ARG(const char *, step));
+            QMetaObject::invokeMethod(probe, "snapshot", Qt::BlockingQueuedConnection,
+                                      Q_ARG(const char *, step));
             (void)probe->taken.load(std::memory_order_acquire);
         }
     }

@@ -97,8 +97,7 @@ bool release(Instance &in)
 // A folder only its owner may enter, as a runtime folder must be.
 bool makePrivateDir(const QString &path)
 {
-    return QDir().mkpath(path)
-        && QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    return QDir().mkpath(path) && chmod(QFile::encodeName(path).constData(), 0700) == 0;
 }
 
 } // namespace
@@ -445,15 +444,19 @@ void TestPvkQt::lockCannotBeTaken_data()
     QTest::addColumn<int>("targetMode"); // of the folder a link leads to
     QTest::addColumn<QString>("problem"); // a part of the reported text; empty: the lock is taken
     QTest::newRow("a file in the folder's place")
-        << LockFolder::File << 0 << QString("open(%HOME%/.pvk-qt): %1 (%2)").arg(strerror(ENOTDIR)).arg(ENOTDIR);
+        << LockFolder::File << 0
+        << QString("open(%HOME%/.pvk-qt): %1 (%2)").arg(strerror(ENOTDIR)).arg(ENOTDIR);
     QTest::newRow("folder of another user")
         << LockFolder::OtherUsers << 0 << "'%HOME%/.pvk-qt' belongs to user 65534, not to 0";
     QTest::newRow("link to a folder others may enter")
-        << LockFolder::Link << 0777 << "'%HOME%/.pvk-qt' is a link to a folder that others may enter";
+        << LockFolder::Link << 0777
+        << "'%HOME%/.pvk-qt' is a link to a folder that others may enter";
     QTest::newRow("link to a private folder") << LockFolder::Link << 0700 << "";
     QTest::newRow("no right to create the lock")
         << LockFolder::Unwritable << 0
-        << QString("/.pvk-qt/pvkqt_instance_helper.lock): %1 (%2)").arg(strerror(EACCES)).arg(EACCES);
+        << QString("/.pvk-qt/pvkqt_instance_helper.lock): %1 (%2)")
+               .arg(strerror(EACCES))
+               .arg(EACCES);
 }
 
 // A lock that cannot be taken is reported; the instance runs all the same
@@ -464,7 +467,9 @@ void TestPvkQt::lockCannotBeTaken()
     QFETCH(LockFolder, lockFolder);
     QFETCH(int, targetMode);
     QFETCH(QString, problem);
-    if (geteuid() != 0 && (lockFolder == LockFolder::OtherUsers || lockFolder == LockFolder::Unwritable))
+    const bool handsFilesOver =
+        lockFolder == LockFolder::OtherUsers || lockFolder == LockFolder::Unwritable;
+    if (geteuid() != 0 && handsFilesOver)
         QSKIP("needs root to hand files to another user");
     QProcessEnvironment env = m_env;
     const QString home = m_dir->filePath("home");
