@@ -1,12 +1,11 @@
 // The archive extractor on arbitrary bytes: the input is the archive, the
 // destination a folder of a sandbox, reached through a link as a user's
-// home folder may be. Whatever the archive holds, nothing
-// may appear in the sandbox outside the destination, the sandbox's parent
-// must hold nothing but the sandbox, the link on the way stays as it is,
-// the destination stays a folder, a
-// victim tree beside it stays exactly as it was (entries, types, mode bits,
-// owners, sizes, times, link targets and content), and every ERROR line
-// says why.
+// home folder may be. Whatever the archive holds, nothing may appear in the
+// sandbox outside the destination, the sandbox's parent must hold nothing
+// but the sandbox, the link on the way stays as it is, the destination
+// stays a folder, a victim tree beside it stays exactly as it was (entries,
+// types, mode bits, owners, sizes, times, link counts, inodes, link targets
+// and content), and every ERROR line says why.
 #include "extractor.h"
 #include "log.h"
 #include "support/log-lines.h"
