@@ -1,27 +1,26 @@
 // The archive extractor on arbitrary bytes: the input is the archive, the
 // destination a folder of a sandbox, reached through a link as a user's
-// home folder may be. Whatever the archive holds, nothing
-// may appear in the sandbox outside the destination, the sandbox's parent
-// must hold nothing but the sandbox, the link on the way stays as it is,
-// the destination stays a folder, a
-// victim tree beside it stays exactly as it was (entries, types, mode bits,
-// owners, sizes, times, link targets and content), and every ERROR line
-// says why.
+// home folder may be. Whatever the archive holds, nothing may appear in the
+// sandbox outside the destination, the sandbox's parent must hold nothing
+// but the sandbox, the link on the way stays as it is, the destination
+// stays a folder, a victim tree beside it stays exactly as it was (entries,
+// types, mode bits, owners, sizes, times, link counts, inodes, link targets
+// and content), and every ERROR line says why.
 #include "extractor.h"
 #include "log.h"
+#include "support/log-lines.h"
+#include "support/tree-snapshot.h"
+#include "test-files.h"
 
 #include <QCoreApplication>
 
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
-#include <cstring>
 #include <filesystem>
-#include <map>
 #include <string>
 #include <system_error>
 
-#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -37,7 +36,7 @@ fs::path g_via;
 fs::path g_real;
 fs::path g_victim;
 fs::path g_log;
-std::map<std::string, std::string> g_victimState;
+support::Tree g_victimState;
 
 [[noreturn]] void fail(const char *what, const std::string &detail)
 {
@@ -58,87 +57,31 @@ void checkOnly(const fs::path &dir, const std::initializer_list<fs::path> &allow
     }
 }
 
-std::string readAll(const fs::path &path)
+// The victim folder itself and all it holds. The sandbox's other entries
+// are the extraction's own, and checkOnly() looks after them.
+support::Tree victimState()
 {
-    std::string bytes;
-    FILE *f = fopen(path.c_str(), "rbe");
-    if (!f)
-        return bytes;
-    char buffer[4096];
-    size_t n;
-    while ((n = fread(buffer, 1, sizeof buffer, f)) > 0)
-        bytes.append(buffer, n);
-    fclose(f);
-    return bytes;
-}
-
-// One line per object below `root` and for `root` itself, found with lstat.
-std::map<std::string, std::string> treeState(const fs::path &root)
-{
-    std::map<std::string, std::string> state;
-    auto add = [&state](const fs::path &p) {
-        struct stat st;
-        if (lstat(p.c_str(), &st) != 0) {
-            state[p.string()] = "missing";
-            return;
-        }
-        char line[256];
-        snprintf(line, sizeof line, "%o %u:%u %lld %llu %lld.%09ld ", unsigned(st.st_mode), unsigned(st.st_uid),
-                 unsigned(st.st_gid), (long long)st.st_size, (unsigned long long)st.st_ino,
-                 (long long)st.st_mtim.tv_sec, st.st_mtim.tv_nsec);
-        std::string what = line;
-        if (S_ISLNK(st.st_mode)) {
-            char target[4096];
-            const ssize_t n = readlink(p.c_str(), target, sizeof target);
-            what += n >= 0 ? std::string(target, size_t(n)) : std::string("?");
-        } else if (S_ISREG(st.st_mode)) {
-            what += readAll(p);
-        }
-        state[p.string()] = what;
-    };
-    add(root);
-    std::error_code ec;
-    for (fs::recursive_directory_iterator it(root, ec), end; !ec && it != end; it.increment(ec))
-        add(it->path());
-    return state;
+    return support::snapshot(QFile::decodeName(g_sandbox.c_str()),
+                             support::Times | support::Identity, {"archive", "via", "real", "log"});
 }
 
 void checkVictim()
 {
-    const std::map<std::string, std::string> now = treeState(g_victim);
-    if (now == g_victimState)
-        return;
-    for (const auto &before : g_victimState) {
-        auto it = now.find(before.first);
-        if (it == now.end() || it->second != before.second)
-            fail("the victim beside the destination changed", before.first);
-    }
-    fail("the victim beside the destination gained an entry", g_victim.string());
+    const QString changed = support::difference(g_victimState, victimState());
+    if (!changed.isEmpty())
+        fail("the victim beside the destination changed", changed.toStdString());
 }
 
 // An ERROR line whose reason, the text in the last quotes, is empty.
 void checkReasons()
 {
-    const std::string log = readAll(g_log);
-    size_t from = 0;
-    while (from < log.size()) {
-        size_t end = log.find('\n', from);
-        if (end == std::string::npos)
-            end = log.size();
-        const std::string line = log.substr(from, end - from);
-        from = end + 1;
-        if (line.find("[ERROR] ") == std::string::npos)
-            continue;
-        const size_t colon = line.find("): ");
-        if (colon == std::string::npos)
-            continue;
-        const std::string message = line.substr(colon + 3);
-        const size_t quote = message.find('\'');
-        const bool emptyQuoted = quote != std::string::npos && quote + 2 == message.size()
-                                 && message.compare(quote, 2, "''") == 0;
-        const bool emptyBracketed = message.size() >= 4 && message.compare(message.size() - 4, 4, "('')") == 0;
-        if (emptyQuoted || emptyBracketed)
-            fail("a failure without a reason", line);
+    const QByteArray log = readFile(QFile::decodeName(g_log.c_str()));
+    for (const support::LogLine &line : support::logLines(log)) {
+        const QString &message = line.message;
+        const bool emptyQuoted =
+            message.endsWith("''") && message.indexOf('\'') == message.size() - 2;
+        if (line.level == "ERROR" && (emptyQuoted || message.endsWith("('')")))
+            fail("a failure without a reason", message.toStdString());
     }
 }
 
@@ -182,7 +125,9 @@ extern "C" int LLVMFuzzerInitialize(int *argc, char ***argv)
     fs::create_directories(g_real);
     fs::create_symlink("real", g_via);
     makeVictim();
-    g_victimState = treeState(g_victim);
+    g_victimState = victimState();
+    if (!g_victimState.contains("victim/dir/second"))
+        fail("cannot take the victim's state", g_victim.string());
     return 0;
 }
 

@@ -4,29 +4,19 @@
 // byte: before it the package's INFO, after it the installed one.
 #include "cloud-service.h"
 #include "linux-service.h"
+#include "test-files.h"
 #include "uipathmanager.h"
 
 #include <QCoreApplication>
-#include <QDir>
-#include <QFile>
-#include <QString>
 
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
-#include <string>
 
 namespace {
 
 QString g_base;
 unsigned long g_run = 0;
-
-bool writeAll(const QString &path, const char *data, size_t size)
-{
-    QFile f(path);
-    return f.open(QIODevice::WriteOnly | QIODevice::Truncate)
-        && f.write(data, static_cast<qint64>(size)) == static_cast<qint64>(size);
-}
 
 } // namespace
 
@@ -58,8 +48,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     paths->setPath(QStringLiteral("user_quenmark_zelto_app_path"), app);
     paths->setPath(QStringLiteral("user_quenmark_zelto_resource_path"), app);
     paths->setPath(QStringLiteral("user_quenmark_zelto_ui_path"), app + QStringLiteral("/bin/cloud-zelto-ui"));
-    if (!writeAll(root + QStringLiteral("/INFO"), bytes, first)
-        || !writeAll(app + QStringLiteral("/INFO"), bytes + secondAt, size - secondAt))
+    const QByteArray installed(bytes + secondAt, int(size - secondAt));
+    if (!writeFile(root + QStringLiteral("/INFO"), QByteArray(bytes, int(first)))
+        || !writeFile(app + QStringLiteral("/INFO"), installed))
         abort();
     {
         LinuxService service;

@@ -16,16 +16,11 @@
 
 #include <QApplication>
 #include <QCloseEvent>
-#include <QDir>
 #include <QImage>
 #include <QLabel>
 #include <QPalette>
 #include <QProgressBar>
-#include <QScopeGuard>
-#include <QProcess>
 #include <QPushButton>
-#include <QTemporaryDir>
-#include <QTimer>
 #include <QAccessible>
 #include <QtTest>
 
@@ -40,8 +35,6 @@ const char kAppName[] = "Quenmark Zelto Client";
 const char kPreparing[] = "Quenmark Zelto Client is initializing...";
 const char kReady[] = "Quenmark Zelto Client is ready.";
 
-using support::contrastRatio;
-
 // The strongest contrast of any pixel in an area against a background:
 // the glyphs' cores, where anti-aliasing leaves the text's own colour.
 double strongestContrast(const QImage &image, const QRect &area, QRgb background)
@@ -49,7 +42,7 @@ double strongestContrast(const QImage &image, const QRect &area, QRgb background
     double best = 1.0;
     for (int y = area.top(); y <= area.bottom(); ++y)
         for (int x = area.left(); x <= area.right(); ++x)
-            best = qMax(best, contrastRatio(image.pixel(x, y), background));
+            best = qMax(best, support::contrastRatio(image.pixel(x, y), background));
     return best;
 }
 
@@ -94,12 +87,21 @@ QString describe(const ProcessingProgressDialog *d)
         .arg(d->labelText());
 }
 
+// What a scripted service did, and what the dialog showed meanwhile.
 class Probe : public QObject
 {
     Q_OBJECT
 
 public:
-    QStringList seen;
+    explicit Probe(bool pictures = true) : pictures(pictures) {}
+
+    QStringList calls;            // the service's steps
+    Qt::HANDLE thread = nullptr;  // where it read the versions
+    const bool pictures;          // whether each step waits for a picture of the dialog
+    QStringList seen;             // the pictures
+    // Show events, once installed on the dialog: a dialog that showed
+    // itself and hid again would pass a visibility check at the end.
+    int shows = 0;
     // Released after each snapshot and acquired by the caller once its
     // blocking call returns: Qt's hand-off happens in code a thread checker
     // does not see, and without this edge the caller's later reuse of the
@@ -112,14 +114,6 @@ public slots:
         seen << QLatin1String(step) + QLatin1String(": ") + describe(findDialog());
         taken.fetch_add(1, std::memory_order_release);
     }
-};
-
-// Counts Show events: a dialog that showed itself and hid again would pass
-// a visibility check at the end.
-class ShowCounter : public QObject
-{
-public:
-    int shows = 0;
 
 protected:
     bool eventFilter(QObject *, QEvent *e) override
@@ -135,20 +129,19 @@ struct Script {
     bool upgradeNeeded;
     int upgradeResult;
     Probe *probe;
-    QStringList *calls;
-    Qt::HANDLE *thread;
     QString agedApp;
     unsigned long startDelayMs = 0;
 };
 
 // The sequence as the service sees it. Runs on the handler thread; each
-// step asks the main thread for a picture of the dialog and waits for it.
+// step asks the main thread for a picture of the dialog, when the probe
+// takes them, and waits for it.
 class ScriptedService : public Service
 {
 public:
     explicit ScriptedService(Script script) : m_script(std::move(script)) {}
 
-    ~ScriptedService() override { m_script.calls->append(QStringLiteral("~Service")); }
+    ~ScriptedService() override { m_script.probe->calls.append(QStringLiteral("~Service")); }
 
     void terminateUI() override { record("terminateUI"); }
     int32_t upgrade() override
@@ -170,7 +163,7 @@ public:
     }
     void readVersions() override
     {
-        *m_script.thread = QThread::currentThreadId();
+        m_script.probe->thread = QThread::currentThreadId();
         record("readVersions");
     }
     bool needUpgrade() override
@@ -182,13 +175,14 @@ public:
 private:
     void record(const char *step)
     {
-        m_script.calls->append(QLatin1String(step));
+        Probe *probe = m_script.probe;
+        probe->calls.append(QLatin1String(step));
         // Only a pointer to a literal crosses: the blocking call's hand-off
         // happens inside Qt, where a thread checker cannot follow it.
-        if (m_script.probe) {
-            QMetaObject::invokeMethod(m_script.probe, "snapshot", Qt::BlockingQueuedConnection,
+        if (probe->pictures) {
+            QMetaObject::invokeMethod(probe, "snapshot", Qt::BlockingQueuedConnection,
                                       Q_ARG(const char *, step));
-            (void)m_script.probe->taken.load(std::memory_order_acquire);
+            (void)probe->taken.load(std::memory_order_acquire);
         }
     }
 
@@ -196,6 +190,13 @@ private:
 };
 
 } // namespace
+
+// `launcher` with a service that does nothing unless asked, and `d`, its
+// dialog, which must be the only one.
+#define IDLE_LAUNCHER(launcher, d)                                             \
+    Launcher launcher(idleService());                                          \
+    ProcessingProgressDialog *d = findDialog();                                \
+    QVERIFY(d)
 
 class TstLauncher : public QObject
 {
@@ -229,15 +230,11 @@ private slots:
 
 private:
     void registerPaths(const QString &root);
-    Service *idleService()
-    {
-        return new ScriptedService({false, 0, nullptr, &m_idleCalls, &m_idleThread, QString()});
-    }
+    Service *idleService() { return new ScriptedService({false, 0, &m_idle, QString()}); }
     int runLauncher(Launcher &launcher);
 
     std::unique_ptr<QTemporaryDir> m_dir;
-    QStringList m_idleCalls;
-    Qt::HANDLE m_idleThread = nullptr;
+    Probe m_idle{false};
 };
 
 void TstLauncher::initTestCase()
@@ -285,9 +282,7 @@ int TstLauncher::runLauncher(Launcher &launcher)
 
 void TstLauncher::dialogSetUp()
 {
-    Launcher launcher(idleService());
-    ProcessingProgressDialog *d = findDialog();
-    QVERIFY(d);
+    IDLE_LAUNCHER(launcher, d);
 
     QCOMPARE(d->parent(), nullptr);
     QCOMPARE(d->windowTitle(), QString::fromLatin1(kAppName));
@@ -374,9 +369,7 @@ void TstLauncher::dialogIcon()
 
 void TstLauncher::closeRequestIgnored()
 {
-    Launcher launcher(idleService());
-    ProcessingProgressDialog *d = findDialog();
-    QVERIFY(d);
+    IDLE_LAUNCHER(launcher, d);
     d->show();
     QVERIFY(QTest::qWaitForWindowExposed(d));
     QSignalSpy canceled(d, &QProgressDialog::canceled);
@@ -427,9 +420,7 @@ void TstLauncher::dialogReadable()
     QApplication::setPalette(palette);
     const auto restore = qScopeGuard([&before] { QApplication::setPalette(before); });
 
-    Launcher launcher(idleService());
-    ProcessingProgressDialog *d = findDialog();
-    QVERIFY(d);
+    IDLE_LAUNCHER(launcher, d);
     d->show();
     QVERIFY(QTest::qWaitForWindowExposed(d));
     const QImage shot = d->grab().toImage().convertToFormat(QImage::Format_RGB32);
@@ -461,9 +452,7 @@ void TstLauncher::dialogReadable()
 // shown without taking the focus.
 void TstLauncher::dialogStaysOutOfTheWay()
 {
-    Launcher launcher(idleService());
-    ProcessingProgressDialog *d = findDialog();
-    QVERIFY(d);
+    IDLE_LAUNCHER(launcher, d);
     QCOMPARE(d->windowType(), Qt::Dialog);
     const Qt::WindowFlags hints = d->windowFlags() & ~Qt::WindowType_Mask;
     QCOMPARE(hints, Qt::WindowTitleHint | Qt::WindowSystemMenuHint);
@@ -476,9 +465,7 @@ void TstLauncher::dialogStaysOutOfTheWay()
 // label, shown anew at each change, so that screen readers speak it.
 void TstLauncher::dialogAccessible()
 {
-    Launcher launcher(idleService());
-    ProcessingProgressDialog *d = findDialog();
-    QVERIFY(d);
+    IDLE_LAUNCHER(launcher, d);
     auto *bar = d->findChild<QProgressBar *>();
     QVERIFY(bar);
     QCOMPARE(bar->accessibleName(), QString::fromLatin1(kPreparing));
@@ -521,9 +508,7 @@ void TstLauncher::updateProgress()
     QFETCH(int, steps);
     QFETCH(int, value);
 
-    Launcher launcher(idleService());
-    ProcessingProgressDialog *d = findDialog();
-    QVERIFY(d);
+    IDLE_LAUNCHER(launcher, d);
     QVERIFY(QMetaObject::invokeMethod(&launcher, "UpdateProgress", Q_ARG(int, 2), Q_ARG(int, 1)));
     QCOMPARE(d->value(), 50);
     QVERIFY(QMetaObject::invokeMethod(&launcher, "UpdateProgress", Q_ARG(int, total), Q_ARG(int, steps)));
@@ -534,9 +519,7 @@ void TstLauncher::updateProgress()
 
 void TstLauncher::relayReachesDialog()
 {
-    Launcher launcher(idleService());
-    ProcessingProgressDialog *d = findDialog();
-    QVERIFY(d);
+    IDLE_LAUNCHER(launcher, d);
     Notify_Adapter::getInstance()->UpdateProgress(3, 2);
     Notify_Adapter::getInstance()->UpdateDialogText(QStringLiteral("unpacking"));
     QCOMPARE(d->value(), 66);
@@ -569,12 +552,11 @@ void TstLauncher::workerSignalOrder()
     QFETCH(int, upgradeResult);
     QFETCH(QStringList, order);
 
-    QStringList seen;
-    Qt::HANDLE serviceThread = nullptr;
+    Probe probe(false);
+    QStringList &seen = probe.calls;
     bool done = false;
     {
-        Worker worker(new ScriptedService(
-            {upgradeNeeded, upgradeResult, nullptr, &seen, &serviceThread, QString()}));
+        Worker worker(new ScriptedService({upgradeNeeded, upgradeResult, &probe, QString()}));
         // Direct connections: recorded on the handler thread, in emission order.
         connect(&worker, &Worker::sigShowMsg, &worker, [&seen] { seen << "sigShowMsg"; }, Qt::DirectConnection);
         connect(&worker, &Worker::sigUpdateProgress, &worker,
@@ -590,7 +572,7 @@ void TstLauncher::workerSignalOrder()
         QTRY_VERIFY_WITH_TIMEOUT(done, 60000);
         worker.QuitThread();
         worker.WaitThread();
-        QVERIFY(serviceThread != QThread::currentThreadId());
+        QVERIFY(probe.thread != QThread::currentThreadId());
     }
     order << "~Service";
     QCOMPARE(seen, order);
@@ -650,15 +632,11 @@ void TstLauncher::run()
     QVERIFY(QDir().mkpath(agedApp));
 
     Probe probe;
-    QStringList recorded;
-    Qt::HANDLE serviceThread = nullptr;
-    ShowCounter counter;
     {
-        Launcher launcher(new ScriptedService(
-            {upgradeNeeded, upgradeResult, &probe, &recorded, &serviceThread, agedApp}));
+        Launcher launcher(new ScriptedService({upgradeNeeded, upgradeResult, &probe, agedApp}));
         ProcessingProgressDialog *d = findDialog();
         QVERIFY(d);
-        d->installEventFilter(&counter);
+        d->installEventFilter(&probe);
 
         QCOMPARE(runLauncher(launcher), 0);
         QVERIFY(!d->isVisible());
@@ -666,11 +644,11 @@ void TstLauncher::run()
     }
     LogConfigure(LOG_MODE_STDERR, "", "", 50, 1);
 
-    QCOMPARE(recorded, calls);
+    QCOMPARE(probe.calls, calls);
     QCOMPARE(probe.seen, seen);
-    QCOMPARE(counter.shows, shows);
-    QVERIFY(serviceThread != nullptr);
-    QVERIFY(serviceThread != QThread::currentThreadId());
+    QCOMPARE(probe.shows, shows);
+    QVERIFY(probe.thread != nullptr);
+    QVERIFY(probe.thread != QThread::currentThreadId());
     QVERIFY(!QFileInfo::exists(agedApp));
     // Nothing of the launcher remains once it is deleted.
     QVERIFY(!findDialog());
@@ -692,16 +670,13 @@ void TstLauncher::run()
 void TstLauncher::notShownByItself()
 {
     Probe probe;
-    QStringList recorded;
-    Qt::HANDLE serviceThread = nullptr;
-    ShowCounter counter;
     const QString none = m_dir->path() + QStringLiteral("/none");
-    Launcher launcher(new ScriptedService({false, 0, &probe, &recorded, &serviceThread, none, 5000}));
+    Launcher launcher(new ScriptedService({false, 0, &probe, none, 5000}));
     ProcessingProgressDialog *d = findDialog();
     QVERIFY(d);
-    d->installEventFilter(&counter);
+    d->installEventFilter(&probe);
     QCOMPARE(runLauncher(launcher), 0);
-    QCOMPARE(counter.shows, 0);
+    QCOMPARE(probe.shows, 0);
 }
 
 int main(int argc, char **argv)

@@ -1,8 +1,5 @@
 #include "notify-adapter.h"
 
-#include <QCoreApplication>
-#include <QSignalSpy>
-#include <QThread>
 #include <QtTest>
 
 #include <atomic>

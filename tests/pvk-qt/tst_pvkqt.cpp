@@ -6,9 +6,7 @@
 #include "uipathmanager.h"
 
 #include <QGuiApplication>
-#include <QProcess>
 #include <QScreen>
-#include <QTemporaryDir>
 #include <QtTest>
 
 #include <fcntl.h>
@@ -96,7 +94,24 @@ bool release(Instance &in)
     return in.process->waitForFinished(30000) && in.process->exitCode() == 0;
 }
 
+// A folder only its owner may enter, as a runtime folder must be.
+bool makePrivateDir(const QString &path)
+{
+    return QDir().mkpath(path) && chmod(QFile::encodeName(path).constData(), 0700) == 0;
+}
+
 } // namespace
+
+// How the second instance of oneAtATime is started: as the helper, through a
+// link of another name, told another argv[0], or as a copy of another name.
+enum class Start { Directly, ThroughLink, UnderOtherArgv0, FromCopy };
+Q_DECLARE_METATYPE(Start)
+
+// What stands at the lock folder's name in lockCannotBeTaken: a file, a
+// folder of user 65534, a link to a folder, or a folder the helper (as its
+// owner 65534) may not write to.
+enum class LockFolder { File, OtherUsers, Link, Unwritable };
+Q_DECLARE_METATYPE(LockFolder)
 
 class TestPvkQt : public QObject
 {
@@ -137,8 +152,7 @@ void TestPvkQt::init()
 {
     m_dir = std::make_unique<QTemporaryDir>();
     QVERIFY(m_dir->isValid());
-    QDir().mkpath(m_dir->filePath("runtime"));
-    QFile::setPermissions(m_dir->filePath("runtime"), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    QVERIFY(makePrivateDir(m_dir->filePath("runtime")));
     m_env = QProcessEnvironment::systemEnvironment();
     m_env.insert("XDG_RUNTIME_DIR", m_dir->filePath("runtime"));
     m_env.insert("HOME", m_dir->filePath("home"));
@@ -332,42 +346,54 @@ void TestPvkQt::homeFolderWithoutRuntimeDir()
 
 void TestPvkQt::oneAtATime_data()
 {
-    QTest::addColumn<QString>("second"); // how the second instance differs from the first
-    QTest::newRow("other runtime folder") << "runtime";
-    QTest::newRow("no runtime folder") << "no-runtime";
-    QTest::newRow("through a renamed link") << "link";
-    QTest::newRow("argv[0] of another name") << "argv0";
-    QTest::newRow("named program, renamed copy") << "copy";
+    // The second's XDG_RUNTIME_DIR, a private folder below the fixture's
+    // ("runtime" is the first's); null: unset.
+    QTest::addColumn<QString>("runtime");
+    QTest::addColumn<Start>("start");
+    QTest::addColumn<bool>("named"); // both name the application first, as the launcher does
+    QTest::newRow("other runtime folder") << "runtime2" << Start::Directly << false;
+    QTest::newRow("no runtime folder") << QString() << Start::Directly << false;
+    QTest::newRow("through a renamed link") << "runtime" << Start::ThroughLink << false;
+    QTest::newRow("argv[0] of another name") << "runtime" << Start::UnderOtherArgv0 << false;
+    QTest::newRow("named program, renamed copy") << "runtime" << Start::FromCopy << true;
 }
 
 // A session without the runtime folder (ssh, cron, a script), or a start
 // through a link of another name, is the same user's same program.
 void TestPvkQt::oneAtATime()
 {
-    QFETCH(QString, second);
+    QFETCH(QString, runtime);
+    QFETCH(Start, start);
+    QFETCH(bool, named);
     const QString helper = QStringLiteral(INSTANCE_HELPER);
-    const QStringList named = second == "copy" ? QStringList{"--named", "zelto-launcher"} : QStringList();
+    const QStringList name = named ? QStringList{"--named", "zelto-launcher"} : QStringList();
     QProcessEnvironment env = m_env;
-    QString program = helper;
-    QStringList args = named;
-    if (second == "runtime") {
-        QVERIFY(QDir().mkpath(m_dir->filePath("runtime2")));
-        QVERIFY(QFile::setPermissions(m_dir->filePath("runtime2"), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner));
-        env.insert("XDG_RUNTIME_DIR", m_dir->filePath("runtime2"));
-    } else if (second == "no-runtime") {
+    if (runtime.isNull()) {
         env.remove("XDG_RUNTIME_DIR");
-    } else if (second == "link") {
+    } else {
+        QVERIFY(makePrivateDir(m_dir->filePath(runtime)));
+        env.insert("XDG_RUNTIME_DIR", m_dir->filePath(runtime));
+    }
+    QString program = helper;
+    QStringList args = name;
+    switch (start) {
+    case Start::Directly:
+        break;
+    case Start::ThroughLink:
         program = m_dir->filePath("renamed-helper");
         QVERIFY(QFile::link(helper, program));
-    } else if (second == "argv0") {
+        break;
+    case Start::UnderOtherArgv0:
         program = "bash";
         args = QStringList{"-c", "exec -a renamed-helper '" + helper + "'"};
-    } else if (second == "copy") {
+        break;
+    case Start::FromCopy:
         program = m_dir->filePath("renamed-copy");
         QVERIFY(QFile::copy(helper, program));
+        break;
     }
 
-    LAUNCH(first, false, m_env, helper, named);
+    LAUNCH(first, false, m_env, helper, name);
     LAUNCH(other, true, env, program, args);
     QCOMPARE(other.lock, first.lock);
     QVERIFY(other.process->waitForFinished(30000));
@@ -414,13 +440,23 @@ void TestPvkQt::nonLockAtLockName()
 
 void TestPvkQt::lockCannotBeTaken_data()
 {
-    QTest::addColumn<QString>("setup");
+    QTest::addColumn<LockFolder>("lockFolder");
+    QTest::addColumn<int>("targetMode"); // of the folder a link leads to
     QTest::addColumn<QString>("problem"); // a part of the reported text; empty: the lock is taken
-    QTest::newRow("a file in the folder's place") << "file" << QString("open(%HOME%/.pvk-qt): %1 (%2)").arg(strerror(ENOTDIR)).arg(ENOTDIR);
-    QTest::newRow("folder of another user") << "foreign" << "'%HOME%/.pvk-qt' belongs to user 65534, not to 0";
-    QTest::newRow("link to a folder others may enter") << "public-link" << "'%HOME%/.pvk-qt' is a link to a folder that others may enter";
-    QTest::newRow("link to a private folder") << "private-link" << "";
-    QTest::newRow("no right to create the lock") << "read-only" << QString("/.pvk-qt/pvkqt_instance_helper.lock): %1 (%2)").arg(strerror(EACCES)).arg(EACCES);
+    QTest::newRow("a file in the folder's place")
+        << LockFolder::File << 0
+        << QString("open(%HOME%/.pvk-qt): %1 (%2)").arg(strerror(ENOTDIR)).arg(ENOTDIR);
+    QTest::newRow("folder of another user")
+        << LockFolder::OtherUsers << 0 << "'%HOME%/.pvk-qt' belongs to user 65534, not to 0";
+    QTest::newRow("link to a folder others may enter")
+        << LockFolder::Link << 0777
+        << "'%HOME%/.pvk-qt' is a link to a folder that others may enter";
+    QTest::newRow("link to a private folder") << LockFolder::Link << 0700 << "";
+    QTest::newRow("no right to create the lock")
+        << LockFolder::Unwritable << 0
+        << QString("/.pvk-qt/pvkqt_instance_helper.lock): %1 (%2)")
+               .arg(strerror(EACCES))
+               .arg(EACCES);
 }
 
 // A lock that cannot be taken is reported; the instance runs all the same
@@ -428,36 +464,41 @@ void TestPvkQt::lockCannotBeTaken_data()
 // a link changes its mode.
 void TestPvkQt::lockCannotBeTaken()
 {
-    QFETCH(QString, setup);
+    QFETCH(LockFolder, lockFolder);
+    QFETCH(int, targetMode);
     QFETCH(QString, problem);
-    if (geteuid() != 0 && (setup == "foreign" || setup == "read-only"))
+    const bool handsFilesOver =
+        lockFolder == LockFolder::OtherUsers || lockFolder == LockFolder::Unwritable;
+    if (geteuid() != 0 && handsFilesOver)
         QSKIP("needs root to hand files to another user");
     QProcessEnvironment env = m_env;
     const QString home = m_dir->filePath("home");
     const QString folder = home + "/.pvk-qt";
     const QString target = m_dir->filePath("target");
     QVERIFY(QDir().mkpath(home));
-    const QFile::Permissions owner = QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner;
-    const QFile::Permissions everyone = owner | QFileDevice::ReadGroup | QFileDevice::WriteGroup | QFileDevice::ExeGroup
-        | QFileDevice::ReadOther | QFileDevice::WriteOther | QFileDevice::ExeOther;
-    if (setup == "file") {
+    switch (lockFolder) {
+    case LockFolder::File:
         QVERIFY(writeFile(folder, "not a folder\n"));
-    } else if (setup == "foreign") {
+        break;
+    case LockFolder::OtherUsers:
         QVERIFY(QDir().mkpath(folder));
         QCOMPARE(chown(QFile::encodeName(folder).constData(), 65534, 65534), 0);
-    } else if (setup == "public-link" || setup == "private-link") {
+        break;
+    case LockFolder::Link:
         QVERIFY(QDir().mkpath(target));
-        QVERIFY(QFile::setPermissions(target, setup == "public-link" ? everyone : owner));
+        QCOMPARE(chmod(QFile::encodeName(target).constData(), mode_t(targetMode)), 0);
         QVERIFY(QFile::link(target, folder));
-    } else if (setup == "read-only") {
+        break;
+    case LockFolder::Unwritable:
         // The helper runs as user 65534 in a home of its own whose lock
         // folder it may not write to.
-        QVERIFY(QFile::setPermissions(m_dir->path(), everyone & ~(QFileDevice::WriteGroup | QFileDevice::WriteOther)));
+        QCOMPARE(chmod(QFile::encodeName(m_dir->path()).constData(), 0755), 0);
         QVERIFY(QDir().mkpath(folder));
-        QVERIFY(QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::ExeOwner));
+        QCOMPARE(chmod(QFile::encodeName(folder).constData(), 0500), 0);
         for (const QString &path : {home, folder})
             QCOMPARE(chown(QFile::encodeName(path).constData(), 65534, 65534), 0);
         env.insert("PVKQT_HELPER_UID", "65534");
+        break;
     }
 
     LAUNCH(first, false, env);
@@ -471,10 +512,10 @@ void TestPvkQt::lockCannotBeTaken()
         QVERIFY(release(second));
     }
     QVERIFY(release(first));
-    if (setup.endsWith("-link")) {
+    if (lockFolder == LockFolder::Link) {
         struct stat st;
         QCOMPARE(stat(QFile::encodeName(target).constData(), &st), 0);
-        QCOMPARE(st.st_mode & 0777, setup == "public-link" ? mode_t(0777) : mode_t(0700));
+        QCOMPARE(st.st_mode & 0777, mode_t(targetMode));
     }
 }
 
