@@ -17,6 +17,7 @@
 
 #include <memory>
 #include <thread>
+#include <type_traits>
 
 #include "support/log-lines.h"
 #include "support/unprivileged.h"
@@ -32,7 +33,6 @@ using support::runInChild;
 
 constexpr qint64 kRotateSize = 5242880;
 
-// Points a standard stream of the child at a file.
 bool redirect(int fd, const QString &path)
 {
     const int to = open(QFile::encodeName(path).constData(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600);
@@ -49,6 +49,34 @@ QList<QByteArray> lines(const QByteArray &text)
     if (!out.isEmpty() && out.last().isEmpty())
         out.removeLast();
     return out;
+}
+
+// The message of each line, or the line itself where it lacks the form.
+QStringList messagesIn(const QByteArray &text)
+{
+    QStringList out;
+    support::LogLine m;
+    for (const QByteArray &line : lines(text))
+        out << (support::parseLogLine(line, &m) ? m.message : "not a log line: " + QString::fromUtf8(line));
+    return out;
+}
+
+// Runs `body` in a forked child whose log goes to the file `log`, with the
+// switch file `sw` and `keep` files: 1 when the log could not be configured,
+// else what `body` returned (0 for a body that returns nothing).
+template <typename Body>
+int inChildLoggingTo(const QString &log, const QString &sw, int keep, Body body)
+{
+    return runInChild([&] {
+        if (LogConfigure(LOG_MODE_FILE, log.toUtf8().constData(), sw.toUtf8().constData(), keep, 1) != 0)
+            return 1;
+        if constexpr (std::is_void_v<decltype(body())>) {
+            body();
+            return 0;
+        } else {
+            return body();
+        }
+    });
 }
 
 // A live file one byte short of the rotation size: the next line crosses it.
@@ -136,13 +164,7 @@ void TestLog::lineFormat()
 {
     const QString log = path("format.log"), sw = path("format.debug");
     QVERIFY(writeFile(sw, "file_op_debug=7\n"));
-    const int rc = runInChild([&] {
-        if (LogConfigure(LOG_MODE_FILE, log.toUtf8().constData(), sw.toUtf8().constData(), 50, 1) != 0)
-            return 1;
-        writeFormatLines();
-        return 0;
-    });
-    QCOMPARE(rc, 0);
+    QCOMPARE(inChildLoggingTo(log, sw, 50, writeFormatLines), 0);
 
     const QList<QByteArray> got = lines(readFile(log));
     QCOMPARE(got.size(), 2);
@@ -211,13 +233,7 @@ void TestLog::thresholds()
     }
 
     const QByteArray comp = component.toUtf8();
-    const int rc = runInChild([&] {
-        if (LogConfigure(LOG_MODE_FILE, log.toUtf8().constData(), sw.toUtf8().constData(), 50, 1) != 0)
-            return 1;
-        writeEveryLevel(comp.constData());
-        return 0;
-    });
-    QCOMPARE(rc, 0);
+    QCOMPARE(inChildLoggingTo(log, sw, 50, [&] { writeEveryLevel(comp.constData()); }), 0);
     QCOMPARE(levelsIn(readFile(log)), levels);
 }
 
@@ -249,11 +265,7 @@ void TestLog::beforeConfigurationGoesToStderr()
         return 0;
     });
     QCOMPARE(rc, 0);
-    const QList<QByteArray> got = lines(readFile(err));
-    QCOMPARE(got.size(), 1);
-    support::LogLine m;
-    QVERIFY2(support::parseLogLine(got[0], &m), got[0].constData());
-    QCOMPARE(m.message, QStringLiteral("before configuration"));
+    QCOMPARE(messagesIn(readFile(err)), QStringList{"before configuration"});
 }
 
 void TestLog::standardStreams_data()
@@ -281,11 +293,8 @@ void TestLog::standardStreams()
         return 0;
     });
     QCOMPARE(rc, 0);
-    const QList<QByteArray> got = lines(readFile(out));
-    QCOMPARE(got.size(), 1);
-    support::LogLine parsed;
-    QVERIFY(support::parseLogLine(got[0], &parsed));
-    QVERIFY(got[0].endsWith("[WARNING] file-op.cpp(" + QByteArray::number(kStreamWarningLine) + "): to the stream"));
+    QCOMPARE(messagesIn(readFile(out)), QStringList{"to the stream"});
+    QVERIFY(readFile(out).endsWith("[WARNING] file-op.cpp(" + QByteArray::number(kStreamWarningLine) + "): to the stream\n"));
     QVERIFY(!QFile::exists(unused));
 }
 
@@ -325,15 +334,7 @@ void TestLog::unopenableSink()
         return 0;
     });
     QCOMPARE(rc, 0);
-    const QList<QByteArray> got = lines(readFile(err));
-    if (toStderr) {
-        QCOMPARE(got.size(), 1);
-        support::LogLine m;
-        QVERIFY2(support::parseLogLine(got[0], &m), got[0].constData());
-        QCOMPARE(m.message, QStringLiteral("kept"));
-    } else {
-        QCOMPARE(got, QList<QByteArray>());
-    }
+    QCOMPARE(messagesIn(readFile(err)), toStderr ? QStringList{"kept"} : QStringList());
     if (nothingAtLogName)
         QVERIFY(!QFile::exists(QString::fromUtf8(log)));
 }
@@ -374,12 +375,9 @@ void TestLog::specialFileAtLogName()
         readEnd = open(QFile::encodeName(log).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     QVERIFY(!reader || readEnd >= 0);
 
-    const int rc = runInChild([&] {
-        if (LogConfigure(LOG_MODE_FILE, log.toUtf8().constData(), "", 50, 1) != 0)
-            return 1;
+    const int rc = inChildLoggingTo(log, QString(), 50, [] {
         LOG_ERROR("first\n");
         LOG_ERROR("second\n");
-        return 0;
     });
     if (readEnd >= 0)
         close(readEnd);
@@ -388,18 +386,11 @@ void TestLog::specialFileAtLogName()
     struct stat st;
     QCOMPARE(lstat(QFile::encodeName(log).constData(), &st), 0);
     QVERIFY(S_ISREG(st.st_mode));
-    const QList<QByteArray> live = lines(readFile(log));
-    if (rotated) {
-        QCOMPARE(live.size(), 1);
-        QVERIFY(live.first().endsWith("second"));
-        // The first line went to the end of the old file, which now is
-        // rotated file 0.
+    QCOMPARE(messagesIn(readFile(log)), rotated ? QStringList{"second"} : (QStringList{"first", "second"}));
+    // The first line went to the end of the old file, which now is rotated
+    // file 0.
+    if (rotated)
         QVERIFY(QFileInfo(log + "_0").size() > (qint64(1) << 40));
-    } else {
-        QCOMPARE(live.size(), 2);
-        QVERIFY(live.at(0).endsWith("first"));
-        QVERIFY(live.at(1).endsWith("second"));
-    }
     if (hardLink) {
         QCOMPARE(readFile(document), QByteArray("dear user\n"));
         QCOMPARE(st.st_nlink, nlink_t(1));
@@ -409,9 +400,7 @@ void TestLog::specialFileAtLogName()
 void TestLog::rotationAtFiveMiB()
 {
     const QString log = path("launcher.log");
-    const int rc = runInChild([&] {
-        if (LogConfigure(LOG_MODE_FILE, log.toUtf8().constData(), "", 3, 1) != 0)
-            return 1;
+    const int rc = inChildLoggingTo(log, QString(), 3, [&] {
         const std::string pad(1000, 'x');
         // Line n is numbered so the one that crossed the limit can be found.
         for (int n = 0; n < 6000; ++n) {
@@ -449,9 +438,7 @@ void TestLog::rotationKeepsCount()
 {
     // Keep count 3: the live file and rotated files 0 and 1, never 2.
     const QString log = path("keep.log");
-    const int rc = runInChild([&] {
-        if (LogConfigure(LOG_MODE_FILE, log.toUtf8().constData(), "", 3, 1) != 0)
-            return 1;
+    const int rc = inChildLoggingTo(log, QString(), 3, [&] {
         const std::string pad(4000, 'k');
         int rotations = 0;
         qint64 lastSize = 0;
@@ -482,12 +469,9 @@ void TestLog::rotationShiftsFullSet()
     for (int k = 0; k < 50; ++k)
         QVERIFY(writeFile(log + "_" + QString::number(k), "old " + QByteArray::number(k) + "\n"));
     QVERIFY(makeNearlyFull(log));
-    const int rc = runInChild([&] {
-        if (LogConfigure(LOG_MODE_FILE, log.toUtf8().constData(), "", 50, 1) != 0)
-            return 1;
+    const int rc = inChildLoggingTo(log, QString(), 50, [] {
         LOG_ERROR("crossing\n");
         LOG_ERROR("fresh\n");
-        return 0;
     });
     QCOMPARE(rc, 0);
     QVERIFY(!QFile::exists(log + "_49"));
@@ -508,9 +492,7 @@ void TestLog::failedRotationStopsLog()
     const QString log = path("stuck.log");
     QVERIFY(QDir().mkpath(log + "_0/inside"));
     QVERIFY(makeNearlyFull(log));
-    const int rc = runInChild([&] {
-        if (LogConfigure(LOG_MODE_FILE, log.toUtf8().constData(), "", 1, 1) != 0)
-            return 1;
+    const int rc = inChildLoggingTo(log, QString(), 1, [&] {
         LOG_ERROR("crossing\n");
         LOG_ERROR("lost\n");
         if (LogConfigure(LOG_MODE_FILE, log.toUtf8().constData(), "", 1, 1) != 0)
