@@ -68,10 +68,7 @@ mode_t typeOf(const QString &path)
     return st.st_mode & S_IFMT;
 }
 
-QString preparingText()
-{
-    return QStringLiteral("Quenmark Zelto Client is initializing...");
-}
+const QString kPreparingText = QStringLiteral("Quenmark Zelto Client is initializing...");
 
 // Everything in `root` but the destination and the log, never through a
 // link: kind and mode, owner, size, link count, inode, times, a link's target
@@ -308,8 +305,8 @@ void tst_Extractor::extractWithProgress()
 
     // The label first, then one report per entry, all delivered on this thread.
     QCOMPARE(m_receiver->order, 't' + QByteArray(entries.size(), 'p'));
-    QCOMPARE(m_receiver->texts, QStringList{preparingText()});
-    QCOMPARE(preparingText(), LookupUIText(UITEXT_ENV_PREPARING).arg(LookupUIText(UITEXT_APP_NAME)));
+    QCOMPARE(m_receiver->texts, QStringList{kPreparingText});
+    QCOMPARE(kPreparingText, LookupUIText(UITEXT_ENV_PREPARING).arg(LookupUIText(UITEXT_APP_NAME)));
     Progress expected;
     for (int i = 1; i <= entries.size(); ++i)
         expected.push_back({entries.size(), i});
@@ -330,21 +327,15 @@ void tst_Extractor::damagedThirdHeader()
     QVERIFY(writeArchive(archive, QStringLiteral("tar"),
                          {file("one.txt", "1"), file("two.txt", QByteArray(600, '2')), file("three.txt", "3")}));
     QByteArray bytes = readFile(archive);
-    int header = -1;
-    for (int at = 0; at + 512 <= bytes.size(); at += 512) {
-        if (bytes.mid(at, 10) == QByteArray("three.txt", 10)) {
-            header = at;
-            break;
-        }
-    }
-    QVERIFY(header > 0);
+    const int header = bytes.indexOf(QByteArray("three.txt", 10));
+    QVERIFY(header > 0 && header % 512 == 0);
     bytes[header] = 'T';
     QVERIFY(writeFile(archive, bytes));
 
     QCOMPARE(CountArchiveEntries(request(archive)), 2);
     QCOMPARE(extractOnWorker(request(archive)), -1);
 
-    QCOMPARE(m_receiver->texts, QStringList{preparingText()});
+    QCOMPARE(m_receiver->texts, QStringList{kPreparingText});
     QCOMPARE(m_receiver->progress, (Progress{{2, 1}, {2, 2}}));
     QCOMPARE(readFile(destPath(QStringLiteral("one.txt"))), QByteArray("1"));
     QCOMPARE(readFile(destPath(QStringLiteral("two.txt"))), QByteArray(600, '2'));
@@ -755,7 +746,7 @@ void tst_Extractor::dialogText()
         r.destination.clear();
     QCOMPARE(extractOnWorker(r), -1);
 
-    QCOMPARE(m_receiver->texts, textEmitted ? QStringList{preparingText()} : QStringList());
+    QCOMPARE(m_receiver->texts, textEmitted ? QStringList{kPreparingText} : QStringList());
     QCOMPARE(m_receiver->progress, Progress());
     QCOMPARE(listing(snapshot(path(QStringLiteral("dest")))), QStringList());
     const QStringList e = errors();
@@ -856,7 +847,7 @@ void tst_Extractor::badInput()
     const int result = extractOnWorker(request(archive));
 
     QCOMPARE(result, errorPrefixes.isEmpty() ? 0 : -1);
-    QCOMPARE(m_receiver->texts, QStringList{preparingText()});
+    QCOMPARE(m_receiver->texts, QStringList{kPreparingText});
     QCOMPARE(m_receiver->progress, progress);
     QCOMPARE(outsideState(m_dir->path()), before);
     QStringList e = errors();
