@@ -243,7 +243,8 @@ QStringList tst_Extractor::messages(const QString &level) const
 bool tst_Extractor::loggedPrefix(const QString &level, const QString &prefix) const
 {
     const QStringList m = messages(level);
-    return std::any_of(m.begin(), m.end(), [&prefix](const QString &one) { return one.startsWith(prefix); });
+    const auto startsWithPrefix = [&prefix](const QString &one) { return one.startsWith(prefix); };
+    return std::any_of(m.begin(), m.end(), startsWithPrefix);
 }
 
 void tst_Extractor::countEntries_data()
@@ -844,9 +845,7 @@ void tst_Extractor::badInput()
     const QStringList before = outsideState(m_dir->path());
 
     QCOMPARE(CountArchiveEntries(request(archive)), count);
-    const int result = extractOnWorker(request(archive));
-
-    QCOMPARE(result, errorPrefixes.isEmpty() ? 0 : -1);
+    QCOMPARE(extractOnWorker(request(archive)), errorPrefixes.isEmpty() ? 0 : -1);
     QCOMPARE(m_receiver->texts, QStringList{kPreparingText});
     QCOMPARE(m_receiver->progress, progress);
     QCOMPARE(outsideState(m_dir->path()), before);

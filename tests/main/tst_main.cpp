@@ -236,7 +236,8 @@ void TestMain::startUpLogsPaths()
     QCOMPARE(run.out.split('\n').first(), "lib path = '" + (root + "/lib/plugins").toUtf8() + "'");
 
     QVERIFY(QFile::exists(launcherLog()));
-    const QStringList info = messages(readFile(launcherLog()), "INFO");
+    const QByteArray log = readFile(launcherLog());
+    const QStringList info = messages(log, "INFO");
     QVERIFY2(info.size() >= 7, qPrintable(info.join('\n')));
     const QStringList expected = {
         "main.cpp|>>> user_orvilex_path = " + m_home + "/.Orvilex",
@@ -248,7 +249,7 @@ void TestMain::startUpLogsPaths()
         "main.cpp|>>> root_resource_path = " + root,
     };
     QCOMPARE(info.mid(0, 7), expected);
-    QVERIFY(!messages(readFile(launcherLog()), "DEBUG").contains("main.cpp|app has already launched, return"));
+    QVERIFY(!messages(log, "DEBUG").contains("main.cpp|app has already launched, return"));
 }
 
 void TestMain::pathTableInLaunchedProcess_data()
@@ -375,7 +376,8 @@ void TestMain::secondLauncherIsRefused()
     running.unlock();
     const Run next = launch();
     QCOMPARE(next.exitCode, 0);
-    QCOMPARE(messages(readFile(launcherLog()), "DEBUG").filter("app has already launched").size(), 1);
+    const QStringList debug = messages(readFile(launcherLog()), "DEBUG");
+    QCOMPARE(debug.filter("app has already launched").size(), 1);
 }
 
 // A roaming home: the lock of a launcher on another host, too young to be
@@ -468,8 +470,9 @@ void TestMain::archiveBoundOnFirstUse()
     }
     // Through a link: only the file's own entry, so that no folder entry
     // before it replaces the link.
-    const QStringList members = throughLink ? QStringList{"--no-recursion", "./data/deep/er/payload.bin"}
-                                            : QStringList{"."};
+    const QStringList members = throughLink
+        ? QStringList{"--no-recursion", "./data/deep/er/payload.bin"}
+        : QStringList{"."};
     QCOMPARE(QProcess::execute("tar", QStringList{"-czf", tarball, "-C", src} + members), 0);
     if (damaged)
         QVERIFY(QFile::resize(tarball, QFileInfo(tarball).size() / 2));
