@@ -17,6 +17,7 @@
 
 #include <memory>
 #include <thread>
+#include <type_traits>
 
 #include "support/log-lines.h"
 #include "support/unprivileged.h"
@@ -32,7 +33,6 @@ using support::runInChild;
 
 constexpr qint64 kRotateSize = 5242880;
 
-// Points a standard stream of the child at a file.
 bool redirect(int fd, const QString &path)
 {
     const int to = open(QFile::encodeName(path).constData(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600);
@@ -49,6 +49,35 @@ QList<QByteArray> lines(const QByteArray &text)
     if (!out.isEmpty() && out.last().isEmpty())
         out.removeLast();
     return out;
+}
+
+// The message of each line, or the line itself where it lacks the form.
+QStringList messagesIn(const QByteArray &text)
+{
+    QStringList out;
+    support::LogLine m;
+    for (const QByteArray &line : lines(text))
+        out << (support::parseLogLine(line, &m) ? m.message : QString::fromUtf8(line));
+    return out;
+}
+
+// Runs `body` in a forked child whose log goes to the file `log`, with the
+// switch file `sw` and `keep` files: 1 when the log could not be configured,
+// else what `body` returned (0 for a body that returns nothing).
+template <typename Body>
+int inChildLoggingTo(const QString &log, const QString &sw, int keep, Body body)
+{
+    return runInChild([&] {
+        const QByteArray logName = log.toUtf8(), switchName = sw.toUtf8();
+        if (LogConfigure(LOG_MODE_FILE, logName.constData(), switchName.constData(), keep, 1) != 0)
+            return 1;
+        if constexpr (std::is_void_v<decltype(body())>) {
+            body();
+            return 0;
+        } else {
+            return body();
+        }
+    });
 }
 
 // A live file one byte short of the rotation size: the next line crosses it.
@@ -72,12 +101,9 @@ void writeEveryLevel(const char *component)
 QString levelsIn(const QByteArray &log)
 {
     QString out;
-    static const QRegularExpression re(QStringLiteral("level (\\d)$"));
-    for (const QByteArray &line : lines(log)) {
-        const QRegularExpressionMatch m = re.match(QString::fromUtf8(line));
-        if (m.hasMatch())
-            out += m.captured(1);
-    }
+    static const QRegularExpression re(QStringLiteral("^level (\\d)$"));
+    for (const QString &message : messagesIn(log))
+        out += re.match(message).captured(1);
     return out;
 }
 
@@ -136,26 +162,17 @@ void TestLog::lineFormat()
 {
     const QString log = path("format.log"), sw = path("format.debug");
     QVERIFY(writeFile(sw, "file_op_debug=7\n"));
-    const int rc = runInChild([&] {
-        if (LogConfigure(LOG_MODE_FILE, log.toUtf8().constData(), sw.toUtf8().constData(), 50, 1) != 0)
-            return 1;
-        writeFormatLines();
-        return 0;
-    });
-    QCOMPARE(rc, 0);
+    QCOMPARE(inChildLoggingTo(log, sw, 50, writeFormatLines), 0);
 
-    const QList<QByteArray> got = lines(readFile(log));
-    QCOMPARE(got.size(), 2);
-    support::LogLine m, m2;
-    QVERIFY2(support::parseLogLine(got[0], &m), got[0].constData());
+    const QByteArray text = readFile(log);
+    QCOMPARE(messagesIn(text), (QStringList{"hello w\u00f6rld 42", "second"}));
+    const QVector<support::LogLine> got = support::logLines(text);
+    const support::LogLine &m = got.at(0), &m2 = got.at(1);
     // The child's pid is unknown here; it is a number right-aligned in five.
     QVERIFY(m.pid.trimmed().toInt() > 0);
     QCOMPARE(m.level, QStringLiteral("INFO"));
     QCOMPARE(m.module, QStringLiteral("file-op.cpp"));
     QCOMPARE(m.line, kFormatInfoLine);
-    QCOMPARE(m.message, QStringLiteral("hello w\u00f6rld 42"));
-
-    QVERIFY2(support::parseLogLine(got[1], &m2), got[1].constData());
     QCOMPARE(m2.level, QStringLiteral("ERROR"));
     QCOMPARE(m2.pid, m.pid);
     QCOMPARE(m2.tid, m.tid);
@@ -211,13 +228,7 @@ void TestLog::thresholds()
     }
 
     const QByteArray comp = component.toUtf8();
-    const int rc = runInChild([&] {
-        if (LogConfigure(LOG_MODE_FILE, log.toUtf8().constData(), sw.toUtf8().constData(), 50, 1) != 0)
-            return 1;
-        writeEveryLevel(comp.constData());
-        return 0;
-    });
-    QCOMPARE(rc, 0);
+    QCOMPARE(inChildLoggingTo(log, sw, 50, [&] { writeEveryLevel(comp.constData()); }), 0);
     QCOMPARE(levelsIn(readFile(log)), levels);
 }
 
@@ -226,10 +237,9 @@ void TestLog::earlierEntriesStay()
     const QString log = path("stay.log"), a = path("stay-a.debug"), b = path("stay-b.debug");
     QVERIFY(writeFile(a, "extractor_debug=7\nservice_debug=7\n"));
     QVERIFY(writeFile(b, "service_debug=3\n"));
-    const int rc = runInChild([&] {
-        LogConfigure(LOG_MODE_FILE, log.toUtf8().constData(), a.toUtf8().constData(), 50, 1);
+    const int rc = inChildLoggingTo(log, a, 50, [&] {
         if (LogConfigure(LOG_MODE_FILE, log.toUtf8().constData(), b.toUtf8().constData(), 50, 1) != 0)
-            return 1;
+            return 2;
         writeEveryLevel("extractor_debug");
         writeEveryLevel("service_debug");
         return 0;
@@ -249,11 +259,7 @@ void TestLog::beforeConfigurationGoesToStderr()
         return 0;
     });
     QCOMPARE(rc, 0);
-    const QList<QByteArray> got = lines(readFile(err));
-    QCOMPARE(got.size(), 1);
-    support::LogLine m;
-    QVERIFY2(support::parseLogLine(got[0], &m), got[0].constData());
-    QCOMPARE(m.message, QStringLiteral("before configuration"));
+    QCOMPARE(messagesIn(readFile(err)), QStringList{"before configuration"});
 }
 
 void TestLog::standardStreams_data()
@@ -281,11 +287,9 @@ void TestLog::standardStreams()
         return 0;
     });
     QCOMPARE(rc, 0);
-    const QList<QByteArray> got = lines(readFile(out));
-    QCOMPARE(got.size(), 1);
-    support::LogLine parsed;
-    QVERIFY(support::parseLogLine(got[0], &parsed));
-    QVERIFY(got[0].endsWith("[WARNING] file-op.cpp(" + QByteArray::number(kStreamWarningLine) + "): to the stream"));
+    QCOMPARE(messagesIn(readFile(out)), QStringList{"to the stream"});
+    QVERIFY(readFile(out).endsWith("[WARNING] file-op.cpp(" + QByteArray::number(kStreamWarningLine)
+                                   + "): to the stream\n"));
     QVERIFY(!QFile::exists(unused));
 }
 
@@ -325,15 +329,7 @@ void TestLog::unopenableSink()
         return 0;
     });
     QCOMPARE(rc, 0);
-    const QList<QByteArray> got = lines(readFile(err));
-    if (toStderr) {
-        QCOMPARE(got.size(), 1);
-        support::LogLine m;
-        QVERIFY2(support::parseLogLine(got[0], &m), got[0].constData());
-        QCOMPARE(m.message, QStringLiteral("kept"));
-    } else {
-        QCOMPARE(got, QList<QByteArray>());
-    }
+    QCOMPARE(messagesIn(readFile(err)), toStderr ? QStringList{"kept"} : QStringList());
     if (nothingAtLogName)
         QVERIFY(!QFile::exists(QString::fromUtf8(log)));
 }
@@ -374,12 +370,9 @@ void TestLog::specialFileAtLogName()
         readEnd = open(QFile::encodeName(log).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     QVERIFY(!reader || readEnd >= 0);
 
-    const int rc = runInChild([&] {
-        if (LogConfigure(LOG_MODE_FILE, log.toUtf8().constData(), "", 50, 1) != 0)
-            return 1;
+    const int rc = inChildLoggingTo(log, QString(), 50, [] {
         LOG_ERROR("first\n");
         LOG_ERROR("second\n");
-        return 0;
     });
     if (readEnd >= 0)
         close(readEnd);
@@ -388,18 +381,12 @@ void TestLog::specialFileAtLogName()
     struct stat st;
     QCOMPARE(lstat(QFile::encodeName(log).constData(), &st), 0);
     QVERIFY(S_ISREG(st.st_mode));
-    const QList<QByteArray> live = lines(readFile(log));
-    if (rotated) {
-        QCOMPARE(live.size(), 1);
-        QVERIFY(live.first().endsWith("second"));
-        // The first line went to the end of the old file, which now is
-        // rotated file 0.
+    const QStringList expected = rotated ? QStringList{"second"} : QStringList{"first", "second"};
+    QCOMPARE(messagesIn(readFile(log)), expected);
+    // The first line went to the end of the old file, which now is rotated
+    // file 0.
+    if (rotated)
         QVERIFY(QFileInfo(log + "_0").size() > (qint64(1) << 40));
-    } else {
-        QCOMPARE(live.size(), 2);
-        QVERIFY(live.at(0).endsWith("first"));
-        QVERIFY(live.at(1).endsWith("second"));
-    }
     if (hardLink) {
         QCOMPARE(readFile(document), QByteArray("dear user\n"));
         QCOMPARE(st.st_nlink, nlink_t(1));
@@ -409,9 +396,7 @@ void TestLog::specialFileAtLogName()
 void TestLog::rotationAtFiveMiB()
 {
     const QString log = path("launcher.log");
-    const int rc = runInChild([&] {
-        if (LogConfigure(LOG_MODE_FILE, log.toUtf8().constData(), "", 3, 1) != 0)
-            return 1;
+    const int rc = inChildLoggingTo(log, QString(), 3, [&] {
         const std::string pad(1000, 'x');
         // Line n is numbered so the one that crossed the limit can be found.
         for (int n = 0; n < 6000; ++n) {
@@ -449,9 +434,7 @@ void TestLog::rotationKeepsCount()
 {
     // Keep count 3: the live file and rotated files 0 and 1, never 2.
     const QString log = path("keep.log");
-    const int rc = runInChild([&] {
-        if (LogConfigure(LOG_MODE_FILE, log.toUtf8().constData(), "", 3, 1) != 0)
-            return 1;
+    const int rc = inChildLoggingTo(log, QString(), 3, [&] {
         const std::string pad(4000, 'k');
         int rotations = 0;
         qint64 lastSize = 0;
@@ -465,10 +448,8 @@ void TestLog::rotationKeepsCount()
         return rotations == 4 ? 0 : 2;
     });
     QCOMPARE(rc, 0);
-    QVERIFY(QFile::exists(log));
-    QVERIFY(QFile::exists(log + "_0"));
-    QVERIFY(QFile::exists(log + "_1"));
-    QVERIFY(!QFile::exists(log + "_2"));
+    const QStringList kept{"keep.log", "keep.log_0", "keep.log_1"};
+    QCOMPARE(QDir(m_dir->path()).entryList(QDir::Files), kept);
     // File 0 holds the newest old content.
     QVERIFY(lines(readFile(log + "_0")).last().contains(": rotation 3 "));
     QVERIFY(lines(readFile(log + "_1")).last().contains(": rotation 2 "));
@@ -482,12 +463,9 @@ void TestLog::rotationShiftsFullSet()
     for (int k = 0; k < 50; ++k)
         QVERIFY(writeFile(log + "_" + QString::number(k), "old " + QByteArray::number(k) + "\n"));
     QVERIFY(makeNearlyFull(log));
-    const int rc = runInChild([&] {
-        if (LogConfigure(LOG_MODE_FILE, log.toUtf8().constData(), "", 50, 1) != 0)
-            return 1;
+    const int rc = inChildLoggingTo(log, QString(), 50, [] {
         LOG_ERROR("crossing\n");
         LOG_ERROR("fresh\n");
-        return 0;
     });
     QCOMPARE(rc, 0);
     QVERIFY(!QFile::exists(log + "_49"));
@@ -496,8 +474,7 @@ void TestLog::rotationShiftsFullSet()
     QVERIFY(readFile(log + "_0").endsWith(": crossing\n"));
     for (int k = 1; k <= 48; ++k)
         QCOMPARE(readFile(log + "_" + QString::number(k)), "old " + QByteArray::number(k - 1) + "\n");
-    QCOMPARE(lines(readFile(log)).size(), 1);
-    QVERIFY(readFile(log).endsWith(": fresh\n"));
+    QCOMPARE(messagesIn(readFile(log)), QStringList{"fresh"});
 }
 
 void TestLog::failedRotationStopsLog()
@@ -508,9 +485,7 @@ void TestLog::failedRotationStopsLog()
     const QString log = path("stuck.log");
     QVERIFY(QDir().mkpath(log + "_0/inside"));
     QVERIFY(makeNearlyFull(log));
-    const int rc = runInChild([&] {
-        if (LogConfigure(LOG_MODE_FILE, log.toUtf8().constData(), "", 1, 1) != 0)
-            return 1;
+    const int rc = inChildLoggingTo(log, QString(), 1, [&] {
         LOG_ERROR("crossing\n");
         LOG_ERROR("lost\n");
         if (LogConfigure(LOG_MODE_FILE, log.toUtf8().constData(), "", 1, 1) != 0)
@@ -548,11 +523,8 @@ void TestLog::threadsDoNotInterleave()
     QVERIFY(!QFile::exists(log + "_0"));
     const QRegularExpression whole(QStringLiteral("^[ab] \\d+ t{600}$"));
     int a = 0, b = 0;
-    support::LogLine m;
-    for (const QByteArray &line : lines(readFile(log))) {
-        QVERIFY2(support::parseLogLine(line, &m), line.left(80).constData());
-        const QString msg = m.message;
-        QVERIFY2(whole.match(msg).hasMatch(), line.left(80).constData());
+    for (const QString &msg : messagesIn(readFile(log))) {
+        QVERIFY2(whole.match(msg).hasMatch(), qPrintable(msg.left(80)));
         if (msg.startsWith('a'))
             ++a;
         else if (msg.startsWith('b'))

@@ -16,15 +16,13 @@ cmake --install "$build" --prefix "$prefix" >/dev/null
 [ -x "$prefix/bin/zelto-launcher" ] || fail "bin/zelto-launcher missing"
 [ -f "$prefix/lib/libpvk-qt.so.1" ] || fail "lib/libpvk-qt.so.1 missing"
 readelf -d "$prefix/lib/libpvk-qt.so.1" | grep -q 'SONAME.*\[libpvk-qt\.so\.1\]' || fail "SONAME is not libpvk-qt.so.1"
-if readelf -d "$prefix/lib/libpvk-qt.so.1" | grep -qE 'R(UN)?PATH'; then
-  fail "libpvk-qt.so.1 has a search path of its own"
-fi
+readelf -d "$prefix/lib/libpvk-qt.so.1" | grep -qE 'R(UN)?PATH' \
+  && fail "libpvk-qt.so.1 has a search path of its own"
 readelf -d "$prefix/bin/zelto-launcher" | grep -E 'R(UN)?PATH' | grep -qF '[$ORIGIN/../lib]' \
   || fail "RPATH is not \$ORIGIN/../lib: $(readelf -d "$prefix/bin/zelto-launcher" | grep -E 'R(UN)?PATH' || true)"
 # libarchive is bound when an archive is first opened, never at start-up.
-if readelf -d "$prefix/bin/zelto-launcher" | grep -q 'NEEDED.*libarchive'; then
-  fail "the launcher loads libarchive at start-up"
-fi
+readelf -d "$prefix/bin/zelto-launcher" | grep -q 'NEEDED.*libarchive' \
+  && fail "the launcher loads libarchive at start-up"
 for p in libqxcb.so libqoffscreen.so; do
   [ -f "$prefix/lib/plugins/platforms/$p" ] || fail "lib/plugins/platforms/$p missing"
 done

@@ -2,27 +2,17 @@
 // it claims the "offscreen" key, and the moment a process loads it, it
 // leaves a mark in the file that ZELTO_PLANTED_MARK names. The launcher
 // must never load it.
+#include <QFile>
 #include <QObject>
 #include <QtPlugin>
-
-#include <cstdlib>
-
-#include <fcntl.h>
-#include <unistd.h>
 
 namespace {
 
 __attribute__((constructor)) void leaveMark()
 {
-    const char *mark = getenv("ZELTO_PLANTED_MARK");
-    if (!mark)
-        return;
-    const int fd = open(mark, O_WRONLY | O_CREAT | O_APPEND | O_CLOEXEC, 0644);
-    if (fd >= 0) {
-        const bool written = write(fd, "loaded\n", 7) == 7;
-        (void)written;
-        (void)close(fd);
-    }
+    QFile mark(qEnvironmentVariable("ZELTO_PLANTED_MARK"));
+    if (!mark.fileName().isEmpty() && mark.open(QIODevice::Append))
+        mark.write("loaded\n");
 }
 
 } // namespace

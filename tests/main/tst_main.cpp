@@ -18,21 +18,16 @@
 
 namespace {
 
-const char *const kTableKeys[] = {
-    "user_quenmark_zelto_path",          "user_quenmark_zelto_app_path",
-    "user_quenmark_zelto_resource_path", "user_quenmark_zelto_data_path",
-    "user_quenmark_zelto_working_dir_path", "user_quenmark_zelto_ui_path",
-    "user_orvilex_path",                 "user_orvilex_resource_path",
-};
-const char *const kTableTails[] = {
-    "/.QuenmarkZelto",
-    "/.QuenmarkZelto/QuenmarkZelto.app",
-    "/.QuenmarkZelto/QuenmarkZelto.app",
-    "/.QuenmarkZelto/data",
-    "/.QuenmarkZelto/QuenmarkZelto.app/bin",
-    "/.QuenmarkZelto/QuenmarkZelto.app/bin/cloud-zelto-ui",
-    "/.Orvilex",
-    "/.Orvilex/Orvilex.app",
+// Each key of the path table with its path below the base folder.
+const QPair<const char *, const char *> kTable[] = {
+    {"user_quenmark_zelto_path", "/.QuenmarkZelto"},
+    {"user_quenmark_zelto_app_path", "/.QuenmarkZelto/QuenmarkZelto.app"},
+    {"user_quenmark_zelto_resource_path", "/.QuenmarkZelto/QuenmarkZelto.app"},
+    {"user_quenmark_zelto_data_path", "/.QuenmarkZelto/data"},
+    {"user_quenmark_zelto_working_dir_path", "/.QuenmarkZelto/QuenmarkZelto.app/bin"},
+    {"user_quenmark_zelto_ui_path", "/.QuenmarkZelto/QuenmarkZelto.app/bin/cloud-zelto-ui"},
+    {"user_orvilex_path", "/.Orvilex"},
+    {"user_orvilex_resource_path", "/.Orvilex/Orvilex.app"},
 };
 
 // The messages of a log's lines, after the prefix, for one level word.
@@ -45,19 +40,9 @@ QStringList messages(const QByteArray &log, const QString &word)
     return out;
 }
 
-// Whether this process has libarchive mapped.
 bool libarchiveMapped()
 {
     return readFile(QStringLiteral("/proc/self/maps")).contains("/libarchive.so");
-}
-
-// Runs a command to the end; true when it exits with 0.
-bool runTool(const QString &program, const QStringList &args, const QString &folder)
-{
-    QProcess p;
-    p.setWorkingDirectory(folder);
-    p.start(program, args);
-    return p.waitForFinished(60000) && p.exitStatus() == QProcess::NormalExit && p.exitCode() == 0;
 }
 
 struct Run {
@@ -100,6 +85,7 @@ private:
     // found on PATH.
     Run launch(const QProcessEnvironment &extra = QProcessEnvironment(),
                const QString &folder = QString(), bool bareName = false);
+    QString launcherLog() const { return m_home + "/.QuenmarkZelto/log/launcher.log"; }
 
     std::unique_ptr<QTemporaryDir> m_dir;
     QString m_root, m_home, m_runtime;
@@ -152,16 +138,13 @@ Run TestMain::launch(const QProcessEnvironment &extra, const QString &folder, bo
         p.start("bash", {"-c", "exec -a zelto-launcher '" + m_root + "/bin/zelto-launcher'"});
     else
         p.start(m_root + "/bin/zelto-launcher", QStringList());
-    Run run;
     if (!p.waitForFinished(60000)) {
         p.kill();
         p.waitForFinished();
-        return run;
+        return Run();
     }
-    run.exitCode = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
-    run.out = p.readAllStandardOutput();
-    run.err = p.readAllStandardError();
-    return run;
+    return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1, p.readAllStandardOutput(),
+            p.readAllStandardError()};
 }
 
 void TestMain::pathTable_data()
@@ -204,12 +187,12 @@ void TestMain::pathTable()
 
     const QString expectedBase = base == "~" ? QDir::cleanPath(m_home) : base;
     UIPathManager *paths = UIPathManager::getInstance();
-    for (size_t i = 0; i < sizeof kTableKeys / sizeof *kTableKeys; ++i)
-        QCOMPARE(paths->getPath(kTableKeys[i]), expectedBase + kTableTails[i]);
+    for (const auto &entry : kTable) {
+        QCOMPARE(paths->getPath(entry.first), expectedBase + entry.second);
+        QVERIFY(!paths->getPath(entry.first).endsWith('/'));
+    }
     QCOMPARE(paths->getPath("user_quenmark_zelto_app_path"), paths->getPath("user_quenmark_zelto_resource_path"));
     QCOMPARE(paths->getPath("root_resource_path"), QDir::cleanPath(QCoreApplication::applicationDirPath() + "/.."));
-    for (const char *key : kTableKeys)
-        QVERIFY(!paths->getPath(key).endsWith('/'));
 
     const QStringList debug = messages(readFile(log), "DEBUG");
     const QString shown = desktop.isNull() ? QStringLiteral("ubuntu:GNOME") : desktop;
@@ -252,9 +235,9 @@ void TestMain::startUpLogsPaths()
     const QString root = QDir::cleanPath(m_root);
     QCOMPARE(run.out.split('\n').first(), "lib path = '" + (root + "/lib/plugins").toUtf8() + "'");
 
-    const QString log = m_home + "/.QuenmarkZelto/log/launcher.log";
-    QVERIFY(QFile::exists(log));
-    const QStringList info = messages(readFile(log), "INFO");
+    QVERIFY(QFile::exists(launcherLog()));
+    const QByteArray log = readFile(launcherLog());
+    const QStringList info = messages(log, "INFO");
     QVERIFY2(info.size() >= 7, qPrintable(info.join('\n')));
     const QStringList expected = {
         "main.cpp|>>> user_orvilex_path = " + m_home + "/.Orvilex",
@@ -266,7 +249,7 @@ void TestMain::startUpLogsPaths()
         "main.cpp|>>> root_resource_path = " + root,
     };
     QCOMPARE(info.mid(0, 7), expected);
-    QVERIFY(!messages(readFile(log), "DEBUG").contains("main.cpp|app has already launched, return"));
+    QVERIFY(!messages(log, "DEBUG").contains("main.cpp|app has already launched, return"));
 }
 
 void TestMain::pathTableInLaunchedProcess_data()
@@ -365,7 +348,7 @@ void TestMain::bareNameGivesRelativePluginPath()
     QCOMPARE(run.exitCode, 0);
     const QString expected = QString(libPath).replace("<root>", QDir::cleanPath(m_root));
     QCOMPARE(run.out.split('\n').first(), "lib path = '" + expected.toUtf8() + "'");
-    QVERIFY(QFileInfo(m_home + "/.QuenmarkZelto/log/launcher.log").isFile());
+    QVERIFY(QFileInfo(launcherLog()).isFile());
 }
 
 void TestMain::secondLauncherIsRefused()
@@ -384,7 +367,7 @@ void TestMain::secondLauncherIsRefused()
     QCOMPARE(run.out, "lib path = '" + QDir::cleanPath(m_root + "/lib/plugins").toUtf8() + "'\n");
 
     // The refused launcher configured the log before it gave up.
-    const QByteArray log = readFile(m_home + "/.QuenmarkZelto/log/launcher.log");
+    const QByteArray log = readFile(launcherLog());
     QCOMPARE(messages(log, "INFO").size(), 7);
     QCOMPARE(messages(log, "DEBUG"), QStringList{"main.cpp|app has already launched, return"});
     QVERIFY(running.isLocked());
@@ -393,9 +376,8 @@ void TestMain::secondLauncherIsRefused()
     running.unlock();
     const Run next = launch();
     QCOMPARE(next.exitCode, 0);
-    QCOMPARE(messages(readFile(m_home + "/.QuenmarkZelto/log/launcher.log"), "DEBUG")
-                 .filter("app has already launched").size(),
-             1);
+    const QStringList debug = messages(readFile(launcherLog()), "DEBUG");
+    QCOMPARE(debug.filter("app has already launched").size(), 1);
 }
 
 // A roaming home: the lock of a launcher on another host, too young to be
@@ -410,7 +392,7 @@ void TestMain::lockOfAnotherHostIsNamed()
     const Run run = launch();
     QCOMPARE(run.exitCode, 0);
     QCOMPARE(run.out, "lib path = '" + QDir::cleanPath(m_root + "/lib/plugins").toUtf8() + "'\n");
-    const QByteArray log = readFile(m_home + "/.QuenmarkZelto/log/launcher.log");
+    const QByteArray log = readFile(launcherLog());
     const QStringList notes = messages(log, "NOTE");
     QCOMPARE(notes.size(), 1);
     QVERIFY2(notes.first().startsWith("main.cpp|instance lock '" + lock + "' is held by process 4242 of host 'host-b.example' since "),
@@ -440,9 +422,8 @@ void TestMain::noSwitchFileNoInfoLines()
     QVERIFY(stage(QByteArray()));
     const Run run = launch();
     QCOMPARE(run.exitCode, 0);
-    const QString log = m_home + "/.QuenmarkZelto/log/launcher.log";
-    QVERIFY(QFileInfo(log).isFile());
-    QCOMPARE(messages(readFile(log), "INFO"), QStringList());
+    QVERIFY(QFileInfo(launcherLog()).isFile());
+    QCOMPARE(messages(readFile(launcherLog()), "INFO"), QStringList());
 }
 
 void TestMain::archiveBoundOnFirstUse_data()
@@ -489,14 +470,12 @@ void TestMain::archiveBoundOnFirstUse()
     }
     // Through a link: only the file's own entry, so that no folder entry
     // before it replaces the link.
-    QVERIFY(runTool("tar", throughLink ? QStringList{"-czf", tarball, "--no-recursion", "./data/deep/er/payload.bin"}
-                                                  : QStringList{"-czf", tarball, "."},
-                    src));
-    if (damaged) {
-        QByteArray bytes = readFile(tarball);
-        bytes.truncate(bytes.size() / 2);
-        QVERIFY(writeFile(tarball, bytes));
-    }
+    const QStringList members = throughLink
+        ? QStringList{"--no-recursion", "./data/deep/er/payload.bin"}
+        : QStringList{"."};
+    QCOMPARE(QProcess::execute("tar", QStringList{"-czf", tarball, "-C", src} + members), 0);
+    if (damaged)
+        QVERIFY(QFile::resize(tarball, QFileInfo(tarball).size() / 2));
 
     const QString log = m_dir->filePath("extract.log");
     QCOMPARE(LogConfigure(LOG_MODE_FILE, log.toUtf8().constData(), m_dir->filePath("none.debug").toUtf8().constData(), 50, 1), 0);
