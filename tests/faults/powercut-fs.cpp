@@ -40,10 +40,12 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <fstream>
 #include <map>
 #include <memory>
 #include <random>
 #include <set>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -85,6 +87,10 @@ struct State {
     std::map<uint64_t, uint64_t> openFiles; // backing fd -> inode
     long points = 0;
     bool removedSinceFlush = false; // a removal was a cut point since the durable state last changed
+    // --whole-seconds: times as a file system that keeps whole seconds shows
+    // them (sshfs, ext4 with small inodes), rounded down.
+    bool wholeSeconds = false;
+    int fsyncdirError = 0;
 };
 
 State g;
@@ -115,15 +121,10 @@ const char *rel(const char *path)
 std::vector<std::string> split(const std::string &text, char separator)
 {
     std::vector<std::string> parts;
-    size_t i = 0;
-    while (i < text.size()) {
-        size_t j = text.find(separator, i);
-        if (j == std::string::npos)
-            j = text.size();
-        if (j > i)
-            parts.push_back(text.substr(i, j - i));
-        i = j + 1;
-    }
+    std::istringstream in(text);
+    for (std::string part; std::getline(in, part, separator);)
+        if (!part.empty())
+            parts.push_back(part);
     return parts;
 }
 
@@ -142,13 +143,16 @@ uint64_t lookup(const char *path)
     return id;
 }
 
-// The folder that holds `path` and the last name in it.
-uint64_t parentOf(const char *path, std::string *name)
+// The folder that holds a path (0 when none does) and the last name in it.
+struct Place {
+    uint64_t parent;
+    std::string name;
+};
+
+Place placeOf(const std::string &path)
 {
-    std::string p(path);
-    const size_t slash = p.find_last_of('/');
-    *name = p.substr(slash + 1);
-    return lookup(p.substr(0, slash).c_str());
+    const size_t slash = path.find_last_of('/');
+    return {lookup(path.substr(0, slash).c_str()), path.substr(slash + 1)};
 }
 
 // Owns a descriptor; closing it keeps errno, which the callers report.
@@ -396,12 +400,7 @@ struct Writer {
 
 void appendPoint(const char *kind, const std::string &path)
 {
-    const std::string file = g.images + "/points";
-    FILE *f = fopen(file.c_str(), "a");
-    if (!f)
-        return;
-    fprintf(f, "%ld %s %s\n", g.points, kind, path.c_str());
-    fclose(f);
+    std::ofstream(g.images + "/points", std::ios::app) << g.points << ' ' << kind << ' ' << path << '\n';
 }
 
 bool isQuiet(const std::string &path)
@@ -466,21 +465,14 @@ void *fsInit(struct fuse_conn_info *conn, struct fuse_config *cfg)
     cfg->hard_remove = 1;
     cfg->nullpath_ok = 0;
     cfg->use_ino = 0;
-    const std::string ready = g.images + "/ready";
-    FILE *f = fopen(ready.c_str(), "w");
-    if (f)
-        fclose(f);
+    std::ofstream(g.images + "/ready");
     return nullptr;
 }
-
-// --whole-seconds: times as a file system that keeps whole seconds shows
-// them (sshfs, ext4 with small inodes), rounded down.
-bool g_wholeSeconds = false;
 
 int fsGetattr(const char *path, struct stat *st, struct fuse_file_info *fi)
 {
     int r = fdOf(fi) >= 0 ? fstat(fdOf(fi), st) : fstatat(g.root, rel(path), st, AT_SYMLINK_NOFOLLOW);
-    if (r == 0 && g_wholeSeconds)
+    if (r == 0 && g.wholeSeconds)
         st->st_atim.tv_nsec = st->st_mtim.tv_nsec = st->st_ctim.tv_nsec = 0;
     return result(r);
 }
@@ -501,11 +493,10 @@ int named(int result, const char *path)
 {
     if (result != 0)
         return fail();
-    std::string name;
-    const uint64_t parent = parentOf(path, &name);
-    if (parent && !g.live[parent].count(name))
+    const Place at = placeOf(path);
+    if (at.parent && !g.live[at.parent].count(at.name))
         if (uint64_t id = adopt(rel(path)))
-            change(parent, {{name, id}});
+            change(at.parent, {{at.name, id}});
     return 0;
 }
 
@@ -516,14 +507,13 @@ int unnamed(int result, const char *path)
 {
     if (result != 0)
         return fail();
-    std::string name;
-    const uint64_t parent = parentOf(path, &name);
-    if (!parent)
+    const Place at = placeOf(path);
+    if (!at.parent)
         return 0;
-    change(parent, {{name, 0}});
+    change(at.parent, {{at.name, 0}});
     if (!g.removedSinceFlush && !isQuiet(path)) {
         g.removedSinceFlush = true;
-        cutPoint("remove", path, false, {parent});
+        cutPoint("remove", path, false, {at.parent});
     }
     return 0;
 }
@@ -561,23 +551,22 @@ int fsRename(const char *from, const char *to, unsigned int flags)
 {
     if (syscall(SYS_renameat2, g.root, rel(from), g.root, rel(to), flags) != 0)
         return fail();
-    std::string fromName, toName;
-    const uint64_t fromParent = parentOf(from, &fromName);
-    const uint64_t toParent = parentOf(to, &toName);
+    const Place src = placeOf(from);
+    const Place dst = placeOf(to);
     std::vector<uint64_t> changed;
-    if (fromParent && toParent) {
-        const uint64_t moving = g.live[fromParent][fromName];
-        const uint64_t replaced = g.live[toParent].count(toName) ? g.live[toParent][toName] : 0;
+    if (src.parent && dst.parent) {
+        const uint64_t moving = g.live[src.parent][src.name];
+        const uint64_t replaced = g.live[dst.parent].count(dst.name) ? g.live[dst.parent][dst.name] : 0;
         const uint64_t left = (flags & RENAME_EXCHANGE) ? replaced : 0;
         if (replaced && !(flags & RENAME_EXCHANGE) && g.inodes[replaced].type == 'd')
             g.live.erase(replaced);
-        if (fromParent == toParent) {
-            change(fromParent, {{fromName, left}, {toName, moving}});
-            changed = {fromParent};
+        if (src.parent == dst.parent) {
+            change(src.parent, {{src.name, left}, {dst.name, moving}});
+            changed = {src.parent};
         } else {
-            change(fromParent, {{fromName, left}});
-            change(toParent, {{toName, moving}});
-            changed = {fromParent, toParent};
+            change(src.parent, {{src.name, left}});
+            change(dst.parent, {{dst.name, moving}});
+            changed = {src.parent, dst.parent};
         }
     }
     cutPoint("rename", to, false, changed);
@@ -588,11 +577,10 @@ int fsLink(const char *from, const char *to)
 {
     if (linkat(g.root, rel(from), g.root, rel(to), 0) != 0)
         return fail();
-    std::string name;
-    const uint64_t parent = parentOf(to, &name);
+    const Place at = placeOf(to);
     if (const uint64_t id = lookup(from))
-        if (parent)
-            change(parent, {{name, id}});
+        if (at.parent)
+            change(at.parent, {{at.name, id}});
     return 0;
 }
 
@@ -710,8 +698,7 @@ int fsReaddir(const char *path, void *buf, fuse_fill_dir_t fill, off_t, struct f
     if (!dir)
         return fail();
     while (struct dirent *e = readdir(dir.get())) {
-        struct stat st;
-        memset(&st, 0, sizeof st);
+        struct stat st = {};
         st.st_ino = e->d_ino;
         st.st_mode = DTTOIF(e->d_type);
         if (fill(buf, e->d_name, &st, 0, fuse_fill_dir_flags(0)))
@@ -720,12 +707,10 @@ int fsReaddir(const char *path, void *buf, fuse_fill_dir_t fill, off_t, struct f
     return 0;
 }
 
-int g_fsyncdirError = 0;
-
 int fsFsyncdir(const char *path, int datasync, struct fuse_file_info *)
 {
-    if (g_fsyncdirError)
-        return -g_fsyncdirError;
+    if (g.fsyncdirError)
+        return -g.fsyncdirError;
     const uint64_t id = path ? lookup(path) : 0;
     if (!id)
         return -ENOENT;
@@ -760,11 +745,11 @@ int main(int argc, char **argv)
         } else if (a == "--images" && i + 1 < argc) {
             g.images = argv[++i];
         } else if (a == "--whole-seconds") {
-            g_wholeSeconds = true;
+            g.wholeSeconds = true;
         } else if (a == "--seed" && i + 1 < argc) {
             g.seed = uint32_t(strtoul(argv[++i], nullptr, 10));
         } else if (a == "--fsyncdir-error" && i + 1 < argc) {
-            g_fsyncdirError = int(strtol(argv[++i], nullptr, 10));
+            g.fsyncdirError = int(strtol(argv[++i], nullptr, 10));
         } else if (a == "--quiet" && i + 1 < argc) {
             g.quiet = split(argv[++i], ':');
         } else {
@@ -789,8 +774,7 @@ int main(int argc, char **argv)
     for (const char *f : fixed)
         fuseArgs.push_back(const_cast<char *>(f));
 
-    struct fuse_operations ops;
-    memset(&ops, 0, sizeof ops);
+    struct fuse_operations ops = {};
     ops.init = fsInit;
     ops.getattr = fsGetattr;
     ops.readlink = fsReadlink;

@@ -5,8 +5,6 @@
 
 #include "faults-support.h"
 
-#include <QElapsedTimer>
-
 #include <sys/mount.h>
 
 namespace faults {
@@ -60,15 +58,13 @@ public:
         const QString program = qEnvironmentVariable("ZELTO_POWERCUT_FS");
         m_daemon.start(program, QStringList{"--backing", backing, "--images", images, "--quiet", quiet.join(':'), "--seed", seed}
                                     + options + QStringList{mountPoint});
-        QElapsedTimer waited;
-        waited.start();
-        while (!QFileInfo::exists(images + "/ready") && waited.elapsed() < 10000) {
-            if (m_daemon.waitForFinished(20)) {
-                *why = "the file system did not mount: " + QString::fromUtf8(m_daemon.readAll()).trimmed();
-                return false;
-            }
+        const QString ready = images + "/ready";
+        waitUntil([&] { return QFileInfo::exists(ready) || m_daemon.waitForFinished(0); }, 10000);
+        if (m_daemon.state() == QProcess::NotRunning) {
+            *why = "the file system did not mount: " + QString::fromUtf8(m_daemon.readAll()).trimmed();
+            return false;
         }
-        if (!QFileInfo::exists(images + "/ready")) {
+        if (!QFileInfo::exists(ready)) {
             *why = QStringLiteral("the file system did not answer within 10 s");
             return false;
         }

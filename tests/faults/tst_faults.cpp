@@ -12,6 +12,7 @@
 
 #include <QElapsedTimer>
 #include <QRandomGenerator>
+#include <QStorageInfo>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -19,7 +20,6 @@
 
 #include <sched.h>
 #include <sys/mount.h>
-#include <sys/statvfs.h>
 #include <utime.h>
 
 using namespace faults;
@@ -165,14 +165,6 @@ qint64 pagesOf(qint64 bytes)
     return (bytes + 4095) / 4096;
 }
 
-qint64 freePages(const QString &path)
-{
-    struct statvfs v;
-    if (statvfs(QFile::encodeName(path).constData(), &v) != 0)
-        return -1;
-    return qint64(v.f_bavail) * qint64(v.f_frsize) / 4096;
-}
-
 QByteArray tmpfsOptions(qint64 bytes)
 {
     return "size=" + QByteArray::number(bytes) + ",mode=0755";
@@ -239,8 +231,10 @@ private:
     // One run on a home whose disk fills during the copy: what is wrong
     // after it, with the log's text in `log`.
     QStringList diskFullRunProblems(const QString &home, QString *log);
-    // Counts of a run of the given home under the counting library.
-    QMap<QString, long> countCalls(const QString &home, const QStringList &excludes, const QString &trace = QString());
+    // Counts of an upgrade of a fresh home `name` under the counting library,
+    // empty when it failed; `ownFiles` counts the log and lock calls too.
+    QMap<QString, long> countCalls(const QString &name, bool ownFiles, const QString &trace = QString(),
+                                   int minSize = 0);
     // After a run on a power cut's image with no package to install: what
     // is wrong with the copy the repair left; `fresh` allows no copy at all.
     QString repairedProblems(const QString &home, int startsBefore, bool fresh);
@@ -368,10 +362,14 @@ QStringList TstFaults::diskFullRunProblems(const QString &home, QString *log)
     return problems;
 }
 
-QMap<QString, long> TstFaults::countCalls(const QString &home, const QStringList &excludes, const QString &trace)
+QMap<QString, long> TstFaults::countCalls(const QString &name, bool ownFiles, const QString &trace,
+                                          int minSize)
 {
-    Fault f = faultIn(home);
-    f.excludes = excludes;
+    const QString home = freshHome(name, minSize);
+    if (home.isEmpty())
+        return {};
+    Fault f = faultIn(home, QString(), 0, QStringLiteral("kill"),
+                      ownFiles ? QStringList() : launcherOwnFiles(home));
     f.trace = trace;
     if (run(home, &f).failed())
         return {};
@@ -516,9 +514,8 @@ void TstFaults::powerCutModel()
             QVERIFY2(ok, qPrintable(step + ": " + QString::fromUtf8(strerror(errno))));
         }
     }
-    const QVector<CutPoint> points = readCutPoints(images);
     QString last;
-    for (const CutPoint &p : points)
+    for (const CutPoint &p : readCutPoints(images))
         if (QFileInfo::exists(QStringLiteral("%1/%2.%3").arg(images).arg(p.n).arg(image)))
             last = QStringLiteral("%1/%2.%3").arg(images).arg(p.n).arg(image);
     QVERIFY2(!last.isEmpty(), "no image of that kind was written");
@@ -544,15 +541,12 @@ void TstFaults::crashPoints()
 {
     QFETCH(QString, op);
     QVERIFY(makeRoot());
-    const QString countHome = freshHome("count");
-    QVERIFY(!countHome.isEmpty());
-    const QMap<QString, long> counts = countCalls(countHome, {});
+    const QMap<QString, long> counts = countCalls("count", true);
     QVERIFY2(counts.contains(op), "the counting run failed");
     const long total = counts.value(op);
     QVERIFY2(total > 0, qPrintable("an upgrade makes no " + op + " call"));
 
-    const QString cls = QStringLiteral("SIGKILL at every %1 call of an upgrade").arg(op);
-    QStringList failures;
+    Cases cases{s_tally, QStringLiteral("SIGKILL at every %1 call of an upgrade").arg(op), {}};
     for (long n = 1; n <= total; ++n) {
         const QString home = freshHome(QStringLiteral("kill-%1").arg(n));
         QVERIFY(!home.isEmpty());
@@ -562,15 +556,10 @@ void TstFaults::crashPoints()
         QString problems = nextRunProblems(home);
         if (killed.timedOut)
             problems += " (the killed run timed out)";
-        s_tally.add(cls, problems.isEmpty());
-        if (!problems.isEmpty())
-            failures << QStringLiteral("at %1 (%2): %3").arg(n).arg(describe(killed), problems);
+        cases.add(QStringLiteral("at %1 (%2)").arg(n).arg(describe(killed)), problems);
         QDir(home).removeRecursively();
     }
-    QVERIFY2(failures.isEmpty(), qPrintable(QStringLiteral("%1 of %2 crash points lost something:\n")
-                                                .arg(failures.size())
-                                                .arg(total)
-                                            + failures.join('\n')));
+    QVERIFY2(cases.failures.isEmpty(), qPrintable(cases.text(total, "crash points lost something")));
 }
 
 // ---- I/O errors ----
@@ -586,15 +575,12 @@ void TstFaults::ioErrors()
 {
     QFETCH(QString, op);
     QVERIFY(makeRoot());
-    const QString countHome = freshHome("count");
-    QVERIFY(!countHome.isEmpty());
-    const QMap<QString, long> counts = countCalls(countHome, launcherOwnFiles(countHome));
+    const QMap<QString, long> counts = countCalls("count", false);
     QVERIFY2(counts.contains(op), "the counting run failed");
     const long total = counts.value(op);
     QVERIFY(total > 0);
 
-    const QString cls = QStringLiteral("EIO from the N-th %1").arg(op);
-    QStringList failures;
+    Cases cases{s_tally, QStringLiteral("EIO from the N-th %1").arg(op), {}};
     for (long n = 1; n <= total; ++n) {
         const QString home = freshHome(QStringLiteral("eio-%1").arg(n));
         QVERIFY(!home.isEmpty());
@@ -622,13 +608,10 @@ void TstFaults::ioErrors()
                 problems << "the failure is not in the log";
         }
         problems.add("next run: ", nextRunProblems(home));
-        s_tally.add(cls, problems.isEmpty());
-        if (!problems.isEmpty())
-            failures << QStringLiteral("at %1 (%2): %3").arg(n).arg(injectedPath, problems.text());
+        cases.add(QStringLiteral("at %1 (%2)").arg(n).arg(injectedPath), problems.text());
         QDir(home).removeRecursively();
     }
-    QVERIFY2(failures.isEmpty(), qPrintable(QStringLiteral("%1 of %2 I/O errors went wrong:\n").arg(failures.size()).arg(total)
-                                            + failures.join('\n')));
+    QVERIFY2(cases.failures.isEmpty(), qPrintable(cases.text(total, "I/O errors went wrong")));
 }
 
 // ---- random kills ----
@@ -647,7 +630,7 @@ void TstFaults::randomKills()
     const quint32 seed = 20261208;
     QRandomGenerator random(seed);
     const int trials = 50;
-    QStringList failures;
+    Cases cases{s_tally, QStringLiteral("SIGKILL at a random moment (0 to 1.1 x %1 ms)").arg(upgradeMs), {}};
     for (int t = 0; t < trials; ++t) {
         const QString home = freshHome(QStringLiteral("random-%1").arg(t));
         QVERIFY(!home.isEmpty());
@@ -660,17 +643,11 @@ void TstFaults::randomKills()
             ::kill(pid_t(p.processId()), SIGKILL);
         p.waitForFinished(kRunTimeoutMs);
         nextStartComesLater(home);
-        const QString problems = nextRunProblems(home);
-        s_tally.add(QStringLiteral("SIGKILL at a random moment (0 to 1.1 x %1 ms)").arg(upgradeMs), problems.isEmpty());
-        if (!problems.isEmpty())
-            failures << QStringLiteral("after %1 ms: %2").arg(delay).arg(problems);
+        cases.add(QStringLiteral("after %1 ms").arg(delay), nextRunProblems(home));
         QDir(home).removeRecursively();
     }
-    QVERIFY2(failures.isEmpty(), qPrintable(QStringLiteral("seed %1, %2 of %3 trials lost something:\n")
-                                                .arg(seed)
-                                                .arg(failures.size())
-                                                .arg(trials)
-                                            + failures.join('\n')));
+    QVERIFY2(cases.failures.isEmpty(), qPrintable(QStringLiteral("seed %1, ").arg(seed)
+                                                  + cases.text(trials, "trials lost something")));
 }
 
 // ---- full disk ----
@@ -690,7 +667,7 @@ void TstFaults::fullDisk()
     for (auto it = m_package.begin(); it != m_package.end(); ++it)
         if (it->type == 'f')
             packagePages += pagesOf(it->content.size());
-    const qint64 used = (64 << 20) / 4096 - freePages(home);
+    const qint64 used = (64 << 20) / 4096 - QStorageInfo(home).bytesAvailable() / 4096;
     const qint64 size = (used + packagePages / 2 + 24) * 4096;
     QVERIFY2(m_mounts.back()->remount(tmpfsOptions(size)), strerror(errno));
 
@@ -763,9 +740,8 @@ void TstFaults::diskFillsAt()
     // and the room left when each one is opened.
     const QString trialHome = m_case->path() + "/trial";
     QVERIFY(mountTmpfs(trialHome, fsSize));
-    QVERIFY(!freshHome("trial", minSize).isEmpty());
     const QString trace = m_case->path() + "/trial.trace";
-    QVERIFY(!countCalls(trialHome, {}, trace).isEmpty());
+    QVERIFY(!countCalls("trial", true, trace, minSize).isEmpty());
     struct Open {
         QString rel;
         qint64 avail;
@@ -796,13 +772,7 @@ void TstFaults::diskFillsAt()
     QVERIFY(!freshHome("home", minSize).isEmpty());
     const qint64 fill = target.avail - target.pages / 2;
     QVERIFY(fill > 0);
-    {
-        QFile f(home + "/filler");
-        QVERIFY(f.open(QIODevice::WriteOnly));
-        const QByteArray page(4096, 'x');
-        for (qint64 i = 0; i < fill; ++i)
-            QVERIFY(f.write(page) == page.size());
-    }
+    QVERIFY(writeFile(home + "/filler", QByteArray(int(fill * 4096), 'x')));
 
     QString log;
     QStringList problems = diskFullRunProblems(home, &log);
@@ -927,23 +897,20 @@ void TstFaults::hostile()
     const Tree sshBefore = snapshot(home + "/.ssh", support::Times);
     const Tree outsideBefore = snapshot(s.outside, support::Times);
 
-    RunResult r;
+    QProcess launcher;
     if (asNobody) {
         QVERIFY(QProcess::execute("chown", {"-R", "65534:65534", m_case->path()}) == 0);
         QVERIFY(::chmod(QFile::encodeName(m_case->path()).constData(), 0755) == 0);
         // Permission bits bind the user only when the run drops root.
-        QProcess p;
-        p.setProcessEnvironment(launcherEnvironment(home));
-        p.start("setpriv", {"--reuid=65534", "--regid=65534", "--clear-groups", m_root + "/bin/" + launcherName()});
-        QVERIFY(p.waitForFinished(kRunTimeoutMs));
-        r.code = p.exitCode();
-        r.crashed = p.exitStatus() != QProcess::NormalExit;
+        launcher.setProcessEnvironment(launcherEnvironment(home));
+        launcher.start("setpriv", {"--reuid=65534", "--regid=65534", "--clear-groups",
+                                   m_root + "/bin/" + launcherName()});
     } else {
-        r = run(home);
+        startLauncher(launcher, m_root, launcherEnvironment(home));
     }
 
     Problems problems;
-    problems.failed(r);
+    problems.failed(finish(launcher));
     problems.differ("Documents changed: ", docsBefore, snapshot(s.docs, support::Times));
     problems.differ(".ssh changed: ", sshBefore, snapshot(home + "/.ssh", support::Times));
     problems.differ("a folder outside the home changed: ", outsideBefore,
@@ -1135,7 +1102,7 @@ void TstFaults::manyLaunchers()
     const int rounds = 50;
     const QString lockFile = home + "/.pvk-qt/" + launcherName() + ".lock";
 
-    QStringList failures;
+    Cases cases{s_tally, QStringLiteral("%1 launchers released at once (rounds)").arg(perRound), {}};
     for (int round = 0; round < rounds; ++round) {
         // Every other round the installed copy is older: the one launcher
         // that proceeds upgrades while the others knock.
@@ -1213,16 +1180,15 @@ void TstFaults::manyLaunchers()
             problems << QStringLiteral("%1 start scripts ran").arg(started);
         if (!killRound)
             problems.differ("copy differs: ", m_package, snapshot(appPath(home)));
-        s_tally.add(QStringLiteral("%1 launchers released at once (rounds)").arg(perRound), problems.isEmpty());
-        if (!problems.isEmpty())
-            failures << QStringLiteral("round %1%2: %3").arg(round).arg(killRound ? " (holder killed)" : "", problems.text());
+        cases.add(QStringLiteral("round %1%2").arg(round).arg(killRound ? " (holder killed)" : ""),
+                  problems.text());
     }
     // After all of it, one plain run completes the installation.
     const int starts = startLines(home).size();
     const RunResult last = run(home);
     QCOMPARE(last.code, 0);
     const QString fin = finalProblems(home, starts);
-    QVERIFY2(failures.isEmpty(), qPrintable(failures.join('\n')));
+    QVERIFY2(cases.failures.isEmpty(), qPrintable(cases.failures.join('\n')));
     QVERIFY2(fin.isEmpty(), qPrintable(fin));
 }
 
@@ -1295,8 +1261,7 @@ void TstFaults::powerCuts()
         QVERIFY(QDir().mkpath(backing));
     if (killedHalfWay) {
         // Killed in the middle of copying the package.
-        const QString countHome = freshHome("count");
-        const long opens = countCalls(countHome, launcherOwnFiles(countHome)).value("openw");
+        const long opens = countCalls("count", false).value("openw");
         QVERIFY(opens > 4);
         const Fault f = faultIn(backing, QStringLiteral("openw"), opens / 2, QStringLiteral("kill"),
                                 launcherOwnFiles(backing));
@@ -1326,11 +1291,11 @@ void TstFaults::powerCuts()
     long skip = qEnvironmentVariableIntValue("ZELTO_POWERCUT_SKIP_FSYNC");
     if (!forgotten.isEmpty()) {
         // Which flush it is shows a trial upgrade on a plain folder.
-        const QString trialHome = freshHome("trial");
         const QString trace = m_case->path() + "/trial.trace";
-        QVERIFY(!countCalls(trialHome, launcherOwnFiles(trialHome), trace).isEmpty());
+        QVERIFY(!countCalls("trial", false, trace).isEmpty());
+        const QString flushed = appPath(m_case->path() + "/trial") + "/" + forgotten;
         for (const QByteArray &line : readFile(trace).split('\n'))
-            if (line.startsWith("fsync ") && QString::fromUtf8(line).section(' ', 3) == appPath(trialHome) + "/" + forgotten)
+            if (line.startsWith("fsync ") && QString::fromUtf8(line).section(' ', 3) == flushed)
                 skip = line.split(' ').value(1).toLong();
         QVERIFY2(skip > 0, qPrintable("the upgrade does not flush " + forgotten));
     }
@@ -1367,7 +1332,7 @@ void TstFaults::powerCuts()
     static const char *const modes[] = {"worst", "latest", "random"};
     if (forgotten.isEmpty())
         for (const char *mode : modes)
-            s_tally.note(tallyClass(mode), QString());
+            s_tally.declare(tallyClass(mode));
     QStringList failures;
     int tried = 0;
     for (const CutPoint &point : points) {
