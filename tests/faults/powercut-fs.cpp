@@ -518,21 +518,6 @@ int unnamed(int result, const char *path)
     return 0;
 }
 
-int fsMknod(const char *path, mode_t mode, dev_t dev)
-{
-    return named(mknodat(g.root, rel(path), mode, dev), path);
-}
-
-int fsMkdir(const char *path, mode_t mode)
-{
-    return named(mkdirat(g.root, rel(path), mode), path);
-}
-
-int fsUnlink(const char *path)
-{
-    return unnamed(unlinkat(g.root, rel(path), 0), path);
-}
-
 int fsRmdir(const char *path)
 {
     const uint64_t id = lookup(path);
@@ -540,11 +525,6 @@ int fsRmdir(const char *path)
     if (result == 0)
         g.live.erase(id);
     return result;
-}
-
-int fsSymlink(const char *target, const char *path)
-{
-    return named(symlinkat(target, g.root, rel(path)), path);
 }
 
 int fsRename(const char *from, const char *to, unsigned int flags)
@@ -584,29 +564,12 @@ int fsLink(const char *from, const char *to)
     return 0;
 }
 
-int fsChmod(const char *path, mode_t mode, struct fuse_file_info *fi)
-{
-    return result(fdOf(fi) >= 0 ? fchmod(fdOf(fi), mode) : fchmodat(g.root, rel(path), mode, 0));
-}
-
-int fsChown(const char *path, uid_t uid, gid_t gid, struct fuse_file_info *fi)
-{
-    return result(fdOf(fi) >= 0 ? fchown(fdOf(fi), uid, gid)
-                                : fchownat(g.root, rel(path), uid, gid, AT_SYMLINK_NOFOLLOW));
-}
-
 int fsTruncate(const char *path, off_t size, struct fuse_file_info *fi)
 {
     if (fdOf(fi) >= 0)
         return result(ftruncate(fdOf(fi), size));
     const Fd fd{openat(g.root, rel(path), O_WRONLY | O_NOFOLLOW | O_CLOEXEC)};
     return fd.fd < 0 ? fail() : result(ftruncate(fd.fd, size));
-}
-
-int fsUtimens(const char *path, const struct timespec tv[2], struct fuse_file_info *fi)
-{
-    return result(fdOf(fi) >= 0 ? futimens(fdOf(fi), tv)
-                                : utimensat(g.root, rel(path), tv, AT_SYMLINK_NOFOLLOW));
 }
 
 int openCommon(const char *path, int flags, mode_t mode, struct fuse_file_info *fi)
@@ -619,33 +582,6 @@ int openCommon(const char *path, int flags, mode_t mode, struct fuse_file_info *
     fi->fh = uint64_t(fd);
     g.openFiles[uint64_t(fd)] = lookup(path);
     return 0;
-}
-
-int fsCreate(const char *path, mode_t mode, struct fuse_file_info *fi)
-{
-    return openCommon(path, fi->flags | O_CREAT, mode, fi);
-}
-
-int fsOpen(const char *path, struct fuse_file_info *fi)
-{
-    return openCommon(path, fi->flags & ~(O_CREAT | O_EXCL), 0, fi);
-}
-
-int fsRead(const char *, char *buf, size_t size, off_t off, struct fuse_file_info *fi)
-{
-    ssize_t n = pread(int(fi->fh), buf, size, off);
-    return n < 0 ? fail() : int(n);
-}
-
-int fsWrite(const char *, const char *buf, size_t size, off_t off, struct fuse_file_info *fi)
-{
-    ssize_t n = (fi->flags & O_APPEND) ? write(int(fi->fh), buf, size) : pwrite(int(fi->fh), buf, size, off);
-    return n < 0 ? fail() : int(n);
-}
-
-int fsStatfs(const char *, struct statvfs *st)
-{
-    return result(fstatvfs(g.root, st));
 }
 
 int fsRelease(const char *, struct fuse_file_info *fi)
@@ -728,11 +664,6 @@ int fsFsyncdir(const char *path, int datasync, struct fuse_file_info *)
     return 0;
 }
 
-int fsAccess(const char *path, int mask)
-{
-    return result(faccessat(g.root, rel(path), mask, 0));
-}
-
 } // namespace
 
 int main(int argc, char **argv)
@@ -774,31 +705,62 @@ int main(int argc, char **argv)
     for (const char *f : fixed)
         fuseArgs.push_back(const_cast<char *>(f));
 
+    // The calls that pass straight through, or make or remove one name,
+    // are written where they are set.
     struct fuse_operations ops = {};
     ops.init = fsInit;
     ops.getattr = fsGetattr;
     ops.readlink = fsReadlink;
-    ops.mknod = fsMknod;
-    ops.mkdir = fsMkdir;
-    ops.unlink = fsUnlink;
+    ops.mknod = [](const char *path, mode_t mode, dev_t dev) {
+        return named(mknodat(g.root, rel(path), mode, dev), path);
+    };
+    ops.mkdir = [](const char *path, mode_t mode) {
+        return named(mkdirat(g.root, rel(path), mode), path);
+    };
+    ops.unlink = [](const char *path) { return unnamed(unlinkat(g.root, rel(path), 0), path); };
     ops.rmdir = fsRmdir;
-    ops.symlink = fsSymlink;
+    ops.symlink = [](const char *target, const char *path) {
+        return named(symlinkat(target, g.root, rel(path)), path);
+    };
     ops.rename = fsRename;
     ops.link = fsLink;
-    ops.chmod = fsChmod;
-    ops.chown = fsChown;
+    ops.chmod = [](const char *path, mode_t mode, struct fuse_file_info *fi) {
+        return result(fdOf(fi) >= 0 ? fchmod(fdOf(fi), mode)
+                                    : fchmodat(g.root, rel(path), mode, 0));
+    };
+    ops.chown = [](const char *path, uid_t uid, gid_t gid, struct fuse_file_info *fi) {
+        return result(fdOf(fi) >= 0 ? fchown(fdOf(fi), uid, gid)
+                                    : fchownat(g.root, rel(path), uid, gid, AT_SYMLINK_NOFOLLOW));
+    };
     ops.truncate = fsTruncate;
-    ops.utimens = fsUtimens;
-    ops.create = fsCreate;
-    ops.open = fsOpen;
-    ops.read = fsRead;
-    ops.write = fsWrite;
-    ops.statfs = fsStatfs;
+    ops.utimens = [](const char *path, const struct timespec tv[2], struct fuse_file_info *fi) {
+        return result(fdOf(fi) >= 0 ? futimens(fdOf(fi), tv)
+                                    : utimensat(g.root, rel(path), tv, AT_SYMLINK_NOFOLLOW));
+    };
+    ops.create = [](const char *path, mode_t mode, struct fuse_file_info *fi) {
+        return openCommon(path, fi->flags | O_CREAT, mode, fi);
+    };
+    ops.open = [](const char *path, struct fuse_file_info *fi) {
+        return openCommon(path, fi->flags & ~(O_CREAT | O_EXCL), 0, fi);
+    };
+    ops.read = [](const char *, char *buf, size_t size, off_t off, struct fuse_file_info *fi) {
+        ssize_t n = pread(int(fi->fh), buf, size, off);
+        return n < 0 ? fail() : int(n);
+    };
+    ops.write = [](const char *, const char *buf, size_t size, off_t off,
+                   struct fuse_file_info *fi) {
+        const int fd = int(fi->fh);
+        ssize_t n = (fi->flags & O_APPEND) ? write(fd, buf, size) : pwrite(fd, buf, size, off);
+        return n < 0 ? fail() : int(n);
+    };
+    ops.statfs = [](const char *, struct statvfs *st) { return result(fstatvfs(g.root, st)); };
     ops.release = fsRelease;
     ops.fsync = fsFsync;
     ops.opendir = fsOpendir;
     ops.readdir = fsReaddir;
     ops.fsyncdir = fsFsyncdir;
-    ops.access = fsAccess;
+    ops.access = [](const char *path, int mask) {
+        return result(faccessat(g.root, rel(path), mask, 0));
+    };
     return fuse_main(int(fuseArgs.size()), fuseArgs.data(), &ops, nullptr);
 }
