@@ -8,12 +8,7 @@
 #include "support/noise.h"
 #include "support/tree-snapshot.h"
 
-#include <QCryptographicHash>
 #include <QMap>
-#include <QVector>
-
-#include <dirent.h>
-#include <sys/stat.h>
 
 namespace faults {
 

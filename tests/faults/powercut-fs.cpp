@@ -54,7 +54,6 @@
 #include <sys/stat.h>
 #include <sys/statvfs.h>
 #include <sys/syscall.h>
-#include <sys/time.h>
 #include <unistd.h>
 
 namespace {
@@ -584,13 +583,6 @@ int openCommon(const char *path, int flags, mode_t mode, struct fuse_file_info *
     return 0;
 }
 
-int fsRelease(const char *, struct fuse_file_info *fi)
-{
-    g.openFiles.erase(fi->fh);
-    close(int(fi->fh));
-    return 0;
-}
-
 int fsFsync(const char *path, int datasync, struct fuse_file_info *fi)
 {
     const uint64_t id = g.openFiles[fi->fh];
@@ -754,7 +746,11 @@ int main(int argc, char **argv)
         return n < 0 ? fail() : int(n);
     };
     ops.statfs = [](const char *, struct statvfs *st) { return result(fstatvfs(g.root, st)); };
-    ops.release = fsRelease;
+    ops.release = [](const char *, struct fuse_file_info *fi) {
+        g.openFiles.erase(fi->fh);
+        close(int(fi->fh));
+        return 0;
+    };
     ops.fsync = fsFsync;
     ops.opendir = fsOpendir;
     ops.readdir = fsReaddir;

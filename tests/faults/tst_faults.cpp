@@ -98,13 +98,12 @@ QString zeltoDir(const QString &home)
 // test's, by ageing such a file.
 void nextStartComesLater(const QString &home)
 {
-    const QString folder = home + "/.pvk-qt";
-    for (const QString &name : QDir(folder).entryList({"*.lock"}, QDir::Files | QDir::Hidden)) {
-        const QByteArray path = QFile::encodeName(folder + "/" + name);
-        struct stat st;
-        if (::lstat(path.constData(), &st) == 0 && st.st_size == 0) {
+    const QDir folder(home + "/.pvk-qt");
+    for (const QFileInfo &lock : folder.entryInfoList({"*.lock"}, QDir::Files | QDir::Hidden)) {
+        if (!lock.isSymLink() && lock.size() == 0) {
             const struct timespec then[2] = {{time(nullptr) - 3600, 0}, {time(nullptr) - 3600, 0}};
-            (void)::utimensat(AT_FDCWD, path.constData(), then, AT_SYMLINK_NOFOLLOW);
+            (void)::utimensat(AT_FDCWD, QFile::encodeName(lock.filePath()).constData(), then,
+                              AT_SYMLINK_NOFOLLOW);
         }
     }
 }
@@ -483,14 +482,13 @@ void TstFaults::powerCutModel()
     if (!lacking.isEmpty())
         QSKIP(qPrintable(lacking));
     const QString backing = m_case->path() + "/backing";
-    QVERIFY(writeFile(backing + "/d/old", "old"));
-    QVERIFY(::chmod(QFile::encodeName(backing + "/d/old").constData(), 0644) == 0);
+    QVERIFY(writeFile(backing + "/d/old", "old",
+                      QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::ReadOther));
     const QString mnt = m_case->path() + "/mnt";
     const QString images = m_case->path() + "/images";
     {
         PowerCutFs fs;
-        QString why;
-        QVERIFY2(fs.mount(backing, mnt, images, {}, &why), qPrintable(why));
+        QVERIFY2(fs.mount(backing, mnt, images, {}), qPrintable(fs.why()));
         for (const QString &step : steps) {
             const QStringList w = step.split(' ');
             const QByteArray path = QFile::encodeName(mnt + "/" + w.value(1));
@@ -639,8 +637,7 @@ void TstFaults::randomKills()
         startLauncher(p, m_root, launcherEnvironment(home));
         QVERIFY(p.waitForStarted());
         QThread::msleep(delay);
-        if (p.state() != QProcess::NotRunning)
-            ::kill(pid_t(p.processId()), SIGKILL);
+        p.kill();
         p.waitForFinished(kRunTimeoutMs);
         nextStartComesLater(home);
         cases.add(QStringLiteral("after %1 ms").arg(delay), nextRunProblems(home));
@@ -943,10 +940,8 @@ void TstFaults::pidFiles_data()
     QTest::addColumn<QByteArray>("content"); // of a written pid file
     QTest::addColumn<PidFile>("pidFile");
     QTest::addColumn<bool>("wholeSeconds"); // the home keeps file times in whole seconds
-    QTest::newRow("pid=0") << QByteArray("pid=0\n") << PidFile::Written << false;
-    QTest::newRow("pid=-1") << QByteArray("pid=-1\n") << PidFile::Written << false;
-    QTest::newRow("pid=-5") << QByteArray("pid=-5\n") << PidFile::Written << false;
-    QTest::newRow("pid=1") << QByteArray("pid=1\n") << PidFile::Written << false;
+    for (const char *written : {"pid=0", "pid=-1", "pid=-5", "pid=1"})
+        QTest::newRow(written) << QByteArray(written) + '\n' << PidFile::Written << false;
     QTest::newRow("pid= (empty)") << QByteArray("pid=\n") << PidFile::Written << false;
     QTest::newRow("empty file") << QByteArray() << PidFile::Written << false;
     QTest::newRow("pid=99999999999") << QByteArray("pid=99999999999\n") << PidFile::Written << false;
@@ -986,10 +981,9 @@ void TstFaults::pidFiles()
             PowerCutFs::lacking(g_privateMounts, "no file system with whole-second times");
         if (!lacking.isEmpty())
             QSKIP(qPrintable(lacking));
-        QString why;
-        QVERIFY2(fs.mount(home, dir + "/mnt", dir + "/images", {"/.QuenmarkZelto", "/.pvk-qt"}, &why,
+        QVERIFY2(fs.mount(home, dir + "/mnt", dir + "/images", {"/.QuenmarkZelto", "/.pvk-qt"},
                           {"--whole-seconds"}),
-                 qPrintable(why));
+                 qPrintable(fs.why()));
         home = dir + "/mnt";
     }
     const QString pidPath = zeltoDir(home) + "/ui.pid";
@@ -1257,8 +1251,6 @@ void TstFaults::powerCuts()
     const QString backing = m_case->path() + "/backing";
     if (installed)
         QVERIFY(!freshHome("backing").isEmpty());
-    else
-        QVERIFY(QDir().mkpath(backing));
     if (killedHalfWay) {
         // Killed in the middle of copying the package.
         const long opens = countCalls("count", false).value("openw");
@@ -1274,8 +1266,7 @@ void TstFaults::powerCuts()
     const QString home = m_case->path() + "/mnt";
     const QString images = m_case->path() + "/images";
     PowerCutFs fs;
-    QString why;
-    QVERIFY2(fs.mount(backing, home, images, {"/.QuenmarkZelto/log", "/.pvk-qt"}, &why), qPrintable(why));
+    QVERIFY2(fs.mount(backing, home, images, {"/.QuenmarkZelto/log", "/.pvk-qt"}), qPrintable(fs.why()));
 
     QProcess client;
     if (clientRunning) {
@@ -1347,11 +1338,9 @@ void TstFaults::powerCuts()
             if (!outcomes.contains(digest)) {
                 const QString a = m_case->path() + "/cut-" + digest + ".repair";
                 const QString b = m_case->path() + "/cut-" + digest + ".normal";
+                nextStartComesLater(image);
+                const int starts = startLines(image).size();
                 QVERIFY(copyTree(image, a) && copyTree(image, b));
-                nextStartComesLater(a);
-                nextStartComesLater(b);
-                const int startsA = startLines(a).size();
-                const int startsB = startLines(b).size();
                 QProcess pa, pb;
                 startLauncher(pa, bare, launcherEnvironment(a));
                 startLauncher(pb, m_root, launcherEnvironment(b));
@@ -1359,8 +1348,8 @@ void TstFaults::powerCuts()
                 const bool failedB = finish(pb).failed();
                 const char *notZero = " (run did not end with 0)";
                 Outcome o;
-                o.repaired = repairedProblems(a, startsA, !installed) + (failedA ? notZero : "");
-                o.normal = finalProblems(b, startsB) + (failedB ? notZero : "");
+                o.repaired = repairedProblems(a, starts, !installed) + (failedA ? notZero : "");
+                o.normal = finalProblems(b, starts) + (failedB ? notZero : "");
                 outcomes.insert(digest, o);
                 // What the runs after a failed cut left, for a look later.
                 if (forgotten.isEmpty() && !o.repaired.isEmpty())
@@ -1430,15 +1419,12 @@ void TstFaults::folderFlushErrors()
     if (!lacking.isEmpty())
         QSKIP(qPrintable(lacking));
     QVERIFY(makeRoot());
-    const QString backing = m_case->path() + "/backing";
-    QVERIFY(QDir().mkpath(backing));
     const QString home = m_case->path() + "/mnt";
     PowerCutFs fs;
-    QString why;
     // Everything of the launcher is quiet: no power-cut images are wanted.
-    QVERIFY2(fs.mount(backing, home, m_case->path() + "/images", {"/.QuenmarkZelto", "/.pvk-qt"}, &why,
-                      {"--fsyncdir-error", QString::number(error)}),
-             qPrintable(why));
+    QVERIFY2(fs.mount(m_case->path() + "/backing", home, m_case->path() + "/images",
+                      {"/.QuenmarkZelto", "/.pvk-qt"}, {"--fsyncdir-error", QString::number(error)}),
+             qPrintable(fs.why()));
 
     const QString errorText = QString::fromUtf8(strerror(error));
     for (int runs = 1; runs <= 2; ++runs) {
