@@ -397,11 +397,6 @@ struct Writer {
     }
 };
 
-void appendPoint(const char *kind, const std::string &path)
-{
-    std::ofstream(g.images + "/points", std::ios::app) << g.points << ' ' << kind << ' ' << path << '\n';
-}
-
 bool isQuiet(const std::string &path)
 {
     for (const std::string &q : g.quiet) {
@@ -441,7 +436,7 @@ void cutPoint(const char *kind, const char *path, bool durableChanged, const std
             chmod(out.c_str(), w.modeOf(g.rootId));
         }
     }
-    appendPoint(kind, path);
+    std::ofstream(g.images + "/points", std::ios::app) << g.points << ' ' << kind << ' ' << path << '\n';
 }
 
 // ---- operations ----
@@ -474,15 +469,6 @@ int fsGetattr(const char *path, struct stat *st, struct fuse_file_info *fi)
     if (r == 0 && g.wholeSeconds)
         st->st_atim.tv_nsec = st->st_mtim.tv_nsec = st->st_ctim.tv_nsec = 0;
     return result(r);
-}
-
-int fsReadlink(const char *path, char *buf, size_t size)
-{
-    ssize_t n = readlinkat(g.root, rel(path), buf, size - 1);
-    if (n < 0)
-        return fail();
-    buf[n] = '\0';
-    return 0;
 }
 
 // After a call that made a name (`result` 0): a new inode under it,
@@ -563,14 +549,6 @@ int fsLink(const char *from, const char *to)
     return 0;
 }
 
-int fsTruncate(const char *path, off_t size, struct fuse_file_info *fi)
-{
-    if (fdOf(fi) >= 0)
-        return result(ftruncate(fdOf(fi), size));
-    const Fd fd{openat(g.root, rel(path), O_WRONLY | O_NOFOLLOW | O_CLOEXEC)};
-    return fd.fd < 0 ? fail() : result(ftruncate(fd.fd, size));
-}
-
 int openCommon(const char *path, int flags, mode_t mode, struct fuse_file_info *fi)
 {
     int fd = openat(g.root, rel(path), (flags & ~O_NOFOLLOW) | O_CLOEXEC, mode);
@@ -605,17 +583,6 @@ int fsFsync(const char *path, int datasync, struct fuse_file_info *fi)
     inode.mtime = st.st_mtim;
     if (changed)
         cutPoint(datasync ? "fdatasync" : "fsync", path, true);
-    return 0;
-}
-
-int fsOpendir(const char *path, struct fuse_file_info *fi)
-{
-    struct stat st;
-    if (fstatat(g.root, rel(path), &st, AT_SYMLINK_NOFOLLOW) != 0)
-        return fail();
-    if (!S_ISDIR(st.st_mode))
-        return -ENOTDIR;
-    fi->fh = 0;
     return 0;
 }
 
@@ -702,7 +669,13 @@ int main(int argc, char **argv)
     struct fuse_operations ops = {};
     ops.init = fsInit;
     ops.getattr = fsGetattr;
-    ops.readlink = fsReadlink;
+    ops.readlink = [](const char *path, char *buf, size_t size) {
+        ssize_t n = readlinkat(g.root, rel(path), buf, size - 1);
+        if (n < 0)
+            return fail();
+        buf[n] = '\0';
+        return 0;
+    };
     ops.mknod = [](const char *path, mode_t mode, dev_t dev) {
         return named(mknodat(g.root, rel(path), mode, dev), path);
     };
@@ -724,7 +697,12 @@ int main(int argc, char **argv)
         return result(fdOf(fi) >= 0 ? fchown(fdOf(fi), uid, gid)
                                     : fchownat(g.root, rel(path), uid, gid, AT_SYMLINK_NOFOLLOW));
     };
-    ops.truncate = fsTruncate;
+    ops.truncate = [](const char *path, off_t size, struct fuse_file_info *fi) {
+        if (fdOf(fi) >= 0)
+            return result(ftruncate(fdOf(fi), size));
+        const Fd fd{openat(g.root, rel(path), O_WRONLY | O_NOFOLLOW | O_CLOEXEC)};
+        return fd.fd < 0 ? fail() : result(ftruncate(fd.fd, size));
+    };
     ops.utimens = [](const char *path, const struct timespec tv[2], struct fuse_file_info *fi) {
         return result(fdOf(fi) >= 0 ? futimens(fdOf(fi), tv)
                                     : utimensat(g.root, rel(path), tv, AT_SYMLINK_NOFOLLOW));
@@ -752,7 +730,15 @@ int main(int argc, char **argv)
         return 0;
     };
     ops.fsync = fsFsync;
-    ops.opendir = fsOpendir;
+    ops.opendir = [](const char *path, struct fuse_file_info *fi) {
+        struct stat st;
+        if (fstatat(g.root, rel(path), &st, AT_SYMLINK_NOFOLLOW) != 0)
+            return fail();
+        if (!S_ISDIR(st.st_mode))
+            return -ENOTDIR;
+        fi->fh = 0;
+        return 0;
+    };
     ops.readdir = fsReaddir;
     ops.fsyncdir = fsFsyncdir;
     ops.access = [](const char *path, int mask) {
