@@ -161,7 +161,11 @@ public:
         QByteArray out = "| Fault class | Cases tried | Nothing lost |\n|---|---:|---:|\n";
         for (const QString &cls : m_order) {
             const Row &r = m_rows[cls];
-            out += QStringLiteral("| %1 | %2 | %3 |\n").arg(cls).arg(r.tried).arg(r.intact).toUtf8();
+            out += QStringLiteral("| %1 | %2 | %3 |\n")
+                       .arg(cls)
+                       .arg(r.tried)
+                       .arg(r.intact)
+                       .toUtf8();
         }
         return out;
     }

@@ -436,7 +436,8 @@ void cutPoint(const char *kind, const char *path, bool durableChanged, const std
             chmod(out.c_str(), w.modeOf(g.rootId));
         }
     }
-    std::ofstream(g.images + "/points", std::ios::app) << g.points << ' ' << kind << ' ' << path << '\n';
+    std::ofstream(g.images + "/points", std::ios::app)
+        << g.points << ' ' << kind << ' ' << path << '\n';
 }
 
 // ---- operations ----
@@ -450,25 +451,6 @@ int result(int r) { return r == 0 ? 0 : fail(); }
 int fdOf(struct fuse_file_info *fi)
 {
     return fi && g.openFiles.count(fi->fh) ? int(fi->fh) : -1;
-}
-
-void *fsInit(struct fuse_conn_info *conn, struct fuse_config *cfg)
-{
-    // Every write reaches the daemon before the call returns, in order.
-    conn->want &= ~FUSE_CAP_WRITEBACK_CACHE;
-    cfg->hard_remove = 1;
-    cfg->nullpath_ok = 0;
-    cfg->use_ino = 0;
-    std::ofstream(g.images + "/ready");
-    return nullptr;
-}
-
-int fsGetattr(const char *path, struct stat *st, struct fuse_file_info *fi)
-{
-    int r = fdOf(fi) >= 0 ? fstat(fdOf(fi), st) : fstatat(g.root, rel(path), st, AT_SYMLINK_NOFOLLOW);
-    if (r == 0 && g.wholeSeconds)
-        st->st_atim.tv_nsec = st->st_mtim.tv_nsec = st->st_ctim.tv_nsec = 0;
-    return result(r);
 }
 
 // After a call that made a name (`result` 0): a new inode under it,
@@ -521,7 +503,8 @@ int fsRename(const char *from, const char *to, unsigned int flags)
     std::vector<uint64_t> changed;
     if (src.parent && dst.parent) {
         const uint64_t moving = g.live[src.parent][src.name];
-        const uint64_t replaced = g.live[dst.parent].count(dst.name) ? g.live[dst.parent][dst.name] : 0;
+        Entries &into = g.live[dst.parent];
+        const uint64_t replaced = into.count(dst.name) ? into[dst.name] : 0;
         const uint64_t left = (flags & RENAME_EXCHANGE) ? replaced : 0;
         if (replaced && !(flags & RENAME_EXCHANGE) && g.inodes[replaced].type == 'd')
             g.live.erase(replaced);
@@ -568,9 +551,7 @@ int fsFsync(const char *path, int datasync, struct fuse_file_info *fi)
     if (node == g.inodes.end() || node->second.type != 'f')
         return 0;
     // The descriptor may be open for writing only.
-    char proc[64];
-    snprintf(proc, sizeof proc, "/proc/self/fd/%d", int(fi->fh));
-    const Fd fd{open(proc, O_RDONLY | O_CLOEXEC)};
+    const Fd fd{open(("/proc/self/fd/" + std::to_string(fi->fh)).c_str(), O_RDONLY | O_CLOEXEC)};
     std::string data;
     struct stat st;
     if (fd.fd < 0 || !readAll(fd.fd, &data) || fstat(fd.fd, &st) != 0)
@@ -583,22 +564,6 @@ int fsFsync(const char *path, int datasync, struct fuse_file_info *fi)
     inode.mtime = st.st_mtim;
     if (changed)
         cutPoint(datasync ? "fdatasync" : "fsync", path, true);
-    return 0;
-}
-
-int fsReaddir(const char *path, void *buf, fuse_fill_dir_t fill, off_t, struct fuse_file_info *,
-              enum fuse_readdir_flags)
-{
-    const Folder dir = openFolder(rel(path), 0);
-    if (!dir)
-        return fail();
-    while (struct dirent *e = readdir(dir.get())) {
-        struct stat st = {};
-        st.st_ino = e->d_ino;
-        st.st_mode = DTTOIF(e->d_type);
-        if (fill(buf, e->d_name, &st, 0, fuse_fill_dir_flags(0)))
-            break;
-    }
     return 0;
 }
 
@@ -664,11 +629,25 @@ int main(int argc, char **argv)
     for (const char *f : fixed)
         fuseArgs.push_back(const_cast<char *>(f));
 
-    // The calls that pass straight through, or make or remove one name,
-    // are written where they are set.
+    // The calls that pass through to the backing folder, or make or remove
+    // one name, are written where they are set.
     struct fuse_operations ops = {};
-    ops.init = fsInit;
-    ops.getattr = fsGetattr;
+    ops.init = [](struct fuse_conn_info *conn, struct fuse_config *cfg) -> void * {
+        // Every write reaches the daemon before the call returns, in order.
+        conn->want &= ~FUSE_CAP_WRITEBACK_CACHE;
+        cfg->hard_remove = 1;
+        cfg->nullpath_ok = 0;
+        cfg->use_ino = 0;
+        std::ofstream(g.images + "/ready");
+        return nullptr;
+    };
+    ops.getattr = [](const char *path, struct stat *st, struct fuse_file_info *fi) {
+        int r = fdOf(fi) >= 0 ? fstat(fdOf(fi), st)
+                              : fstatat(g.root, rel(path), st, AT_SYMLINK_NOFOLLOW);
+        if (r == 0 && g.wholeSeconds)
+            st->st_atim.tv_nsec = st->st_mtim.tv_nsec = st->st_ctim.tv_nsec = 0;
+        return result(r);
+    };
     ops.readlink = [](const char *path, char *buf, size_t size) {
         ssize_t n = readlinkat(g.root, rel(path), buf, size - 1);
         if (n < 0)
@@ -739,7 +718,20 @@ int main(int argc, char **argv)
         fi->fh = 0;
         return 0;
     };
-    ops.readdir = fsReaddir;
+    ops.readdir = [](const char *path, void *buf, fuse_fill_dir_t fill, off_t,
+                     struct fuse_file_info *, enum fuse_readdir_flags) {
+        const Folder dir = openFolder(rel(path), 0);
+        if (!dir)
+            return fail();
+        while (struct dirent *e = readdir(dir.get())) {
+            struct stat st = {};
+            st.st_ino = e->d_ino;
+            st.st_mode = DTTOIF(e->d_type);
+            if (fill(buf, e->d_name, &st, 0, fuse_fill_dir_flags(0)))
+                break;
+        }
+        return 0;
+    };
     ops.fsyncdir = fsFsyncdir;
     ops.access = [](const char *path, int mask) {
         return result(faccessat(g.root, rel(path), mask, 0));

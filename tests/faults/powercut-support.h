@@ -65,7 +65,8 @@ public:
         const QString ready = images + "/ready";
         waitUntil([&] { return QFileInfo::exists(ready) || m_daemon.waitForFinished(0); }, 10000);
         if (m_daemon.state() == QProcess::NotRunning) {
-            m_why = "the file system did not mount: " + QString::fromUtf8(m_daemon.readAll()).trimmed();
+            m_why = "the file system did not mount: "
+                + QString::fromUtf8(m_daemon.readAll()).trimmed();
             return false;
         }
         if (!QFileInfo::exists(ready)) {

@@ -232,8 +232,8 @@ private:
     QStringList diskFullRunProblems(const QString &home, QString *log);
     // Counts of an upgrade of a fresh home `name` under the counting library,
     // empty when it failed; `ownFiles` counts the log and lock calls too.
-    QMap<QString, long> countCalls(const QString &name, bool ownFiles, const QString &trace = QString(),
-                                   int minSize = 0);
+    QMap<QString, long> countCalls(const QString &name, bool ownFiles,
+                                   const QString &trace = QString(), int minSize = 0);
     // After a run on a power cut's image with no package to install: what
     // is wrong with the copy the repair left; `fresh` allows no copy at all.
     QString repairedProblems(const QString &home, int startsBefore, bool fresh);
@@ -557,7 +557,8 @@ void TstFaults::crashPoints()
         cases.add(QStringLiteral("at %1 (%2)").arg(n).arg(describe(killed)), problems);
         QDir(home).removeRecursively();
     }
-    QVERIFY2(cases.failures.isEmpty(), qPrintable(cases.text(total, "crash points lost something")));
+    QVERIFY2(cases.failures.isEmpty(),
+             qPrintable(cases.text(total, "crash points lost something")));
 }
 
 // ---- I/O errors ----
@@ -626,7 +627,8 @@ void TstFaults::randomKills()
     const quint32 seed = 20261208;
     QRandomGenerator random(seed);
     const int trials = 50;
-    Cases cases{s_tally, QStringLiteral("SIGKILL at a random moment (0 to 1.1 x %1 ms)").arg(upgradeMs), {}};
+    const QString cls = QStringLiteral("SIGKILL at a random moment (0 to 1.1 x %1 ms)");
+    Cases cases{s_tally, cls.arg(upgradeMs), {}};
     for (int t = 0; t < trials; ++t) {
         const QString home = freshHome(QStringLiteral("random-%1").arg(t));
         QVERIFY(!home.isEmpty());
@@ -1094,7 +1096,8 @@ void TstFaults::manyLaunchers()
     const int rounds = 50;
     const QString lockFile = home + "/.pvk-qt/" + launcherName() + ".lock";
 
-    Cases cases{s_tally, QStringLiteral("%1 launchers released at once (rounds)").arg(perRound), {}};
+    const QString cls = QStringLiteral("%1 launchers released at once (rounds)").arg(perRound);
+    Cases cases{s_tally, cls, {}};
     for (int round = 0; round < rounds; ++round) {
         // Every other round the installed copy is older: the one launcher
         // that proceeds upgrades while the others knock.
@@ -1264,7 +1267,8 @@ void TstFaults::powerCuts()
     const QString home = m_case->path() + "/mnt";
     const QString images = m_case->path() + "/images";
     PowerCutFs fs;
-    QVERIFY2(fs.mount(backing, home, images, {"/.QuenmarkZelto/log", "/.pvk-qt"}), qPrintable(fs.why()));
+    QVERIFY2(fs.mount(backing, home, images, {"/.QuenmarkZelto/log", "/.pvk-qt"}),
+             qPrintable(fs.why()));
 
     QProcess client;
     if (clientRunning) {
@@ -1345,9 +1349,8 @@ void TstFaults::powerCuts()
                 const bool failedA = finish(pa).failed();
                 const bool failedB = finish(pb).failed();
                 const char *notZero = " (run did not end with 0)";
-                Outcome o;
-                o.repaired = repairedProblems(a, starts, !installed) + (failedA ? notZero : "");
-                o.normal = finalProblems(b, starts) + (failedB ? notZero : "");
+                const Outcome o{repairedProblems(a, starts, !installed) + (failedA ? notZero : ""),
+                                finalProblems(b, starts) + (failedB ? notZero : "")};
                 outcomes.insert(digest, o);
                 // What the runs after a failed cut left, for a look later.
                 if (forgotten.isEmpty() && !o.repaired.isEmpty())
@@ -1421,7 +1424,8 @@ void TstFaults::folderFlushErrors()
     PowerCutFs fs;
     // Everything of the launcher is quiet: no power-cut images are wanted.
     QVERIFY2(fs.mount(m_case->path() + "/backing", home, m_case->path() + "/images",
-                      {"/.QuenmarkZelto", "/.pvk-qt"}, {"--fsyncdir-error", QString::number(error)}),
+                      {"/.QuenmarkZelto", "/.pvk-qt"},
+                      {"--fsyncdir-error", QString::number(error)}),
              qPrintable(fs.why()));
 
     const QString errorText = QString::fromUtf8(strerror(error));
