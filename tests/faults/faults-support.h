@@ -5,14 +5,10 @@
 #pragma once
 
 #include "e2e-support.h"
+#include "support/noise.h"
 #include "support/tree-snapshot.h"
 
-#include <QCryptographicHash>
 #include <QMap>
-#include <QVector>
-
-#include <dirent.h>
-#include <sys/stat.h>
 
 namespace faults {
 
@@ -41,22 +37,6 @@ inline QByteArray stubClient()
            "trap 'echo \"client TERM $$\" >> \"$HOME/signals.log\"; exit 0' TERM\n"
            "echo \"pid=$$\" > \"$HOME/.QuenmarkZelto/ui.pid\"\n"
            "while :; do sleep 0.2 & wait $!; done\n";
-}
-
-// Bytes that differ between builds and between files.
-inline QByteArray filler(int build, int index, int size)
-{
-    QByteArray b;
-    b.reserve(size);
-    quint32 x = quint32(build * 7919 + index * 104729 + 1);
-    while (b.size() < size) {
-        x = x * 1103515245u + 12345u;
-        b.append(char('a' + (x >> 16) % 26));
-        if ((x & 0x3f) == 0)
-            b.append('\n');
-    }
-    b.truncate(size);
-    return b;
 }
 
 // A client package of some two dozen files in nested folders: executables,
@@ -95,17 +75,21 @@ inline bool makeFaultPackage(const QString &dir, int build, int minSize = 0)
         {"resources/ui/main.qml", 800, rw},
         {"resources/ui/tray.qml", 500, rw},
     };
+    // Bytes that differ between builds and between files.
+    const auto filler = [build](int index, int size) {
+        return support::noise(size, quint32(build * 7919 + index * 104729 + 1));
+    };
     bool ok = support::writeClient(dir, infoFile(build), stubClient(), recordingStartScript(build));
     int index = 0;
     for (const Item &item : items) {
         const int size = item.size == 0 ? 0 : qMax(item.size, minSize);
-        ok = ok && writeFile(dir + '/' + item.path, filler(build, index++, size), item.mode);
+        ok = ok && writeFile(dir + '/' + item.path, filler(index++, size), item.mode);
     }
     // Files only this build has.
     ok = ok && writeFile(QStringLiteral("%1/share/build-%2/notes.txt").arg(dir).arg(build),
-                         filler(build, 99, qMax(200, minSize)), rw);
+                         filler(99, qMax(200, minSize)), rw);
     ok = ok && writeFile(QStringLiteral("%1/lib/libzelto-b%2.so").arg(dir).arg(build),
-                         filler(build, 98, qMax(1500, minSize)), kExecutable);
+                         filler(98, qMax(1500, minSize)), kExecutable);
     return ok;
 }
 
@@ -125,14 +109,7 @@ inline Fault faultIn(const QString &home, const QString &op = QString(), long at
                      const QString &action = QStringLiteral("kill"),
                      const QStringList &excludes = {})
 {
-    Fault f;
-    f.op = op;
-    f.at = at;
-    f.action = action;
-    f.prefixes = QStringList{home};
-    f.excludes = excludes;
-    f.report = home + ".report";
-    return f;
+    return Fault{op, at, action, {home}, excludes, home + ".report", QString()};
 }
 
 inline void applyFault(QProcessEnvironment &env, const Fault &f)
@@ -169,7 +146,6 @@ public:
     struct Row {
         int tried = 0;
         int intact = 0;
-        QString note;
     };
     void add(const QString &cls, bool intact)
     {
@@ -178,14 +154,15 @@ public:
         if (intact)
             ++r.intact;
     }
-    void note(const QString &cls, const QString &text) { row(cls).note = text; }
+    // A row in its place even before its first case.
+    void declare(const QString &cls) { row(cls); }
     QByteArray markdown() const
     {
         QByteArray out = "| Fault class | Cases tried | Nothing lost |\n|---|---:|---:|\n";
         for (const QString &cls : m_order) {
             const Row &r = m_rows[cls];
             out += QStringLiteral("| %1 | %2 | %3 |\n")
-                       .arg(cls + (r.note.isEmpty() ? QString() : " (" + r.note + ")"))
+                       .arg(cls)
                        .arg(r.tried)
                        .arg(r.intact)
                        .toUtf8();
@@ -203,6 +180,26 @@ private:
 
     QStringList m_order;
     QMap<QString, Row> m_rows;
+};
+
+// The cases of one fault class in a sweep: each counts in the table, and
+// one that lost something is listed after where it happened.
+struct Cases {
+    Tally &tally;
+    QString cls;
+    QStringList failures;
+    void add(const QString &where, const QString &problems)
+    {
+        tally.add(cls, problems.isEmpty());
+        if (!problems.isEmpty())
+            failures << where + ": " + problems;
+    }
+    // "<failed> of <total> <what>:" and the list.
+    QString text(long total, const QString &what) const
+    {
+        return QStringLiteral("%1 of %2 %3:\n").arg(failures.size()).arg(total).arg(what)
+            + failures.join('\n');
+    }
 };
 
 } // namespace faults

@@ -40,10 +40,12 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <fstream>
 #include <map>
 #include <memory>
 #include <random>
 #include <set>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -52,7 +54,6 @@
 #include <sys/stat.h>
 #include <sys/statvfs.h>
 #include <sys/syscall.h>
-#include <sys/time.h>
 #include <unistd.h>
 
 namespace {
@@ -85,6 +86,10 @@ struct State {
     std::map<uint64_t, uint64_t> openFiles; // backing fd -> inode
     long points = 0;
     bool removedSinceFlush = false; // a removal was a cut point since the durable state last changed
+    // --whole-seconds: times as a file system that keeps whole seconds shows
+    // them (sshfs, ext4 with small inodes), rounded down.
+    bool wholeSeconds = false;
+    int fsyncdirError = 0;
 };
 
 State g;
@@ -115,15 +120,10 @@ const char *rel(const char *path)
 std::vector<std::string> split(const std::string &text, char separator)
 {
     std::vector<std::string> parts;
-    size_t i = 0;
-    while (i < text.size()) {
-        size_t j = text.find(separator, i);
-        if (j == std::string::npos)
-            j = text.size();
-        if (j > i)
-            parts.push_back(text.substr(i, j - i));
-        i = j + 1;
-    }
+    std::istringstream in(text);
+    for (std::string part; std::getline(in, part, separator);)
+        if (!part.empty())
+            parts.push_back(part);
     return parts;
 }
 
@@ -142,13 +142,16 @@ uint64_t lookup(const char *path)
     return id;
 }
 
-// The folder that holds `path` and the last name in it.
-uint64_t parentOf(const char *path, std::string *name)
+// The folder that holds a path (0 when none does) and the last name in it.
+struct Place {
+    uint64_t parent;
+    std::string name;
+};
+
+Place placeOf(const std::string &path)
 {
-    std::string p(path);
-    const size_t slash = p.find_last_of('/');
-    *name = p.substr(slash + 1);
-    return lookup(p.substr(0, slash).c_str());
+    const size_t slash = path.find_last_of('/');
+    return {lookup(path.substr(0, slash).c_str()), path.substr(slash + 1)};
 }
 
 // Owns a descriptor; closing it keeps errno, which the callers report.
@@ -394,16 +397,6 @@ struct Writer {
     }
 };
 
-void appendPoint(const char *kind, const std::string &path)
-{
-    const std::string file = g.images + "/points";
-    FILE *f = fopen(file.c_str(), "a");
-    if (!f)
-        return;
-    fprintf(f, "%ld %s %s\n", g.points, kind, path.c_str());
-    fclose(f);
-}
-
 bool isQuiet(const std::string &path)
 {
     for (const std::string &q : g.quiet) {
@@ -443,7 +436,8 @@ void cutPoint(const char *kind, const char *path, bool durableChanged, const std
             chmod(out.c_str(), w.modeOf(g.rootId));
         }
     }
-    appendPoint(kind, path);
+    std::ofstream(g.images + "/points", std::ios::app)
+        << g.points << ' ' << kind << ' ' << path << '\n';
 }
 
 // ---- operations ----
@@ -459,41 +453,6 @@ int fdOf(struct fuse_file_info *fi)
     return fi && g.openFiles.count(fi->fh) ? int(fi->fh) : -1;
 }
 
-void *fsInit(struct fuse_conn_info *conn, struct fuse_config *cfg)
-{
-    // Every write reaches the daemon before the call returns, in order.
-    conn->want &= ~FUSE_CAP_WRITEBACK_CACHE;
-    cfg->hard_remove = 1;
-    cfg->nullpath_ok = 0;
-    cfg->use_ino = 0;
-    const std::string ready = g.images + "/ready";
-    FILE *f = fopen(ready.c_str(), "w");
-    if (f)
-        fclose(f);
-    return nullptr;
-}
-
-// --whole-seconds: times as a file system that keeps whole seconds shows
-// them (sshfs, ext4 with small inodes), rounded down.
-bool g_wholeSeconds = false;
-
-int fsGetattr(const char *path, struct stat *st, struct fuse_file_info *fi)
-{
-    int r = fdOf(fi) >= 0 ? fstat(fdOf(fi), st) : fstatat(g.root, rel(path), st, AT_SYMLINK_NOFOLLOW);
-    if (r == 0 && g_wholeSeconds)
-        st->st_atim.tv_nsec = st->st_mtim.tv_nsec = st->st_ctim.tv_nsec = 0;
-    return result(r);
-}
-
-int fsReadlink(const char *path, char *buf, size_t size)
-{
-    ssize_t n = readlinkat(g.root, rel(path), buf, size - 1);
-    if (n < 0)
-        return fail();
-    buf[n] = '\0';
-    return 0;
-}
-
 // After a call that made a name (`result` 0): a new inode under it,
 // unless the name already stood for one (an O_CREAT open of an existing
 // file). The call's result as FUSE wants it.
@@ -501,11 +460,10 @@ int named(int result, const char *path)
 {
     if (result != 0)
         return fail();
-    std::string name;
-    const uint64_t parent = parentOf(path, &name);
-    if (parent && !g.live[parent].count(name))
+    const Place at = placeOf(path);
+    if (at.parent && !g.live[at.parent].count(at.name))
         if (uint64_t id = adopt(rel(path)))
-            change(parent, {{name, id}});
+            change(at.parent, {{at.name, id}});
     return 0;
 }
 
@@ -516,31 +474,15 @@ int unnamed(int result, const char *path)
 {
     if (result != 0)
         return fail();
-    std::string name;
-    const uint64_t parent = parentOf(path, &name);
-    if (!parent)
+    const Place at = placeOf(path);
+    if (!at.parent)
         return 0;
-    change(parent, {{name, 0}});
+    change(at.parent, {{at.name, 0}});
     if (!g.removedSinceFlush && !isQuiet(path)) {
         g.removedSinceFlush = true;
-        cutPoint("remove", path, false, {parent});
+        cutPoint("remove", path, false, {at.parent});
     }
     return 0;
-}
-
-int fsMknod(const char *path, mode_t mode, dev_t dev)
-{
-    return named(mknodat(g.root, rel(path), mode, dev), path);
-}
-
-int fsMkdir(const char *path, mode_t mode)
-{
-    return named(mkdirat(g.root, rel(path), mode), path);
-}
-
-int fsUnlink(const char *path)
-{
-    return unnamed(unlinkat(g.root, rel(path), 0), path);
 }
 
 int fsRmdir(const char *path)
@@ -552,32 +494,27 @@ int fsRmdir(const char *path)
     return result;
 }
 
-int fsSymlink(const char *target, const char *path)
-{
-    return named(symlinkat(target, g.root, rel(path)), path);
-}
-
 int fsRename(const char *from, const char *to, unsigned int flags)
 {
     if (syscall(SYS_renameat2, g.root, rel(from), g.root, rel(to), flags) != 0)
         return fail();
-    std::string fromName, toName;
-    const uint64_t fromParent = parentOf(from, &fromName);
-    const uint64_t toParent = parentOf(to, &toName);
+    const Place src = placeOf(from);
+    const Place dst = placeOf(to);
     std::vector<uint64_t> changed;
-    if (fromParent && toParent) {
-        const uint64_t moving = g.live[fromParent][fromName];
-        const uint64_t replaced = g.live[toParent].count(toName) ? g.live[toParent][toName] : 0;
+    if (src.parent && dst.parent) {
+        const uint64_t moving = g.live[src.parent][src.name];
+        Entries &into = g.live[dst.parent];
+        const uint64_t replaced = into.count(dst.name) ? into[dst.name] : 0;
         const uint64_t left = (flags & RENAME_EXCHANGE) ? replaced : 0;
         if (replaced && !(flags & RENAME_EXCHANGE) && g.inodes[replaced].type == 'd')
             g.live.erase(replaced);
-        if (fromParent == toParent) {
-            change(fromParent, {{fromName, left}, {toName, moving}});
-            changed = {fromParent};
+        if (src.parent == dst.parent) {
+            change(src.parent, {{src.name, left}, {dst.name, moving}});
+            changed = {src.parent};
         } else {
-            change(fromParent, {{fromName, left}});
-            change(toParent, {{toName, moving}});
-            changed = {fromParent, toParent};
+            change(src.parent, {{src.name, left}});
+            change(dst.parent, {{dst.name, moving}});
+            changed = {src.parent, dst.parent};
         }
     }
     cutPoint("rename", to, false, changed);
@@ -588,37 +525,11 @@ int fsLink(const char *from, const char *to)
 {
     if (linkat(g.root, rel(from), g.root, rel(to), 0) != 0)
         return fail();
-    std::string name;
-    const uint64_t parent = parentOf(to, &name);
+    const Place at = placeOf(to);
     if (const uint64_t id = lookup(from))
-        if (parent)
-            change(parent, {{name, id}});
+        if (at.parent)
+            change(at.parent, {{at.name, id}});
     return 0;
-}
-
-int fsChmod(const char *path, mode_t mode, struct fuse_file_info *fi)
-{
-    return result(fdOf(fi) >= 0 ? fchmod(fdOf(fi), mode) : fchmodat(g.root, rel(path), mode, 0));
-}
-
-int fsChown(const char *path, uid_t uid, gid_t gid, struct fuse_file_info *fi)
-{
-    return result(fdOf(fi) >= 0 ? fchown(fdOf(fi), uid, gid)
-                                : fchownat(g.root, rel(path), uid, gid, AT_SYMLINK_NOFOLLOW));
-}
-
-int fsTruncate(const char *path, off_t size, struct fuse_file_info *fi)
-{
-    if (fdOf(fi) >= 0)
-        return result(ftruncate(fdOf(fi), size));
-    const Fd fd{openat(g.root, rel(path), O_WRONLY | O_NOFOLLOW | O_CLOEXEC)};
-    return fd.fd < 0 ? fail() : result(ftruncate(fd.fd, size));
-}
-
-int fsUtimens(const char *path, const struct timespec tv[2], struct fuse_file_info *fi)
-{
-    return result(fdOf(fi) >= 0 ? futimens(fdOf(fi), tv)
-                                : utimensat(g.root, rel(path), tv, AT_SYMLINK_NOFOLLOW));
 }
 
 int openCommon(const char *path, int flags, mode_t mode, struct fuse_file_info *fi)
@@ -633,40 +544,6 @@ int openCommon(const char *path, int flags, mode_t mode, struct fuse_file_info *
     return 0;
 }
 
-int fsCreate(const char *path, mode_t mode, struct fuse_file_info *fi)
-{
-    return openCommon(path, fi->flags | O_CREAT, mode, fi);
-}
-
-int fsOpen(const char *path, struct fuse_file_info *fi)
-{
-    return openCommon(path, fi->flags & ~(O_CREAT | O_EXCL), 0, fi);
-}
-
-int fsRead(const char *, char *buf, size_t size, off_t off, struct fuse_file_info *fi)
-{
-    ssize_t n = pread(int(fi->fh), buf, size, off);
-    return n < 0 ? fail() : int(n);
-}
-
-int fsWrite(const char *, const char *buf, size_t size, off_t off, struct fuse_file_info *fi)
-{
-    ssize_t n = (fi->flags & O_APPEND) ? write(int(fi->fh), buf, size) : pwrite(int(fi->fh), buf, size, off);
-    return n < 0 ? fail() : int(n);
-}
-
-int fsStatfs(const char *, struct statvfs *st)
-{
-    return result(fstatvfs(g.root, st));
-}
-
-int fsRelease(const char *, struct fuse_file_info *fi)
-{
-    g.openFiles.erase(fi->fh);
-    close(int(fi->fh));
-    return 0;
-}
-
 int fsFsync(const char *path, int datasync, struct fuse_file_info *fi)
 {
     const uint64_t id = g.openFiles[fi->fh];
@@ -674,9 +551,7 @@ int fsFsync(const char *path, int datasync, struct fuse_file_info *fi)
     if (node == g.inodes.end() || node->second.type != 'f')
         return 0;
     // The descriptor may be open for writing only.
-    char proc[64];
-    snprintf(proc, sizeof proc, "/proc/self/fd/%d", int(fi->fh));
-    const Fd fd{open(proc, O_RDONLY | O_CLOEXEC)};
+    const Fd fd{open(("/proc/self/fd/" + std::to_string(fi->fh)).c_str(), O_RDONLY | O_CLOEXEC)};
     std::string data;
     struct stat st;
     if (fd.fd < 0 || !readAll(fd.fd, &data) || fstat(fd.fd, &st) != 0)
@@ -692,40 +567,10 @@ int fsFsync(const char *path, int datasync, struct fuse_file_info *fi)
     return 0;
 }
 
-int fsOpendir(const char *path, struct fuse_file_info *fi)
-{
-    struct stat st;
-    if (fstatat(g.root, rel(path), &st, AT_SYMLINK_NOFOLLOW) != 0)
-        return fail();
-    if (!S_ISDIR(st.st_mode))
-        return -ENOTDIR;
-    fi->fh = 0;
-    return 0;
-}
-
-int fsReaddir(const char *path, void *buf, fuse_fill_dir_t fill, off_t, struct fuse_file_info *,
-              enum fuse_readdir_flags)
-{
-    const Folder dir = openFolder(rel(path), 0);
-    if (!dir)
-        return fail();
-    while (struct dirent *e = readdir(dir.get())) {
-        struct stat st;
-        memset(&st, 0, sizeof st);
-        st.st_ino = e->d_ino;
-        st.st_mode = DTTOIF(e->d_type);
-        if (fill(buf, e->d_name, &st, 0, fuse_fill_dir_flags(0)))
-            break;
-    }
-    return 0;
-}
-
-int g_fsyncdirError = 0;
-
 int fsFsyncdir(const char *path, int datasync, struct fuse_file_info *)
 {
-    if (g_fsyncdirError)
-        return -g_fsyncdirError;
+    if (g.fsyncdirError)
+        return -g.fsyncdirError;
     const uint64_t id = path ? lookup(path) : 0;
     if (!id)
         return -ENOENT;
@@ -743,11 +588,6 @@ int fsFsyncdir(const char *path, int datasync, struct fuse_file_info *)
     return 0;
 }
 
-int fsAccess(const char *path, int mask)
-{
-    return result(faccessat(g.root, rel(path), mask, 0));
-}
-
 } // namespace
 
 int main(int argc, char **argv)
@@ -760,11 +600,11 @@ int main(int argc, char **argv)
         } else if (a == "--images" && i + 1 < argc) {
             g.images = argv[++i];
         } else if (a == "--whole-seconds") {
-            g_wholeSeconds = true;
+            g.wholeSeconds = true;
         } else if (a == "--seed" && i + 1 < argc) {
             g.seed = uint32_t(strtoul(argv[++i], nullptr, 10));
         } else if (a == "--fsyncdir-error" && i + 1 < argc) {
-            g_fsyncdirError = int(strtol(argv[++i], nullptr, 10));
+            g.fsyncdirError = int(strtol(argv[++i], nullptr, 10));
         } else if (a == "--quiet" && i + 1 < argc) {
             g.quiet = split(argv[++i], ':');
         } else {
@@ -789,32 +629,112 @@ int main(int argc, char **argv)
     for (const char *f : fixed)
         fuseArgs.push_back(const_cast<char *>(f));
 
-    struct fuse_operations ops;
-    memset(&ops, 0, sizeof ops);
-    ops.init = fsInit;
-    ops.getattr = fsGetattr;
-    ops.readlink = fsReadlink;
-    ops.mknod = fsMknod;
-    ops.mkdir = fsMkdir;
-    ops.unlink = fsUnlink;
+    // The calls that pass through to the backing folder, or make or remove
+    // one name, are written where they are set.
+    struct fuse_operations ops = {};
+    ops.init = [](struct fuse_conn_info *conn, struct fuse_config *cfg) -> void * {
+        // Every write reaches the daemon before the call returns, in order.
+        conn->want &= ~FUSE_CAP_WRITEBACK_CACHE;
+        cfg->hard_remove = 1;
+        cfg->nullpath_ok = 0;
+        cfg->use_ino = 0;
+        std::ofstream(g.images + "/ready");
+        return nullptr;
+    };
+    ops.getattr = [](const char *path, struct stat *st, struct fuse_file_info *fi) {
+        int r = fdOf(fi) >= 0 ? fstat(fdOf(fi), st)
+                              : fstatat(g.root, rel(path), st, AT_SYMLINK_NOFOLLOW);
+        if (r == 0 && g.wholeSeconds)
+            st->st_atim.tv_nsec = st->st_mtim.tv_nsec = st->st_ctim.tv_nsec = 0;
+        return result(r);
+    };
+    ops.readlink = [](const char *path, char *buf, size_t size) {
+        ssize_t n = readlinkat(g.root, rel(path), buf, size - 1);
+        if (n < 0)
+            return fail();
+        buf[n] = '\0';
+        return 0;
+    };
+    ops.mknod = [](const char *path, mode_t mode, dev_t dev) {
+        return named(mknodat(g.root, rel(path), mode, dev), path);
+    };
+    ops.mkdir = [](const char *path, mode_t mode) {
+        return named(mkdirat(g.root, rel(path), mode), path);
+    };
+    ops.unlink = [](const char *path) { return unnamed(unlinkat(g.root, rel(path), 0), path); };
     ops.rmdir = fsRmdir;
-    ops.symlink = fsSymlink;
+    ops.symlink = [](const char *target, const char *path) {
+        return named(symlinkat(target, g.root, rel(path)), path);
+    };
     ops.rename = fsRename;
     ops.link = fsLink;
-    ops.chmod = fsChmod;
-    ops.chown = fsChown;
-    ops.truncate = fsTruncate;
-    ops.utimens = fsUtimens;
-    ops.create = fsCreate;
-    ops.open = fsOpen;
-    ops.read = fsRead;
-    ops.write = fsWrite;
-    ops.statfs = fsStatfs;
-    ops.release = fsRelease;
+    ops.chmod = [](const char *path, mode_t mode, struct fuse_file_info *fi) {
+        return result(fdOf(fi) >= 0 ? fchmod(fdOf(fi), mode)
+                                    : fchmodat(g.root, rel(path), mode, 0));
+    };
+    ops.chown = [](const char *path, uid_t uid, gid_t gid, struct fuse_file_info *fi) {
+        return result(fdOf(fi) >= 0 ? fchown(fdOf(fi), uid, gid)
+                                    : fchownat(g.root, rel(path), uid, gid, AT_SYMLINK_NOFOLLOW));
+    };
+    ops.truncate = [](const char *path, off_t size, struct fuse_file_info *fi) {
+        if (fdOf(fi) >= 0)
+            return result(ftruncate(fdOf(fi), size));
+        const Fd fd{openat(g.root, rel(path), O_WRONLY | O_NOFOLLOW | O_CLOEXEC)};
+        return fd.fd < 0 ? fail() : result(ftruncate(fd.fd, size));
+    };
+    ops.utimens = [](const char *path, const struct timespec tv[2], struct fuse_file_info *fi) {
+        return result(fdOf(fi) >= 0 ? futimens(fdOf(fi), tv)
+                                    : utimensat(g.root, rel(path), tv, AT_SYMLINK_NOFOLLOW));
+    };
+    ops.create = [](const char *path, mode_t mode, struct fuse_file_info *fi) {
+        return openCommon(path, fi->flags | O_CREAT, mode, fi);
+    };
+    ops.open = [](const char *path, struct fuse_file_info *fi) {
+        return openCommon(path, fi->flags & ~(O_CREAT | O_EXCL), 0, fi);
+    };
+    ops.read = [](const char *, char *buf, size_t size, off_t off, struct fuse_file_info *fi) {
+        ssize_t n = pread(int(fi->fh), buf, size, off);
+        return n < 0 ? fail() : int(n);
+    };
+    ops.write = [](const char *, const char *buf, size_t size, off_t off,
+                   struct fuse_file_info *fi) {
+        const int fd = int(fi->fh);
+        ssize_t n = (fi->flags & O_APPEND) ? write(fd, buf, size) : pwrite(fd, buf, size, off);
+        return n < 0 ? fail() : int(n);
+    };
+    ops.statfs = [](const char *, struct statvfs *st) { return result(fstatvfs(g.root, st)); };
+    ops.release = [](const char *, struct fuse_file_info *fi) {
+        g.openFiles.erase(fi->fh);
+        close(int(fi->fh));
+        return 0;
+    };
     ops.fsync = fsFsync;
-    ops.opendir = fsOpendir;
-    ops.readdir = fsReaddir;
+    ops.opendir = [](const char *path, struct fuse_file_info *fi) {
+        struct stat st;
+        if (fstatat(g.root, rel(path), &st, AT_SYMLINK_NOFOLLOW) != 0)
+            return fail();
+        if (!S_ISDIR(st.st_mode))
+            return -ENOTDIR;
+        fi->fh = 0;
+        return 0;
+    };
+    ops.readdir = [](const char *path, void *buf, fuse_fill_dir_t fill, off_t,
+                     struct fuse_file_info *, enum fuse_readdir_flags) {
+        const Folder dir = openFolder(rel(path), 0);
+        if (!dir)
+            return fail();
+        while (struct dirent *e = readdir(dir.get())) {
+            struct stat st = {};
+            st.st_ino = e->d_ino;
+            st.st_mode = DTTOIF(e->d_type);
+            if (fill(buf, e->d_name, &st, 0, fuse_fill_dir_flags(0)))
+                break;
+        }
+        return 0;
+    };
     ops.fsyncdir = fsFsyncdir;
-    ops.access = fsAccess;
+    ops.access = [](const char *path, int mask) {
+        return result(faccessat(g.root, rel(path), mask, 0));
+    };
     return fuse_main(int(fuseArgs.size()), fuseArgs.data(), &ops, nullptr);
 }

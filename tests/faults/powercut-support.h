@@ -5,7 +5,8 @@
 
 #include "faults-support.h"
 
-#include <QElapsedTimer>
+#include <QCryptographicHash>
+#include <QVector>
 
 #include <sys/mount.h>
 
@@ -46,11 +47,12 @@ public:
         return QString();
     }
 
+    // Over `backing` (created when missing); why() says why it failed.
     bool mount(const QString &backing, const QString &mountPoint, const QString &images,
-               const QStringList &quiet, QString *why, const QStringList &options = {})
+               const QStringList &quiet, const QStringList &options = {})
     {
-        if (!QDir().mkpath(mountPoint) || !QDir().mkpath(images)) {
-            *why = "cannot create " + mountPoint;
+        if (!QDir().mkpath(backing) || !QDir().mkpath(mountPoint) || !QDir().mkpath(images)) {
+            m_why = "cannot create " + mountPoint;
             return false;
         }
         m_mount = mountPoint;
@@ -60,16 +62,15 @@ public:
         const QString program = qEnvironmentVariable("ZELTO_POWERCUT_FS");
         m_daemon.start(program, QStringList{"--backing", backing, "--images", images, "--quiet", quiet.join(':'), "--seed", seed}
                                     + options + QStringList{mountPoint});
-        QElapsedTimer waited;
-        waited.start();
-        while (!QFileInfo::exists(images + "/ready") && waited.elapsed() < 10000) {
-            if (m_daemon.waitForFinished(20)) {
-                *why = "the file system did not mount: " + QString::fromUtf8(m_daemon.readAll()).trimmed();
-                return false;
-            }
+        const QString ready = images + "/ready";
+        waitUntil([&] { return QFileInfo::exists(ready) || m_daemon.waitForFinished(0); }, 10000);
+        if (m_daemon.state() == QProcess::NotRunning) {
+            m_why = "the file system did not mount: "
+                + QString::fromUtf8(m_daemon.readAll()).trimmed();
+            return false;
         }
-        if (!QFileInfo::exists(images + "/ready")) {
-            *why = QStringLiteral("the file system did not answer within 10 s");
+        if (!QFileInfo::exists(ready)) {
+            m_why = QStringLiteral("the file system did not answer within 10 s");
             return false;
         }
         return true;
@@ -92,9 +93,12 @@ public:
         m_mount.clear();
     }
 
+    QString why() const { return m_why; }
+
 private:
     QProcess m_daemon;
     QString m_mount;
+    QString m_why;
 };
 
 // What decides a launcher's run on an image: the per-user folder without

@@ -12,6 +12,7 @@
 
 #include <QElapsedTimer>
 #include <QRandomGenerator>
+#include <QStorageInfo>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -19,7 +20,6 @@
 
 #include <sched.h>
 #include <sys/mount.h>
-#include <sys/statvfs.h>
 #include <utime.h>
 
 using namespace faults;
@@ -98,13 +98,12 @@ QString zeltoDir(const QString &home)
 // test's, by ageing such a file.
 void nextStartComesLater(const QString &home)
 {
-    const QString folder = home + "/.pvk-qt";
-    for (const QString &name : QDir(folder).entryList({"*.lock"}, QDir::Files | QDir::Hidden)) {
-        const QByteArray path = QFile::encodeName(folder + "/" + name);
-        struct stat st;
-        if (::lstat(path.constData(), &st) == 0 && st.st_size == 0) {
+    const QDir folder(home + "/.pvk-qt");
+    for (const QFileInfo &lock : folder.entryInfoList({"*.lock"}, QDir::Files | QDir::Hidden)) {
+        if (!lock.isSymLink() && lock.size() == 0) {
             const struct timespec then[2] = {{time(nullptr) - 3600, 0}, {time(nullptr) - 3600, 0}};
-            (void)::utimensat(AT_FDCWD, path.constData(), then, AT_SYMLINK_NOFOLLOW);
+            (void)::utimensat(AT_FDCWD, QFile::encodeName(lock.filePath()).constData(), then,
+                              AT_SYMLINK_NOFOLLOW);
         }
     }
 }
@@ -163,14 +162,6 @@ QStringList startLines(const QString &home)
 qint64 pagesOf(qint64 bytes)
 {
     return (bytes + 4095) / 4096;
-}
-
-qint64 freePages(const QString &path)
-{
-    struct statvfs v;
-    if (statvfs(QFile::encodeName(path).constData(), &v) != 0)
-        return -1;
-    return qint64(v.f_bavail) * qint64(v.f_frsize) / 4096;
 }
 
 QByteArray tmpfsOptions(qint64 bytes)
@@ -239,8 +230,10 @@ private:
     // One run on a home whose disk fills during the copy: what is wrong
     // after it, with the log's text in `log`.
     QStringList diskFullRunProblems(const QString &home, QString *log);
-    // Counts of a run of the given home under the counting library.
-    QMap<QString, long> countCalls(const QString &home, const QStringList &excludes, const QString &trace = QString());
+    // Counts of an upgrade of a fresh home `name` under the counting library,
+    // empty when it failed; `ownFiles` counts the log and lock calls too.
+    QMap<QString, long> countCalls(const QString &name, bool ownFiles,
+                                   const QString &trace = QString(), int minSize = 0);
     // After a run on a power cut's image with no package to install: what
     // is wrong with the copy the repair left; `fresh` allows no copy at all.
     QString repairedProblems(const QString &home, int startsBefore, bool fresh);
@@ -368,10 +361,14 @@ QStringList TstFaults::diskFullRunProblems(const QString &home, QString *log)
     return problems;
 }
 
-QMap<QString, long> TstFaults::countCalls(const QString &home, const QStringList &excludes, const QString &trace)
+QMap<QString, long> TstFaults::countCalls(const QString &name, bool ownFiles, const QString &trace,
+                                          int minSize)
 {
-    Fault f = faultIn(home);
-    f.excludes = excludes;
+    const QString home = freshHome(name, minSize);
+    if (home.isEmpty())
+        return {};
+    Fault f = faultIn(home, QString(), 0, QStringLiteral("kill"),
+                      ownFiles ? QStringList() : launcherOwnFiles(home));
     f.trace = trace;
     if (run(home, &f).failed())
         return {};
@@ -485,14 +482,13 @@ void TstFaults::powerCutModel()
     if (!lacking.isEmpty())
         QSKIP(qPrintable(lacking));
     const QString backing = m_case->path() + "/backing";
-    QVERIFY(writeFile(backing + "/d/old", "old"));
-    QVERIFY(::chmod(QFile::encodeName(backing + "/d/old").constData(), 0644) == 0);
+    QVERIFY(writeFile(backing + "/d/old", "old",
+                      QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::ReadOther));
     const QString mnt = m_case->path() + "/mnt";
     const QString images = m_case->path() + "/images";
     {
         PowerCutFs fs;
-        QString why;
-        QVERIFY2(fs.mount(backing, mnt, images, {}, &why), qPrintable(why));
+        QVERIFY2(fs.mount(backing, mnt, images, {}), qPrintable(fs.why()));
         for (const QString &step : steps) {
             const QStringList w = step.split(' ');
             const QByteArray path = QFile::encodeName(mnt + "/" + w.value(1));
@@ -516,9 +512,8 @@ void TstFaults::powerCutModel()
             QVERIFY2(ok, qPrintable(step + ": " + QString::fromUtf8(strerror(errno))));
         }
     }
-    const QVector<CutPoint> points = readCutPoints(images);
     QString last;
-    for (const CutPoint &p : points)
+    for (const CutPoint &p : readCutPoints(images))
         if (QFileInfo::exists(QStringLiteral("%1/%2.%3").arg(images).arg(p.n).arg(image)))
             last = QStringLiteral("%1/%2.%3").arg(images).arg(p.n).arg(image);
     QVERIFY2(!last.isEmpty(), "no image of that kind was written");
@@ -544,15 +539,12 @@ void TstFaults::crashPoints()
 {
     QFETCH(QString, op);
     QVERIFY(makeRoot());
-    const QString countHome = freshHome("count");
-    QVERIFY(!countHome.isEmpty());
-    const QMap<QString, long> counts = countCalls(countHome, {});
+    const QMap<QString, long> counts = countCalls("count", true);
     QVERIFY2(counts.contains(op), "the counting run failed");
     const long total = counts.value(op);
     QVERIFY2(total > 0, qPrintable("an upgrade makes no " + op + " call"));
 
-    const QString cls = QStringLiteral("SIGKILL at every %1 call of an upgrade").arg(op);
-    QStringList failures;
+    Cases cases{s_tally, QStringLiteral("SIGKILL at every %1 call of an upgrade").arg(op), {}};
     for (long n = 1; n <= total; ++n) {
         const QString home = freshHome(QStringLiteral("kill-%1").arg(n));
         QVERIFY(!home.isEmpty());
@@ -562,15 +554,11 @@ void TstFaults::crashPoints()
         QString problems = nextRunProblems(home);
         if (killed.timedOut)
             problems += " (the killed run timed out)";
-        s_tally.add(cls, problems.isEmpty());
-        if (!problems.isEmpty())
-            failures << QStringLiteral("at %1 (%2): %3").arg(n).arg(describe(killed), problems);
+        cases.add(QStringLiteral("at %1 (%2)").arg(n).arg(describe(killed)), problems);
         QDir(home).removeRecursively();
     }
-    QVERIFY2(failures.isEmpty(), qPrintable(QStringLiteral("%1 of %2 crash points lost something:\n")
-                                                .arg(failures.size())
-                                                .arg(total)
-                                            + failures.join('\n')));
+    QVERIFY2(cases.failures.isEmpty(),
+             qPrintable(cases.text(total, "crash points lost something")));
 }
 
 // ---- I/O errors ----
@@ -586,15 +574,12 @@ void TstFaults::ioErrors()
 {
     QFETCH(QString, op);
     QVERIFY(makeRoot());
-    const QString countHome = freshHome("count");
-    QVERIFY(!countHome.isEmpty());
-    const QMap<QString, long> counts = countCalls(countHome, launcherOwnFiles(countHome));
+    const QMap<QString, long> counts = countCalls("count", false);
     QVERIFY2(counts.contains(op), "the counting run failed");
     const long total = counts.value(op);
     QVERIFY(total > 0);
 
-    const QString cls = QStringLiteral("EIO from the N-th %1").arg(op);
-    QStringList failures;
+    Cases cases{s_tally, QStringLiteral("EIO from the N-th %1").arg(op), {}};
     for (long n = 1; n <= total; ++n) {
         const QString home = freshHome(QStringLiteral("eio-%1").arg(n));
         QVERIFY(!home.isEmpty());
@@ -609,11 +594,9 @@ void TstFaults::ioErrors()
             if (line.startsWith("injected "))
                 injectedPath = QString::fromUtf8(line).section(' ', 3);
         const QString log = QString::fromUtf8(readFile(logPath(home)));
-        const bool reportedSuccess = log.contains("user installation is ready");
-        const bool packageFile = injectedPath.startsWith(appPath(home) + "/");
-        if (reportedSuccess && packageFile)
-            problems << "success reported although " + injectedPath + " failed";
-        if (reportedSuccess) {
+        if (log.contains("user installation is ready")) {
+            if (injectedPath.startsWith(appPath(home) + "/"))
+                problems << "success reported although " + injectedPath + " failed";
             problems.differ("success reported but the copy differs: ", m_package,
                             snapshot(appPath(home)));
         } else if (!injectedPath.isEmpty()) {
@@ -622,13 +605,10 @@ void TstFaults::ioErrors()
                 problems << "the failure is not in the log";
         }
         problems.add("next run: ", nextRunProblems(home));
-        s_tally.add(cls, problems.isEmpty());
-        if (!problems.isEmpty())
-            failures << QStringLiteral("at %1 (%2): %3").arg(n).arg(injectedPath, problems.text());
+        cases.add(QStringLiteral("at %1 (%2)").arg(n).arg(injectedPath), problems.text());
         QDir(home).removeRecursively();
     }
-    QVERIFY2(failures.isEmpty(), qPrintable(QStringLiteral("%1 of %2 I/O errors went wrong:\n").arg(failures.size()).arg(total)
-                                            + failures.join('\n')));
+    QVERIFY2(cases.failures.isEmpty(), qPrintable(cases.text(total, "I/O errors went wrong")));
 }
 
 // ---- random kills ----
@@ -647,7 +627,8 @@ void TstFaults::randomKills()
     const quint32 seed = 20261208;
     QRandomGenerator random(seed);
     const int trials = 50;
-    QStringList failures;
+    const QString cls = QStringLiteral("SIGKILL at a random moment (0 to 1.1 x %1 ms)");
+    Cases cases{s_tally, cls.arg(upgradeMs), {}};
     for (int t = 0; t < trials; ++t) {
         const QString home = freshHome(QStringLiteral("random-%1").arg(t));
         QVERIFY(!home.isEmpty());
@@ -656,21 +637,14 @@ void TstFaults::randomKills()
         startLauncher(p, m_root, launcherEnvironment(home));
         QVERIFY(p.waitForStarted());
         QThread::msleep(delay);
-        if (p.state() != QProcess::NotRunning)
-            ::kill(pid_t(p.processId()), SIGKILL);
+        p.kill();
         p.waitForFinished(kRunTimeoutMs);
         nextStartComesLater(home);
-        const QString problems = nextRunProblems(home);
-        s_tally.add(QStringLiteral("SIGKILL at a random moment (0 to 1.1 x %1 ms)").arg(upgradeMs), problems.isEmpty());
-        if (!problems.isEmpty())
-            failures << QStringLiteral("after %1 ms: %2").arg(delay).arg(problems);
+        cases.add(QStringLiteral("after %1 ms").arg(delay), nextRunProblems(home));
         QDir(home).removeRecursively();
     }
-    QVERIFY2(failures.isEmpty(), qPrintable(QStringLiteral("seed %1, %2 of %3 trials lost something:\n")
-                                                .arg(seed)
-                                                .arg(failures.size())
-                                                .arg(trials)
-                                            + failures.join('\n')));
+    QVERIFY2(cases.failures.isEmpty(), qPrintable(QStringLiteral("seed %1, ").arg(seed)
+                                                  + cases.text(trials, "trials lost something")));
 }
 
 // ---- full disk ----
@@ -690,7 +664,7 @@ void TstFaults::fullDisk()
     for (auto it = m_package.begin(); it != m_package.end(); ++it)
         if (it->type == 'f')
             packagePages += pagesOf(it->content.size());
-    const qint64 used = (64 << 20) / 4096 - freePages(home);
+    const qint64 used = (64 << 20) / 4096 - QStorageInfo(home).bytesAvailable() / 4096;
     const qint64 size = (used + packagePages / 2 + 24) * 4096;
     QVERIFY2(m_mounts.back()->remount(tmpfsOptions(size)), strerror(errno));
 
@@ -763,9 +737,8 @@ void TstFaults::diskFillsAt()
     // and the room left when each one is opened.
     const QString trialHome = m_case->path() + "/trial";
     QVERIFY(mountTmpfs(trialHome, fsSize));
-    QVERIFY(!freshHome("trial", minSize).isEmpty());
     const QString trace = m_case->path() + "/trial.trace";
-    QVERIFY(!countCalls(trialHome, {}, trace).isEmpty());
+    QVERIFY(!countCalls("trial", true, trace, minSize).isEmpty());
     struct Open {
         QString rel;
         qint64 avail;
@@ -796,13 +769,7 @@ void TstFaults::diskFillsAt()
     QVERIFY(!freshHome("home", minSize).isEmpty());
     const qint64 fill = target.avail - target.pages / 2;
     QVERIFY(fill > 0);
-    {
-        QFile f(home + "/filler");
-        QVERIFY(f.open(QIODevice::WriteOnly));
-        const QByteArray page(4096, 'x');
-        for (qint64 i = 0; i < fill; ++i)
-            QVERIFY(f.write(page) == page.size());
-    }
+    QVERIFY(writeFile(home + "/filler", QByteArray(int(fill * 4096), 'x')));
 
     QString log;
     QStringList problems = diskFullRunProblems(home, &log);
@@ -927,23 +894,20 @@ void TstFaults::hostile()
     const Tree sshBefore = snapshot(home + "/.ssh", support::Times);
     const Tree outsideBefore = snapshot(s.outside, support::Times);
 
-    RunResult r;
+    QProcess launcher;
     if (asNobody) {
         QVERIFY(QProcess::execute("chown", {"-R", "65534:65534", m_case->path()}) == 0);
         QVERIFY(::chmod(QFile::encodeName(m_case->path()).constData(), 0755) == 0);
         // Permission bits bind the user only when the run drops root.
-        QProcess p;
-        p.setProcessEnvironment(launcherEnvironment(home));
-        p.start("setpriv", {"--reuid=65534", "--regid=65534", "--clear-groups", m_root + "/bin/" + launcherName()});
-        QVERIFY(p.waitForFinished(kRunTimeoutMs));
-        r.code = p.exitCode();
-        r.crashed = p.exitStatus() != QProcess::NormalExit;
+        launcher.setProcessEnvironment(launcherEnvironment(home));
+        launcher.start("setpriv", {"--reuid=65534", "--regid=65534", "--clear-groups",
+                                   m_root + "/bin/" + launcherName()});
     } else {
-        r = run(home);
+        startLauncher(launcher, m_root, launcherEnvironment(home));
     }
 
     Problems problems;
-    problems.failed(r);
+    problems.failed(finish(launcher));
     problems.differ("Documents changed: ", docsBefore, snapshot(s.docs, support::Times));
     problems.differ(".ssh changed: ", sshBefore, snapshot(home + "/.ssh", support::Times));
     problems.differ("a folder outside the home changed: ", outsideBefore,
@@ -976,10 +940,8 @@ void TstFaults::pidFiles_data()
     QTest::addColumn<QByteArray>("content"); // of a written pid file
     QTest::addColumn<PidFile>("pidFile");
     QTest::addColumn<bool>("wholeSeconds"); // the home keeps file times in whole seconds
-    QTest::newRow("pid=0") << QByteArray("pid=0\n") << PidFile::Written << false;
-    QTest::newRow("pid=-1") << QByteArray("pid=-1\n") << PidFile::Written << false;
-    QTest::newRow("pid=-5") << QByteArray("pid=-5\n") << PidFile::Written << false;
-    QTest::newRow("pid=1") << QByteArray("pid=1\n") << PidFile::Written << false;
+    for (const char *written : {"pid=0", "pid=-1", "pid=-5", "pid=1"})
+        QTest::newRow(written) << QByteArray(written) + '\n' << PidFile::Written << false;
     QTest::newRow("pid= (empty)") << QByteArray("pid=\n") << PidFile::Written << false;
     QTest::newRow("empty file") << QByteArray() << PidFile::Written << false;
     QTest::newRow("pid=99999999999") << QByteArray("pid=99999999999\n") << PidFile::Written << false;
@@ -1019,10 +981,9 @@ void TstFaults::pidFiles()
             PowerCutFs::lacking(g_privateMounts, "no file system with whole-second times");
         if (!lacking.isEmpty())
             QSKIP(qPrintable(lacking));
-        QString why;
-        QVERIFY2(fs.mount(home, dir + "/mnt", dir + "/images", {"/.QuenmarkZelto", "/.pvk-qt"}, &why,
+        QVERIFY2(fs.mount(home, dir + "/mnt", dir + "/images", {"/.QuenmarkZelto", "/.pvk-qt"},
                           {"--whole-seconds"}),
-                 qPrintable(why));
+                 qPrintable(fs.why()));
         home = dir + "/mnt";
     }
     const QString pidPath = zeltoDir(home) + "/ui.pid";
@@ -1135,7 +1096,8 @@ void TstFaults::manyLaunchers()
     const int rounds = 50;
     const QString lockFile = home + "/.pvk-qt/" + launcherName() + ".lock";
 
-    QStringList failures;
+    const QString cls = QStringLiteral("%1 launchers released at once (rounds)").arg(perRound);
+    Cases cases{s_tally, cls, {}};
     for (int round = 0; round < rounds; ++round) {
         // Every other round the installed copy is older: the one launcher
         // that proceeds upgrades while the others knock.
@@ -1213,16 +1175,15 @@ void TstFaults::manyLaunchers()
             problems << QStringLiteral("%1 start scripts ran").arg(started);
         if (!killRound)
             problems.differ("copy differs: ", m_package, snapshot(appPath(home)));
-        s_tally.add(QStringLiteral("%1 launchers released at once (rounds)").arg(perRound), problems.isEmpty());
-        if (!problems.isEmpty())
-            failures << QStringLiteral("round %1%2: %3").arg(round).arg(killRound ? " (holder killed)" : "", problems.text());
+        cases.add(QStringLiteral("round %1%2").arg(round).arg(killRound ? " (holder killed)" : ""),
+                  problems.text());
     }
     // After all of it, one plain run completes the installation.
     const int starts = startLines(home).size();
     const RunResult last = run(home);
     QCOMPARE(last.code, 0);
     const QString fin = finalProblems(home, starts);
-    QVERIFY2(failures.isEmpty(), qPrintable(failures.join('\n')));
+    QVERIFY2(cases.failures.isEmpty(), qPrintable(cases.failures.join('\n')));
     QVERIFY2(fin.isEmpty(), qPrintable(fin));
 }
 
@@ -1291,12 +1252,9 @@ void TstFaults::powerCuts()
     const QString backing = m_case->path() + "/backing";
     if (installed)
         QVERIFY(!freshHome("backing").isEmpty());
-    else
-        QVERIFY(QDir().mkpath(backing));
     if (killedHalfWay) {
         // Killed in the middle of copying the package.
-        const QString countHome = freshHome("count");
-        const long opens = countCalls(countHome, launcherOwnFiles(countHome)).value("openw");
+        const long opens = countCalls("count", false).value("openw");
         QVERIFY(opens > 4);
         const Fault f = faultIn(backing, QStringLiteral("openw"), opens / 2, QStringLiteral("kill"),
                                 launcherOwnFiles(backing));
@@ -1309,8 +1267,8 @@ void TstFaults::powerCuts()
     const QString home = m_case->path() + "/mnt";
     const QString images = m_case->path() + "/images";
     PowerCutFs fs;
-    QString why;
-    QVERIFY2(fs.mount(backing, home, images, {"/.QuenmarkZelto/log", "/.pvk-qt"}, &why), qPrintable(why));
+    QVERIFY2(fs.mount(backing, home, images, {"/.QuenmarkZelto/log", "/.pvk-qt"}),
+             qPrintable(fs.why()));
 
     QProcess client;
     if (clientRunning) {
@@ -1326,11 +1284,11 @@ void TstFaults::powerCuts()
     long skip = qEnvironmentVariableIntValue("ZELTO_POWERCUT_SKIP_FSYNC");
     if (!forgotten.isEmpty()) {
         // Which flush it is shows a trial upgrade on a plain folder.
-        const QString trialHome = freshHome("trial");
         const QString trace = m_case->path() + "/trial.trace";
-        QVERIFY(!countCalls(trialHome, launcherOwnFiles(trialHome), trace).isEmpty());
+        QVERIFY(!countCalls("trial", false, trace).isEmpty());
+        const QString flushed = appPath(m_case->path() + "/trial") + "/" + forgotten;
         for (const QByteArray &line : readFile(trace).split('\n'))
-            if (line.startsWith("fsync ") && QString::fromUtf8(line).section(' ', 3) == appPath(trialHome) + "/" + forgotten)
+            if (line.startsWith("fsync ") && QString::fromUtf8(line).section(' ', 3) == flushed)
                 skip = line.split(' ').value(1).toLong();
         QVERIFY2(skip > 0, qPrintable("the upgrade does not flush " + forgotten));
     }
@@ -1367,7 +1325,7 @@ void TstFaults::powerCuts()
     static const char *const modes[] = {"worst", "latest", "random"};
     if (forgotten.isEmpty())
         for (const char *mode : modes)
-            s_tally.note(tallyClass(mode), QString());
+            s_tally.declare(tallyClass(mode));
     QStringList failures;
     int tried = 0;
     for (const CutPoint &point : points) {
@@ -1382,20 +1340,17 @@ void TstFaults::powerCuts()
             if (!outcomes.contains(digest)) {
                 const QString a = m_case->path() + "/cut-" + digest + ".repair";
                 const QString b = m_case->path() + "/cut-" + digest + ".normal";
+                nextStartComesLater(image);
+                const int starts = startLines(image).size();
                 QVERIFY(copyTree(image, a) && copyTree(image, b));
-                nextStartComesLater(a);
-                nextStartComesLater(b);
-                const int startsA = startLines(a).size();
-                const int startsB = startLines(b).size();
                 QProcess pa, pb;
                 startLauncher(pa, bare, launcherEnvironment(a));
                 startLauncher(pb, m_root, launcherEnvironment(b));
                 const bool failedA = finish(pa).failed();
                 const bool failedB = finish(pb).failed();
                 const char *notZero = " (run did not end with 0)";
-                Outcome o;
-                o.repaired = repairedProblems(a, startsA, !installed) + (failedA ? notZero : "");
-                o.normal = finalProblems(b, startsB) + (failedB ? notZero : "");
+                const Outcome o{repairedProblems(a, starts, !installed) + (failedA ? notZero : ""),
+                                finalProblems(b, starts) + (failedB ? notZero : "")};
                 outcomes.insert(digest, o);
                 // What the runs after a failed cut left, for a look later.
                 if (forgotten.isEmpty() && !o.repaired.isEmpty())
@@ -1465,15 +1420,13 @@ void TstFaults::folderFlushErrors()
     if (!lacking.isEmpty())
         QSKIP(qPrintable(lacking));
     QVERIFY(makeRoot());
-    const QString backing = m_case->path() + "/backing";
-    QVERIFY(QDir().mkpath(backing));
     const QString home = m_case->path() + "/mnt";
     PowerCutFs fs;
-    QString why;
     // Everything of the launcher is quiet: no power-cut images are wanted.
-    QVERIFY2(fs.mount(backing, home, m_case->path() + "/images", {"/.QuenmarkZelto", "/.pvk-qt"}, &why,
+    QVERIFY2(fs.mount(m_case->path() + "/backing", home, m_case->path() + "/images",
+                      {"/.QuenmarkZelto", "/.pvk-qt"},
                       {"--fsyncdir-error", QString::number(error)}),
-             qPrintable(why));
+             qPrintable(fs.why()));
 
     const QString errorText = QString::fromUtf8(strerror(error));
     for (int runs = 1; runs <= 2; ++runs) {
