@@ -7,6 +7,7 @@
 #include "log.h"
 #include "uipathmanager.h"
 #include "support/archive-writer.h"
+#include "support/fault-interposer.h"
 #include "support/install-root.h"
 #include "support/log-lines.h"
 #include "support/tmpfs-mount.h"
@@ -27,12 +28,10 @@
 #include <cerrno>
 #include <csignal>
 #include <cstring>
-#include <functional>
+#include <optional>
 #include <memory>
 #include <thread>
 
-#include <dirent.h>
-#include <dlfcn.h>
 #include <fcntl.h>
 #include <spawn.h>
 #include <sched.h>
@@ -48,128 +47,28 @@
 
 extern char **environ;
 
-// Some file systems leave the kind out of their directory entries; while
-// this is set, every entry the file operations read reports none.
-static std::atomic<bool> g_typelessEntries{false};
-static std::atomic<int> g_typelessCount{0};
-
-// While set, a walk that reaches an entry of this name gets a read error
-// in its place, as from a failing disk.
-static std::string g_readErrorAt;
-// Called with the name of every entry any walk reads.
-static std::function<void(const char *)> g_onEntry;
-
-extern "C" struct dirent *readdir(DIR *dir)
-{
-    static const auto real = reinterpret_cast<decltype(&readdir)>(dlsym(RTLD_NEXT, "readdir"));
-    struct dirent *entry = real(dir);
-    if (entry && !g_readErrorAt.empty() && g_readErrorAt == entry->d_name) {
-        errno = EIO;
-        return nullptr;
-    }
-    if (entry && g_onEntry)
-        g_onEntry(entry->d_name);
-    if (entry && g_typelessEntries.load()) {
-        entry->d_type = DT_UNKNOWN;
-        ++g_typelessCount;
-    }
-    return entry;
-}
-
-// The flushes the installation makes, in order: "fsync <path>" and
-// "syncfs <path>", and its renames, "rename <to>"; recorded while set.
-static std::atomic<bool> g_recordFlushes{false};
-static QStringList g_flushes;
-
-static QString pathOfFd(int fd)
-{
-    char target[PATH_MAX];
-    const ssize_t len = readlink(QByteArray("/proc/self/fd/" + QByteArray::number(fd)).constData(), target, sizeof target);
-    return len > 0 ? QFile::decodeName(QByteArray(target, int(len))) : QString();
-}
-
-// Journal failures: while set, the journal writes whose numbers (from 1)
-// are listed fail as on a full disk; the flush of the folder after the
-// rename of a journal that says "done" fails as on a failing disk; a move
-// of a backup back to the application folder fails.
-static std::atomic<bool> g_journalFaults{false};
-static QList<int> g_fullDiskAtJournalWrite;
-static int g_journalWrites = 0;
-static bool g_doneFlushFails = false;
-static bool g_failNextFolderFlush = false;
-static QString g_failMoveTo;
-
-extern "C" ssize_t write(int fd, const void *buf, size_t count)
-{
-    static const auto real = reinterpret_cast<decltype(&write)>(dlsym(RTLD_NEXT, "write"));
-    if (g_journalFaults.load() && pathOfFd(fd).endsWith(".installing.new")
-        && g_fullDiskAtJournalWrite.contains(++g_journalWrites)) {
-        errno = ENOSPC;
-        return -1;
-    }
-    return real(fd, buf, count);
-}
-
-extern "C" int fsync(int fd)
-{
-    static const auto real = reinterpret_cast<decltype(&fsync)>(dlsym(RTLD_NEXT, "fsync"));
-    if (g_recordFlushes.load())
-        g_flushes << "fsync " + pathOfFd(fd);
-    struct stat st;
-    if (g_journalFaults.load() && g_failNextFolderFlush && fstat(fd, &st) == 0 && S_ISDIR(st.st_mode)) {
-        g_failNextFolderFlush = false;
-        errno = EIO;
-        return -1;
-    }
-    return real(fd);
-}
-
-extern "C" int syncfs(int fd)
-{
-    static const auto real = reinterpret_cast<decltype(&syncfs)>(dlsym(RTLD_NEXT, "syncfs"));
-    if (g_recordFlushes.load())
-        g_flushes << "syncfs " + pathOfFd(fd);
-    return real(fd);
-}
-
-extern "C" int rename(const char *from, const char *to)
-{
-    static const auto real = reinterpret_cast<decltype(&rename)>(dlsym(RTLD_NEXT, "rename"));
-    if (g_recordFlushes.load())
-        g_flushes << "rename " + QFile::decodeName(to);
-    if (g_journalFaults.load()) {
-        if (!g_failMoveTo.isEmpty() && QFile::decodeName(to) == g_failMoveTo && QByteArray(from).contains("_tmp")) {
-            errno = EIO;
-            return -1;
-        }
-        if (g_doneFlushFails && QByteArray(to).endsWith(".installing") && readFile(QFile::decodeName(from)).startsWith("state=done"))
-            g_failNextFolderFlush = true;
-    }
-    return real(from, to);
-}
-
-extern "C" int unlink(const char *path)
-{
-    static const auto real = reinterpret_cast<decltype(&unlink)>(dlsym(RTLD_NEXT, "unlink"));
-    if (g_recordFlushes.load())
-        g_flushes << "unlink " + QFile::decodeName(path);
-    return real(path);
-}
-
-// The tree walks remove files through their folder's descriptor: recorded
-// as unlink names them.
-extern "C" int unlinkat(int dir, const char *path, int flags)
-{
-    static const auto real = reinterpret_cast<decltype(&unlinkat)>(dlsym(RTLD_NEXT, "unlinkat"));
-    if (g_recordFlushes.load() && flags == 0)
-        g_flushes << "unlink " + (dir == AT_FDCWD ? QString() : pathOfFd(dir) + "/") + QFile::decodeName(path);
-    return real(dir, path, flags);
-}
-
 namespace {
 
-// This program: started with the arguments of a helper part (see main), it
-// plays the client or runs an installation that a test kills.
+// The flushes, renames and removals below `folder` while it lives, in
+// order: "fsync <path>", "syncfs <path>", "rename <new name>", "unlink <path>"
+// (a folder's removal too).
+InjectedCalls recordCalls(const QString &folder, QStringList &calls)
+{
+    return InjectedCalls(QFile::encodeName(folder).toStdString(),
+                         [&calls](const char *call, const char *path, const char *to) {
+                             const QByteArray name(call);
+                             if (name == "fsync" || name == "syncfs")
+                                 calls << name + ' ' + QFile::decodeName(path);
+                             else if (name.startsWith("rename"))
+                                 calls << "rename " + QFile::decodeName(to);
+                             else if (name.startsWith("unlink") || name == "rmdir" || name == "remove")
+                                 calls << "unlink " + QFile::decodeName(path);
+                             return 0;
+                         });
+}
+
+// This program: started with the client's arguments (see main), it plays
+// the client.
 QString helperProgram()
 {
     return QCoreApplication::applicationFilePath();
@@ -411,6 +310,13 @@ int32_t upgradeIfNeeded(int32_t otherwise = kNotNeeded)
     LinuxService service;
     service.readVersions();
     return service.needUpgrade() ? service.upgrade() : otherwise;
+}
+
+// One installation, as a run of the launcher makes it in a process of its
+// own: 0 or 1.
+int installInChild()
+{
+    return LinuxService().installPackage() == 0 ? 0 : 1;
 }
 
 // One upgrade, without reading the versions first.
@@ -790,13 +696,9 @@ void TestService::typelessDirectoryEntries()
     f.writePackage("2", "new", 12);
     writeClientTree(f.app, "1", "old");
 
-    g_typelessCount = 0;
-    g_typelessEntries = true;
-    const int32_t result = upgradeOnce();
-    g_typelessEntries = false;
-
-    QVERIFY(g_typelessCount.load() > 0);
-    QCOMPARE(result, 0);
+    const InjectedTypeless typeless;
+    QCOMPARE(upgradeOnce(), 0);
+    QVERIFY(typeless.count() > 0);
     QCOMPARE(contentOf(f.app), contentOf(f.pkg));
     QCOMPARE(f.leftovers(), QStringList());
 }
@@ -830,12 +732,14 @@ void TestService::unreadablePackage()
         // The user owns the home; root owns the package.
         QVERIFY(QFile::setPermissions(f.tmp.path(), kExec));
         QCOMPARE(QProcess::execute("chown", {"-R", "65534:65534", f.base, f.logFile}), 0);
-    } else {
-        g_readErrorAt = QFileInfo(locked).fileName().toStdString();
     }
-    const int status = support::runInChild([] { return upgradeOnce() == -1 ? 0 : 1; },
-                                           readError ? support::As::Root : support::As::Nobody);
-    g_readErrorAt.clear();
+    const std::string failAt = QFileInfo(locked).fileName().toStdString();
+    const int status = support::runInChild([&] {
+        std::optional<InjectedReadError> fault;
+        if (readError)
+            fault.emplace(failAt);
+        return upgradeOnce() == -1 ? 0 : 1;
+    }, readError ? support::As::Root : support::As::Nobody);
     QCOMPARE(status, 0);
     if (readError)
         QCOMPARE(f.count("ERROR", QString("FSCopyPath: failed to read folder '%1/lib/part-1': %2 (%3)")
@@ -877,16 +781,20 @@ void TestService::packageChangesDuringCopy()
     const Snapshot before = snapshot(f.app);
     int met = 0;
     int build = 2;
-    g_onEntry = [&](const char *name) {
-        if (strcmp(name, "data-1.bin") != 0 || ++met % 3 != 2 || (settles && met > 2))
-            return;
-        ++build;
-        writeFile(f.pkg + "/lib/part-1/data-1.bin", "replaced by build " + QByteArray::number(build) + "\n");
-        writeFile(f.root + "/INFO", info(QByteArray::number(build)));
-        writeFile(f.pkg + "/INFO", info(QByteArray::number(build)));
-    };
-    const int32_t result = upgradeIfNeeded();
-    g_onEntry = nullptr;
+    int32_t result = 0;
+    {
+        const InjectedCalls update(f.tmp.path().toStdString(), [&](const char *call, const char *path, const char *) {
+            if (strcmp(call, "readdir") != 0 || !QByteArray(path).endsWith("/data-1.bin")
+                || ++met % 3 != 2 || (settles && met > 2))
+                return 0;
+            ++build;
+            writeFile(f.pkg + "/lib/part-1/data-1.bin", "replaced by build " + QByteArray::number(build) + "\n");
+            writeFile(f.root + "/INFO", info(QByteArray::number(build)));
+            writeFile(f.pkg + "/INFO", info(QByteArray::number(build)));
+            return 0;
+        });
+        result = upgradeIfNeeded();
+    }
 
     const QString changed = QString("package '%1' changed while it was copied").arg(f.pkg);
     QCOMPARE(f.leftovers(), QStringList());
@@ -1065,14 +973,13 @@ void TestService::flushOrder()
     else if (userFolder)
         QVERIFY(QDir().mkpath(f.user));
 
-    g_flushes.clear();
-    g_recordFlushes = true;
-    const int32_t result = upgradeOnce();
-    g_recordFlushes = false;
-    QCOMPARE(result, 0);
+    QStringList ops;
+    {
+        const InjectedCalls recording = recordCalls(f.tmp.path(), ops);
+        QCOMPARE(upgradeOnce(), 0);
+    }
     QCOMPARE(contentOf(f.app), contentOf(f.pkg));
 
-    const QStringList &ops = g_flushes;
     QCOMPARE(ops.filter(QRegularExpression("^syncfs ")), QStringList());
     const int done = ops.lastIndexOf("rename " + f.journal());
     QVERIFY(done > 0);
@@ -1192,18 +1099,18 @@ void TestService::interruptedInstallation()
     if (!walkedAfter(f.pkg, name, {"INFO", "bin"}))
         QSKIP("the file system reorders its entries");
 
-    {
-        const QString stalled = f.tmp.path() + "/stalled";
-        qputenv("ZELTO_TEST_STALL_AT", "stall-here");
-        qputenv("ZELTO_TEST_STALLED", QFile::encodeName(stalled));
-        Child installer({helperProgram(), "install", f.base, f.root});
-        qunsetenv("ZELTO_TEST_STALL_AT");
-        qunsetenv("ZELTO_TEST_STALLED");
-        QTRY_VERIFY_WITH_TIMEOUT(QFileInfo::exists(stalled) || installer.done(), 30000);
-        QVERIFY2(QFileInfo::exists(stalled), "the installation never reached the entry");
-        QCOMPARE(kill(installer.pid(), SIGKILL), 0);
-        QVERIFY(installer.wait());
-    }
+    // Killed where the copy meets the entry: the second walk to meet it,
+    // as the first fingerprints the package.
+    const int status = support::runInChild([&f] {
+        int met = 0;
+        const InjectedCalls stall(f.pkg.toStdString(), [&met](const char *call, const char *path, const char *) {
+            if (strcmp(call, "readdir") == 0 && QByteArray(path).endsWith("/stall-here") && ++met == 2)
+                raise(SIGKILL);
+            return 0;
+        });
+        return installInChild();
+    });
+    QVERIFY2(status == 200 + SIGKILL, "the installation never reached the entry");
     QVERIFY(QFileInfo::exists(f.journal()));
     // What the killed run left looks like a complete client.
     QVERIFY(QFileInfo::exists(f.app + "/INFO"));
@@ -1310,11 +1217,7 @@ void TestService::killedInstallationsAreRepaired()
     freshOld();
     QElapsedTimer timer;
     timer.start();
-    {
-        Child installer({helperProgram(), "install", f.base, f.root});
-        QVERIFY(installer.wait());
-        QCOMPARE(installer.status(), 0);
-    }
+    QCOMPARE(support::runInChild(installInChild), 0);
     const qint64 span = std::max<qint64>(timer.nsecsElapsed() / 1000, 1000) * 5 / 4;
     QCOMPARE(contentOf(f.app), package);
 
@@ -1325,12 +1228,14 @@ void TestService::killedInstallationsAreRepaired()
     for (; trials < 60 && (trials < 12 || budget.elapsed() < 8000); ++trials) {
         freshOld();
         const Snapshot old = contentOf(f.app);
-        {
-            Child installer({helperProgram(), "install", f.base, f.root});
-            usleep(static_cast<useconds_t>(QRandomGenerator::global()->bounded(static_cast<int>(span))));
-            (void)kill(installer.pid(), SIGKILL);
-            QVERIFY(installer.wait());
-        }
+        const auto killAfter = static_cast<useconds_t>(QRandomGenerator::global()->bounded(static_cast<int>(span)));
+        (void)support::runInChild([killAfter] {
+            std::thread([killAfter] {
+                usleep(killAfter);
+                raise(SIGKILL);
+            }).detach();
+            return installInChild();
+        });
         const QString state = QFileInfo::exists(f.journal())
             ? QString::fromUtf8(readFile(f.journal())).section('\n', 0, 0)
             : (contentOf(f.app) == package ? "finished" : "not started");
@@ -1388,16 +1293,31 @@ void TestService::journalWriteFailures()
     const Snapshot old = contentOf(f.app);
     const Snapshot package = contentOf(f.pkg);
 
-    g_fullDiskAtJournalWrite = fullDiskAt;
-    g_journalWrites = 0;
-    g_doneFlushFails = doneFlushFails;
-    g_failNextFolderFlush = false;
-    g_failMoveTo = moveBackFails ? f.app : QString();
-    g_journalFaults = true;
-    const int32_t result = upgradeOnce();
-    g_journalFaults = false;
-    QCOMPARE(result, -1);
-    QVERIFY(g_journalWrites >= fullDiskAt.last());
+    // The journal's writes fail at the rows' numbers; a rename of a "done"
+    // journal makes the next flush of a folder fail; so does the move of the
+    // backup back.
+    int journalWrites = 0;
+    bool failFolderFlush = false;
+    {
+        const InjectedCalls faults(f.tmp.path().toStdString(), [&](const char *call, const char *path, const char *to) {
+            const QByteArray name(call);
+            if (name == "write" && QByteArray(path).endsWith(".installing.new"))
+                return fullDiskAt.contains(++journalWrites) ? ENOSPC : 0;
+            if (name == "fsync" && failFolderFlush && QFileInfo(path).isDir()) {
+                failFolderFlush = false;
+                return EIO;
+            }
+            if (name != "rename")
+                return 0;
+            if (moveBackFails && QFile::decodeName(to) == f.app && QByteArray(path).contains("_tmp"))
+                return EIO;
+            failFolderFlush |= doneFlushFails && QByteArray(to).endsWith(".installing")
+                && readFile(QFile::decodeName(path)).startsWith("state=done");
+            return 0;
+        });
+        QCOMPARE(upgradeOnce(), -1);
+    }
+    QVERIFY(journalWrites >= fullDiskAt.last());
     const Snapshot left = contentOf(f.app);
     if (left != old && left != package) {
         QVERIFY2(QFileInfo::exists(f.journal()), "no complete copy, and no journal that names one");
@@ -1838,10 +1758,11 @@ void TestService::migrateLegacyFolderAcrossFileSystems()
     const Snapshot data = snapshot(f.legacy + "/data");
     const Snapshot legacy = snapshot(f.legacy);
 
-    g_flushes.clear();
-    g_recordFlushes = true;
-    LinuxService().migrateLegacyFolder();
-    g_recordFlushes = false;
+    QStringList calls;
+    {
+        const InjectedCalls recording = recordCalls(f.tmp.path(), calls);
+        LinuxService().migrateLegacyFolder();
+    }
 
     if (!socket && !occupied) {
         QCOMPARE(f.countContaining("[ERROR]"), 0);
@@ -1850,16 +1771,18 @@ void TestService::migrateLegacyFolderAcrossFileSystems()
         // Before a source goes, the folder that received it was flushed,
         // and so was each folder above it up to the per-user folder: the
         // names of the folders made.
+        // Folders' removals are not counted.
         int removals = 0;
-        for (int i = 0; i < g_flushes.size(); ++i) {
+        for (int i = 0; i < calls.size(); ++i) {
             const QString prefix = "unlink " + f.legacy + "/data/";
-            if (!g_flushes[i].startsWith(prefix))
+            const QString entry = calls[i].mid(prefix.size());
+            if (!calls[i].startsWith(prefix) || data.value(QFile::encodeName(entry)).type == 'd')
                 continue;
             ++removals;
-            QString folder = QFileInfo(f.user + "/data/" + g_flushes[i].mid(prefix.size())).path();
+            QString folder = QFileInfo(f.user + "/data/" + entry).path();
             for (; folder.startsWith(f.user); folder = QFileInfo(folder).path()) {
-                const int flushed = g_flushes.lastIndexOf("fsync " + folder, i);
-                QVERIFY2(flushed >= 0, qPrintable(folder + " not flushed before " + g_flushes[i]));
+                const int flushed = calls.lastIndexOf("fsync " + folder, i);
+                QVERIFY2(flushed >= 0, qPrintable(folder + " not flushed before " + calls[i]));
             }
         }
         QCOMPARE(removals, 4);
@@ -1930,13 +1853,6 @@ namespace {
 //       and its user are set. With ZELTO_TEST_PID_FILE set, it first writes
 //       its pid file there, as a client does; with ZELTO_TEST_MAP set, it
 //       maps that file and closes it.
-//   install <base> <root>
-//       registers the path table below <base> and <root> and runs one
-//       installation; the exit code is its result (0 or 1).
-//       With ZELTO_TEST_STALL_AT set, the installation stops for good when
-//       the copy meets an entry of that name (the second walk to meet it:
-//       the first fingerprints the package), after creating the file named
-//       by ZELTO_TEST_STALLED: the test kills it there.
 
 volatile sig_atomic_t g_terminate = 0;
 
@@ -1985,24 +1901,6 @@ int runClient(const char *mode, const char *readyFile)
     return 0;
 }
 
-int runInstallation(const char *base, const char *root)
-{
-    const char *const stallAt = getenv("ZELTO_TEST_STALL_AT");
-    const char *const stalled = getenv("ZELTO_TEST_STALLED");
-    if (stallAt && stalled) {
-        g_onEntry = [stallAt, stalled, met = 0](const char *name) mutable {
-            if (strcmp(name, stallAt) != 0 || ++met != 2)
-                return;
-            writeFile(QFile::decodeName(stalled), "");
-            for (;;)
-                pause();
-        };
-    }
-    RegisterTestPaths(QString::fromUtf8(base), QString::fromUtf8(root));
-    LinuxService service;
-    return service.installPackage() == 0 ? 0 : 1;
-}
-
 } // namespace
 
 int main(int argc, char **argv)
@@ -2010,8 +1908,6 @@ int main(int argc, char **argv)
     if (argc == 4 && strcmp(argv[1], "client") == 0)
         return runClient(argv[2], argv[3]);
     QCoreApplication app(argc, argv);
-    if (argc == 4 && strcmp(argv[1], "install") == 0)
-        return runInstallation(argv[2], argv[3]);
     TestService test;
     QTEST_SET_MAIN_SOURCE_PATH
     return QTest::qExec(&test, argc, argv);

@@ -5,6 +5,7 @@
 #include <stddef.h>
 
 #ifdef __cplusplus
+#include <functional>
 #include <string>
 
 extern "C" {
@@ -24,6 +25,16 @@ int faultRangeCalls(void);
 
 // NULL disarms.
 void faultArmReadError(const char *name);
+
+void faultArmTypeless(int on);
+int faultTypelessEntries(void);
+
+// Shown a call on a path below the armed folder: its name ("rename",
+// "fsync", "readdir" for an entry read, ...), its absolute path and, for a
+// rename, the new name (else NULL). Answers 0, or the error to fail it with.
+typedef int (*FaultHook)(const char *call, const char *path, const char *to, void *context);
+// A NULL hook disarms.
+void faultArmHook(const char *folder, FaultHook hook, void *context);
 
 #ifdef __cplusplus
 }
@@ -61,5 +72,34 @@ struct InjectedSharing {
 struct InjectedReadError {
     explicit InjectedReadError(const std::string &name) { faultArmReadError(name.c_str()); }
     ~InjectedReadError() { faultArmReadError(nullptr); }
+};
+
+// While it lives, every directory entry read reports no kind, as on file
+// systems that leave it out; count() says how many did.
+struct InjectedTypeless {
+    InjectedTypeless() { faultArmTypeless(1); }
+    ~InjectedTypeless() { faultArmTypeless(0); }
+    static int count() { return faultTypelessEntries(); }
+};
+
+// While it lives, `hook` is shown every call below `folder` (absolute,
+// without links) that the preloaded library counts, and every entry read
+// there, before it happens.
+struct InjectedCalls {
+    using Hook = std::function<int(const char *call, const char *path, const char *to)>;
+    InjectedCalls(const std::string &folder, Hook hook) : m_hook(std::move(hook))
+    {
+        faultArmHook(folder.c_str(), &InjectedCalls::show, this);
+    }
+    ~InjectedCalls() { faultArmHook(nullptr, nullptr, nullptr); }
+    InjectedCalls(const InjectedCalls &) = delete;
+    InjectedCalls &operator=(const InjectedCalls &) = delete;
+
+private:
+    static int show(const char *call, const char *path, const char *to, void *self)
+    {
+        return static_cast<InjectedCalls *>(self)->m_hook(call, path, to);
+    }
+    Hook m_hook;
 };
 #endif
