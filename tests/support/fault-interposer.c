@@ -32,10 +32,10 @@
  * failure, every later fsync of the same regular file (inode) is a retry.
  *
  * Linked into a test program, it is armed in-process through
- * fault-interposer.h: the flush and close of one file, the kernel's copy
- * calls, one name in a directory read, entries without their kind, and a
- * hook shown every call the preloaded library would count below a folder,
- * and every entry read there, which may fail it. Flush and close failures cannot be
+ * fault-interposer.h: a hook shown every call the preloaded library would
+ * count below a folder, and every entry read there, which may fail it (the
+ * flush and close of one file fail that way); the kernel's copy calls; one
+ * name in a directory read; entries without their kind. Flush and close failures cannot be
  * provoked with real file-system means on a local disk (a full tmpfs
  * refuses the write, never the flush).
  */
@@ -92,15 +92,6 @@ static long g_injected;
 /* Armed in-process between calls: each flag is cleared first and published
  * last, so that a call that sees it set sees what it arms; counters are
  * atomic, as the calls may come from several threads. */
-static struct {
-    int armed;
-    char path[PATH_MAX];
-    char source[PATH_MAX];
-    int fsyncErrno;
-    int closeErrno;
-    int fsyncCalls;
-    int sourcePresent;
-} g_file;
 static struct {
     int armed;
     int cloneErrno;
@@ -618,22 +609,8 @@ int ioctl(int fd, unsigned long request, ...)
     return real_ioctl(fd, request, arg);
 }
 
-/* Whether `fd` is open on the file armed in-process. */
-static int armedFile(int fd)
-{
-    char path[PATH_MAX];
-    return isArmed(&g_file.armed) && fdPath(fd, path, sizeof path) == 0 &&
-           strcmp(path, g_file.path) == 0;
-}
-
 static int syncCall(const char *call, int fd)
 {
-    if (armedFile(fd)) {
-        int present = g_file.source[0] && access(g_file.source, F_OK) == 0;
-        __atomic_store_n(&g_file.sourcePresent, present, __ATOMIC_RELAXED);
-        __atomic_add_fetch(&g_file.fsyncCalls, 1, __ATOMIC_RELAXED);
-        return g_file.fsyncErrno;
-    }
     if (!(fdFlags(fd) & FD_WATCHED))
         return 0;
     int err = accountFd(K_FSYNC, call, fd);
@@ -678,11 +655,9 @@ static int closeCall(const char *call, int fd)
 
 int close(int fd)
 {
-    int err = closeCall(__func__, fd);
     // As on a network file system: the descriptor is gone, the error is
     // reported anyway.
-    if (!err && armedFile(fd))
-        err = g_file.closeErrno;
+    int err = closeCall(__func__, fd);
     int r = real_close(fd);
     FAIL_ON(err, -1);
     return r;
@@ -724,36 +699,6 @@ struct dirent *readdir(DIR *dir)
 static void copyString(char *dst, size_t size, const char *src)
 {
     snprintf(dst, size, "%s", src ? src : "");
-}
-
-void faultArmFile(const char *path, int fsyncErrno, int closeErrno, const char *watchedSource)
-{
-    setArmed(&g_file.armed, 0);
-    // The file may not exist yet: resolve its folder.
-    const char *slash = strrchr(path, '/');
-    char folder[PATH_MAX];
-    copyString(folder, sizeof folder, path);
-    folder[slash ? slash - path : 0] = '\0';
-    char *resolved = realpath(folder, NULL);
-    if (resolved && slash)
-        snprintf(g_file.path, sizeof g_file.path, "%s%s", resolved, slash);
-    else
-        copyString(g_file.path, sizeof g_file.path, path);
-    free(resolved);
-    copyString(g_file.source, sizeof g_file.source, watchedSource);
-    g_file.fsyncErrno = fsyncErrno;
-    g_file.closeErrno = closeErrno;
-    g_file.fsyncCalls = 0;
-    g_file.sourcePresent = 0;
-    setArmed(&g_file.armed, 1);
-}
-
-void faultDisarmFile(void) { setArmed(&g_file.armed, 0); }
-int faultFileFsyncs(void) { return __atomic_load_n(&g_file.fsyncCalls, __ATOMIC_RELAXED); }
-
-int faultFileSourcePresentAtSync(void)
-{
-    return __atomic_load_n(&g_file.sourcePresent, __ATOMIC_RELAXED);
 }
 
 void faultArmSharing(int cloneErrno, int rangeErrno, long long rangeErrnoAfter, size_t rangeLimit)

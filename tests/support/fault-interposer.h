@@ -5,18 +5,16 @@
 #include <stddef.h>
 
 #ifdef __cplusplus
+#include <atomic>
+#include <cstdlib>
+#include <cstring>
 #include <functional>
 #include <string>
 
+#include <unistd.h>
+
 extern "C" {
 #endif
-
-// The flush (fsync) of `path` fails with fsyncErrno, its close with
-// closeErrno (0: the call goes through); both are counted.
-void faultArmFile(const char *path, int fsyncErrno, int closeErrno, const char *watchedSource);
-void faultDisarmFile(void);
-int faultFileFsyncs(void);
-int faultFileSourcePresentAtSync(void);
 
 void faultArmSharing(int cloneErrno, int rangeErrno, long long rangeErrnoAfter, size_t rangeLimit);
 void faultDisarmSharing(void);
@@ -38,19 +36,6 @@ void faultArmHook(const char *folder, FaultHook hook, void *context);
 
 #ifdef __cplusplus
 }
-
-// Fault injection for the flush and close of one path, while it lives.
-struct InjectedFault {
-    InjectedFault(const std::string &path, int fsyncErrno, int closeErrno,
-                  const std::string &watchedSource = std::string())
-    {
-        faultArmFile(path.c_str(), fsyncErrno, closeErrno, watchedSource.c_str());
-    }
-    ~InjectedFault() { faultDisarmFile(); }
-    static int fsyncCalls() { return faultFileFsyncs(); }
-    // Whether watchedSource still existed when path was flushed.
-    static bool sourcePresentAtSync() { return faultFileSourcePresentAtSync() != 0; }
-};
 
 // While it lives, FICLONE answers cloneErrno (0: the kernel answers) and
 // copy_file_range copies at most rangeLimit bytes a call (0: no limit) and
@@ -84,7 +69,7 @@ struct InjectedTypeless {
 
 // While it lives, `hook` is shown every call below `folder` (absolute,
 // without links) that the preloaded library counts, and every entry read
-// there, before it happens.
+// there, before it happens. One at a time (InjectedFault is one).
 struct InjectedCalls {
     using Hook = std::function<int(const char *call, const char *path, const char *to)>;
     InjectedCalls(const std::string &folder, Hook hook) : m_hook(std::move(hook))
@@ -101,5 +86,48 @@ private:
         return static_cast<InjectedCalls *>(self)->m_hook(call, path, to);
     }
     Hook m_hook;
+};
+
+// Fault injection for the flush and close of one path, opened after it is
+// made and while it lives: the flush (fsync, fdatasync) fails with
+// fsyncErrno, the close with closeErrno (0: the call goes through).
+struct InjectedFault {
+    InjectedFault(const std::string &path, int fsyncErrno, int closeErrno,
+                  const std::string &watchedSource = std::string())
+        : m_folder(resolved(path.substr(0, path.rfind('/')))),
+          m_path(m_folder + path.substr(path.rfind('/'))),
+          m_calls(m_folder, [=](const char *call, const char *at, const char *) {
+              if (m_path != at)
+                  return 0;
+              if (strcmp(call, "close") == 0)
+                  return closeErrno;
+              if (strstr(call, "sync") == nullptr)
+                  return 0;
+              s_sourcePresent = !watchedSource.empty() && access(watchedSource.c_str(), F_OK) == 0;
+              ++s_fsyncs;
+              return fsyncErrno;
+          })
+    {
+        s_fsyncs = 0;
+        s_sourcePresent = false;
+    }
+    static int fsyncCalls() { return s_fsyncs; }
+    // Whether watchedSource still existed when path was flushed.
+    static bool sourcePresentAtSync() { return s_sourcePresent; }
+
+private:
+    // The file may not exist yet: its folder is resolved.
+    static std::string resolved(const std::string &folder)
+    {
+        char *real = realpath(folder.c_str(), nullptr);
+        const std::string result = real ? real : folder;
+        free(real);
+        return result;
+    }
+    static inline std::atomic<int> s_fsyncs{0};
+    static inline std::atomic<bool> s_sourcePresent{false};
+    const std::string m_folder;
+    const std::string m_path;
+    const InjectedCalls m_calls;
 };
 #endif
