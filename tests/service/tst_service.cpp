@@ -33,7 +33,6 @@
 #include <thread>
 
 #include <fcntl.h>
-#include <spawn.h>
 #include <sched.h>
 #include <sys/mman.h>
 #include <sys/mount.h>
@@ -44,8 +43,6 @@
 #include <unistd.h>
 
 #include "test-files.h"
-
-extern char **environ;
 
 namespace {
 
@@ -203,15 +200,14 @@ public:
         for (QByteArray &b : bytes)
             argv.push_back(b.data());
         argv.push_back(nullptr);
-        posix_spawn_file_actions_t actions;
-        posix_spawn_file_actions_init(&actions);
         const QByteArray dir = QFile::encodeName(cwd);
-        if (!cwd.isEmpty())
-            posix_spawn_file_actions_addchdir_np(&actions, dir.constData());
-        const int spawned = posix_spawn(&m_pid, argv[0], &actions, nullptr, argv.data(), environ);
-        posix_spawn_file_actions_destroy(&actions);
-        if (spawned != 0) {
-            m_pid = -1;
+        m_pid = fork();
+        if (m_pid == 0) {
+            if (cwd.isEmpty() || chdir(dir.constData()) == 0)
+                execv(argv[0], argv.data());
+            _exit(127);
+        }
+        if (m_pid < 0) {
             m_done = true;
             return;
         }
@@ -317,13 +313,6 @@ int32_t upgradeIfNeeded(int32_t otherwise = kNotNeeded)
 int installInChild()
 {
     return LinuxService().installPackage() == 0 ? 0 : 1;
-}
-
-// One upgrade, without reading the versions first.
-int32_t upgradeOnce()
-{
-    LinuxService service;
-    return service.upgrade();
 }
 
 // A chain of `levels` folders named `name` below `dir`, with leaf.txt at
@@ -574,7 +563,7 @@ void TestService::install()
     }
     const Snapshot before = snapshot(f.app);
 
-    QCOMPARE(upgradeOnce(), result);
+    QCOMPARE(LinuxService().upgrade(), result);
 
     if (expectedApp == PackageCopy)
         QCOMPARE(contentOf(f.app), contentOf(f.pkg));
@@ -653,7 +642,7 @@ void TestService::rollbackRestoresEveryByte()
     QVERIFY(QFile::link(f.tmp.path() + "/nowhere", f.pkg + "/share/dangling"));
     const Snapshot before = snapshot(f.app);
 
-    QCOMPARE(upgradeOnce(), -1);
+    QCOMPARE(LinuxService().upgrade(), -1);
 
     QCOMPARE(snapshot(f.app), before);
     QCOMPARE(f.leftovers(), QStringList());
@@ -697,7 +686,7 @@ void TestService::typelessDirectoryEntries()
     writeClientTree(f.app, "1", "old");
 
     const InjectedTypeless typeless;
-    QCOMPARE(upgradeOnce(), 0);
+    QCOMPARE(LinuxService().upgrade(), 0);
     QVERIFY(typeless.count() > 0);
     QCOMPARE(contentOf(f.app), contentOf(f.pkg));
     QCOMPARE(f.leftovers(), QStringList());
@@ -738,7 +727,7 @@ void TestService::unreadablePackage()
         std::optional<InjectedReadError> fault;
         if (readError)
             fault.emplace(failAt);
-        return upgradeOnce() == -1 ? 0 : 1;
+        return LinuxService().upgrade() == -1 ? 0 : 1;
     }, readError ? support::As::Root : support::As::Nobody);
     QCOMPARE(status, 0);
     if (readError)
@@ -852,7 +841,7 @@ void TestService::specialEntries()
     if (linked)
         QVERIFY(QFile::link(kind.isEmpty() ? f.pkg + "/lib" : made, entry));
 
-    QCOMPARE(upgradeOnce(), -1);
+    QCOMPARE(LinuxService().upgrade(), -1);
     QCOMPARE(f.count("ERROR", QString("CopyFile: '%1' is not a regular file (%2)").arg(entry).arg(type)), 1);
     QCOMPARE(f.count("ERROR", "Failed to extract package, rollback to old installation"), 1);
     QCOMPARE(snapshot(f.app), before);
@@ -976,7 +965,7 @@ void TestService::flushOrder()
     QStringList ops;
     {
         const InjectedCalls recording = recordCalls(f.tmp.path(), ops);
-        QCOMPARE(upgradeOnce(), 0);
+        QCOMPARE(LinuxService().upgrade(), 0);
     }
     QCOMPARE(contentOf(f.app), contentOf(f.pkg));
 
@@ -1011,7 +1000,7 @@ void TestService::upgradeWithoutClientInstalled()
     Fixture f;
     f.writePackage("2", "new");
     QVERIFY(writeFile(f.user + "/ui.pid", "pid=1\n"));
-    QCOMPARE(upgradeOnce(), 0);
+    QCOMPARE(LinuxService().upgrade(), 0);
     QCOMPARE(f.countContaining("local appdata exist"), 0);
     QCOMPARE(f.countContaining("ui.pid"), 0);
 }
@@ -1244,7 +1233,7 @@ void TestService::killedInstallationsAreRepaired()
         if (trials % 3 == 2) {
             // A run whose copy fails leaves a complete copy.
             QVERIFY(QFile::link(f.tmp.path() + "/nowhere", f.pkg + "/dangling"));
-            (void)upgradeOnce();
+            (void)LinuxService().upgrade();
             QVERIFY(QFile::remove(f.pkg + "/dangling"));
             const Snapshot now = contentOf(f.app);
             QVERIFY2(now == old || now == package, qPrintable(state));
@@ -1315,7 +1304,7 @@ void TestService::journalWriteFailures()
                 && readFile(QFile::decodeName(path)).startsWith("state=done");
             return 0;
         });
-        QCOMPARE(upgradeOnce(), -1);
+        QCOMPARE(LinuxService().upgrade(), -1);
     }
     QVERIFY(journalWrites >= fullDiskAt.last());
     const Snapshot left = contentOf(f.app);
@@ -1539,22 +1528,20 @@ void TestService::terminateUI()
     QString pid = client ? QString::number(client->pid()) : QString();
     if (!pidFile.isNull())
         QVERIFY(writeFile(pidPath, QByteArray(pidFile).replace("%PID%", pid.toUtf8())));
+    time_t stamp = 0;
     if (arrange & (StampStartSecond | StampTwoSecondsEarlier)) {
         // Rounded down to the whole second of the client's start, as such
         // a file system keeps it; or two seconds before that.
         const qint64 started = startedAtNs(client->pid());
         QVERIFY(started > 0);
-        const time_t earlier = arrange & StampTwoSecondsEarlier ? 2 : 0;
-        const time_t second = time_t(started / 1000000000) - earlier;
-        const struct timespec times[2] = {{second, 0}, {second, 0}};
-        QCOMPARE(utimensat(AT_FDCWD, QFile::encodeName(pidPath).constData(), times, 0), 0);
-    }
-    if (arrange & StampHalfMinuteEarlier) {
+        stamp = time_t(started / 1000000000) - (arrange & StampTwoSecondsEarlier ? 2 : 0);
+    } else if (arrange & StampHalfMinuteEarlier) {
         // As if written half a minute before the process started.
-        const time_t then = time(nullptr) - 30;
-        const struct timespec times[2] = {{then, 0}, {then, 0}};
-        QCOMPARE(utimensat(AT_FDCWD, QFile::encodeName(pidPath).constData(), times, 0), 0);
+        stamp = time(nullptr) - 30;
     }
+    const struct timespec times[2] = {{stamp, 0}, {stamp, 0}};
+    if (stamp != 0)
+        QCOMPARE(utimensat(AT_FDCWD, QFile::encodeName(pidPath).constData(), times, 0), 0);
     if (asNobody)
         QVERIFY(QFile::setPermissions(f.tmp.path(), kExec));
 

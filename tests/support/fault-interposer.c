@@ -34,8 +34,8 @@
  * Linked into a test program, it is armed in-process through
  * fault-interposer.h: a hook shown every call the preloaded library would
  * count below a folder, and every entry read there, which may fail it (the
- * flush and close of one file fail that way); the kernel's copy calls; one
- * name in a directory read; entries without their kind. Flush and close failures cannot be
+ * flush and close of one file, and a read error at one name, fail that
+ * way); the kernel's copy calls; entries without their kind. Flush and close failures cannot be
  * provoked with real file-system means on a local disk (a full tmpfs
  * refuses the write, never the flush).
  */
@@ -102,8 +102,6 @@ static struct {
     int rangeCalls;
     long long rangeCopied;
 } g_sharing;
-static int g_readErrorArmed;
-static char g_readErrorAt[NAME_MAX + 1];
 static int g_typelessArmed;
 static int g_typelessCount;
 static int g_hookArmed;
@@ -203,7 +201,8 @@ static int underAny(const char *path, const char *list)
         size_t len = end ? (size_t)(end - p) : strlen(p);
         while (len > 1 && p[len - 1] == '/')
             --len;
-        if (len > 0 && strncmp(path, p, len) == 0 && (path[len] == '/' || path[len] == '\0'))
+        if (len > 0 && strncmp(path, p, len) == 0
+            && (path[len] == '/' || path[len] == '\0' || p[len - 1] == '/'))
             return 1;
         if (!end)
             break;
@@ -671,19 +670,14 @@ int fclose(FILE *f)
     return r;
 }
 
-/* A walk that reaches the name armed in-process gets a read error instead,
- * as from a failing disk. Some file systems leave the kind out of their
- * entries: armed, every entry reports none. */
+/* Some file systems leave the kind out of their entries: armed in-process,
+ * every entry reports none. */
 struct dirent *readdir(DIR *dir)
 {
     ensureResolved();
     struct dirent *entry = real_readdir(dir);
     if (!entry)
         return NULL;
-    if (isArmed(&g_readErrorArmed) && strcmp(g_readErrorAt, entry->d_name) == 0) {
-        errno = EIO;
-        return NULL;
-    }
     char path[PATH_MAX];
     if (isArmed(&g_hookArmed) && watchedPath(dirfd(dir), entry->d_name, path, sizeof path))
         FAIL_ON(hookCall(__func__, path, NULL), NULL);
@@ -695,11 +689,6 @@ struct dirent *readdir(DIR *dir)
 }
 
 /* ---- arming in-process ---- */
-
-static void copyString(char *dst, size_t size, const char *src)
-{
-    snprintf(dst, size, "%s", src ? src : "");
-}
 
 void faultArmSharing(int cloneErrno, int rangeErrno, long long rangeErrnoAfter, size_t rangeLimit)
 {
@@ -718,13 +707,6 @@ void faultDisarmSharing(void) { setArmed(&g_sharing.armed, 0); }
 int faultCloneCalls(void) { return __atomic_load_n(&g_sharing.cloneCalls, __ATOMIC_RELAXED); }
 int faultRangeCalls(void) { return __atomic_load_n(&g_sharing.rangeCalls, __ATOMIC_RELAXED); }
 
-void faultArmReadError(const char *name)
-{
-    setArmed(&g_readErrorArmed, 0);
-    copyString(g_readErrorAt, sizeof g_readErrorAt, name);
-    setArmed(&g_readErrorArmed, name != NULL);
-}
-
 void faultArmTypeless(int on)
 {
     __atomic_store_n(&g_typelessCount, 0, __ATOMIC_RELAXED);
@@ -737,7 +719,7 @@ void faultArmHook(const char *folder, FaultHook hook, void *context)
 {
     setArmed(&g_hookArmed, 0);
     setArmed(&g_enabled, 0);
-    copyString(g_prefix, sizeof g_prefix, folder);
+    snprintf(g_prefix, sizeof g_prefix, "%s", folder ? folder : "");
     g_hook = hook;
     g_hookContext = context;
     setArmed(&g_enabled, hook != NULL);

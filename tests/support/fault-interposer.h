@@ -6,6 +6,7 @@
 
 #ifdef __cplusplus
 #include <atomic>
+#include <cerrno>
 #include <cstdlib>
 #include <cstring>
 #include <functional>
@@ -20,9 +21,6 @@ void faultArmSharing(int cloneErrno, int rangeErrno, long long rangeErrnoAfter, 
 void faultDisarmSharing(void);
 int faultCloneCalls(void);
 int faultRangeCalls(void);
-
-// NULL disarms.
-void faultArmReadError(const char *name);
 
 void faultArmTypeless(int on);
 int faultTypelessEntries(void);
@@ -52,13 +50,6 @@ struct InjectedSharing {
     static int rangeCalls() { return faultRangeCalls(); }
 };
 
-// While it lives, a directory walk that reaches an entry of this name gets
-// a read error (EIO) in its place.
-struct InjectedReadError {
-    explicit InjectedReadError(const std::string &name) { faultArmReadError(name.c_str()); }
-    ~InjectedReadError() { faultArmReadError(nullptr); }
-};
-
 // While it lives, every directory entry read reports no kind, as on file
 // systems that leave it out; count() says how many did.
 struct InjectedTypeless {
@@ -69,7 +60,8 @@ struct InjectedTypeless {
 
 // While it lives, `hook` is shown every call below `folder` (absolute,
 // without links) that the preloaded library counts, and every entry read
-// there, before it happens. One at a time (InjectedFault is one).
+// there, before it happens. One at a time: InjectedFault and
+// InjectedReadError are such too.
 struct InjectedCalls {
     using Hook = std::function<int(const char *call, const char *path, const char *to)>;
     InjectedCalls(const std::string &folder, Hook hook) : m_hook(std::move(hook))
@@ -128,6 +120,18 @@ private:
     static inline std::atomic<bool> s_sourcePresent{false};
     const std::string m_folder;
     const std::string m_path;
+    const InjectedCalls m_calls;
+};
+
+// While it lives, a directory walk that reaches an entry of this name gets
+// a read error (EIO) in its place, as from a failing disk.
+struct InjectedReadError {
+    explicit InjectedReadError(const std::string &name)
+        : m_calls("/", [name](const char *call, const char *path, const char *) {
+              return strcmp(call, "readdir") == 0 && name == strrchr(path, '/') + 1 ? EIO : 0;
+          })
+    {
+    }
     const InjectedCalls m_calls;
 };
 #endif
