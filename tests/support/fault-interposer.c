@@ -374,59 +374,33 @@ static int pathCall(int kind, const char *call, int fd1, const char *p1, int fd2
     return account(kind, call, abs, named ? to : NULL);
 }
 
-int rename(const char *from, const char *to)
-{
-    FAIL_ON(pathCall(K_RENAME, __func__, AT_FDCWD, from, AT_FDCWD, to), -1);
-    return real_rename(from, to);
-}
+/* An interposed call that `check` lets go on (0) or fails (an error number). */
+#define GUARDED(type, name, params, args, check)                               \
+    type name params                                                           \
+    {                                                                          \
+        FAIL_ON(check, -1);                                                    \
+        return real_##name args;                                               \
+    }
 
-int renameat(int fromfd, const char *from, int tofd, const char *to)
-{
-    FAIL_ON(pathCall(K_RENAME, __func__, fromfd, from, tofd, to), -1);
-    return real_renameat(fromfd, from, tofd, to);
-}
-
-int renameat2(int fromfd, const char *from, int tofd, const char *to, unsigned int flags)
-{
-    FAIL_ON(pathCall(K_RENAME, __func__, fromfd, from, tofd, to), -1);
-    return real_renameat2(fromfd, from, tofd, to, flags);
-}
-
-int mkdir(const char *path, mode_t mode)
-{
-    FAIL_ON(pathCall(K_MKDIR, __func__, AT_FDCWD, path, 0, NULL), -1);
-    return real_mkdir(path, mode);
-}
-
-int mkdirat(int dirfd, const char *path, mode_t mode)
-{
-    FAIL_ON(pathCall(K_MKDIR, __func__, dirfd, path, 0, NULL), -1);
-    return real_mkdirat(dirfd, path, mode);
-}
-
-int unlink(const char *path)
-{
-    FAIL_ON(pathCall(K_UNLINK, __func__, AT_FDCWD, path, 0, NULL), -1);
-    return real_unlink(path);
-}
-
-int unlinkat(int dirfd, const char *path, int flags)
-{
-    FAIL_ON(pathCall(K_UNLINK, __func__, dirfd, path, 0, NULL), -1);
-    return real_unlinkat(dirfd, path, flags);
-}
-
-int rmdir(const char *path)
-{
-    FAIL_ON(pathCall(K_UNLINK, __func__, AT_FDCWD, path, 0, NULL), -1);
-    return real_rmdir(path);
-}
-
-int remove(const char *path)
-{
-    FAIL_ON(pathCall(K_UNLINK, __func__, AT_FDCWD, path, 0, NULL), -1);
-    return real_remove(path);
-}
+GUARDED(int, rename, (const char *from, const char *to), (from, to),
+        pathCall(K_RENAME, __func__, AT_FDCWD, from, AT_FDCWD, to))
+GUARDED(int, renameat, (int fromfd, const char *from, int tofd, const char *to),
+        (fromfd, from, tofd, to), pathCall(K_RENAME, __func__, fromfd, from, tofd, to))
+GUARDED(int, renameat2,
+        (int fromfd, const char *from, int tofd, const char *to, unsigned int flags),
+        (fromfd, from, tofd, to, flags), pathCall(K_RENAME, __func__, fromfd, from, tofd, to))
+GUARDED(int, mkdir, (const char *path, mode_t mode), (path, mode),
+        pathCall(K_MKDIR, __func__, AT_FDCWD, path, 0, NULL))
+GUARDED(int, mkdirat, (int dirfd, const char *path, mode_t mode), (dirfd, path, mode),
+        pathCall(K_MKDIR, __func__, dirfd, path, 0, NULL))
+GUARDED(int, unlink, (const char *path), (path),
+        pathCall(K_UNLINK, __func__, AT_FDCWD, path, 0, NULL))
+GUARDED(int, unlinkat, (int dirfd, const char *path, int flags), (dirfd, path, flags),
+        pathCall(K_UNLINK, __func__, dirfd, path, 0, NULL))
+GUARDED(int, rmdir, (const char *path), (path),
+        pathCall(K_UNLINK, __func__, AT_FDCWD, path, 0, NULL))
+GUARDED(int, remove, (const char *path), (path),
+        pathCall(K_UNLINK, __func__, AT_FDCWD, path, 0, NULL))
 
 /* ---- opening ---- */
 
@@ -538,29 +512,14 @@ static int writeCall(const char *call, int fd)
     return (fdFlags(fd) & FD_WRITING) ? accountFd(K_WRITE, call, fd) : 0;
 }
 
-ssize_t write(int fd, const void *buf, size_t count)
-{
-    FAIL_ON(writeCall(__func__, fd), -1);
-    return real_write(fd, buf, count);
-}
-
-ssize_t pwrite(int fd, const void *buf, size_t count, off_t offset)
-{
-    FAIL_ON(writeCall(__func__, fd), -1);
-    return real_pwrite(fd, buf, count, offset);
-}
-
-ssize_t pwrite64(int fd, const void *buf, size_t count, off64_t offset)
-{
-    FAIL_ON(writeCall(__func__, fd), -1);
-    return real_pwrite64(fd, buf, count, offset);
-}
-
-ssize_t writev(int fd, const struct iovec *iov, int iovcnt)
-{
-    FAIL_ON(writeCall(__func__, fd), -1);
-    return real_writev(fd, iov, iovcnt);
-}
+GUARDED(ssize_t, write, (int fd, const void *buf, size_t count), (fd, buf, count),
+        writeCall(__func__, fd))
+GUARDED(ssize_t, pwrite, (int fd, const void *buf, size_t count, off_t offset),
+        (fd, buf, count, offset), writeCall(__func__, fd))
+GUARDED(ssize_t, pwrite64, (int fd, const void *buf, size_t count, off64_t offset),
+        (fd, buf, count, offset), writeCall(__func__, fd))
+GUARDED(ssize_t, writev, (int fd, const struct iovec *iov, int iovcnt), (fd, iov, iovcnt),
+        writeCall(__func__, fd))
 
 /*
  * The copy lets the kernel write its data where it can: those calls are its
