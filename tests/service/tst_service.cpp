@@ -10,6 +10,7 @@
 #include "support/fault-interposer.h"
 #include "support/install-root.h"
 #include "support/log-lines.h"
+#include "support/noise.h"
 #include "support/tmpfs-mount.h"
 #include "support/tree-snapshot.h"
 #include "support/unprivileged.h"
@@ -552,10 +553,7 @@ void TestService::install()
     if (leftoverTmp)
         QVERIFY(writeFile(f.app + "_tmp/stale", "stale"));
     if (sharing) {
-        QByteArray big(1 << 20, '\0');
-        for (int i = 0; i < big.size(); ++i)
-            big[i] = char(i * 7 + i / 4099);
-        QVERIFY(writeFile(f.pkg + "/lib/big.bin", big));
+        QVERIFY(writeFile(f.pkg + "/lib/big.bin", support::noise(1 << 20)));
         // Another user's package: the copy must be the user's own.
         QDirIterator it(f.root, QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot, QDirIterator::Subdirectories);
         while (it.hasNext())
@@ -1065,8 +1063,8 @@ void TestService::interruptedInstallation_data()
 }
 
 // An installation killed while it copies, once INFO and the UI program
-// are in place: the helper stops for good when its walk reaches a folder
-// placed after them. The next run repairs, then the version rule decides.
+// are in place: when its walk reaches a folder placed after them. The
+// next run repairs, then the version rule decides.
 void TestService::interruptedInstallation()
 {
     QFETCH(bool, old);
@@ -1082,14 +1080,12 @@ void TestService::interruptedInstallation()
     const QString name = lateName(f.pkg, {"INFO", "bin"});
     if (name.isEmpty())
         QSKIP("cannot place an entry after INFO and bin in this file system's directory order");
-    // The copy lists a folder before it copies from it: the walk stops in
-    // a folder placed after them.
+    // The copy lists a folder before it copies from it: killed there, at
+    // the second walk to list it, as the first fingerprints the package.
     QVERIFY(writeFile(f.pkg + "/" + name + "/stall-here", "the walk stops here"));
     if (!walkedAfter(f.pkg, name, {"INFO", "bin"}))
         QSKIP("the file system reorders its entries");
 
-    // Killed where the copy meets the entry: the second walk to meet it,
-    // as the first fingerprints the package.
     const int status = support::runInChild([&f] {
         int met = 0;
         const InjectedCalls stall(f.pkg.toStdString(), [&met](const char *call, const char *path, const char *) {
@@ -1464,14 +1460,15 @@ void TestService::terminateUI()
     if (process >= UiCopy) {
         QStringList args{helperProgram()};
         QString cwd;
+        QString mapped;
         QVERIFY(QDir().mkpath(f.app + "/lib"));
         switch (process) {
         case HelperInCopy:
             cwd = f.app + "/lib";
             break;
         case HelperMappingCopy:
-            QVERIFY(writeFile(f.app + "/lib/libzelto-ui.so", "mapped\n"));
-            QVERIFY(qputenv("ZELTO_TEST_MAP", QFile::encodeName(f.app + "/lib/libzelto-ui.so")));
+            mapped = f.app + "/lib/libzelto-ui.so";
+            QVERIFY(writeFile(mapped, "mapped\n"));
             break;
         case UiBesideCopy:
             QVERIFY(QDir().mkpath(f.app + "2/bin"));
@@ -1505,17 +1502,14 @@ void TestService::terminateUI()
         QVERIFY(QFile::setPermissions(f.tmp.path() + "/shared",
                                       kExec | QFile::WriteGroup | QFile::WriteOther));
         const QString ready = f.tmp.path() + "/shared/ready";
-        if (arrange & WritesOwnPidFile)
-            QVERIFY(qputenv("ZELTO_TEST_PID_FILE", QFile::encodeName(pidPath)));
         // Started well inside a second, so that its whole second lies
         // clearly before its start.
         for (struct timespec now; arrange & (StampStartSecond | StampTwoSecondsEarlier)
              && clock_gettime(CLOCK_REALTIME, &now) == 0
              && (now.tv_nsec < 100000000 || now.tv_nsec > 600000000);)
             usleep(10000);
-        client = std::make_unique<Child>(args << "client" << onTerm << ready, cwd);
-        qunsetenv("ZELTO_TEST_PID_FILE");
-        qunsetenv("ZELTO_TEST_MAP");
+        const QString ownPidFile = arrange & WritesOwnPidFile ? pidPath : QString();
+        client = std::make_unique<Child>(args << "client" << onTerm << ready << ownPidFile << mapped, cwd);
         QTRY_VERIFY_WITH_TIMEOUT(QFileInfo::exists(ready) || client->done(), 30000);
         QVERIFY(!client->done());
         if (arrange & ProgramDeleted)
@@ -1831,15 +1825,15 @@ void TestService::packageNestedTooDeep()
 namespace {
 
 // The parts this program plays when started with other arguments:
-//   client term|ignore|rename|nobody|hidden|slow <ready-file>
+//   client term|ignore|rename|nobody|hidden|slow <ready-file> <pid-file> <mapped>
 //       plays the client's user interface: ends on SIGTERM (term), ignores
 //       it (ignore), ends on it after renaming its command (rename), or
 //       ends on it as user 65534 (nobody; hidden: also not dumpable, so
 //       that even that user cannot read its /proc entries), or ends 100 ms
 //       after it (slow); creates <ready-file> once its signal disposition
-//       and its user are set. With ZELTO_TEST_PID_FILE set, it first writes
-//       its pid file there, as a client does; with ZELTO_TEST_MAP set, it
-//       maps that file and closes it.
+//       and its user are set. With a <pid-file>, it first writes its pid
+//       file there, as a client does; with <mapped>, it maps that file and
+//       closes it.
 
 volatile sig_atomic_t g_terminate = 0;
 
@@ -1848,13 +1842,12 @@ void noteTerminate(int)
     g_terminate = 1;
 }
 
-int runClient(const char *mode, const char *readyFile)
+int runClient(const char *mode, const char *readyFile, const char *pidFile, const char *mapped)
 {
-    const char *const pidFile = getenv("ZELTO_TEST_PID_FILE");
     const QByteArray pidLine = "pid=" + QByteArray::number(getpid()) + "\n";
-    if (pidFile && !writeFile(QFile::decodeName(pidFile), pidLine))
+    if (*pidFile && !writeFile(QFile::decodeName(pidFile), pidLine))
         return 2;
-    if (const char *mapped = getenv("ZELTO_TEST_MAP")) {
+    if (*mapped) {
         int fd = open(mapped, O_RDONLY | O_CLOEXEC);
         if (fd < 0 || mmap(nullptr, 1, PROT_READ, MAP_PRIVATE, fd, 0) == MAP_FAILED)
             return 2;
@@ -1892,8 +1885,8 @@ int runClient(const char *mode, const char *readyFile)
 
 int main(int argc, char **argv)
 {
-    if (argc == 4 && strcmp(argv[1], "client") == 0)
-        return runClient(argv[2], argv[3]);
+    if (argc == 6 && strcmp(argv[1], "client") == 0)
+        return runClient(argv[2], argv[3], argv[4], argv[5]);
     QCoreApplication app(argc, argv);
     TestService test;
     QTEST_SET_MAIN_SOURCE_PATH
