@@ -72,25 +72,23 @@ QString helperProgram()
     return QCoreApplication::applicationFilePath();
 }
 
-// The launcher's path table, registered below a test's own folders.
+// The launcher's path table, registered below a test's own folders: all
+// below the home `base` but the resource root.
 void RegisterTestPaths(const QString &base, const QString &root)
 {
-    const struct {
-        const char *key;
-        QString value;
-    } table[] = {
-        {"user_quenmark_zelto_path", base + "/.QuenmarkZelto"},
-        {"user_quenmark_zelto_app_path", base + "/.QuenmarkZelto/QuenmarkZelto.app"},
-        {"user_quenmark_zelto_resource_path", base + "/.QuenmarkZelto/QuenmarkZelto.app"},
-        {"user_quenmark_zelto_data_path", base + "/.QuenmarkZelto/data"},
-        {"user_quenmark_zelto_working_dir_path", base + "/.QuenmarkZelto/QuenmarkZelto.app/bin"},
-        {"user_quenmark_zelto_ui_path", base + "/.QuenmarkZelto/QuenmarkZelto.app/bin/cloud-zelto-ui"},
-        {"user_orvilex_path", base + "/.Orvilex"},
-        {"user_orvilex_resource_path", base + "/.Orvilex/Orvilex.app"},
-        {"root_resource_path", root},
+    const char *const below[][2] = {
+        {"user_quenmark_zelto_path", "/.QuenmarkZelto"},
+        {"user_quenmark_zelto_app_path", "/.QuenmarkZelto/QuenmarkZelto.app"},
+        {"user_quenmark_zelto_resource_path", "/.QuenmarkZelto/QuenmarkZelto.app"},
+        {"user_quenmark_zelto_data_path", "/.QuenmarkZelto/data"},
+        {"user_quenmark_zelto_working_dir_path", "/.QuenmarkZelto/QuenmarkZelto.app/bin"},
+        {"user_quenmark_zelto_ui_path", "/.QuenmarkZelto/QuenmarkZelto.app/bin/cloud-zelto-ui"},
+        {"user_orvilex_path", "/.Orvilex"},
+        {"user_orvilex_resource_path", "/.Orvilex/Orvilex.app"},
     };
-    for (const auto &row : table)
-        UIPathManager::getInstance()->setPath(QString::fromLatin1(row.key), QDir::cleanPath(row.value));
+    for (const auto &row : below)
+        UIPathManager::getInstance()->setPath(QString::fromLatin1(row[0]), QDir::cleanPath(base + row[1]));
+    UIPathManager::getInstance()->setPath(QStringLiteral("root_resource_path"), QDir::cleanPath(root));
 }
 
 QByteArray info(const QByteArray &build, const QByteArray &major = "1")
@@ -269,34 +267,28 @@ QStringList walkOrder(const QString &dir)
     return QDir(dir).entryList(all, QDir::Unsorted);
 }
 
-// Names an entry of `dir` so that the directory walk meets it after every
-// entry in `after`; empty when the file system does not allow it.
-QString lateName(const QString &dir, const QStringList &after)
-{
-    QStringList candidates;
-    for (int i = 0; i < 64; ++i) {
-        candidates << QString("late-%1").arg(i);
-        writeFile(dir + "/" + candidates.last(), "");
-    }
-    const QStringList order = walkOrder(dir);
-    int last = -1;
-    for (const QString &name : after)
-        last = std::max(last, int(order.indexOf(name)));
-    QString chosen;
-    for (int i = last + 1; i < order.size() && chosen.isEmpty(); ++i) {
-        if (candidates.contains(order[i]))
-            chosen = order[i];
-    }
-    for (const QString &c : candidates)
-        QFile::remove(dir + "/" + c);
-    return chosen;
-}
-
 bool walkedAfter(const QString &dir, const QString &name, const QStringList &after)
 {
     const QStringList order = walkOrder(dir);
     return std::all_of(after.begin(), after.end(),
                        [&](const QString &a) { return order.indexOf(a) <= order.indexOf(name); });
+}
+
+// Names an entry of `dir` so that the directory walk meets it after every
+// entry in `after`: the first of 64 candidates that it meets there; empty
+// when the file system does not allow it.
+QString lateName(const QString &dir, const QStringList &after)
+{
+    for (int i = 0; i < 64; ++i)
+        writeFile(QString("%1/late-%2").arg(dir).arg(i), "");
+    QString chosen;
+    for (const QString &name : walkOrder(dir)) {
+        if (chosen.isEmpty() && name.startsWith("late-") && walkedAfter(dir, name, after))
+            chosen = name;
+    }
+    for (int i = 0; i < 64; ++i)
+        QFile::remove(QString("%1/late-%2").arg(dir).arg(i));
+    return chosen;
 }
 
 // One run of the installation as the launcher makes it: the versions read,
