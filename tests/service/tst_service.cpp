@@ -52,17 +52,17 @@ namespace {
 // (a folder's removal too).
 InjectedCalls recordCalls(const QString &folder, QStringList &calls)
 {
-    return InjectedCalls(QFile::encodeName(folder).toStdString(),
-                         [&calls](const char *call, const char *path, const char *to) {
-                             const QByteArray name(call);
-                             if (name == "fsync" || name == "syncfs")
-                                 calls << name + ' ' + QFile::decodeName(path);
-                             else if (name.startsWith("rename"))
-                                 calls << "rename " + QFile::decodeName(to);
-                             else if (name.startsWith("unlink") || name == "rmdir" || name == "remove")
-                                 calls << "unlink " + QFile::decodeName(path);
-                             return 0;
-                         });
+    auto record = [&calls](const char *call, const char *path, const char *to) {
+        const QByteArray name(call);
+        if (name == "fsync" || name == "syncfs")
+            calls << name + ' ' + QFile::decodeName(path);
+        else if (name.startsWith("rename"))
+            calls << "rename " + QFile::decodeName(to);
+        else if (name.startsWith("unlink") || name == "rmdir" || name == "remove")
+            calls << "unlink " + QFile::decodeName(path);
+        return 0;
+    };
+    return InjectedCalls(QFile::encodeName(folder).toStdString(), record);
 }
 
 // This program: started with the client's arguments (see main), it plays
@@ -86,9 +86,10 @@ void RegisterTestPaths(const QString &base, const QString &root)
         {"user_orvilex_path", "/.Orvilex"},
         {"user_orvilex_resource_path", "/.Orvilex/Orvilex.app"},
     };
+    UIPathManager *const table = UIPathManager::getInstance();
     for (const auto &row : below)
-        UIPathManager::getInstance()->setPath(QString::fromLatin1(row[0]), QDir::cleanPath(base + row[1]));
-    UIPathManager::getInstance()->setPath(QStringLiteral("root_resource_path"), QDir::cleanPath(root));
+        table->setPath(QString::fromLatin1(row[0]), QDir::cleanPath(base + row[1]));
+    table->setPath(QStringLiteral("root_resource_path"), QDir::cleanPath(root));
 }
 
 QByteArray info(const QByteArray &build, const QByteArray &major = "1")
@@ -762,16 +763,17 @@ void TestService::packageChangesDuringCopy()
     int build = 2;
     int32_t result = 0;
     {
-        const InjectedCalls update(f.tmp.path().toStdString(), [&](const char *call, const char *path, const char *) {
+        auto update = [&](const char *call, const char *path, const char *) {
             if (strcmp(call, "readdir") != 0 || !QByteArray(path).endsWith("/data-1.bin")
                 || ++met % 3 != 2 || (settles && met > 2))
                 return 0;
-            ++build;
-            writeFile(f.pkg + "/lib/part-1/data-1.bin", "replaced by build " + QByteArray::number(build) + "\n");
-            writeFile(f.root + "/INFO", info(QByteArray::number(build)));
-            writeFile(f.pkg + "/INFO", info(QByteArray::number(build)));
+            const QByteArray now = QByteArray::number(++build);
+            writeFile(f.pkg + "/lib/part-1/data-1.bin", "replaced by build " + now + "\n");
+            writeFile(f.root + "/INFO", info(now));
+            writeFile(f.pkg + "/INFO", info(now));
             return 0;
-        });
+        };
+        const InjectedCalls updating(f.tmp.path().toStdString(), update);
         result = upgradeIfNeeded();
     }
 
@@ -1080,11 +1082,13 @@ void TestService::interruptedInstallation()
 
     const int status = support::runInChild([&f] {
         int met = 0;
-        const InjectedCalls stall(f.pkg.toStdString(), [&met](const char *call, const char *path, const char *) {
-            if (strcmp(call, "readdir") == 0 && QByteArray(path).endsWith("/stall-here") && ++met == 2)
+        auto stall = [&met](const char *call, const char *path, const char *) {
+            if (strcmp(call, "readdir") == 0 && QByteArray(path).endsWith("/stall-here")
+                && ++met == 2)
                 raise(SIGKILL);
             return 0;
-        });
+        };
+        const InjectedCalls stalling(f.pkg.toStdString(), stall);
         return installInChild();
     });
     QVERIFY2(status == 200 + SIGKILL, "the installation never reached the entry");
@@ -1205,10 +1209,10 @@ void TestService::killedInstallationsAreRepaired()
     for (; trials < 60 && (trials < 12 || budget.elapsed() < 8000); ++trials) {
         freshOld();
         const Snapshot old = contentOf(f.app);
-        const auto killAfter = static_cast<useconds_t>(QRandomGenerator::global()->bounded(static_cast<int>(span)));
+        const int killAfter = QRandomGenerator::global()->bounded(static_cast<int>(span));
         (void)support::runInChild([killAfter] {
             std::thread([killAfter] {
-                usleep(killAfter);
+                usleep(static_cast<useconds_t>(killAfter));
                 raise(SIGKILL);
             }).detach();
             return installInChild();
@@ -1270,13 +1274,13 @@ void TestService::journalWriteFailures()
     const Snapshot old = contentOf(f.app);
     const Snapshot package = contentOf(f.pkg);
 
-    // The journal's writes fail at the rows' numbers; a rename of a "done"
-    // journal makes the next flush of a folder fail; so does the move of the
-    // backup back.
+    // The journal's writes at the rows' numbers meet a full disk; once a
+    // journal that says "done" is renamed in place, the next flush of a
+    // folder fails; the move of the backup back fails when the row says so.
     int journalWrites = 0;
     bool failFolderFlush = false;
     {
-        const InjectedCalls faults(f.tmp.path().toStdString(), [&](const char *call, const char *path, const char *to) {
+        auto fail = [&](const char *call, const char *path, const char *to) {
             const QByteArray name(call);
             if (name == "write" && QByteArray(path).endsWith(".installing.new"))
                 return fullDiskAt.contains(++journalWrites) ? ENOSPC : 0;
@@ -1286,12 +1290,14 @@ void TestService::journalWriteFailures()
             }
             if (name != "rename")
                 return 0;
-            if (moveBackFails && QFile::decodeName(to) == f.app && QByteArray(path).contains("_tmp"))
+            const QByteArray from(path);
+            if (moveBackFails && QFile::decodeName(to) == f.app && from.contains("_tmp"))
                 return EIO;
             failFolderFlush |= doneFlushFails && QByteArray(to).endsWith(".installing")
-                && readFile(QFile::decodeName(path)).startsWith("state=done");
+                && readFile(QFile::decodeName(from)).startsWith("state=done");
             return 0;
-        });
+        };
+        const InjectedCalls failing(f.tmp.path().toStdString(), fail);
         QCOMPARE(LinuxService().upgrade(), -1);
     }
     QVERIFY(journalWrites >= fullDiskAt.last());
@@ -1501,7 +1507,8 @@ void TestService::terminateUI()
              && (now.tv_nsec < 100000000 || now.tv_nsec > 600000000);)
             usleep(10000);
         const QString ownPidFile = arrange & WritesOwnPidFile ? pidPath : QString();
-        client = std::make_unique<Child>(args << "client" << onTerm << ready << ownPidFile << mapped, cwd);
+        args << "client" << onTerm << ready << ownPidFile << mapped;
+        client = std::make_unique<Child>(args, cwd);
         QTRY_VERIFY_WITH_TIMEOUT(QFileInfo::exists(ready) || client->done(), 30000);
         QVERIFY(!client->done());
         if (arrange & ProgramDeleted)
