@@ -86,9 +86,9 @@ private:
 struct InjectedFault {
     InjectedFault(const std::string &path, int fsyncErrno, int closeErrno,
                   const std::string &watchedSource = std::string())
-        : m_folder(resolved(path.substr(0, path.rfind('/')))),
-          m_path(m_folder + path.substr(path.rfind('/'))),
-          m_calls(m_folder, [=](const char *call, const char *at, const char *) {
+        : m_path(resolved(path)),
+          m_calls(m_path.substr(0, m_path.rfind('/')),
+                  [=](const char *call, const char *at, const char *) {
               if (m_path != at)
                   return 0;
               if (strcmp(call, "close") == 0)
@@ -109,16 +109,16 @@ struct InjectedFault {
 
 private:
     // The file may not exist yet: its folder is resolved.
-    static std::string resolved(const std::string &folder)
+    static std::string resolved(const std::string &path)
     {
-        char *real = realpath(folder.c_str(), nullptr);
-        const std::string result = real ? real : folder;
-        free(real);
+        const size_t slash = path.rfind('/');
+        char *folder = realpath(path.substr(0, slash).c_str(), nullptr);
+        const std::string result = folder ? folder + path.substr(slash) : path;
+        free(folder);
         return result;
     }
     static inline std::atomic<int> s_fsyncs{0};
     static inline std::atomic<bool> s_sourcePresent{false};
-    const std::string m_folder;
     const std::string m_path;
     const InjectedCalls m_calls;
 };
