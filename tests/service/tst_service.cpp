@@ -7,8 +7,10 @@
 #include "log.h"
 #include "uipathmanager.h"
 #include "support/archive-writer.h"
+#include "support/fault-interposer.h"
 #include "support/install-root.h"
 #include "support/log-lines.h"
+#include "support/noise.h"
 #include "support/tmpfs-mount.h"
 #include "support/tree-snapshot.h"
 #include "support/unprivileged.h"
@@ -27,14 +29,11 @@
 #include <cerrno>
 #include <csignal>
 #include <cstring>
-#include <functional>
+#include <optional>
 #include <memory>
 #include <thread>
 
-#include <dirent.h>
-#include <dlfcn.h>
 #include <fcntl.h>
-#include <spawn.h>
 #include <sched.h>
 #include <sys/mman.h>
 #include <sys/mount.h>
@@ -46,154 +45,51 @@
 
 #include "test-files.h"
 
-extern char **environ;
-
-// Some file systems leave the kind out of their directory entries; while
-// this is set, every entry the file operations read reports none.
-static std::atomic<bool> g_typelessEntries{false};
-static std::atomic<int> g_typelessCount{0};
-
-// While set, a walk that reaches an entry of this name gets a read error
-// in its place, as from a failing disk.
-static std::string g_readErrorAt;
-// Called with the name of every entry any walk reads.
-static std::function<void(const char *)> g_onEntry;
-
-extern "C" struct dirent *readdir(DIR *dir)
-{
-    static const auto real = reinterpret_cast<decltype(&readdir)>(dlsym(RTLD_NEXT, "readdir"));
-    struct dirent *entry = real(dir);
-    if (entry && !g_readErrorAt.empty() && g_readErrorAt == entry->d_name) {
-        errno = EIO;
-        return nullptr;
-    }
-    if (entry && g_onEntry)
-        g_onEntry(entry->d_name);
-    if (entry && g_typelessEntries.load()) {
-        entry->d_type = DT_UNKNOWN;
-        ++g_typelessCount;
-    }
-    return entry;
-}
-
-// The flushes the installation makes, in order: "fsync <path>" and
-// "syncfs <path>", and its renames, "rename <to>"; recorded while set.
-static std::atomic<bool> g_recordFlushes{false};
-static QStringList g_flushes;
-
-static QString pathOfFd(int fd)
-{
-    char target[PATH_MAX];
-    const ssize_t len = readlink(QByteArray("/proc/self/fd/" + QByteArray::number(fd)).constData(), target, sizeof target);
-    return len > 0 ? QFile::decodeName(QByteArray(target, int(len))) : QString();
-}
-
-// Journal failures: while set, the journal writes whose numbers (from 1)
-// are listed fail as on a full disk; the flush of the folder after the
-// rename of a journal that says "done" fails as on a failing disk; a move
-// of a backup back to the application folder fails.
-static std::atomic<bool> g_journalFaults{false};
-static QList<int> g_fullDiskAtJournalWrite;
-static int g_journalWrites = 0;
-static bool g_doneFlushFails = false;
-static bool g_failNextFolderFlush = false;
-static QString g_failMoveTo;
-
-extern "C" ssize_t write(int fd, const void *buf, size_t count)
-{
-    static const auto real = reinterpret_cast<decltype(&write)>(dlsym(RTLD_NEXT, "write"));
-    if (g_journalFaults.load() && pathOfFd(fd).endsWith(".installing.new")
-        && g_fullDiskAtJournalWrite.contains(++g_journalWrites)) {
-        errno = ENOSPC;
-        return -1;
-    }
-    return real(fd, buf, count);
-}
-
-extern "C" int fsync(int fd)
-{
-    static const auto real = reinterpret_cast<decltype(&fsync)>(dlsym(RTLD_NEXT, "fsync"));
-    if (g_recordFlushes.load())
-        g_flushes << "fsync " + pathOfFd(fd);
-    struct stat st;
-    if (g_journalFaults.load() && g_failNextFolderFlush && fstat(fd, &st) == 0 && S_ISDIR(st.st_mode)) {
-        g_failNextFolderFlush = false;
-        errno = EIO;
-        return -1;
-    }
-    return real(fd);
-}
-
-extern "C" int syncfs(int fd)
-{
-    static const auto real = reinterpret_cast<decltype(&syncfs)>(dlsym(RTLD_NEXT, "syncfs"));
-    if (g_recordFlushes.load())
-        g_flushes << "syncfs " + pathOfFd(fd);
-    return real(fd);
-}
-
-extern "C" int rename(const char *from, const char *to)
-{
-    static const auto real = reinterpret_cast<decltype(&rename)>(dlsym(RTLD_NEXT, "rename"));
-    if (g_recordFlushes.load())
-        g_flushes << "rename " + QFile::decodeName(to);
-    if (g_journalFaults.load()) {
-        if (!g_failMoveTo.isEmpty() && QFile::decodeName(to) == g_failMoveTo && QByteArray(from).contains("_tmp")) {
-            errno = EIO;
-            return -1;
-        }
-        if (g_doneFlushFails && QByteArray(to).endsWith(".installing") && readFile(QFile::decodeName(from)).startsWith("state=done"))
-            g_failNextFolderFlush = true;
-    }
-    return real(from, to);
-}
-
-extern "C" int unlink(const char *path)
-{
-    static const auto real = reinterpret_cast<decltype(&unlink)>(dlsym(RTLD_NEXT, "unlink"));
-    if (g_recordFlushes.load())
-        g_flushes << "unlink " + QFile::decodeName(path);
-    return real(path);
-}
-
-// The tree walks remove files through their folder's descriptor: recorded
-// as unlink names them.
-extern "C" int unlinkat(int dir, const char *path, int flags)
-{
-    static const auto real = reinterpret_cast<decltype(&unlinkat)>(dlsym(RTLD_NEXT, "unlinkat"));
-    if (g_recordFlushes.load() && flags == 0)
-        g_flushes << "unlink " + (dir == AT_FDCWD ? QString() : pathOfFd(dir) + "/") + QFile::decodeName(path);
-    return real(dir, path, flags);
-}
-
 namespace {
 
-// This program: started with the arguments of a helper part (see main), it
-// plays the client or runs an installation that a test kills.
+// The flushes, renames and removals anywhere while it lives, in order:
+// "fsync <path>", "syncfs <path>", "rename <new name>", "unlink <path>" (a
+// folder's removal too).
+InjectedCalls recordCalls(QStringList &calls)
+{
+    auto record = [&calls](const char *call, const char *path, const char *to) {
+        const QByteArray name(call);
+        if (name == "fsync" || name == "syncfs")
+            calls << name + ' ' + QFile::decodeName(path);
+        else if (name.startsWith("rename"))
+            calls << "rename " + QFile::decodeName(to);
+        else if (name.startsWith("unlink") || name == "rmdir" || name == "remove")
+            calls << "unlink " + QFile::decodeName(path);
+        return 0;
+    };
+    return InjectedCalls("/", record);
+}
+
+// This program: started with the client's arguments (see main), it plays
+// the client.
 QString helperProgram()
 {
     return QCoreApplication::applicationFilePath();
 }
 
-// The launcher's path table, registered below a test's own folders.
+// The launcher's path table, registered below a test's own folders: all
+// below the home `base` but the resource root.
 void RegisterTestPaths(const QString &base, const QString &root)
 {
-    const struct {
-        const char *key;
-        QString value;
-    } table[] = {
-        {"user_quenmark_zelto_path", base + "/.QuenmarkZelto"},
-        {"user_quenmark_zelto_app_path", base + "/.QuenmarkZelto/QuenmarkZelto.app"},
-        {"user_quenmark_zelto_resource_path", base + "/.QuenmarkZelto/QuenmarkZelto.app"},
-        {"user_quenmark_zelto_data_path", base + "/.QuenmarkZelto/data"},
-        {"user_quenmark_zelto_working_dir_path", base + "/.QuenmarkZelto/QuenmarkZelto.app/bin"},
-        {"user_quenmark_zelto_ui_path", base + "/.QuenmarkZelto/QuenmarkZelto.app/bin/cloud-zelto-ui"},
-        {"user_orvilex_path", base + "/.Orvilex"},
-        {"user_orvilex_resource_path", base + "/.Orvilex/Orvilex.app"},
-        {"root_resource_path", root},
+    const char *const below[][2] = {
+        {"user_quenmark_zelto_path", "/.QuenmarkZelto"},
+        {"user_quenmark_zelto_app_path", "/.QuenmarkZelto/QuenmarkZelto.app"},
+        {"user_quenmark_zelto_resource_path", "/.QuenmarkZelto/QuenmarkZelto.app"},
+        {"user_quenmark_zelto_data_path", "/.QuenmarkZelto/data"},
+        {"user_quenmark_zelto_working_dir_path", "/.QuenmarkZelto/QuenmarkZelto.app/bin"},
+        {"user_quenmark_zelto_ui_path", "/.QuenmarkZelto/QuenmarkZelto.app/bin/cloud-zelto-ui"},
+        {"user_orvilex_path", "/.Orvilex"},
+        {"user_orvilex_resource_path", "/.Orvilex/Orvilex.app"},
     };
-    for (const auto &row : table)
-        UIPathManager::getInstance()->setPath(QString::fromLatin1(row.key), QDir::cleanPath(row.value));
+    UIPathManager *const table = UIPathManager::getInstance();
+    for (const auto &row : below)
+        table->setPath(QString::fromLatin1(row[0]), QDir::cleanPath(base + row[1]));
+    table->setPath(QStringLiteral("root_resource_path"), QDir::cleanPath(root));
 }
 
 QByteArray info(const QByteArray &build, const QByteArray &major = "1")
@@ -304,15 +200,14 @@ public:
         for (QByteArray &b : bytes)
             argv.push_back(b.data());
         argv.push_back(nullptr);
-        posix_spawn_file_actions_t actions;
-        posix_spawn_file_actions_init(&actions);
         const QByteArray dir = QFile::encodeName(cwd);
-        if (!cwd.isEmpty())
-            posix_spawn_file_actions_addchdir_np(&actions, dir.constData());
-        const int spawned = posix_spawn(&m_pid, argv[0], &actions, nullptr, argv.data(), environ);
-        posix_spawn_file_actions_destroy(&actions);
-        if (spawned != 0) {
-            m_pid = -1;
+        m_pid = fork();
+        if (m_pid == 0) {
+            if (cwd.isEmpty() || chdir(dir.constData()) == 0)
+                execv(argv[0], argv.data());
+            _exit(127);
+        }
+        if (m_pid < 0) {
             m_done = true;
             return;
         }
@@ -373,34 +268,28 @@ QStringList walkOrder(const QString &dir)
     return QDir(dir).entryList(all, QDir::Unsorted);
 }
 
-// Names an entry of `dir` so that the directory walk meets it after every
-// entry in `after`; empty when the file system does not allow it.
-QString lateName(const QString &dir, const QStringList &after)
-{
-    QStringList candidates;
-    for (int i = 0; i < 64; ++i) {
-        candidates << QString("late-%1").arg(i);
-        writeFile(dir + "/" + candidates.last(), "");
-    }
-    const QStringList order = walkOrder(dir);
-    int last = -1;
-    for (const QString &name : after)
-        last = std::max(last, int(order.indexOf(name)));
-    QString chosen;
-    for (int i = last + 1; i < order.size() && chosen.isEmpty(); ++i) {
-        if (candidates.contains(order[i]))
-            chosen = order[i];
-    }
-    for (const QString &c : candidates)
-        QFile::remove(dir + "/" + c);
-    return chosen;
-}
-
 bool walkedAfter(const QString &dir, const QString &name, const QStringList &after)
 {
     const QStringList order = walkOrder(dir);
     return std::all_of(after.begin(), after.end(),
                        [&](const QString &a) { return order.indexOf(a) <= order.indexOf(name); });
+}
+
+// Names an entry of `dir` so that the directory walk meets it after every
+// entry in `after`: the first of 64 candidates that it meets there; empty
+// when the file system does not allow it.
+QString lateName(const QString &dir, const QStringList &after)
+{
+    for (int i = 0; i < 64; ++i)
+        writeFile(QString("%1/late-%2").arg(dir).arg(i), "");
+    QString chosen;
+    for (const QString &name : walkOrder(dir)) {
+        if (chosen.isEmpty() && name.startsWith("late-") && walkedAfter(dir, name, after))
+            chosen = name;
+    }
+    for (int i = 0; i < 64; ++i)
+        QFile::remove(QString("%1/late-%2").arg(dir).arg(i));
+    return chosen;
 }
 
 // One run of the installation as the launcher makes it: the versions read,
@@ -413,11 +302,11 @@ int32_t upgradeIfNeeded(int32_t otherwise = kNotNeeded)
     return service.needUpgrade() ? service.upgrade() : otherwise;
 }
 
-// One upgrade, without reading the versions first.
-int32_t upgradeOnce()
+// One installation, as a run of the launcher makes it in a process of its
+// own: 0 or 1.
+int installInChild()
 {
-    LinuxService service;
-    return service.upgrade();
+    return LinuxService().installPackage() == 0 ? 0 : 1;
 }
 
 // A chain of `levels` folders named `name` below `dir`, with leaf.txt at
@@ -657,10 +546,7 @@ void TestService::install()
     if (leftoverTmp)
         QVERIFY(writeFile(f.app + "_tmp/stale", "stale"));
     if (sharing) {
-        QByteArray big(1 << 20, '\0');
-        for (int i = 0; i < big.size(); ++i)
-            big[i] = char(i * 7 + i / 4099);
-        QVERIFY(writeFile(f.pkg + "/lib/big.bin", big));
+        QVERIFY(writeFile(f.pkg + "/lib/big.bin", support::noise(1 << 20)));
         // Another user's package: the copy must be the user's own.
         QDirIterator it(f.root, QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot, QDirIterator::Subdirectories);
         while (it.hasNext())
@@ -668,7 +554,7 @@ void TestService::install()
     }
     const Snapshot before = snapshot(f.app);
 
-    QCOMPARE(upgradeOnce(), result);
+    QCOMPARE(LinuxService().upgrade(), result);
 
     if (expectedApp == PackageCopy)
         QCOMPARE(contentOf(f.app), contentOf(f.pkg));
@@ -747,7 +633,7 @@ void TestService::rollbackRestoresEveryByte()
     QVERIFY(QFile::link(f.tmp.path() + "/nowhere", f.pkg + "/share/dangling"));
     const Snapshot before = snapshot(f.app);
 
-    QCOMPARE(upgradeOnce(), -1);
+    QCOMPARE(LinuxService().upgrade(), -1);
 
     QCOMPARE(snapshot(f.app), before);
     QCOMPARE(f.leftovers(), QStringList());
@@ -790,13 +676,9 @@ void TestService::typelessDirectoryEntries()
     f.writePackage("2", "new", 12);
     writeClientTree(f.app, "1", "old");
 
-    g_typelessCount = 0;
-    g_typelessEntries = true;
-    const int32_t result = upgradeOnce();
-    g_typelessEntries = false;
-
-    QVERIFY(g_typelessCount.load() > 0);
-    QCOMPARE(result, 0);
+    const InjectedTypeless typeless;
+    QCOMPARE(LinuxService().upgrade(), 0);
+    QVERIFY(typeless.count() > 0);
     QCOMPARE(contentOf(f.app), contentOf(f.pkg));
     QCOMPARE(f.leftovers(), QStringList());
 }
@@ -830,12 +712,14 @@ void TestService::unreadablePackage()
         // The user owns the home; root owns the package.
         QVERIFY(QFile::setPermissions(f.tmp.path(), kExec));
         QCOMPARE(QProcess::execute("chown", {"-R", "65534:65534", f.base, f.logFile}), 0);
-    } else {
-        g_readErrorAt = QFileInfo(locked).fileName().toStdString();
     }
-    const int status = support::runInChild([] { return upgradeOnce() == -1 ? 0 : 1; },
-                                           readError ? support::As::Root : support::As::Nobody);
-    g_readErrorAt.clear();
+    const std::string failAt = QFileInfo(locked).fileName().toStdString();
+    const int status = support::runInChild([&] {
+        std::optional<InjectedReadError> fault;
+        if (readError)
+            fault.emplace(failAt);
+        return LinuxService().upgrade() == -1 ? 0 : 1;
+    }, readError ? support::As::Root : support::As::Nobody);
     QCOMPARE(status, 0);
     if (readError)
         QCOMPARE(f.count("ERROR", QString("FSCopyPath: failed to read folder '%1/lib/part-1': %2 (%3)")
@@ -877,16 +761,21 @@ void TestService::packageChangesDuringCopy()
     const Snapshot before = snapshot(f.app);
     int met = 0;
     int build = 2;
-    g_onEntry = [&](const char *name) {
-        if (strcmp(name, "data-1.bin") != 0 || ++met % 3 != 2 || (settles && met > 2))
-            return;
-        ++build;
-        writeFile(f.pkg + "/lib/part-1/data-1.bin", "replaced by build " + QByteArray::number(build) + "\n");
-        writeFile(f.root + "/INFO", info(QByteArray::number(build)));
-        writeFile(f.pkg + "/INFO", info(QByteArray::number(build)));
-    };
-    const int32_t result = upgradeIfNeeded();
-    g_onEntry = nullptr;
+    int32_t result = 0;
+    {
+        auto update = [&](const char *call, const char *path, const char *) {
+            if (strcmp(call, "readdir") != 0 || !QByteArray(path).endsWith("/data-1.bin")
+                || ++met % 3 != 2 || (settles && met > 2))
+                return 0;
+            const QByteArray now = QByteArray::number(++build);
+            writeFile(f.pkg + "/lib/part-1/data-1.bin", "replaced by build " + now + "\n");
+            writeFile(f.root + "/INFO", info(now));
+            writeFile(f.pkg + "/INFO", info(now));
+            return 0;
+        };
+        const InjectedCalls updating(f.tmp.path().toStdString(), update);
+        result = upgradeIfNeeded();
+    }
 
     const QString changed = QString("package '%1' changed while it was copied").arg(f.pkg);
     QCOMPARE(f.leftovers(), QStringList());
@@ -944,7 +833,7 @@ void TestService::specialEntries()
     if (linked)
         QVERIFY(QFile::link(kind.isEmpty() ? f.pkg + "/lib" : made, entry));
 
-    QCOMPARE(upgradeOnce(), -1);
+    QCOMPARE(LinuxService().upgrade(), -1);
     QCOMPARE(f.count("ERROR", QString("CopyFile: '%1' is not a regular file (%2)").arg(entry).arg(type)), 1);
     QCOMPARE(f.count("ERROR", "Failed to extract package, rollback to old installation"), 1);
     QCOMPARE(snapshot(f.app), before);
@@ -1065,14 +954,13 @@ void TestService::flushOrder()
     else if (userFolder)
         QVERIFY(QDir().mkpath(f.user));
 
-    g_flushes.clear();
-    g_recordFlushes = true;
-    const int32_t result = upgradeOnce();
-    g_recordFlushes = false;
-    QCOMPARE(result, 0);
+    QStringList ops;
+    {
+        const InjectedCalls recording = recordCalls(ops);
+        QCOMPARE(LinuxService().upgrade(), 0);
+    }
     QCOMPARE(contentOf(f.app), contentOf(f.pkg));
 
-    const QStringList &ops = g_flushes;
     QCOMPARE(ops.filter(QRegularExpression("^syncfs ")), QStringList());
     const int done = ops.lastIndexOf("rename " + f.journal());
     QVERIFY(done > 0);
@@ -1104,7 +992,7 @@ void TestService::upgradeWithoutClientInstalled()
     Fixture f;
     f.writePackage("2", "new");
     QVERIFY(writeFile(f.user + "/ui.pid", "pid=1\n"));
-    QCOMPARE(upgradeOnce(), 0);
+    QCOMPARE(LinuxService().upgrade(), 0);
     QCOMPARE(f.countContaining("local appdata exist"), 0);
     QCOMPARE(f.countContaining("ui.pid"), 0);
 }
@@ -1169,8 +1057,8 @@ void TestService::interruptedInstallation_data()
 }
 
 // An installation killed while it copies, once INFO and the UI program
-// are in place: the helper stops for good when its walk reaches a folder
-// placed after them. The next run repairs, then the version rule decides.
+// are in place: when its walk reaches a folder placed after them. The
+// next run repairs, then the version rule decides.
 void TestService::interruptedInstallation()
 {
     QFETCH(bool, old);
@@ -1186,24 +1074,24 @@ void TestService::interruptedInstallation()
     const QString name = lateName(f.pkg, {"INFO", "bin"});
     if (name.isEmpty())
         QSKIP("cannot place an entry after INFO and bin in this file system's directory order");
-    // The copy lists a folder before it copies from it: the walk stops in
-    // a folder placed after them.
+    // The copy lists a folder before it copies from it: killed there, at
+    // the second walk to list it, as the first fingerprints the package.
     QVERIFY(writeFile(f.pkg + "/" + name + "/stall-here", "the walk stops here"));
     if (!walkedAfter(f.pkg, name, {"INFO", "bin"}))
         QSKIP("the file system reorders its entries");
 
-    {
-        const QString stalled = f.tmp.path() + "/stalled";
-        qputenv("ZELTO_TEST_STALL_AT", "stall-here");
-        qputenv("ZELTO_TEST_STALLED", QFile::encodeName(stalled));
-        Child installer({helperProgram(), "install", f.base, f.root});
-        qunsetenv("ZELTO_TEST_STALL_AT");
-        qunsetenv("ZELTO_TEST_STALLED");
-        QTRY_VERIFY_WITH_TIMEOUT(QFileInfo::exists(stalled) || installer.done(), 30000);
-        QVERIFY2(QFileInfo::exists(stalled), "the installation never reached the entry");
-        QCOMPARE(kill(installer.pid(), SIGKILL), 0);
-        QVERIFY(installer.wait());
-    }
+    const int status = support::runInChild([&f] {
+        int met = 0;
+        auto stall = [&met](const char *call, const char *path, const char *) {
+            if (strcmp(call, "readdir") == 0 && QByteArray(path).endsWith("/stall-here")
+                && ++met == 2)
+                raise(SIGKILL);
+            return 0;
+        };
+        const InjectedCalls stalling(f.pkg.toStdString(), stall);
+        return installInChild();
+    });
+    QVERIFY2(status == 200 + SIGKILL, "the installation never reached the entry");
     QVERIFY(QFileInfo::exists(f.journal()));
     // What the killed run left looks like a complete client.
     QVERIFY(QFileInfo::exists(f.app + "/INFO"));
@@ -1310,11 +1198,7 @@ void TestService::killedInstallationsAreRepaired()
     freshOld();
     QElapsedTimer timer;
     timer.start();
-    {
-        Child installer({helperProgram(), "install", f.base, f.root});
-        QVERIFY(installer.wait());
-        QCOMPARE(installer.status(), 0);
-    }
+    QCOMPARE(support::runInChild(installInChild), 0);
     const qint64 span = std::max<qint64>(timer.nsecsElapsed() / 1000, 1000) * 5 / 4;
     QCOMPARE(contentOf(f.app), package);
 
@@ -1325,12 +1209,14 @@ void TestService::killedInstallationsAreRepaired()
     for (; trials < 60 && (trials < 12 || budget.elapsed() < 8000); ++trials) {
         freshOld();
         const Snapshot old = contentOf(f.app);
-        {
-            Child installer({helperProgram(), "install", f.base, f.root});
-            usleep(static_cast<useconds_t>(QRandomGenerator::global()->bounded(static_cast<int>(span))));
-            (void)kill(installer.pid(), SIGKILL);
-            QVERIFY(installer.wait());
-        }
+        const int killAfter = QRandomGenerator::global()->bounded(static_cast<int>(span));
+        (void)support::runInChild([killAfter] {
+            std::thread([killAfter] {
+                usleep(static_cast<useconds_t>(killAfter));
+                raise(SIGKILL);
+            }).detach();
+            return installInChild();
+        });
         const QString state = QFileInfo::exists(f.journal())
             ? QString::fromUtf8(readFile(f.journal())).section('\n', 0, 0)
             : (contentOf(f.app) == package ? "finished" : "not started");
@@ -1339,7 +1225,7 @@ void TestService::killedInstallationsAreRepaired()
         if (trials % 3 == 2) {
             // A run whose copy fails leaves a complete copy.
             QVERIFY(QFile::link(f.tmp.path() + "/nowhere", f.pkg + "/dangling"));
-            (void)upgradeOnce();
+            (void)LinuxService().upgrade();
             QVERIFY(QFile::remove(f.pkg + "/dangling"));
             const Snapshot now = contentOf(f.app);
             QVERIFY2(now == old || now == package, qPrintable(state));
@@ -1388,16 +1274,33 @@ void TestService::journalWriteFailures()
     const Snapshot old = contentOf(f.app);
     const Snapshot package = contentOf(f.pkg);
 
-    g_fullDiskAtJournalWrite = fullDiskAt;
-    g_journalWrites = 0;
-    g_doneFlushFails = doneFlushFails;
-    g_failNextFolderFlush = false;
-    g_failMoveTo = moveBackFails ? f.app : QString();
-    g_journalFaults = true;
-    const int32_t result = upgradeOnce();
-    g_journalFaults = false;
-    QCOMPARE(result, -1);
-    QVERIFY(g_journalWrites >= fullDiskAt.last());
+    // The journal's writes at the rows' numbers meet a full disk; once a
+    // journal that says "done" is renamed in place, the next flush of a
+    // folder fails; the move of the backup back fails when the row says so.
+    int journalWrites = 0;
+    bool failFolderFlush = false;
+    {
+        auto fail = [&](const char *call, const char *path, const char *to) {
+            const QByteArray name(call);
+            if (name == "write" && QByteArray(path).endsWith(".installing.new"))
+                return fullDiskAt.contains(++journalWrites) ? ENOSPC : 0;
+            if (name == "fsync" && failFolderFlush && QFileInfo(path).isDir()) {
+                failFolderFlush = false;
+                return EIO;
+            }
+            if (name != "rename")
+                return 0;
+            const QByteArray from(path);
+            if (moveBackFails && QFile::decodeName(to) == f.app && from.contains("_tmp"))
+                return EIO;
+            failFolderFlush |= doneFlushFails && QByteArray(to).endsWith(".installing")
+                && readFile(QFile::decodeName(from)).startsWith("state=done");
+            return 0;
+        };
+        const InjectedCalls failing(f.tmp.path().toStdString(), fail);
+        QCOMPARE(LinuxService().upgrade(), -1);
+    }
+    QVERIFY(journalWrites >= fullDiskAt.last());
     const Snapshot left = contentOf(f.app);
     if (left != old && left != package) {
         QVERIFY2(QFileInfo::exists(f.journal()), "no complete copy, and no journal that names one");
@@ -1555,14 +1458,15 @@ void TestService::terminateUI()
     if (process >= UiCopy) {
         QStringList args{helperProgram()};
         QString cwd;
+        QString mapped;
         QVERIFY(QDir().mkpath(f.app + "/lib"));
         switch (process) {
         case HelperInCopy:
             cwd = f.app + "/lib";
             break;
         case HelperMappingCopy:
-            QVERIFY(writeFile(f.app + "/lib/libzelto-ui.so", "mapped\n"));
-            QVERIFY(qputenv("ZELTO_TEST_MAP", QFile::encodeName(f.app + "/lib/libzelto-ui.so")));
+            mapped = f.app + "/lib/libzelto-ui.so";
+            QVERIFY(writeFile(mapped, "mapped\n"));
             break;
         case UiBesideCopy:
             QVERIFY(QDir().mkpath(f.app + "2/bin"));
@@ -1596,17 +1500,15 @@ void TestService::terminateUI()
         QVERIFY(QFile::setPermissions(f.tmp.path() + "/shared",
                                       kExec | QFile::WriteGroup | QFile::WriteOther));
         const QString ready = f.tmp.path() + "/shared/ready";
-        if (arrange & WritesOwnPidFile)
-            QVERIFY(qputenv("ZELTO_TEST_PID_FILE", QFile::encodeName(pidPath)));
         // Started well inside a second, so that its whole second lies
         // clearly before its start.
         for (struct timespec now; arrange & (StampStartSecond | StampTwoSecondsEarlier)
              && clock_gettime(CLOCK_REALTIME, &now) == 0
              && (now.tv_nsec < 100000000 || now.tv_nsec > 600000000);)
             usleep(10000);
-        client = std::make_unique<Child>(args << "client" << onTerm << ready, cwd);
-        qunsetenv("ZELTO_TEST_PID_FILE");
-        qunsetenv("ZELTO_TEST_MAP");
+        const QString ownPidFile = arrange & WritesOwnPidFile ? pidPath : QString();
+        args << "client" << onTerm << ready << ownPidFile << mapped;
+        client = std::make_unique<Child>(args, cwd);
         QTRY_VERIFY_WITH_TIMEOUT(QFileInfo::exists(ready) || client->done(), 30000);
         QVERIFY(!client->done());
         if (arrange & ProgramDeleted)
@@ -1619,22 +1521,20 @@ void TestService::terminateUI()
     QString pid = client ? QString::number(client->pid()) : QString();
     if (!pidFile.isNull())
         QVERIFY(writeFile(pidPath, QByteArray(pidFile).replace("%PID%", pid.toUtf8())));
+    time_t stamp = 0;
     if (arrange & (StampStartSecond | StampTwoSecondsEarlier)) {
         // Rounded down to the whole second of the client's start, as such
         // a file system keeps it; or two seconds before that.
         const qint64 started = startedAtNs(client->pid());
         QVERIFY(started > 0);
-        const time_t earlier = arrange & StampTwoSecondsEarlier ? 2 : 0;
-        const time_t second = time_t(started / 1000000000) - earlier;
-        const struct timespec times[2] = {{second, 0}, {second, 0}};
-        QCOMPARE(utimensat(AT_FDCWD, QFile::encodeName(pidPath).constData(), times, 0), 0);
-    }
-    if (arrange & StampHalfMinuteEarlier) {
+        stamp = time_t(started / 1000000000) - (arrange & StampTwoSecondsEarlier ? 2 : 0);
+    } else if (arrange & StampHalfMinuteEarlier) {
         // As if written half a minute before the process started.
-        const time_t then = time(nullptr) - 30;
-        const struct timespec times[2] = {{then, 0}, {then, 0}};
-        QCOMPARE(utimensat(AT_FDCWD, QFile::encodeName(pidPath).constData(), times, 0), 0);
+        stamp = time(nullptr) - 30;
     }
+    const struct timespec times[2] = {{stamp, 0}, {stamp, 0}};
+    if (stamp != 0)
+        QCOMPARE(utimensat(AT_FDCWD, QFile::encodeName(pidPath).constData(), times, 0), 0);
     if (asNobody)
         QVERIFY(QFile::setPermissions(f.tmp.path(), kExec));
 
@@ -1838,10 +1738,11 @@ void TestService::migrateLegacyFolderAcrossFileSystems()
     const Snapshot data = snapshot(f.legacy + "/data");
     const Snapshot legacy = snapshot(f.legacy);
 
-    g_flushes.clear();
-    g_recordFlushes = true;
-    LinuxService().migrateLegacyFolder();
-    g_recordFlushes = false;
+    QStringList calls;
+    {
+        const InjectedCalls recording = recordCalls(calls);
+        LinuxService().migrateLegacyFolder();
+    }
 
     if (!socket && !occupied) {
         QCOMPARE(f.countContaining("[ERROR]"), 0);
@@ -1850,16 +1751,18 @@ void TestService::migrateLegacyFolderAcrossFileSystems()
         // Before a source goes, the folder that received it was flushed,
         // and so was each folder above it up to the per-user folder: the
         // names of the folders made.
+        // Folders' removals are not counted.
         int removals = 0;
-        for (int i = 0; i < g_flushes.size(); ++i) {
+        for (int i = 0; i < calls.size(); ++i) {
             const QString prefix = "unlink " + f.legacy + "/data/";
-            if (!g_flushes[i].startsWith(prefix))
+            const QString entry = calls[i].mid(prefix.size());
+            if (!calls[i].startsWith(prefix) || data.value(QFile::encodeName(entry)).type == 'd')
                 continue;
             ++removals;
-            QString folder = QFileInfo(f.user + "/data/" + g_flushes[i].mid(prefix.size())).path();
+            QString folder = QFileInfo(f.user + "/data/" + entry).path();
             for (; folder.startsWith(f.user); folder = QFileInfo(folder).path()) {
-                const int flushed = g_flushes.lastIndexOf("fsync " + folder, i);
-                QVERIFY2(flushed >= 0, qPrintable(folder + " not flushed before " + g_flushes[i]));
+                const int flushed = calls.lastIndexOf("fsync " + folder, i);
+                QVERIFY2(flushed >= 0, qPrintable(folder + " not flushed before " + calls[i]));
             }
         }
         QCOMPARE(removals, 4);
@@ -1921,22 +1824,15 @@ void TestService::packageNestedTooDeep()
 namespace {
 
 // The parts this program plays when started with other arguments:
-//   client term|ignore|rename|nobody|hidden|slow <ready-file>
+//   client term|ignore|rename|nobody|hidden|slow <ready-file> <pid-file> <mapped>
 //       plays the client's user interface: ends on SIGTERM (term), ignores
 //       it (ignore), ends on it after renaming its command (rename), or
 //       ends on it as user 65534 (nobody; hidden: also not dumpable, so
 //       that even that user cannot read its /proc entries), or ends 100 ms
 //       after it (slow); creates <ready-file> once its signal disposition
-//       and its user are set. With ZELTO_TEST_PID_FILE set, it first writes
-//       its pid file there, as a client does; with ZELTO_TEST_MAP set, it
-//       maps that file and closes it.
-//   install <base> <root>
-//       registers the path table below <base> and <root> and runs one
-//       installation; the exit code is its result (0 or 1).
-//       With ZELTO_TEST_STALL_AT set, the installation stops for good when
-//       the copy meets an entry of that name (the second walk to meet it:
-//       the first fingerprints the package), after creating the file named
-//       by ZELTO_TEST_STALLED: the test kills it there.
+//       and its user are set. With a <pid-file>, it first writes its pid
+//       file there, as a client does; with <mapped>, it maps that file and
+//       closes it.
 
 volatile sig_atomic_t g_terminate = 0;
 
@@ -1945,13 +1841,12 @@ void noteTerminate(int)
     g_terminate = 1;
 }
 
-int runClient(const char *mode, const char *readyFile)
+int runClient(const char *mode, const char *readyFile, const char *pidFile, const char *mapped)
 {
-    const char *const pidFile = getenv("ZELTO_TEST_PID_FILE");
     const QByteArray pidLine = "pid=" + QByteArray::number(getpid()) + "\n";
-    if (pidFile && !writeFile(QFile::decodeName(pidFile), pidLine))
+    if (*pidFile && !writeFile(QFile::decodeName(pidFile), pidLine))
         return 2;
-    if (const char *mapped = getenv("ZELTO_TEST_MAP")) {
+    if (*mapped) {
         int fd = open(mapped, O_RDONLY | O_CLOEXEC);
         if (fd < 0 || mmap(nullptr, 1, PROT_READ, MAP_PRIVATE, fd, 0) == MAP_FAILED)
             return 2;
@@ -1985,33 +1880,13 @@ int runClient(const char *mode, const char *readyFile)
     return 0;
 }
 
-int runInstallation(const char *base, const char *root)
-{
-    const char *const stallAt = getenv("ZELTO_TEST_STALL_AT");
-    const char *const stalled = getenv("ZELTO_TEST_STALLED");
-    if (stallAt && stalled) {
-        g_onEntry = [stallAt, stalled, met = 0](const char *name) mutable {
-            if (strcmp(name, stallAt) != 0 || ++met != 2)
-                return;
-            writeFile(QFile::decodeName(stalled), "");
-            for (;;)
-                pause();
-        };
-    }
-    RegisterTestPaths(QString::fromUtf8(base), QString::fromUtf8(root));
-    LinuxService service;
-    return service.installPackage() == 0 ? 0 : 1;
-}
-
 } // namespace
 
 int main(int argc, char **argv)
 {
-    if (argc == 4 && strcmp(argv[1], "client") == 0)
-        return runClient(argv[2], argv[3]);
+    if (argc == 6 && strcmp(argv[1], "client") == 0)
+        return runClient(argv[2], argv[3], argv[4], argv[5]);
     QCoreApplication app(argc, argv);
-    if (argc == 4 && strcmp(argv[1], "install") == 0)
-        return runInstallation(argv[2], argv[3]);
     TestService test;
     QTEST_SET_MAIN_SOURCE_PATH
     return QTest::qExec(&test, argc, argv);

@@ -32,8 +32,10 @@
  * failure, every later fsync of the same regular file (inode) is a retry.
  *
  * Linked into a test program, it is armed in-process through
- * fault-interposer.h: the flush and close of one file, the kernel's copy
- * calls, one name in a directory read. Flush and close failures cannot be
+ * fault-interposer.h: a hook shown every call the preloaded library would
+ * count below a folder, and every entry read there, which may fail it (the
+ * flush and close of one file, and a read error at one name, fail that
+ * way); the kernel's copy calls; entries without their kind. Flush and close failures cannot be
  * provoked with real file-system means on a local disk (a full tmpfs
  * refuses the write, never the flush).
  */
@@ -92,15 +94,6 @@ static long g_injected;
  * atomic, as the calls may come from several threads. */
 static struct {
     int armed;
-    char path[PATH_MAX];
-    char source[PATH_MAX];
-    int fsyncErrno;
-    int closeErrno;
-    int fsyncCalls;
-    int sourcePresent;
-} g_file;
-static struct {
-    int armed;
     int cloneErrno;
     int rangeErrno;
     long long rangeErrnoAfter;
@@ -109,8 +102,11 @@ static struct {
     int rangeCalls;
     long long rangeCopied;
 } g_sharing;
-static int g_readErrorArmed;
-static char g_readErrorAt[NAME_MAX + 1];
+static int g_typelessArmed;
+static int g_typelessCount;
+static int g_hookArmed;
+static FaultHook g_hook;
+static void *g_hookContext;
 
 #define FAULT_CALLS(X)                                                          \
     X(rename) X(renameat) X(renameat2) X(mkdir) X(mkdirat)                      \
@@ -205,7 +201,8 @@ static int underAny(const char *path, const char *list)
         size_t len = end ? (size_t)(end - p) : strlen(p);
         while (len > 1 && p[len - 1] == '/')
             --len;
-        if (len > 0 && strncmp(path, p, len) == 0 && (path[len] == '/' || path[len] == '\0'))
+        if (len > 0 && strncmp(path, p, len) == 0
+            && (path[len] == '/' || path[len] == '\0' || p[len - 1] == '/'))
             return 1;
         if (!end)
             break;
@@ -250,7 +247,7 @@ static int absolutePath(int dirfd, const char *path, char *out, size_t size)
 
 static int watchedPath(int dirfd, const char *path, char *abs, size_t size)
 {
-    if (!g_enabled || absolutePath(dirfd, path, abs, size) != 0)
+    if (!isArmed(&g_enabled) || absolutePath(dirfd, path, abs, size) != 0)
         return 0;
     return underAny(abs, g_prefix) && !underAny(abs, g_exclude);
 }
@@ -286,11 +283,18 @@ static void traceLine(int kind, long n, const char *path)
     appendLine(g_trace, line);
 }
 
+/* What the hook armed in-process answers for a call: 0 or an error number. */
+static int hookCall(const char *call, const char *path, const char *to)
+{
+    return isArmed(&g_hookArmed) ? g_hook(call, path, to, g_hookContext) : 0;
+}
+
 /*
  * Counts one call and says what to do with it: 0 go on, -1 skip it with
  * success, or the error number to fail it with. A kill never returns.
+ * `call` and `to` (a rename's new name) are for the hook alone.
  */
-static int account(int kind, const char *path)
+static int account(int kind, const char *call, const char *path, const char *to)
 {
     pthread_mutex_lock(&g_mutex);
     long n = ++g_counts[kind];
@@ -304,7 +308,7 @@ static int account(int kind, const char *path)
     }
     pthread_mutex_unlock(&g_mutex);
     if (!act)
-        return 0;
+        return hookCall(call, path ? path : "", to);
     if (g_action == A_KILL) {
         kill(getpid(), SIGKILL);
         _exit(137);
@@ -314,12 +318,12 @@ static int account(int kind, const char *path)
     return g_action == A_EIO ? EIO : ENOSPC;
 }
 
-static int accountFd(int kind, int fd)
+static int accountFd(int kind, const char *call, int fd)
 {
     char path[PATH_MAX];
     if (fdPath(fd, path, sizeof path) != 0)
         path[0] = '\0';
-    return account(kind, path);
+    return account(kind, call, path, NULL);
 }
 
 /*
@@ -359,68 +363,44 @@ static void noteFsync(int fd, int failedNow)
 
 /* Counts a call on a watched path (a rename: on either path); 0 or the
  * error to fail it with. */
-static int pathCall(int kind, int fd1, const char *p1, int fd2, const char *p2)
+static int pathCall(int kind, const char *call, int fd1, const char *p1, int fd2, const char *p2)
 {
     char abs[PATH_MAX];
     ensureResolved();
-    if (watchedPath(fd1, p1, abs, sizeof abs) || (p2 && watchedPath(fd2, p2, abs, sizeof abs)))
-        return account(kind, abs);
-    return 0;
+    if (!watchedPath(fd1, p1, abs, sizeof abs) && !(p2 && watchedPath(fd2, p2, abs, sizeof abs)))
+        return 0;
+    char to[PATH_MAX];
+    const int named = p2 && absolutePath(fd2, p2, to, sizeof to) == 0;
+    return account(kind, call, abs, named ? to : NULL);
 }
 
-int rename(const char *from, const char *to)
-{
-    FAIL_ON(pathCall(K_RENAME, AT_FDCWD, from, AT_FDCWD, to), -1);
-    return real_rename(from, to);
-}
+/* An interposed call that `check` lets go on (0) or fails (an error number). */
+#define GUARDED(type, name, params, args, check)                               \
+    type name params                                                           \
+    {                                                                          \
+        FAIL_ON(check, -1);                                                    \
+        return real_##name args;                                               \
+    }
 
-int renameat(int fromfd, const char *from, int tofd, const char *to)
-{
-    FAIL_ON(pathCall(K_RENAME, fromfd, from, tofd, to), -1);
-    return real_renameat(fromfd, from, tofd, to);
-}
-
-int renameat2(int fromfd, const char *from, int tofd, const char *to, unsigned int flags)
-{
-    FAIL_ON(pathCall(K_RENAME, fromfd, from, tofd, to), -1);
-    return real_renameat2(fromfd, from, tofd, to, flags);
-}
-
-int mkdir(const char *path, mode_t mode)
-{
-    FAIL_ON(pathCall(K_MKDIR, AT_FDCWD, path, 0, NULL), -1);
-    return real_mkdir(path, mode);
-}
-
-int mkdirat(int dirfd, const char *path, mode_t mode)
-{
-    FAIL_ON(pathCall(K_MKDIR, dirfd, path, 0, NULL), -1);
-    return real_mkdirat(dirfd, path, mode);
-}
-
-int unlink(const char *path)
-{
-    FAIL_ON(pathCall(K_UNLINK, AT_FDCWD, path, 0, NULL), -1);
-    return real_unlink(path);
-}
-
-int unlinkat(int dirfd, const char *path, int flags)
-{
-    FAIL_ON(pathCall(K_UNLINK, dirfd, path, 0, NULL), -1);
-    return real_unlinkat(dirfd, path, flags);
-}
-
-int rmdir(const char *path)
-{
-    FAIL_ON(pathCall(K_UNLINK, AT_FDCWD, path, 0, NULL), -1);
-    return real_rmdir(path);
-}
-
-int remove(const char *path)
-{
-    FAIL_ON(pathCall(K_UNLINK, AT_FDCWD, path, 0, NULL), -1);
-    return real_remove(path);
-}
+GUARDED(int, rename, (const char *from, const char *to), (from, to),
+        pathCall(K_RENAME, __func__, AT_FDCWD, from, AT_FDCWD, to))
+GUARDED(int, renameat, (int fromfd, const char *from, int tofd, const char *to),
+        (fromfd, from, tofd, to), pathCall(K_RENAME, __func__, fromfd, from, tofd, to))
+GUARDED(int, renameat2,
+        (int fromfd, const char *from, int tofd, const char *to, unsigned int flags),
+        (fromfd, from, tofd, to, flags), pathCall(K_RENAME, __func__, fromfd, from, tofd, to))
+GUARDED(int, mkdir, (const char *path, mode_t mode), (path, mode),
+        pathCall(K_MKDIR, __func__, AT_FDCWD, path, 0, NULL))
+GUARDED(int, mkdirat, (int dirfd, const char *path, mode_t mode), (dirfd, path, mode),
+        pathCall(K_MKDIR, __func__, dirfd, path, 0, NULL))
+GUARDED(int, unlink, (const char *path), (path),
+        pathCall(K_UNLINK, __func__, AT_FDCWD, path, 0, NULL))
+GUARDED(int, unlinkat, (int dirfd, const char *path, int flags), (dirfd, path, flags),
+        pathCall(K_UNLINK, __func__, dirfd, path, 0, NULL))
+GUARDED(int, rmdir, (const char *path), (path),
+        pathCall(K_UNLINK, __func__, AT_FDCWD, path, 0, NULL))
+GUARDED(int, remove, (const char *path), (path),
+        pathCall(K_UNLINK, __func__, AT_FDCWD, path, 0, NULL))
 
 /* ---- opening ---- */
 
@@ -430,13 +410,13 @@ static int writingFlags(int flags)
 }
 
 /* Before an open: counts it when it writes; 0 or the error to fail with. */
-static int beforeOpen(int dirfd, const char *path, int writing, int *watched)
+static int beforeOpen(const char *call, int dirfd, const char *path, int writing, int *watched)
 {
     char abs[PATH_MAX];
     ensureResolved();
     *watched = watchedPath(dirfd, path, abs, sizeof abs);
     if (*watched && writing)
-        return account(K_OPENW, abs);
+        return account(K_OPENW, call, abs, NULL);
     return 0;
 }
 
@@ -462,7 +442,7 @@ static mode_t modeArg(int flags, va_list ap)
     va_end(ap);                                                                \
     int writing = writingFlags(flags);                                         \
     int watched = 0;                                                           \
-    FAIL_ON(beforeOpen((dirfd), (path), writing, &watched), -1);               \
+    FAIL_ON(beforeOpen(__func__, (dirfd), (path), writing, &watched), -1);     \
     return afterOpen(call, watched, writing)
 
 int open(const char *path, int flags, ...)
@@ -488,7 +468,7 @@ int openat64(int dirfd, const char *path, int flags, ...)
 static int creatCommon(__typeof__(creat) **real, const char *path, mode_t mode)
 {
     int watched = 0;
-    FAIL_ON(beforeOpen(AT_FDCWD, path, 1, &watched), -1);
+    FAIL_ON(beforeOpen("creat", AT_FDCWD, path, 1, &watched), -1);
     return afterOpen((*real)(path, mode), watched, 1);
 }
 
@@ -506,7 +486,7 @@ static FILE *fopenCommon(__typeof__(fopen) **real, const char *path, const char 
 {
     int writing = mode && (strchr(mode, 'w') || strchr(mode, 'a') || strchr(mode, '+'));
     int watched = 0;
-    FAIL_ON(beforeOpen(AT_FDCWD, path, writing, &watched), NULL);
+    FAIL_ON(beforeOpen("fopen", AT_FDCWD, path, writing, &watched), NULL);
     FILE *f = (*real)(path, mode);
     if (f)
         afterOpen(fileno(f), watched, writing);
@@ -526,35 +506,20 @@ FILE *fopen64(const char *path, const char *mode)
 /* ---- writing, flushing, closing ---- */
 
 /* 0, or the error to fail a write into `fd` with. */
-static int writeCall(int fd)
+static int writeCall(const char *call, int fd)
 {
     ensureResolved();
-    return (fdFlags(fd) & FD_WRITING) ? accountFd(K_WRITE, fd) : 0;
+    return (fdFlags(fd) & FD_WRITING) ? accountFd(K_WRITE, call, fd) : 0;
 }
 
-ssize_t write(int fd, const void *buf, size_t count)
-{
-    FAIL_ON(writeCall(fd), -1);
-    return real_write(fd, buf, count);
-}
-
-ssize_t pwrite(int fd, const void *buf, size_t count, off_t offset)
-{
-    FAIL_ON(writeCall(fd), -1);
-    return real_pwrite(fd, buf, count, offset);
-}
-
-ssize_t pwrite64(int fd, const void *buf, size_t count, off64_t offset)
-{
-    FAIL_ON(writeCall(fd), -1);
-    return real_pwrite64(fd, buf, count, offset);
-}
-
-ssize_t writev(int fd, const struct iovec *iov, int iovcnt)
-{
-    FAIL_ON(writeCall(fd), -1);
-    return real_writev(fd, iov, iovcnt);
-}
+GUARDED(ssize_t, write, (int fd, const void *buf, size_t count), (fd, buf, count),
+        writeCall(__func__, fd))
+GUARDED(ssize_t, pwrite, (int fd, const void *buf, size_t count, off_t offset),
+        (fd, buf, count, offset), writeCall(__func__, fd))
+GUARDED(ssize_t, pwrite64, (int fd, const void *buf, size_t count, off64_t offset),
+        (fd, buf, count, offset), writeCall(__func__, fd))
+GUARDED(ssize_t, writev, (int fd, const struct iovec *iov, int iovcnt), (fd, iov, iovcnt),
+        writeCall(__func__, fd))
 
 /*
  * The copy lets the kernel write its data where it can: those calls are its
@@ -565,7 +530,7 @@ ssize_t writev(int fd, const struct iovec *iov, int iovcnt)
 ssize_t copy_file_range(int in, off64_t *inOffset, int out, off64_t *outOffset, size_t length,
                         unsigned int flags)
 {
-    FAIL_ON(writeCall(out), -1);
+    FAIL_ON(writeCall(__func__, out), -1);
     int sharing = isArmed(&g_sharing.armed);
     if (sharing) {
         __atomic_add_fetch(&g_sharing.rangeCalls, 1, __ATOMIC_RELAXED);
@@ -593,7 +558,7 @@ int ioctl(int fd, unsigned long request, ...)
     va_end(args);
     ensureResolved();
     if (request == FICLONE) {
-        FAIL_ON(writeCall(fd), -1);
+        FAIL_ON(writeCall(__func__, fd), -1);
         if (isArmed(&g_sharing.armed)) {
             __atomic_add_fetch(&g_sharing.cloneCalls, 1, __ATOMIC_RELAXED);
             FAIL_ON(g_sharing.cloneErrno, -1);
@@ -602,34 +567,20 @@ int ioctl(int fd, unsigned long request, ...)
     return real_ioctl(fd, request, arg);
 }
 
-/* Whether `fd` is open on the file armed in-process. */
-static int armedFile(int fd)
+static int syncCall(const char *call, int fd)
 {
-    char path[PATH_MAX];
-    return isArmed(&g_file.armed) && fdPath(fd, path, sizeof path) == 0 &&
-           strcmp(path, g_file.path) == 0;
-}
-
-static int syncCall(int fd)
-{
-    if (armedFile(fd)) {
-        int present = g_file.source[0] && access(g_file.source, F_OK) == 0;
-        __atomic_store_n(&g_file.sourcePresent, present, __ATOMIC_RELAXED);
-        __atomic_add_fetch(&g_file.fsyncCalls, 1, __ATOMIC_RELAXED);
-        return g_file.fsyncErrno;
-    }
     if (!(fdFlags(fd) & FD_WATCHED))
         return 0;
-    int err = accountFd(K_FSYNC, fd);
+    int err = accountFd(K_FSYNC, call, fd);
     noteFsync(fd, err > 0);
     return err;
 }
 
 // `real` is read only after the resolution.
-static int guardedSync(int fd, int (**real)(int))
+static int guardedSync(const char *call, int fd, int (**real)(int))
 {
     ensureResolved();
-    int err = syncCall(fd);
+    int err = syncCall(call, fd);
     if (err < 0)
         return 0;
     FAIL_ON(err, -1);
@@ -638,35 +589,33 @@ static int guardedSync(int fd, int (**real)(int))
 
 int fsync(int fd)
 {
-    return guardedSync(fd, &real_fsync);
+    return guardedSync(__func__, fd, &real_fsync);
 }
 
 int fdatasync(int fd)
 {
-    return guardedSync(fd, &real_fdatasync);
+    return guardedSync(__func__, fd, &real_fdatasync);
 }
 
 int syncfs(int fd)
 {
-    return guardedSync(fd, &real_syncfs);
+    return guardedSync(__func__, fd, &real_syncfs);
 }
 
 /* 0, or the error to report after closing `fd`. */
-static int closeCall(int fd)
+static int closeCall(const char *call, int fd)
 {
     ensureResolved();
-    int err = (fdFlags(fd) & FD_WRITING) ? accountFd(K_CLOSE, fd) : 0;
+    int err = (fdFlags(fd) & FD_WRITING) ? accountFd(K_CLOSE, call, fd) : 0;
     setFd(fd, 0);
     return err;
 }
 
 int close(int fd)
 {
-    int err = closeCall(fd);
     // As on a network file system: the descriptor is gone, the error is
     // reported anyway.
-    if (!err && armedFile(fd))
-        err = g_file.closeErrno;
+    int err = closeCall(__func__, fd);
     int r = real_close(fd);
     FAIL_ON(err, -1);
     return r;
@@ -674,61 +623,31 @@ int close(int fd)
 
 int fclose(FILE *f)
 {
-    int err = closeCall(f ? fileno(f) : -1);
+    int err = closeCall(__func__, f ? fileno(f) : -1);
     int r = real_fclose(f);
     FAIL_ON(err, EOF);
     return r;
 }
 
-/* A walk that reaches the name armed in-process gets a read error instead,
- * as from a failing disk. */
+/* Some file systems leave the kind out of their entries: armed in-process,
+ * every entry reports none. */
 struct dirent *readdir(DIR *dir)
 {
     ensureResolved();
     struct dirent *entry = real_readdir(dir);
-    if (entry && isArmed(&g_readErrorArmed) && strcmp(g_readErrorAt, entry->d_name) == 0) {
-        errno = EIO;
+    if (!entry)
         return NULL;
+    char path[PATH_MAX];
+    if (isArmed(&g_hookArmed) && watchedPath(dirfd(dir), entry->d_name, path, sizeof path))
+        FAIL_ON(hookCall(__func__, path, NULL), NULL);
+    if (isArmed(&g_typelessArmed)) {
+        entry->d_type = DT_UNKNOWN;
+        __atomic_add_fetch(&g_typelessCount, 1, __ATOMIC_RELAXED);
     }
     return entry;
 }
 
 /* ---- arming in-process ---- */
-
-static void copyString(char *dst, size_t size, const char *src)
-{
-    snprintf(dst, size, "%s", src ? src : "");
-}
-
-void faultArmFile(const char *path, int fsyncErrno, int closeErrno, const char *watchedSource)
-{
-    setArmed(&g_file.armed, 0);
-    // The file may not exist yet: resolve its folder.
-    const char *slash = strrchr(path, '/');
-    char folder[PATH_MAX];
-    copyString(folder, sizeof folder, path);
-    folder[slash ? slash - path : 0] = '\0';
-    char *resolved = realpath(folder, NULL);
-    if (resolved && slash)
-        snprintf(g_file.path, sizeof g_file.path, "%s%s", resolved, slash);
-    else
-        copyString(g_file.path, sizeof g_file.path, path);
-    free(resolved);
-    copyString(g_file.source, sizeof g_file.source, watchedSource);
-    g_file.fsyncErrno = fsyncErrno;
-    g_file.closeErrno = closeErrno;
-    g_file.fsyncCalls = 0;
-    g_file.sourcePresent = 0;
-    setArmed(&g_file.armed, 1);
-}
-
-void faultDisarmFile(void) { setArmed(&g_file.armed, 0); }
-int faultFileFsyncs(void) { return __atomic_load_n(&g_file.fsyncCalls, __ATOMIC_RELAXED); }
-
-int faultFileSourcePresentAtSync(void)
-{
-    return __atomic_load_n(&g_file.sourcePresent, __ATOMIC_RELAXED);
-}
 
 void faultArmSharing(int cloneErrno, int rangeErrno, long long rangeErrnoAfter, size_t rangeLimit)
 {
@@ -747,9 +666,21 @@ void faultDisarmSharing(void) { setArmed(&g_sharing.armed, 0); }
 int faultCloneCalls(void) { return __atomic_load_n(&g_sharing.cloneCalls, __ATOMIC_RELAXED); }
 int faultRangeCalls(void) { return __atomic_load_n(&g_sharing.rangeCalls, __ATOMIC_RELAXED); }
 
-void faultArmReadError(const char *name)
+void faultArmTypeless(int on)
 {
-    setArmed(&g_readErrorArmed, 0);
-    copyString(g_readErrorAt, sizeof g_readErrorAt, name);
-    setArmed(&g_readErrorArmed, name != NULL);
+    __atomic_store_n(&g_typelessCount, 0, __ATOMIC_RELAXED);
+    setArmed(&g_typelessArmed, on);
+}
+
+int faultTypelessEntries(void) { return __atomic_load_n(&g_typelessCount, __ATOMIC_RELAXED); }
+
+void faultArmHook(const char *folder, FaultHook hook, void *context)
+{
+    setArmed(&g_hookArmed, 0);
+    setArmed(&g_enabled, 0);
+    snprintf(g_prefix, sizeof g_prefix, "%s", folder ? folder : "");
+    g_hook = hook;
+    g_hookContext = context;
+    setArmed(&g_enabled, hook != NULL);
+    setArmed(&g_hookArmed, hook != NULL);
 }
