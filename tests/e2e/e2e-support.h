@@ -17,15 +17,13 @@
 #include <QTemporaryDir>
 #include <QThread>
 
-#include <cerrno>
 #include <csignal>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <sys/types.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
-#include <vector>
+#include <functional>
 
 #include "support/install-root.h"
 #include "test-files.h"
@@ -198,14 +196,41 @@ bool waitUntil(Done done, int timeoutMs)
     return done();
 }
 
-// Opens the FIFO for writing once somebody has opened it for reading.
-// -1 when the timeout passes first.
-inline int waitForReader(const QString &fifo, int timeoutMs)
+// Opens the FIFO of holdAtStart() for writing once the launcher has reached
+// it; -1, with the launcher killed, when it ends or the timeout passes first.
+inline int waitForHold(QProcess &launcher, const QString &fifo, int timeoutMs)
 {
     const QByteArray path = QFile::encodeName(fifo);
     int fd = -1;
-    waitUntil([&] { return (fd = ::open(path.constData(), O_WRONLY | O_NONBLOCK | O_CLOEXEC)) >= 0; }, timeoutMs);
+    waitUntil([&] {
+        return (fd = ::open(path.constData(), O_WRONLY | O_NONBLOCK | O_CLOEXEC)) >= 0
+            || launcher.waitForFinished(0);
+    }, timeoutMs);
+    if (fd < 0) {
+        launcher.kill();
+        launcher.waitForFinished();
+    }
     return fd;
+}
+
+// A runtime folder as XDG_RUNTIME_DIR must be: its owner's alone.
+inline bool makeRuntimeDir(const QString &path)
+{
+    return QDir().mkpath(path) && QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+}
+
+// root/lib of the root's own in place of the link to the stage's: the
+// stage's entries linked one by one, and as lib/plugins a link to
+// `plugins`, or none when that is empty.
+inline bool ownLib(const QString &root, const QString &plugins)
+{
+    const QString stageLib = stageDir() + "/lib";
+    if (!QFile::remove(root + "/lib") || !QDir().mkpath(root + "/lib"))
+        return false;
+    for (const QString &entry : QDir(stageLib).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::System))
+        if (entry != "plugins" && !QFile::link(stageLib + "/" + entry, root + "/lib/" + entry))
+            return false;
+    return plugins.isEmpty() || QFile::link(plugins, root + "/lib/plugins");
 }
 
 // A program's standard output, or nothing when it does not run or fails.
@@ -240,45 +265,22 @@ private:
 
 // A program leading a session of its own, its output in a file, ended as a
 // whole with the case: the services its buses start and the X server its
-// compositor starts outlive their parents otherwise. `fd3`, when given, is
-// its descriptor 3.
-class Session
+// compositor starts outlive their parents otherwise. Without a file, its
+// standard output is read here.
+class Session : public QProcess
 {
 public:
     bool start(const QString &program, const QStringList &arguments, const QProcessEnvironment &env,
-               const QString &output, int fd3 = -1)
+               const QString &output = QString())
     {
-        std::vector<QByteArray> args{QFile::encodeName(program)}, vars;
-        for (const QString &a : arguments)
-            args.push_back(a.toLocal8Bit());
-        for (const QString &v : env.toStringList())
-            vars.push_back(v.toLocal8Bit());
-        std::vector<char *> argv, envp;
-        for (QByteArray &a : args)
-            argv.push_back(a.data());
-        argv.push_back(nullptr);
-        for (QByteArray &v : vars)
-            envp.push_back(v.data());
-        envp.push_back(nullptr);
-        const QByteArray out = QFile::encodeName(output);
-        m_pid = ::fork();
-        if (m_pid == 0) {
-            ::setsid();
-            // The copy on 3 must survive exec: dup2 gives it no O_CLOEXEC,
-            // and when the descriptor already is 3 the flag is cleared by hand.
-            if (fd3 == 3)
-                ::fcntl(3, F_SETFD, 0);
-            else if (fd3 >= 0)
-                ::dup2(fd3, 3);
-            const int fd = ::open(out.constData(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
-            const int null = ::open("/dev/null", O_RDONLY);
-            ::dup2(null, 0);
-            ::dup2(fd, 1);
-            ::dup2(fd, 2);
-            ::execve(argv[0], argv.data(), envp.data());
-            ::_exit(127);
+        setProcessEnvironment(env);
+        setStandardInputFile(nullDevice());
+        if (!output.isEmpty()) {
+            setStandardOutputFile(output);
+            setProcessChannelMode(MergedChannels);
         }
-        return m_pid > 0;
+        QProcess::start(program, arguments);
+        return waitForStarted();
     }
 
     ~Session() { stop(); }
@@ -287,19 +289,19 @@ public:
     // seconds, and KILL to what the leader left behind in it.
     void stop()
     {
-        if (m_pid <= 0)
+        if (state() == NotRunning)
             return;
-        ::kill(-m_pid, SIGTERM);
-        if (!waitUntil([&] { return ::waitpid(m_pid, nullptr, WNOHANG) == m_pid; }, 10000)) {
-            ::kill(-m_pid, SIGKILL);
-            ::waitpid(m_pid, nullptr, 0);
+        const pid_t leader = static_cast<pid_t>(processId());
+        ::kill(-leader, SIGTERM);
+        if (!waitForFinished(10000)) {
+            ::kill(-leader, SIGKILL);
+            waitForFinished();
         }
-        ::kill(-m_pid, SIGKILL);
-        m_pid = -1;
+        ::kill(-leader, SIGKILL);
     }
 
-private:
-    pid_t m_pid = -1;
+protected:
+    void setupChildProcess() override { ::setsid(); }
 };
 
 // An Xvfb of the test's own. -displayfd lets the server pick a free display
@@ -312,20 +314,14 @@ public:
         const QString xvfb = QStandardPaths::findExecutable(QStringLiteral("Xvfb"));
         if (xvfb.isEmpty())
             return fail(QStringLiteral("Xvfb is not installed"));
-        int fds[2];
-        if (::pipe2(fds, O_CLOEXEC) != 0)
-            return fail(QStringLiteral("pipe failed"));
-        const bool started = m_server.start(xvfb, {"-displayfd", "3", "-screen", "0", "1024x768x24", "-dpi", "96",
-                                                   "-br", "-nolisten", "tcp"},
-                                            QProcessEnvironment::systemEnvironment(), "/dev/null", fds[1]);
-        ::close(fds[1]);
-        QByteArray number;
-        char c;
-        while (started && ::read(fds[0], &c, 1) == 1 && c != '\n')
-            number += c;
-        ::close(fds[0]);
-        if (!started)
-            return fail(QStringLiteral("fork failed"));
+        m_server.setStandardErrorFile(QProcess::nullDevice());
+        if (!m_server.start(xvfb, {"-displayfd", "1", "-screen", "0", "1024x768x24", "-dpi", "96", "-br", "-nolisten",
+                                   "tcp"},
+                            QProcessEnvironment::systemEnvironment()))
+            return fail(QStringLiteral("Xvfb did not start"));
+        while (!m_server.canReadLine() && m_server.waitForReadyRead(-1)) {
+        }
+        const QByteArray number = m_server.readLine().trimmed();
         if (number.isEmpty())
             return fail(QStringLiteral("Xvfb did not report a display"));
         m_display = ":" + QString::fromLatin1(number);
@@ -376,15 +372,22 @@ inline QStringList windowList(const QProcessEnvironment &x, const char *name)
     return ids;
 }
 
-// The managed window with this title, or empty.
-inline QString windowTitled(const QProcessEnvironment &x, const QString &title)
+// The managed window with this title, once there is one (asked once with
+// no timeout); or empty.
+inline QString windowTitled(const QProcessEnvironment &x, const QString &title, int timeoutMs = 0)
 {
-    for (const QString &id : windowList(x, "_NET_CLIENT_LIST")) {
-        const QByteArray names = outputOf(QStringLiteral("xprop"), {"-id", id, "_NET_WM_NAME", "WM_NAME"}, x);
-        if (names.contains("= \"" + title.toUtf8() + '"'))
-            return id;
-    }
-    return QString();
+    QString found;
+    waitUntil([&] {
+        for (const QString &id : windowList(x, "_NET_CLIENT_LIST")) {
+            const QByteArray names = outputOf(QStringLiteral("xprop"), {"-id", id, "_NET_WM_NAME", "WM_NAME"}, x);
+            if (names.contains("= \"" + title.toUtf8() + '"')) {
+                found = id;
+                return true;
+            }
+        }
+        return false;
+    }, timeoutMs);
+    return found;
 }
 
 // Qt's own plug-in folder, where the system's Qt keeps every platform and
@@ -393,6 +396,25 @@ inline QString qtPluginFolder()
 {
     return QLibraryInfo::location(QLibraryInfo::PluginsPath);
 }
+
+// A D-Bus message bus of the case's own listening at `socket`.
+class Bus : public Session
+{
+public:
+    bool start(const QString &socket)
+    {
+        m_address = "unix:path=" + socket;
+        return Session::start(QStandardPaths::findExecutable(QStringLiteral("dbus-daemon")),
+                              {"--session", "--nofork", "--address=" + m_address},
+                              QProcessEnvironment::systemEnvironment(), socket + ".log")
+            && waitUntil([&] { return QFileInfo::exists(socket); }, 30000);
+    }
+
+    QString address() const { return m_address; }
+
+private:
+    QString m_address;
+};
 
 // A window manager (openbox unless named) on a running X server; ready once
 // it has announced itself on the root window, as the EWMH asks of one.
@@ -410,13 +432,9 @@ public:
         // xfwm4 manages no window until it has read its settings, which it
         // asks for on a session bus: one of its own, ended with it.
         if (program == QLatin1String("xfwm4")) {
-            const QString address = "unix:path=" + m_dir.path() + "/bus";
-            if (!m_bus.start(QStandardPaths::findExecutable(QStringLiteral("dbus-daemon")),
-                             {"--session", "--nofork", "--address=" + address},
-                             QProcessEnvironment::systemEnvironment(), m_dir.path() + "/bus.log")
-                || !waitUntil([&] { return QFileInfo::exists(m_dir.path() + "/bus"); }, 30000))
+            if (!m_bus.start(m_dir.path() + "/bus"))
                 return fail(QStringLiteral("no session bus for xfwm4"));
-            env.insert("DBUS_SESSION_BUS_ADDRESS", address);
+            env.insert("DBUS_SESSION_BUS_ADDRESS", m_bus.address());
             // Nothing of the accessibility bus, which would outlive it.
             env.insert("NO_AT_BRIDGE", "1");
         }
@@ -434,38 +452,29 @@ public:
 
 private:
     QTemporaryDir m_dir;
-    Session m_bus;
+    Bus m_bus;
     Session m_process;
 };
 
-// A headless Wayland compositor of Debian's (weston) in a runtime folder of
-// the test's own, logging the protocol so that a test can see which windows
-// a client made.
+// A headless Wayland compositor in a runtime folder of the test's own:
+// Debian's weston, or a desktop's own started through launch().
 class Compositor : public Background
 {
 public:
     static QString socketName() { return QStringLiteral("zelto-test-wayland"); }
 
+    // weston logs the protocol, so that a test can see which windows a
+    // client made.
     bool start(const QString &runtimeDir)
     {
         if (QStandardPaths::findExecutable(QStringLiteral("weston")).isEmpty())
             return fail(QStringLiteral("weston is not installed"));
         m_log = runtimeDir + "/weston.log";
-        if (!QDir().mkpath(runtimeDir) || !QFile::setPermissions(runtimeDir, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner))
-            return fail(QStringLiteral("no runtime folder ") + runtimeDir);
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert("XDG_RUNTIME_DIR", runtimeDir);
-        env.remove("WAYLAND_DISPLAY");
-        env.remove("DISPLAY");
-        if (!m_weston.start(QStandardPaths::findExecutable(QStringLiteral("weston")),
-                            {"--backend=headless-backend.so", "--use-pixman", "--width=1024", "--height=768",
-                             "--socket=" + socketName(), "--no-config", "--idle-time=0", "--log=" + m_log, "--debug",
-                             "--logger-scopes=log,proto"},
-                            env, runtimeDir + "/weston.out")
-            || !waitUntil([&] { return QFileInfo::exists(runtimeDir + "/" + socketName()); }, 30000))
-            return fail(QStringLiteral("weston did not come up: ")
-                        + QString::fromUtf8(readFile(runtimeDir + "/weston.out")));
-        return true;
+        return launch(QStringLiteral("weston"), runtimeDir, socketName(), QProcessEnvironment::systemEnvironment(),
+                      {"weston", "--backend=headless-backend.so", "--use-pixman", "--width=1024", "--height=768",
+                       "--socket=" + socketName(), "--no-config", "--idle-time=0", "--log=" + m_log, "--debug",
+                       "--logger-scopes=log,proto"},
+                      runtimeDir + "/weston.out", 30000);
     }
 
     // True once a client gave a toplevel window this title and drew it.
@@ -476,8 +485,36 @@ public:
             && log.contains(".attach(");
     }
 
+    // What a client of the compositor finds in its environment.
+    void enter(QProcessEnvironment &env) const { env.insert(m_client); }
+
+protected:
+    // Runs `command` (a program on PATH and its arguments) with the runtime
+    // folder and without the test's own displays, its output in `output`;
+    // up once `ready` holds, by default once it listens on `socket`.
+    bool launch(const QString &name, const QString &runtimeDir, const QString &socket, QProcessEnvironment env,
+                const QStringList &command, const QString &output, int timeoutMs,
+                std::function<bool()> ready = nullptr)
+    {
+        if (!makeRuntimeDir(runtimeDir))
+            return fail(QStringLiteral("no runtime folder ") + runtimeDir);
+        if (!ready)
+            ready = [=] { return QFileInfo::exists(runtimeDir + "/" + socket); };
+        env.insert("XDG_RUNTIME_DIR", runtimeDir);
+        env.remove("WAYLAND_DISPLAY");
+        env.remove("DISPLAY");
+        m_client.insert("XDG_RUNTIME_DIR", runtimeDir);
+        m_client.insert("WAYLAND_DISPLAY", socket);
+        if (!m_process.start(QStandardPaths::findExecutable(command.first()), command.mid(1), env, output)
+            || !waitUntil(ready, timeoutMs))
+            return fail(name + QStringLiteral(" did not come up: ") + QString::fromUtf8(readFile(output)).right(2000));
+        return true;
+    }
+
+    QProcessEnvironment m_client;
+    Session m_process;
+
 private:
-    Session m_weston;
     QString m_log;
 };
 

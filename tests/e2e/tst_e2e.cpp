@@ -371,8 +371,7 @@ void TstE2E::secondLauncherDuringFirst()
     QVERIFY(old > 0);
 
     const QString runtime = m_case->path() + "/run-first";
-    QVERIFY(QDir().mkpath(runtime));
-    QVERIFY(QFile::setPermissions(runtime, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner));
+    QVERIFY(makeRuntimeDir(runtime));
     QProcessEnvironment firstEnv = launcherEnvironment(m_home);
     firstEnv.insert("XDG_RUNTIME_DIR", runtime);
     QProcessEnvironment secondEnv = launcherEnvironment(m_home);
@@ -478,9 +477,8 @@ void TstE2E::specialFileAtOwnName()
     QTRY_COMPARE_WITH_TIMEOUT(clientEvents(m_home, "started").size(), 1, 30000);
     QVERIFY(clientEvents(m_home, "started").first().endsWith("build 2001"));
     QCOMPARE(readFile(m_home + "/start-stop.log").count('\n'), 1);
-    struct stat st;
-    QCOMPARE(lstat(QFile::encodeName(logPath(m_home)).constData(), &st), 0);
-    QVERIFY(S_ISREG(st.st_mode));
+    const QFileInfo logFile(logPath(m_home));
+    QVERIFY(logFile.isFile() && !logFile.isSymLink());
     if (!line.isEmpty())
         QVERIFY2(readFile(logPath(m_home)).contains(line.toUtf8()), readFile(logPath(m_home)).constData());
     // Unless the log or its switches were what stood in the way.
@@ -640,7 +638,7 @@ void TstE2E::startsInEverySession()
     if (weston) {
         if (!compositor.start(m_case->path() + "/runtime"))
             QSKIP(qPrintable("no Wayland compositor: " + compositor.why()));
-        environment.insert("WAYLAND_DISPLAY", Compositor::socketName());
+        compositor.enter(environment);
     }
     // Beside the compositor, the X server stands in for Xwayland.
     if (xvfb) {
@@ -650,8 +648,7 @@ void TstE2E::startsInEverySession()
             QSKIP(qPrintable("no window manager: " + wm.why()));
         environment.insert("DISPLAY", xserver.display());
     }
-    QVERIFY(QDir().mkpath(m_case->path() + "/runtime"));
-    QVERIFY(QFile::setPermissions(m_case->path() + "/runtime", QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+    QVERIFY(makeRuntimeDir(m_case->path() + "/runtime"));
     for (const QString &change : env) {
         if (change.startsWith('-'))
             environment.remove(change.mid(1));
@@ -664,13 +661,8 @@ void TstE2E::startsInEverySession()
     QVERIFY(makeRoot(m_root, 2001));
     const QString qtPlugins = qtPluginFolder();
     QVERIFY2(QFileInfo::exists(qtPlugins + "/platforms/libqoffscreen.so"), qPrintable(qtPlugins));
-    if (plugins != PluginCopies) {
-        QVERIFY(QFile::remove(m_root + "/lib"));
-        QVERIFY(QDir().mkpath(m_root + "/lib"));
-        QVERIFY(QFile::link(stageDir() + "/lib/libpvk-qt.so.1", m_root + "/lib/libpvk-qt.so.1"));
-        if (plugins == SystemPlugins)
-            QVERIFY(QFile::link(qtPlugins, m_root + "/lib/plugins"));
-    }
+    if (plugins != PluginCopies)
+        QVERIFY(ownLib(m_root, plugins == SystemPlugins ? qtPlugins : QString()));
     // QTemporaryDir removes by QString, which cannot name the non-UTF-8
     // root: it gets its name back at the end of the case.
     struct Renamed {
@@ -716,28 +708,19 @@ void TstE2E::startsInEverySession()
 
     // In a real session the dialog is up while the launcher is held in
     // its start script: the compositor or the window manager has it.
-    QString dialog;
+    bool dialogShown = false;
     if (held) {
         // A launcher that ends early (an abort) ends the wait with it.
-        int writer = -1;
-        const auto heldOrEnded = [&] {
-            return (writer = waitForReader(hold, 0)) >= 0 || launcher.waitForFinished(50);
-        };
-        waitUntil(heldOrEnded, kRunTimeoutMs);
-        if (writer < 0) {
-            launcher.kill();
-            launcher.waitForFinished();
+        const int writer = waitForHold(launcher, hold, kRunTimeoutMs);
+        if (writer < 0)
             QFAIL(qPrintable("the launcher never reached the start script: " + launcher.readAllStandardError()));
-        }
         const QString title = QStringLiteral("Quenmark Zelto Client");
         if (platform == "wayland") {
-            if (waitUntil([&] { return compositor.hasWindow(title); }, 30000))
-                dialog = title;
+            dialogShown = waitUntil([&] { return compositor.hasWindow(title); }, 30000);
         } else {
-            QString id;
-            if (waitUntil([&] { return !(id = windowTitled(xClient(xserver.display()), title)).isEmpty(); }, 30000))
-                dialog = title;
+            const QString id = windowTitled(xClient(xserver.display()), title, 30000);
             qInfo("dialog window under openbox: %s", qPrintable(id));
+            dialogShown = !id.isEmpty();
         }
         ::close(writer);
     }
@@ -753,7 +736,7 @@ void TstE2E::startsInEverySession()
                               : root.to + "/lib/plugins";
     QCOMPARE(out.split('\n').first(), "lib path = '" + expectedLib + "'");
     if (held)
-        QVERIFY2(dialog.contains("Quenmark Zelto Client"), "no dialog in the session");
+        QVERIFY2(dialogShown, "no dialog in the session");
 
     // Upgraded and started, with the user's own platform choice.
     QCOMPARE(readFile(appPath(m_home) + "/INFO"), infoFile(2001));

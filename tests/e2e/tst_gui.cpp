@@ -74,8 +74,6 @@ QImage grabScreen()
     return QGuiApplication::primaryScreen()->grabWindow(0).toImage().convertToFormat(QImage::Format_RGB32);
 }
 
-using support::contrastRatio;
-
 // The label's line of text in a dialog's picture: the first band of rows
 // of the client area that hold more than WhiteSmoke; its contrast is the
 // strongest of its pixels against WhiteSmoke, where the glyphs' cores keep
@@ -88,30 +86,21 @@ double labelContrast(const QImage &shot, const ClientArea &dialog)
         if (boundingBox(shot, row, [&](QRgb p) { return p != kWhiteSmoke; }).isNull())
             break;
         for (int x = row.left(); x <= row.right(); ++x)
-            best = qMax(best, contrastRatio(shot.pixel(x, y) & 0xffffff, kWhiteSmoke));
+            best = qMax(best, support::contrastRatio(shot.pixel(x, y) & 0xffffff, kWhiteSmoke));
     }
     return best;
 }
 
-// root/lib of the root's own in place of the link to the stage's: the
-// stage's entries linked one by one, and as lib/plugins either a link to
-// `plugins` or, when that is empty, the stage's plug-ins with the system's
-// platform themes and styles beside them.
-bool ownLib(const QString &root, const QString &plugins)
+// root/lib of the root's own (see ownLib) with the stage's plug-ins
+// linked one by one into its lib/plugins, and the system's platform themes
+// and styles beside them.
+bool themedLib(const QString &root)
 {
-    const QString stageLib = stageDir() + "/lib";
-    if (!QFile::remove(root + "/lib") || !QDir().mkpath(root + "/lib"))
+    const QString stagePlugins = stageDir() + "/lib/plugins";
+    if (!ownLib(root, QString()) || !QDir().mkpath(root + "/lib/plugins"))
         return false;
-    const auto all = QDir::AllEntries | QDir::NoDotAndDotDot | QDir::System;
-    for (const QString &entry : QDir(stageLib).entryList(all))
-        if (entry != "plugins" && !QFile::link(stageLib + "/" + entry, root + "/lib/" + entry))
-            return false;
-    if (!plugins.isEmpty())
-        return QFile::link(plugins, root + "/lib/plugins");
-    if (!QDir().mkpath(root + "/lib/plugins"))
-        return false;
-    for (const QString &entry : QDir(stageLib + "/plugins").entryList(all))
-        if (!QFile::link(stageLib + "/plugins/" + entry, root + "/lib/plugins/" + entry))
+    for (const QString &entry : QDir(stagePlugins).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::System))
+        if (!QFile::link(stagePlugins + "/" + entry, root + "/lib/plugins/" + entry))
             return false;
     // The theme's proxy style lives among the styles.
     return QFile::link(qtPluginFolder() + "/platformthemes", root + "/lib/plugins/platformthemes")
@@ -128,7 +117,7 @@ QString darkTheme(const QString &root, const QString &configHome, QProcessEnviro
     if (!QFileInfo::exists(qtPluginFolder() + "/platformthemes/libqt5ct.so") || !QFileInfo::exists(scheme))
         return QStringLiteral("qt5ct is not installed");
     // The product's plug-in folder is the only one the launcher searches.
-    if (!ownLib(root, QString()))
+    if (!themedLib(root))
         return QStringLiteral("cannot link the platform themes into ") + root;
     const QString conf = configHome + "/qt5ct/qt5ct.conf";
     if (!writeFile(conf, "[Appearance]\ncolor_scheme_path=" + scheme.toUtf8()
@@ -145,7 +134,7 @@ QString adwaitaDark(const QString &root, QProcessEnvironment &env)
 {
     if (!QFileInfo::exists(qtPluginFolder() + "/styles/adwaita.so"))
         return QStringLiteral("adwaita-qt is not installed");
-    if (!ownLib(root, QString()))
+    if (!themedLib(root))
         return QStringLiteral("cannot link the styles into ") + root;
     env.insert("QT_STYLE_OVERRIDE", "Adwaita-Dark");
     return QString();
@@ -163,11 +152,9 @@ QString frameOf(const QProcessEnvironment &x, const QString &id)
 {
     QString current = id;
     for (int depth = 0; depth < 8; ++depth) {
-        const QByteArray tree = outputOf(QStringLiteral("xwininfo"), {"-id", current, "-tree"}, x);
-        const QRegularExpression root(QStringLiteral("Root window id: (0x[0-9a-f]+)"));
-        const QRegularExpression parent(QStringLiteral("Parent window id: (0x[0-9a-f]+)"));
-        const QString rootId = root.match(QString::fromLatin1(tree)).captured(1);
-        const QString parentId = parent.match(QString::fromLatin1(tree)).captured(1);
+        const QString tree = QString::fromLatin1(outputOf(QStringLiteral("xwininfo"), {"-id", current, "-tree"}, x));
+        const QString rootId = QRegularExpression("Root window id: (0x[0-9a-f]+)").match(tree).captured(1);
+        const QString parentId = QRegularExpression("Parent window id: (0x[0-9a-f]+)").match(tree).captured(1);
         if (parentId.isEmpty() || parentId == rootId)
             return current;
         current = parentId;
@@ -178,9 +165,12 @@ QString frameOf(const QProcessEnvironment &x, const QString &id)
 // GNOME Shell 43 headless, as a Wayland compositor with Xwayland, on D-Bus
 // buses of its own: a session bus (dbus-run-session) and, in place of the
 // system bus, a second private bus (its login manager is asked for there).
-class GnomeShell : public Background
+class GnomeShell : public Compositor
 {
 public:
+    // The shell ends before the bus it asks.
+    ~GnomeShell() { m_process.stop(); }
+
     bool start(const QString &dir)
     {
         if (QStandardPaths::findExecutable(QStringLiteral("gnome-shell")).isEmpty()
@@ -188,56 +178,40 @@ public:
             || QStandardPaths::findExecutable(QStringLiteral("dbus-run-session")).isEmpty())
             return fail(QStringLiteral("gnome-shell, Xwayland or dbus-run-session is not installed "
                                        "(GNOME Shell is too large for the CI's package budget)"));
-        m_runtime = dir + "/gnome-runtime";
-        QDir().mkpath(m_runtime);
-        QFile::setPermissions(m_runtime, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-        const QString systemBus = dir + "/system-bus";
-        if (!m_systemBus.start(QStandardPaths::findExecutable(QStringLiteral("dbus-daemon")),
-                               {"--session", "--nofork", "--address=unix:path=" + systemBus},
-                               QProcessEnvironment::systemEnvironment(), dir + "/system-bus.log")
-            || !waitUntil([&] { return QFileInfo::exists(systemBus); }, 30000))
+        if (!m_systemBus.start(dir + "/system-bus"))
             return fail(QStringLiteral("no private bus"));
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert("XDG_RUNTIME_DIR", m_runtime);
-        env.insert("DBUS_SYSTEM_BUS_ADDRESS", "unix:path=" + systemBus);
-        for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY", "DBUS_SESSION_BUS_ADDRESS", "XAUTHORITY"})
-            env.remove(name);
-        m_log = dir + "/gnome-shell.log";
+        env.insert("DBUS_SYSTEM_BUS_ADDRESS", m_systemBus.address());
+        env.remove("DBUS_SESSION_BUS_ADDRESS");
+        env.remove("XAUTHORITY");
+        const QString runtime = dir + "/gnome-runtime";
+        const auto xauthority = [&] {
+            return QDir(runtime).entryList({".mutter-Xwaylandauth.*"}, QDir::Files | QDir::Hidden).value(0);
+        };
         const QRegularExpression display(QStringLiteral("Using public X11 display (:[0-9]+)"));
-        if (!m_shell.start(QStandardPaths::findExecutable(QStringLiteral("dbus-run-session")),
-                           {"--", "gnome-shell", "--headless", "--wayland", "--virtual-monitor", "1024x768"}, env, m_log)
-            || !waitUntil([&] {
-                   const QString log = QString::fromUtf8(readFile(m_log));
-                   m_display = display.match(log).captured(1);
-                   return !m_display.isEmpty() && log.contains("GNOME Shell started")
-                       && !QDir(m_runtime).entryList({".mutter-Xwaylandauth.*"}, QDir::Files | QDir::Hidden).isEmpty();
-               }, 180000))
-            return fail(QStringLiteral("GNOME Shell did not come up: ")
-                        + QString::fromUtf8(readFile(m_log)).right(2000));
-        m_xauthority = m_runtime + "/" + QDir(m_runtime).entryList({".mutter-Xwaylandauth.*"}, QDir::Files | QDir::Hidden).first();
+        QString log;
+        if (!launch(QStringLiteral("GNOME Shell"), runtime, QStringLiteral("wayland-0"), env,
+                    {"dbus-run-session", "--", "gnome-shell", "--headless", "--wayland", "--virtual-monitor", "1024x768"},
+                    dir + "/gnome-shell.log", 180000, [&] {
+                        log = QString::fromUtf8(readFile(dir + "/gnome-shell.log"));
+                        return display.match(log).hasMatch() && log.contains("GNOME Shell started")
+                            && !xauthority().isEmpty();
+                    }))
+            return false;
+        m_client.insert("DISPLAY", display.match(log).captured(1));
+        m_client.insert("XAUTHORITY", runtime + "/" + xauthority());
+        m_client.insert("XDG_CURRENT_DESKTOP", "GNOME");
+        m_client.insert("XDG_SESSION_DESKTOP", "gnome");
+        m_client.insert("XDG_SESSION_TYPE", "wayland");
         return true;
     }
 
-    // What a program of the session finds in its environment.
-    void enter(QProcessEnvironment &env) const
-    {
-        env.insert("XDG_RUNTIME_DIR", m_runtime);
-        env.insert("WAYLAND_DISPLAY", "wayland-0");
-        env.insert("DISPLAY", m_display);
-        env.insert("XAUTHORITY", m_xauthority);
-        env.insert("XDG_CURRENT_DESKTOP", "GNOME");
-        env.insert("XDG_SESSION_DESKTOP", "gnome");
-        env.insert("XDG_SESSION_TYPE", "wayland");
-    }
-
 private:
-    Session m_systemBus;
-    Session m_shell;
-    QString m_runtime, m_log, m_display, m_xauthority;
+    Bus m_systemBus;
 };
 
 // KDE's KWin as a virtual Wayland compositor with Xwayland.
-class KWin : public Background
+class KWin : public Compositor
 {
 public:
     bool start(const QString &dir)
@@ -252,35 +226,17 @@ public:
         if (!QFile::copy(installed, kwinCopy)
             || !QFile::setPermissions(kwinCopy, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner))
             return fail(QStringLiteral("cannot copy kwin_wayland"));
-        m_runtime = dir + "/kwin-runtime";
-        QDir().mkpath(m_runtime);
-        QFile::setPermissions(m_runtime, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert("XDG_RUNTIME_DIR", m_runtime);
-        for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY"})
-            env.remove(name);
-        m_log = dir + "/kwin.log";
-        if (!m_kwin.start(QStandardPaths::findExecutable(QStringLiteral("dbus-run-session")),
-                          {"--", kwinCopy, "--virtual", "--width", "1024", "--height", "768", "--socket", "zelto-kwin",
-                           "--no-lockscreen", "--no-global-shortcuts"},
-                          env, m_log)
-            || !waitUntil([&] { return QFileInfo::exists(m_runtime + "/zelto-kwin"); }, 60000))
-            return fail(QStringLiteral("KWin did not come up: ") + QString::fromUtf8(readFile(m_log)).right(2000));
+        if (!launch(QStringLiteral("KWin"), dir + "/kwin-runtime", QStringLiteral("zelto-kwin"),
+                    QProcessEnvironment::systemEnvironment(),
+                    {"dbus-run-session", "--", kwinCopy, "--virtual", "--width", "1024", "--height", "768", "--socket",
+                     "zelto-kwin", "--no-lockscreen", "--no-global-shortcuts"},
+                    dir + "/kwin.log", 60000))
+            return false;
+        m_client.insert("XDG_CURRENT_DESKTOP", "KDE");
+        m_client.insert("XDG_SESSION_DESKTOP", "KDE");
+        m_client.insert("XDG_SESSION_TYPE", "wayland");
         return true;
     }
-
-    void enter(QProcessEnvironment &env) const
-    {
-        env.insert("XDG_RUNTIME_DIR", m_runtime);
-        env.insert("WAYLAND_DISPLAY", "zelto-kwin");
-        env.insert("XDG_CURRENT_DESKTOP", "KDE");
-        env.insert("XDG_SESSION_DESKTOP", "KDE");
-        env.insert("XDG_SESSION_TYPE", "wayland");
-    }
-
-private:
-    Session m_kwin;
-    QString m_runtime, m_log;
 };
 
 // Reads the launcher's accessibility tree and events from the AT-SPI bus
@@ -469,12 +425,9 @@ void TstGui::dialogDuringUpgrade()
     startLauncher(launcher, m_root, env);
     QVERIFY(launcher.waitForStarted());
 
-    const int writer = waitForReader(fifo, 120000);
-    if (writer < 0) {
-        launcher.kill();
-        launcher.waitForFinished();
+    const int writer = waitForHold(launcher, fifo, 120000);
+    if (writer < 0)
         QFAIL(qPrintable("the launcher never reached the start script: " + launcher.readAllStandardError()));
-    }
 
     // The dialog was asked to show itself before the copy began; wait until
     // the server has it drawn, with its label's text on it.
@@ -635,8 +588,7 @@ void TstGui::dialogInSession()
             QSKIP(qPrintable("no window manager: " + wm.why()));
         env.insert("DISPLAY", display);
         env.insert("XDG_RUNTIME_DIR", dir + "/runtime");
-        QVERIFY(QDir().mkpath(dir + "/runtime"));
-        QVERIFY(QFile::setPermissions(dir + "/runtime", QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+        QVERIFY(makeRuntimeDir(dir + "/runtime"));
     }
     // What an X client of the session sees.
     QProcessEnvironment x = xClient(env.value("DISPLAY"));
@@ -663,7 +615,7 @@ void TstGui::dialogInSession()
         // window mapped: started again until one is managed.
         for (int attempt = 0; attempt < 3 && typing.isEmpty(); ++attempt) {
             QVERIFY(other.start(QStandardPaths::findExecutable(QStringLiteral("xlogo")), {}, x, dir + "/xlogo.log"));
-            if (!waitUntil([&] { return !(typing = windowTitled(x, "xlogo")).isEmpty(); }, 10000))
+            if ((typing = windowTitled(x, "xlogo", 10000)).isEmpty())
                 other.stop();
         }
         QVERIFY2(!typing.isEmpty(), qPrintable("xlogo never mapped: " + rootProperty(x, "_NET_CLIENT_LIST")
@@ -686,7 +638,8 @@ void TstGui::dialogInSession()
 
     // The accessibility bus of a session bus of the case's own, with a
     // listener on it before the launcher starts.
-    Session bus, listener, synthesizer, screenReader;
+    Bus bus;
+    Session listener, synthesizer, screenReader;
     const QString saidPath = dir + "/said.txt";
     const QString atSpiOut = dir + "/at-spi.txt";
     const QString atSpiFlag = dir + "/at-spi.dump";
@@ -695,15 +648,11 @@ void TstGui::dialogInSession()
             || !outputOf("/usr/bin/python3", {"-c", "import pyatspi; print('pyatspi')"}).contains("pyatspi")
             || QStandardPaths::findExecutable(QStringLiteral("dbus-daemon")).isEmpty())
             QSKIP("python3-pyatspi or dbus-daemon is not installed");
-        const QString address = "unix:path=" + dir + "/session-bus";
-        QVERIFY(bus.start(QStandardPaths::findExecutable(QStringLiteral("dbus-daemon")),
-                          {"--session", "--nofork", "--address=" + address}, QProcessEnvironment::systemEnvironment(),
-                          dir + "/session-bus.log"));
-        QVERIFY(waitUntil([&] { return QFileInfo::exists(dir + "/session-bus"); }, 30000));
-        env.insert("DBUS_SESSION_BUS_ADDRESS", address);
+        QVERIFY(bus.start(dir + "/session-bus"));
+        env.insert("DBUS_SESSION_BUS_ADDRESS", bus.address());
         env.insert("QT_LINUX_ACCESSIBILITY_ALWAYS_ON", "1");
         QProcessEnvironment py = x;
-        py.insert("DBUS_SESSION_BUS_ADDRESS", address);
+        py.insert("DBUS_SESSION_BUS_ADDRESS", bus.address());
         py.insert("XDG_RUNTIME_DIR", env.value("XDG_RUNTIME_DIR"));
         QVERIFY(listener.start("/usr/bin/python3", {"-c", QString::fromLatin1(kAtSpiListener), atSpiOut, atSpiFlag},
                                py, dir + "/at-spi-listener.log"));
@@ -753,12 +702,9 @@ void TstGui::dialogInSession()
     QProcess launcher;
     startLauncher(launcher, m_root, env);
     QVERIFY(launcher.waitForStarted());
-    int writer = waitForReader(fifo, 120000);
-    if (writer < 0) {
-        launcher.kill();
-        launcher.waitForFinished();
+    int writer = waitForHold(launcher, fifo, 120000);
+    if (writer < 0)
         QFAIL(qPrintable("the launcher never reached the start script: " + launcher.readAllStandardError()));
-    }
     // A case that ends early lets the start script go on without a client
     // to start: none outlives the case.
     const auto release = qScopeGuard([&] {
@@ -771,8 +717,7 @@ void TstGui::dialogInSession()
     const QString title = QStringLiteral("Quenmark Zelto Client");
     // The AT-SPI row looks at the accessibility bus alone.
     if (x11 && !atSpi) {
-        QString dialog;
-        waitUntil([&] { return !(dialog = windowTitled(x, title)).isEmpty(); }, 30000);
+        const QString dialog = windowTitled(x, title, 30000);
         QVERIFY2(!dialog.isEmpty(), qPrintable("no dialog in the session; the log says: "
                                                 + QString::fromUtf8(readFile(logPath(m_home))).right(1500)));
         const QString frame = frameOf(x, dialog);
