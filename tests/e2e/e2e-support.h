@@ -119,15 +119,18 @@ inline QString logPath(const QString &home)
     return home + "/.QuenmarkZelto/log/launcher.log";
 }
 
+// The launcher's environment in a case: its home, and nothing of the
+// tester's desktop, scaling or Qt plug-ins. The instance lock falls back to
+// the home folder without the runtime folder: each case has its own.
 inline QProcessEnvironment launcherEnvironment(const QString &home)
 {
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert("HOME", home);
     env.insert("LANG", "C.UTF-8");
     env.insert("QT_QPA_PLATFORM", "offscreen");
-    // The instance lock falls back to the home folder: each case has its own.
-    for (const char *name : {"XDG_RUNTIME_DIR", "XDG_CURRENT_DESKTOP", "XDG_DATA_HOME", "LC_ALL",
-                             "QT_PLUGIN_PATH", "QT_QPA_PLATFORM_PLUGIN_PATH"})
+    for (const char *name : {"XDG_RUNTIME_DIR", "XDG_CURRENT_DESKTOP", "XDG_SESSION_DESKTOP", "XDG_SESSION_TYPE",
+                             "XDG_DATA_HOME", "LC_ALL", "QT_PLUGIN_PATH", "QT_QPA_PLATFORM_PLUGIN_PATH",
+                             "QT_QPA_PLATFORMTHEME", "QT_SCALE_FACTOR", "QT_FONT_DPI", "QT_AUTO_SCREEN_SCALE_FACTOR"})
         env.remove(name);
     return env;
 }
@@ -135,7 +138,6 @@ inline QProcessEnvironment launcherEnvironment(const QString &home)
 inline void startLauncher(QProcess &p, const QString &root, const QProcessEnvironment &env)
 {
     p.setProcessEnvironment(env);
-    p.setProcessChannelMode(QProcess::SeparateChannels);
     p.start(root + "/bin/" + launcherName(), QStringList());
 }
 
@@ -174,7 +176,7 @@ inline void killClients(const QString &home)
 }
 
 // Holds the launcher in its last step, the start script, with the dialog
-// still up, until the test opens the FIFO's other end (waitForReader) and
+// still up, until the test opens the FIFO's other end (waitForHold) and
 // closes it. The launcher's own files are never a way to hold it: it opens
 // none of them in a way that blocks. The FIFO's path, or empty.
 inline QString holdAtStart(const QString &home)
@@ -245,31 +247,16 @@ inline QByteArray outputOf(const QString &program, const QStringList &arguments,
     return p.readAllStandardOutput();
 }
 
-// A program the case needs in the background; why() says what the machine
-// lacked when it could not be started.
-class Background
+// A program the case needs in the background, leading a session of its
+// own, its output in a file, ended as a whole with the case: the services
+// its buses start and the X server its compositor starts outlive their
+// parents otherwise. Without a file, its standard output is read here.
+// why() says what the machine lacked when it could not be started.
+class Session : public QProcess
 {
 public:
     QString why() const { return m_why; }
 
-protected:
-    bool fail(const QString &why)
-    {
-        m_why = why;
-        return false;
-    }
-
-private:
-    QString m_why;
-};
-
-// A program leading a session of its own, its output in a file, ended as a
-// whole with the case: the services its buses start and the X server its
-// compositor starts outlive their parents otherwise. Without a file, its
-// standard output is read here.
-class Session : public QProcess
-{
-public:
     bool start(const QString &program, const QStringList &arguments, const QProcessEnvironment &env,
                const QString &output = QString())
     {
@@ -302,11 +289,20 @@ public:
 
 protected:
     void setupChildProcess() override { ::setsid(); }
+
+    bool fail(const QString &why)
+    {
+        m_why = why;
+        return false;
+    }
+
+private:
+    QString m_why;
 };
 
 // An Xvfb of the test's own. -displayfd lets the server pick a free display
 // number and report it.
-class XServer : public Background
+class XServer : public Session
 {
 public:
     bool start()
@@ -314,14 +310,14 @@ public:
         const QString xvfb = QStandardPaths::findExecutable(QStringLiteral("Xvfb"));
         if (xvfb.isEmpty())
             return fail(QStringLiteral("Xvfb is not installed"));
-        m_server.setStandardErrorFile(QProcess::nullDevice());
-        if (!m_server.start(xvfb, {"-displayfd", "1", "-screen", "0", "1024x768x24", "-dpi", "96", "-br", "-nolisten",
+        setStandardErrorFile(nullDevice());
+        if (!Session::start(xvfb, {"-displayfd", "1", "-screen", "0", "1024x768x24", "-dpi", "96", "-br", "-nolisten",
                                    "tcp"},
                             QProcessEnvironment::systemEnvironment()))
             return fail(QStringLiteral("Xvfb did not start"));
-        while (!m_server.canReadLine() && m_server.waitForReadyRead(-1)) {
+        while (!canReadLine() && waitForReadyRead(-1)) {
         }
-        const QByteArray number = m_server.readLine().trimmed();
+        const QByteArray number = readLine().trimmed();
         if (number.isEmpty())
             return fail(QStringLiteral("Xvfb did not report a display"));
         m_display = ":" + QString::fromLatin1(number);
@@ -331,17 +327,8 @@ public:
     QString display() const { return m_display; }
 
 private:
-    Session m_server;
     QString m_display;
 };
-
-// A window property as xprop prints it; empty when it is not set.
-inline QByteArray xprop(const QStringList &arguments,
-                        const QProcessEnvironment &env = QProcessEnvironment::systemEnvironment())
-{
-    const QByteArray out = outputOf(QStringLiteral("xprop"), arguments, env);
-    return out.contains("not found") || out.contains("no such atom") ? QByteArray() : out.trimmed();
-}
 
 // What an X client of the display finds in its environment.
 inline QProcessEnvironment xClient(const QString &display)
@@ -351,18 +338,21 @@ inline QProcessEnvironment xClient(const QString &display)
     return x;
 }
 
-// One property of the root window in a session: `x` is the environment of
-// an X client of it.
-inline QByteArray rootProperty(const QProcessEnvironment &x, const char *name)
+// One property of the window `id` ("-root": the root window) as xprop
+// prints it, empty when it is not set; `x` is the environment of an X
+// client of the session.
+inline QByteArray xprop(const QProcessEnvironment &x, const QString &id, const char *name)
 {
-    return xprop({"-root", QString::fromLatin1(name)}, x);
+    const QStringList window = id == QLatin1String("-root") ? QStringList{id} : QStringList{"-id", id};
+    const QByteArray out = outputOf(QStringLiteral("xprop"), window + QStringList{QString::fromLatin1(name)}, x);
+    return out.contains("not found") || out.contains("no such atom") ? QByteArray() : out.trimmed();
 }
 
 // The window ids of a root property that lists windows.
 inline QStringList windowList(const QProcessEnvironment &x, const char *name)
 {
     QStringList ids;
-    const QByteArray value = rootProperty(x, name);
+    const QByteArray value = xprop(x, "-root", name);
     const int hash = value.indexOf('#');
     if (hash < 0)
         return ids;
@@ -418,9 +408,12 @@ private:
 
 // A window manager (openbox unless named) on a running X server; ready once
 // it has announced itself on the root window, as the EWMH asks of one.
-class WindowManager : public Background
+class WindowManager : public Session
 {
 public:
+    // Ended before its bus and its folder.
+    ~WindowManager() { stop(); }
+
     bool start(const QString &display, const QString &program = QStringLiteral("openbox"))
     {
         if (QStandardPaths::findExecutable(program).isEmpty()
@@ -443,8 +436,8 @@ public:
             : program == QLatin1String("metacity") ? QStringList{"--sm-disable", "--compositor=none"}
                                                    : QStringList{"--sm-disable"};
         const QString log = m_dir.path() + "/window-manager.log";
-        if (!m_process.start(QStandardPaths::findExecutable(program), options, env, log)
-            || !waitUntil([&] { return !rootProperty(env, "_NET_SUPPORTING_WM_CHECK").isEmpty(); }, 30000))
+        if (!Session::start(QStandardPaths::findExecutable(program), options, env, log)
+            || !waitUntil([&] { return !xprop(env, "-root", "_NET_SUPPORTING_WM_CHECK").isEmpty(); }, 30000))
             return fail(program + QStringLiteral(" did not come up on ") + display + ": "
                         + QString::fromUtf8(readFile(log)));
         return true;
@@ -453,26 +446,24 @@ public:
 private:
     QTemporaryDir m_dir;
     Bus m_bus;
-    Session m_process;
 };
 
 // A headless Wayland compositor in a runtime folder of the test's own:
 // Debian's weston, or a desktop's own started through launch().
-class Compositor : public Background
+class Compositor : public Session
 {
 public:
-    static QString socketName() { return QStringLiteral("zelto-test-wayland"); }
-
     // weston logs the protocol, so that a test can see which windows a
     // client made.
     bool start(const QString &runtimeDir)
     {
+        const QString socket = QStringLiteral("zelto-test-wayland");
         if (QStandardPaths::findExecutable(QStringLiteral("weston")).isEmpty())
             return fail(QStringLiteral("weston is not installed"));
         m_log = runtimeDir + "/weston.log";
-        return launch(QStringLiteral("weston"), runtimeDir, socketName(), QProcessEnvironment::systemEnvironment(),
+        return launch(QStringLiteral("weston"), runtimeDir, socket, QProcessEnvironment::systemEnvironment(),
                       {"weston", "--backend=headless-backend.so", "--use-pixman", "--width=1024", "--height=768",
-                       "--socket=" + socketName(), "--no-config", "--idle-time=0", "--log=" + m_log, "--debug",
+                       "--socket=" + socket, "--no-config", "--idle-time=0", "--log=" + m_log, "--debug",
                        "--logger-scopes=log,proto"},
                       runtimeDir + "/weston.out", 30000);
     }
@@ -489,8 +480,8 @@ public:
     void enter(QProcessEnvironment &env) const { env.insert(m_client); }
 
 protected:
-    // Runs `command` (a program on PATH and its arguments) with the runtime
-    // folder and without the test's own displays, its output in `output`;
+    // Runs `command` (a program on PATH, its arguments) in the runtime folder
+    // without the test's displays and session bus, its output in `output`;
     // up once `ready` holds, by default once it listens on `socket`.
     bool launch(const QString &name, const QString &runtimeDir, const QString &socket, QProcessEnvironment env,
                 const QStringList &command, const QString &output, int timeoutMs,
@@ -501,18 +492,17 @@ protected:
         if (!ready)
             ready = [=] { return QFileInfo::exists(runtimeDir + "/" + socket); };
         env.insert("XDG_RUNTIME_DIR", runtimeDir);
-        env.remove("WAYLAND_DISPLAY");
-        env.remove("DISPLAY");
+        for (const char *name : {"WAYLAND_DISPLAY", "DISPLAY", "XAUTHORITY", "DBUS_SESSION_BUS_ADDRESS"})
+            env.remove(name);
         m_client.insert("XDG_RUNTIME_DIR", runtimeDir);
         m_client.insert("WAYLAND_DISPLAY", socket);
-        if (!m_process.start(QStandardPaths::findExecutable(command.first()), command.mid(1), env, output)
+        if (!Session::start(QStandardPaths::findExecutable(command.first()), command.mid(1), env, output)
             || !waitUntil(ready, timeoutMs))
             return fail(name + QStringLiteral(" did not come up: ") + QString::fromUtf8(readFile(output)).right(2000));
         return true;
     }
 
     QProcessEnvironment m_client;
-    Session m_process;
 
 private:
     QString m_log;
