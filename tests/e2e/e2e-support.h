@@ -272,19 +272,18 @@ public:
 
     ~Session() { stop(); }
 
-    // TERM to the session, KILL when the leader is still there after ten
-    // seconds, and KILL to what the leader left behind in it.
+    // TERM to the session; once the leader has ended, or after ten seconds,
+    // KILL to whatever is left of it.
     void stop()
     {
         if (state() == NotRunning)
             return;
         const pid_t leader = static_cast<pid_t>(processId());
         ::kill(-leader, SIGTERM);
-        if (!waitForFinished(10000)) {
-            ::kill(-leader, SIGKILL);
-            waitForFinished();
-        }
+        const bool ended = waitForFinished(10000);
         ::kill(-leader, SIGKILL);
+        if (!ended)
+            waitForFinished();
     }
 
 protected:
