@@ -674,9 +674,8 @@ void TstGui::dialogInSession()
     Session oldClient;
     if (atSpi) {
         QVERIFY(makePackage(appPath(m_home), 2000, OnTerm::Ignore));
-        QProcessEnvironment clientEnv = QProcessEnvironment::systemEnvironment();
-        clientEnv.insert("HOME", m_home);
-        QVERIFY(oldClient.start(appPath(m_home) + "/bin/cloud-zelto-ui", QStringList(), clientEnv, dir + "/old-client.log"));
+        QVERIFY(oldClient.start(appPath(m_home) + "/bin/cloud-zelto-ui", QStringList(), launcherEnvironment(m_home),
+                                dir + "/old-client.log"));
         QVERIFY(waitUntil([&] { return clientEvents(m_home, "started").size() == 1; }, 30000));
     }
 
