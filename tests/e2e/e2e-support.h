@@ -17,15 +17,13 @@
 #include <QTemporaryDir>
 #include <QThread>
 
-#include <cerrno>
 #include <csignal>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <sys/types.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
-#include <vector>
+#include <functional>
 
 #include "support/install-root.h"
 #include "test-files.h"
@@ -121,15 +119,18 @@ inline QString logPath(const QString &home)
     return home + "/.QuenmarkZelto/log/launcher.log";
 }
 
+// The launcher's environment in a case: its home, and nothing of the
+// tester's desktop, scaling or Qt plug-ins. The instance lock falls back to
+// the home folder without the runtime folder: each case has its own.
 inline QProcessEnvironment launcherEnvironment(const QString &home)
 {
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert("HOME", home);
     env.insert("LANG", "C.UTF-8");
     env.insert("QT_QPA_PLATFORM", "offscreen");
-    // The instance lock falls back to the home folder: each case has its own.
-    for (const char *name : {"XDG_RUNTIME_DIR", "XDG_CURRENT_DESKTOP", "XDG_DATA_HOME", "LC_ALL",
-                             "QT_PLUGIN_PATH", "QT_QPA_PLATFORM_PLUGIN_PATH"})
+    for (const char *name : {"XDG_RUNTIME_DIR", "XDG_CURRENT_DESKTOP", "XDG_SESSION_DESKTOP", "XDG_SESSION_TYPE",
+                             "XDG_DATA_HOME", "LC_ALL", "QT_PLUGIN_PATH", "QT_QPA_PLATFORM_PLUGIN_PATH",
+                             "QT_QPA_PLATFORMTHEME", "QT_SCALE_FACTOR", "QT_FONT_DPI", "QT_AUTO_SCREEN_SCALE_FACTOR"})
         env.remove(name);
     return env;
 }
@@ -137,7 +138,6 @@ inline QProcessEnvironment launcherEnvironment(const QString &home)
 inline void startLauncher(QProcess &p, const QString &root, const QProcessEnvironment &env)
 {
     p.setProcessEnvironment(env);
-    p.setProcessChannelMode(QProcess::SeparateChannels);
     p.start(root + "/bin/" + launcherName(), QStringList());
 }
 
@@ -176,7 +176,7 @@ inline void killClients(const QString &home)
 }
 
 // Holds the launcher in its last step, the start script, with the dialog
-// still up, until the test opens the FIFO's other end (waitForReader) and
+// still up, until the test opens the FIFO's other end (waitForHold) and
 // closes it. The launcher's own files are never a way to hold it: it opens
 // none of them in a way that blocks. The FIFO's path, or empty.
 inline QString holdAtStart(const QString &home)
@@ -198,14 +198,41 @@ bool waitUntil(Done done, int timeoutMs)
     return done();
 }
 
-// Opens the FIFO for writing once somebody has opened it for reading.
-// -1 when the timeout passes first.
-inline int waitForReader(const QString &fifo, int timeoutMs)
+// Opens the FIFO of holdAtStart() for writing once the launcher has reached
+// it; -1, with the launcher killed, when it ends or the timeout passes first.
+inline int waitForHold(QProcess &launcher, const QString &fifo, int timeoutMs)
 {
     const QByteArray path = QFile::encodeName(fifo);
     int fd = -1;
-    waitUntil([&] { return (fd = ::open(path.constData(), O_WRONLY | O_NONBLOCK | O_CLOEXEC)) >= 0; }, timeoutMs);
+    waitUntil([&] {
+        return (fd = ::open(path.constData(), O_WRONLY | O_NONBLOCK | O_CLOEXEC)) >= 0
+            || launcher.waitForFinished(0);
+    }, timeoutMs);
+    if (fd < 0) {
+        launcher.kill();
+        launcher.waitForFinished();
+    }
     return fd;
+}
+
+// A runtime folder as XDG_RUNTIME_DIR must be: its owner's alone.
+inline bool makeRuntimeDir(const QString &path)
+{
+    return QDir().mkpath(path) && QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+}
+
+// root/lib of the root's own in place of the link to the stage's: the
+// stage's entries linked one by one, and as lib/plugins a link to
+// `plugins`, or none when that is empty.
+inline bool ownLib(const QString &root, const QString &plugins)
+{
+    const QString stageLib = stageDir() + "/lib";
+    if (!QFile::remove(root + "/lib") || !QDir().mkpath(root + "/lib"))
+        return false;
+    for (const QString &entry : QDir(stageLib).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::System))
+        if (entry != "plugins" && !QFile::link(stageLib + "/" + entry, root + "/lib/" + entry))
+            return false;
+    return plugins.isEmpty() || QFile::link(plugins, root + "/lib/plugins");
 }
 
 // A program's standard output, or nothing when it does not run or fails.
@@ -220,14 +247,48 @@ inline QByteArray outputOf(const QString &program, const QStringList &arguments,
     return p.readAllStandardOutput();
 }
 
-// A program the case needs in the background; why() says what the machine
-// lacked when it could not be started.
-class Background
+// A program the case needs in the background, leading a session of its
+// own, its output in a file, ended as a whole with the case: the services
+// its buses start and the X server its compositor starts outlive their
+// parents otherwise. Without a file, its standard output is read here.
+// why() says what the machine lacked when it could not be started.
+class Session : public QProcess
 {
 public:
     QString why() const { return m_why; }
 
+    bool start(const QString &program, const QStringList &arguments, const QProcessEnvironment &env,
+               const QString &output = QString())
+    {
+        setProcessEnvironment(env);
+        setStandardInputFile(nullDevice());
+        if (!output.isEmpty()) {
+            setStandardOutputFile(output);
+            setProcessChannelMode(MergedChannels);
+        }
+        QProcess::start(program, arguments);
+        return waitForStarted();
+    }
+
+    ~Session() { stop(); }
+
+    // TERM to the session; once the leader has ended, or after ten seconds,
+    // KILL to whatever is left of it.
+    void stop()
+    {
+        if (state() == NotRunning)
+            return;
+        const pid_t leader = static_cast<pid_t>(processId());
+        ::kill(-leader, SIGTERM);
+        const bool ended = waitForFinished(10000);
+        ::kill(-leader, SIGKILL);
+        if (!ended)
+            waitForFinished();
+    }
+
 protected:
+    void setupChildProcess() override { ::setsid(); }
+
     bool fail(const QString &why)
     {
         m_why = why;
@@ -238,73 +299,9 @@ private:
     QString m_why;
 };
 
-// A program leading a session of its own, its output in a file, ended as a
-// whole with the case: the services its buses start and the X server its
-// compositor starts outlive their parents otherwise. `fd3`, when given, is
-// its descriptor 3.
-class Session
-{
-public:
-    bool start(const QString &program, const QStringList &arguments, const QProcessEnvironment &env,
-               const QString &output, int fd3 = -1)
-    {
-        std::vector<QByteArray> args{QFile::encodeName(program)}, vars;
-        for (const QString &a : arguments)
-            args.push_back(a.toLocal8Bit());
-        for (const QString &v : env.toStringList())
-            vars.push_back(v.toLocal8Bit());
-        std::vector<char *> argv, envp;
-        for (QByteArray &a : args)
-            argv.push_back(a.data());
-        argv.push_back(nullptr);
-        for (QByteArray &v : vars)
-            envp.push_back(v.data());
-        envp.push_back(nullptr);
-        const QByteArray out = QFile::encodeName(output);
-        m_pid = ::fork();
-        if (m_pid == 0) {
-            ::setsid();
-            // The copy on 3 must survive exec: dup2 gives it no O_CLOEXEC,
-            // and when the descriptor already is 3 the flag is cleared by hand.
-            if (fd3 == 3)
-                ::fcntl(3, F_SETFD, 0);
-            else if (fd3 >= 0)
-                ::dup2(fd3, 3);
-            const int fd = ::open(out.constData(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
-            const int null = ::open("/dev/null", O_RDONLY);
-            ::dup2(null, 0);
-            ::dup2(fd, 1);
-            ::dup2(fd, 2);
-            ::execve(argv[0], argv.data(), envp.data());
-            ::_exit(127);
-        }
-        return m_pid > 0;
-    }
-
-    ~Session() { stop(); }
-
-    // TERM to the session, KILL when the leader is still there after ten
-    // seconds, and KILL to what the leader left behind in it.
-    void stop()
-    {
-        if (m_pid <= 0)
-            return;
-        ::kill(-m_pid, SIGTERM);
-        if (!waitUntil([&] { return ::waitpid(m_pid, nullptr, WNOHANG) == m_pid; }, 10000)) {
-            ::kill(-m_pid, SIGKILL);
-            ::waitpid(m_pid, nullptr, 0);
-        }
-        ::kill(-m_pid, SIGKILL);
-        m_pid = -1;
-    }
-
-private:
-    pid_t m_pid = -1;
-};
-
 // An Xvfb of the test's own. -displayfd lets the server pick a free display
 // number and report it.
-class XServer : public Background
+class XServer : public Session
 {
 public:
     bool start()
@@ -312,20 +309,14 @@ public:
         const QString xvfb = QStandardPaths::findExecutable(QStringLiteral("Xvfb"));
         if (xvfb.isEmpty())
             return fail(QStringLiteral("Xvfb is not installed"));
-        int fds[2];
-        if (::pipe2(fds, O_CLOEXEC) != 0)
-            return fail(QStringLiteral("pipe failed"));
-        const bool started = m_server.start(xvfb, {"-displayfd", "3", "-screen", "0", "1024x768x24", "-dpi", "96",
-                                                   "-br", "-nolisten", "tcp"},
-                                            QProcessEnvironment::systemEnvironment(), "/dev/null", fds[1]);
-        ::close(fds[1]);
-        QByteArray number;
-        char c;
-        while (started && ::read(fds[0], &c, 1) == 1 && c != '\n')
-            number += c;
-        ::close(fds[0]);
-        if (!started)
-            return fail(QStringLiteral("fork failed"));
+        setStandardErrorFile(nullDevice());
+        if (!Session::start(xvfb, {"-displayfd", "1", "-screen", "0", "1024x768x24", "-dpi", "96", "-br", "-nolisten",
+                                   "tcp"},
+                            QProcessEnvironment::systemEnvironment()))
+            return fail(QStringLiteral("Xvfb did not start"));
+        while (!canReadLine() && waitForReadyRead(-1)) {
+        }
+        const QByteArray number = readLine().trimmed();
         if (number.isEmpty())
             return fail(QStringLiteral("Xvfb did not report a display"));
         m_display = ":" + QString::fromLatin1(number);
@@ -335,17 +326,8 @@ public:
     QString display() const { return m_display; }
 
 private:
-    Session m_server;
     QString m_display;
 };
-
-// A window property as xprop prints it; empty when it is not set.
-inline QByteArray xprop(const QStringList &arguments,
-                        const QProcessEnvironment &env = QProcessEnvironment::systemEnvironment())
-{
-    const QByteArray out = outputOf(QStringLiteral("xprop"), arguments, env);
-    return out.contains("not found") || out.contains("no such atom") ? QByteArray() : out.trimmed();
-}
 
 // What an X client of the display finds in its environment.
 inline QProcessEnvironment xClient(const QString &display)
@@ -355,18 +337,21 @@ inline QProcessEnvironment xClient(const QString &display)
     return x;
 }
 
-// One property of the root window in a session: `x` is the environment of
-// an X client of it.
-inline QByteArray rootProperty(const QProcessEnvironment &x, const char *name)
+// One property of the window `id` ("-root": the root window) as xprop
+// prints it, empty when it is not set; `x` is the environment of an X
+// client of the session.
+inline QByteArray xprop(const QProcessEnvironment &x, const QString &id, const char *name)
 {
-    return xprop({"-root", QString::fromLatin1(name)}, x);
+    const QStringList window = id == QLatin1String("-root") ? QStringList{id} : QStringList{"-id", id};
+    const QByteArray out = outputOf(QStringLiteral("xprop"), window + QStringList{QString::fromLatin1(name)}, x);
+    return out.contains("not found") || out.contains("no such atom") ? QByteArray() : out.trimmed();
 }
 
 // The window ids of a root property that lists windows.
 inline QStringList windowList(const QProcessEnvironment &x, const char *name)
 {
     QStringList ids;
-    const QByteArray value = rootProperty(x, name);
+    const QByteArray value = xprop(x, "-root", name);
     const int hash = value.indexOf('#');
     if (hash < 0)
         return ids;
@@ -376,15 +361,22 @@ inline QStringList windowList(const QProcessEnvironment &x, const char *name)
     return ids;
 }
 
-// The managed window with this title, or empty.
-inline QString windowTitled(const QProcessEnvironment &x, const QString &title)
+// The managed window with this title, once there is one (asked once with
+// no timeout); or empty.
+inline QString windowTitled(const QProcessEnvironment &x, const QString &title, int timeoutMs = 0)
 {
-    for (const QString &id : windowList(x, "_NET_CLIENT_LIST")) {
-        const QByteArray names = outputOf(QStringLiteral("xprop"), {"-id", id, "_NET_WM_NAME", "WM_NAME"}, x);
-        if (names.contains("= \"" + title.toUtf8() + '"'))
-            return id;
-    }
-    return QString();
+    QString found;
+    waitUntil([&] {
+        for (const QString &id : windowList(x, "_NET_CLIENT_LIST")) {
+            const QByteArray names = outputOf(QStringLiteral("xprop"), {"-id", id, "_NET_WM_NAME", "WM_NAME"}, x);
+            if (names.contains("= \"" + title.toUtf8() + '"')) {
+                found = id;
+                return true;
+            }
+        }
+        return false;
+    }, timeoutMs);
+    return found;
 }
 
 // Qt's own plug-in folder, where the system's Qt keeps every platform and
@@ -394,11 +386,33 @@ inline QString qtPluginFolder()
     return QLibraryInfo::location(QLibraryInfo::PluginsPath);
 }
 
-// A window manager (openbox unless named) on a running X server; ready once
-// it has announced itself on the root window, as the EWMH asks of one.
-class WindowManager : public Background
+// A D-Bus message bus of the case's own listening at `socket`.
+class Bus : public Session
 {
 public:
+    bool start(const QString &socket)
+    {
+        m_address = "unix:path=" + socket;
+        return Session::start(QStandardPaths::findExecutable(QStringLiteral("dbus-daemon")),
+                              {"--session", "--nofork", "--address=" + m_address},
+                              QProcessEnvironment::systemEnvironment(), socket + ".log")
+            && waitUntil([&] { return QFileInfo::exists(socket); }, 30000);
+    }
+
+    QString address() const { return m_address; }
+
+private:
+    QString m_address;
+};
+
+// A window manager (openbox unless named) on a running X server; ready once
+// it has announced itself on the root window, as the EWMH asks of one.
+class WindowManager : public Session
+{
+public:
+    // Ended before its bus and its folder.
+    ~WindowManager() { stop(); }
+
     bool start(const QString &display, const QString &program = QStringLiteral("openbox"))
     {
         if (QStandardPaths::findExecutable(program).isEmpty()
@@ -410,13 +424,9 @@ public:
         // xfwm4 manages no window until it has read its settings, which it
         // asks for on a session bus: one of its own, ended with it.
         if (program == QLatin1String("xfwm4")) {
-            const QString address = "unix:path=" + m_dir.path() + "/bus";
-            if (!m_bus.start(QStandardPaths::findExecutable(QStringLiteral("dbus-daemon")),
-                             {"--session", "--nofork", "--address=" + address},
-                             QProcessEnvironment::systemEnvironment(), m_dir.path() + "/bus.log")
-                || !waitUntil([&] { return QFileInfo::exists(m_dir.path() + "/bus"); }, 30000))
+            if (!m_bus.start(m_dir.path() + "/bus"))
                 return fail(QStringLiteral("no session bus for xfwm4"));
-            env.insert("DBUS_SESSION_BUS_ADDRESS", address);
+            env.insert("DBUS_SESSION_BUS_ADDRESS", m_bus.address());
             // Nothing of the accessibility bus, which would outlive it.
             env.insert("NO_AT_BRIDGE", "1");
         }
@@ -425,8 +435,8 @@ public:
             : program == QLatin1String("metacity") ? QStringList{"--sm-disable", "--compositor=none"}
                                                    : QStringList{"--sm-disable"};
         const QString log = m_dir.path() + "/window-manager.log";
-        if (!m_process.start(QStandardPaths::findExecutable(program), options, env, log)
-            || !waitUntil([&] { return !rootProperty(env, "_NET_SUPPORTING_WM_CHECK").isEmpty(); }, 30000))
+        if (!Session::start(QStandardPaths::findExecutable(program), options, env, log)
+            || !waitUntil([&] { return !xprop(env, "-root", "_NET_SUPPORTING_WM_CHECK").isEmpty(); }, 30000))
             return fail(program + QStringLiteral(" did not come up on ") + display + ": "
                         + QString::fromUtf8(readFile(log)));
         return true;
@@ -434,38 +444,27 @@ public:
 
 private:
     QTemporaryDir m_dir;
-    Session m_bus;
-    Session m_process;
+    Bus m_bus;
 };
 
-// A headless Wayland compositor of Debian's (weston) in a runtime folder of
-// the test's own, logging the protocol so that a test can see which windows
-// a client made.
-class Compositor : public Background
+// A headless Wayland compositor in a runtime folder of the test's own:
+// Debian's weston, or a desktop's own started through launch().
+class Compositor : public Session
 {
 public:
-    static QString socketName() { return QStringLiteral("zelto-test-wayland"); }
-
+    // weston logs the protocol, so that a test can see which windows a
+    // client made.
     bool start(const QString &runtimeDir)
     {
+        const QString socket = QStringLiteral("zelto-test-wayland");
         if (QStandardPaths::findExecutable(QStringLiteral("weston")).isEmpty())
             return fail(QStringLiteral("weston is not installed"));
         m_log = runtimeDir + "/weston.log";
-        if (!QDir().mkpath(runtimeDir) || !QFile::setPermissions(runtimeDir, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner))
-            return fail(QStringLiteral("no runtime folder ") + runtimeDir);
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert("XDG_RUNTIME_DIR", runtimeDir);
-        env.remove("WAYLAND_DISPLAY");
-        env.remove("DISPLAY");
-        if (!m_weston.start(QStandardPaths::findExecutable(QStringLiteral("weston")),
-                            {"--backend=headless-backend.so", "--use-pixman", "--width=1024", "--height=768",
-                             "--socket=" + socketName(), "--no-config", "--idle-time=0", "--log=" + m_log, "--debug",
-                             "--logger-scopes=log,proto"},
-                            env, runtimeDir + "/weston.out")
-            || !waitUntil([&] { return QFileInfo::exists(runtimeDir + "/" + socketName()); }, 30000))
-            return fail(QStringLiteral("weston did not come up: ")
-                        + QString::fromUtf8(readFile(runtimeDir + "/weston.out")));
-        return true;
+        return launch(QStringLiteral("weston"), runtimeDir, socket, QProcessEnvironment::systemEnvironment(),
+                      {"weston", "--backend=headless-backend.so", "--use-pixman", "--width=1024", "--height=768",
+                       "--socket=" + socket, "--no-config", "--idle-time=0", "--log=" + m_log, "--debug",
+                       "--logger-scopes=log,proto"},
+                      runtimeDir + "/weston.out", 30000);
     }
 
     // True once a client gave a toplevel window this title and drew it.
@@ -476,8 +475,35 @@ public:
             && log.contains(".attach(");
     }
 
+    // What a client of the compositor finds in its environment.
+    void enter(QProcessEnvironment &env) const { env.insert(m_client); }
+
+protected:
+    // Runs `command` (a program on PATH, its arguments) in the runtime folder
+    // without the test's displays and session bus, its output in `output`;
+    // up once `ready` holds, by default once it listens on `socket`.
+    bool launch(const QString &name, const QString &runtimeDir, const QString &socket, QProcessEnvironment env,
+                const QStringList &command, const QString &output, int timeoutMs,
+                std::function<bool()> ready = nullptr)
+    {
+        if (!makeRuntimeDir(runtimeDir))
+            return fail(QStringLiteral("no runtime folder ") + runtimeDir);
+        if (!ready)
+            ready = [=] { return QFileInfo::exists(runtimeDir + "/" + socket); };
+        env.insert("XDG_RUNTIME_DIR", runtimeDir);
+        for (const char *name : {"WAYLAND_DISPLAY", "DISPLAY", "XAUTHORITY", "DBUS_SESSION_BUS_ADDRESS"})
+            env.remove(name);
+        m_client.insert("XDG_RUNTIME_DIR", runtimeDir);
+        m_client.insert("WAYLAND_DISPLAY", socket);
+        if (!Session::start(QStandardPaths::findExecutable(command.first()), command.mid(1), env, output)
+            || !waitUntil(ready, timeoutMs))
+            return fail(name + QStringLiteral(" did not come up: ") + QString::fromUtf8(readFile(output)).right(2000));
+        return true;
+    }
+
+    QProcessEnvironment m_client;
+
 private:
-    Session m_weston;
     QString m_log;
 };
 

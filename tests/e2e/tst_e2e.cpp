@@ -5,6 +5,7 @@
 
 #include "e2e-support.h"
 
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -99,10 +100,12 @@ private:
     int run(const QString &root, QByteArray *out = nullptr);
     // The same with another environment, or another path to the program.
     int run(const QString &program, const QProcessEnvironment &env, QByteArray *out);
-    // Puts an installed copy of `build` into the home, as an earlier run
-    // would have left it, with a file that only this copy has.
-    void installCopy(int build, OnTerm onTerm = OnTerm::End);
-    // Starts the installed copy's client the way the launcher does.
+    // Makes the product root with the package of `build`, and puts an
+    // installed copy of `installed` into the home, as an earlier run would
+    // have left it, with a file that only this copy has.
+    void makeRootAndCopy(int build, int installed, OnTerm onTerm = OnTerm::End);
+    // Starts the installed copy's client the way the launcher does, as the
+    // case's first client.
     pid_t startInstalledClient();
 
     std::unique_ptr<QTemporaryDir> m_case;
@@ -143,7 +146,6 @@ int TstE2E::run(const QString &program, const QProcessEnvironment &env, QByteArr
 {
     QProcess p;
     p.setProcessEnvironment(env);
-    p.setProcessChannelMode(QProcess::SeparateChannels);
     p.start(program, QStringList());
     if (!p.waitForFinished(kRunTimeoutMs)) {
         p.kill();
@@ -158,23 +160,20 @@ int TstE2E::run(const QString &program, const QProcessEnvironment &env, QByteArr
     return p.exitCode();
 }
 
-void TstE2E::installCopy(int build, OnTerm onTerm)
+void TstE2E::makeRootAndCopy(int build, int installed, OnTerm onTerm)
 {
-    QVERIFY(makePackage(appPath(m_home), build, onTerm));
+    QVERIFY(makeRoot(m_root, build));
+    QVERIFY(makePackage(appPath(m_home), installed, onTerm));
     QVERIFY(writeFile(appPath(m_home) + "/only-in-old-copy", "old\n"));
 }
 
 pid_t TstE2E::startInstalledClient()
 {
-    const int before = clientEvents(m_home, "started").size();
-    QProcess p;
-    p.setProcessEnvironment(launcherEnvironment(m_home));
-    p.start(appPath(m_home) + "/package/start-stop", {"start"});
+    (void)outputOf(appPath(m_home) + "/package/start-stop", {"start"}, launcherEnvironment(m_home));
     QStringList started;
-    if (!p.waitForFinished(30000)
-        || !waitUntil([&] { return (started = clientEvents(m_home, "started")).size() > before; }, 30000))
+    if (!waitUntil([&] { return !(started = clientEvents(m_home, "started")).isEmpty(); }, 30000))
         return -1;
-    return pidOf(started.last());
+    return pidOf(started.first());
 }
 
 void TstE2E::firstInstall()
@@ -212,8 +211,7 @@ void TstE2E::firstInstall()
 
 void TstE2E::upToDate()
 {
-    QVERIFY(makeRoot(m_root, 2000));
-    installCopy(2000);
+    makeRootAndCopy(2000, 2000);
     QVERIFY(QDir().mkpath(m_home + "/.Orvilex/app/bin"));
     QVERIFY(QDir().mkpath(m_home + "/.Orvilex/data"));
 
@@ -242,8 +240,7 @@ void TstE2E::upgradeStopsRunningClient_data()
 void TstE2E::upgradeStopsRunningClient()
 {
     QFETCH(bool, endsOnTerm);
-    QVERIFY(makeRoot(m_root, 2001));
-    installCopy(2000, endsOnTerm ? OnTerm::End : OnTerm::Ignore);
+    makeRootAndCopy(2001, 2000, endsOnTerm ? OnTerm::End : OnTerm::Ignore);
     const pid_t old = startInstalledClient();
     QVERIFY(old > 0);
     QVERIFY(alive(old));
@@ -275,10 +272,9 @@ void TstE2E::upgradeStopsRunningClient()
 // half-way and must put the old copy back; the client is still started.
 void TstE2E::failedUpgradeRollsBack()
 {
-    QVERIFY(makeRoot(m_root, 2001));
+    makeRootAndCopy(2001, 2000);
     QVERIFY(QFile::link(m_root + "/package/orvilex/missing-target",
                         m_root + "/package/orvilex/share/broken-link"));
-    installCopy(2000);
 
     QCOMPARE(run(m_root), 0);
 
@@ -299,8 +295,7 @@ void TstE2E::failedUpgradeRollsBack()
 // cannot be written either.
 void TstE2E::readOnlyHomeKeepsClient()
 {
-    QVERIFY(makeRoot(m_root, 2001));
-    installCopy(2000);
+    makeRootAndCopy(2001, 2000);
     const pid_t old = startInstalledClient();
     QVERIFY(old > 0);
     QVERIFY(QDir().mkpath(m_home + "/.QuenmarkZelto/log"));
@@ -365,14 +360,12 @@ void TstE2E::secondLauncherDuringFirst()
 {
     QFETCH(QString, secondRuntime);
     QFETCH(bool, renamedLink);
-    QVERIFY(makeRoot(m_root, 2001));
-    installCopy(2000, OnTerm::HoldLauncher);
+    makeRootAndCopy(2001, 2000, OnTerm::HoldLauncher);
     const pid_t old = startInstalledClient();
     QVERIFY(old > 0);
 
     const QString runtime = m_case->path() + "/run-first";
-    QVERIFY(QDir().mkpath(runtime));
-    QVERIFY(QFile::setPermissions(runtime, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner));
+    QVERIFY(makeRuntimeDir(runtime));
     QProcessEnvironment firstEnv = launcherEnvironment(m_home);
     firstEnv.insert("XDG_RUNTIME_DIR", runtime);
     QProcessEnvironment secondEnv = launcherEnvironment(m_home);
@@ -391,10 +384,8 @@ void TstE2E::secondLauncherDuringFirst()
     QVERIFY(first.waitForStarted());
     const pid_t firstPid = static_cast<pid_t>(first.processId());
     QVERIFY(writeFile(m_home + "/launcher.pid", QByteArray::number(firstPid) + "\n"));
-    const auto heldOrEnded = [&] {
-        return !clientEvents(m_home, "held").isEmpty() || first.state() == QProcess::NotRunning;
-    };
-    if (!waitUntil(heldOrEnded, kRunTimeoutMs) || clientEvents(m_home, "held").isEmpty()) {
+    waitUntil([&] { return !clientEvents(m_home, "held").isEmpty() || first.waitForFinished(0); }, kRunTimeoutMs);
+    if (clientEvents(m_home, "held").isEmpty()) {
         first.kill();
         first.waitForFinished();
         QFAIL("the first launcher never asked the running client to end");
@@ -464,8 +455,7 @@ void TstE2E::specialFileAtOwnName()
     QFETCH(QString, name);
     QFETCH(QString, kind);
     QFETCH(QString, line);
-    QVERIFY(makeRoot(m_root, 2001));
-    installCopy(2000);
+    makeRootAndCopy(2001, 2000);
     const QString path = QString(name).replace("%HOME%", m_home).replace("%ROOT%", m_root);
     if (kind == "file")
         QVERIFY(writeFile(path, "not a folder\n"));
@@ -478,9 +468,8 @@ void TstE2E::specialFileAtOwnName()
     QTRY_COMPARE_WITH_TIMEOUT(clientEvents(m_home, "started").size(), 1, 30000);
     QVERIFY(clientEvents(m_home, "started").first().endsWith("build 2001"));
     QCOMPARE(readFile(m_home + "/start-stop.log").count('\n'), 1);
-    struct stat st;
-    QCOMPARE(lstat(QFile::encodeName(logPath(m_home)).constData(), &st), 0);
-    QVERIFY(S_ISREG(st.st_mode));
+    const QFileInfo logFile(logPath(m_home));
+    QVERIFY(logFile.isFile() && !logFile.isSymLink());
     if (!line.isEmpty())
         QVERIFY2(readFile(logPath(m_home)).contains(line.toUtf8()), readFile(logPath(m_home)).constData());
     // Unless the log or its switches were what stood in the way.
@@ -631,16 +620,13 @@ void TstE2E::startsInEverySession()
     XServer xserver;
     WindowManager wm;
     Compositor compositor;
+    // The desktop's own names come from the row alone.
     QProcessEnvironment environment = launcherEnvironment(m_home);
     environment.insert("XDG_RUNTIME_DIR", m_case->path() + "/runtime");
-    // The desktop's own names come from the row alone.
-    environment.remove("XDG_CURRENT_DESKTOP");
-    environment.remove("XDG_SESSION_DESKTOP");
-    environment.remove("XDG_SESSION_TYPE");
     if (weston) {
         if (!compositor.start(m_case->path() + "/runtime"))
             QSKIP(qPrintable("no Wayland compositor: " + compositor.why()));
-        environment.insert("WAYLAND_DISPLAY", Compositor::socketName());
+        compositor.enter(environment);
     }
     // Beside the compositor, the X server stands in for Xwayland.
     if (xvfb) {
@@ -650,8 +636,7 @@ void TstE2E::startsInEverySession()
             QSKIP(qPrintable("no window manager: " + wm.why()));
         environment.insert("DISPLAY", xserver.display());
     }
-    QVERIFY(QDir().mkpath(m_case->path() + "/runtime"));
-    QVERIFY(QFile::setPermissions(m_case->path() + "/runtime", QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+    QVERIFY(makeRuntimeDir(m_case->path() + "/runtime"));
     for (const QString &change : env) {
         if (change.startsWith('-'))
             environment.remove(change.mid(1));
@@ -661,35 +646,22 @@ void TstE2E::startsInEverySession()
     const QString userPlatform = environment.value("QT_QPA_PLATFORM", "<unset>");
 
     // The product root, its lib/ as the row wants it.
-    QVERIFY(makeRoot(m_root, 2001));
+    makeRootAndCopy(2001, 2000);
     const QString qtPlugins = qtPluginFolder();
     QVERIFY2(QFileInfo::exists(qtPlugins + "/platforms/libqoffscreen.so"), qPrintable(qtPlugins));
-    if (plugins != PluginCopies) {
-        QVERIFY(QFile::remove(m_root + "/lib"));
-        QVERIFY(QDir().mkpath(m_root + "/lib"));
-        QVERIFY(QFile::link(stageDir() + "/lib/libpvk-qt.so.1", m_root + "/lib/libpvk-qt.so.1"));
-        if (plugins == SystemPlugins)
-            QVERIFY(QFile::link(qtPlugins, m_root + "/lib/plugins"));
-    }
+    if (plugins != PluginCopies)
+        QVERIFY(ownLib(m_root, plugins == SystemPlugins ? qtPlugins : QString()));
     // QTemporaryDir removes by QString, which cannot name the non-UTF-8
     // root: it gets its name back at the end of the case.
-    struct Renamed {
-        QByteArray from, to;
-        ~Renamed()
-        {
-            if (from != to)
-                (void)::rename(to.constData(), from.constData());
-        }
-    } root{QFile::encodeName(m_root), QFile::encodeName(m_root)};
-    if (nonUtf8Root) {
-        root.to += "-\xff\xfe";
-        QVERIFY(::rename(root.from.constData(), root.to.constData()) == 0);
-    }
-    installCopy(2000);
+    const QByteArray utf8Root = QFile::encodeName(m_root);
+    const QByteArray root = nonUtf8Root ? utf8Root + "-\xff\xfe" : utf8Root;
+    const auto renameBack = qScopeGuard([&] { (void)::rename(root.constData(), utf8Root.constData()); });
+    if (nonUtf8Root)
+        QVERIFY(::rename(utf8Root.constData(), root.constData()) == 0);
 
     // Started with argv[0] the way the row says, from a working folder
     // where argv[0] leads nowhere.
-    const QByteArray exe = root.to + "/bin/" + QFile::encodeName(launcherName());
+    const QByteArray exe = root + "/bin/" + QFile::encodeName(launcherName());
     QByteArray command = "exec \"$1\"";
     QByteArray argv0 = exe;
     if (how == ByLink) {
@@ -716,28 +688,19 @@ void TstE2E::startsInEverySession()
 
     // In a real session the dialog is up while the launcher is held in
     // its start script: the compositor or the window manager has it.
-    QString dialog;
+    bool dialogShown = false;
     if (held) {
         // A launcher that ends early (an abort) ends the wait with it.
-        int writer = -1;
-        const auto heldOrEnded = [&] {
-            return (writer = waitForReader(hold, 0)) >= 0 || launcher.waitForFinished(50);
-        };
-        waitUntil(heldOrEnded, kRunTimeoutMs);
-        if (writer < 0) {
-            launcher.kill();
-            launcher.waitForFinished();
+        const int writer = waitForHold(launcher, hold, kRunTimeoutMs);
+        if (writer < 0)
             QFAIL(qPrintable("the launcher never reached the start script: " + launcher.readAllStandardError()));
-        }
         const QString title = QStringLiteral("Quenmark Zelto Client");
         if (platform == "wayland") {
-            if (waitUntil([&] { return compositor.hasWindow(title); }, 30000))
-                dialog = title;
+            dialogShown = waitUntil([&] { return compositor.hasWindow(title); }, 30000);
         } else {
-            QString id;
-            if (waitUntil([&] { return !(id = windowTitled(xClient(xserver.display()), title)).isEmpty(); }, 30000))
-                dialog = title;
+            const QString id = windowTitled(xClient(xserver.display()), title, 30000);
             qInfo("dialog window under openbox: %s", qPrintable(id));
+            dialogShown = !id.isEmpty();
         }
         ::close(writer);
     }
@@ -750,10 +713,10 @@ void TstE2E::startsInEverySession()
     QCOMPARE(launcher.exitCode(), 0);
     const QByteArray expectedLib = libPath == QtLib ? QFile::encodeName(qtPlugins)
         : libPath == StageLib ? QFile::encodeName(QFileInfo(stageDir() + "/lib/plugins").canonicalFilePath())
-                              : root.to + "/lib/plugins";
+                              : root + "/lib/plugins";
     QCOMPARE(out.split('\n').first(), "lib path = '" + expectedLib + "'");
     if (held)
-        QVERIFY2(dialog.contains("Quenmark Zelto Client"), "no dialog in the session");
+        QVERIFY2(dialogShown, "no dialog in the session");
 
     // Upgraded and started, with the user's own platform choice.
     QCOMPARE(readFile(appPath(m_home) + "/INFO"), infoFile(2001));

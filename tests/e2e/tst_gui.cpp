@@ -63,18 +63,10 @@ struct ClientArea {
     }
 };
 
-ClientArea clientArea(const QImage &shot)
-{
-    const QRect client = boundingBox(shot, shot.rect(), [](QRgb p) { return p == kWhiteSmoke; });
-    return {client, boundingBox(shot, client, [](QRgb p) { return p != kWhiteSmoke; })};
-}
-
 QImage grabScreen()
 {
     return QGuiApplication::primaryScreen()->grabWindow(0).toImage().convertToFormat(QImage::Format_RGB32);
 }
-
-using support::contrastRatio;
 
 // The label's line of text in a dialog's picture: the first band of rows
 // of the client area that hold more than WhiteSmoke; its contrast is the
@@ -88,30 +80,21 @@ double labelContrast(const QImage &shot, const ClientArea &dialog)
         if (boundingBox(shot, row, [&](QRgb p) { return p != kWhiteSmoke; }).isNull())
             break;
         for (int x = row.left(); x <= row.right(); ++x)
-            best = qMax(best, contrastRatio(shot.pixel(x, y) & 0xffffff, kWhiteSmoke));
+            best = qMax(best, support::contrastRatio(shot.pixel(x, y) & 0xffffff, kWhiteSmoke));
     }
     return best;
 }
 
-// root/lib of the root's own in place of the link to the stage's: the
-// stage's entries linked one by one, and as lib/plugins either a link to
-// `plugins` or, when that is empty, the stage's plug-ins with the system's
-// platform themes and styles beside them.
-bool ownLib(const QString &root, const QString &plugins)
+// root/lib of the root's own (see ownLib) with the stage's plug-ins
+// linked one by one into its lib/plugins, and the system's platform themes
+// and styles beside them.
+bool themedLib(const QString &root)
 {
-    const QString stageLib = stageDir() + "/lib";
-    if (!QFile::remove(root + "/lib") || !QDir().mkpath(root + "/lib"))
+    const QString stagePlugins = stageDir() + "/lib/plugins";
+    if (!ownLib(root, QString()) || !QDir().mkpath(root + "/lib/plugins"))
         return false;
-    const auto all = QDir::AllEntries | QDir::NoDotAndDotDot | QDir::System;
-    for (const QString &entry : QDir(stageLib).entryList(all))
-        if (entry != "plugins" && !QFile::link(stageLib + "/" + entry, root + "/lib/" + entry))
-            return false;
-    if (!plugins.isEmpty())
-        return QFile::link(plugins, root + "/lib/plugins");
-    if (!QDir().mkpath(root + "/lib/plugins"))
-        return false;
-    for (const QString &entry : QDir(stageLib + "/plugins").entryList(all))
-        if (!QFile::link(stageLib + "/plugins/" + entry, root + "/lib/plugins/" + entry))
+    for (const QString &entry : QDir(stagePlugins).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::System))
+        if (!QFile::link(stagePlugins + "/" + entry, root + "/lib/plugins/" + entry))
             return false;
     // The theme's proxy style lives among the styles.
     return QFile::link(qtPluginFolder() + "/platformthemes", root + "/lib/plugins/platformthemes")
@@ -128,7 +111,7 @@ QString darkTheme(const QString &root, const QString &configHome, QProcessEnviro
     if (!QFileInfo::exists(qtPluginFolder() + "/platformthemes/libqt5ct.so") || !QFileInfo::exists(scheme))
         return QStringLiteral("qt5ct is not installed");
     // The product's plug-in folder is the only one the launcher searches.
-    if (!ownLib(root, QString()))
+    if (!themedLib(root))
         return QStringLiteral("cannot link the platform themes into ") + root;
     const QString conf = configHome + "/qt5ct/qt5ct.conf";
     if (!writeFile(conf, "[Appearance]\ncolor_scheme_path=" + scheme.toUtf8()
@@ -145,16 +128,10 @@ QString adwaitaDark(const QString &root, QProcessEnvironment &env)
 {
     if (!QFileInfo::exists(qtPluginFolder() + "/styles/adwaita.so"))
         return QStringLiteral("adwaita-qt is not installed");
-    if (!ownLib(root, QString()))
+    if (!themedLib(root))
         return QStringLiteral("cannot link the styles into ") + root;
     env.insert("QT_STYLE_OVERRIDE", "Adwaita-Dark");
     return QString();
-}
-
-// One property of one X window in a session.
-QByteArray windowProperty(const QProcessEnvironment &x, const QString &id, const char *name)
-{
-    return xprop({"-id", id, QString::fromLatin1(name)}, x);
 }
 
 // The frame a reparenting window manager put around a window, or the
@@ -163,11 +140,9 @@ QString frameOf(const QProcessEnvironment &x, const QString &id)
 {
     QString current = id;
     for (int depth = 0; depth < 8; ++depth) {
-        const QByteArray tree = outputOf(QStringLiteral("xwininfo"), {"-id", current, "-tree"}, x);
-        const QRegularExpression root(QStringLiteral("Root window id: (0x[0-9a-f]+)"));
-        const QRegularExpression parent(QStringLiteral("Parent window id: (0x[0-9a-f]+)"));
-        const QString rootId = root.match(QString::fromLatin1(tree)).captured(1);
-        const QString parentId = parent.match(QString::fromLatin1(tree)).captured(1);
+        const QString tree = QString::fromLatin1(outputOf(QStringLiteral("xwininfo"), {"-id", current, "-tree"}, x));
+        const QString rootId = QRegularExpression("Root window id: (0x[0-9a-f]+)").match(tree).captured(1);
+        const QString parentId = QRegularExpression("Parent window id: (0x[0-9a-f]+)").match(tree).captured(1);
         if (parentId.isEmpty() || parentId == rootId)
             return current;
         current = parentId;
@@ -178,9 +153,12 @@ QString frameOf(const QProcessEnvironment &x, const QString &id)
 // GNOME Shell 43 headless, as a Wayland compositor with Xwayland, on D-Bus
 // buses of its own: a session bus (dbus-run-session) and, in place of the
 // system bus, a second private bus (its login manager is asked for there).
-class GnomeShell : public Background
+class GnomeShell : public Compositor
 {
 public:
+    // The shell ends before the bus it asks.
+    ~GnomeShell() { stop(); }
+
     bool start(const QString &dir)
     {
         if (QStandardPaths::findExecutable(QStringLiteral("gnome-shell")).isEmpty()
@@ -188,56 +166,39 @@ public:
             || QStandardPaths::findExecutable(QStringLiteral("dbus-run-session")).isEmpty())
             return fail(QStringLiteral("gnome-shell, Xwayland or dbus-run-session is not installed "
                                        "(GNOME Shell is too large for the CI's package budget)"));
-        m_runtime = dir + "/gnome-runtime";
-        QDir().mkpath(m_runtime);
-        QFile::setPermissions(m_runtime, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-        const QString systemBus = dir + "/system-bus";
-        if (!m_systemBus.start(QStandardPaths::findExecutable(QStringLiteral("dbus-daemon")),
-                               {"--session", "--nofork", "--address=unix:path=" + systemBus},
-                               QProcessEnvironment::systemEnvironment(), dir + "/system-bus.log")
-            || !waitUntil([&] { return QFileInfo::exists(systemBus); }, 30000))
+        if (!m_systemBus.start(dir + "/system-bus"))
             return fail(QStringLiteral("no private bus"));
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert("XDG_RUNTIME_DIR", m_runtime);
-        env.insert("DBUS_SYSTEM_BUS_ADDRESS", "unix:path=" + systemBus);
-        for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY", "DBUS_SESSION_BUS_ADDRESS", "XAUTHORITY"})
-            env.remove(name);
-        m_log = dir + "/gnome-shell.log";
+        env.insert("DBUS_SYSTEM_BUS_ADDRESS", m_systemBus.address());
+        const QString runtime = dir + "/gnome-runtime";
+        const auto xauthority = [&] {
+            return QDir(runtime).entryList({".mutter-Xwaylandauth.*"}, QDir::Files | QDir::Hidden).value(0);
+        };
         const QRegularExpression display(QStringLiteral("Using public X11 display (:[0-9]+)"));
-        if (!m_shell.start(QStandardPaths::findExecutable(QStringLiteral("dbus-run-session")),
-                           {"--", "gnome-shell", "--headless", "--wayland", "--virtual-monitor", "1024x768"}, env, m_log)
-            || !waitUntil([&] {
-                   const QString log = QString::fromUtf8(readFile(m_log));
-                   m_display = display.match(log).captured(1);
-                   return !m_display.isEmpty() && log.contains("GNOME Shell started")
-                       && !QDir(m_runtime).entryList({".mutter-Xwaylandauth.*"}, QDir::Files | QDir::Hidden).isEmpty();
-               }, 180000))
-            return fail(QStringLiteral("GNOME Shell did not come up: ")
-                        + QString::fromUtf8(readFile(m_log)).right(2000));
-        m_xauthority = m_runtime + "/" + QDir(m_runtime).entryList({".mutter-Xwaylandauth.*"}, QDir::Files | QDir::Hidden).first();
+        QString log;
+        if (!launch(QStringLiteral("GNOME Shell"), runtime, QStringLiteral("wayland-0"), env,
+                    {"dbus-run-session", "--", "gnome-shell", "--headless", "--wayland", "--virtual-monitor",
+                     "1024x768"},
+                    dir + "/gnome-shell.log", 180000, [&] {
+                        log = QString::fromUtf8(readFile(dir + "/gnome-shell.log"));
+                        return display.match(log).hasMatch() && log.contains("GNOME Shell started")
+                            && !xauthority().isEmpty();
+                    }))
+            return false;
+        m_client.insert("DISPLAY", display.match(log).captured(1));
+        m_client.insert("XAUTHORITY", runtime + "/" + xauthority());
+        m_client.insert("XDG_CURRENT_DESKTOP", "GNOME");
+        m_client.insert("XDG_SESSION_DESKTOP", "gnome");
+        m_client.insert("XDG_SESSION_TYPE", "wayland");
         return true;
     }
 
-    // What a program of the session finds in its environment.
-    void enter(QProcessEnvironment &env) const
-    {
-        env.insert("XDG_RUNTIME_DIR", m_runtime);
-        env.insert("WAYLAND_DISPLAY", "wayland-0");
-        env.insert("DISPLAY", m_display);
-        env.insert("XAUTHORITY", m_xauthority);
-        env.insert("XDG_CURRENT_DESKTOP", "GNOME");
-        env.insert("XDG_SESSION_DESKTOP", "gnome");
-        env.insert("XDG_SESSION_TYPE", "wayland");
-    }
-
 private:
-    Session m_systemBus;
-    Session m_shell;
-    QString m_runtime, m_log, m_display, m_xauthority;
+    Bus m_systemBus;
 };
 
 // KDE's KWin as a virtual Wayland compositor with Xwayland.
-class KWin : public Background
+class KWin : public Compositor
 {
 public:
     bool start(const QString &dir)
@@ -252,35 +213,17 @@ public:
         if (!QFile::copy(installed, kwinCopy)
             || !QFile::setPermissions(kwinCopy, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner))
             return fail(QStringLiteral("cannot copy kwin_wayland"));
-        m_runtime = dir + "/kwin-runtime";
-        QDir().mkpath(m_runtime);
-        QFile::setPermissions(m_runtime, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert("XDG_RUNTIME_DIR", m_runtime);
-        for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY"})
-            env.remove(name);
-        m_log = dir + "/kwin.log";
-        if (!m_kwin.start(QStandardPaths::findExecutable(QStringLiteral("dbus-run-session")),
-                          {"--", kwinCopy, "--virtual", "--width", "1024", "--height", "768", "--socket", "zelto-kwin",
-                           "--no-lockscreen", "--no-global-shortcuts"},
-                          env, m_log)
-            || !waitUntil([&] { return QFileInfo::exists(m_runtime + "/zelto-kwin"); }, 60000))
-            return fail(QStringLiteral("KWin did not come up: ") + QString::fromUtf8(readFile(m_log)).right(2000));
+        if (!launch(QStringLiteral("KWin"), dir + "/kwin-runtime", QStringLiteral("zelto-kwin"),
+                    QProcessEnvironment::systemEnvironment(),
+                    {"dbus-run-session", "--", kwinCopy, "--virtual", "--width", "1024", "--height", "768", "--socket",
+                     "zelto-kwin", "--no-lockscreen", "--no-global-shortcuts"},
+                    dir + "/kwin.log", 60000))
+            return false;
+        m_client.insert("XDG_CURRENT_DESKTOP", "KDE");
+        m_client.insert("XDG_SESSION_DESKTOP", "KDE");
+        m_client.insert("XDG_SESSION_TYPE", "wayland");
         return true;
     }
-
-    void enter(QProcessEnvironment &env) const
-    {
-        env.insert("XDG_RUNTIME_DIR", m_runtime);
-        env.insert("WAYLAND_DISPLAY", "zelto-kwin");
-        env.insert("XDG_CURRENT_DESKTOP", "KDE");
-        env.insert("XDG_SESSION_DESKTOP", "KDE");
-        env.insert("XDG_SESSION_TYPE", "wayland");
-    }
-
-private:
-    Session m_kwin;
-    QString m_runtime, m_log;
 };
 
 // Reads the launcher's accessibility tree and events from the AT-SPI bus
@@ -456,8 +399,6 @@ void TstGui::dialogDuringUpgrade()
     QProcessEnvironment env = launcherEnvironment(m_home);
     env.insert("QT_QPA_PLATFORM", "xcb");
     env.insert("DISPLAY", g_server->display());
-    for (const char *name : {"QT_FONT_DPI", "QT_SCALE_FACTOR", "QT_AUTO_SCREEN_SCALE_FACTOR", "QT_QPA_PLATFORMTHEME"})
-        env.remove(name);
     if (scale != 1)
         env.insert("QT_SCALE_FACTOR", QString::number(scale));
     QString why;
@@ -469,12 +410,9 @@ void TstGui::dialogDuringUpgrade()
     startLauncher(launcher, m_root, env);
     QVERIFY(launcher.waitForStarted());
 
-    const int writer = waitForReader(fifo, 120000);
-    if (writer < 0) {
-        launcher.kill();
-        launcher.waitForFinished();
+    const int writer = waitForHold(launcher, fifo, 120000);
+    if (writer < 0)
         QFAIL(qPrintable("the launcher never reached the start script: " + launcher.readAllStandardError()));
-    }
 
     // The dialog was asked to show itself before the copy began; wait until
     // the server has it drawn, with its label's text on it.
@@ -499,7 +437,8 @@ void TstGui::dialogDuringUpgrade()
     QVERIFY(screen.save(m_pictures + "/" + picture + "-screen.png"));
     QVERIFY(!shot.isNull());
     QVERIFY(shot.save(m_pictures + "/" + picture + ".png"));
-    const ClientArea dialog = clientArea(shot);
+    const QRect clientRect = boundingBox(shot, shot.rect(), [](QRgb p) { return p == kWhiteSmoke; });
+    const ClientArea dialog{clientRect, boundingBox(shot, clientRect, [](QRgb p) { return p != kWhiteSmoke; })};
     qInfo("%s", qPrintable(dialog.describe()));
 
     // The start script goes on, and the launcher ends.
@@ -557,9 +496,8 @@ void TstGui::dialogDuringUpgrade()
     // Under the window manager the frame below the dialog is a border as
     // thin as the one at its sides: no resize handle.
     if (windowManager) {
-        const QRect inShot = dialog.client;
-        const int below = shot.height() - 1 - inShot.bottom();
-        const int beside = inShot.left();
+        const int below = shot.height() - 1 - dialog.client.bottom();
+        const int beside = dialog.client.left();
         QVERIFY2(below <= beside + 1, qPrintable(QStringLiteral("frame below %1, beside %2").arg(below).arg(beside)));
     }
 
@@ -608,9 +546,8 @@ void TstGui::dialogInSession()
     const QString dir = m_dir->path();
 
     QProcessEnvironment env = launcherEnvironment(m_home);
-    for (const char *name : {"QT_QPA_PLATFORM", "QT_QPA_PLATFORMTHEME", "QT_SCALE_FACTOR", "QT_FONT_DPI",
-                             "QT_AUTO_SCREEN_SCALE_FACTOR", "WAYLAND_DISPLAY", "XDG_SESSION_TYPE", "XDG_SESSION_DESKTOP",
-                             "DBUS_SESSION_BUS_ADDRESS", "XAUTHORITY", "QT_LINUX_ACCESSIBILITY_ALWAYS_ON"})
+    for (const char *name : {"QT_QPA_PLATFORM", "WAYLAND_DISPLAY", "DBUS_SESSION_BUS_ADDRESS", "XAUTHORITY",
+                             "QT_LINUX_ACCESSIBILITY_ALWAYS_ON"})
         env.remove(name);
 
     // The session first: a row the machine cannot serve says why it skips.
@@ -635,18 +572,15 @@ void TstGui::dialogInSession()
             QSKIP(qPrintable("no window manager: " + wm.why()));
         env.insert("DISPLAY", display);
         env.insert("XDG_RUNTIME_DIR", dir + "/runtime");
-        QVERIFY(QDir().mkpath(dir + "/runtime"));
-        QVERIFY(QFile::setPermissions(dir + "/runtime", QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+        QVERIFY(makeRuntimeDir(dir + "/runtime"));
     }
     // What an X client of the session sees.
     QProcessEnvironment x = xClient(env.value("DISPLAY"));
     if (env.contains("XAUTHORITY"))
         x.insert("XAUTHORITY", env.value("XAUTHORITY"));
-    if (x11) {
-        for (const char *tool : {"xlogo", "xwininfo", "wmctrl", "import"})
-            if (QStandardPaths::findExecutable(QString::fromLatin1(tool)).isEmpty())
-                QSKIP(qPrintable(QStringLiteral("%1 is not installed").arg(tool)));
-    }
+    for (const char *tool : {"xlogo", "xwininfo", "wmctrl", "import"})
+        if (x11 && QStandardPaths::findExecutable(QString::fromLatin1(tool)).isEmpty())
+            QSKIP(qPrintable(QStringLiteral("%1 is not installed").arg(tool)));
 
     // The distribution's install: the system's plug-ins, every platform.
     QVERIFY(makeRoot(m_root, 2001));
@@ -663,10 +597,10 @@ void TstGui::dialogInSession()
         // window mapped: started again until one is managed.
         for (int attempt = 0; attempt < 3 && typing.isEmpty(); ++attempt) {
             QVERIFY(other.start(QStandardPaths::findExecutable(QStringLiteral("xlogo")), {}, x, dir + "/xlogo.log"));
-            if (!waitUntil([&] { return !(typing = windowTitled(x, "xlogo")).isEmpty(); }, 10000))
+            if ((typing = windowTitled(x, "xlogo", 10000)).isEmpty())
                 other.stop();
         }
-        QVERIFY2(!typing.isEmpty(), qPrintable("xlogo never mapped: " + rootProperty(x, "_NET_CLIENT_LIST")
+        QVERIFY2(!typing.isEmpty(), qPrintable("xlogo never mapped: " + xprop(x, "-root", "_NET_CLIENT_LIST")
                                                 + outputOf("xwininfo", {"-root", "-tree"}, x)));
         const auto focused = [&] { return windowList(x, "_NET_ACTIVE_WINDOW").value(0) == typing; };
         // A window manager that leaves a new window unfocused is asked to
@@ -679,14 +613,15 @@ void TstGui::dialogInSession()
             // GNOME Shell comes up in its overview, where no window has the
             // focus; the dialog must not take it there either.
             QVERIFY2(desktop == GnomeOnWayland, "the other window never got the focus");
-            qInfo("no window has the focus in the session: %s", rootProperty(x, "_NET_ACTIVE_WINDOW").constData());
+            qInfo("no window has the focus in the session: %s", xprop(x, "-root", "_NET_ACTIVE_WINDOW").constData());
             typing.clear();
         }
     }
 
     // The accessibility bus of a session bus of the case's own, with a
     // listener on it before the launcher starts.
-    Session bus, listener, synthesizer, screenReader;
+    Bus bus;
+    Session listener, synthesizer, screenReader;
     const QString saidPath = dir + "/said.txt";
     const QString atSpiOut = dir + "/at-spi.txt";
     const QString atSpiFlag = dir + "/at-spi.dump";
@@ -695,15 +630,11 @@ void TstGui::dialogInSession()
             || !outputOf("/usr/bin/python3", {"-c", "import pyatspi; print('pyatspi')"}).contains("pyatspi")
             || QStandardPaths::findExecutable(QStringLiteral("dbus-daemon")).isEmpty())
             QSKIP("python3-pyatspi or dbus-daemon is not installed");
-        const QString address = "unix:path=" + dir + "/session-bus";
-        QVERIFY(bus.start(QStandardPaths::findExecutable(QStringLiteral("dbus-daemon")),
-                          {"--session", "--nofork", "--address=" + address}, QProcessEnvironment::systemEnvironment(),
-                          dir + "/session-bus.log"));
-        QVERIFY(waitUntil([&] { return QFileInfo::exists(dir + "/session-bus"); }, 30000));
-        env.insert("DBUS_SESSION_BUS_ADDRESS", address);
+        QVERIFY(bus.start(dir + "/session-bus"));
+        env.insert("DBUS_SESSION_BUS_ADDRESS", bus.address());
         env.insert("QT_LINUX_ACCESSIBILITY_ALWAYS_ON", "1");
         QProcessEnvironment py = x;
-        py.insert("DBUS_SESSION_BUS_ADDRESS", address);
+        py.insert("DBUS_SESSION_BUS_ADDRESS", bus.address());
         py.insert("XDG_RUNTIME_DIR", env.value("XDG_RUNTIME_DIR"));
         QVERIFY(listener.start("/usr/bin/python3", {"-c", QString::fromLatin1(kAtSpiListener), atSpiOut, atSpiFlag},
                                py, dir + "/at-spi-listener.log"));
@@ -717,7 +648,6 @@ void TstGui::dialogInSession()
         } else {
             const QString readerHome = dir + "/reader-home";
             const QString config = readerHome + "/.config/speech-dispatcher";
-            QVERIFY(QDir().mkpath(config + "/modules"));
             QVERIFY(writeFile(config + "/speechd.conf",
                               "AddModule \"said\" \"sd_generic\" \"said.conf\"\nDefaultModule said\n"
                               "LanguageDefaultModule \"en\" \"said\"\nAudioOutputMethod \"alsa\"\n"));
@@ -744,21 +674,17 @@ void TstGui::dialogInSession()
     Session oldClient;
     if (atSpi) {
         QVERIFY(makePackage(appPath(m_home), 2000, OnTerm::Ignore));
-        QProcessEnvironment clientEnv = QProcessEnvironment::systemEnvironment();
-        clientEnv.insert("HOME", m_home);
-        QVERIFY(oldClient.start(appPath(m_home) + "/bin/cloud-zelto-ui", QStringList(), clientEnv, dir + "/old-client.log"));
+        QVERIFY(oldClient.start(appPath(m_home) + "/bin/cloud-zelto-ui", QStringList(), launcherEnvironment(m_home),
+                                dir + "/old-client.log"));
         QVERIFY(waitUntil([&] { return clientEvents(m_home, "started").size() == 1; }, 30000));
     }
 
     QProcess launcher;
     startLauncher(launcher, m_root, env);
     QVERIFY(launcher.waitForStarted());
-    int writer = waitForReader(fifo, 120000);
-    if (writer < 0) {
-        launcher.kill();
-        launcher.waitForFinished();
+    int writer = waitForHold(launcher, fifo, 120000);
+    if (writer < 0)
         QFAIL(qPrintable("the launcher never reached the start script: " + launcher.readAllStandardError()));
-    }
     // A case that ends early lets the start script go on without a client
     // to start: none outlives the case.
     const auto release = qScopeGuard([&] {
@@ -771,31 +697,30 @@ void TstGui::dialogInSession()
     const QString title = QStringLiteral("Quenmark Zelto Client");
     // The AT-SPI row looks at the accessibility bus alone.
     if (x11 && !atSpi) {
-        QString dialog;
-        waitUntil([&] { return !(dialog = windowTitled(x, title)).isEmpty(); }, 30000);
+        const QString dialog = windowTitled(x, title, 30000);
         QVERIFY2(!dialog.isEmpty(), qPrintable("no dialog in the session; the log says: "
                                                 + QString::fromUtf8(readFile(logPath(m_home))).right(1500)));
         const QString frame = frameOf(x, dialog);
         QVERIFY(waitUntil([&] { return outputOf("xwininfo", {"-id", frame}, x).contains("IsViewable"); }, 30000));
 
         // A dialog, of a fixed size, to the window manager.
-        const QByteArray type = windowProperty(x, dialog, "_NET_WM_WINDOW_TYPE");
+        const QByteArray type = xprop(x, dialog, "_NET_WM_WINDOW_TYPE");
         qInfo("%s", type.constData());
         QVERIFY2(type.contains("_NET_WM_WINDOW_TYPE_DIALOG"), type.constData());
-        const QString hints = QString::fromLatin1(windowProperty(x, dialog, "WM_NORMAL_HINTS"));
+        const QString hints = QString::fromLatin1(xprop(x, dialog, "WM_NORMAL_HINTS"));
         const auto size = [&](const QString &bound) {
             return QRegularExpression(bound + QStringLiteral(" size: (\\d+ by \\d+)")).match(hints).captured(1);
         };
         QVERIFY2(!size("minimum").isEmpty() && size("minimum") == size("maximum"), qPrintable(hints));
-        const QByteArray actions = windowProperty(x, dialog, "_NET_WM_ALLOWED_ACTIONS");
+        const QByteArray actions = xprop(x, dialog, "_NET_WM_ALLOWED_ACTIONS");
         qInfo("%s", actions.constData());
         QVERIFY2(!actions.contains("MAXIMIZE"), actions.constData());
 
         // Shown without taking the focus: a user time of 0, on the window or
         // on the window Qt keeps it on.
         const QString timeWindow =
-            QString::fromLatin1(windowProperty(x, dialog, "_NET_WM_USER_TIME_WINDOW").split('#').value(1).trimmed());
-        const QByteArray userTime = windowProperty(x, timeWindow.isEmpty() ? dialog : timeWindow, "_NET_WM_USER_TIME");
+            QString::fromLatin1(xprop(x, dialog, "_NET_WM_USER_TIME_WINDOW").split('#').value(1).trimmed());
+        const QByteArray userTime = xprop(x, timeWindow.isEmpty() ? dialog : timeWindow, "_NET_WM_USER_TIME");
         qInfo("%s", userTime.constData());
         QVERIFY2(userTime.endsWith("= 0"), userTime.constData());
         QCOMPARE(windowList(x, "_NET_ACTIVE_WINDOW").value(0), typing);
