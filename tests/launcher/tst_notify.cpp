@@ -87,8 +87,7 @@ void tst_Notify::directEmission()
     relay->UpdateDialogText(QStringLiteral("label"));
 
     QCOMPARE(progress.count(), 1);
-    QCOMPARE(progress.at(0).at(0).toInt(), 7);
-    QCOMPARE(progress.at(0).at(1).toInt(), 3);
+    QCOMPARE(progress.at(0), (QVariantList{7, 3}));
     QCOMPARE(text.count(), 1);
     QCOMPARE(text.at(0).at(0).toString(), QStringLiteral("label"));
 }

@@ -1,5 +1,7 @@
 #include "archive-writer.h"
 
+#include "test-files.h"
+
 #include <archive.h>
 #include <archive_entry.h>
 
@@ -26,13 +28,7 @@ struct EntryFree {
 // its ustar header turned into a hard link to `target` afterwards.
 bool makeHardLinksCarryData(const QString &path, const Entries &entries)
 {
-    QByteArray bytes;
-    {
-        QFile f(path);
-        if (!f.open(QIODevice::ReadOnly))
-            return false;
-        bytes = f.readAll();
-    }
+    QByteArray bytes = readFile(path);
     for (const Entry &e : entries) {
         if (e.kind != Kind::Hardlink || e.content.isEmpty())
             continue;
@@ -54,8 +50,7 @@ bool makeHardLinksCarryData(const QString &path, const Entries &entries)
             sum += uchar(bytes.at(header + i));
         bytes.replace(header + 148, 8, QByteArray::number(sum, 8).rightJustified(6, '0') + QByteArray("\0 ", 2));
     }
-    QFile f(path);
-    return f.open(QIODevice::WriteOnly | QIODevice::Truncate) && f.write(bytes) == bytes.size();
+    return writeFile(path, bytes);
 }
 
 } // namespace
@@ -91,23 +86,19 @@ bool writeArchive(const QString &path, const QString &format, const Entries &ent
         archive_entry_set_pathname(entry.get(), e.name.constData());
         archive_entry_set_mtime(entry.get(), kArchivedTime, 0);
         if (cpio) {
+            // A hard link takes the inode of the last earlier entry of its
+            // target's name; it and every target of one count two links.
             int ino = i + 1;
-            int links = 1;
+            bool linked = e.kind == Kind::Hardlink;
             for (int j = 0; j < entries.size(); ++j) {
                 const Entry &other = entries.at(j);
-                if (other.kind != Kind::Hardlink)
-                    continue;
-                if (j != i && other.data == e.name)
-                    links = 2;
-                if (j == i) {
-                    for (int k = 0; k < i; ++k)
-                        if (entries.at(k).name == e.data)
-                            ino = k + 1;
-                    links = 2;
-                }
+                if (j != i && other.kind == Kind::Hardlink && other.data == e.name)
+                    linked = true;
+                if (e.kind == Kind::Hardlink && j < i && other.name == e.data)
+                    ino = j + 1;
             }
             archive_entry_set_ino(entry.get(), ino);
-            archive_entry_set_nlink(entry.get(), links);
+            archive_entry_set_nlink(entry.get(), linked ? 2 : 1);
         }
         switch (e.kind) {
         case Kind::File:

@@ -3,7 +3,6 @@
 #include <QFile>
 #include <QVector>
 
-#include <cerrno>
 #include <cstring>
 
 #include <dirent.h>
@@ -15,23 +14,14 @@ namespace support {
 
 namespace {
 
+// False in `ok` when the file could not be opened or read through.
 QByteArray readAllAt(int dir, const char *name, bool *ok)
 {
-    QByteArray out;
     const int fd = openat(dir, name, O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
-    *ok = fd >= 0;
-    char buffer[65536];
-    for (ssize_t n; fd >= 0 && (n = read(fd, buffer, sizeof buffer)) != 0;) {
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n < 0) {
-            *ok = false;
-            break;
-        }
-        out.append(buffer, int(n));
-    }
-    if (fd >= 0)
-        close(fd);
+    QFile f;
+    *ok = fd >= 0 && f.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle);
+    const QByteArray out = *ok ? f.readAll() : QByteArray();
+    *ok = *ok && f.error() == QFileDevice::NoError;
     return out;
 }
 
