@@ -14,6 +14,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
 #include <QProcess>
 #include <QSignalSpy>
@@ -975,9 +976,15 @@ void tst_Extractor::manyEntries()
     QCOMPARE(progress.count(), kEntries);
     QCOMPARE(progress.first(), (QVariantList{kEntries, 1}));
     QCOMPARE(progress.last(), (QVariantList{kEntries, kEntries}));
-    const Tree extracted = snapshot(path(QStringLiteral("dest")));
-    const auto isFile = [](const Node &n) { return n.type == 'f'; };
-    QCOMPARE(int(std::count_if(extracted.begin(), extracted.end(), isFile)), kEntries);
+    // Counted without reading a byte: a content snapshot of this many files
+    // is slow in the sanitizer builds.
+    int files = 0;
+    QDirIterator it(path(QStringLiteral("dest")), QDir::Files, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        it.next();
+        ++files;
+    }
+    QCOMPARE(files, kEntries);
     QCOMPARE(typeOf(destPath(QStringLiteral("d99/f99999"))), mode_t(S_IFREG));
     QCOMPARE(errors(), QStringList());
 }
