@@ -612,7 +612,8 @@ int main(int argc, char **argv)
         }
     }
     if (g.backing.empty() || g.images.empty() || fuseArgs.size() < 2) {
-        fprintf(stderr, "usage: powercut-fs --backing DIR --images DIR [--quiet P1:P2] [--seed N] MOUNTPOINT [fuse options]\n");
+        fprintf(stderr, "usage: powercut-fs --backing DIR --images DIR [--quiet P1:P2] [--seed N]\n"
+                        "                   [--fsyncdir-error N] [--whole-seconds] MOUNTPOINT [fuse options]\n");
         return 2;
     }
     // Modes reach the backing folder as the caller's umask left them.
