@@ -13,22 +13,11 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include "support/install-root.h"
 #include "support/log-lines.h"
 #include "test-files.h"
 
 namespace {
-
-// Each key of the path table with its path below the base folder.
-const QPair<const char *, const char *> kTable[] = {
-    {"user_quenmark_zelto_path", "/.QuenmarkZelto"},
-    {"user_quenmark_zelto_app_path", "/.QuenmarkZelto/QuenmarkZelto.app"},
-    {"user_quenmark_zelto_resource_path", "/.QuenmarkZelto/QuenmarkZelto.app"},
-    {"user_quenmark_zelto_data_path", "/.QuenmarkZelto/data"},
-    {"user_quenmark_zelto_working_dir_path", "/.QuenmarkZelto/QuenmarkZelto.app/bin"},
-    {"user_quenmark_zelto_ui_path", "/.QuenmarkZelto/QuenmarkZelto.app/bin/cloud-zelto-ui"},
-    {"user_orvilex_path", "/.Orvilex"},
-    {"user_orvilex_resource_path", "/.Orvilex/Orvilex.app"},
-};
 
 // The messages of a log's lines, after the prefix, for one level word.
 QStringList messages(const QByteArray &log, const QString &word)
@@ -187,9 +176,9 @@ void TestMain::pathTable()
 
     const QString expectedBase = base == "~" ? QDir::cleanPath(m_home) : base;
     UIPathManager *paths = UIPathManager::getInstance();
-    for (const auto &entry : kTable) {
-        QCOMPARE(paths->getPath(entry.first), expectedBase + entry.second);
-        QVERIFY(!paths->getPath(entry.first).endsWith('/'));
+    for (const support::HomePath &entry : support::kHomePaths) {
+        QCOMPARE(paths->getPath(entry.key), expectedBase + entry.belowHome);
+        QVERIFY(!paths->getPath(entry.key).endsWith('/'));
     }
     QCOMPARE(paths->getPath("user_quenmark_zelto_app_path"), paths->getPath("user_quenmark_zelto_resource_path"));
     QCOMPARE(paths->getPath("root_resource_path"), QDir::cleanPath(QCoreApplication::applicationDirPath() + "/.."));

@@ -76,19 +76,9 @@ QString helperProgram()
 // below the home `base` but the resource root.
 void RegisterTestPaths(const QString &base, const QString &root)
 {
-    const char *const below[][2] = {
-        {"user_quenmark_zelto_path", "/.QuenmarkZelto"},
-        {"user_quenmark_zelto_app_path", "/.QuenmarkZelto/QuenmarkZelto.app"},
-        {"user_quenmark_zelto_resource_path", "/.QuenmarkZelto/QuenmarkZelto.app"},
-        {"user_quenmark_zelto_data_path", "/.QuenmarkZelto/data"},
-        {"user_quenmark_zelto_working_dir_path", "/.QuenmarkZelto/QuenmarkZelto.app/bin"},
-        {"user_quenmark_zelto_ui_path", "/.QuenmarkZelto/QuenmarkZelto.app/bin/cloud-zelto-ui"},
-        {"user_orvilex_path", "/.Orvilex"},
-        {"user_orvilex_resource_path", "/.Orvilex/Orvilex.app"},
-    };
     UIPathManager *const table = UIPathManager::getInstance();
-    for (const auto &row : below)
-        table->setPath(QString::fromLatin1(row[0]), QDir::cleanPath(base + row[1]));
+    for (const support::HomePath &row : support::kHomePaths)
+        table->setPath(QString::fromLatin1(row.key), QDir::cleanPath(base + row.belowHome));
     table->setPath(QStringLiteral("root_resource_path"), QDir::cleanPath(root));
 }
 

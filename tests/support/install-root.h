@@ -14,6 +14,23 @@ namespace support {
 const QFile::Permissions kExecutable = QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner
     | QFile::ReadGroup | QFile::ExeGroup | QFile::ReadOther | QFile::ExeOther;
 
+// The launcher's path table below a user's home: each key with its path
+// relative to the home folder (the resource root is the only key outside).
+struct HomePath {
+    const char *key;
+    const char *belowHome;
+};
+constexpr HomePath kHomePaths[] = {
+    {"user_quenmark_zelto_path", "/.QuenmarkZelto"},
+    {"user_quenmark_zelto_app_path", "/.QuenmarkZelto/QuenmarkZelto.app"},
+    {"user_quenmark_zelto_resource_path", "/.QuenmarkZelto/QuenmarkZelto.app"},
+    {"user_quenmark_zelto_data_path", "/.QuenmarkZelto/data"},
+    {"user_quenmark_zelto_working_dir_path", "/.QuenmarkZelto/QuenmarkZelto.app/bin"},
+    {"user_quenmark_zelto_ui_path", "/.QuenmarkZelto/QuenmarkZelto.app/bin/cloud-zelto-ui"},
+    {"user_orvilex_path", "/.Orvilex"},
+    {"user_orvilex_resource_path", "/.Orvilex/Orvilex.app"},
+};
+
 // A version file: "[Version]" with the four numbers.
 QByteArray infoFile(const QByteArray &build, const QByteArray &major = "1", const QByteArray &minor = "0",
                     const QByteArray &overlay = "1");
