@@ -10,6 +10,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <functional>
+#include <memory>
 #include <string>
 
 #include <unistd.h>
@@ -112,10 +113,9 @@ private:
     static std::string resolved(const std::string &path)
     {
         const size_t slash = path.rfind('/');
-        char *folder = realpath(path.substr(0, slash).c_str(), nullptr);
-        const std::string result = folder ? folder + path.substr(slash) : path;
-        free(folder);
-        return result;
+        using Owned = std::unique_ptr<char, decltype(&free)>;
+        const Owned folder(realpath(path.substr(0, slash).c_str(), nullptr), &free);
+        return folder ? folder.get() + path.substr(slash) : path;
     }
     static inline std::atomic<int> s_fsyncs{0};
     static inline std::atomic<bool> s_sourcePresent{false};
